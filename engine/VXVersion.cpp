@@ -1,0 +1,6 @@
+#include "engine/VXVersion.h"
+
+const char* vxqtguiVersion()
+{
+    return "0.1.0";
+}

@@ -1,0 +1,2 @@
+// Placeholder until the host stand-in lands.
+int vxhostPlaceholder() { return 0; }

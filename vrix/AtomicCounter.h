@@ -1,0 +1,34 @@
+#pragma once
+
+#include <atomic>
+
+namespace VRIX {
+
+/// Thread-safe counter used for reference counts and once-outstanding flags.
+class AtomicCounter {
+public:
+    explicit AtomicCounter(int value = 0) noexcept
+        : m_value(value)
+    {
+    }
+    AtomicCounter(const AtomicCounter&) = delete;
+    AtomicCounter& operator=(const AtomicCounter&) = delete;
+
+    /// Both return the new value.
+    int operator++() noexcept { return m_value.fetch_add(1, std::memory_order_acq_rel) + 1; }
+    int operator--() noexcept { return m_value.fetch_sub(1, std::memory_order_acq_rel) - 1; }
+
+    /// Swaps in `desired` only when the counter holds `expected`; returns whether it did.
+    bool testAndSet(int expected, int desired) noexcept
+    {
+        return m_value.compare_exchange_strong(expected, desired, std::memory_order_acq_rel);
+    }
+
+    void init(int value) noexcept { m_value.store(value, std::memory_order_release); }
+    int value() const noexcept { return m_value.load(std::memory_order_acquire); }
+
+private:
+    std::atomic<int> m_value;
+};
+
+} // namespace VRIX

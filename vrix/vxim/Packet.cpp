@@ -1,0 +1,27 @@
+#include "vrix/vxim/Packet.h"
+
+#include "vrix/vxim/Connection.h"
+#include "vrix/vxim/Payload.h"
+#include "vrix/vxim/Rendezvous.h"
+
+namespace VXIM {
+
+Packet::Packet(std::shared_ptr<ConnectionBase> connection, std::shared_ptr<Payload> payload,
+    std::shared_ptr<Rendezvous> rendezvous)
+    : m_connection(std::move(connection))
+    , m_payload(std::move(payload))
+    , m_rendezvous(std::move(rendezvous))
+{
+    if (m_rendezvous)
+        m_rendezvous->expect();
+}
+
+Packet::~Packet()
+{
+    // Arguments go first, so a waiter that wakes sees them released.
+    m_payload.reset();
+    if (m_rendezvous)
+        m_rendezvous->complete();
+}
+
+} // namespace VXIM
