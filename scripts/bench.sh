@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds Release and runs every benchmark; each prints a table of ratios to its anchor.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DVX_BUILD_TESTS=OFF -DVX_BUILD_EXAMPLES=OFF -DVX_BUILD_BENCH=ON >/dev/null
+cmake --build build-release
+export QT_QPA_PLATFORM=offscreen
+for b in build-release/bench/*_bench; do
+    echo "== $(basename "$b")"
+    "$b" --benchmark_min_time=0.5 "$@"
+done

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "vrix/vxim/Thread.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace vxtest {
+
+/// A thread registered with the messaging core that serves its queue whenever it is tickled,
+/// the way the toolkit's GUI thread does. One Worker exists at a time (the tickle is a plain
+/// function, so it reaches the worker through a static).
+class Worker {
+public:
+    explicit Worker(const std::string& name);
+    ~Worker(); // stops the loop and joins; the thread's queue is closed on exit
+
+    VXIM::Thread thread() const { return m_thread; }
+    std::thread::id id() const { return m_std.get_id(); }
+    int tickles() const { return m_tickles.load(); }
+    /// Runs `f` on the worker (through its own queue) and waits.
+    void run(const std::function<void()>& f);
+
+private:
+    static void tickle();
+    void loop(const std::string& name);
+
+    static Worker* s_current;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_pending = false;
+    bool m_stop = false;
+    std::atomic<int> m_tickles { 0 };
+    VXIM::Thread m_thread;
+    std::thread m_std;
+};
+
+} // namespace vxtest
