@@ -1,2 +1,0 @@
-// Placeholder until the host stand-in lands.
-int vxhostPlaceholder() { return 0; }

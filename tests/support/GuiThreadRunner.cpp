@@ -1,0 +1,122 @@
+#include "tests/support/GuiThreadRunner.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <exception>
+#include <string>
+
+#if defined(__SANITIZE_THREAD__)
+#define VX_TSAN 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define VX_TSAN 1
+#endif
+#endif
+
+#ifdef VX_TSAN
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
+#endif
+
+namespace vxtest {
+
+namespace {
+
+// One call's closure, its outcome, and the thread that asked for it.
+struct Call {
+    const std::function<void()>* work;
+    bool finished = false;
+    std::string error;
+
+    void run()
+    {
+        try {
+            (*work)();
+            finished = true;
+        } catch (const std::exception& e) {
+            error = e.what();
+        } catch (...) {
+            error = "unknown exception";
+        }
+    }
+};
+
+// The only capture of the closure posted through Qt's queue, whose locks the thread
+// sanitizer cannot see. Each copy or move publishes the caller's writes once the closure is
+// in place; the GUI thread takes them in before running and publishes its own after; the
+// closure's destruction (on whichever thread drops it last) takes those in before the
+// memory is freed.
+class HandOff {
+public:
+    explicit HandOff(Call* call)
+        : m_call(call)
+    {
+        release();
+    }
+    HandOff(const HandOff& other)
+        : m_call(other.m_call)
+    {
+        release();
+    }
+    HandOff& operator=(const HandOff&) = delete;
+    ~HandOff() { acquire(); }
+
+    Call* call() const { return m_call; }
+    void acquire() const
+    {
+#ifdef VX_TSAN
+        __tsan_acquire(m_call);
+#endif
+    }
+    void release() const
+    {
+#ifdef VX_TSAN
+        __tsan_release(m_call);
+#endif
+    }
+
+private:
+    Call* m_call;
+};
+
+} // namespace
+
+bool GuiThreadRunner::run(const std::function<void()>& work)
+{
+    QCoreApplication* application = QCoreApplication::instance();
+    if (!application) {
+        ADD_FAILURE() << "runOnGuiThread: no application object exists";
+        return false;
+    }
+    if (!work)
+        return true;
+    Call call;
+    call.work = &work;
+    if (QThread::currentThread() == application->thread()) {
+        call.run();
+    } else {
+        const HandOff handOff(&call);
+        const bool invoked = QMetaObject::invokeMethod(
+            application,
+            [handOff] {
+                handOff.acquire();
+                handOff.call()->run();
+                handOff.release();
+            },
+            Qt::BlockingQueuedConnection);
+        handOff.acquire();
+        if (!invoked) {
+            ADD_FAILURE() << "runOnGuiThread: the call could not be queued";
+            return false;
+        }
+    }
+    if (!call.finished)
+        ADD_FAILURE() << "runOnGuiThread: the closure threw: " << call.error;
+    return call.finished;
+}
+
+} // namespace vxtest
