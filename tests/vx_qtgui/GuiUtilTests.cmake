@@ -1,0 +1,25 @@
+# GUI utilities, the pixmap table, the image compositor and the pictures in resources/.
+# Plain QApplication on the main thread; no engine machinery. The units under test are
+# compiled in rather than taken from vxqtgui, so this binary needs nothing else of the GUI
+# side and can run while the rest of the library is being built up.
+vx_add_test(guiutil_tests
+    SOURCES
+        ${PROJECT_SOURCE_DIR}/vx_qtgui/GuiConstants.cpp
+        ${PROJECT_SOURCE_DIR}/vx_qtgui/GuiPixmapDB.cpp
+        ${PROJECT_SOURCE_DIR}/vx_qtgui/GuiUtil.cpp
+        gui_util/GuiUtilTestMain.cpp
+        gui_util/TestApplicationContext.cpp
+        gui_util/PictureFiles.cpp
+        gui_util/ZoomTarget.h
+        gui_util/DpiScaledConstantsTest.cpp
+        gui_util/GrayscaleTest.cpp
+        gui_util/GuiPixmapDBTest.cpp
+        gui_util/GuiUtilPaintingTest.cpp
+        gui_util/GuiUtilTextTest.cpp
+        gui_util/ImageCompositorTest.cpp
+        gui_util/ResourcePicturesTest.cpp
+    LIBS vrixgui vrix vxtestsupport Qt5::Widgets)
+set_target_properties(guiutil_tests PROPERTIES AUTOMOC ON)
+target_include_directories(guiutil_tests PRIVATE ${PROJECT_BINARY_DIR}/include)
+target_compile_definitions(guiutil_tests PRIVATE
+    VX_TEST_RESOURCES_ROOT="${PROJECT_SOURCE_DIR}/resources")

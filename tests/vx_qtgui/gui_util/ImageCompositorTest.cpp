@@ -1,0 +1,178 @@
+#include "vrix/gui/ImageCompositor.h"
+#include "vrix/gui/ImageCompositorManager.h"
+#include "vrix/gui/PixmapLoading.h"
+
+#include "tests/support/QStringPrinter.h"
+#include "tests/vx_qtgui/gui_util/PictureFiles.h"
+#include "vrix/DpiScaling.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace IC = VRIX::ImageCompositor;
+
+TEST(CompositorKey, BuildsAndDecodesLayeredKeys)
+{
+    EXPECT_EQ(IC::buildKey("/a/b.png", true, false), "vxic:d:/a/b.png");
+    EXPECT_EQ(IC::buildKey("/a/b.png", false, false), "vxic::/a/b.png");
+
+    const QString key = IC::buildKey(QStringList { "/x|y%z.png", "", "/over.png" }, true, true);
+    EXPECT_EQ(key, "vxic:dg:/x%7Cy%25z.png|/over.png");
+    IC::Key decoded;
+    ASSERT_TRUE(IC::decodeKey(key, decoded));
+    EXPECT_EQ(decoded.layers, (QStringList { "/x|y%z.png", "/over.png" }));
+    EXPECT_TRUE(decoded.dpiAware);
+    EXPECT_TRUE(decoded.grey);
+}
+
+TEST(CompositorKey, PlainPathsAndMalformedKeysAreNotKeys)
+{
+    for (const char* text : { "", "/a/b.png", "toolbox/a.png", "vxic:", "vxic::", "vxic:d:|",
+             "vxic:x:/a.png", "vxic:gd:/a.png", "vxic:d", "VXIC:d:/a.png" })
+        EXPECT_FALSE(IC::isEncodedKey(QString::fromLatin1(text))) << text;
+    EXPECT_TRUE(IC::isEncodedKey("vxic:g:relative.png"));
+
+    IC::Key untouched;
+    untouched.layers = QStringList { "kept" };
+    EXPECT_FALSE(IC::decodeKey("/a/b.png", untouched));
+    EXPECT_EQ(untouched.layers, QStringList { "kept" });
+}
+
+TEST(CompositorKey, AKeyIsItsOwnKey)
+{
+    const QString key = IC::buildKey(QStringList { "/a.png", "/b.png" }, false, true);
+    EXPECT_EQ(IC::buildKey(key, true, false), key);
+    // An escape we never write is part of the path.
+    IC::Key decoded;
+    ASSERT_TRUE(IC::decodeKey("vxic::/a%41.png", decoded));
+    EXPECT_EQ(decoded.layers, QStringList { "/a%41.png" });
+}
+
+TEST(HighDensityPath, InsertsTheTagBeforeTheSuffixOfTheFileName)
+{
+    EXPECT_EQ(VRIX::highDensityPath("/a/icon.png"), "/a/icon@2x.png");
+    EXPECT_EQ(VRIX::highDensityPath("/a.d/icon"), "/a.d/icon@2x");
+    EXPECT_EQ(VRIX::highDensityPath("/a/.hidden"), "/a/.hidden@2x");
+    EXPECT_EQ(VRIX::highDensityPath("pack.tar.gz"), "pack.tar@2x.gz");
+}
+
+class Compositor : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        VRIX::setDpiScale(1.0);
+        ASSERT_TRUE(m_files.isValid());
+        m_plain = m_files.write("pic.png", PictureFiles::solid(4, 4, Qt::red));
+        m_files.write("pic@2x.png", PictureFiles::solid(8, 8, Qt::green));
+        m_lonely = m_files.write("lonely.png", PictureFiles::solid(4, 4, Qt::blue));
+        ASSERT_FALSE(m_plain.isEmpty());
+        ASSERT_FALSE(m_lonely.isEmpty());
+    }
+    void TearDown() override { VRIX::setDpiScale(1.0); }
+
+    PictureFiles m_files;
+    QString m_plain;
+    QString m_lonely;
+};
+
+TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOne)
+{
+    QPixmap pixmap = VRIX::loadDpiScaledPixmap(m_plain);
+    EXPECT_EQ(pixmap.size(), QSize(4, 4));
+    EXPECT_EQ(pixmap.devicePixelRatio(), 1.0);
+
+    VRIX::setDpiScale(1.5);
+    pixmap = VRIX::loadDpiScaledPixmap(m_plain);
+    EXPECT_EQ(pixmap.size(), QSize(8, 8));
+    EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);
+    EXPECT_EQ(pixmap.toImage().pixel(0, 0), qRgb(0, 255, 0));
+
+    // Without a twin the plain file is used as it is.
+    pixmap = VRIX::loadDpiScaledPixmap(m_lonely);
+    EXPECT_EQ(pixmap.size(), QSize(4, 4));
+    EXPECT_EQ(pixmap.devicePixelRatio(), 1.0);
+}
+
+TEST_F(Compositor, LoaderReadsAnExplicitHighDensityFileAtRatioTwo)
+{
+    const QPixmap pixmap = VRIX::loadDpiScaledPixmap(m_files.path("pic@2x.png"));
+    EXPECT_EQ(pixmap.size(), QSize(8, 8));
+    EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);
+    EXPECT_TRUE(VRIX::loadDpiScaledPixmap(QString()).isNull());
+    EXPECT_TRUE(VRIX::loadDpiScaledPixmap(m_files.path("absent.png")).isNull());
+}
+
+TEST_F(Compositor, NodeMakesItsPixmapOnFirstUseAndKeepsIt)
+{
+    VRIX::Holder<IC::Node> node = IC::Manager::instance().getImage(m_plain);
+    ASSERT_TRUE(node);
+    EXPECT_EQ(node->key(), m_plain);
+    EXPECT_TRUE(node->hasImageData());
+    EXPECT_FALSE(node->hasPixmap());
+
+    const qint64 first = node->pixmap().cacheKey();
+    EXPECT_TRUE(node->hasPixmap());
+    EXPECT_EQ(node->pixmap().cacheKey(), first);
+    EXPECT_EQ(node->cachedPixmap().cacheKey(), first);
+
+    node->releasePixmap();
+    EXPECT_FALSE(node->hasPixmap());
+    EXPECT_TRUE(node->hasImageData());
+    EXPECT_EQ(node->pixmap().size(), QSize(4, 4));
+}
+
+TEST_F(Compositor, KeyOfNothingLoadableGivesANodeWithoutData)
+{
+    const long long before = IC::Manager::instance().layerLoads();
+    VRIX::Holder<IC::Node> node = IC::Manager::instance().getImage(m_files.path("absent.png"));
+    ASSERT_TRUE(node);
+    EXPECT_EQ(IC::Manager::instance().layerLoads() - before, 1);
+    EXPECT_FALSE(node->hasImageData());
+    EXPECT_TRUE(node->pixmap().isNull());
+    EXPECT_TRUE(node->doCreatePixmap().isNull());
+}
+
+TEST_F(Compositor, LayersAreDrawnOverTheFirstAtItsSize)
+{
+    QImage badge(2, 2, QImage::Format_ARGB32);
+    badge.fill(Qt::transparent);
+    badge.setPixel(0, 0, qRgb(0, 0, 255));
+    const QString over = m_files.write("badge.png", badge);
+    const QString missing = m_files.path("absent.png");
+
+    const QImage image
+        = IC::Manager::instance()
+              .getImage(IC::buildKey(QStringList { m_plain, missing, over }, false, false))
+              ->image()
+              .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.size(), QSize(4, 4));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 255));
+    // Scaled up smoothly: the badge pixel reaches into the next one.
+    EXPECT_GT(qBlue(image.pixel(1, 1)), 0);
+    EXPECT_EQ(image.pixel(3, 3), qRgb(255, 0, 0));
+}
+
+TEST_F(Compositor, KeyFlagsChooseTheDensityAndGreyTones)
+{
+    VRIX::setDpiScale(2.0);
+    auto& manager = IC::Manager::instance();
+    EXPECT_EQ(manager.getImage(IC::buildKey(m_plain, true, false))->image().size(), QSize(8, 8));
+    EXPECT_EQ(manager.getImage(IC::buildKey(m_plain, false, false))->image().size(), QSize(4, 4));
+
+    QImage halfRed(2, 1, QImage::Format_ARGB32);
+    halfRed.setPixel(0, 0, qRgba(255, 0, 0, 255));
+    halfRed.setPixel(1, 0, qRgba(255, 0, 0, 128));
+    const QString file = m_files.write("halfred.png", halfRed);
+    const QImage grey = manager.getImage(IC::buildKey(file, false, true))
+                            ->image()
+                            .convertToFormat(QImage::Format_ARGB32);
+    const QRgb opaque = grey.pixel(0, 0);
+    EXPECT_EQ(qRed(opaque), qGreen(opaque));
+    EXPECT_EQ(qGreen(opaque), qBlue(opaque));
+    EXPECT_EQ(qRed(opaque), qGray(qRgb(255, 0, 0)));
+    EXPECT_NEAR(qAlpha(grey.pixel(1, 0)), 128, 1);
+    EXPECT_NEAR(qRed(grey.pixel(1, 0)), qGray(qRgb(255, 0, 0)), 2);
+}
+
+} // namespace
