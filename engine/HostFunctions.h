@@ -47,6 +47,9 @@ double utCPUElapsedTime(std::int64_t start, std::int64_t end);
 void utBlockAsyncSignals();
 void utRestoreAsyncSignals();
 
+/// True (non-zero) when the host's path service considers `path` absolute (null is not).
+int zpIsAbsolutePath(const char* path);
+
 /// Logical scalar of the host's gateway calls.
 struct zxArray;
 zxArray* zxCreateLogicalScalar(bool value);

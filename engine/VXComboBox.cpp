@@ -1,0 +1,11 @@
+#include "engine/VXComboBox.h"
+
+VXComboBox::VXComboBox(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXComboBox::~VXComboBox()
+{
+    disconnect();
+}

@@ -1,0 +1,8 @@
+#include "engine/VXDialog.h"
+
+VXDialog::VXDialog() = default;
+
+VXDialog::~VXDialog()
+{
+    disconnect();
+}

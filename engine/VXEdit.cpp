@@ -1,0 +1,11 @@
+#include "engine/VXEdit.h"
+
+VXEdit::VXEdit(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXEdit::~VXEdit()
+{
+    disconnect();
+}

@@ -1,0 +1,126 @@
+#include "engine/VXEvent.h"
+
+#include "engine/HostFunctions.h"
+#include "engine/VXBridge.h"
+#include "engine/VXDebugOutputLogging.h"
+#include "engine/VXWidget.h"
+#include "vrix/services/EventManagement.h"
+#include "vrix/services/ServiceRegistry.h"
+
+#include <atomic>
+#include <cstdio>
+
+bool isWaitingForSynchronousResponse = false;
+
+namespace {
+// The handle is fetched by the first event built, on whichever thread that is.
+std::atomic<std::int64_t> s_vxEventHandle { 0 };
+std::atomic<bool> s_handleFetched { false };
+// Engine thread only.
+bool s_processEventsPaused = false;
+int s_processNesting = 0;
+
+struct AutoNesting {
+    AutoNesting() { ++s_processNesting; }
+    ~AutoNesting() { --s_processNesting; }
+};
+} // namespace
+
+VXEvent::VXEvent(VXEventType type, VXWidget* widget)
+    : m_type(type)
+{
+    if (!s_handleFetched.exchange(true)) {
+        if (auto* service = VXServices::VXService<VXServices::EventManagement>::get())
+            s_vxEventHandle = service->getEventHandle();
+    }
+    m_isValid = VXObject::isObjectValid(widget);
+    if (m_isValid) {
+        m_widget = widget;
+        m_widgetUID = widget->getUID();
+    }
+    if (VXDebugOutputLogging::m_isDebugEnabled)
+        m_timestamp = VXDebugOutputLogging::currentTick();
+}
+
+VXEvent::~VXEvent()
+{
+    delete[] m_string;
+}
+
+void VXEvent::setString(const char* text)
+{
+    delete[] m_string;
+    m_string = nullptr;
+    if (!text)
+        return;
+    m_string = new char[utStrlen(text) + 1];
+    utStrcpy(m_string, text);
+}
+
+void VXEvent::doEvent()
+{
+    if (!m_isValid) {
+        delete this;
+        return;
+    }
+    VXBridge::addEvent(this);
+    if (VXBridge* bridge = VXBridge::existingBridge())
+        bridge->pendingEventsEmitter().send(VXIM::DefaultSend);
+}
+
+void VXEvent::processPendingEvents()
+{
+    if (s_processNesting > 0 || s_processEventsPaused || isWaitingForSynchronousResponse)
+        return;
+    AutoNesting nesting;
+    while (VXEvent* event = VXBridge::getNextEvent()) {
+        try {
+            if (VXObject::isObjectValid(event->m_widget, event->m_widgetUID)) {
+                event->debugOutput("VELMAR process event", true);
+                event->m_widget->notifyListeners(event);
+            }
+        } catch (...) {
+            if (VXDebugOutputLogging::m_isDebugEnabled)
+                VXDebugOutputLogging::traceListenerError(static_cast<int>(event->m_type));
+            delete event;
+            throw;
+        }
+        delete event;
+    }
+}
+
+void VXEvent::pausePendingEvents()
+{
+    s_processEventsPaused = true;
+}
+
+void VXEvent::resumePendingEvents()
+{
+    s_processEventsPaused = false;
+}
+
+bool VXEvent::arePendingEventsPaused()
+{
+    return s_processEventsPaused;
+}
+
+int VXEvent::redoEvents()
+{
+    auto* service = VXServices::VXService<VXServices::EventManagement>::get();
+    return service ? service->redoEvents() : 0;
+}
+
+std::int64_t VXEvent::eventHandle()
+{
+    return s_vxEventHandle.load();
+}
+
+void VXEvent::debugOutput(const char* label, bool timed) const
+{
+    if (!VXDebugOutputLogging::m_isDebugEnabled)
+        return;
+    if (timed)
+        VXDebugOutputLogging::traceEvent(label, static_cast<int>(m_type), m_timestamp);
+    else
+        VXDebugOutputLogging::traceEventUntimed(label, static_cast<int>(m_type));
+}

@@ -1,0 +1,13 @@
+#include "engine/VXGridLayout.h"
+
+VXGridLayout::VXGridLayout() = default;
+
+VXGridLayout::VXGridLayout(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXGridLayout::~VXGridLayout()
+{
+    disconnect();
+}

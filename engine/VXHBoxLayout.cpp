@@ -1,0 +1,13 @@
+#include "engine/VXHBoxLayout.h"
+
+VXHBoxLayout::VXHBoxLayout() = default;
+
+VXHBoxLayout::VXHBoxLayout(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXHBoxLayout::~VXHBoxLayout()
+{
+    disconnect();
+}

@@ -1,0 +1,11 @@
+#include "engine/VXImage.h"
+
+VXImage::VXImage(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXImage::~VXImage()
+{
+    disconnect();
+}

@@ -1,0 +1,11 @@
+#include "engine/VXImageCheckBox.h"
+
+VXImageCheckBox::VXImageCheckBox(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXImageCheckBox::~VXImageCheckBox()
+{
+    disconnect();
+}

@@ -1,0 +1,8 @@
+#include "engine/VXModelExplorer.h"
+
+VXModelExplorer::VXModelExplorer() = default;
+
+VXModelExplorer::~VXModelExplorer()
+{
+    disconnect();
+}

@@ -1,0 +1,11 @@
+#include "engine/VXScrollView.h"
+
+VXScrollView::VXScrollView(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXScrollView::~VXScrollView()
+{
+    disconnect();
+}

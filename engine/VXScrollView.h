@@ -1,0 +1,11 @@
+#pragma once
+
+#include "engine/VXWidget.h"
+#include "vxqtgui_export.h"
+
+/// Engine-side proxy of a scroll view; the peer implements its operations. Engine thread.
+class VXQTGUI_EXPORT VXScrollView : public VXWidget {
+public:
+    explicit VXScrollView(VXWidget* parent);
+    ~VXScrollView() override;
+};

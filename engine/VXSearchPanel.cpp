@@ -1,0 +1,11 @@
+#include "engine/VXSearchPanel.h"
+
+VXSearchPanel::VXSearchPanel(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXSearchPanel::~VXSearchPanel()
+{
+    disconnect();
+}

@@ -1,0 +1,8 @@
+#include "engine/VXSpreadSheet.h"
+
+VXSpreadSheet::VXSpreadSheet() = default;
+
+VXSpreadSheet::~VXSpreadSheet()
+{
+    disconnect();
+}

@@ -1,0 +1,11 @@
+#include "engine/VXTogglePanel.h"
+
+VXTogglePanel::VXTogglePanel(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXTogglePanel::~VXTogglePanel()
+{
+    disconnect();
+}

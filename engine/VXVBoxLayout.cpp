@@ -1,0 +1,13 @@
+#include "engine/VXVBoxLayout.h"
+
+VXVBoxLayout::VXVBoxLayout() = default;
+
+VXVBoxLayout::VXVBoxLayout(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXVBoxLayout::~VXVBoxLayout()
+{
+    disconnect();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "engine/VXWidget.h"
+#include "vxqtgui_export.h"
+
+/// Engine-side proxy of a vertical box layout, with or without a parent; the peer implements its
+/// operations. Engine thread.
+class VXQTGUI_EXPORT VXVBoxLayout : public VXWidget {
+public:
+    VXVBoxLayout();
+    explicit VXVBoxLayout(VXWidget* parent);
+    ~VXVBoxLayout() override;
+};

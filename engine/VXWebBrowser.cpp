@@ -1,0 +1,11 @@
+#include "engine/VXWebBrowser.h"
+
+VXWebBrowser::VXWebBrowser(VXWidget* parent)
+{
+    setParent(parent);
+}
+
+VXWebBrowser::~VXWebBrowser()
+{
+    disconnect();
+}

@@ -1,0 +1,1 @@
+// defined with the bridge

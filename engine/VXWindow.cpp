@@ -1,0 +1,8 @@
+#include "engine/VXWindow.h"
+
+VXWindow::VXWindow() = default;
+
+VXWindow::~VXWindow()
+{
+    disconnect();
+}

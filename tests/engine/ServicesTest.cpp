@@ -1,0 +1,185 @@
+#include "engine/ApplicationContextService.h"
+#include "engine/Event.h"
+#include "engine/HostFunctions.h"
+#include "engine/TranslationService.h"
+#include "engine/UserEventRecord.h"
+#include "engine/VRIXServices.h"
+#include "host/FeatureRegistry.h"
+#include "host/Host.h"
+#include "host/Interpreter.h"
+#include "vrix/services/ServiceRegistry.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using VXServices::VXService;
+using ContextService = VXService<VXServices::ApplicationContext>;
+using TranslationLookup = VXService<VXServices::Translation>;
+
+TEST(Services, InitializationInstallsEachServiceOnce)
+{
+    VRIX_MI::initializeVelmarVRIXServices();
+    auto* translation = TranslationLookup::get();
+    auto* context = ContextService::get();
+    ASSERT_NE(dynamic_cast<VRIX_MI::TranslationService*>(translation), nullptr);
+    ASSERT_NE(dynamic_cast<VRIX_MI::ApplicationContextService*>(context), nullptr);
+
+    VRIX_MI::initializeVelmarVRIXServices();
+    EXPECT_EQ(TranslationLookup::get(), translation);
+    EXPECT_EQ(ContextService::get(), context);
+}
+
+struct CountedContext : VRIX_MI::ApplicationContextService {
+    explicit CountedContext(int* destroyed)
+        : m_destroyed(destroyed)
+    {
+    }
+    ~CountedContext() override { ++*m_destroyed; }
+    int* m_destroyed;
+};
+
+TEST(Services, SecondInstallUnderTheSameNameDestroysTheFirst)
+{
+    VRIX_MI::initializeVelmarVRIXServices();
+    int firstDestroyed = 0;
+    int secondDestroyed = 0;
+    auto* first = new CountedContext(&firstDestroyed);
+    ContextService::install(first);
+    auto* second = new CountedContext(&secondDestroyed);
+    ContextService::install(second);
+    EXPECT_EQ(firstDestroyed, 1);
+    EXPECT_EQ(secondDestroyed, 0);
+    EXPECT_EQ(ContextService::get(), second);
+
+    ContextService::install(new VRIX_MI::ApplicationContextService);
+    EXPECT_EQ(secondDestroyed, 1);
+}
+
+TEST(Services, TranslateReturnsTheSamePointer)
+{
+    VRIX_MI::TranslationService service;
+    const char* text = "abc";
+    EXPECT_EQ(service.translate(text), text);
+    EXPECT_EQ(service.translate(nullptr), nullptr);
+}
+
+TEST(Services, ApplicationContextAnswersWithTheHostsValues)
+{
+    VRIX_MI::ApplicationContextService context;
+    EXPECT_STREQ(context.getRoot(), svVelmarRoot());
+    EXPECT_STREQ(context.getRelease(), svVelmarRelease());
+    EXPECT_STRNE(context.getRelease(), context.getRoot());
+    EXPECT_STREQ(context.getBinArchDir(), svGetBinArchDir());
+    EXPECT_STREQ(context.getCharacterEncoding(), svGetDefaultCharacterSet());
+
+    const char* preferences = context.getPreferencesDirectory(true);
+    ASSERT_NE(preferences, nullptr);
+    struct stat info { };
+    EXPECT_EQ(::stat(preferences, &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+}
+
+std::vector<int> s_featureChanges;
+void recordFeatureChange(int value)
+{
+    s_featureChanges.push_back(value);
+}
+
+TEST(Services, FeaturesAreRegisteredWithTheHostIncludingTheirCallback)
+{
+    s_featureChanges.clear();
+    VRIX_MI::ApplicationContextService context;
+    EXPECT_FALSE(context.isFeatureEnabled("EngineServicesTestFeature"));
+    context.registerFeature("EngineServicesTestFeature", 3, &recordFeatureChange);
+    EXPECT_TRUE(context.isFeatureEnabled("EngineServicesTestFeature"));
+    VXHost::FeatureRegistry::instance().setValue("EngineServicesTestFeature", 0);
+    EXPECT_FALSE(context.isFeatureEnabled("EngineServicesTestFeature"));
+    EXPECT_EQ(s_featureChanges, std::vector<int> { 0 });
+    EXPECT_FALSE(context.isFeatureEnabled(nullptr));
+    VXHost::FeatureRegistry::instance().remove("EngineServicesTestFeature");
+}
+
+TEST(Services, ResourcePathsStartAtTheInstallationRoot)
+{
+    VRIX_MI::initializeVelmarVRIXServices();
+    VXHost::hostSetRoot("/opt/velmar-test-root");
+    EXPECT_EQ(VRIX_MI::installationPath("toolbox/shared/orvidesk/resources/clearedit.png"),
+        "/opt/velmar-test-root/toolbox/shared/orvidesk/resources/clearedit.png");
+    EXPECT_EQ(VRIX_MI::installationPath(nullptr), "/opt/velmar-test-root/");
+    VXHost::hostSetRoot(nullptr);
+    EXPECT_EQ(VRIX_MI::installationPath("x.png"), std::string(svVelmarRoot()) + "/x.png");
+}
+
+TEST(Services, UserEventAnswersAWaitingRecordOnTheEngineThread)
+{
+    VRIX_MI::TranslationService service;
+    const std::int32_t handle = service.getUserEventHandle();
+    EXPECT_NE(handle, 0);
+    EXPECT_EQ(service.getUserEventHandle(), handle);
+
+    // This thread plays the engine thread; another thread asks and waits.
+    VRIX_MI::UserEventRecord record;
+    record.request = 1234;
+    std::thread asker([&] {
+        svWS_PostUserEvent(handle, &record);
+        record.done.wait();
+    });
+    const bool answered = VXHost::Interpreter::instance().processCommandsUntil(
+        [&] { return record.done.isSignalled(); }, std::chrono::seconds(30));
+    asker.join();
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(record.result, 1234);
+    VRIX_MI::TranslationService::onUserEvent(nullptr); // ignored
+}
+
+TEST(ServicesEvent, ManualResetReleasesEveryWaiterAndStaysSignalled)
+{
+    VRIX_MI::Event event(true);
+    std::atomic<int> released { 0 };
+    std::vector<std::thread> waiters;
+    for (int i = 0; i < 3; ++i)
+        waiters.emplace_back([&] {
+            event.wait();
+            ++released;
+        });
+    event.signal();
+    for (auto& waiter : waiters)
+        waiter.join();
+    EXPECT_EQ(released.load(), 3);
+    EXPECT_TRUE(event.isSignalled());
+    EXPECT_TRUE(event.waitFor(std::chrono::milliseconds(0)));
+    event.reset();
+    EXPECT_FALSE(event.waitFor(std::chrono::milliseconds(0)));
+}
+
+TEST(ServicesEvent, AutoResetReleasesOneWaiterPerSignal)
+{
+    VRIX_MI::Event event(false);
+    std::atomic<int> released { 0 };
+    std::vector<std::thread> waiters;
+    for (int i = 0; i < 2; ++i)
+        waiters.emplace_back([&] {
+            event.wait();
+            ++released;
+        });
+    event.signal();
+    // Whoever is released consumes the signal; a second waiter needs a second signal.
+    while (released.load() == 0)
+        std::this_thread::yield();
+    EXPECT_FALSE(event.isSignalled());
+    EXPECT_EQ(released.load(), 1);
+    event.signal();
+    for (auto& waiter : waiters)
+        waiter.join();
+    EXPECT_EQ(released.load(), 2);
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+#include "engine/VXButton.h"
+#include "engine/VXPanel.h"
+#include "engine/VXWidget.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Listeners are only compared, never called, here: any distinct addresses serve.
+int s_listenerStorage[3];
+VXListener* const l1 = reinterpret_cast<VXListener*>(&s_listenerStorage[0]);
+VXListener* const l2 = reinterpret_cast<VXListener*>(&s_listenerStorage[1]);
+
+class RecordingWidget : public VXWidget {
+public:
+    explicit RecordingWidget(std::vector<std::string>* log = nullptr, std::string name = {})
+        : m_log(log)
+        , m_name(std::move(name))
+    {
+    }
+    ~RecordingWidget() override
+    {
+        disconnect();
+        record("destroyed");
+    }
+    void show() override { record("show"); }
+    void hide() override { record("hide"); }
+    void onParentDestroyed() override { record("parent destroyed"); }
+
+private:
+    void record(const char* what)
+    {
+        if (m_log)
+            m_log->push_back(m_name.empty() ? what : m_name + " " + what);
+    }
+    std::vector<std::string>* m_log;
+    std::string m_name;
+};
+
+class WidgetTest : public ::testing::Test {
+protected:
+    void SetUp() override { m_liveBefore = liveObjects(); }
+    // Every proxy a test builds is gone at its end.
+    void TearDown() override { EXPECT_EQ(liveObjects(), m_liveBefore); }
+
+    static std::size_t liveObjects()
+    {
+        std::vector<VXObject*> objects;
+        VXObject::getAllValidObjects(objects);
+        return objects.size();
+    }
+
+    std::size_t m_liveBefore = 0;
+};
+
+TEST_F(WidgetTest, NullParentLeavesEverythingAlone)
+{
+    VXPanel panel;
+    panel.setParent(nullptr);
+    EXPECT_EQ(panel.getParent(), nullptr);
+    EXPECT_TRUE(panel.getChildren().empty());
+}
+
+TEST_F(WidgetTest, ChildAddedTwiceIsListedTwiceAndRemovedOneAtATime)
+{
+    VXPanel parent;
+    VXPanel child;
+    child.setParent(&parent);
+    child.setParent(&parent);
+    EXPECT_EQ(child.getParent(), &parent);
+    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { &child, &child }));
+    parent.removeChild(&child);
+    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { &child }));
+    parent.removeChild(nullptr);
+    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { &child }));
+    parent.removeChild(&child);
+    EXPECT_TRUE(parent.getChildren().empty());
+    EXPECT_EQ(child.getParent(), &parent); // removeChild does not touch the child
+}
+
+TEST_F(WidgetTest, DeleteChildrenDeletesEachChildInAttachmentOrder)
+{
+    std::vector<std::string> log;
+    VXPanel parent;
+    auto* first = new RecordingWidget(&log, "first");
+    auto* second = new RecordingWidget(&log, "second");
+    first->setParent(&parent);
+    second->setParent(&parent);
+    parent.deleteChildren();
+    EXPECT_EQ(log, (std::vector<std::string> { "first destroyed", "second destroyed" }));
+    EXPECT_TRUE(parent.getChildren().empty());
+}
+
+TEST_F(WidgetTest, ChildListedTwiceIsDeletedOnce)
+{
+    std::vector<std::string> log;
+    VXPanel parent;
+    auto* child = new RecordingWidget(&log);
+    child->setParent(&parent);
+    child->setParent(&parent);
+    parent.deleteChildren();
+    EXPECT_EQ(log, (std::vector<std::string> { "destroyed" }));
+}
+
+TEST_F(WidgetTest, ChildDeletedByTheHostLeavesItsParentsList)
+{
+    VXPanel parent;
+    auto* child = new VXButton(&parent);
+    auto* sibling = new VXButton(&parent);
+    delete child;
+    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { sibling }));
+    parent.deleteChildren(); // must not touch the deleted child again
+    EXPECT_TRUE(parent.getChildren().empty());
+}
+
+TEST_F(WidgetTest, ChildOutlivingItsParentDoesNotTouchTheFreedParent)
+{
+    alignas(VXPanel) unsigned char storage[sizeof(VXPanel)];
+    auto* parent = new (storage) VXPanel;
+    auto child = std::make_unique<VXButton>(parent);
+    ASSERT_EQ(parent->getChildren(), (std::list<VXWidget*> { child.get() }));
+    parent->~VXPanel();
+    // What a reused block may hold: walking it as the parent's child list would crash.
+    std::memset(storage, 0xA5, sizeof storage);
+    child.reset();
+    EXPECT_FALSE(VXObject::isObjectValid(reinterpret_cast<VXObject*>(storage)));
+}
+
+TEST_F(WidgetTest, DestructorTellsRegisteredChildrenTheirParentIsGone)
+{
+    std::vector<std::string> log;
+    auto parent = std::make_unique<VXPanel>();
+    RecordingWidget recorded(&log, "child");
+    RecordingWidget unrelated(&log, "unrelated");
+    auto stale = std::make_unique<VXPanel>();
+    const std::uint32_t staleId = stale->getUID();
+    stale.reset();
+    VXObject::addToChildrenMap(recorded.getUID(), parent->getUID());
+    VXObject::addToChildrenMap(staleId, parent->getUID()); // skipped: no longer registered
+
+    parent.reset();
+    EXPECT_EQ(log, (std::vector<std::string> { "child parent destroyed" }));
+    VXObject::removeFromChildrenMap(staleId);
+}
+
+TEST_F(WidgetTest, RemoveEventListenerKeepsOtherTypes)
+{
+    VXPanel panel;
+    panel.addEventListener(l1, ButtonPressEvent);
+    panel.addEventListener(l1, CloseEvent);
+    panel.addEventListener(l1, InvalidEvent);
+    panel.addEventListener(l2, ButtonPressEvent);
+    panel.addEventListener(l1, ButtonPressEvent);
+    ASSERT_EQ(panel.listenerCount(), 5u);
+
+    panel.removeEventListener(l1, ButtonPressEvent);
+    EXPECT_EQ(panel.listenerCount(), 2u);
+    EXPECT_TRUE(panel.listensForEventOfType(CloseEvent));
+    EXPECT_TRUE(panel.listensForEventOfType(ButtonPressEvent)); // l2's entry
+    EXPECT_FALSE(panel.listensForEventOfType(InvalidEvent));
+
+    panel.removeEventListener(l2, FocusEvent);
+    EXPECT_EQ(panel.listenerCount(), 2u);
+    panel.removeEventListener(l2, ButtonPressEvent);
+    EXPECT_FALSE(panel.listensForEventOfType(ButtonPressEvent));
+    EXPECT_TRUE(panel.listensForEventOfType(CloseEvent));
+}
+
+TEST_F(WidgetTest, SameListenerMayRegisterSeveralTimes)
+{
+    VXPanel panel;
+    EXPECT_FALSE(panel.listensForEventOfType(ButtonPressEvent));
+    panel.addEventListener(l1, ButtonPressEvent);
+    panel.addEventListener(l1, ButtonPressEvent);
+    EXPECT_EQ(panel.listenerCount(), 2u);
+    EXPECT_TRUE(panel.listensForEventOfType(ButtonPressEvent));
+    panel.removeEventListener(l1, ButtonPressEvent);
+    EXPECT_EQ(panel.listenerCount(), 0u);
+}
+
+TEST_F(WidgetTest, SetVisibleReachesTheOverridingShowAndHide)
+{
+    std::vector<std::string> log;
+    {
+        RecordingWidget widget(&log);
+        VXWidget& proxy = widget;
+        proxy.setVisible(false);
+        proxy.setVisible(true);
+    }
+    EXPECT_EQ(log, (std::vector<std::string> { "hide", "show", "destroyed" }));
+}
+
+TEST_F(WidgetTest, NewProxyIsRegisteredAndTranslatesItsTexts)
+{
+    VXWidget* address = nullptr;
+    std::uint32_t id = 0;
+    {
+        VXPanel panel;
+        address = &panel;
+        id = panel.getUID();
+        EXPECT_TRUE(VXObject::isObjectValid(&panel, id));
+        EXPECT_TRUE(panel.shouldTranslate());
+        EXPECT_EQ(panel.listenerCount(), 0u);
+    }
+    EXPECT_FALSE(VXObject::isObjectValid(address, id));
+}
+
+} // namespace
