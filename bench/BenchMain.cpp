@@ -1,17 +1,31 @@
 #include "RatioReporter.h"
 
+#ifdef VX_BENCH_GUI_APPLICATION
+#include <QGuiApplication>
+
+#include <cstdlib>
+#else
 #include <QCoreApplication>
+#endif
 
 #include <benchmark/benchmark.h>
 
 // Qt objects used by the benchmarks need an application on the main thread; the benchmarks
-// themselves run on the main thread, which plays the engine thread.
+// themselves run on the main thread, which plays the engine thread. Benchmarks that measure
+// fonts or images need a QGuiApplication (built with VX_BENCH_GUI_APPLICATION).
 int main(int argc, char** argv)
 {
     int qtArgc = 1;
     char name[] = "vxbench";
     char* qtArgv[] = { name, nullptr };
+#ifdef VX_BENCH_GUI_APPLICATION
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display)
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(qtArgc, qtArgv);
+#else
     QCoreApplication app(qtArgc, qtArgv);
+#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -65,7 +65,7 @@ void VXEvent::doEvent()
     }
     VXBridge::addEvent(this);
     if (VXBridge* bridge = VXBridge::existingBridge())
-        bridge->pendingEventsEmitter().send(VXIM::DefaultSend);
+        bridge->m_pendingEvents.send(VXIM::DefaultSend);
 }
 
 void VXEvent::processPendingEvents()

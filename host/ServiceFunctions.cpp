@@ -61,3 +61,8 @@ void svWS_PostUserEvent(std::int32_t handle, void* record)
 {
     VXHost::UserEvents::instance().post(handle, record);
 }
+
+int zpIsAbsolutePath(const char* path)
+{
+    return path && path[0] == '/' ? 1 : 0;
+}

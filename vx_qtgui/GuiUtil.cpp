@@ -19,7 +19,7 @@
 #include <sstream>
 
 // The host's path service.
-extern "C" int zpIsAbsolutePath(const char* path);
+#include "engine/HostFunctions.h"
 
 namespace GuiUtil {
 

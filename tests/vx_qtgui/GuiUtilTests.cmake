@@ -1,12 +1,7 @@
 # GUI utilities, the pixmap table, the image compositor and the pictures in resources/.
-# Plain QApplication on the main thread; no engine machinery. The units under test are
-# compiled in rather than taken from vxqtgui, so this binary needs nothing else of the GUI
-# side and can run while the rest of the library is being built up.
+# Plain QApplication on the main thread; no engine machinery.
 vx_add_test(guiutil_tests
     SOURCES
-        ${PROJECT_SOURCE_DIR}/vx_qtgui/GuiConstants.cpp
-        ${PROJECT_SOURCE_DIR}/vx_qtgui/GuiPixmapDB.cpp
-        ${PROJECT_SOURCE_DIR}/vx_qtgui/GuiUtil.cpp
         gui_util/GuiUtilTestMain.cpp
         gui_util/TestApplicationContext.cpp
         gui_util/PictureFiles.cpp
@@ -18,7 +13,7 @@ vx_add_test(guiutil_tests
         gui_util/GuiUtilTextTest.cpp
         gui_util/ImageCompositorTest.cpp
         gui_util/ResourcePicturesTest.cpp
-    LIBS vrixgui vrix vxtestsupport Qt5::Widgets)
+    LIBS vxqtgui vxhost vxtestsupport Qt5::Widgets)
 set_target_properties(guiutil_tests PROPERTIES AUTOMOC ON)
 target_include_directories(guiutil_tests PRIVATE ${PROJECT_BINARY_DIR}/include)
 target_compile_definitions(guiutil_tests PRIVATE

@@ -20,12 +20,6 @@ extern "C" __attribute__((visibility("default"), used)) const char* __lsan_defau
     return "leak:libqoffscreen.so\n";
 }
 
-// The host's path service, as a POSIX host answers it.
-extern "C" __attribute__((visibility("default"))) int zpIsAbsolutePath(const char* path)
-{
-    return path && path[0] == '/' ? 1 : 0;
-}
-
 namespace {
 
 bool isSet(const char* variable)

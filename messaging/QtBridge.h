@@ -1,0 +1,66 @@
+#pragma once
+
+#include "engine/VXBridge.h"
+#include "messaging/QtMessage.h"
+#include "vxqtgui_export.h"
+
+class GuiApplication;
+class GuiThread;
+
+/// The one VXBridge (engine thread): starts and stops the GUI thread, builds peers with their
+/// creation messages, keeps the queue of user events and carries the message-box requests.
+class VXQTGUI_EXPORT QtBridge : public VXBridge {
+public:
+    QtBridge();
+    ~QtBridge() override;
+
+    static QtBridge* m_bridge;
+    /// The GUI thread object; null before start() and after quit().
+    static GuiThread* m_thread;
+
+    /// The GUI application, or null while the GUI side is not running.
+    static GuiApplication* getApplication();
+
+    /// Posts `message` (taking it) to the GUI thread; dropped when the GUI side is not running.
+    static void post(QtMessage* message);
+    /// Sends `message` (taking it) and waits; 0 and no reply when the GUI side is not running.
+    static int send(QtMessage* message, QtMessageHolder* reply = nullptr);
+    /// The int of a QtIntMessage reply to a send of `message`, or `fallback` without one.
+    static int sendForInt(QtMessage* message, int fallback);
+
+    void start() override;
+    void quit() override;
+    void triggerAssertionInGuiThread() override;
+    void triggerSegvInGuiThread() override;
+    int destroyWidget(VXWidget* widget) override;
+
+    void createProgressBar(VXProgressBar* proxy, VXWidget* parent) override;
+    void createProgressDialog(VXProgressDialog* proxy, VXWidget* parent) override;
+
+    int errorMessage(VXObject* owner, const char* title, const char* text, bool modal) override;
+    int errorMessage(VXObject* owner, const std::u16string& title, const std::u16string& text,
+        bool modal) override;
+    int warningMessage(VXObject* owner, const char* title, const char* text, bool modal) override;
+    int warningMessage(VXObject* owner, const std::u16string& title, const std::u16string& text,
+        bool modal) override;
+    int infoMessage(VXObject* owner, const char* title, const char* text, bool modal) override;
+    int infoMessage(VXObject* owner, const std::u16string& title, const std::u16string& text,
+        bool modal) override;
+    void closeMessageBox(int handle) override;
+    int getNumOfOpenMsgBox(VXObject* owner) override;
+    int showModalAlert(VXObject* owner, const char* title, const std::u16string& text,
+        const char* button1, const char* button2, const char* button3, int defaultButton,
+        const char* iconPath) override;
+    int showModalAlertU(VXObject* owner, const std::u16string& title, const std::u16string& text,
+        const std::u16string& button1, const std::u16string& button2,
+        const std::u16string& button3, int defaultButton, const std::u16string& iconPath) override;
+    int getHashedSize() override;
+    VXEvent* dequeueEvent() override;
+    void enqueueEvent(VXEvent* event) override;
+    void increaseUIThreadPriority(bool increase) override;
+    VXIM::Thread getMainUIThread() override;
+
+private:
+    int messageBox(VXObject* owner, VXMessageType id, const std::u16string& title,
+        const std::u16string& text, bool modal);
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "messaging/QtMessage.h"
+#include "vxqtgui_export.h"
+
+/// Message payload: one double.
+class VXQTGUI_EXPORT QtDoubleMessage : public QtMessage {
+public:
+    QtDoubleMessage(void* target, VXMessageType id);
+    QtDoubleMessage(void* target, VXMessageType id, double value);
+    ~QtDoubleMessage() override;
+
+    double m_double = 0.0;
+
+private:
+    Q_DISABLE_COPY(QtDoubleMessage)
+};

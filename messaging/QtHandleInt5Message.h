@@ -1,0 +1,21 @@
+#pragma once
+
+#include "messaging/QtMessage.h"
+#include "vxqtgui_export.h"
+
+/// Message payload: a handle and five ints.
+class VXQTGUI_EXPORT QtHandleInt5Message : public QtMessage {
+public:
+    QtHandleInt5Message(void* target, VXMessageType id);
+    ~QtHandleInt5Message() override;
+
+    void* m_handle = nullptr;
+    int m_int1 = 0;
+    int m_int2 = 0;
+    int m_int3 = 0;
+    int m_int4 = 0;
+    int m_int5 = 0;
+
+private:
+    Q_DISABLE_COPY(QtHandleInt5Message)
+};

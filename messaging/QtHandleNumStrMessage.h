@@ -1,0 +1,24 @@
+#pragma once
+
+#include "messaging/QtMessage.h"
+#include "vxqtgui_export.h"
+
+#include <QString>
+
+#include <string>
+
+/// Message payload: a handle, an int and a string.
+class VXQTGUI_EXPORT QtHandleNumStrMessage : public QtMessage {
+public:
+    QtHandleNumStrMessage(void* target, VXMessageType id);
+    QtHandleNumStrMessage(
+        void* target, VXMessageType id, void* handle, int value, const std::u16string& text);
+    ~QtHandleNumStrMessage() override;
+
+    void* m_handle = nullptr;
+    int m_int = 0;
+    QString m_string;
+
+private:
+    Q_DISABLE_COPY(QtHandleNumStrMessage)
+};

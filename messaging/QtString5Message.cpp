@@ -1,0 +1,22 @@
+#include "messaging/QtString5Message.h"
+
+#include "messaging/MessageText.h"
+
+QtString5Message::QtString5Message(void* target, VXMessageType id)
+    : QtMessage(target, id)
+{
+}
+
+QtString5Message::QtString5Message(void* target, VXMessageType id, const std::u16string& text1,
+    const std::u16string& text2, const std::u16string& text3, const std::u16string& text4,
+    const std::u16string& text5)
+    : QtMessage(target, id)
+    , m_string1(messageText(text1))
+    , m_string2(messageText(text2))
+    , m_string3(messageText(text3))
+    , m_string4(messageText(text4))
+    , m_string5(messageText(text5))
+{
+}
+
+QtString5Message::~QtString5Message() = default;

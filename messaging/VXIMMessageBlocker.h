@@ -1,0 +1,16 @@
+#pragma once
+
+#include "vxqtgui_export.h"
+
+/// Engine thread: holds back the engine thread's message processing for its lifetime, then
+/// wakes the engine thread so packets that arrived meanwhile are served. Guards do not nest:
+/// an inner guard's end releases the hold.
+class VXQTGUI_EXPORT VXIMMessageBlocker {
+public:
+    VXIMMessageBlocker();
+    ~VXIMMessageBlocker();
+
+private:
+    VXIMMessageBlocker(const VXIMMessageBlocker&) = delete;
+    VXIMMessageBlocker& operator=(const VXIMMessageBlocker&) = delete;
+};

@@ -1,0 +1,348 @@
+// Posting and sending through a real GUI thread running Qt's event loop.
+#include "engine/VXDebugOutputLogging.h"
+#include "messaging/QtIntMessage.h"
+#include "messaging/QtStringMessage.h"
+#include "messaging/SyncMsgControl.h"
+#include "messaging/QtBridge.h"
+#include "tests/messaging/GuiTestEnvironment.h"
+#include "tests/messaging/ProbeWidget.h"
+#include "tests/support/QStringPrinter.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiThread.h"
+#include "vx_qtgui/GuiThreadTickle.h"
+#include "vx_qtgui/VXIMReentrancyProtector.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+using vxtest::ProbeWidget;
+using vxtest::runOnGui;
+using vxtest::waitUntil;
+
+namespace {
+
+constexpr int kWakeUpType = 1461;
+
+// Counts the wake-up events the application receives.
+class WakeUpCounter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (watched == qApp && e->type() == kWakeUpType)
+            ++count;
+        return false;
+    }
+    std::atomic<int> count { 0 };
+};
+
+class DeliveryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        vxtest::startGuiThreadOnce();
+        ASSERT_NE(vxtest::guiThread(), nullptr);
+        runOnGui([this] { m_baseline = GuiApplication::widgetCount(); });
+    }
+
+    void TearDown() override
+    {
+        VXBridge::m_imPost = false;
+        runOnGui([this] {
+            for (ProbeWidget* probe : m_probes)
+                delete probe;
+            EXPECT_EQ(GuiApplication::widgetCount(), m_baseline) << "a registration leaked";
+        });
+    }
+
+    void addProbe(void* key, ProbeWidget::Handler handler)
+    {
+        runOnGui([&] { m_probes.push_back(new ProbeWidget(key, std::move(handler))); });
+    }
+
+    static void post(QtMessage* msg, bool keepAsynchronous = false)
+    {
+        vxtest::guiThread()->postMessage(QtMessageHolder(msg), keepAsynchronous);
+    }
+
+    static int send(QtMessage* msg, QtMessageHolder* reply = nullptr)
+    {
+        return vxtest::guiThread()->sendMessage(QtMessageHolder(msg), reply);
+    }
+
+    static void setResult(QtMessage* msg, int value)
+    {
+        if (msg->m_syncControl)
+            msg->m_syncControl->m_returnValue = value;
+    }
+
+    int m_baseline = 0;
+    std::vector<ProbeWidget*> m_probes;
+    int m_key = 0; // its address is the peer key
+};
+
+TEST_F(DeliveryTest, PostsReachTheWidgetInOrderOnTheGuiThread)
+{
+    std::vector<int> seen;
+    bool offGuiThread = false;
+    addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
+        offGuiThread = offGuiThread || QThread::currentThread() != qApp->thread();
+        if (type == HideMsg)
+            seen.push_back(static_cast<QtIntMessage*>(msg)->m_int);
+        if (type == IsVisibleMsg)
+            setResult(msg, static_cast<int>(seen.size()));
+    });
+
+    std::vector<int> expected;
+    for (int i = 0; i < 200; ++i) {
+        post(new QtIntMessage(&m_key, HideMsg, i));
+        expected.push_back(i);
+    }
+    // A send is served after everything posted before it.
+    EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 200);
+    EXPECT_EQ(seen, expected);
+    EXPECT_FALSE(offGuiThread);
+}
+
+TEST_F(DeliveryTest, SendReturnsWhatTheHandlerWroteAndZeroOtherwise)
+{
+    bool sawRecord = false;
+    addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
+        sawRecord = msg->m_syncControl != nullptr;
+        if (type == IsEnabledMsg)
+            setResult(msg, 7);
+    });
+
+    EXPECT_EQ(send(new QtMessage(&m_key, IsEnabledMsg)), 7);
+    EXPECT_TRUE(sawRecord);
+    // Each send has a fresh record: nothing carries over from the previous result.
+    EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 0);
+}
+
+TEST_F(DeliveryTest, ReplyMessageOutlivesTheSend)
+{
+    addProbe(&m_key, [](VXMessageType type, QtMessage* msg) {
+        if (type == GetToolTipMsg)
+            msg->setReturnMsg(new QtStringMessage(msg->m_target, type, QStringLiteral("tip text")));
+    });
+
+    QtMessageHolder reply;
+    send(new QtMessage(&m_key, GetToolTipMsg), &reply);
+    ASSERT_TRUE(reply);
+    auto* text = dynamic_cast<QtStringMessage*>(reply.get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->m_string, QStringLiteral("tip text"));
+    EXPECT_EQ(text->messageType(), GetToolTipMsg);
+    // The record and the dispatcher are gone: the caller's holder is the only owner.
+    EXPECT_EQ(reply->referenceCount(), 1);
+
+    // A getter whose handler sets no reply leaves the caller's holder as it was.
+    QtMessageHolder kept(new QtIntMessage(nullptr, HideMsg, 5));
+    QtMessage* before = kept.get();
+    send(new QtMessage(&m_key, IsVisibleMsg), &kept);
+    EXPECT_EQ(kept.get(), before);
+
+    // A reply the caller does not take is released with the record (checked by the sanitizers).
+    send(new QtMessage(&m_key, GetToolTipMsg), nullptr);
+}
+
+TEST_F(DeliveryTest, ManyPostsShareOneWakeUpUntilItIsServed)
+{
+    std::atomic<bool> blocked { false };
+    std::atomic<bool> release { false };
+    std::atomic<int> handled { 0 };
+    addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
+        if (type != HideMsg)
+            return;
+        if (static_cast<QtIntMessage*>(msg)->m_int < 0) {
+            blocked = true;
+            while (!release)
+                QThread::msleep(1);
+            return;
+        }
+        ++handled;
+    });
+    WakeUpCounter* counter = nullptr;
+    runOnGui([&] {
+        counter = new WakeUpCounter;
+        qApp->installEventFilter(counter);
+    });
+
+    // The GUI thread serves the first wake-up and blocks in the handler.
+    post(new QtIntMessage(&m_key, HideMsg, -1));
+    ASSERT_TRUE(waitUntil([&] { return blocked.load(); }));
+    EXPECT_EQ(getTickleGuiCounterVXIM().value(), 0) << "the served wake-up must be re-armed";
+
+    // Posts made while it serves the queue: one new wake-up for all of them.
+    for (int i = 0; i < 100; ++i)
+        post(new QtIntMessage(&m_key, HideMsg, i));
+    EXPECT_EQ(getTickleGuiCounterVXIM().value(), 1);
+    release = true;
+    ASSERT_TRUE(waitUntil([&] { return handled.load() == 100; }));
+
+    // Deliver whatever wake-ups Qt still holds; this call brings exactly one of its own.
+    runOnGui([] { QCoreApplication::sendPostedEvents(qApp, kWakeUpType); });
+    EXPECT_EQ(counter->count.load(), 3);
+
+    runOnGui([&] {
+        qApp->removeEventFilter(counter);
+        delete counter;
+    });
+}
+
+// A handler that spins a nested event loop until the next wake-up has reached the
+// application, optionally under a VXIMReentrancyProtector.
+class NestedLoopTest : public DeliveryTest, public ::testing::WithParamInterface<bool> { };
+
+TEST_P(NestedLoopTest, WakeUpInNestedLoopIsServedOnlyOutsideAProtectedHandler)
+{
+    const bool protect = GetParam();
+    std::vector<std::string> order;
+    std::atomic<bool> nestedLoopRunning { false };
+    std::atomic<bool> outerHandlerDone { false };
+    WakeUpCounter* counter = nullptr;
+    runOnGui([&] {
+        counter = new WakeUpCounter;
+        qApp->installEventFilter(counter);
+    });
+    addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
+        if (type == ShowMsg) {
+            order.push_back("A begins");
+            std::optional<VXIMReentrancyProtector> guard;
+            if (protect)
+                guard.emplace();
+            const int before = counter->count.load();
+            nestedLoopRunning = true;
+            QTimer tick; // bounds each wait of the nested loop
+            tick.start(50);
+            QDeadlineTimer deadline(20000);
+            while (counter->count.load() == before && !deadline.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            order.push_back("A ends");
+            outerHandlerDone = true;
+        } else if (type == HideMsg) {
+            order.push_back("B");
+        } else if (type == IsVisibleMsg) {
+            setResult(msg, static_cast<int>(order.size()));
+        }
+    });
+
+    post(new QtMessage(&m_key, ShowMsg));
+    ASSERT_TRUE(waitUntil([&] { return nestedLoopRunning.load(); }));
+    post(new QtMessage(&m_key, HideMsg));
+    ASSERT_TRUE(waitUntil([&] { return outerHandlerDone.load(); }));
+    EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 3);
+
+    if (protect)
+        EXPECT_EQ(order, (std::vector<std::string> { "A begins", "A ends", "B" }));
+    else
+        EXPECT_EQ(order, (std::vector<std::string> { "A begins", "B", "A ends" }));
+    runOnGui([&] {
+        // Only the pass that runs this check is counted: nothing left over, nothing lost.
+        EXPECT_EQ(GuiApplication::current()->m_pendingTickles, 1);
+        EXPECT_FALSE(GuiApplication::current()->m_reentrancyProtected);
+        qApp->removeEventFilter(counter);
+        delete counter;
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutProtector, NestedLoopTest, ::testing::Bool(),
+    [](const ::testing::TestParamInfo<bool>& info) {
+        return info.param ? "Protected" : "Unprotected";
+    });
+
+TEST_F(DeliveryTest, ImPostTurnsPostsIntoSendsUnlessKeptAsynchronous)
+{
+    std::atomic<int> handled { 0 };
+    std::atomic<bool> lastWasSent { false };
+    addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
+        if (type != HideMsg)
+            return;
+        lastWasSent = msg->m_syncControl != nullptr;
+        ++handled;
+    });
+
+    VXBridge::m_imPost = true;
+    post(new QtMessage(&m_key, HideMsg));
+    // Already handled when the post returns.
+    EXPECT_EQ(handled.load(), 1);
+    EXPECT_TRUE(lastWasSent.load());
+
+    post(new QtMessage(&m_key, HideMsg), true);
+    ASSERT_TRUE(waitUntil([&] { return handled.load() == 2; }));
+    EXPECT_FALSE(lastWasSent.load());
+    VXBridge::m_imPost = false;
+}
+
+TEST_F(DeliveryTest, MessageForUnregisteredTargetIsDropped)
+{
+    int unknown = 0;
+    post(new QtIntMessage(&unknown, HideMsg, 1));
+    EXPECT_EQ(send(new QtMessage(&unknown, IsVisibleMsg)), 0);
+    QtMessageHolder reply;
+    EXPECT_EQ(send(new QtMessage(&unknown, GetToolTipMsg), &reply), 0);
+    EXPECT_FALSE(reply);
+    EXPECT_EQ(send(new QtMessage(nullptr, IsVisibleMsg)), 0);
+
+    // Delivery goes on as before.
+    addProbe(&m_key, [](VXMessageType, QtMessage* msg) { setResult(msg, 7); });
+    EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 7);
+}
+
+TEST_F(DeliveryTest, HandlerThatThrowsStillReleasesTheSender)
+{
+    addProbe(&m_key, [](VXMessageType type, QtMessage* msg) {
+        setResult(msg, 3);
+        if (type == IsEnabledMsg)
+            throw std::runtime_error("handler failed");
+    });
+    EXPECT_EQ(send(new QtMessage(&m_key, IsEnabledMsg)), 3);
+    post(new QtMessage(&m_key, HideMsg));
+    EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 3);
+}
+
+TEST_F(DeliveryTest, TraceLinesNameEachPostSendAndDispatch)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("trace.log");
+    addProbe(&m_key, [](VXMessageType, QtMessage*) {});
+
+    VXDebugOutputLogging::setEnabled(true, path.toLocal8Bit().constData());
+    post(new QtMessage(&m_key, ShowMsg));
+    send(new QtMessage(&m_key, IsVisibleMsg));
+    send(new QtMessage(&m_key, static_cast<VXMessageType>(11))); // an id that is not used
+    send(new QtMessage(&m_key, GetFontFamilyMsg)); // an id without a debug name
+    runOnGui([] { qWarning("from the GUI thread: %d", 42); });
+    VXDebugOutputLogging::setEnabled(false, nullptr);
+    runOnGui([] { qWarning("not traced"); });
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString trace = QString::fromLocal8Bit(file.readAll());
+    EXPECT_TRUE(trace.contains("VELMAR post message - 35 ShowMsg\n")) << trace.toStdString();
+    EXPECT_TRUE(trace.contains("VELMAR send message - 16 IsVisibleMsg\n"));
+    EXPECT_TRUE(trace.contains("VELMAR send message - 11 Unknown message ID\n"));
+    EXPECT_TRUE(trace.contains("VELMAR send message - 7 Unknown message ID\n"));
+    EXPECT_TRUE(trace.contains("QtWarningMsg: from the GUI thread: 42\n"));
+    EXPECT_FALSE(trace.contains("not traced"));
+    const QRegularExpression timed(
+        "^VRIXOneMessage process message - (35 ShowMsg|16 IsVisibleMsg) \\(\\d+\\.\\d{3} mS\\)$",
+        QRegularExpression::MultilineOption);
+    EXPECT_EQ(trace.count(timed), 2) << trace.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include "tests/messaging/GuiTestEnvironment.h"
+
+#include "messaging/QtBridge.h"
+#include "tests/support/EngineExitHooks.h"
+#include "vrix/vxim/Connect.h"
+#include "vx_qtgui/GuiThread.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace vxtest {
+
+namespace {
+
+struct GuiRunner : VXIM::Listener {
+    ~GuiRunner() override { disconnect(); }
+};
+
+} // namespace
+
+void startGuiThreadOnce()
+{
+    if (QtBridge::m_thread)
+        return;
+    auto* thread = new GuiThread(0);
+    QtBridge::m_thread = thread;
+    thread->start();
+    thread->waitForAppToStart();
+    ASSERT_NE(thread->getApplication(), nullptr) << "the GUI thread did not start";
+    atEngineExit([thread] {
+        thread->quit();
+        QtBridge::m_thread = nullptr;
+        delete thread;
+    });
+}
+
+GuiThread* guiThread()
+{
+    return QtBridge::m_thread;
+}
+
+void runOnGui(const std::function<void()>& work)
+{
+    // A blocking emission to a slot on "Qt": the core's own rendezvous orders the work before
+    // the return, visibly to the thread sanitizer.
+    GuiRunner runner;
+    VXIM::Emitter<void(const std::function<void()>*), VXIM::KeepAll> emitter(VXIM::BlockingSend);
+    VXIM::connectFunction(
+        emitter, &runner, [](const std::function<void()>* w) { (*w)(); },
+        VXIM::Thread::getNamedThread("Qt"));
+    emitter(&work);
+}
+
+bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+} // namespace vxtest

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "vx_qtgui/GuiWidget.h"
+
+#include <functional>
+
+namespace vxtest {
+
+/// A registered GUI object without a Qt widget: hands every message it gets to a closure.
+/// Built and destroyed on the GUI thread.
+class ProbeWidget : public GuiWidget {
+public:
+    using Handler = std::function<void(VXMessageType, QtMessage*)>;
+
+    ProbeWidget(void* key, Handler handler);
+
+    void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
+
+private:
+    Handler m_handler;
+};
+
+} // namespace vxtest

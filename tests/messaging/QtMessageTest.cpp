@@ -1,0 +1,170 @@
+// The message envelope and its payloads, without a GUI thread.
+#include "engine/VXDebugOutputLogging.h"
+#include "messaging/QtDoubleArrayMessage.h"
+#include "messaging/QtHandleStr4Message.h"
+#include "messaging/QtHandleString6IntMessage.h"
+#include "messaging/QtIntMessage.h"
+#include "messaging/QtListInt2Message.h"
+#include "messaging/QtRectMessage.h"
+#include "messaging/QtStrInt4Message.h"
+#include "messaging/QtStringIDMapMessage.h"
+#include "messaging/QtStringMessage.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace {
+
+std::atomic<int> g_destroyed { 0 };
+
+class CountedMessage : public QtIntMessage {
+public:
+    CountedMessage()
+        : QtIntMessage(nullptr, HideMsg)
+    {
+    }
+    ~CountedMessage() override { ++g_destroyed; }
+};
+
+TEST(QtMessage, EventTypeCarriesTheIdPlus1000)
+{
+    QtMessageHolder show(new QtMessage(nullptr, ShowMsg));
+    EXPECT_EQ(static_cast<int>(show->type()), 1035);
+    EXPECT_EQ(show->messageType(), ShowMsg);
+    QtMessageHolder last(new QtMessage(nullptr, SSIsInViewMsg));
+    EXPECT_EQ(static_cast<int>(last->type()), 1477);
+    EXPECT_EQ(last->messageType(), SSIsInViewMsg);
+    EXPECT_EQ(last->m_syncControl, nullptr);
+    EXPECT_EQ(last->referenceCount(), 1);
+}
+
+TEST(QtMessage, TimestampIsTakenOnlyWhileLoggingIsOn)
+{
+    QtMessageHolder before(new QtMessage(nullptr, ShowMsg));
+    EXPECT_EQ(before->m_timestamp, 0);
+    VXDebugOutputLogging::setEnabled(true, nullptr); // on, writing nowhere
+    QtMessageHolder during(new QtMessage(nullptr, ShowMsg));
+    // Tracing a message built while logging was off measures from tick 0 and must not fail.
+    before->debugOutput("VRIXOneMessage process message", true);
+    VXDebugOutputLogging::setEnabled(false, nullptr);
+    EXPECT_NE(during->m_timestamp, 0);
+}
+
+TEST(QtMessage, LastReleaseOnAnyThreadDestroysOnce)
+{
+    g_destroyed = 0;
+    QtMessageHolder first(new CountedMessage);
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 4; ++i) {
+        threads.emplace_back([copy = first]() mutable {
+            for (int j = 0; j < 1000; ++j) {
+                QtMessageHolder again(copy);
+                again.reset();
+            }
+            copy.reset();
+        });
+    }
+    first.reset();
+    for (auto& t : threads)
+        t.join();
+    EXPECT_EQ(g_destroyed.load(), 1);
+}
+
+TEST(QtMessage, ReplyToAPostedMessageIsFreed)
+{
+    g_destroyed = 0;
+    QtMessageHolder request(new QtMessage(nullptr, GetToolTipMsg));
+    request->setReturnMsg(new CountedMessage);
+    EXPECT_EQ(g_destroyed.load(), 1);
+    request->setReturnMsg(nullptr);
+}
+
+TEST(QtMessagePayload, RectangleIsStoredWithInclusiveCorners)
+{
+    QtMessageHolder held(new QtRectMessage(nullptr, SetRectMsg));
+    auto* rect = static_cast<QtRectMessage*>(held.get());
+    rect->setRect(10, 20, 100, 30);
+    EXPECT_EQ(rect->m_left, 10);
+    EXPECT_EQ(rect->m_top, 20);
+    EXPECT_EQ(rect->m_right, 109);
+    EXPECT_EQ(rect->m_bottom, 49);
+}
+
+TEST(QtMessagePayload, NullEightBitStringsBecomeEmpty)
+{
+    QtMessageHolder text(new QtStringMessage(nullptr, SetToolTipMsg, nullptr, true));
+    EXPECT_TRUE(static_cast<QtStringMessage*>(text.get())->m_string.isEmpty());
+
+    int parent = 0;
+    QtMessageHolder four(new QtHandleStr4Message(
+        nullptr, BTNCreateMsg, &parent, "label", nullptr, nullptr, nullptr, true));
+    auto* m = static_cast<QtHandleStr4Message*>(four.get());
+    EXPECT_EQ(m->m_handle, &parent);
+    EXPECT_EQ(m->m_string1, QStringLiteral("label"));
+    EXPECT_TRUE(m->m_string2.isEmpty());
+    EXPECT_TRUE(m->m_string4.isEmpty());
+
+    QtMessageHolder alert(new QtHandleString6IntMessage(
+        nullptr, MSGBOXCreateModalAlertMsg, nullptr, u"text", "OK", nullptr, nullptr, 1, nullptr));
+    auto* a = static_cast<QtHandleString6IntMessage*>(alert.get());
+    EXPECT_TRUE(a->m_string1.isEmpty());
+    EXPECT_EQ(a->m_string2, QStringLiteral("text"));
+    EXPECT_EQ(a->m_string3, QStringLiteral("OK"));
+    EXPECT_EQ(a->m_int, 1);
+    EXPECT_TRUE(a->m_string6.isEmpty());
+}
+
+TEST(QtMessagePayload, StringsConvertFromBothEncodings)
+{
+    const std::u16string wide = u"\u00e9t\u00e9 \u65e5\u672c";
+    QtMessageHolder font(new QtStrInt4Message(nullptr, SetFontMsg, wide, 14, -1, -1, -1));
+    auto* f = static_cast<QtStrInt4Message*>(font.get());
+    EXPECT_EQ(f->m_string, QString::fromStdU16String(wide));
+    EXPECT_EQ(f->m_int1, 14);
+    EXPECT_EQ(f->m_int4, -1);
+
+    const QByteArray local = QString::fromStdU16String(wide).toLocal8Bit();
+    QtMessageHolder narrow(
+        new QtStrInt4Message(nullptr, SetFontMsg, local.constData(), 1, 2, 3, 4, false));
+    EXPECT_EQ(
+        static_cast<QtStrInt4Message*>(narrow.get())->m_string, QString::fromLocal8Bit(local));
+}
+
+TEST(QtMessagePayload, MapAndListMessagesCollectTheirEntries)
+{
+    QtMessageHolder mapHeld(new QtStringIDMapMessage(nullptr, MECreateMsg));
+    auto* map = static_cast<QtStringIDMapMessage*>(mapHeld.get());
+    map->addPair(3, u"three");
+    map->addPair(1, u"one");
+    map->addPair(3, u"drei");
+    EXPECT_EQ(map->m_map.size(), 2);
+    EXPECT_EQ(map->m_map.value(3), QStringLiteral("drei"));
+
+    QtMessageHolder listHeld(new QtListInt2Message(nullptr, CMBInsertMultItemsMsg));
+    auto* list = static_cast<QtListInt2Message*>(listHeld.get());
+    list->addListItem("a");
+    list->addListItem(u"b");
+    list->addListItem(static_cast<const char*>(nullptr));
+    EXPECT_EQ(list->m_list, (QList<QString> { "a", "b", "" }));
+}
+
+TEST(QtMessagePayload, ArrayMessageOwnsACopy)
+{
+    QtMessageHolder held(new QtDoubleArrayMessage(nullptr, GetBackgroundColorMsg));
+    auto* colour = static_cast<QtDoubleArrayMessage*>(held.get());
+    {
+        const std::vector<double> rgb { 10.0, 20.0, 30.0 };
+        colour->setValues(rgb.data(), 3);
+    }
+    ASSERT_EQ(colour->m_count, 3);
+    EXPECT_EQ(colour->m_array[2], 30.0);
+    colour->setValues(nullptr, 5);
+    EXPECT_EQ(colour->m_count, 0);
+    EXPECT_EQ(colour->m_array, nullptr);
+}
+
+} // namespace

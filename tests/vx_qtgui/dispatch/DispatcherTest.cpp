@@ -1,0 +1,396 @@
+// The dispatcher and the widget registries, driven from the engine thread.
+#include "engine/VXObject.h"
+#include "messaging/QtConvertQPixmapToQImage.h"
+#include "messaging/QtHandleStr4Message.h"
+#include "messaging/QtIntMessage.h"
+#include "messaging/QtStringMessage.h"
+#include "messaging/SyncMsgControl.h"
+#include "messaging/VXConvertQPixmapToQImage.h"
+#include "tests/messaging/GuiTestEnvironment.h"
+#include "tests/messaging/ProbeWidget.h"
+#include "tests/support/QStringPrinter.h"
+#include "vrix/vxim/Connect.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiCreationRoute.h"
+#include "vx_qtgui/GuiLookup.h"
+#include "vx_qtgui/GuiThread.h"
+#include "vx_qtgui/GuiWidget.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+using vxtest::runOnGui;
+using vxtest::waitUntil;
+
+namespace {
+
+// What happened to test widgets, in order. GUI thread.
+std::vector<std::string> g_life;
+
+// A test widget kind: a QWidget registered under its peer key that records the messages it
+// handles and the label it was built with.
+class TestWidget : public QWidget, public GuiWidget {
+public:
+    TestWidget(void* key, QWidget* parent, const QString& label)
+        : QWidget(parent)
+        , GuiWidget(key)
+        , m_label(label)
+    {
+        GuiApplication::putWidget(key, this);
+    }
+    void vxMessageNotify(VXMessageType type, QtMessage* msg) override
+    {
+        m_types.push_back(type);
+        if (type == SetToolTipMsg)
+            setToolTip(static_cast<QtStringMessage*>(msg)->m_string);
+        if (type == IsVisibleMsg && msg->m_syncControl)
+            msg->m_syncControl->m_returnValue = static_cast<int>(m_types.size());
+    }
+    ~TestWidget() override { g_life.push_back(m_label.toStdString() + " deleted"); }
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::Close)
+            g_life.push_back(m_label.toStdString() + " closed");
+        if (e->type() == QEvent::DeferredDelete)
+            g_life.push_back(m_label.toStdString() + " deleted later");
+        return QWidget::event(e);
+    }
+
+    QString m_label;
+    std::vector<VXMessageType> m_types;
+};
+
+class TestMainWindow : public QMainWindow, public GuiWidget {
+public:
+    explicit TestMainWindow(void* key)
+        : GuiWidget(key)
+    {
+        GuiApplication::putWidget(key, this);
+    }
+};
+
+GuiObject* createTestWidget(void* key, QtMessage& msg, QWidget* parent)
+{
+    auto* payload = dynamic_cast<QtHandleStr4Message*>(&msg);
+    return payload ? new TestWidget(key, parent, payload->m_string1) : nullptr;
+}
+
+GuiObject* createMainWindow(void* key, QtMessage&, QWidget*)
+{
+    return new TestMainWindow(key);
+}
+
+std::atomic<int> g_finished { 0 };
+
+void countFinish(GuiObject*, QWidget*)
+{
+    ++g_finished;
+}
+
+class DispatcherTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        vxtest::startGuiThreadOnce();
+        ASSERT_NE(vxtest::guiThread(), nullptr);
+        runOnGui([this] {
+            // Test kinds under two creation ids, restored afterwards.
+            m_hadButton
+                = GuiCreationRoute::replace({ BTNCreateMsg, GuiCreationRoute::WidgetParent, true,
+                                                true, &createTestWidget, &countFinish },
+                    &m_button);
+            m_hadToolBar
+                = GuiCreationRoute::replace({ TOOLCreateMsg, GuiCreationRoute::MainWindowParent,
+                                                false, false, &createTestWidget, nullptr },
+                    &m_toolBar);
+            m_hadWindow = GuiCreationRoute::replace({ WNDCreateMsg, GuiCreationRoute::NoParent,
+                                                        false, false, &createMainWindow, nullptr },
+                &m_window);
+        });
+        m_baseline = count();
+        g_finished = 0;
+    }
+
+    void TearDown() override
+    {
+        for (void* key : m_keys)
+            send(new QtMessage(key, DestroyWidgetMsg));
+        EXPECT_EQ(count(), m_baseline) << "a widget stayed registered";
+        runOnGui([this] {
+            restore(m_hadButton, m_button, BTNCreateMsg);
+            restore(m_hadToolBar, m_toolBar, TOOLCreateMsg);
+            restore(m_hadWindow, m_window, WNDCreateMsg);
+        });
+    }
+
+    static void restore(bool had, const GuiCreationRoute::Entry& entry, VXMessageType type)
+    {
+        if (had)
+            GuiCreationRoute::replace(entry);
+        else
+            GuiCreationRoute::remove(type);
+    }
+
+    static void post(QtMessage* msg)
+    {
+        vxtest::guiThread()->postMessage(QtMessageHolder(msg), false);
+    }
+
+    static int send(QtMessage* msg, QtMessageHolder* reply = nullptr)
+    {
+        return vxtest::guiThread()->sendMessage(QtMessageHolder(msg), reply);
+    }
+
+    static int count() { return send(new QtMessage(nullptr, IMGetWidgetCountMsg)); }
+
+    // Posts the creation of a test widget under `key` with the given parent proxy.
+    void create(void* key, void* parent, const char* label = "label")
+    {
+        m_keys.push_back(key);
+        post(new QtHandleStr4Message(
+            key, BTNCreateMsg, parent, label, nullptr, nullptr, nullptr, false));
+    }
+
+    static TestWidget* widgetOf(void* key)
+    {
+        return dynamic_cast<TestWidget*>(GuiApplication::findWidget(key));
+    }
+
+    std::vector<void*> m_keys;
+    int m_baseline = 0;
+    bool m_hadButton = false, m_hadToolBar = false, m_hadWindow = false;
+    GuiCreationRoute::Entry m_button {}, m_toolBar {}, m_window {};
+    int m_parentKey = 0, m_childKey = 0, m_otherKey = 0;
+};
+
+TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesTheWidgetUnderItsParent)
+{
+    create(&m_parentKey, nullptr, "parent");
+    create(&m_childKey, &m_parentKey, "child");
+    // Posted right behind the creation, without waiting: it reaches the new widget.
+    post(new QtStringMessage(&m_childKey, SetToolTipMsg, QStringLiteral("tip")));
+    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg)), 3);
+
+    runOnGui([&] {
+        TestWidget* parent = widgetOf(&m_parentKey);
+        TestWidget* child = widgetOf(&m_childKey);
+        ASSERT_NE(parent, nullptr);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(parent->parentWidget(), nullptr);
+        EXPECT_EQ(child->parentWidget(), parent);
+        EXPECT_EQ(child->m_label, QStringLiteral("child"));
+        EXPECT_EQ(child->peerKey(), &m_childKey);
+        EXPECT_EQ(child->m_types,
+            (std::vector<VXMessageType> { BTNCreateMsg, SetToolTipMsg, IsVisibleMsg }));
+        EXPECT_EQ(child->toolTip(), QStringLiteral("tip"));
+    });
+    EXPECT_EQ(g_finished.load(), 2);
+    EXPECT_EQ(count(), m_baseline + 2);
+}
+
+TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidget)
+{
+    int unknownParent = 0;
+    create(&m_childKey, &unknownParent);
+    // The tool bar kind wants a main window: a plain widget does not qualify, a window does.
+    create(&m_parentKey, nullptr);
+    m_keys.push_back(&m_otherKey);
+    post(new QtHandleStr4Message(
+        &m_otherKey, TOOLCreateMsg, &m_parentKey, "bar", nullptr, nullptr, nullptr, false));
+    int windowKey = 0, barKey = 0;
+    m_keys.push_back(&barKey);
+    m_keys.push_back(&windowKey);
+    post(new QtMessage(&windowKey, WNDCreateMsg));
+    post(new QtHandleStr4Message(
+        &barKey, TOOLCreateMsg, &windowKey, "bar", nullptr, nullptr, nullptr, false));
+
+    EXPECT_EQ(count(), m_baseline + 5);
+    runOnGui([&] {
+        ASSERT_NE(widgetOf(&m_childKey), nullptr);
+        EXPECT_EQ(widgetOf(&m_childKey)->parentWidget(), nullptr);
+        ASSERT_NE(widgetOf(&m_otherKey), nullptr);
+        EXPECT_EQ(widgetOf(&m_otherKey)->parentWidget(), nullptr);
+        // Not notified: its entry says so.
+        EXPECT_TRUE(widgetOf(&m_otherKey)->m_types.empty());
+        ASSERT_NE(widgetOf(&barKey), nullptr);
+        EXPECT_EQ(widgetOf(&barKey)->parentWidget(),
+            dynamic_cast<QWidget*>(GuiApplication::findWidget(&windowKey)));
+    });
+}
+
+TEST_F(DispatcherTest, CreationWithAnUnfitPayloadOrNoTargetBuildsNothing)
+{
+    post(new QtIntMessage(&m_childKey, BTNCreateMsg, 1));
+    post(new QtHandleStr4Message(
+        nullptr, BTNCreateMsg, nullptr, "orphan", nullptr, nullptr, nullptr, false));
+    EXPECT_EQ(count(), m_baseline);
+    EXPECT_EQ(g_finished.load(), 0);
+}
+
+TEST_F(DispatcherTest, WidgetCountFollowsCreationAndDestruction)
+{
+    create(&m_parentKey, nullptr);
+    create(&m_childKey, nullptr);
+    create(&m_otherKey, nullptr);
+    EXPECT_EQ(count(), m_baseline + 3);
+    send(new QtMessage(&m_childKey, DestroyWidgetMsg));
+    EXPECT_EQ(count(), m_baseline + 2);
+}
+
+TEST_F(DispatcherTest, DestroyDeletesAtOnceUnlessModal)
+{
+    create(&m_parentKey, nullptr, "plain");
+    create(&m_childKey, nullptr, "modal");
+    runOnGui([&] {
+        g_life.clear();
+        widgetOf(&m_childKey)->setWindowModality(Qt::ApplicationModal);
+        widgetOf(&m_childKey)->show();
+    });
+
+    send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
+    std::vector<std::string> life;
+    runOnGui([&] { life = g_life; });
+    EXPECT_EQ(life, (std::vector<std::string> { "plain deleted" }));
+
+    // The modal one is closed, then deleted through a deferred deletion.
+    send(new QtMessage(&m_childKey, DestroyWidgetMsg));
+    EXPECT_TRUE(waitUntil([&] {
+        runOnGui([&] { life = g_life; });
+        return life.size() == 4;
+    }));
+    EXPECT_EQ(life,
+        (std::vector<std::string> {
+            "plain deleted", "modal closed", "modal deleted later", "modal deleted" }));
+    EXPECT_EQ(count(), m_baseline);
+}
+
+TEST_F(DispatcherTest, MessagesForDestroyedOrUnknownWidgetsOnlyComplete)
+{
+    create(&m_childKey, nullptr);
+    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg)), 2);
+    send(new QtMessage(&m_childKey, DestroyWidgetMsg));
+    QtMessageHolder reply;
+    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg), &reply), 0);
+    EXPECT_FALSE(reply);
+    EXPECT_EQ(send(new QtMessage(&m_childKey, DestroyWidgetMsg)), 0);
+    EXPECT_EQ(send(new QtMessage(nullptr, GenerateSEGVMsg)), 0);
+    EXPECT_EQ(send(new QtMessage(nullptr, VXIMProcessEventsMsg)), 0);
+}
+
+TEST_F(DispatcherTest, ChildWidgetUnregistersWithItsParent)
+{
+    // A child registered under its own key goes with its parent and unregisters itself.
+    create(&m_parentKey, nullptr);
+    create(&m_childKey, &m_parentKey);
+    EXPECT_EQ(count(), m_baseline + 2);
+    send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
+    EXPECT_EQ(count(), m_baseline);
+}
+
+TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
+{
+    QPixmap* pixmap = nullptr;
+    runOnGui([&] {
+        pixmap = new QPixmap(4, 3);
+        pixmap->fill(QColor(255, 0, 0));
+    });
+    QImage image;
+    VXConvertQPixmapToQImage(*pixmap, image);
+    EXPECT_EQ(image.size(), QSize(4, 3));
+    EXPECT_EQ(QColor(image.pixel(2, 1)), QColor(255, 0, 0));
+    runOnGui([&] { delete pixmap; });
+
+    // Without a source, or with a payload of the wrong class, nothing is converted.
+    QImage untouched(1, 1, QImage::Format_RGB32);
+    untouched.fill(Qt::blue);
+    auto* noSource = new QtConvertQPixmapToQImage(nullptr, ConvertQPixmapToQImageMsg);
+    noSource->m_image = &untouched;
+    send(noSource);
+    EXPECT_EQ(untouched.size(), QSize(1, 1));
+    EXPECT_EQ(QColor(untouched.pixel(0, 0)), QColor(Qt::blue));
+    EXPECT_EQ(send(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1)), 0);
+}
+
+TEST_F(DispatcherTest, IdRegistryKeepsTheFirstObjectAndLooksUpByIdOrAddress)
+{
+    create(&m_childKey, nullptr);
+    VXObject proxy; // a proxy the id registry knows by its number
+    bool firstWins = false, removed = false, byAddress = false, unknownIsNull = false;
+    runOnGui([&] {
+        auto* first = new vxtest::ProbeWidget(nullptr, {});
+        auto* second = new vxtest::ProbeWidget(nullptr, {});
+        VRIX::addObject(proxy.getUID(), first);
+        VRIX::addObject(proxy.getUID(), second);
+        firstWins = VRIX::lookup(proxy.getUID()) == first;
+        VRIX::removeObject(proxy.getUID());
+        removed = VRIX::lookup(proxy.getUID()) == nullptr;
+        byAddress = VRIX::lookup(reinterpret_cast<VXObject*>(&m_childKey))
+            == GuiApplication::findWidget(&m_childKey);
+        unknownIsNull = VRIX::lookup(static_cast<VXObject*>(nullptr)) == nullptr
+            && VRIX::lookup(&proxy) == nullptr;
+        delete first;
+        delete second;
+    });
+    EXPECT_TRUE(firstWins);
+    EXPECT_TRUE(removed);
+    EXPECT_TRUE(byAddress);
+    EXPECT_TRUE(unknownIsNull);
+}
+
+TEST_F(DispatcherTest, IdRegistryCountsTowardsTheWidgetCount)
+{
+    vxtest::ProbeWidget* object = nullptr;
+    runOnGui([&] {
+        object = new vxtest::ProbeWidget(nullptr, {});
+        VRIX::addObject(4242u, object);
+    });
+    EXPECT_EQ(count(), m_baseline + 1);
+    runOnGui([&] {
+        VRIX::removeObject(4242u);
+        delete object;
+    });
+}
+
+struct ActivationListener : VXIM::Listener {
+    ~ActivationListener() override { disconnect(); }
+    void activated() { ++count; }
+    int count = 0;
+};
+
+TEST_F(DispatcherTest, ApplicationActivationIsEmitted)
+{
+    ActivationListener listener;
+    const VXIM::Thread engine = VXIM::Thread::getCurrentThread();
+    runOnGui([&] {
+        auto* emitter = VRIX::getApplicationActivatedEmitter();
+        ASSERT_NE(emitter, nullptr);
+        VXIM::connect(*emitter, &listener, &ActivationListener::activated, engine);
+        QEvent activate(QEvent::ApplicationActivate);
+        QCoreApplication::sendEvent(qApp, &activate);
+    });
+    engine.processCurrentQueue();
+    EXPECT_EQ(listener.count, 1);
+}
+
+TEST_F(DispatcherTest, MessageBoxRequestsAlwaysAnswerWithAnIntReply)
+{
+    for (VXMessageType type : { MSGBOXCreateErrMsg, MSGBOXCreateInfoMsg, MSGBOXCreateWarnMsg,
+             MSGBOXGetNumOfOpenMsgBoxMsg }) {
+        QtMessageHolder reply;
+        send(new QtMessage(nullptr, type), &reply);
+        EXPECT_NE(dynamic_cast<QtIntMessage*>(reply.get()), nullptr) << type;
+    }
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#include "vx_qtgui/GuiLookup.h"
+
+#include "engine/VXObject.h"
+#include "vx_qtgui/GuiApplication.h"
+
+GuiObject* lookup(VXObject* object)
+{
+    // Every proxy of this library is registered by address.
+    return object ? GuiApplication::findWidget(object) : nullptr;
+}
+
+GuiObject* lookup(unsigned id)
+{
+    return GuiApplication::getWidget(id);
+}
+
+void addObject(unsigned id, GuiObject* object)
+{
+    GuiApplication::putWidget(id, object);
+}
+
+void removeObject(unsigned id)
+{
+    GuiApplication::removeObject(id);
+}
+
+VXIM::Emitter<void(), VXIM::KeepAll>* getApplicationActivatedEmitter()
+{
+    GuiApplication* app = GuiApplication::current();
+    return app ? &app->applicationActivatedEmitter() : nullptr;
+}
+
+namespace VRIX {
+
+GuiObject* lookup(VXObject* object)
+{
+    return ::lookup(object);
+}
+
+GuiObject* lookup(unsigned id)
+{
+    return ::lookup(id);
+}
+
+void addObject(unsigned id, GuiObject* object)
+{
+    ::addObject(id, object);
+}
+
+void removeObject(unsigned id)
+{
+    ::removeObject(id);
+}
+
+VXIM::Emitter<void(), VXIM::KeepAll>* getApplicationActivatedEmitter()
+{
+    return ::getApplicationActivatedEmitter();
+}
+
+} // namespace VRIX

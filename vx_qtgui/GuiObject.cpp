@@ -1,0 +1,3 @@
+#include "vx_qtgui/GuiObject.h"
+
+GuiObject::~GuiObject() = default;
