@@ -1,0 +1,208 @@
+// User events from the GUI thread to a listener on the engine thread, beside a plain
+// mutex-and-condition-variable queue between two threads (the anchor). Runs under the host:
+// the benchmarks are the engine thread, the GUI thread runs Qt's loop on the main thread.
+#include "RatioReporter.h"
+
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "engine/VXEvent.h"
+#include "engine/VXListener.h"
+#include "host/Host.h"
+#include "host/Interpreter.h"
+#include "vrix/StringID.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Engine thread: counts deliveries and keeps the latest latency.
+class CountingListener : public VXListener {
+public:
+    void handleEvent(const VXEvent* event) override
+    {
+        (void)event;
+        ++count;
+        lastArrival = Clock::now();
+    }
+    long count = 0;
+    Clock::time_point lastArrival;
+};
+
+VXButton* g_proxy = nullptr;
+CountingListener* g_listener = nullptr;
+
+// Raises `n` events on the GUI thread without waiting for it; returns at once.
+void raiseOnGui(int n, std::atomic<std::int64_t>* raisedAt)
+{
+    VXWidget* proxy = g_proxy;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [proxy, n, raisedAt] {
+            if (raisedAt)
+                *raisedAt = Clock::now().time_since_epoch().count();
+            for (int i = 0; i < n; ++i) {
+                auto* event = new VXEvent(ButtonPressEvent, proxy);
+                event->setValue(i);
+                event->doEvent();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void waitForDeliveries(long target)
+{
+    VXHost::Interpreter::instance().processCommandsUntil(
+        [target] { return g_listener->count >= target; }, std::chrono::seconds(30));
+}
+
+void BM_EventThroughput(benchmark::State& state)
+{
+    const int batch = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        const long target = g_listener->count + batch;
+        raiseOnGui(batch, nullptr);
+        waitForDeliveries(target);
+    }
+    state.SetItemsProcessed(state.iterations() * batch);
+}
+
+void BM_EventLatency(benchmark::State& state)
+{
+    std::atomic<std::int64_t> raisedAt { 0 };
+    for (auto _ : state) {
+        const long target = g_listener->count + 1;
+        raiseOnGui(1, &raisedAt);
+        waitForDeliveries(target);
+        const auto raised = Clock::time_point(Clock::duration(raisedAt.load()));
+        state.SetIterationTime(
+            std::chrono::duration<double>(g_listener->lastArrival - raised).count());
+    }
+}
+
+// The anchor: the same hand-off through a mutex-guarded queue and a condition variable.
+struct PlainQueue {
+    std::mutex mutex;
+    std::condition_variable ready;
+    std::deque<Clock::time_point> items;
+    bool stop = false;
+};
+
+void BM_PlainQueueThroughput(benchmark::State& state)
+{
+    const int batch = static_cast<int>(state.range(0));
+    PlainQueue queue;
+    std::mutex goMutex;
+    std::condition_variable go;
+    int rounds = 0;
+    bool done = false;
+    std::thread producer([&] {
+        int served = 0;
+        for (;;) {
+            std::unique_lock<std::mutex> lock(goMutex);
+            go.wait(lock, [&] { return done || rounds > served; });
+            if (done)
+                return;
+            ++served;
+            lock.unlock();
+            for (int i = 0; i < batch; ++i) {
+                std::lock_guard<std::mutex> guard(queue.mutex);
+                queue.items.push_back(Clock::now());
+                queue.ready.notify_one();
+            }
+        }
+    });
+    for (auto _ : state) {
+        {
+            std::lock_guard<std::mutex> lock(goMutex);
+            ++rounds;
+        }
+        go.notify_one();
+        for (int taken = 0; taken < batch;) {
+            std::unique_lock<std::mutex> lock(queue.mutex);
+            queue.ready.wait(lock, [&] { return !queue.items.empty(); });
+            taken += static_cast<int>(queue.items.size());
+            queue.items.clear();
+        }
+    }
+    {
+        std::lock_guard<std::mutex> lock(goMutex);
+        done = true;
+    }
+    go.notify_one();
+    producer.join();
+    state.SetItemsProcessed(state.iterations() * batch);
+}
+
+void BM_PlainQueueLatency(benchmark::State& state)
+{
+    PlainQueue queue;
+    for (auto _ : state) {
+        std::thread sender([&] {
+            std::lock_guard<std::mutex> guard(queue.mutex);
+            queue.items.push_back(Clock::now());
+            queue.ready.notify_one();
+        });
+        Clock::time_point sent;
+        {
+            std::unique_lock<std::mutex> lock(queue.mutex);
+            queue.ready.wait(lock, [&] { return !queue.items.empty(); });
+            sent = queue.items.front();
+            queue.items.pop_front();
+        }
+        const auto arrived = Clock::now();
+        sender.join();
+        state.SetIterationTime(std::chrono::duration<double>(arrived - sent).count());
+    }
+}
+
+BENCHMARK(BM_EventThroughput)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainQueueThroughput)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EventLatency)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainQueueLatency)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display)
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    vxbench::RatioReporter::setAnchor("BM_EventThroughput", "BM_PlainQueueThroughput");
+    vxbench::RatioReporter::setAnchor("BM_EventLatency", "BM_PlainQueueLatency");
+    return VXHost::runHost(argc, argv, [] {
+        VXBridge* bridge = VXBridge::getBridge(VRIX::StringID("qt"));
+        if (!bridge)
+            return EXIT_FAILURE;
+        {
+            VXButton proxy(nullptr);
+            CountingListener listener;
+            proxy.addEventListener(&listener, ButtonPressEvent);
+            g_proxy = &proxy;
+            g_listener = &listener;
+            vxbench::RatioReporter reporter;
+            benchmark::RunSpecifiedBenchmarks(&reporter);
+            g_proxy = nullptr;
+            g_listener = nullptr;
+        }
+        bridge->quit();
+        VXBridge::destroyBridges();
+        benchmark::Shutdown();
+        return 0;
+    });
+}

@@ -1,0 +1,109 @@
+#include "fonts/KTSymbolFontHelper.h"
+#include "fonts/KTSymbolFontTextCodec.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <QTextCodec>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using ZG::KTSymbolFontHelper;
+using ZG::KTSymbolFontTextCodec;
+
+QString decode(const char* bytes)
+{
+    return KTSymbolFontTextCodec::instance()->toUnicode(bytes);
+}
+
+TEST(SymbolCodec, IsOneRegisteredCodecUnderItsNameAndNumber)
+{
+    KTSymbolFontTextCodec* codec = KTSymbolFontTextCodec::instance();
+    EXPECT_EQ(KTSymbolFontTextCodec::instance(), codec);
+    EXPECT_EQ(codec->name(), QByteArray("KTymbolFontTextCodec"));
+    EXPECT_EQ(codec->mibEnum(), 2020);
+    EXPECT_EQ(QTextCodec::codecForMib(2020), codec);
+    EXPECT_EQ(QTextCodec::codecForName("KTymbolFontTextCodec"), codec);
+}
+
+TEST(SymbolCodec, MapsSymbolBytesAcrossTheWholeRange)
+{
+    const struct {
+        unsigned char byte;
+        char16_t unit;
+    } samples[] = {
+        { 34, 0x2200 },
+        { 68, 0x0394 },
+        { 97, 0x03B1 },
+        { 111, 0x00F8 },
+        { 126, 0x007E },
+        { 161, 0x03A5 },
+        { 183, 0x2022 },
+        { 189, 0x007C },
+        { 192, 0x2135 },
+        { 225, 0x27E8 },
+        { 241, 0x27E9 },
+        { 251, 0x230B },
+    };
+    for (const auto& s : samples) {
+        const char bytes[] = { static_cast<char>(s.byte), 0 };
+        EXPECT_EQ(decode(bytes), QString(QChar(s.unit))) << int(s.byte);
+    }
+    int mapped = 0;
+    for (int byte = 0; byte < 256; ++byte)
+        mapped += KTSymbolFontTextCodec::symbolFor(static_cast<unsigned char>(byte)) != 0;
+    EXPECT_EQ(mapped, 104);
+}
+
+TEST(SymbolCodec, BytesWithoutASymbolComeFromTheLocalEncoding)
+{
+    EXPECT_EQ(decode("ABEHj 0-9.,"), QString("ABEHj 0-9.,"));
+    EXPECT_EQ(decode("pi=p"), QString::fromUtf16(u"\u03C0\u03B9=\u03C0"));
+    const char unmapped[] = { '\x80', '\xFF', 0 };
+    QTextCodec* local = QTextCodec::codecForLocale();
+    EXPECT_EQ(decode(unmapped), local->toUnicode("\x80", 1) + local->toUnicode("\xFF", 1));
+    EXPECT_EQ(decode(""), QString());
+    // Explicit lengths pass NUL bytes through instead of stopping at them.
+    EXPECT_EQ(KTSymbolFontTextCodec::instance()->toUnicode(QByteArray("a\0b", 3)),
+        QString::fromUtf16(u"\u03B1") + QChar(0) + QString::fromUtf16(u"\u03B2"));
+}
+
+TEST(SymbolCodec, EncodingGivesNothing)
+{
+    EXPECT_TRUE(KTSymbolFontTextCodec::instance()->fromUnicode(QStringLiteral("abc")).isEmpty());
+}
+
+TEST(SymbolFontHelper, OnlyTheExactNameSymbolIsTheSymbolFont)
+{
+    EXPECT_TRUE(KTSymbolFontHelper::isSymbolFont("Symbol"));
+    EXPECT_FALSE(KTSymbolFontHelper::isSymbolFont("symbol"));
+    EXPECT_FALSE(KTSymbolFontHelper::isSymbolFont("Symbol "));
+    EXPECT_FALSE(KTSymbolFontHelper::isSymbolFont("Symbols"));
+    EXPECT_FALSE(KTSymbolFontHelper::isSymbolFont(""));
+    EXPECT_FALSE(KTSymbolFontHelper::isSymbolFont(nullptr));
+}
+
+TEST(SymbolFontHelper, SymbolIsDrawnSerifAndOtherNamesAreMappedForTheMode)
+{
+    EXPECT_EQ(KTSymbolFontHelper("Symbol", VRIX::FontMapMode::Scalable).getFontName(), "serif");
+    EXPECT_EQ(KTSymbolFontHelper("Symbol", VRIX::FontMapMode::Exact).getFontName(), "serif");
+    EXPECT_EQ(
+        KTSymbolFontHelper("Courier", VRIX::FontMapMode::Scalable).getFontName(), "monospace");
+    EXPECT_EQ(KTSymbolFontHelper("Courier", VRIX::FontMapMode::Exact).getFontName(), "Courier");
+    const KTSymbolFontHelper none(nullptr, VRIX::FontMapMode::Scalable);
+    EXPECT_FALSE(none.isSymbol());
+    EXPECT_EQ(none.getFontName(), "sans-serif");
+}
+
+TEST(SymbolFontHelper, DecodesSymbolTextOnlyForTheSymbolFont)
+{
+    QString out = QStringLiteral("stale");
+    KTSymbolFontHelper("Symbol", VRIX::FontMapMode::Scalable).getQString("abc", out);
+    EXPECT_EQ(out, QString::fromUtf16(u"\u03B1\u03B2\u03C7"));
+    KTSymbolFontHelper("Times", VRIX::FontMapMode::Scalable).getQString("abc", out);
+    EXPECT_EQ(out, QString("abc"));
+    KTSymbolFontHelper("Symbol", VRIX::FontMapMode::Scalable).getQString(nullptr, out);
+    EXPECT_TRUE(out.isEmpty());
+}
+
+} // namespace
