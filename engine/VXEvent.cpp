@@ -33,11 +33,12 @@ VXEvent::VXEvent(VXEventType type, VXWidget* widget)
         if (auto* service = VXServices::VXService<VXServices::EventManagement>::get())
             s_vxEventHandle = service->getEventHandle();
     }
-    m_isValid = VXObject::isObjectValid(widget);
-    if (m_isValid) {
+    // The proxy may be deleted on the engine thread meanwhile: its id comes from the registry,
+    // never from the object.
+    m_widgetUID = VXObject::findUID(widget);
+    m_isValid = m_widgetUID != 0;
+    if (m_isValid)
         m_widget = widget;
-        m_widgetUID = widget->getUID();
-    }
     if (VXDebugOutputLogging::m_isDebugEnabled)
         m_timestamp = VXDebugOutputLogging::currentTick();
 }

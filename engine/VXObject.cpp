@@ -81,6 +81,11 @@ bool VXObject::isObjectValid(const VXObject* object)
     return m_ObjectManager.isObjectValid(object);
 }
 
+std::uint32_t VXObject::findUID(const VXObject* object)
+{
+    return m_ObjectManager.findUID(object);
+}
+
 bool VXObject::isObjectValid(std::uint32_t id)
 {
     return m_ObjectManager.isObjectValid(id);

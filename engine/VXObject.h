@@ -46,6 +46,8 @@ public:
 
     static VXObject* find(std::uint32_t id);
     static bool isObjectValid(const VXObject* object);
+    /// The id a possibly stale pointer is registered under, or 0 (safe from any thread).
+    static std::uint32_t findUID(const VXObject* object);
     static bool isObjectValid(std::uint32_t id);
     /// The id is registered to exactly this pointer: the test before touching an event's target.
     static bool isObjectValid(const VXObject* object, std::uint32_t id);

@@ -18,6 +18,15 @@ bool VXObjectManager::isObjectValid(const VXObject* object) const
     return it != m_objects.by<Object>().end() && it->get<ObjectUID>() != 0;
 }
 
+std::uint32_t VXObjectManager::findUID(const VXObject* object) const
+{
+    if (!object)
+        return 0;
+    std::lock_guard<std::mutex> guard(m_lock);
+    auto it = m_objects.by<Object>().find(const_cast<VXObject*>(object));
+    return it != m_objects.by<Object>().end() ? it->get<ObjectUID>() : 0;
+}
+
 bool VXObjectManager::isObjectValid(std::uint32_t id) const
 {
     return find(id) != nullptr;

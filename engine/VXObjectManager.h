@@ -37,6 +37,8 @@ public:
 
     VXObject* find(std::uint32_t id) const;
     bool isObjectValid(const VXObject* object) const;
+    /// The id `object` is registered under, or 0; never reads the object itself.
+    std::uint32_t findUID(const VXObject* object) const;
     bool isObjectValid(std::uint32_t id) const;
     bool isObjectValid(const VXObject* object, std::uint32_t id) const;
     void getAllValidObjects(std::vector<VXObject*>& objects) const;

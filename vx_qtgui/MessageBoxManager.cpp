@@ -22,10 +22,8 @@ namespace {
 // pointer comes from the engine thread and may be stale: it is checked before it is read.
 QWidget* ownerWidget(void* target)
 {
-    auto* object = static_cast<VXObject*>(target);
-    if (!object || !VXObject::isObjectValid(object))
-        return nullptr;
-    return dynamic_cast<QWidget*>(VRIX::lookup(object->getUID()));
+    const std::uint32_t id = VXObject::findUID(static_cast<VXObject*>(target));
+    return id ? dynamic_cast<QWidget*>(VRIX::lookup(id)) : nullptr;
 }
 
 void prepareText(QMessageBox& box, const QString& text)

@@ -1,0 +1,68 @@
+// The bridge registry's single bridge and the string hand-overs between toolkit and host.
+#include "engine/HostFunctions.h"
+#include "engine/VXBridge.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "vrix/StringID.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+TEST(BridgeRegistryTest, EveryIdGivesTheOneBridge)
+{
+    VXBridge* first = vxtest::bridge();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(VXBridge::getBridge(VRIX::StringID("other")), first);
+    EXPECT_EQ(VXBridge::getBridge(VRIX::StringID("qt")), first);
+    EXPECT_EQ(VXBridge::existingBridge(), first);
+    // Were "other" entered too, the exit hook's destroyBridges would delete the bridge twice,
+    // which the sanitizer build reports.
+}
+
+TEST(BridgeRegistryTest, EmptyQueueGivesNoEvent)
+{
+    ASSERT_NE(vxtest::bridge(), nullptr);
+    while (vxtest::runEngineCommands() > 0) { }
+    EXPECT_EQ(VXBridge::getNextEvent(), nullptr);
+}
+
+TEST(BridgeRegistryTest, CopyToHostOfNullFreesNothingAndGivesNull)
+{
+    EXPECT_EQ(VXBridge::copyStringToVELMAR(nullptr), nullptr);
+}
+
+TEST(BridgeRegistryTest, CopyToHostTakesTheToolkitStringAndGivesAHostCopy)
+{
+    char* toolkit = new char[4];
+    std::strcpy(toolkit, "abc");
+    char* host = VXBridge::copyStringToVELMAR(toolkit); // frees `toolkit` with array delete
+    ASSERT_NE(host, nullptr);
+    EXPECT_STREQ(host, "abc");
+    utFree(host);
+}
+
+TEST(BridgeRegistryTest, CopyFromGuiOfEmptyUtf16StringIsOneTerminator)
+{
+    char16_t* copy = VXBridge::copyStringFromGUI(std::u16string());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_EQ(copy[0], u'\0');
+    delete[] copy;
+
+    char16_t* text = VXBridge::copyStringFromGUI(std::u16string(u"h\u00e9"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(std::u16string(text), u"h\u00e9");
+    delete[] text;
+}
+
+TEST(BridgeRegistryTest, CopyFromGuiOf8BitString)
+{
+    char* copy = VXBridge::copyStringFromGUI("xyz");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_STREQ(copy, "xyz");
+    delete[] copy;
+    EXPECT_EQ(VXBridge::copyStringFromGUI(static_cast<const char*>(nullptr)), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,266 @@
+// Events raised on the GUI thread reach the host's listeners on the engine thread through the
+// bridge's queue and one interpreter command per burst.
+#include "engine/EngineThreadScheduler.h"
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "engine/VXEvent.h"
+#include "host/Interpreter.h"
+#include "host/zxArray.h"
+#include "messaging/VXIMMessageBlocker.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/support/GuiThreadRunner.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using vxtest::CountedEvent;
+using vxtest::raiseEvents;
+using vxtest::RecordingListener;
+using vxtest::runEngineCommands;
+
+namespace {
+
+class EventDeliveryTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        while (runEngineCommands() > 0) { }
+        m_button = std::make_unique<VXButton>(nullptr);
+        m_button->addEventListener(&m_listener, ButtonPressEvent);
+    }
+
+    void TearDown() override
+    {
+        VXEvent::resumePendingEvents();
+        isWaitingForSynchronousResponse = false;
+        while (runEngineCommands() > 0) { }
+    }
+
+    RecordingListener m_listener;
+    std::unique_ptr<VXButton> m_button;
+};
+
+TEST_F(EventDeliveryTest, BurstEnqueuesOneCommandAndOneRunDeliversAllInOrder)
+{
+    raiseEvents(m_button.get(), { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 });
+    EXPECT_EQ(vxtest::queuedEngineCommands(), 1u);
+    EXPECT_THAT(m_listener.values, IsEmpty()) << "nothing runs behind the interpreter's back";
+
+    EXPECT_EQ(runEngineCommands(), 1u);
+    EXPECT_THAT(m_listener.values, ElementsAre(0, 1, 2, 3, 4, 5, 6, 7, 8, 9));
+    // The later packets of the burst found the queue empty and asked for nothing more.
+    EXPECT_EQ(runEngineCommands(), 0u);
+    EXPECT_EQ(m_listener.values.size(), 10u);
+}
+
+TEST_F(EventDeliveryTest, EventsOfOtherTypesAreNotDeliveredToTheListener)
+{
+    raiseEvents(m_button.get(), { 1 }, CheckBoxToggleEvent);
+    raiseEvents(m_button.get(), { 2 });
+    runEngineCommands();
+    EXPECT_THAT(m_listener.values, ElementsAre(2));
+}
+
+TEST_F(EventDeliveryTest, PausedEventsWaitAndArriveInOrderAtTheRunAfterResume)
+{
+    VXEvent::pausePendingEvents();
+    raiseEvents(m_button.get(), { 1, 2, 3 });
+    EXPECT_GE(runEngineCommands(), 1u);
+    EXPECT_THAT(m_listener.values, IsEmpty());
+
+    VXEvent::resumePendingEvents();
+    EXPECT_THAT(m_listener.values, IsEmpty()) << "resuming processes nothing by itself";
+    raiseEvents(m_button.get(), { 4 });
+    runEngineCommands();
+    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3, 4));
+}
+
+TEST_F(EventDeliveryTest, NothingIsDeliveredWhileTheHostWaitsForASynchronousResponse)
+{
+    isWaitingForSynchronousResponse = true;
+    raiseEvents(m_button.get(), { 1, 2 });
+    runEngineCommands();
+    VXEvent::processPendingEvents();
+    EXPECT_THAT(m_listener.values, IsEmpty());
+
+    isWaitingForSynchronousResponse = false;
+    raiseEvents(m_button.get(), { 3 });
+    runEngineCommands();
+    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3));
+}
+
+TEST_F(EventDeliveryTest, EventForAProxyDeletedBeforeProcessingIsDroppedAndFreed)
+{
+    auto doomed = std::make_unique<VXButton>(nullptr);
+    RecordingListener doomedListener;
+    doomed->addEventListener(&doomedListener, ButtonPressEvent);
+    std::atomic<int> deletions { 0 };
+    VXWidget* stale = doomed.get();
+    VXWidget* kept = m_button.get();
+    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+        (new CountedEvent(ButtonPressEvent, stale, 1, &deletions))->doEvent();
+        (new CountedEvent(ButtonPressEvent, kept, 2, &deletions))->doEvent();
+        (new CountedEvent(ButtonPressEvent, stale, 3, &deletions))->doEvent();
+    }));
+    doomed.reset();
+    // A new proxy may take the old address; it must not receive the old proxy's events.
+    auto successor = std::make_unique<VXButton>(nullptr);
+    RecordingListener successorListener;
+    successor->addEventListener(&successorListener, ButtonPressEvent);
+
+    runEngineCommands();
+    EXPECT_THAT(doomedListener.values, IsEmpty());
+    EXPECT_THAT(successorListener.values, IsEmpty());
+    EXPECT_THAT(m_listener.values, ElementsAre(2));
+    EXPECT_EQ(deletions.load(), 3);
+}
+
+TEST_F(EventDeliveryTest, EventForAnUnregisteredProxyIsNotQueued)
+{
+    VXWidget* stale = nullptr;
+    {
+        VXButton gone(nullptr);
+        stale = &gone;
+    }
+    std::atomic<int> deletions { 0 };
+    bool nullValid = true;
+    bool staleValid = true;
+    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+        auto* forNull = new CountedEvent(ButtonPressEvent, nullptr, 1, &deletions);
+        nullValid = forNull->isValid();
+        forNull->doEvent();
+        auto* forStale = new CountedEvent(ButtonPressEvent, stale, 2, &deletions);
+        staleValid = forStale->isValid();
+        forStale->doEvent();
+    }));
+    EXPECT_FALSE(nullValid);
+    EXPECT_FALSE(staleValid);
+    EXPECT_EQ(deletions.load(), 2) << "an invalid event is deleted when raised";
+    EXPECT_EQ(vxtest::queuedEngineCommands(), 0u) << "and wakes nobody";
+    EXPECT_EQ(VXBridge::getNextEvent(), nullptr);
+}
+
+TEST_F(EventDeliveryTest, ListenerRegisteredTwiceIsCalledTwice)
+{
+    m_button->addEventListener(&m_listener, ButtonPressEvent);
+    raiseEvents(m_button.get(), { 7 });
+    runEngineCommands();
+    EXPECT_THAT(m_listener.values, ElementsAre(7, 7));
+}
+
+TEST_F(EventDeliveryTest, ListenerThatDeletesItsWidgetEndsTheNotification)
+{
+    auto* widget = new VXButton(nullptr);
+    RecordingListener deleter([widget](const VXEvent*) { delete widget; });
+    RecordingListener later;
+    widget->addEventListener(&deleter, ButtonPressEvent);
+    widget->addEventListener(&later, ButtonPressEvent);
+    std::atomic<int> deletions { 0 };
+    ASSERT_TRUE(vxtest::runOnGuiThread(
+        [&] { (new CountedEvent(ButtonPressEvent, widget, 5, &deletions))->doEvent(); }));
+
+    runEngineCommands();
+    EXPECT_THAT(deleter.values, ElementsAre(5));
+    EXPECT_THAT(later.values, IsEmpty());
+    EXPECT_EQ(deletions.load(), 1);
+    EXPECT_FALSE(VXObject::isObjectValid(widget));
+}
+
+TEST_F(EventDeliveryTest, DeletedListenerIsSkippedAndLaterListenersStillCalled)
+{
+    auto* first = new RecordingListener;
+    RecordingListener second;
+    m_button->addEventListener(first, ButtonPressEvent);
+    m_button->addEventListener(&second, ButtonPressEvent);
+    delete first;
+    raiseEvents(m_button.get(), { 3 });
+    runEngineCommands();
+    EXPECT_THAT(m_listener.values, ElementsAre(3));
+    EXPECT_THAT(second.values, ElementsAre(3));
+}
+
+TEST_F(EventDeliveryTest, ListenerExceptionReachesTheCommandRunAndTheRestStaysQueued)
+{
+    RecordingListener thrower([](const VXEvent* event) {
+        if (event->getValue() == 2)
+            throw std::runtime_error("host error");
+    });
+    m_button->removeEventListener(&m_listener, ButtonPressEvent);
+    m_button->addEventListener(&thrower, ButtonPressEvent);
+    std::atomic<int> deletions { 0 };
+    VXWidget* proxy = m_button.get();
+    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+        for (int value : { 1, 2, 3, 4 })
+            (new CountedEvent(ButtonPressEvent, proxy, value, &deletions))->doEvent();
+    }));
+
+    EXPECT_THROW(runEngineCommands(), std::runtime_error);
+    EXPECT_THAT(thrower.values, ElementsAre(1, 2));
+    EXPECT_EQ(deletions.load(), 2) << "the event whose listener threw is deleted too";
+
+    // Neither the nesting guard nor the engine's queue is left stuck: the next run serves the
+    // remaining events before the new one.
+    ASSERT_TRUE(vxtest::runOnGuiThread(
+        [&] { (new CountedEvent(ButtonPressEvent, proxy, 5, &deletions))->doEvent(); }));
+    runEngineCommands();
+    EXPECT_THAT(thrower.values, ElementsAre(1, 2, 3, 4, 5));
+    EXPECT_EQ(deletions.load(), 5);
+}
+
+TEST_F(EventDeliveryTest, ProcessingFromInsideAListenerReturnsAtOnce)
+{
+    std::vector<std::size_t> seenAroundNestedCall;
+    RecordingListener reentrant([&](const VXEvent*) {
+        const std::size_t before = m_listener.values.size();
+        VXEvent::processPendingEvents();
+        seenAroundNestedCall.push_back(m_listener.values.size() - before);
+    });
+    m_button->addEventListener(&reentrant, ButtonPressEvent);
+    raiseEvents(m_button.get(), { 1, 2, 3 });
+    runEngineCommands();
+    EXPECT_THAT(seenAroundNestedCall, ElementsAre(0u, 0u, 0u));
+    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3));
+}
+
+TEST_F(EventDeliveryTest, MessageBlockerHoldsPacketsAndItsEndDeliversThem)
+{
+    {
+        VXIMMessageBlocker blocker;
+        raiseEvents(m_button.get(), { 1, 2 });
+        EXPECT_GE(runEngineCommands(), 1u);
+        raiseEvents(m_button.get(), { 3 });
+        EXPECT_GE(runEngineCommands(), 1u);
+        EXPECT_THAT(m_listener.values, IsEmpty());
+    }
+    // No new event: the blocker's end alone asks for the run that serves the held packets.
+    EXPECT_EQ(vxtest::queuedEngineCommands(), 1u);
+    runEngineCommands();
+    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3));
+}
+
+TEST(EngineInterpreterTest, CheckMultiZVMIsFalseInTheLoadingInterpreter)
+{
+    ASSERT_NE(vxtest::bridge(), nullptr);
+    zxArray* result[1] = { nullptr };
+    checkMultiZVM(1, result);
+    ASSERT_NE(result[0], nullptr);
+    EXPECT_FALSE(VXHost::logicalScalarValue(result[0]));
+    VXHost::destroyArray(result[0]);
+
+    // Without the session the toolkit was bound to, the caller is in another interpreter.
+    VXHost::Interpreter::instance().endSession();
+    checkMultiZVM(1, result);
+    VXHost::Interpreter::instance().startSession();
+    ASSERT_NE(result[0], nullptr);
+    EXPECT_TRUE(VXHost::logicalScalarValue(result[0]));
+    VXHost::destroyArray(result[0]);
+}
+
+} // namespace

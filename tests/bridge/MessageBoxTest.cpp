@@ -1,0 +1,211 @@
+// Message boxes and modal alerts asked for on the engine thread, inspected and clicked on the
+// GUI thread.
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "vx_qtgui/GuiLookup.h"
+#include "vx_qtgui/GuiObject.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWidget>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+using testing::ElementsAre;
+
+namespace {
+
+// What another library registers for an engine-side object: a widget boxes can open over.
+class OwnerWidget : public QWidget, public GuiObject {
+public:
+    void* peerKey() const override { return nullptr; }
+    void vxMessageNotify(VXMessageType, QtMessage*) override { }
+    void doSetWidgetHighlight(bool, int, int, int, int) override { }
+    bool doIsWidgetHighlighted() const override { return false; }
+};
+
+struct BoxView {
+    bool found = false;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString text;
+    QWidget* parent = nullptr;
+    QStringList buttons;
+    QString defaultButton;
+};
+
+BoxView describe(QMessageBox* box)
+{
+    BoxView view;
+    view.found = true;
+    view.icon = box->icon();
+    view.text = box->text();
+    view.parent = box->parentWidget();
+    for (QAbstractButton* button : box->buttons())
+        view.buttons << button->text();
+    if (QPushButton* def = box->defaultButton())
+        view.defaultButton = def->text();
+    return view;
+}
+
+// GUI thread: the open non-blocking box with this title.
+BoxView findBox(const QString& title)
+{
+    BoxView view;
+    vxtest::runOnGuiThread([&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box && box->windowTitle() == title && box->isVisible())
+                view = describe(box);
+        }
+    });
+    return view;
+}
+
+// Runs `show` (which blocks the engine thread in a modal alert) while a helper thread waits
+// for the alert, records it and clicks the button with `clickText`.
+int answerAlert(const std::function<int()>& show, const QString& clickText, BoxView& seen)
+{
+    std::thread helper([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        bool done = false;
+        while (!done && std::chrono::steady_clock::now() < deadline) {
+            vxtest::runOnGuiThread([&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box)
+                    return;
+                seen = describe(box);
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == clickText) {
+                        button->click();
+                        done = true;
+                    }
+                }
+            });
+            if (!done)
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    const int result = show();
+    helper.join();
+    return result;
+}
+
+class MessageBoxTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_bridge = vxtest::bridge();
+        ASSERT_NE(m_bridge, nullptr);
+    }
+    VXBridge* m_bridge = nullptr;
+};
+
+// Kept first in this file: the handle counter is process-wide and starts at 0.
+TEST_F(MessageBoxTest, BoxesGetHandlesInOrderAndAreCountedOverTheirOwner)
+{
+    VXButton owner(nullptr);
+    VXButton unregistered(nullptr);
+    const unsigned ownerId = owner.getUID();
+    OwnerWidget* ownerWidget = nullptr;
+    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+        ownerWidget = new OwnerWidget;
+        VRIX::addObject(ownerId, ownerWidget);
+    }));
+
+    EXPECT_EQ(
+        m_bridge->errorMessage(nullptr, "Errors found", "  one   two \n\n three  ", false), 0);
+    EXPECT_EQ(m_bridge->warningMessage(&owner, "Careful", "w", false), 1);
+    EXPECT_EQ(m_bridge->infoMessage(&owner, u"Note", u"<b>i</b>", true), 2);
+
+    EXPECT_EQ(m_bridge->getNumOfOpenMsgBox(&owner), 2);
+    EXPECT_EQ(m_bridge->getNumOfOpenMsgBox(nullptr), 0) << "a box without owner is never counted";
+    EXPECT_EQ(m_bridge->getNumOfOpenMsgBox(&unregistered), 0);
+
+    const BoxView error = findBox("Errors found");
+    ASSERT_TRUE(error.found);
+    EXPECT_EQ(error.icon, QMessageBox::Critical);
+    EXPECT_EQ(error.text, "one two three");
+    EXPECT_EQ(error.parent, nullptr);
+    EXPECT_THAT(error.buttons, ElementsAre("OK"));
+    const BoxView warning = findBox("Careful");
+    ASSERT_TRUE(warning.found);
+    EXPECT_EQ(warning.icon, QMessageBox::Warning);
+    EXPECT_EQ(warning.parent, ownerWidget);
+    const BoxView info = findBox("Note");
+    ASSERT_TRUE(info.found);
+    EXPECT_EQ(info.icon, QMessageBox::Information);
+
+    m_bridge->closeMessageBox(1);
+    m_bridge->closeMessageBox(1);
+    m_bridge->closeMessageBox(0);
+    m_bridge->closeMessageBox(0);
+    m_bridge->closeMessageBox(12345);
+    EXPECT_EQ(m_bridge->getNumOfOpenMsgBox(&owner), 1);
+    EXPECT_FALSE(findBox("Careful").found);
+    EXPECT_FALSE(findBox("Errors found").found);
+    EXPECT_TRUE(findBox("Note").found) << "closing other handles leaves this box open";
+
+    m_bridge->closeMessageBox(2);
+    EXPECT_EQ(m_bridge->getNumOfOpenMsgBox(&owner), 0);
+    EXPECT_EQ(m_bridge->warningMessage(nullptr, "Again", "x", false), 3)
+        << "handles are not reused";
+    m_bridge->closeMessageBox(3);
+
+    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+        VRIX::removeObject(ownerId);
+        delete ownerWidget;
+    }));
+}
+
+TEST_F(MessageBoxTest, AlertWithOnlyButtonTwoReturnsTwo)
+{
+    BoxView seen;
+    const int result = answerAlert(
+        [&] {
+            return m_bridge->showModalAlert(
+                nullptr, "Choose", u"  pick \n\n  one  ", "", "Second", "", 2, "");
+        },
+        "Second", seen);
+    EXPECT_EQ(result, 2);
+    ASSERT_TRUE(seen.found);
+    EXPECT_THAT(seen.buttons, ElementsAre("Second"));
+    EXPECT_EQ(seen.defaultButton, "Second");
+    EXPECT_EQ(seen.text, "pick one");
+    EXPECT_EQ(seen.icon, QMessageBox::Information);
+}
+
+TEST_F(MessageBoxTest, AlertIconFollowsTheTitleKeyword)
+{
+    struct Case {
+        std::u16string title;
+        QMessageBox::Icon icon;
+    };
+    for (const Case& c : { Case { u"warning: disk full", QMessageBox::Warning },
+             Case { u"Errors occurred", QMessageBox::Critical },
+             Case { u"Warn", QMessageBox::Information },
+             Case { u"Notice", QMessageBox::Information } }) {
+        BoxView seen;
+        const int result = answerAlert(
+            [&] {
+                return m_bridge->showModalAlertU(nullptr, c.title, u"t", u"A", u"B", u"C", 3, u"");
+            },
+            "B", seen);
+        EXPECT_EQ(result, 2);
+        ASSERT_TRUE(seen.found);
+        EXPECT_EQ(seen.icon, c.icon) << QString::fromStdU16String(c.title).toStdString();
+        EXPECT_THAT(seen.buttons, ElementsAre("A", "B", "C"));
+        EXPECT_EQ(seen.defaultButton, "C");
+    }
+}
+
+} // namespace
