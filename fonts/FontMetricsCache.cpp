@@ -1,19 +1,8 @@
 #include "fonts/FontMetricsCache.h"
 
+#include "vrix/SanitizerAnnotations.h"
+
 #include <utility>
-
-#if defined(__SANITIZE_THREAD__)
-#define VX_FONTS_TSAN 1
-#elif defined(__has_feature)
-#if __has_feature(thread_sanitizer)
-#define VX_FONTS_TSAN 1
-#endif
-#endif
-
-#ifdef VX_FONTS_TSAN
-extern "C" void __tsan_acquire(void* address);
-extern "C" void __tsan_release(void* address);
-#endif
 
 namespace ZG {
 
@@ -27,15 +16,11 @@ public:
         : m_mutex(mutex)
     {
         m_mutex.lock();
-#ifdef VX_FONTS_TSAN
-        __tsan_acquire(&m_mutex);
-#endif
+        vxTsanAcquire(&m_mutex);
     }
     ~AutoCacheLock()
     {
-#ifdef VX_FONTS_TSAN
-        __tsan_release(&m_mutex);
-#endif
+        vxTsanRelease(&m_mutex);
         m_mutex.unlock();
     }
     AutoCacheLock(const AutoCacheLock&) = delete;

@@ -1,6 +1,6 @@
 #include "messaging/SyncMsgControl.h"
 
-#include "messaging/SanitizerAnnotations.h"
+#include "vrix/SanitizerAnnotations.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "vx_qtgui/GuiThreadTickle.h"
 
-#include "messaging/SanitizerAnnotations.h"
+#include "vrix/SanitizerAnnotations.h"
 #include "messaging/QtBridge.h"
 #include "messaging/VXMessageType.h"
 #include "vrix/vxim/Thread.h"

@@ -1,5 +1,7 @@
 #include "tests/support/GuiThreadRunner.h"
 
+#include "vrix/SanitizerAnnotations.h"
+
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QThread>
@@ -8,19 +10,6 @@
 
 #include <exception>
 #include <string>
-
-#if defined(__SANITIZE_THREAD__)
-#define VX_TSAN 1
-#elif defined(__has_feature)
-#if __has_feature(thread_sanitizer)
-#define VX_TSAN 1
-#endif
-#endif
-
-#ifdef VX_TSAN
-extern "C" void __tsan_acquire(void* address);
-extern "C" void __tsan_release(void* address);
-#endif
 
 namespace vxtest {
 
@@ -66,18 +55,8 @@ public:
     ~HandOff() { acquire(); }
 
     Call* call() const { return m_call; }
-    void acquire() const
-    {
-#ifdef VX_TSAN
-        __tsan_acquire(m_call);
-#endif
-    }
-    void release() const
-    {
-#ifdef VX_TSAN
-        __tsan_release(m_call);
-#endif
-    }
+    void acquire() const { vxTsanAcquire(m_call); }
+    void release() const { vxTsanRelease(m_call); }
 
 private:
     Call* m_call;
