@@ -3,7 +3,7 @@
 #include "engine/VXDebugOutputLogging.h"
 #include "messaging/QtConvertQPixmapToQImage.h"
 #include "messaging/QtIntMessage.h"
-#include "messaging/SanitizerAnnotations.h"
+#include "vrix/SanitizerAnnotations.h"
 #include "messaging/SyncMsgControl.h"
 #include "messaging/QtBridge.h"
 #include "vx_qtgui/MessageBoxManager.h"
