@@ -5,8 +5,20 @@
 
 #include <QString>
 
+namespace {
+// Qt keeps event types in 16 bits: an id far outside the catalogue would wrap onto a real one
+// (65586 onto 50). Such ids are carried as the first id past the catalogue, which the
+// dispatcher drops.
+QEvent::Type eventTypeOf(VXMessageType id)
+{
+    const int value = static_cast<int>(id);
+    const int carried = value >= 0 && value <= SSIsInViewMsg ? value : SSIsInViewMsg + 1;
+    return static_cast<QEvent::Type>(VXMessageEventBase + carried);
+}
+} // namespace
+
 QtMessage::QtMessage(void* target, VXMessageType id)
-    : QEvent(static_cast<QEvent::Type>(VXMessageEventBase + id))
+    : QEvent(eventTypeOf(id))
     , m_target(target)
     , m_syncControl(nullptr)
     , m_timestamp(VXDebugOutputLogging::m_isDebugEnabled ? VXDebugOutputLogging::currentTick() : 0)

@@ -45,14 +45,30 @@ private:
     SyncMsgControl* const m_control;
 };
 
-void traceFailure(const char* what, const QtMessage& msg)
+void traceProblem(const char* label, const char* what, const QtMessage& msg)
 {
     if (!VXDebugOutputLogging::m_isDebugEnabled)
         return;
-    const QString line = QString::asprintf("VRIXOneMessage failed - %d %s: %s\n",
-        static_cast<int>(msg.messageType()),
-        VXDebugOutputLogging::messageNameOrUnknown(msg.messageType()), what ? what : "");
+    const QString line
+        = QString::asprintf("%s - %d %s: %s\n", label, static_cast<int>(msg.messageType()),
+            VXDebugOutputLogging::messageNameOrUnknown(msg.messageType()), what ? what : "");
     VXDebugOutputLogging::output(line.toLocal8Bit().constData());
+}
+
+void traceFailure(const char* what, const QtMessage& msg)
+{
+    traceProblem("VRIXOneMessage failed", what, msg);
+}
+
+// A message nobody handles leaves a trace, so a lost operation can be told from a slow one.
+void traceDrop(const char* why, const QtMessage& msg)
+{
+    traceProblem("VRIXOneMessage dropped message", why, msg);
+}
+
+bool isInCatalogue(VXMessageType type)
+{
+    return type >= SyncDiagnosticEchoMsg && type <= SSIsInViewMsg;
 }
 
 } // namespace
@@ -156,6 +172,11 @@ void GuiApplication::VRIXOneMessage(QtMessageHolder msg)
 void GuiApplication::dispatch(QtMessage& msg)
 {
     const VXMessageType type = msg.messageType();
+    // No handler knows such an id, and no widget may read a payload for it.
+    if (!isInCatalogue(type)) {
+        traceDrop("id outside the catalogue", msg);
+        return;
+    }
     if (GuiCreationRoute::find(type)) {
         createObject(msg);
         return;
@@ -194,14 +215,18 @@ void GuiApplication::dispatch(QtMessage& msg)
     // A target without an entry (never created, or gone) drops the message.
     if (auto* widget = dynamic_cast<GuiWidget*>(m_pointerRegistry.value(msg.m_target, nullptr)))
         widget->vxMessageNotify(type, &msg);
+    else
+        traceDrop(msg.m_target ? "no widget for the target" : "no target", msg);
 }
 
 void GuiApplication::createObject(QtMessage& msg)
 {
     const GuiCreationRoute::Entry* entry = GuiCreationRoute::find(msg.messageType());
     // Without a key the new object would be registered and owned by nobody.
-    if (!entry || !entry->create || !msg.m_target)
+    if (!entry || !entry->create || !msg.m_target) {
+        traceDrop("creation without a target", msg);
         return;
+    }
     QWidget* parent = nullptr;
     if (entry->parent != GuiCreationRoute::NoParent) {
         GuiObject* registered
@@ -212,8 +237,10 @@ void GuiApplication::createObject(QtMessage& msg)
             parent = nullptr;
     }
     GuiObject* created = entry->create(msg.m_target, msg, parent);
-    if (!created)
+    if (!created) {
+        traceDrop("payload does not fit the id", msg);
         return;
+    }
     if (entry->notify)
         created->vxMessageNotify(msg.messageType(), &msg);
     if (entry->finish)
@@ -225,8 +252,10 @@ void GuiApplication::createObject(QtMessage& msg)
 void GuiApplication::destroyWidget(QtMessage& msg)
 {
     auto* widget = dynamic_cast<GuiWidget*>(m_pointerRegistry.value(msg.m_target, nullptr));
-    if (!widget)
+    if (!widget) {
+        traceDrop(msg.m_target ? "no widget for the target" : "no target", msg);
         return;
+    }
     auto* qwidget = dynamic_cast<QWidget*>(widget);
     if (qwidget && qwidget->isModal()) {
         // A modal widget may be running its own loop below us: close it, delete it later.
@@ -240,8 +269,10 @@ void GuiApplication::destroyWidget(QtMessage& msg)
 void GuiApplication::convertPixmap(QtMessage& msg)
 {
     auto* conversion = dynamic_cast<QtConvertQPixmapToQImage*>(&msg);
-    if (!conversion || !conversion->m_pixmap)
+    if (!conversion || !conversion->m_pixmap) {
+        traceDrop(conversion ? "no source pixmap" : "payload does not fit the id", msg);
         return;
+    }
     QImage image = conversion->m_pixmap->toImage();
     conversion->setImage(image);
 }

@@ -1,6 +1,7 @@
 #include "vx_qtgui/GuiThread.h"
 
 #include "engine/HostFunctions.h"
+#include "engine/VXDebugOutputLogging.h"
 #include "messaging/SyncMsgControl.h"
 #include "messaging/QtBridge.h"
 #include "vx_qtgui/GuiApplication.h"
@@ -104,6 +105,11 @@ void GuiThread::postMessage(const QtMessageHolder& msg, bool keepAsynchronous)
     }
     waitForApplication();
     msg->debugOutput("VELMAR post message", false);
+    if (m_finished.load()) {
+        // Nobody serves the queue any more.
+        VXDebugOutputLogging::traceMessageUntimed("VELMAR dropped message", msg->messageType());
+        return;
+    }
     m_emitter.send(VXIM::DefaultSend, msg);
 }
 
@@ -117,8 +123,10 @@ int GuiThread::sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply)
     msg->debugOutput("VELMAR send message", false);
     m_emitter.send(VXIM::BlockingSend, msg);
     while (!control.waitUntilDone(10)) {
-        if (!canComplete())
+        if (!canComplete()) {
+            VXDebugOutputLogging::traceMessageUntimed("VELMAR dropped message", msg->messageType());
             break;
+        }
     }
     // The GUI thread is done with the record; nothing may reach it through the message later.
     msg->m_syncControl = nullptr;

@@ -1,0 +1,202 @@
+// Messages the GUI side cannot handle: each is dropped with a trace line, a waiting sender is
+// released with 0, and traffic around it goes on as if it had not been there.
+#include "engine/VXDebugOutputLogging.h"
+#include "messaging/QtBridge.h"
+#include "messaging/QtHandleStr4Message.h"
+#include "messaging/QtIntMessage.h"
+#include "messaging/SyncMsgControl.h"
+#include "tests/messaging/GuiTestEnvironment.h"
+#include "tests/messaging/ProbeWidget.h"
+#include "tests/support/QStringPrinter.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiCreationRoute.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using vxtest::runOnGui;
+
+namespace {
+
+// The creation kind under test wants a handle and four strings.
+GuiObject* createProbe(void* key, QtMessage& msg, QWidget*)
+{
+    if (!dynamic_cast<QtHandleStr4Message*>(&msg))
+        return nullptr;
+    return new vxtest::ProbeWidget(key, {});
+}
+
+class BadInputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        vxtest::startGuiThreadOnce();
+        ASSERT_NE(vxtest::guiThread(), nullptr);
+        runOnGui([this] {
+            m_hadEntry = GuiCreationRoute::replace({ BTNCreateMsg, GuiCreationRoute::WidgetParent,
+                                                       false, false, &createProbe, nullptr },
+                &m_savedEntry);
+            // Records what reaches it; a getter answers how many messages it has seen.
+            m_probe = new vxtest::ProbeWidget(&m_key, [this](VXMessageType type, QtMessage* msg) {
+                auto* numbered = dynamic_cast<QtIntMessage*>(msg);
+                m_seen.push_back(numbered ? numbered->m_int : -static_cast<int>(type));
+                if (msg->m_syncControl)
+                    msg->m_syncControl->m_returnValue = static_cast<int>(m_seen.size());
+            });
+        });
+        m_baseline = widgetCount();
+        ASSERT_TRUE(m_dir.isValid());
+        m_path = m_dir.filePath("trace.log");
+        VXDebugOutputLogging::setEnabled(true, m_path.toLocal8Bit().constData());
+    }
+
+    void TearDown() override
+    {
+        VXDebugOutputLogging::setEnabled(false, nullptr);
+        runOnGui([this] {
+            delete m_probe;
+            if (m_hadEntry)
+                GuiCreationRoute::replace(m_savedEntry);
+            else
+                GuiCreationRoute::remove(BTNCreateMsg);
+        });
+    }
+
+    static int widgetCount() { return QtBridge::send(new QtMessage(nullptr, IMGetWidgetCountMsg)); }
+
+    void postNumber(int n) { QtBridge::post(new QtIntMessage(&m_key, HideMsg, n)); }
+
+    // The numbers the probe has seen, read on the GUI thread.
+    std::vector<int> seen()
+    {
+        std::vector<int> copy;
+        runOnGui([&] { copy = m_seen; });
+        return copy;
+    }
+
+    // The trace so far, one entry per line, without the newlines.
+    QStringList traceLines()
+    {
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            return {};
+        QStringList lines = QString::fromLocal8Bit(file.readAll()).split('\n');
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+        return lines;
+    }
+
+    // Exactly one drop line for this message with this reason.
+    void expectDropTraced(int id, const char* name, const char* why)
+    {
+        const QString line
+            = QString("VRIXOneMessage dropped message - %1 %2: %3").arg(id).arg(name).arg(why);
+        EXPECT_EQ(traceLines().count(line), 1) << traceLines().join('\n').toStdString();
+    }
+
+    int m_key = 0; // its address is the probe's peer key
+    vxtest::ProbeWidget* m_probe = nullptr;
+    std::vector<int> m_seen; // GUI thread
+    int m_baseline = 0;
+    bool m_hadEntry = false;
+    GuiCreationRoute::Entry m_savedEntry {};
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+TEST_F(BadInputTest, PayloadThatDoesNotFitItsIdIsDropped)
+{
+    int newKey = 0;
+    postNumber(1);
+    // A creation that expects a handle and strings, carrying an int.
+    EXPECT_EQ(QtBridge::send(new QtIntMessage(&newKey, BTNCreateMsg, 7)), 0);
+    // A getter whose answer travels in its payload, sent bare.
+    EXPECT_EQ(QtBridge::send(new QtMessage(nullptr, ConvertQPixmapToQImageMsg)), 0);
+    QtBridge::post(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1));
+    postNumber(2);
+
+    EXPECT_EQ(widgetCount(), m_baseline) << "an unfit creation built something";
+    EXPECT_EQ(seen(), (std::vector<int> { 1, 2 }));
+    expectDropTraced(50, "BTNCreateMsg", "payload does not fit the id");
+    EXPECT_EQ(traceLines().count(
+                  "VRIXOneMessage dropped message - 462 ConvertQPixmapToQImageMsg: payload does "
+                  "not fit the id"),
+        2);
+
+    // The same id with the payload it expects still creates.
+    QtBridge::send(new QtHandleStr4Message(
+        &newKey, BTNCreateMsg, nullptr, "ok", nullptr, nullptr, nullptr, false));
+    EXPECT_EQ(widgetCount(), m_baseline + 1);
+    QtBridge::send(new QtMessage(&newKey, DestroyWidgetMsg));
+    EXPECT_EQ(widgetCount(), m_baseline);
+}
+
+TEST_F(BadInputTest, MissingOrUnknownTargetIsDropped)
+{
+    int unknown = 0;
+    postNumber(1);
+    QtBridge::post(new QtIntMessage(&unknown, HideMsg, 99));
+    EXPECT_EQ(QtBridge::send(new QtMessage(nullptr, IsVisibleMsg)), 0);
+    QtMessageHolder reply;
+    EXPECT_EQ(QtBridge::send(new QtMessage(&unknown, GetToolTipMsg), &reply), 0);
+    EXPECT_FALSE(reply);
+    EXPECT_EQ(QtBridge::send(new QtMessage(&unknown, DestroyWidgetMsg)), 0);
+    // A creation with the right payload but no proxy to register it under.
+    EXPECT_EQ(QtBridge::send(new QtHandleStr4Message(
+                  nullptr, BTNCreateMsg, nullptr, "orphan", nullptr, nullptr, nullptr, false)),
+        0);
+    postNumber(2);
+
+    EXPECT_EQ(seen(), (std::vector<int> { 1, 2 }));
+    EXPECT_EQ(widgetCount(), m_baseline);
+    expectDropTraced(13, "HideMsg", "no widget for the target");
+    expectDropTraced(16, "IsVisibleMsg", "no target");
+    expectDropTraced(12, "Unknown message ID", "no widget for the target");
+    expectDropTraced(2, "DestroyWidgetMsg", "no widget for the target");
+    expectDropTraced(50, "BTNCreateMsg", "creation without a target");
+}
+
+TEST_F(BadInputTest, IdOutsideTheCatalogueNeverReachesTheWidget)
+{
+    // Every foreign id becomes the first id past the catalogue; none may wrap through Qt's 16-bit
+    // event type onto a real one (65586 would otherwise read back as BTNCreateMsg).
+    const int pastCatalogue = SSIsInViewMsg + 1;
+    for (int foreign : { 999, -5, 65586, -1005 }) {
+        const QtMessageHolder m(new QtMessage(&m_key, static_cast<VXMessageType>(foreign)));
+        EXPECT_EQ(m->messageType(), pastCatalogue) << foreign;
+    }
+
+    postNumber(1);
+    QtBridge::post(new QtIntMessage(&m_key, static_cast<VXMessageType>(999), 50));
+    EXPECT_EQ(QtBridge::send(new QtMessage(&m_key, static_cast<VXMessageType>(999))), 0);
+    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, static_cast<VXMessageType>(-5), 60)), 0);
+    postNumber(2);
+
+    EXPECT_EQ(seen(), (std::vector<int> { 1, 2 })) << "the widget saw an id it cannot know";
+    const QStringList lines = traceLines();
+    EXPECT_EQ(
+        lines.count(
+            "VRIXOneMessage dropped message - 478 Unknown message ID: id outside the catalogue"),
+        3)
+        << lines.join('\n').toStdString();
+    // The ends of the catalogue are still delivered.
+    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, SyncDiagnosticEchoMsg, 3)), 3);
+    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, SSIsInViewMsg, 4)), 4);
+}
+
+TEST_F(BadInputTest, DropsWriteNothingWithTracingOff)
+{
+    VXDebugOutputLogging::setEnabled(false, nullptr);
+    const int linesBefore = traceLines().size();
+    int unknown = 0;
+    EXPECT_EQ(QtBridge::send(new QtMessage(&unknown, IsVisibleMsg)), 0);
+    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, static_cast<VXMessageType>(999), 1)), 0);
+    EXPECT_EQ(traceLines().size(), linesBefore);
+}
+
+} // namespace

@@ -1,0 +1,110 @@
+// Heavy traffic from the engine thread to one widget: posts and sends interleaved must all be
+// handled, once each, in the order they were made, and every message must be freed.
+#include "messaging/QtIntMessage.h"
+#include "messaging/SyncMsgControl.h"
+#include "tests/messaging/GuiTestEnvironment.h"
+#include "tests/messaging/ProbeWidget.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiThread.h"
+
+#include <QCoreApplication>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+using vxtest::runOnGui;
+using vxtest::waitUntil;
+
+namespace {
+
+std::atomic<int> g_alive { 0 };
+
+// Counts its own instances, so a lost or doubly released message shows.
+class CountedMessage : public QtIntMessage {
+public:
+    CountedMessage(void* target, VXMessageType id, int value)
+        : QtIntMessage(target, id, value)
+    {
+        ++g_alive;
+    }
+    ~CountedMessage() override { --g_alive; }
+};
+
+constexpr int kPosts = 200000;
+constexpr int kPostsPerSend = kPosts / 2000;
+
+TEST(StressTest, InterleavedPostsAndSendsAreHandledInOrderOnce)
+{
+    vxtest::startGuiThreadOnce();
+    GuiThread* thread = vxtest::guiThread();
+    ASSERT_NE(thread, nullptr);
+    ASSERT_EQ(g_alive.load(), 0);
+
+    int key = 0; // its address is the peer key
+    // Written only on the GUI thread; read here after a send or runOnGui has ordered it.
+    std::vector<int> seen;
+    seen.reserve(kPosts + kPosts / kPostsPerSend);
+    int offGuiThread = 0;
+    int wrongPayload = 0;
+    vxtest::ProbeWidget* probe = nullptr;
+    runOnGui([&] {
+        probe = new vxtest::ProbeWidget(&key, [&](VXMessageType type, QtMessage* msg) {
+            if (QThread::currentThread() != qApp->thread())
+                ++offGuiThread;
+            auto* numbered = dynamic_cast<QtIntMessage*>(msg);
+            if (!numbered || (type != HideMsg && type != IsVisibleMsg)) {
+                ++wrongPayload;
+                return;
+            }
+            seen.push_back(numbered->m_int);
+            // A send must be synchronous and nothing else may be.
+            if ((type == IsVisibleMsg) != (msg->m_syncControl != nullptr))
+                ++wrongPayload;
+            if (msg->m_syncControl)
+                msg->m_syncControl->m_returnValue = static_cast<int>(seen.size());
+        });
+    });
+
+    int sequence = 0;
+    int sends = 0;
+    int wrongAnswers = 0;
+    int firstWrongSend = -1;
+    for (int post = 0; post < kPosts; ++post) {
+        thread->postMessage(QtMessageHolder(new CountedMessage(&key, HideMsg, sequence++)), false);
+        if ((post + 1) % kPostsPerSend != 0)
+            continue;
+        const int number = sequence++;
+        const int answer = thread->sendMessage(
+            QtMessageHolder(new CountedMessage(&key, IsVisibleMsg, number)), nullptr);
+        ++sends;
+        // Everything issued so far, this send included, has been seen.
+        if (answer != number + 1) {
+            ++wrongAnswers;
+            if (firstWrongSend < 0)
+                firstWrongSend = number;
+        }
+    }
+
+    EXPECT_EQ(sends, 2000);
+    EXPECT_EQ(wrongAnswers, 0) << "first wrong answer at sequence number " << firstWrongSend;
+    std::vector<int> copy;
+    runOnGui([&] { copy = seen; });
+    ASSERT_EQ(copy.size(), static_cast<std::size_t>(sequence));
+    int outOfOrder = 0;
+    for (int i = 0; i < sequence; ++i)
+        outOfOrder += copy[i] != i ? 1 : 0;
+    EXPECT_EQ(outOfOrder, 0);
+    EXPECT_EQ(offGuiThread, 0);
+    EXPECT_EQ(wrongPayload, 0);
+
+    // The GUI thread may still hold the last packet for a moment after the last send returned.
+    EXPECT_TRUE(waitUntil([] { return g_alive.load() == 0; }))
+        << g_alive.load() << " messages were never freed";
+
+    runOnGui([&] { delete probe; });
+}
+
+} // namespace
