@@ -1,0 +1,7 @@
+# The C source highlighter on a plain QApplication; no engine machinery.
+vx_add_test(hiliter_tests
+    SOURCES
+        textbrowser/HiliterTestMain.cpp
+        textbrowser/CPPSyntaxHiliterTest.cpp
+        textbrowser/CPPSyntaxKeywordsTest.cpp
+    LIBS vxqtgui vxhost vxtestsupport Qt5::Widgets)
