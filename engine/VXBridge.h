@@ -18,9 +18,14 @@
 #include <map>
 #include <string>
 
+class VXButton;
+class VXCheckBox;
 class VXEvent;
+class VXGroupedRadioButton;
+class VXImageCheckBox;
 class VXProgressBar;
 class VXProgressDialog;
+class VXRadioButton;
 class VXWidget;
 
 /// The host's entry to the GUI toolkit (engine thread): factory of GUI peers, owner of the queue
@@ -64,19 +69,26 @@ public:
 
     virtual void createProgressBar(VXProgressBar* proxy, VXWidget* parent) = 0;
     virtual void createProgressDialog(VXProgressDialog* proxy, VXWidget* parent) = 0;
+    virtual VXButton* createButton(VXWidget* parent, const char* label) = 0;
+    virtual VXButton* createButton(VXWidget* parent, const std::u16string& label) = 0;
+    virtual VXCheckBox* createCheckBox(VXWidget* parent, const char* label) = 0;
+    virtual VXCheckBox* createCheckBox(VXWidget* parent, const std::u16string& label) = 0;
+    virtual VXRadioButton* createRadioButton(VXWidget* parent) = 0;
+    virtual VXGroupedRadioButton* createGroupedRadioButton(VXWidget* parent, int count) = 0;
+    virtual VXImageCheckBox* createImageCheckBox(VXWidget* parent, const char* name) = 0;
 
     virtual int errorMessage(VXObject* owner, const char* title, const char* text, bool modal) = 0;
-    virtual int errorMessage(VXObject* owner, const std::u16string& title,
-        const std::u16string& text, bool modal)
+    virtual int errorMessage(
+        VXObject* owner, const std::u16string& title, const std::u16string& text, bool modal)
         = 0;
     virtual int warningMessage(VXObject* owner, const char* title, const char* text, bool modal)
         = 0;
-    virtual int warningMessage(VXObject* owner, const std::u16string& title,
-        const std::u16string& text, bool modal)
+    virtual int warningMessage(
+        VXObject* owner, const std::u16string& title, const std::u16string& text, bool modal)
         = 0;
     virtual int infoMessage(VXObject* owner, const char* title, const char* text, bool modal) = 0;
-    virtual int infoMessage(VXObject* owner, const std::u16string& title,
-        const std::u16string& text, bool modal)
+    virtual int infoMessage(
+        VXObject* owner, const std::u16string& title, const std::u16string& text, bool modal)
         = 0;
     virtual void closeMessageBox(int handle) = 0;
     virtual int getNumOfOpenMsgBox(VXObject* owner) = 0;
@@ -121,8 +133,7 @@ public:
     VXIM::SingleEmitter<bool()> m_isTooltipVisible;
     VXIM::Emitter<void()> m_hideTooltip { VXIM::QueuedSend };
     VXIM::SingleEmitter<bool(const std::u16string&, VRIX::ClipboardOperation)> m_imageClipboard;
-    VXIM::SingleEmitter<std::u16string(const std::u16string&, VRIX::RotateOperation)>
-        m_imageRotate;
+    VXIM::SingleEmitter<std::u16string(const std::u16string&, VRIX::RotateOperation)> m_imageRotate;
     VXIM::SingleEmitter<bool(const std::u16string&)> m_isValidImage;
     VXIM::SingleEmitter<bool(const std::u16string&)> m_captureTopWindow;
     VXIM::SingleEmitter<bool(const std::u16string&, const std::u16string&)> m_captureNamedWindow;

@@ -6,10 +6,17 @@
 #include "engine/VXProgressDialog.h"
 #include "engine/VXWidget.h"
 #include "messaging/MessageText.h"
+#include "messaging/QtButton.h"
+#include "messaging/QtCheckBox.h"
+#include "messaging/QtGroupedRadioButton.h"
+#include "messaging/QtHandleInt5Message.h"
 #include "messaging/QtHandleMessage.h"
+#include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtHandleString6IntMessage.h"
 #include "messaging/QtHandleUString6IntMessage.h"
+#include "messaging/QtImageCheckBox.h"
 #include "messaging/QtIntMessage.h"
+#include "messaging/QtRadioButton.h"
 #include "messaging/QtString2BoolMessage.h"
 #include "vx_qtgui/GuiThread.h"
 
@@ -131,6 +138,73 @@ void QtBridge::createProgressDialog(VXProgressDialog* proxy, VXWidget* parent)
 {
     if (m_thread && proxy)
         send(new QtHandleMessage(proxy, ProgressDialogCreateMsg, parent));
+}
+
+VXButton* QtBridge::createButton(VXWidget* parent, const char* label)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtButton(parent);
+    post(new QtHandleStr4Message(peer, BTNCreateMsg, parent, label, "", "", "", true));
+    return peer;
+}
+
+VXButton* QtBridge::createButton(VXWidget* parent, const std::u16string& label)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtButton(parent);
+    post(new QtHandleStr4Message(peer, BTNCreateMsg, parent, label, u"", u"", u""));
+    return peer;
+}
+
+VXCheckBox* QtBridge::createCheckBox(VXWidget* parent, const char* label)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtCheckBox(parent);
+    post(new QtHandleStr4Message(peer, CHKCreateMsg, parent, label, "", "", "", true));
+    return peer;
+}
+
+VXCheckBox* QtBridge::createCheckBox(VXWidget* parent, const std::u16string& label)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtCheckBox(parent);
+    post(new QtHandleStr4Message(peer, CHKCreateMsg, parent, label, u"", u"", u""));
+    return peer;
+}
+
+VXRadioButton* QtBridge::createRadioButton(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtRadioButton(parent);
+    post(new QtHandleMessage(peer, RBTCreateMsg, parent));
+    return peer;
+}
+
+VXGroupedRadioButton* QtBridge::createGroupedRadioButton(VXWidget* parent, int count)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtGroupedRadioButton(parent);
+    auto* message = new QtHandleInt5Message(peer, GRBCreateMsg);
+    message->m_handle = parent;
+    message->m_int1 = count;
+    post(message);
+    return peer;
+}
+
+VXImageCheckBox* QtBridge::createImageCheckBox(VXWidget* parent, const char* name)
+{
+    if (!m_thread)
+        return nullptr;
+    // The name stays on this side: the widget starts without a caption.
+    auto* peer = new QtImageCheckBox(parent);
+    post(new QtHandleMessage(peer, IMGCHKCreateMsg, parent));
+    return peer;
 }
 
 int QtBridge::messageBox(VXObject* owner, VXMessageType id, const std::u16string& title,

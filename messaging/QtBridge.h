@@ -36,6 +36,13 @@ public:
 
     void createProgressBar(VXProgressBar* proxy, VXWidget* parent) override;
     void createProgressDialog(VXProgressDialog* proxy, VXWidget* parent) override;
+    VXButton* createButton(VXWidget* parent, const char* label) override;
+    VXButton* createButton(VXWidget* parent, const std::u16string& label) override;
+    VXCheckBox* createCheckBox(VXWidget* parent, const char* label) override;
+    VXCheckBox* createCheckBox(VXWidget* parent, const std::u16string& label) override;
+    VXRadioButton* createRadioButton(VXWidget* parent) override;
+    VXGroupedRadioButton* createGroupedRadioButton(VXWidget* parent, int count) override;
+    VXImageCheckBox* createImageCheckBox(VXWidget* parent, const char* name) override;
 
     int errorMessage(VXObject* owner, const char* title, const char* text, bool modal) override;
     int errorMessage(VXObject* owner, const std::u16string& title, const std::u16string& text,
@@ -52,8 +59,8 @@ public:
         const char* button1, const char* button2, const char* button3, int defaultButton,
         const char* iconPath) override;
     int showModalAlertU(VXObject* owner, const std::u16string& title, const std::u16string& text,
-        const std::u16string& button1, const std::u16string& button2,
-        const std::u16string& button3, int defaultButton, const std::u16string& iconPath) override;
+        const std::u16string& button1, const std::u16string& button2, const std::u16string& button3,
+        int defaultButton, const std::u16string& iconPath) override;
     int getHashedSize() override;
     VXEvent* dequeueEvent() override;
     void enqueueEvent(VXEvent* event) override;

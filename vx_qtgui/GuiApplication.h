@@ -1,6 +1,11 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
+#include "vrix/Color.h"
+#include "vrix/Font.h"
+#include "vrix/ImageOperations.h"
+#include "vrix/VXPoint.h"
+#include "vrix/VXRect.h"
 #include "vrix/vxim/Emitter.h"
 #include "vrix/vxim/Listener.h"
 #include "vxqtgui_export.h"
@@ -8,12 +13,20 @@
 #include <QApplication>
 #include <QHash>
 
+#include <boost/optional.hpp>
+
+#include <string>
 #include <unordered_map>
 
 class GuiObject;
+class QTranslator;
+class VXBridge;
+class VXObject;
+class VXWidget;
 
-/// The process's single Qt application: the widget registries, the message dispatcher and the
-/// GUI thread's wake-up. Built, used and destroyed on the GUI thread.
+/// The process's single Qt application: the widget registries, the message dispatcher, the
+/// GUI thread's wake-up, the style, locale and translations, and the services the engine
+/// thread reaches through the bridge's emitters. Built, used and destroyed on the GUI thread.
 class VXQTGUI_EXPORT GuiApplication : public QApplication, public VXIM::Listener {
     Q_OBJECT
 
@@ -55,10 +68,69 @@ public:
     static void qtMessageOutput(
         QtMsgType type, const QMessageLogContext& context, const QString& text);
 
+    /// Applies the text-edit-done rule to every event before Qt delivers it.
+    bool notify(QObject* receiver, QEvent* e) override;
+    /// A mouse press outside the focused widget (and outside menus and widgets marked
+    /// "neverCancelsTextEdit") sends the focus widget a VRIX::TextEditDoneEventType() event.
+    void passivelyFinishTextEditIfNeeded(QObject* receiver, QEvent* e);
+
+    /// Event types registered on first call, each distinct. Any thread.
+    static int OD_OK_EDIT_WIDGET_EVENT_TYPE();
+    static int OD_CANCEL_EDIT_WIDGET_EVENT_TYPE();
+
+    /// macOS: makes the widget of a window that becomes main the active window. Once per
+    /// process; nothing elsewhere.
+    static void installCocoaWindowNotificationObserver();
+
+    // Services for the engine thread, connected to the bridge's emitters of the same names.
+    // Points and rectangles are in device-independent units.
+    int getNumScreens();
+    int getPrimaryScreen();
+    int getScreenNumberOfPoint(const VRIX::VXPoint<int>& point);
+    /// The screen of the proxy's widget; the primary screen without one.
+    int getScreenNumberOfWidget(const VXWidget* widget);
+    VRIX::VXRect<int> getScreenGeometry(int screen);
+    VRIX::VXRect<int> getAvailableGeometryOfScreen(int screen);
+    VRIX::VXRect<int> getAvailableGeometryOfPoint(const VRIX::VXPoint<int>& point);
+    int getScreenWidth(int screen);
+    int getScreenHeight(int screen);
+    /// The proxy of the registered top-level widget under the point, or null.
+    VXObject* getTopLevelWidgetAt(const VRIX::VXPoint<int>& point);
+    int getStartDragDistance();
+    void setStartDragDistance(int distance);
+    int getDoubleClickInterval();
+    void raiseWindowById(long windowId);
+    /// A modal font chooser; the default font when cancelled.
+    VRIX::Font pickFont(const VRIX::Font& initial);
+    /// A modal colour chooser; nothing when cancelled.
+    boost::optional<VRIX::Color> pickColor(const VRIX::Color& initial, const std::string& title);
+    void showTooltipAtPointForRect(
+        VRIX::VXPoint<int> point, VRIX::VXRect<double> rect, std::u16string text);
+    bool isTooltipVisible();
+    void hideTooltip();
+    /// Copy (0) puts the image file on the clipboard; paste (1) saves the clipboard's image to
+    /// the file. Other operations do nothing and succeed.
+    bool imageClipboard(const std::u16string& path, VRIX::ClipboardOperation op);
+    /// Saves a turned or mirrored copy of the image file next to it (0: +90 degrees, 1: -90,
+    /// 2: both ways, 3: vertically, 4: horizontally, other: unchanged) and returns its name;
+    /// empty when the file does not load or the copy cannot be written.
+    std::u16string imageRotate(const std::u16string& path, VRIX::RotateOperation op);
+    bool isValidImage(const std::u16string& path);
+    /// Saves a picture of the active window to `path`.
+    bool captureTopWindow(const std::u16string& path);
+    /// Saves a picture of the first visible top-level window titled `title` to `path`.
+    bool captureNamedWindow(const std::u16string& title, const std::u16string& path);
+
     int m_pendingTickles;
     bool m_reentrancyProtected;
 
 private:
+    void setupApplicationStyle();
+    void setupLocale();
+    void connectServices(VXBridge& bridge);
+    void setupFontsAndGestures();
+    void installTranslations();
+
     void dispatch(QtMessage& msg);
     void createObject(QtMessage& msg);
     void destroyWidget(QtMessage& msg);
@@ -70,4 +142,5 @@ private:
     ActivatedEmitter m_applicationActivated;
     std::unordered_map<unsigned, GuiObject*> m_idRegistry;
     QHash<void*, GuiObject*> m_pointerRegistry;
+    QTranslator* m_translator = nullptr;
 };

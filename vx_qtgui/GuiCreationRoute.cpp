@@ -10,6 +10,11 @@
 #include "messaging/QtHandleStrBoolMessage.h"
 #include "messaging/QtUIDStringList2Message.h"
 #include "messaging/QtUIDsMessage.h"
+#include "vx_qtgui/GuiButton.h"
+#include "vx_qtgui/GuiCheckBox.h"
+#include "vx_qtgui/GuiGroupedRadioButton.h"
+#include "vx_qtgui/GuiImageCheckBox.h"
+#include "vx_qtgui/GuiRadioButton.h"
 
 #include <initializer_list>
 #include <unordered_map>
@@ -18,11 +23,48 @@ namespace {
 
 using Table = std::unordered_map<int, GuiCreationRoute::Entry>;
 
+GuiObject* createButton(void* key, QtMessage& msg, QWidget* parent)
+{
+    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
+    return args ? new GuiButton(key, parent, args->m_string1) : nullptr;
+}
+
+GuiObject* createCheckBox(void* key, QtMessage& msg, QWidget* parent)
+{
+    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
+    return args ? new GuiCheckBox(key, parent, args->m_string1) : nullptr;
+}
+
+GuiObject* createRadioButton(void* key, QtMessage& msg, QWidget* parent)
+{
+    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiRadioButton(key, parent) : nullptr;
+}
+
+GuiObject* createGroupedRadioButton(void* key, QtMessage& msg, QWidget* parent)
+{
+    auto* args = dynamic_cast<QtHandleInt5Message*>(&msg);
+    return args ? new GuiGroupedRadioButton(key, parent, args->m_int1) : nullptr;
+}
+
+GuiObject* createImageCheckBox(void* key, QtMessage& msg, QWidget* parent)
+{
+    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiImageCheckBox(key, parent) : nullptr;
+}
+
 Table& table()
 {
     static Table entries = [] {
         // One line per widget kind: id, parent, notify, update parent, factory, finish.
-        const std::initializer_list<GuiCreationRoute::Entry> builtIn = {};
+        const std::initializer_list<GuiCreationRoute::Entry> builtIn = {
+            { BTNCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createButton, nullptr },
+            { CHKCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createCheckBox, nullptr },
+            { RBTCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createRadioButton,
+                nullptr },
+            { GRBCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createGroupedRadioButton,
+                nullptr },
+            { IMGCHKCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createImageCheckBox,
+                nullptr },
+        };
         Table built;
         for (const auto& entry : builtIn) {
             if (entry.create)

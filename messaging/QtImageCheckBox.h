@@ -1,0 +1,15 @@
+#pragma once
+
+#include "engine/VXImageCheckBox.h"
+#include "vxqtgui_export.h"
+
+/// The image check box's peer: every operation becomes a message to its GuiImageCheckBox. Engine
+/// thread.
+class VXQTGUI_EXPORT QtImageCheckBox : public VXImageCheckBox {
+public:
+    explicit QtImageCheckBox(VXWidget* parent);
+    ~QtImageCheckBox() override;
+
+    void setTitle(const std::u16string& title) override;
+    void setToggled(bool toggled) override;
+};

@@ -1,0 +1,194 @@
+// Push buttons driven by the host through the bridge, clicked by the user.
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "messaging/QtButton.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "vx_qtgui/GuiButton.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <memory>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using vxtest::deliverEvents;
+using vxtest::RecordingListener;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class ButtonTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+    }
+
+    void TearDown() override
+    {
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    std::unique_ptr<VXButton> makeButton(const char* label)
+    {
+        std::unique_ptr<VXButton> button(vxtest::bridge()->createButton(nullptr, label));
+        button->addEventListener(&m_listener, ButtonPressEvent);
+        return button;
+    }
+
+    RecordingListener m_listener;
+    int m_startCount = 0;
+};
+
+TEST_F(ButtonTest, SettersReachTheWidgetAndGettersReadThemBack)
+{
+    auto button = makeButton("Run");
+    ASSERT_NE(button, nullptr);
+    button->setLabel(u"Run now");
+    button->setFont("", 14, 1, -1, 1);
+    button->setForegroundColor(10, 20, 30);
+    button->setBackgroundColor(200, 100, 50);
+    button->setRect(10, 20, 100, 30);
+    button->setToolTip(u"Starts the run");
+    button->show();
+
+    EXPECT_EQ(button->imGetToolTip(), u"Starts the run");
+    EXPECT_TRUE(button->isVisible());
+    EXPECT_TRUE(button->isEnabled());
+    button->setEnabled(false);
+    EXPECT_FALSE(button->isEnabled());
+    button->hide();
+    EXPECT_FALSE(button->isVisible());
+    EXPECT_FALSE(button->isIconSet());
+
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiButton>(button.get());
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->text(), QStringLiteral("Run now"));
+        EXPECT_EQ(widget->objectName(), QStringLiteral("Run")) << "the name stays the first label";
+        EXPECT_EQ(widget->geometry(), QRect(10, 20, 100, 30));
+        EXPECT_EQ(widget->font().pointSize(), 14);
+        EXPECT_TRUE(widget->font().bold());
+        EXPECT_TRUE(widget->font().underline());
+        EXPECT_EQ(
+            widget->palette().color(QPalette::Inactive, QPalette::ButtonText), QColor(10, 20, 30));
+        EXPECT_EQ(
+            widget->palette().color(QPalette::Disabled, QPalette::Button), QColor(200, 100, 50));
+    }));
+}
+
+TEST_F(ButtonTest, EmptyFontMessageLeavesTheFontAlone)
+{
+    auto button = makeButton("Font");
+    QFont before;
+    ASSERT_TRUE(runOnGuiThread([&] { before = widgetOf<GuiButton>(button.get())->font(); }));
+    button->setFont("", -1, -1, -1, -1);
+    button->setFont(nullptr, 17, -1, -1, -1);
+    EXPECT_FALSE(button->isVisible()); // a getter: every earlier post has been applied
+    ASSERT_TRUE(runOnGuiThread([&] {
+        const QFont after = widgetOf<GuiButton>(button.get())->font();
+        EXPECT_EQ(after.family(), before.family());
+        EXPECT_EQ(after.pointSize(), 17);
+        EXPECT_EQ(after.bold(), before.bold());
+        EXPECT_EQ(after.italic(), before.italic());
+    }));
+}
+
+TEST_F(ButtonTest, UserClickReachesTheListenerOnTheEngineThread)
+{
+    auto button = makeButton("Go");
+    button->setRect(0, 0, 80, 24);
+    button->show();
+    EXPECT_TRUE(button->isVisible());
+    const VXEvent* seen = nullptr;
+    VXEventType type = InvalidEvent;
+    VXWidget* source = nullptr;
+    RecordingListener probe([&](const VXEvent* e) {
+        seen = e;
+        type = e->getType();
+        source = e->getWidget();
+    });
+    button->addEventListener(&probe, ButtonPressEvent);
+
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { QTest::mouseClick(widgetOf<GuiButton>(button.get()), Qt::LeftButton); }));
+    EXPECT_THAT(m_listener.values, IsEmpty()) << "events wait for the interpreter";
+    deliverEvents();
+    EXPECT_THAT(m_listener.values, ElementsAre(0));
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(type, ButtonPressEvent);
+    EXPECT_EQ(source, button.get());
+}
+
+TEST_F(ButtonTest, ImClickRaisesOneEventUnlessDisabledAndSettersRaiseNone)
+{
+    auto button = makeButton("Go");
+    button->setLabel("Again");
+    button->setDefault(true);
+    button->setFlat(true);
+    button->click();
+    EXPECT_TRUE(button->isEnabled());
+    deliverEvents();
+    EXPECT_THAT(m_listener.values, ElementsAre(0));
+
+    button->setEnabled(false);
+    button->click();
+    EXPECT_FALSE(button->isEnabled());
+    deliverEvents();
+    EXPECT_EQ(m_listener.values.size(), 1u) << "Qt does not click a disabled button";
+}
+
+TEST_F(ButtonTest, OkButtonBecomesDefaultWhenRelabelled)
+{
+    auto ok = makeButton("OK");
+    auto apply = makeButton("Apply");
+    ok->setLabel("Accept");
+    apply->setLabel("Use");
+    EXPECT_FALSE(ok->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* okWidget = widgetOf<GuiButton>(ok.get());
+        EXPECT_TRUE(okWidget->isDefault());
+        EXPECT_EQ(okWidget->objectName(), QStringLiteral("OK"));
+        EXPECT_FALSE(okWidget->isApplyButton());
+        EXPECT_TRUE(widgetOf<GuiButton>(apply.get())->isApplyButton());
+        EXPECT_FALSE(widgetOf<GuiButton>(apply.get())->isDefault());
+    }));
+}
+
+TEST_F(ButtonTest, DestroyingAParentRemovesItsChildrenWidgetsFirst)
+{
+    const int start = vxtest::bridge()->getHashedSize();
+    VXButton* parent = vxtest::bridge()->createButton(nullptr, "parent");
+    VXButton* child = vxtest::bridge()->createButton(parent, u"child");
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(vxtest::bridge()->getHashedSize(), start + 2);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* childWidget = widgetOf<GuiButton>(child);
+        ASSERT_NE(childWidget, nullptr);
+        EXPECT_EQ(childWidget->parentWidget(), widgetOf<GuiButton>(parent));
+    }));
+    delete parent;
+    EXPECT_EQ(vxtest::bridge()->getHashedSize(), start);
+}
+
+TEST_F(ButtonTest, PeerWithoutWidgetAnswersEmpty)
+{
+    // Not built by the bridge: no widget exists for it, its messages are dropped.
+    QtButton peer(nullptr);
+    peer.setToolTip(u"lost");
+    peer.show();
+    EXPECT_FALSE(peer.isVisible());
+    EXPECT_FALSE(peer.isEnabled());
+    EXPECT_TRUE(peer.imGetToolTip().empty());
+}
+
+} // namespace

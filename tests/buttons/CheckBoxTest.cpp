@@ -1,0 +1,152 @@
+// Check boxes driven by the host through the bridge and toggled by the user.
+#include "engine/VXBridge.h"
+#include "engine/VXCheckBox.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "vx_qtgui/GuiCheckBox.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <memory>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using vxtest::deliverEvents;
+using vxtest::RecordingListener;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class CheckBoxTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_box.reset(vxtest::bridge()->createCheckBox(nullptr, "Wrap"));
+        ASSERT_NE(m_box, nullptr);
+        m_box->addEventListener(&m_toggles, CheckBoxToggleEvent);
+        m_box->addEventListener(&m_menus, ContextMenuEvent);
+        m_box->addEventListener(&m_help, CSHAccelEvent);
+    }
+
+    void TearDown() override
+    {
+        m_box.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+    }
+
+    GuiCheckBox* widget() { return widgetOf<GuiCheckBox>(m_box.get()); }
+
+    RecordingListener m_toggles;
+    RecordingListener m_menus;
+    RecordingListener m_help;
+    std::unique_ptr<VXCheckBox> m_box;
+    int m_startCount = 0;
+};
+
+TEST_F(CheckBoxTest, LabelStateAndColoursRoundTrip)
+{
+    EXPECT_EQ(m_box->getLabel(), u"Wrap");
+    m_box->setLabel(u"Wrap lines");
+    EXPECT_EQ(m_box->getLabel(), u"Wrap lines");
+
+    EXPECT_FALSE(m_box->getChecked());
+    m_box->setChecked(true);
+    EXPECT_TRUE(m_box->getChecked());
+
+    m_box->setBackgroundColor(1, 2, 3);
+    m_box->setShadowColor(300, -5, 7); // out of range is clamped, not refused
+    double r = -1, g = -1, b = -1;
+    ASSERT_TRUE(m_box->getBackgroundColor(r, g, b));
+    EXPECT_EQ(r, 1.0);
+    EXPECT_EQ(g, 2.0);
+    EXPECT_EQ(b, 3.0);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(
+            widget()->palette().color(QPalette::Inactive, QPalette::Shadow), QColor(255, 0, 7));
+    }));
+
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, IsEmpty()) << "plain setters raise nothing";
+}
+
+TEST_F(CheckBoxTest, ImSetCheckedRaisesExactlyOneToggleWithTheNewState)
+{
+    bool state = false;
+    RecordingListener stateProbe([&](const VXEvent* e) { state = e->getState(); });
+    m_box->addEventListener(&stateProbe, CheckBoxToggleEvent);
+
+    m_box->imSetChecked(true);
+    EXPECT_TRUE(m_box->getChecked());
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, ElementsAre(1));
+    EXPECT_TRUE(state);
+
+    m_box->imSetChecked(false);
+    EXPECT_FALSE(m_box->getChecked());
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, ElementsAre(1, 0));
+    EXPECT_FALSE(state);
+}
+
+TEST_F(CheckBoxTest, UserClickTogglesAndReportsTheNewState)
+{
+    m_box->setRect(0, 0, 120, 24);
+    m_box->show();
+    EXPECT_TRUE(m_box->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] { QTest::mouseClick(widget(), Qt::LeftButton); }));
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, ElementsAre(1));
+    EXPECT_TRUE(m_box->getChecked());
+}
+
+TEST_F(CheckBoxTest, ContextMenuAndShiftF1BecomeEventsWithoutValue)
+{
+    m_box->show();
+    EXPECT_TRUE(m_box->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2));
+        QCoreApplication::sendEvent(widget(), &menu);
+        QTest::keyClick(widget(), Qt::Key_F1, Qt::ShiftModifier);
+        QTest::keyClick(widget(), Qt::Key_F1); // without Shift: no help request
+    }));
+    deliverEvents();
+    EXPECT_THAT(m_menus.values, ElementsAre(0));
+    EXPECT_THAT(m_help.values, ElementsAre(0));
+    EXPECT_THAT(m_toggles.values, IsEmpty());
+}
+
+TEST_F(CheckBoxTest, HighlightIsStoredAndReported)
+{
+    EXPECT_FALSE(m_box->isWidgetHighlighted());
+    m_box->setWidgethighlight(true, 255, 0, 0, 128);
+    EXPECT_TRUE(m_box->isWidgetHighlighted());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(widget()->highlightRed(), 255);
+        EXPECT_NEAR(widget()->highlightAlpha(), 128 / 255.0, 1e-9);
+        widget()->repaint(); // the highlight paint must not disturb the normal one
+    }));
+    m_box->setWidgethighlight(false, 0, 0, 0, 0);
+    EXPECT_FALSE(m_box->isWidgetHighlighted());
+}
+
+TEST_F(CheckBoxTest, SizesAreScaledAndRounded)
+{
+    m_box->setMinimumSize(3, 3);
+    m_box->setMaximumSize(300, 40);
+    EXPECT_FALSE(m_box->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(widget()->minimumSize(), QSize(3, 3));
+        EXPECT_EQ(widget()->maximumSize(), QSize(300, 40));
+    }));
+}
+
+} // namespace

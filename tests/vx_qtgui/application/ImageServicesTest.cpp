@@ -1,0 +1,220 @@
+// Image file services and window capture, through the bridge's emitters.
+#include "engine/VXBridge.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using vxtest::runOnGuiThread;
+
+namespace {
+
+std::u16string u16(const QString& s)
+{
+    return std::u16string(reinterpret_cast<const char16_t*>(s.utf16()), s.size());
+}
+
+QString fromU16(const std::u16string& s)
+{
+    return QString::fromUtf16(s.data(), static_cast<int>(s.size()));
+}
+
+class ImageServices : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_bridge = vxtest::bridge();
+        ASSERT_NE(m_bridge, nullptr);
+        ASSERT_TRUE(m_dir.isValid());
+        // 4 × 2, white with one red corner: turns and mirrors move the corner.
+        QImage image(4, 2, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        image.setPixel(0, 0, qRgb(255, 0, 0));
+        m_image = path("source.png");
+        ASSERT_TRUE(image.save(m_image));
+    }
+
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+
+    // The copy rotate made, loaded; the test fails when no copy was made.
+    QImage rotated(int op)
+    {
+        const std::u16string made
+            = m_bridge->m_imageRotate(u16(m_image), static_cast<VRIX::RotateOperation>(op));
+        EXPECT_FALSE(made.empty());
+        EXPECT_NE(fromU16(made), m_image);
+        return QImage(fromU16(made));
+    }
+
+    static bool isRed(const QImage& image, int x, int y)
+    {
+        return image.pixelColor(x, y) == QColor(255, 0, 0);
+    }
+
+    VXBridge* m_bridge = nullptr;
+    QTemporaryDir m_dir;
+    QString m_image;
+};
+
+TEST_F(ImageServices, ValidImageOnlyForLoadablePictures)
+{
+    EXPECT_TRUE(m_bridge->m_isValidImage(u16(m_image)));
+    EXPECT_FALSE(m_bridge->m_isValidImage(u16(path("missing.png"))));
+    EXPECT_FALSE(m_bridge->m_isValidImage(std::u16string()));
+    QFile text(path("notes.png"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("not a picture");
+    text.close();
+    EXPECT_FALSE(m_bridge->m_isValidImage(u16(text.fileName())));
+}
+
+TEST_F(ImageServices, RotateTurnsAndMirrorsIntoANewFile)
+{
+    const QImage clockwise = rotated(0);
+    ASSERT_EQ(clockwise.size(), QSize(2, 4));
+    EXPECT_TRUE(isRed(clockwise, 1, 0));
+
+    const QImage counter = rotated(1);
+    ASSERT_EQ(counter.size(), QSize(2, 4));
+    EXPECT_TRUE(isRed(counter, 0, 3));
+
+    const QImage both = rotated(2);
+    ASSERT_EQ(both.size(), QSize(4, 2));
+    EXPECT_TRUE(isRed(both, 3, 1));
+
+    const QImage vertical = rotated(3);
+    EXPECT_TRUE(isRed(vertical, 0, 1));
+    EXPECT_FALSE(isRed(vertical, 0, 0));
+
+    const QImage horizontal = rotated(4);
+    EXPECT_TRUE(isRed(horizontal, 3, 0));
+    EXPECT_FALSE(isRed(horizontal, 0, 0));
+
+    // An operation nobody knows saves an unchanged copy.
+    const QImage same = rotated(7);
+    EXPECT_EQ(same.convertToFormat(QImage::Format_ARGB32),
+        QImage(m_image).convertToFormat(QImage::Format_ARGB32));
+    // The original is never touched.
+    EXPECT_TRUE(isRed(QImage(m_image), 0, 0));
+}
+
+TEST_F(ImageServices, RotateOfAMissingFileGivesNoName)
+{
+    EXPECT_TRUE(
+        m_bridge->m_imageRotate(u16(path("missing.png")), VRIX::RotateOperation::Clockwise90)
+            .empty());
+}
+
+TEST_F(ImageServices, ClipboardCopiesAndPastesImageFiles)
+{
+    ASSERT_TRUE(runOnGuiThread([] { QApplication::clipboard()->clear(); }));
+    EXPECT_FALSE(
+        m_bridge->m_imageClipboard(u16(path("pasted.png")), VRIX::ClipboardOperation::Paste));
+    EXPECT_FALSE(m_bridge->m_imageClipboard(std::u16string(), VRIX::ClipboardOperation::Copy));
+
+    EXPECT_TRUE(m_bridge->m_imageClipboard(u16(m_image), VRIX::ClipboardOperation::Copy));
+    EXPECT_TRUE(m_bridge->m_imageClipboard(std::u16string(), VRIX::ClipboardOperation::Paste));
+    EXPECT_TRUE(
+        m_bridge->m_imageClipboard(u16(path("pasted.png")), VRIX::ClipboardOperation::Paste));
+    const QImage pasted(path("pasted.png"));
+    ASSERT_EQ(pasted.size(), QSize(4, 2));
+    EXPECT_TRUE(isRed(pasted, 0, 0));
+
+    EXPECT_TRUE(m_bridge->m_imageClipboard(u16(m_image), static_cast<VRIX::ClipboardOperation>(5)));
+}
+
+// A filled top-level window of one colour.
+QWidget* colouredWindow(const QString& title, const QColor& colour, int x)
+{
+    auto* w = new QWidget;
+    w->setWindowTitle(title);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, colour);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+    w->setGeometry(x, 40, 80, 60);
+    w->show();
+    return w;
+}
+
+// The share of pixels of `image` close to `colour`.
+double shareOf(const QImage& image, const QColor& colour)
+{
+    if (image.isNull())
+        return 0.0;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green())
+                    + qAbs(c.blue() - colour.blue())
+                < 30;
+        }
+    return double(count) / (image.width() * image.height());
+}
+
+TEST_F(ImageServices, CaptureNamedWindowSavesTheFirstVisibleMatch)
+{
+    const QString title = QStringLiteral("Capture probe");
+    QWidget* red = nullptr;
+    QWidget* blue = nullptr;
+    QColor firstColour;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        red = colouredWindow(title, Qt::red, 20);
+        blue = colouredWindow(title, Qt::blue, 200);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w == red || w == blue) {
+                firstColour = w == red ? QColor(Qt::red) : QColor(Qt::blue);
+                break;
+            }
+        }
+    }));
+    const QString shot = path("shot.png");
+    ASSERT_TRUE(m_bridge->m_captureNamedWindow(u16(title), u16(shot)));
+    const QImage picture(shot);
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(shareOf(picture, firstColour), 0.5);
+
+    // Hidden windows do not count: the other one is captured.
+    const QColor other = firstColour == QColor(Qt::red) ? QColor(Qt::blue) : QColor(Qt::red);
+    ASSERT_TRUE(runOnGuiThread([&] { (firstColour == QColor(Qt::red) ? red : blue)->hide(); }));
+    const QString second = path("second.png");
+    ASSERT_TRUE(m_bridge->m_captureNamedWindow(u16(title), u16(second)));
+    EXPECT_GT(shareOf(QImage(second), other), 0.5);
+
+    EXPECT_FALSE(m_bridge->m_captureNamedWindow(u"No such window", u16(path("none.png"))));
+    EXPECT_FALSE(QFile::exists(path("none.png")));
+    ASSERT_TRUE(runOnGuiThread([&] {
+        delete red;
+        delete blue;
+    }));
+}
+
+TEST_F(ImageServices, CaptureTopWindowNeedsAnActiveWindow)
+{
+    ASSERT_TRUE(runOnGuiThread([] { QApplication::setActiveWindow(nullptr); }));
+    EXPECT_FALSE(m_bridge->m_captureTopWindow(u16(path("top.png"))));
+
+    QWidget* green = nullptr;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        green = colouredWindow(QStringLiteral("Active probe"), Qt::green, 60);
+        QApplication::setActiveWindow(green);
+    }));
+    ASSERT_TRUE(m_bridge->m_captureTopWindow(u16(path("top.png"))));
+    EXPECT_GT(shareOf(QImage(path("top.png")), Qt::green), 0.5);
+    ASSERT_TRUE(runOnGuiThread([&] { delete green; }));
+}
+
+} // namespace

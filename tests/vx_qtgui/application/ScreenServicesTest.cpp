@@ -1,0 +1,201 @@
+// Screen, drag and window services, called through the bridge's emitters from the engine
+// thread and checked against Qt on the GUI thread.
+#include "engine/VXBridge.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "vrix/DpiScaling.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiWidget.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QToolTip>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <functional>
+#include <thread>
+
+using vxtest::runOnGuiThread;
+
+namespace {
+
+// The whole binary runs at a display factor of 1.5, set before the GUI starts: geometry must
+// come back in device-independent units, and the style's metrics are scaled once.
+const bool kDisplayScaleSet = (VRIX::setDpiScale(1.5), true);
+
+// Polls `done` until it holds; false after 10 s.
+bool eventually(const std::function<bool()>& done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+int fromDevice(int value)
+{
+    return static_cast<int>(std::lround(value / 1.5));
+}
+
+// A top-level window registered for a fake proxy, as the dispatcher registers real widgets.
+class RegisteredWindow : public QWidget, public GuiWidget {
+public:
+    explicit RegisteredWindow(void* key)
+        : GuiWidget(key)
+    {
+        GuiApplication::putWidget(key, this);
+    }
+};
+
+class ScreenServices : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(kDisplayScaleSet);
+        m_bridge = vxtest::bridge();
+        ASSERT_NE(m_bridge, nullptr);
+    }
+    VXBridge* m_bridge = nullptr;
+};
+
+TEST_F(ScreenServices, ScreensMatchQt)
+{
+    int count = -1;
+    QRect geometry;
+    QRect available;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        count = QGuiApplication::screens().size();
+        geometry = QGuiApplication::primaryScreen()->geometry();
+        available = QGuiApplication::primaryScreen()->availableGeometry();
+    }));
+    ASSERT_GT(count, 0);
+    EXPECT_EQ(m_bridge->m_getNumScreens(), count);
+    EXPECT_EQ(m_bridge->m_getPrimaryScreen(), 0);
+
+    const VRIX::VXRect<int> g = m_bridge->m_getScreenGeometry(0);
+    EXPECT_EQ(g.x(), fromDevice(geometry.x()));
+    EXPECT_EQ(g.y(), fromDevice(geometry.y()));
+    EXPECT_EQ(g.width(), fromDevice(geometry.width()));
+    EXPECT_EQ(g.height(), fromDevice(geometry.height()));
+    EXPECT_EQ(m_bridge->m_getScreenWidth(0), g.width());
+    EXPECT_EQ(m_bridge->m_getScreenHeight(0), g.height());
+
+    const VRIX::VXRect<int> a = m_bridge->m_getAvailableGeometryOfScreen(0);
+    EXPECT_EQ(a.width(), fromDevice(available.width()));
+    EXPECT_EQ(a.height(), fromDevice(available.height()));
+    // A screen index nobody has answers for the primary screen.
+    EXPECT_EQ(m_bridge->m_getScreenGeometry(count + 3), g);
+}
+
+TEST_F(ScreenServices, PointsAreScaledToDevicePixels)
+{
+    QRect geometry;
+    ASSERT_TRUE(runOnGuiThread([&] { geometry = QGuiApplication::primaryScreen()->geometry(); }));
+    // Inside the screen in device-independent units, but only because of the scaling.
+    const VRIX::VXPoint<int> inside(fromDevice(geometry.right()) - 2, 1);
+    EXPECT_EQ(m_bridge->m_getScreenNumberOfPoint(inside), 0);
+    const VRIX::VXPoint<int> beyond(fromDevice(geometry.right()) + 10, 1);
+    EXPECT_EQ(m_bridge->m_getScreenNumberOfPoint(beyond), -1);
+    EXPECT_EQ(m_bridge->m_getAvailableGeometryOfPoint(inside),
+        m_bridge->m_getAvailableGeometryOfScreen(0));
+}
+
+TEST_F(ScreenServices, WidgetScreenAndTopLevelLookUp)
+{
+    int proxy = 0; // only its address matters
+    RegisteredWindow* registered = nullptr;
+    QWidget* plain = nullptr;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        registered = new RegisteredWindow(&proxy);
+        registered->setGeometry(30, 60, 120, 90);
+        registered->show();
+        plain = new QWidget;
+        plain->setGeometry(300, 60, 120, 90);
+        plain->show();
+    }));
+    EXPECT_EQ(m_bridge->m_getScreenNumberOfWidget(reinterpret_cast<const VXWidget*>(&proxy)), 0);
+    EXPECT_EQ(m_bridge->m_getScreenNumberOfWidget(nullptr), 0);
+
+    // (60, 60) units are (90, 90) device pixels: inside the registered window.
+    EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(60, 60)),
+        reinterpret_cast<VXObject*>(&proxy));
+    // Inside the plain window: not registered, so no proxy.
+    EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(240, 60)), nullptr);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        delete registered;
+        delete plain;
+    }));
+    EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(60, 60)), nullptr);
+}
+
+TEST_F(ScreenServices, DragDistanceAndDoubleClickInterval)
+{
+    int before = 0;
+    int interval = 0;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        before = QApplication::startDragDistance();
+        interval = QApplication::doubleClickInterval();
+    }));
+    EXPECT_EQ(m_bridge->m_getStartDragDistance(), before);
+    EXPECT_EQ(m_bridge->m_getDoubleClickInterval(), interval);
+
+    m_bridge->m_setStartDragDistance(before + 7);
+    // The setter is posted; the getter behind it on the same thread sees its effect.
+    EXPECT_EQ(m_bridge->m_getStartDragDistance(), before + 7);
+    m_bridge->m_setStartDragDistance(before);
+    EXPECT_EQ(m_bridge->m_getStartDragDistance(), before);
+}
+
+TEST_F(ScreenServices, RaiseWindowByIdActivatesIt)
+{
+    QWidget* window = nullptr;
+    long id = 0;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        window = new QWidget;
+        window->setGeometry(10, 10, 50, 50);
+        window->show();
+        id = static_cast<long>(window->winId());
+        QApplication::setActiveWindow(nullptr);
+    }));
+    m_bridge->m_raiseWindowById(0); // unknown ids are ignored
+    m_bridge->m_raiseWindowById(id);
+    bool active = false;
+    // A getter behind the posted raise: the raise has run by then.
+    m_bridge->m_getNumScreens();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        active = QApplication::activeWindow() == window;
+        delete window;
+    }));
+    EXPECT_TRUE(active);
+}
+
+TEST_F(ScreenServices, TooltipShowsOverAWidgetAndHides)
+{
+    QWidget* window = nullptr;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        window = new QWidget;
+        window->setGeometry(100, 100, 200, 100);
+        window->show();
+    }));
+    m_bridge->m_showTooltipAtPointForRect(
+        VRIX::VXPoint<int>(150, 150), VRIX::VXRect<double>(120.0, 120.0, 60.0, 40.0), u"tip text");
+    EXPECT_TRUE(m_bridge->m_isTooltipVisible());
+    m_bridge->m_hideTooltip();
+    // Qt hides a tool tip after a short delay.
+    EXPECT_TRUE(eventually([&] { return !m_bridge->m_isTooltipVisible(); }));
+    // Nowhere near a widget: nothing is shown.
+    m_bridge->m_showTooltipAtPointForRect(
+        VRIX::VXPoint<int>(5000, 5000), VRIX::VXRect<double>(0.0, 0.0, 1.0, 1.0), u"nobody");
+    EXPECT_FALSE(m_bridge->m_isTooltipVisible());
+    ASSERT_TRUE(runOnGuiThread([&] { delete window; }));
+}
+
+} // namespace

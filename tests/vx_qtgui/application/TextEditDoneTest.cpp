@@ -1,0 +1,169 @@
+// The text-edit-done rule: a press outside the focused widget ends its edit first.
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiEventTypes.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using vxtest::runOnGuiThread;
+
+namespace {
+
+// Records edit-done events and presses, in order, for the widgets it watches.
+class Recorder : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == VRIX::TextEditDoneEventType())
+            log.push_back(watched->objectName().toStdString() + ":done");
+        else if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick)
+            log.push_back(watched->objectName().toStdString() + ":press");
+        return false;
+    }
+    std::vector<std::string> log;
+};
+
+// A window with an edit field, a button and a panel that never cancels edits. GUI thread.
+struct Form {
+    Form()
+    {
+        window.setGeometry(50, 50, 300, 200);
+        auto* layout = new QVBoxLayout(&window);
+        edit = new QLineEdit;
+        button = new QPushButton(QStringLiteral("Apply"));
+        keeper = new QWidget;
+        keeper->setMinimumHeight(40);
+        keeper->setProperty("neverCancelsTextEdit", true);
+        keeperChild = new QPushButton(QStringLiteral("Inside"), keeper);
+        layout->addWidget(edit);
+        layout->addWidget(button);
+        layout->addWidget(keeper);
+        edit->setObjectName(QStringLiteral("edit"));
+        button->setObjectName(QStringLiteral("button"));
+        keeperChild->setObjectName(QStringLiteral("keeperChild"));
+        edit->installEventFilter(&recorder);
+        button->installEventFilter(&recorder);
+        keeperChild->installEventFilter(&recorder);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        edit->setFocus();
+    }
+
+    // A left press at the centre of `target`, delivered the way Qt delivers one.
+    void press(QWidget* target, QEvent::Type type = QEvent::MouseButtonPress)
+    {
+        const QPoint local = target->rect().center();
+        QMouseEvent e(type, local, target->window()->mapFromGlobal(target->mapToGlobal(local)),
+            target->mapToGlobal(local), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &e);
+    }
+
+    QWidget window;
+    QLineEdit* edit;
+    QPushButton* button;
+    QWidget* keeper;
+    QPushButton* keeperChild;
+    Recorder recorder;
+};
+
+// The rule lives in the running application's notify().
+class TextEditDone : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(vxtest::bridge(), nullptr); }
+};
+
+TEST_F(TextEditDone, PressElsewhereEndsTheEditBeforeThePress)
+{
+    ASSERT_TRUE(runOnGuiThread([] {
+        Form form;
+        ASSERT_EQ(QApplication::focusWidget(), form.edit);
+        form.press(form.button);
+        EXPECT_EQ(form.recorder.log, (std::vector<std::string> { "edit:done", "button:press" }));
+
+        form.recorder.log.clear();
+        form.press(form.button, QEvent::MouseButtonDblClick);
+        EXPECT_EQ(form.recorder.log, (std::vector<std::string> { "edit:done", "button:press" }));
+    }));
+}
+
+TEST_F(TextEditDone, PressInsideTheFieldOrAMarkedWidgetKeepsTheEdit)
+{
+    ASSERT_TRUE(runOnGuiThread([] {
+        Form form;
+        ASSERT_EQ(QApplication::focusWidget(), form.edit);
+        form.press(form.edit);
+        EXPECT_EQ(form.recorder.log, (std::vector<std::string> { "edit:press" }));
+
+        form.recorder.log.clear();
+        form.press(form.keeperChild);
+        EXPECT_EQ(form.recorder.log, (std::vector<std::string> { "keeperChild:press" }));
+
+        form.recorder.log.clear();
+        QMenu menu;
+        menu.addAction(QStringLiteral("Item"));
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(9000, 9000), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &e);
+        EXPECT_TRUE(form.recorder.log.empty());
+    }));
+}
+
+TEST_F(TextEditDone, OnlyPressesWithAFocusWidgetCount)
+{
+    ASSERT_TRUE(runOnGuiThread([] {
+        Form form;
+        const QPoint local = form.button->rect().center();
+        QMouseEvent release(QEvent::MouseButtonRelease, local, form.button->mapToGlobal(local),
+            Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form.button, &release);
+        EXPECT_TRUE(form.recorder.log.empty());
+
+        form.edit->clearFocus();
+        QApplication::setActiveWindow(nullptr);
+        ASSERT_EQ(QApplication::focusWidget(), nullptr);
+        form.press(form.button);
+        EXPECT_EQ(form.recorder.log, (std::vector<std::string> { "button:press" }));
+    }));
+}
+
+TEST_F(TextEditDone, PressOutsideEveryWidgetEndsTheEdit)
+{
+    ASSERT_TRUE(runOnGuiThread([] {
+        Form form;
+        QWidget stray; // never shown: no widget lies under the press
+        stray.setObjectName(QStringLiteral("stray"));
+        QMouseEvent e(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(9000, 9000), Qt::LeftButton,
+            Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&stray, &e);
+        EXPECT_EQ(form.recorder.log, (std::vector<std::string> { "edit:done" }));
+    }));
+}
+
+TEST(RegisteredEventTypes, DistinctStableAndInTheUserRange)
+{
+    const int done = VRIX::TextEditDoneEventType();
+    const int ok = GuiApplication::OD_OK_EDIT_WIDGET_EVENT_TYPE();
+    const int cancel = GuiApplication::OD_CANCEL_EDIT_WIDGET_EVENT_TYPE();
+    EXPECT_GE(done, QEvent::User);
+    EXPECT_LE(done, QEvent::MaxUser);
+    EXPECT_NE(done, ok);
+    EXPECT_NE(done, cancel);
+    EXPECT_NE(ok, cancel);
+    EXPECT_EQ(VRIX::TextEditDoneEventType(), done);
+    EXPECT_EQ(GuiApplication::OD_OK_EDIT_WIDGET_EVENT_TYPE(), ok);
+}
+
+} // namespace

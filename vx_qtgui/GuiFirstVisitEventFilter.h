@@ -1,0 +1,20 @@
+#pragma once
+
+#include "vxqtgui_export.h"
+
+#include <QObject>
+
+/// Makes the first click into a freshly focused line edit select its whole text instead of
+/// placing the cursor. GUI thread.
+class VXQTGUI_EXPORT GuiFirstVisitEventFilter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit GuiFirstVisitEventFilter(QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool m_justFocused = false;
+};
