@@ -219,15 +219,16 @@ TEST(Listener, DestroyedListenerOnAnotherThreadNeverRuns)
 {
     vxtest::Worker worker("destroy-target");
     VXIM::Emitter1<int> emitter;
+    VXIM::Emitter0<> block;
     std::atomic<int> ran { 0 };
+    std::atomic<bool> release { false };
+    std::thread releaser;
     {
         struct Counting : VXIM::Listener {
             ~Counting() override { disconnect(); }
         } listener;
         VXIM::connectFunction(emitter, &listener, [&ran](int) { ++ran; }, worker.thread());
-        // Hold the worker busy so the packets stay queued while the listener dies.
-        std::atomic<bool> release { false };
-        VXIM::Emitter0<> block;
+        // Keeps the worker busy so the packets below stay queued while the listener dies.
         VXIM::connectFunction(block, &listener, [&release] {
             while (!release.load())
                 std::this_thread::yield();
@@ -235,9 +236,15 @@ TEST(Listener, DestroyedListenerOnAnotherThreadNeverRuns)
         block();
         for (int i = 0; i < 100; ++i)
             emitter(i);
-        release = true;
-        // The blocking slot may be running: disconnect waits for it, then discards the rest.
+        // Frees the worker only once the destructor has cut the connections: it is then
+        // waiting for the running slot, and must discard the 100 packets behind it.
+        releaser = std::thread([&listener, &release] {
+            while (listener.connectionCount() != 0)
+                std::this_thread::yield();
+            release = true;
+        });
     }
+    releaser.join();
     worker.run([] {});
     EXPECT_EQ(ran.load(), 0);
 }
