@@ -47,6 +47,14 @@ TEST(ZZBridgeShutdownTest, AfterQuitNothingIsCreatedAndBoxesAnswerFailure)
     EXPECT_EQ(bridge->getNumOfOpenMsgBox(&proxy), 0);
     bridge->closeMessageBox(0);
     EXPECT_EQ(bridge->getHashedSize(), 0);
+    // Creations build nothing once the GUI side is gone.
+    EXPECT_EQ(bridge->createButton(&proxy, "b"), nullptr);
+    EXPECT_EQ(bridge->createButton(&proxy, u"b"), nullptr);
+    EXPECT_EQ(bridge->createCheckBox(nullptr, "c"), nullptr);
+    EXPECT_EQ(bridge->createCheckBox(nullptr, u"c"), nullptr);
+    EXPECT_EQ(bridge->createRadioButton(&proxy), nullptr);
+    EXPECT_EQ(bridge->createGroupedRadioButton(&proxy, 3), nullptr);
+    EXPECT_EQ(bridge->createImageCheckBox(&proxy, "i"), nullptr);
 }
 
 } // namespace
