@@ -238,8 +238,9 @@ TEST(Listener, DestroyedListenerOnAnotherThreadNeverRuns)
             emitter(i);
         // Frees the worker only once the destructor has cut the connections: it is then
         // waiting for the running slot, and must discard the 100 packets behind it.
-        releaser = std::thread([&listener, &release] {
-            while (listener.connectionCount() != 0)
+        // (It watches the emitter, which outlives the listener.)
+        releaser = std::thread([&emitter, &release] {
+            while (emitter.connectionCount() != 0)
                 std::this_thread::yield();
             release = true;
         });
