@@ -167,6 +167,8 @@ namespace tickle {
 
 TEST(Thread, TickleRunsOncePerQueuedPacketAndCanCoalesce)
 {
+    tickle::outstanding.init(0);
+    tickle::wakeUps = 0;
     Sink sink;
     VXIM::Emitter1<int> emitter;
     std::thread t([&] {
