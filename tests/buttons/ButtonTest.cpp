@@ -191,4 +191,31 @@ TEST_F(ButtonTest, PeerWithoutWidgetAnswersEmpty)
     EXPECT_TRUE(peer.imGetToolTip().empty());
 }
 
+TEST_F(ButtonTest, NullLabelsAndANonContainerParentAreHarmless)
+{
+    // A null label is an empty one, at creation and later.
+    std::unique_ptr<VXButton> parent(
+        vxtest::bridge()->createButton(nullptr, static_cast<const char*>(nullptr)));
+    ASSERT_NE(parent, nullptr);
+    parent->setLabel(static_cast<const char*>(nullptr));
+    parent->setIcon(nullptr);
+    parent->setFont(nullptr, 12, 0, 0, 0);
+    // A button is no container, yet the host may name it as a parent.
+    std::unique_ptr<VXButton> child(vxtest::bridge()->createButton(parent.get(), "inner"));
+    ASSERT_NE(child, nullptr);
+    child->setLabel(static_cast<const char*>(nullptr));
+    EXPECT_TRUE(parent->isEnabled()) << "the GUI side still answers after the bad input";
+    EXPECT_TRUE(child->isEnabled());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* outer = widgetOf<GuiButton>(parent.get());
+        auto* inner = widgetOf<GuiButton>(child.get());
+        ASSERT_NE(outer, nullptr);
+        ASSERT_NE(inner, nullptr);
+        EXPECT_TRUE(outer->text().isEmpty());
+        EXPECT_TRUE(inner->text().isEmpty());
+    }));
+    child.reset();
+    parent.reset();
+}
+
 } // namespace
