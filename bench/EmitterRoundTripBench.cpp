@@ -101,7 +101,8 @@ void BM_QtBlockingQueuedRoundTrip(benchmark::State& state)
     QtLoopThread qt;
     int v = 0;
     for (auto _ : state) {
-        QMetaObject::invokeMethod(qt.server, [&v] { v = v + 1; }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            qt.server, [&v] { v = v + 1; }, Qt::BlockingQueuedConnection);
     }
     benchmark::DoNotOptimize(v);
 }

@@ -5,26 +5,26 @@
 namespace vxbench {
 
 namespace {
-    std::map<std::string, std::string>& anchors()
-    {
-        static std::map<std::string, std::string> a;
-        return a;
-    }
+std::map<std::string, std::string>& anchors()
+{
+    static std::map<std::string, std::string> a;
+    return a;
+}
 
-    double toNanoseconds(const benchmark::BenchmarkReporter::Run& run)
-    {
-        const double perIteration = run.GetAdjustedRealTime();
-        switch (run.time_unit) {
-        case benchmark::kSecond:
-            return perIteration * 1e9;
-        case benchmark::kMillisecond:
-            return perIteration * 1e6;
-        case benchmark::kMicrosecond:
-            return perIteration * 1e3;
-        default:
-            return perIteration;
-        }
+double toNanoseconds(const benchmark::BenchmarkReporter::Run& run)
+{
+    const double perIteration = run.GetAdjustedRealTime();
+    switch (run.time_unit) {
+    case benchmark::kSecond:
+        return perIteration * 1e9;
+    case benchmark::kMillisecond:
+        return perIteration * 1e6;
+    case benchmark::kMicrosecond:
+        return perIteration * 1e3;
+    default:
+        return perIteration;
     }
+}
 } // namespace
 
 void RatioReporter::setAnchor(const std::string& name, const std::string& anchor)
@@ -66,8 +66,8 @@ void RatioReporter::Finalize()
             std::printf("%-48s %14.1f  %-40s %8s\n", name.c_str(), ns, a->second.c_str(), "n/a");
             continue;
         }
-        std::printf("%-48s %14.1f  %-40s %8.2f\n", name.c_str(), ns, it->first.c_str(),
-            ns / it->second);
+        std::printf(
+            "%-48s %14.1f  %-40s %8.2f\n", name.c_str(), ns, it->first.c_str(), ns / it->second);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "messaging/VXConvertQPixmapToQImage.h"
 
-#include "messaging/QtConvertQPixmapToQImage.h"
 #include "messaging/QtBridge.h"
+#include "messaging/QtConvertQPixmapToQImage.h"
 #include "vx_qtgui/GuiThread.h"
 
 void VXConvertQPixmapToQImage(const QPixmap& source, QImage& destination)

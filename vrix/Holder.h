@@ -6,8 +6,7 @@
 namespace VRIX {
 
 /// Intrusive smart pointer over a ReferencedTemplate: each copy holds one reference.
-template <class T, int Tag = 0>
-class Holder {
+template <class T, int Tag = 0> class Holder {
 public:
     Holder() noexcept = default;
     Holder(std::nullptr_t) noexcept { }
@@ -55,8 +54,14 @@ public:
     T& operator*() const noexcept { return *m_object; }
     explicit operator bool() const noexcept { return m_object != nullptr; }
 
-    friend bool operator==(const Holder& a, const Holder& b) noexcept { return a.m_object == b.m_object; }
-    friend bool operator!=(const Holder& a, const Holder& b) noexcept { return a.m_object != b.m_object; }
+    friend bool operator==(const Holder& a, const Holder& b) noexcept
+    {
+        return a.m_object == b.m_object;
+    }
+    friend bool operator!=(const Holder& a, const Holder& b) noexcept
+    {
+        return a.m_object != b.m_object;
+    }
 
 private:
     T* m_object = nullptr;

@@ -4,8 +4,7 @@ namespace VRIX {
 
 /// Intrusive reference count. The object deletes itself when the last holder lets go;
 /// the count starts at 0 so the first Holder takes the first reference.
-template <class Counter>
-class ReferencedTemplate {
+template <class Counter> class ReferencedTemplate {
 public:
     ReferencedTemplate() = default;
     ReferencedTemplate(const ReferencedTemplate&) = delete;

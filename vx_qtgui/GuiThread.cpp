@@ -2,8 +2,8 @@
 
 #include "engine/HostFunctions.h"
 #include "engine/VXDebugOutputLogging.h"
-#include "messaging/SyncMsgControl.h"
 #include "messaging/QtBridge.h"
+#include "messaging/SyncMsgControl.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiThreadPrivate.h"
 #include "vx_qtgui/GuiThreadTickle.h"

@@ -1,8 +1,8 @@
 #include "vx_qtgui/GuiThreadTickle.h"
 
-#include "vrix/SanitizerAnnotations.h"
 #include "messaging/QtBridge.h"
 #include "messaging/VXMessageType.h"
+#include "vrix/SanitizerAnnotations.h"
 #include "vrix/vxim/Thread.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiThread.h"

@@ -108,8 +108,8 @@ void MessageBoxManager::createBox(VXMessageType type, QtMessage& msg)
     const QMessageBox::Icon icon = type == MSGBOXCreateErrMsg ? QMessageBox::Critical
         : type == MSGBOXCreateInfoMsg                         ? QMessageBox::Information
                                                               : QMessageBox::Warning;
-    auto* box = new QMessageBox(icon, request->m_string1, QString(), QMessageBox::Ok,
-        ownerWidget(msg.m_target), kBoxFlags);
+    auto* box = new QMessageBox(
+        icon, request->m_string1, QString(), QMessageBox::Ok, ownerWidget(msg.m_target), kBoxFlags);
     prepareText(*box, request->m_string2);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(request->m_bool);
@@ -148,7 +148,8 @@ void MessageBoxManager::modalAlert(QtMessage& msg)
         return;
     }
 
-    QMessageBox box(QMessageBox::NoIcon, title, QString(), QMessageBox::NoButton, nullptr, kBoxFlags);
+    QMessageBox box(
+        QMessageBox::NoIcon, title, QString(), QMessageBox::NoButton, nullptr, kBoxFlags);
     prepareText(box, text);
     if (title.left(5).compare(QLatin1String("Error"), Qt::CaseInsensitive) == 0)
         box.setIcon(QMessageBox::Critical);

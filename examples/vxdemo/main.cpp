@@ -26,8 +26,8 @@ int runDemo(bool headless)
     const int info = bridge->infoMessage(nullptr, "vxdemo",
         "The engine thread opened this box through the bridge.   Its text was   simplified.",
         false);
-    const int warning = bridge->warningMessage(
-        nullptr, u"vxdemo warning", u"A second, non-blocking box.", false);
+    const int warning
+        = bridge->warningMessage(nullptr, u"vxdemo warning", u"A second, non-blocking box.", false);
     std::printf("vxdemo: opened boxes with handles %d and %d\n", info, warning);
 
     if (headless) {
@@ -37,12 +37,12 @@ int runDemo(bool headless)
         std::printf("vxdemo: closed both boxes\n");
     } else {
         const int pressed = bridge->showModalAlert(nullptr, "Question",
-            u"Close the demo? The engine thread waits for your answer.", "Close", "Keep boxes",
-            "", 1, "");
+            u"Close the demo? The engine thread waits for your answer.", "Close", "Keep boxes", "",
+            1, "");
         std::printf("vxdemo: the user pressed button %d\n", pressed);
         if (pressed == 2) {
-            bridge->showModalAlert(nullptr, "Information", u"Press OK to end the demo.", "OK", "",
-                "", 1, "");
+            bridge->showModalAlert(
+                nullptr, "Information", u"Press OK to end the demo.", "OK", "", "", 1, "");
         }
     }
 

@@ -1,9 +1,9 @@
 // Posting and sending through a real GUI thread running Qt's event loop.
 #include "engine/VXDebugOutputLogging.h"
+#include "messaging/QtBridge.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
 #include "messaging/SyncMsgControl.h"
-#include "messaging/QtBridge.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"

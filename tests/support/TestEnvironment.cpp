@@ -28,11 +28,11 @@ extern "C" __attribute__((visibility("default"), used)) const char* __tsan_defau
 namespace vxtest {
 
 namespace {
-    bool isSet(const char* variable)
-    {
-        const char* value = std::getenv(variable);
-        return value && *value;
-    }
+bool isSet(const char* variable)
+{
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
 } // namespace
 
 void prepareHeadlessEnvironment()

@@ -29,9 +29,11 @@ private:
 };
 
 /// Typed access: `T::serviceName()` names the entry.
-template <class T>
-struct VXService {
-    static void install(T* service) { ServiceRegistry::instance().install(T::serviceName(), service); }
+template <class T> struct VXService {
+    static void install(T* service)
+    {
+        ServiceRegistry::instance().install(T::serviceName(), service);
+    }
     /// Null when missing or of another type.
     static T* get() { return dynamic_cast<T*>(ServiceRegistry::instance().find(T::serviceName())); }
 };

@@ -10,8 +10,8 @@ namespace VXIM {
 
 /// Runs `(object->*member)(args...)` on `thread` for every emission of `emitter`.
 template <class Signature, class Object, class Member>
-void connect(TypedEmitter<Signature>& emitter, Object* object, Member member,
-    Thread thread = Thread())
+void connect(
+    TypedEmitter<Signature>& emitter, Object* object, Member member, Thread thread = Thread())
 {
     static_assert(std::is_base_of_v<Listener, Object>, "slots belong to a VXIM::Listener");
     if (!object)

@@ -8,25 +8,25 @@
 namespace VXIM {
 
 namespace {
-    // Connections whose slot runs on this thread's stack right now (nesting allowed).
-    thread_local std::vector<const ConnectionBase*> t_delivering;
+// Connections whose slot runs on this thread's stack right now (nesting allowed).
+thread_local std::vector<const ConnectionBase*> t_delivering;
 
-    struct AutoDelivering {
-        AutoDelivering(const ConnectionBase* c, std::atomic<int>& inFlight)
-            : connection(c)
-            , counter(inFlight)
-        {
-            counter.fetch_add(1);
-            t_delivering.push_back(connection);
-        }
-        ~AutoDelivering()
-        {
-            t_delivering.pop_back();
-            counter.fetch_sub(1);
-        }
-        const ConnectionBase* connection;
-        std::atomic<int>& counter;
-    };
+struct AutoDelivering {
+    AutoDelivering(const ConnectionBase* c, std::atomic<int>& inFlight)
+        : connection(c)
+        , counter(inFlight)
+    {
+        counter.fetch_add(1);
+        t_delivering.push_back(connection);
+    }
+    ~AutoDelivering()
+    {
+        t_delivering.pop_back();
+        counter.fetch_sub(1);
+    }
+    const ConnectionBase* connection;
+    std::atomic<int>& counter;
+};
 } // namespace
 
 ConnectionBase::ConnectionBase(

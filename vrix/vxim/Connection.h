@@ -20,7 +20,8 @@ class Packet;
 /// slot runs on. Owned by the core; cut by either side's end or by Listener::disconnect.
 class ConnectionBase {
 public:
-    ConnectionBase(Listener* listener, EmitterBase* emitter, Thread thread, PacketDropMode dropMode);
+    ConnectionBase(
+        Listener* listener, EmitterBase* emitter, Thread thread, PacketDropMode dropMode);
     ConnectionBase(const ConnectionBase&) = delete;
     ConnectionBase& operator=(const ConnectionBase&) = delete;
     virtual ~ConnectionBase() = default;
@@ -36,7 +37,8 @@ public:
     EmitterBase* m_emitter; // guarded by the global connection lock; null once the emitter is gone
     const Thread m_thread;
     const PacketDropMode m_dropMode;
-    Packet* m_pending = nullptr; // drop mode 0: the waiting packet, guarded by the thread's queue lock
+    Packet* m_pending
+        = nullptr; // drop mode 0: the waiting packet, guarded by the thread's queue lock
 
 protected:
     virtual void invoke(Payload& payload, Rendezvous* rendezvous) = 0;
@@ -47,13 +49,12 @@ private:
 };
 
 /// A connection to a slot of signature R(Args...).
-template <class R, class... Args>
-class Connection final : public ConnectionBase {
+template <class R, class... Args> class Connection final : public ConnectionBase {
 public:
     using Slot = std::function<R(Args...)>;
 
-    Connection(Listener* listener, EmitterBase* emitter, Thread thread, PacketDropMode dropMode,
-        Slot slot)
+    Connection(
+        Listener* listener, EmitterBase* emitter, Thread thread, PacketDropMode dropMode, Slot slot)
         : ConnectionBase(listener, emitter, std::move(thread), dropMode)
         , m_slot(std::move(slot))
     {

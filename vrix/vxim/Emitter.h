@@ -4,8 +4,7 @@
 
 namespace VXIM {
 
-template <class Signature, int Drop = KeepAll>
-class Emitter;
+template <class Signature, int Drop = KeepAll> class Emitter;
 
 /// Fires void slots. Default send mode: queued.
 template <class... Args, int Drop>
@@ -29,11 +28,8 @@ public:
     }
 };
 
-template <int Drop = KeepAll>
-using Emitter0 = Emitter<void(), Drop>;
-template <class A, int Drop = KeepAll>
-using Emitter1 = Emitter<void(A), Drop>;
-template <class A, class B, int Drop = KeepAll>
-using Emitter2 = Emitter<void(A, B), Drop>;
+template <int Drop = KeepAll> using Emitter0 = Emitter<void(), Drop>;
+template <class A, int Drop = KeepAll> using Emitter1 = Emitter<void(A), Drop>;
+template <class A, class B, int Drop = KeepAll> using Emitter2 = Emitter<void(A, B), Drop>;
 
 } // namespace VXIM

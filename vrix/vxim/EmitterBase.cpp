@@ -38,7 +38,8 @@ std::size_t EmitterBase::connectionCount() const
     return m_connections.size();
 }
 
-void EmitterBase::addConnection(Listener* listener, const std::shared_ptr<ConnectionBase>& connection)
+void EmitterBase::addConnection(
+    Listener* listener, const std::shared_ptr<ConnectionBase>& connection)
 {
     VRIX::AutoWriteLock lock(GetGlobalConnectionLock());
     m_connections.push_back(connection);

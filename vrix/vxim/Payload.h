@@ -15,8 +15,7 @@ public:
 };
 
 /// Copies of the emitted arguments; a Holder argument keeps one reference until the payload dies.
-template <class... Args>
-class ArgsPayload final : public Payload {
+template <class... Args> class ArgsPayload final : public Payload {
 public:
     template <class... A>
     explicit ArgsPayload(A&&... args)

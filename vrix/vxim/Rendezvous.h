@@ -29,8 +29,7 @@ private:
 };
 
 /// A rendezvous that also carries the slot's return value (the last one written wins).
-template <class R>
-class ValueRendezvous final : public Rendezvous {
+template <class R> class ValueRendezvous final : public Rendezvous {
 public:
     void store(R value)
     {

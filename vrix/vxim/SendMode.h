@@ -7,7 +7,8 @@ enum SendMode {
     DefaultSend = 0, ///< the emitter's own default
     DirectSend = 1, ///< call every slot now, on the emitting thread
     QueuedSend = 2, ///< queue for each slot's thread and return at once
-    BlockingSend = 3, ///< queue, then wait until every slot has run (value emitters return its result)
+    BlockingSend
+    = 3, ///< queue, then wait until every slot has run (value emitters return its result)
 };
 
 /// What happens to a packet that is still queued when the same emitter fires again.

@@ -4,8 +4,7 @@
 
 namespace VXIM {
 
-template <class Signature, int Drop = KeepAll>
-class SingleEmitter;
+template <class Signature, int Drop = KeepAll> class SingleEmitter;
 
 /// Fires a value-returning slot; by default the emitting thread waits for the value.
 /// With no connection, or when the slot's thread has ended, the result is R().

@@ -24,62 +24,62 @@ struct ThreadData {
 
 namespace {
 
-    std::mutex& registryMutex()
+std::mutex& registryMutex()
+{
+    static std::mutex m;
+    return m;
+}
+
+std::map<std::string, std::weak_ptr<ThreadData>>& registry()
+{
+    static std::map<std::string, std::weak_ptr<ThreadData>> r;
+    return r;
+}
+
+void closeData(ThreadData& data)
+{
+    std::deque<std::shared_ptr<Packet>> discarded;
     {
-        static std::mutex m;
-        return m;
+        std::lock_guard<std::mutex> lock(data.mutex);
+        data.closed = true;
+        discarded.swap(data.queue);
+        for (auto& p : discarded)
+            p->m_connection->m_pending = nullptr;
     }
+    // Destroyed outside the lock: their destructors release payloads and waiters.
+    discarded.clear();
+}
 
-    std::map<std::string, std::weak_ptr<ThreadData>>& registry()
+// Closes the thread's queue when the thread ends, so nobody waits on a dead thread.
+struct CurrentThread {
+    std::shared_ptr<ThreadData> data;
+    ~CurrentThread()
     {
-        static std::map<std::string, std::weak_ptr<ThreadData>> r;
-        return r;
+        if (data)
+            closeData(*data);
     }
+};
 
-    void closeData(ThreadData& data)
+thread_local CurrentThread t_current;
+
+const std::shared_ptr<ThreadData>& currentData()
+{
+    if (!t_current.data) {
+        t_current.data = std::make_shared<ThreadData>();
+        t_current.data->id = std::this_thread::get_id();
+    }
+    return t_current.data;
+}
+
+struct AutoDepth {
+    explicit AutoDepth(ThreadData& d)
+        : data(d)
     {
-        std::deque<std::shared_ptr<Packet>> discarded;
-        {
-            std::lock_guard<std::mutex> lock(data.mutex);
-            data.closed = true;
-            discarded.swap(data.queue);
-            for (auto& p : discarded)
-                p->m_connection->m_pending = nullptr;
-        }
-        // Destroyed outside the lock: their destructors release payloads and waiters.
-        discarded.clear();
+        data.depth.fetch_add(1, std::memory_order_relaxed);
     }
-
-    // Closes the thread's queue when the thread ends, so nobody waits on a dead thread.
-    struct CurrentThread {
-        std::shared_ptr<ThreadData> data;
-        ~CurrentThread()
-        {
-            if (data)
-                closeData(*data);
-        }
-    };
-
-    thread_local CurrentThread t_current;
-
-    const std::shared_ptr<ThreadData>& currentData()
-    {
-        if (!t_current.data) {
-            t_current.data = std::make_shared<ThreadData>();
-            t_current.data->id = std::this_thread::get_id();
-        }
-        return t_current.data;
-    }
-
-    struct AutoDepth {
-        explicit AutoDepth(ThreadData& d)
-            : data(d)
-        {
-            data.depth.fetch_add(1, std::memory_order_relaxed);
-        }
-        ~AutoDepth() { data.depth.fetch_sub(1, std::memory_order_relaxed); }
-        ThreadData& data;
-    };
+    ~AutoDepth() { data.depth.fetch_sub(1, std::memory_order_relaxed); }
+    ThreadData& data;
+};
 
 } // namespace
 

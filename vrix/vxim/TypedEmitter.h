@@ -9,12 +9,10 @@
 
 namespace VXIM {
 
-template <class Signature>
-class TypedEmitter;
+template <class Signature> class TypedEmitter;
 
 /// Common part of Emitter and SingleEmitter for slots of signature R(Args...).
-template <class R, class... Args>
-class TypedEmitter<R(Args...)> : public EmitterBase {
+template <class R, class... Args> class TypedEmitter<R(Args...)> : public EmitterBase {
 public:
     using Slot = std::function<R(Args...)>;
 

@@ -1,8 +1,8 @@
 #include "Worker.h"
 
+#include "vrix/AtomicCounter.h"
 #include "vrix/Holder.h"
 #include "vrix/ReferencedTemplate.h"
-#include "vrix/AtomicCounter.h"
 #include "vrix/vxim/Connect.h"
 
 #include <gtest/gtest.h>
@@ -152,17 +152,20 @@ TEST(SingleEmitter, BlockingSendToAnEndedThreadReturnsInsteadOfHanging)
 }
 
 namespace tickle {
-    std::atomic<int> calls { 0 };
-    VRIX::AtomicCounter outstanding;
-    std::atomic<int> wakeUps { 0 };
-    void count() { ++calls; }
-    // The toolkit's pattern: one wake-up until the thread starts serving.
-    void coalesce()
-    {
-        ++calls;
-        if (outstanding.testAndSet(0, 1))
-            ++wakeUps;
-    }
+std::atomic<int> calls { 0 };
+VRIX::AtomicCounter outstanding;
+std::atomic<int> wakeUps { 0 };
+void count()
+{
+    ++calls;
+}
+// The toolkit's pattern: one wake-up until the thread starts serving.
+void coalesce()
+{
+    ++calls;
+    if (outstanding.testAndSet(0, 1))
+        ++wakeUps;
+}
 } // namespace tickle
 
 TEST(Thread, TickleRunsOncePerQueuedPacketAndCanCoalesce)
@@ -229,12 +232,16 @@ TEST(Listener, DestroyedListenerOnAnotherThreadNeverRuns)
         struct Counting : VXIM::Listener {
             ~Counting() override { disconnect(); }
         } listener;
-        VXIM::connectFunction(emitter, &listener, [&ran](int) { ++ran; }, worker.thread());
+        VXIM::connectFunction(
+            emitter, &listener, [&ran](int) { ++ran; }, worker.thread());
         // Keeps the worker busy so the packets below stay queued while the listener dies.
-        VXIM::connectFunction(block, &listener, [&release] {
-            while (!release.load())
-                std::this_thread::yield();
-        }, worker.thread());
+        VXIM::connectFunction(
+            block, &listener,
+            [&release] {
+                while (!release.load())
+                    std::this_thread::yield();
+            },
+            worker.thread());
         block();
         for (int i = 0; i < 100; ++i)
             emitter(i);
@@ -378,8 +385,8 @@ TEST(Emitter, HolderArgumentKeepsItsObjectUntilDelivered)
     struct Owner : VXIM::Listener {
         ~Owner() override { disconnect(); }
     } owner;
-    VXIM::connectFunction(emitter, &owner,
-        [&referencesSeen](const H& h) { referencesSeen = h->referenceCount(); });
+    VXIM::connectFunction(
+        emitter, &owner, [&referencesSeen](const H& h) { referencesSeen = h->referenceCount(); });
     {
         H h(new Counted(alive));
         emitter(h);

@@ -57,9 +57,9 @@ void Worker::loop(const std::string&)
 }
 
 namespace {
-    struct Runner : VXIM::Listener {
-        ~Runner() override { disconnect(); }
-    };
+struct Runner : VXIM::Listener {
+    ~Runner() override { disconnect(); }
+};
 } // namespace
 
 void Worker::run(const std::function<void()>& f)

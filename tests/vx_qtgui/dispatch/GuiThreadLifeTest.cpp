@@ -1,7 +1,7 @@
 // The whole life of the GUI thread: start, serve, quit. One per process, so its own binary.
+#include "messaging/QtBridge.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/SyncMsgControl.h"
-#include "messaging/QtBridge.h"
 #include "vrix/vxim/Thread.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiThread.h"
