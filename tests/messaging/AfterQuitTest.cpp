@@ -4,6 +4,7 @@
 #include "engine/VXDebugOutputLogging.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/SyncMsgControl.h"
+#include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
@@ -22,17 +23,8 @@ using vxtest::runOnGui;
 
 namespace {
 
-std::atomic<int> g_alive { 0 };
-
-class CountedMessage : public QtIntMessage {
-public:
-    CountedMessage(void* target, VXMessageType id, int value)
-        : QtIntMessage(target, id, value)
-    {
-        ++g_alive;
-    }
-    ~CountedMessage() override { --g_alive; }
-};
+using vxtest::CountedMessage;
+using vxtest::g_alive;
 
 TEST(AfterQuitTest, EarlierPostsAreHandledLaterTrafficIsDroppedAndTraced)
 {

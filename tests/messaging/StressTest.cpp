@@ -2,6 +2,7 @@
 // handled, once each, in the order they were made, and every message must be freed.
 #include "messaging/QtIntMessage.h"
 #include "messaging/SyncMsgControl.h"
+#include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "vx_qtgui/GuiApplication.h"
@@ -20,18 +21,8 @@ using vxtest::waitUntil;
 
 namespace {
 
-std::atomic<int> g_alive { 0 };
-
-// Counts its own instances, so a lost or doubly released message shows.
-class CountedMessage : public QtIntMessage {
-public:
-    CountedMessage(void* target, VXMessageType id, int value)
-        : QtIntMessage(target, id, value)
-    {
-        ++g_alive;
-    }
-    ~CountedMessage() override { --g_alive; }
-};
+using vxtest::CountedMessage;
+using vxtest::g_alive;
 
 constexpr int kPosts = 200000;
 constexpr int kPostsPerSend = kPosts / 2000;
