@@ -136,17 +136,18 @@ void MessageBoxManager::modalAlert(QtMessage& msg)
 {
     QString title, text, buttons[3], iconPath;
     int defaultButton = 0;
-    if (auto* a = dynamic_cast<QtHandleString6IntMessage*>(&msg)) {
-        title = a->m_string1, text = a->m_string2, buttons[0] = a->m_string3;
-        buttons[1] = a->m_string4, buttons[2] = a->m_string5, defaultButton = a->m_int;
-        iconPath = a->m_string6;
-    } else if (auto* u = dynamic_cast<QtHandleUString6IntMessage*>(&msg)) {
-        title = u->m_string1, text = u->m_string2, buttons[0] = u->m_string3;
-        buttons[1] = u->m_string4, buttons[2] = u->m_string5, defaultButton = u->m_int;
-        iconPath = u->m_string6;
-    } else {
+    // The 8-bit and UTF-16 requests carry the same fields.
+    auto read = [&](const auto& a) {
+        title = a.m_string1, text = a.m_string2, buttons[0] = a.m_string3;
+        buttons[1] = a.m_string4, buttons[2] = a.m_string5, defaultButton = a.m_int;
+        iconPath = a.m_string6;
+    };
+    if (auto* a = dynamic_cast<QtHandleString6IntMessage*>(&msg))
+        read(*a);
+    else if (auto* u = dynamic_cast<QtHandleUString6IntMessage*>(&msg))
+        read(*u);
+    else
         return;
-    }
 
     QMessageBox box(
         QMessageBox::NoIcon, title, QString(), QMessageBox::NoButton, nullptr, kBoxFlags);
