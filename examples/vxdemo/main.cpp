@@ -1,65 +1,97 @@
 // vxdemo: a host application embedding the toolkit. The main thread is lent to the GUI; the
-// engine thread (this program's "interpreter") drives the toolkit through the bridge and runs
-// the commands the toolkit enqueues for it.
+// engine thread is this program's interpreter: it runs command scripts and an interactive
+// prompt that create and drive proxies, and prints every event the host receives.
 //
-//   vxdemo            with a display: shows boxes and a modal alert, waits for the user
-//   vxdemo --headless opens and closes boxes without waiting (used under the offscreen platform)
+//   vxdemo [--headless] [--out DIR] [-i] [script...]
+//
+// With scripts it runs them in order and ends, unless -i asks for the prompt afterwards;
+// without scripts it reads commands from standard input ("help" lists them).
 #include "engine/VXBridge.h"
+#include "examples/vxdemo/Console.h"
+#include "examples/vxdemo/DemoSession.h"
 #include "host/Host.h"
-#include "host/Interpreter.h"
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-int runDemo(bool headless)
+struct Arguments {
+    DemoSession::Options options;
+    std::vector<std::string> scripts;
+    bool interactive = false;
+    bool valid = true;
+};
+
+Arguments parse(int argc, char** argv)
+{
+    Arguments parsed;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--headless") {
+            parsed.options.headless = true;
+        } else if (arg == "--out" && i + 1 < argc) {
+            parsed.options.outputDirectory = argv[++i];
+        } else if (arg == "-i") {
+            parsed.interactive = true;
+        } else if (!arg.empty() && arg[0] == '-') {
+            std::fprintf(stderr, "vxdemo: unknown option %s\n", arg.c_str());
+            parsed.valid = false;
+        } else {
+            parsed.scripts.push_back(arg);
+        }
+    }
+    parsed.interactive = parsed.interactive || parsed.scripts.empty();
+    return parsed;
+}
+
+int runEngine(const Arguments& arguments)
 {
     VXBridge* bridge = VXBridge::getBridge(VRIX::StringID("qt"));
     if (!bridge) {
         std::fprintf(stderr, "vxdemo: the GUI toolkit did not start\n");
         return 1;
     }
-    std::printf("vxdemo: GUI started, %d widgets\n", bridge->getHashedSize());
-
-    const int info = bridge->infoMessage(nullptr, "vxdemo",
-        "The engine thread opened this box through the bridge.   Its text was   simplified.",
-        false);
-    const int warning
-        = bridge->warningMessage(nullptr, u"vxdemo warning", u"A second, non-blocking box.", false);
-    std::printf("vxdemo: opened boxes with handles %d and %d\n", info, warning);
-
-    if (headless) {
-        bridge->closeMessageBox(info);
-        bridge->closeMessageBox(warning);
-        bridge->closeMessageBox(warning); // closing twice is harmless
-        std::printf("vxdemo: closed both boxes\n");
-    } else {
-        const int pressed = bridge->showModalAlert(nullptr, "Question",
-            u"Close the demo? The engine thread waits for your answer.", "Close", "Keep boxes", "",
-            1, "");
-        std::printf("vxdemo: the user pressed button %d\n", pressed);
-        if (pressed == 2) {
-            bridge->showModalAlert(
-                nullptr, "Information", u"Press OK to end the demo.", "OK", "", "", 1, "");
+    int failures = 0;
+    {
+        DemoSession session(*bridge, arguments.options);
+        for (const std::string& script : arguments.scripts) {
+            std::ifstream input(script);
+            if (!input) {
+                std::printf("%s: error: cannot open the script\n", script.c_str());
+                ++failures;
+                continue;
+            }
+            session.runScript(input, script);
+            if (session.quitRequested())
+                break;
         }
+        if (arguments.interactive && !session.quitRequested()) {
+            Console console([&session] { session.serve(); });
+            std::string line;
+            int lineNumber = 0;
+            while (!session.quitRequested() && console.nextLine(line, "vxdemo> "))
+                session.runLine(line, "stdin", ++lineNumber);
+        }
+        failures += session.errorCount();
     }
-
-    // Serve whatever the toolkit queued for the engine thread before shutting down.
-    VXHost::Interpreter::instance().processPendingCommands();
     bridge->quit();
     VXBridge::destroyBridges();
-    std::printf("vxdemo: GUI stopped\n");
-    return 0;
+    std::printf("vxdemo: done, %d error%s\n", failures, failures == 1 ? "" : "s");
+    return failures ? 1 : 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    bool headless = false;
-    for (int i = 1; i < argc; ++i)
-        headless = headless || std::strcmp(argv[i], "--headless") == 0;
-    return VXHost::runHost(argc, argv, [headless] { return runDemo(headless); });
+    const Arguments arguments = parse(argc, argv);
+    if (!arguments.valid) {
+        std::fprintf(stderr, "usage: vxdemo [--headless] [--out DIR] [-i] [script...]\n");
+        return 2;
+    }
+    return VXHost::runHost(argc, argv, [&arguments] { return runEngine(arguments); });
 }

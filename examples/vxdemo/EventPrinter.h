@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/VXEventType.h"
+#include "engine/VXListener.h"
+
+#include <functional>
+#include <string>
+
+class VXWidget;
+
+/// The demo's one listener: prints every event it receives as one line
+/// ("event <object> <type> value=<v> state=<on|off> [text=...]") and counts them. Engine thread.
+class EventPrinter : public VXListener {
+public:
+    /// `nameOf` names the object an event came from.
+    explicit EventPrinter(std::function<std::string(const VXWidget*)> nameOf);
+
+    void handleEvent(const VXEvent* event) override;
+
+    long received() const { return m_received; }
+    /// The object and type of the last event received (null before the first).
+    const VXWidget* lastWidget() const { return m_lastWidget; }
+    VXEventType lastType() const { return m_lastType; }
+
+    /// The type's name in the event catalogue, or null for an unknown value.
+    static const char* typeName(int type);
+    /// The type named `name`; false for an unknown name.
+    static bool typeByName(const std::string& name, VXEventType& type);
+
+private:
+    std::function<std::string(const VXWidget*)> m_nameOf;
+    long m_received = 0;
+    const VXWidget* m_lastWidget = nullptr;
+    VXEventType m_lastType = InvalidEvent;
+};

@@ -1,0 +1,32 @@
+#include "examples/vxdemo/KindTable.h"
+
+#include "examples/vxdemo/ButtonKinds.h"
+
+KindTable::KindTable()
+{
+    ButtonKinds::addTo(*this);
+}
+
+void KindTable::add(const Kind& kind)
+{
+    m_kinds[kind.name()] = kind;
+}
+
+const Kind& KindTable::find(const std::string& name) const
+{
+    auto found = m_kinds.find(name);
+    if (found != m_kinds.end())
+        return found->second;
+    std::string known;
+    for (const auto& entry : m_kinds)
+        known += (known.empty() ? "" : ", ") + entry.first;
+    throw CommandError("unknown kind \"" + name + "\" (known: " + known + ")");
+}
+
+std::vector<std::string> KindTable::names() const
+{
+    std::vector<std::string> all;
+    for (const auto& entry : m_kinds)
+        all.push_back(entry.first);
+    return all;
+}
