@@ -18,9 +18,34 @@
 #include <map>
 #include <string>
 
+class VXAction;
 class VXButton;
+class VXTextBrowser;
+class VXWebBrowser;
+class VXDialog;
+class VXGridLayout;
+class VXGroupBox;
+class VXHBoxLayout;
+class VXPanel;
+class VXScrollView;
+class VXSplitter;
+class VXTab;
+class VXTabBar;
+class VXTogglePanel;
+class VXVBoxLayout;
+class VXWidgetStack;
+class VXWindow;
+class VXComboBox;
+class VXPopupMenu;
+class VXToolBar;
 class VXCheckBox;
 class VXEvent;
+class VXEdit;
+class VXEditArea;
+class VXHyperLink;
+class VXImage;
+class VXSlider;
+class VXText;
 class VXGroupedRadioButton;
 class VXImageCheckBox;
 class VXProgressBar;
@@ -76,6 +101,61 @@ public:
     virtual VXRadioButton* createRadioButton(VXWidget* parent) = 0;
     virtual VXGroupedRadioButton* createGroupedRadioButton(VXWidget* parent, int count) = 0;
     virtual VXImageCheckBox* createImageCheckBox(VXWidget* parent, const char* name) = 0;
+
+    virtual VXEdit* createEdit(VXWidget* parent, const char* text) = 0;
+    virtual VXEdit* createEdit(VXWidget* parent, const std::u16string& text) = 0;
+    virtual VXEditArea* createEditArea(VXWidget* parent) = 0;
+    virtual VXText* createTextBox(VXWidget* parent, const char* text) = 0;
+    virtual VXText* createTextBox(VXWidget* parent, const std::u16string& text) = 0;
+    virtual VXSlider* createSlider(VXWidget* parent, const char* name) = 0;
+    virtual VXImage* createImage(VXWidget* parent, const char* name, const char* path) = 0;
+    virtual VXHyperLink* createHyperLink(VXWidget* parent, const char* text, const char* url) = 0;
+    virtual VXHyperLink* createHyperLink(
+        VXWidget* parent, const std::u16string& text, const std::u16string& url)
+        = 0;
+
+    /// Action creation: `command` stays on the proxy; the six texts (text, accelerator, icon,
+    /// status tip, tool tip, what's-this) and the four flags (toggle, initially on, enabled,
+    /// visible) go to the widget; the proxy keeps the first two flags.
+    virtual VXAction* createAction(VXWidget* parent, int id, const char* command, const char* text,
+        const char* accel, const char* icon, const char* statusTip, const char* toolTip,
+        const char* whatsThis, bool toggle, bool on, bool enabled, bool visible)
+        = 0;
+    virtual VXAction* createAction(VXWidget* parent, int id, const std::u16string& command,
+        const std::u16string& text, const std::u16string& accel, const std::u16string& icon,
+        const std::u16string& statusTip, const std::u16string& toolTip,
+        const std::u16string& whatsThis, bool toggle, bool on, bool enabled, bool visible)
+        = 0;
+    virtual VXPopupMenu* createPopupMenu(VXWidget* parent) = 0;
+    virtual VXToolBar* createToolBar(VXWidget* parent) = 0;
+    virtual VXComboBox* createComboBox(VXWidget* parent, const char* text) = 0;
+    virtual VXComboBox* createComboBox(VXWidget* parent, const std::u16string& text) = 0;
+
+    // Containers and layouts.
+    virtual VXDialog* createDialog(unsigned flags) = 0;
+    virtual VXWindow* createWindow(unsigned flags) = 0;
+    virtual VXPanel* createPanel() = 0;
+    virtual VXPanel* createPanel(VXWidget* parent, const char* name) = 0;
+    virtual VXPanel* createPanel(VXWidget* parent, const std::u16string& name) = 0;
+    virtual VXGroupBox* createGroupBox(VXWidget* parent, const char* title) = 0;
+    virtual VXGroupBox* createGroupBox(VXWidget* parent, const std::u16string& title) = 0;
+    virtual VXTogglePanel* createTogglePanel(VXWidget* parent, const char* title) = 0;
+    virtual VXScrollView* createScrollView(VXWidget* parent) = 0;
+    virtual VXWidgetStack* createWidgetStack(VXWidget* parent) = 0;
+    /// `orientation` is "vertical" (any case) or anything else for horizontal.
+    virtual VXSplitter* createSplitter(VXWidget* parent, const char* orientation, const char* name)
+        = 0;
+    virtual VXTabBar* createTabBar(VXWidget* parent) = 0;
+    virtual VXTab* createTab(VXWidget* parent) = 0;
+    virtual VXGridLayout* createGridLayout(VXWidget* parent, int rows, int columns) = 0;
+    virtual VXGridLayout* createGridLayout(int rows, int columns) = 0;
+    virtual VXHBoxLayout* createHBoxLayout(VXWidget* parent) = 0;
+    virtual VXHBoxLayout* createHBoxLayout() = 0;
+    virtual VXVBoxLayout* createVBoxLayout(VXWidget* parent) = 0;
+    virtual VXVBoxLayout* createVBoxLayout() = 0;
+
+    virtual VXTextBrowser* createTextBrowser(VXWidget* parent, const char* name) = 0;
+    virtual VXWebBrowser* createWebBrowser(VXWidget* parent, const char* name) = 0;
 
     virtual int errorMessage(VXObject* owner, const char* title, const char* text, bool modal) = 0;
     virtual int errorMessage(

@@ -10,4 +10,10 @@ public:
     VXHBoxLayout();
     explicit VXHBoxLayout(VXWidget* parent);
     ~VXHBoxLayout() override;
+
+    virtual void addLayout(VXWidget* layout, int stretch) { }
+    /// A widget already in the layout moves to the end.
+    virtual void addWidget(VXWidget* widget, int stretch) { }
+    virtual void addSpacerWidget(int width, int height) { }
+    virtual void removeWidget(VXWidget* widget) { }
 };

@@ -49,6 +49,13 @@ public:
     /// The id a possibly stale pointer is registered under, or 0 (safe from any thread).
     static std::uint32_t findUID(const VXObject* object);
     static bool isObjectValid(std::uint32_t id);
+    /// `key` as a T while the registry knows it as a live object of that class, else null. GUI
+    /// code takes proxies from messages this way: the key may be stale or of another kind.
+    template <class T> static T* liveAs(void* key)
+    {
+        auto* object = static_cast<VXObject*>(key);
+        return key && findUID(object) != 0 ? dynamic_cast<T*>(object) : nullptr;
+    }
     /// The id is registered to exactly this pointer: the test before touching an event's target.
     static bool isObjectValid(const VXObject* object, std::uint32_t id);
     static void getAllValidObjects(std::vector<VXObject*>& objects);

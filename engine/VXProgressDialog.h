@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/VXThrottledEmitter.h"
 #include "engine/VXWidget.h"
 #include "vrix/vxim/Emitter.h"
 #include "vxqtgui_export.h"
@@ -12,36 +13,39 @@
 /// Engine thread, except `canceled`, which the GUI thread writes.
 class VXQTGUI_EXPORT VXProgressDialog : public VXWidget {
 public:
-    /// `bridgeName` names the bridge that builds the GUI dialog.
+    /// `bridgeName` names the bridge that builds the GUI dialog; without a running bridge the
+    /// proxy has no widget and its emissions reach nobody.
     VXProgressDialog(const char* bridgeName, VXWidget* parent);
+    /// Destroys the GUI dialog; it no longer touches this proxy afterwards.
     ~VXProgressDialog() override;
 
     const std::string& getBridgeName() const { return m_bridgeName; }
 
-    VXIM::Emitter1<int, VXIM::KeepAll> setMinimumEmitter;
-    VXIM::Emitter1<int, VXIM::KeepAll> setMaximumEmitter;
-    VXIM::Emitter1<int, VXIM::KeepAll> setValueEmitter;
+    VXThrottledEmitter<int> setMinimumEmitter;
+    VXThrottledEmitter<int> setMaximumEmitter;
+    VXThrottledEmitter<int> setValueEmitter;
     /// Elided to the dialog's width.
-    VXIM::Emitter1<std::u16string, VXIM::KeepAll> setLabelTextEmitter;
+    VXThrottledEmitter<std::u16string> setLabelTextEmitter;
     /// Shortened when long; the dialog widens to fit.
-    VXIM::Emitter1<std::string, VXIM::KeepAll> setLabelEmitter;
-    VXIM::Emitter1<std::string, VXIM::KeepAll> setCancelButtonTextEmitter;
+    VXThrottledEmitter<std::string> setLabelEmitter;
+    VXThrottledEmitter<std::string> setCancelButtonTextEmitter;
     /// Milliseconds of CPU time before doProgressEmitter shows the dialog.
-    VXIM::Emitter1<int, VXIM::KeepAll> setMinimumDurationEmitter;
-    VXIM::Emitter1<std::u16string, VXIM::KeepAll> setWindowTitleEmitter;
+    VXThrottledEmitter<int> setMinimumDurationEmitter;
+    VXThrottledEmitter<std::u16string> setWindowTitleEmitter;
     /// "NonModal", "WindowModal" or "ApplicationModal"; anything else is ignored.
-    VXIM::Emitter1<std::string, VXIM::KeepAll> setWindowModalityEmitter;
+    VXThrottledEmitter<std::string> setWindowModalityEmitter;
     /// Icon path below the installation root.
-    VXIM::Emitter1<std::string, VXIM::KeepAll> setWindowIconEmitter;
-    VXIM::Emitter0<VXIM::KeepAll> hideCancelButtonEmitter;
+    VXThrottledEmitter<std::string> setWindowIconEmitter;
+    VXThrottledEmitter<> hideCancelButtonEmitter;
     /// GUI to engine: the user canceled. A burst collapses into one notification.
     VXIM::Emitter0<VXIM::DropSuperseded> canceledEmitter;
     /// Cancels as if the user had pressed the button.
     VXIM::Emitter0<VXIM::DropSuperseded> cancelEmitter;
-    VXIM::Emitter0<VXIM::KeepAll> showEmitter;
-    VXIM::Emitter0<VXIM::KeepAll> hideEmitter;
-    /// Shows the dialog once its minimum duration has passed.
-    VXIM::Emitter2<bool, int, VXIM::KeepAll> doProgressEmitter;
+    VXThrottledEmitter<> showEmitter;
+    VXThrottledEmitter<> hideEmitter;
+    /// Shows the dialog once its minimum duration of CPU time has passed; the arguments are
+    /// free for the host (the dialog ignores them).
+    VXThrottledEmitter<bool, int> doProgressEmitter;
 
 private:
     const std::string m_bridgeName;

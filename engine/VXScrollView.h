@@ -8,4 +8,9 @@ class VXQTGUI_EXPORT VXScrollView : public VXWidget {
 public:
     explicit VXScrollView(VXWidget* parent);
     ~VXScrollView() override;
+
+    /// Makes the widget of `content` the scrolled contents.
+    virtual void addWidget(VXWidget* content) { }
+    virtual bool isVScrollBarVisible() { return false; }
+    virtual bool isHScrollBarVisible() { return false; }
 };

@@ -21,4 +21,6 @@ public:
     /// Pane index and stretch factor.
     VXIM::Emitter2<int, int, VXIM::KeepAll> setStretchFactorEmitter;
     VXIM::Emitter1<VRIX::Color, VXIM::KeepAll> setBackgroundColorEmitter;
+
+    virtual bool isVisible() { return false; }
 };

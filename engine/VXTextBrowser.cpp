@@ -9,3 +9,11 @@ VXTextBrowser::~VXTextBrowser()
 {
     disconnect();
 }
+
+void VXTextBrowser::setToolBarVisible(bool visible)
+{
+    if (visible)
+        showToolBar();
+    else
+        hideToolBar();
+}

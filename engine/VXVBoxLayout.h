@@ -10,4 +10,9 @@ public:
     VXVBoxLayout();
     explicit VXVBoxLayout(VXWidget* parent);
     ~VXVBoxLayout() override;
+
+    virtual void addLayout(VXWidget* layout, int stretch) { }
+    /// A widget already in the layout moves to the end.
+    virtual void addWidget(VXObject* widget, int stretch) { }
+    virtual void removeWidget(VXWidget* widget) { }
 };

@@ -2,6 +2,7 @@
 
 #include "engine/VXWidget.h"
 #include "vrix/Color.h"
+#include "vrix/VXRect.h"
 #include "vrix/vxim/Emitter.h"
 #include "vrix/vxim/SingleEmitter.h"
 #include "vxqtgui_export.h"
@@ -25,4 +26,16 @@ public:
     VXIM::Emitter1<std::string, VXIM::KeepAll> showStatusBarMessageEmitter;
     /// Waits for the GUI window's state text; empty when no window answers.
     VXIM::SingleEmitter<std::string(), VXIM::KeepAll> getStateEmitter { VXIM::BlockingSend };
+
+    /// The frame, x, y, width, height in device-independent units.
+    virtual VRIX::VXRect<int> getPosition() { return {}; }
+    virtual void setPosition(int x, int y, int width, int height) { }
+    virtual std::string getTitle() { return {}; }
+    virtual std::u16string getTitleU() { return {}; }
+    virtual void setTitle(const char* title) { }
+    virtual void setTitle(const std::u16string& title) { }
+    virtual bool hasFocus() { return false; }
+    virtual void setAlwaysOnTop(bool onTop) { }
+    /// A proxy without a GUI widget leaves the central widget unchanged.
+    virtual void setCentralWidget(VXWidget* widget) { }
 };

@@ -6,18 +6,47 @@
 #include "engine/VXProgressDialog.h"
 #include "engine/VXWidget.h"
 #include "messaging/MessageText.h"
+#include "messaging/QtAction.h"
+#include "messaging/QtActionMessage.h"
 #include "messaging/QtButton.h"
 #include "messaging/QtCheckBox.h"
+#include "messaging/QtComboBox.h"
+#include "messaging/QtDialog.h"
+#include "messaging/QtEdit.h"
+#include "messaging/QtEditArea.h"
+#include "messaging/QtGridLayout.h"
+#include "messaging/QtGroupBox.h"
 #include "messaging/QtGroupedRadioButton.h"
+#include "messaging/QtHBoxLayout.h"
 #include "messaging/QtHandleInt5Message.h"
 #include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtHandleString6IntMessage.h"
 #include "messaging/QtHandleUString6IntMessage.h"
+#include "messaging/QtHyperLink.h"
+#include "messaging/QtImage.h"
 #include "messaging/QtImageCheckBox.h"
+#include "messaging/QtInt5Message.h"
 #include "messaging/QtIntMessage.h"
+#include "messaging/QtPanel.h"
+#include "messaging/QtPopupMenu.h"
 #include "messaging/QtRadioButton.h"
+#include "messaging/QtScrollView.h"
+#include "messaging/QtSlider.h"
+#include "messaging/QtSplitter.h"
 #include "messaging/QtString2BoolMessage.h"
+#include "messaging/QtTab.h"
+#include "messaging/QtTabBar.h"
+#include "messaging/QtText.h"
+#include "messaging/QtTextBrowser.h"
+#include "messaging/QtTogglePanel.h"
+#include "messaging/QtToolBar.h"
+#include "messaging/QtVBoxLayout.h"
+#include "messaging/QtWFlagsMessage.h"
+#include "messaging/QtWebBrowser.h"
+#include "messaging/QtWidgetStack.h"
+#include "messaging/QtWindow.h"
+#include "vrix/SanitizerAnnotations.h"
 #include "vx_qtgui/GuiThread.h"
 
 #include <QList>
@@ -109,6 +138,9 @@ void QtBridge::quit()
     disconnect();
     delete m_thread;
     m_thread = nullptr;
+    // Widgets kept raising events until the GUI thread was gone; nobody may receive those.
+    while (VXEvent* event = dequeueEvent())
+        delete event;
 }
 
 void QtBridge::triggerAssertionInGuiThread()
@@ -207,6 +239,351 @@ VXImageCheckBox* QtBridge::createImageCheckBox(VXWidget* parent, const char* nam
     return peer;
 }
 
+VXEdit* QtBridge::createEdit(VXWidget* parent, const char* text)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtEdit(parent);
+    post(new QtHandleStr4Message(peer, EDITCreateMsg, parent, text, "", "", "", true));
+    return peer;
+}
+
+VXEdit* QtBridge::createEdit(VXWidget* parent, const std::u16string& text)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtEdit(parent);
+    post(new QtHandleStr4Message(peer, EDITCreateMsg, parent, text, u"", u"", u""));
+    return peer;
+}
+
+VXEditArea* QtBridge::createEditArea(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtEditArea(parent);
+    post(new QtHandleMessage(peer, EDITAREACreateMsg, parent));
+    return peer;
+}
+
+VXText* QtBridge::createTextBox(VXWidget* parent, const char* text)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtText(parent);
+    post(new QtHandleStr4Message(peer, TXTCreateMsg, parent, text, "", "", "", true));
+    return peer;
+}
+
+VXText* QtBridge::createTextBox(VXWidget* parent, const std::u16string& text)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtText(parent);
+    post(new QtHandleStr4Message(peer, TXTCreateMsg, parent, text, u"", u"", u""));
+    return peer;
+}
+
+VXSlider* QtBridge::createSlider(VXWidget* parent, const char* name)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtSlider(parent);
+    post(new QtHandleStr4Message(peer, SliderCreateMsg, parent, name, "", "", "", true));
+    return peer;
+}
+
+VXImage* QtBridge::createImage(VXWidget* parent, const char* name, const char* path)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtImage(parent);
+    post(new QtHandleStr4Message(peer, IMGCreateMsg, parent, name, path, "", "", true));
+    return peer;
+}
+
+VXHyperLink* QtBridge::createHyperLink(VXWidget* parent, const char* text, const char* url)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtHyperLink(parent);
+    post(new QtHandleStr4Message(peer, HYPCreateMsg, parent, text, url, "", "", true));
+    return peer;
+}
+
+VXHyperLink* QtBridge::createHyperLink(
+    VXWidget* parent, const std::u16string& text, const std::u16string& url)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtHyperLink(parent);
+    post(new QtHandleStr4Message(peer, HYPCreateMsg, parent, text, url, u"", u""));
+    return peer;
+}
+
+VXTextBrowser* QtBridge::createTextBrowser(VXWidget* parent, const char* name)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtTextBrowser(parent);
+    post(new QtHandleStr4Message(peer, BWSCreateMsg, parent, name, "", "", "", true));
+    return peer;
+}
+
+VXWebBrowser* QtBridge::createWebBrowser(VXWidget* parent, const char* name)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtWebBrowser(parent);
+    post(new QtHandleStr4Message(peer, WEBCreateMsg, parent, name, "", "", "", true));
+    return peer;
+}
+
+VXDialog* QtBridge::createDialog(unsigned flags)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtDialog();
+    post(new QtWFlagsMessage(peer, DLGCreateMsg, flags));
+    return peer;
+}
+
+VXWindow* QtBridge::createWindow(unsigned flags)
+{
+    if (!m_thread)
+        return nullptr;
+    // Sent: the window connects the proxy's emitters while it is built.
+    auto* peer = new QtWindow();
+    send(new QtWFlagsMessage(peer, WNDCreateMsg, flags));
+    return peer;
+}
+
+VXPanel* QtBridge::createPanel()
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtPanel();
+    post(new QtMessage(peer, PNLCreate2Msg));
+    return peer;
+}
+
+VXPanel* QtBridge::createPanel(VXWidget* parent, const char* name)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtPanel(parent);
+    post(new QtHandleStr4Message(peer, PNLCreateMsg, parent, name, "", "", "", true));
+    return peer;
+}
+
+VXPanel* QtBridge::createPanel(VXWidget* parent, const std::u16string& name)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtPanel(parent);
+    post(new QtHandleStr4Message(peer, PNLCreateMsg, parent, name, u"", u"", u""));
+    return peer;
+}
+
+VXGroupBox* QtBridge::createGroupBox(VXWidget* parent, const char* title)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtGroupBox(parent);
+    post(new QtHandleStr4Message(peer, GRPCreateMsg, parent, title, "", "", "", true));
+    return peer;
+}
+
+VXGroupBox* QtBridge::createGroupBox(VXWidget* parent, const std::u16string& title)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtGroupBox(parent);
+    post(new QtHandleStr4Message(peer, GRPCreateMsg, parent, title, u"", u"", u""));
+    return peer;
+}
+
+VXTogglePanel* QtBridge::createTogglePanel(VXWidget* parent, const char* /*title*/)
+{
+    if (!m_thread)
+        return nullptr;
+    // The header starts without a caption; the title stays on this side.
+    auto* peer = new QtTogglePanel(parent);
+    post(new QtHandleMessage(peer, TGLPNCreateMsg, parent));
+    return peer;
+}
+
+VXScrollView* QtBridge::createScrollView(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtScrollView(parent);
+    post(new QtHandleMessage(peer, SVCreateMsg, parent));
+    return peer;
+}
+
+VXWidgetStack* QtBridge::createWidgetStack(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtWidgetStack(parent);
+    post(new QtHandleMessage(peer, WSCreateMsg, parent));
+    return peer;
+}
+
+VXSplitter* QtBridge::createSplitter(VXWidget* parent, const char* orientation, const char* name)
+{
+    if (!m_thread)
+        return nullptr;
+    // Sent: the splitter connects the proxy's emitters while it is built.
+    auto* peer = new QtSplitter(parent);
+    send(new QtHandleStr4Message(peer, SPLTCreateMsg, parent, orientation, name, "", "", true));
+    return peer;
+}
+
+VXTabBar* QtBridge::createTabBar(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtTabBar(parent);
+    post(new QtHandleMessage(peer, TABBARCreateMsg, parent));
+    return peer;
+}
+
+VXTab* QtBridge::createTab(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtTab(parent);
+    post(new QtHandleMessage(peer, TABCreateMsg, parent));
+    return peer;
+}
+
+VXGridLayout* QtBridge::createGridLayout(VXWidget* parent, int rows, int columns)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtGridLayout(parent);
+    auto* message = new QtHandleInt5Message(peer, LAYCreateGrid1Msg);
+    message->m_handle = parent;
+    message->m_int1 = rows;
+    message->m_int2 = columns;
+    post(message);
+    return peer;
+}
+
+VXGridLayout* QtBridge::createGridLayout(int rows, int columns)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtGridLayout();
+    auto* message = new QtInt5Message(peer, LAYCreateGrid2Msg);
+    message->m_int1 = rows;
+    message->m_int2 = columns;
+    post(message);
+    return peer;
+}
+
+VXHBoxLayout* QtBridge::createHBoxLayout(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtHBoxLayout(parent);
+    post(new QtHandleMessage(peer, LAYCreateHBox1Msg, parent));
+    return peer;
+}
+
+VXHBoxLayout* QtBridge::createHBoxLayout()
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtHBoxLayout();
+    post(new QtMessage(peer, LAYCreateHBox2Msg));
+    return peer;
+}
+
+VXVBoxLayout* QtBridge::createVBoxLayout(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtVBoxLayout(parent);
+    post(new QtHandleMessage(peer, LAYCreateVBox1Msg, parent));
+    return peer;
+}
+
+VXVBoxLayout* QtBridge::createVBoxLayout()
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtVBoxLayout();
+    post(new QtMessage(peer, LAYCreateVBox2Msg));
+    return peer;
+}
+
+VXAction* QtBridge::createAction(VXWidget* parent, int id, const char* command, const char* text,
+    const char* accel, const char* icon, const char* statusTip, const char* toolTip,
+    const char* whatsThis, bool toggle, bool on, bool enabled, bool visible)
+{
+    const auto local = [](const char* s) {
+        const QString q = messageText(s, true);
+        return std::u16string(
+            reinterpret_cast<const char16_t*>(q.utf16()), static_cast<std::size_t>(q.size()));
+    };
+    return createAction(parent, id, fl::i18n::to_ustring(command ? command : ""), local(text),
+        local(accel), local(icon), local(statusTip), local(toolTip), local(whatsThis), toggle, on,
+        enabled, visible);
+}
+
+VXAction* QtBridge::createAction(VXWidget* parent, int id, const std::u16string& command,
+    const std::u16string& text, const std::u16string& accel, const std::u16string& icon,
+    const std::u16string& statusTip, const std::u16string& toolTip, const std::u16string& whatsThis,
+    bool toggle, bool on, bool enabled, bool visible)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtAction(parent, id, command, toggle, on);
+    post(new QtActionMessage(peer, ACTCreateMsg, parent, text, accel, icon, statusTip, toolTip,
+        whatsThis, toggle, on, enabled, visible));
+    return peer;
+}
+
+VXPopupMenu* QtBridge::createPopupMenu(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtPopupMenu(parent);
+    // Sent: the menu connects to the proxy's emitters before the host can fire them.
+    send(new QtHandleMessage(peer, POPCreateMsg, parent));
+    return peer;
+}
+
+VXToolBar* QtBridge::createToolBar(VXWidget* parent)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtToolBar(parent);
+    post(new QtHandleMessage(peer, TOOLCreateMsg, parent));
+    return peer;
+}
+
+VXComboBox* QtBridge::createComboBox(VXWidget* parent, const char* text)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtComboBox(parent);
+    post(new QtHandleStr4Message(peer, CMBCreateMsg, parent, text, "", "", "", true));
+    return peer;
+}
+
+VXComboBox* QtBridge::createComboBox(VXWidget* parent, const std::u16string& text)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtComboBox(parent);
+    post(new QtHandleStr4Message(peer, CMBCreateMsg, parent, text, u"", u"", u""));
+    return peer;
+}
+
 int QtBridge::messageBox(VXObject* owner, VXMessageType id, const std::u16string& title,
     const std::u16string& text, bool modal)
 {
@@ -294,7 +671,11 @@ int QtBridge::getHashedSize()
 VXEvent* QtBridge::dequeueEvent()
 {
     QMutexLocker lock(&s_queueLock);
-    return s_eventQueue.isEmpty() ? nullptr : s_eventQueue.takeFirst();
+    // Qt's mutex is invisible to the thread sanitizer: state the hand-off it makes.
+    vxTsanAcquire(&s_queueLock);
+    VXEvent* event = s_eventQueue.isEmpty() ? nullptr : s_eventQueue.takeFirst();
+    vxTsanRelease(&s_queueLock);
+    return event;
 }
 
 void QtBridge::enqueueEvent(VXEvent* event)
@@ -302,7 +683,9 @@ void QtBridge::enqueueEvent(VXEvent* event)
     if (!event)
         return;
     QMutexLocker lock(&s_queueLock);
+    vxTsanAcquire(&s_queueLock);
     s_eventQueue.append(event);
+    vxTsanRelease(&s_queueLock);
 }
 
 void QtBridge::increaseUIThreadPriority(bool increase)

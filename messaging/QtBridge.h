@@ -44,6 +44,53 @@ public:
     VXGroupedRadioButton* createGroupedRadioButton(VXWidget* parent, int count) override;
     VXImageCheckBox* createImageCheckBox(VXWidget* parent, const char* name) override;
 
+    VXAction* createAction(VXWidget* parent, int id, const char* command, const char* text,
+        const char* accel, const char* icon, const char* statusTip, const char* toolTip,
+        const char* whatsThis, bool toggle, bool on, bool enabled, bool visible) override;
+    VXAction* createAction(VXWidget* parent, int id, const std::u16string& command,
+        const std::u16string& text, const std::u16string& accel, const std::u16string& icon,
+        const std::u16string& statusTip, const std::u16string& toolTip,
+        const std::u16string& whatsThis, bool toggle, bool on, bool enabled, bool visible) override;
+    VXPopupMenu* createPopupMenu(VXWidget* parent) override;
+    VXToolBar* createToolBar(VXWidget* parent) override;
+    VXComboBox* createComboBox(VXWidget* parent, const char* text) override;
+    VXComboBox* createComboBox(VXWidget* parent, const std::u16string& text) override;
+
+    VXEdit* createEdit(VXWidget* parent, const char* text) override;
+    VXEdit* createEdit(VXWidget* parent, const std::u16string& text) override;
+    VXEditArea* createEditArea(VXWidget* parent) override;
+    VXText* createTextBox(VXWidget* parent, const char* text) override;
+    VXText* createTextBox(VXWidget* parent, const std::u16string& text) override;
+    VXSlider* createSlider(VXWidget* parent, const char* name) override;
+    VXImage* createImage(VXWidget* parent, const char* name, const char* path) override;
+    VXHyperLink* createHyperLink(VXWidget* parent, const char* text, const char* url) override;
+    VXHyperLink* createHyperLink(
+        VXWidget* parent, const std::u16string& text, const std::u16string& url) override;
+
+    VXDialog* createDialog(unsigned flags) override;
+    VXWindow* createWindow(unsigned flags) override;
+    VXPanel* createPanel() override;
+    VXPanel* createPanel(VXWidget* parent, const char* name) override;
+    VXPanel* createPanel(VXWidget* parent, const std::u16string& name) override;
+    VXGroupBox* createGroupBox(VXWidget* parent, const char* title) override;
+    VXGroupBox* createGroupBox(VXWidget* parent, const std::u16string& title) override;
+    VXTogglePanel* createTogglePanel(VXWidget* parent, const char* title) override;
+    VXScrollView* createScrollView(VXWidget* parent) override;
+    VXWidgetStack* createWidgetStack(VXWidget* parent) override;
+    VXSplitter* createSplitter(
+        VXWidget* parent, const char* orientation, const char* name) override;
+    VXTabBar* createTabBar(VXWidget* parent) override;
+    VXTab* createTab(VXWidget* parent) override;
+    VXGridLayout* createGridLayout(VXWidget* parent, int rows, int columns) override;
+    VXGridLayout* createGridLayout(int rows, int columns) override;
+    VXHBoxLayout* createHBoxLayout(VXWidget* parent) override;
+    VXHBoxLayout* createHBoxLayout() override;
+    VXVBoxLayout* createVBoxLayout(VXWidget* parent) override;
+    VXVBoxLayout* createVBoxLayout() override;
+
+    VXTextBrowser* createTextBrowser(VXWidget* parent, const char* name) override;
+    VXWebBrowser* createWebBrowser(VXWidget* parent, const char* name) override;
+
     int errorMessage(VXObject* owner, const char* title, const char* text, bool modal) override;
     int errorMessage(VXObject* owner, const std::u16string& title, const std::u16string& text,
         bool modal) override;

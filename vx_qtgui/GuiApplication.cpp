@@ -345,6 +345,8 @@ int GuiApplication::OD_CANCEL_EDIT_WIDGET_EVENT_TYPE()
 
 bool GuiApplication::notify(QObject* receiver, QEvent* e)
 {
+    // Wake-up events are built on other threads; this is the first of our code to read one.
+    vxTsanAcquire(e);
     passivelyFinishTextEditIfNeeded(receiver, e);
     return QApplication::notify(receiver, e);
 }

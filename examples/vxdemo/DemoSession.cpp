@@ -39,6 +39,7 @@ std::chrono::milliseconds secondsArgument(const CommandLine& line, std::size_t i
 DemoSession::DemoSession(VXBridge& bridge, Options options)
     : m_bridge(bridge)
     , m_options(std::move(options))
+    , m_kinds([this](const std::string& name) { return object(name).widget; })
     , m_printer([this](const VXWidget* widget) { return nameOf(widget); })
 {
     m_commands = {
@@ -242,12 +243,8 @@ void DemoSession::listen(const CommandLine& line)
             throw CommandError("unknown event type \"" + line.word(i, "event type") + '"');
         types.push_back(type);
     }
-    if (types.empty()) {
-        for (int id = 0; id < 128; ++id) {
-            if (EventPrinter::typeName(id))
-                types.push_back(static_cast<VXEventType>(id));
-        }
-    }
+    if (types.empty())
+        types = EventPrinter::allTypes();
     widget->removeEventListener(&m_printer, InvalidEvent);
     for (VXEventType type : types)
         widget->addEventListener(&m_printer, type);
@@ -317,10 +314,15 @@ void DemoSession::wait(const CommandLine& line)
         const int count = line.integer(2, "count");
         if (count < 0)
             throw CommandError("count must not be negative");
-        const long target = m_printer.received() + count;
-        if (!serveUntil([&] { return m_printer.received() >= target; }, secondsArgument(line, 3)))
-            throw CommandError("timed out with "
-                + std::to_string(count - (target - m_printer.received())) + " of "
+        // Counted from the end of the previous wait, so a script can act first and then wait
+        // for the events its actions raise, whenever they arrive.
+        const long target = m_waitedFor + count;
+        const bool arrived
+            = serveUntil([&] { return m_printer.received() >= target; }, secondsArgument(line, 3));
+        const long got = m_printer.received() - m_waitedFor;
+        m_waitedFor = arrived ? target : m_printer.received();
+        if (!arrived)
+            throw CommandError("timed out with " + std::to_string(got) + " of "
                 + std::to_string(count) + " events");
         return;
     }

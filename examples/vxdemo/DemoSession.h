@@ -88,6 +88,8 @@ private:
     /// Creation order, so the session can delete the top-level proxies last-made first.
     std::vector<std::string> m_created;
     std::vector<int> m_boxes;
+    /// Events received up to the end of the last `wait events`.
+    long m_waitedFor = 0;
     bool m_quit = false;
     int m_errors = 0;
 };

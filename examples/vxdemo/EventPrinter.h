@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class VXWidget;
 
@@ -26,6 +27,7 @@ public:
     static const char* typeName(int type);
     /// The type named `name`; false for an unknown name.
     static bool typeByName(const std::string& name, VXEventType& type);
+    static std::vector<VXEventType> allTypes();
 
 private:
     std::function<std::string(const VXWidget*)> m_nameOf;

@@ -1,10 +1,20 @@
 #include "examples/vxdemo/KindTable.h"
 
+#include "examples/vxdemo/BrowserKinds.h"
 #include "examples/vxdemo/ButtonKinds.h"
+#include "examples/vxdemo/ContainerKinds.h"
+#include "examples/vxdemo/MenuKinds.h"
+#include "examples/vxdemo/ProgressKinds.h"
+#include "examples/vxdemo/TextKinds.h"
 
-KindTable::KindTable()
+KindTable::KindTable(const Lookup& lookup)
 {
     ButtonKinds::addTo(*this);
+    ContainerKinds::addTo(*this, lookup);
+    MenuKinds::addTo(*this, lookup);
+    ProgressKinds::addTo(*this);
+    TextKinds::addTo(*this);
+    BrowserKinds::addTo(*this);
 }
 
 void KindTable::add(const Kind& kind)

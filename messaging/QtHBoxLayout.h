@@ -1,0 +1,18 @@
+#pragma once
+
+#include "engine/VXHBoxLayout.h"
+#include "vxqtgui_export.h"
+
+/// The horizontal box layout's peer: every operation becomes a message to its GuiHBoxLayout. Engine
+/// thread.
+class VXQTGUI_EXPORT QtHBoxLayout : public VXHBoxLayout {
+public:
+    QtHBoxLayout();
+    explicit QtHBoxLayout(VXWidget* parent);
+    ~QtHBoxLayout() override;
+
+    void addLayout(VXWidget* layout, int stretch) override;
+    void addWidget(VXWidget* widget, int stretch) override;
+    void removeWidget(VXWidget* widget) override;
+    void addSpacerWidget(int width, int height) override;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "engine/VXPopupMenu.h"
+#include "vxqtgui_export.h"
+
+/// The popup menu's peer: every operation becomes a message to its GuiPopupMenu. Engine
+/// thread.
+class VXQTGUI_EXPORT QtPopupMenu : public VXPopupMenu {
+public:
+    explicit QtPopupMenu(VXWidget* parent);
+    ~QtPopupMenu() override;
+
+    void addMenuItem(VXAction* action) override;
+    void addSeparator() override;
+    void addSubMenu(VXPopupMenu* menu, const std::u16string& title) override;
+    void addSubMenu(VXPopupMenu* menu, const char* title) override;
+    void addSubMenuItem(VXPopupMenu* menu, const std::u16string& name, const std::u16string& before,
+        bool separator) override;
+    void popup() override;
+    void showNamedItem(const std::u16string& name) override;
+    void hideNamedItem(const std::u16string& name) override;
+    void setFont(const char* family, int pointSize, int bold, int italic, int underline) override;
+};

@@ -1,0 +1,138 @@
+// The hover button swaps its icon under the mouse; other widgets build it directly on the GUI
+// thread, so these tests do too.
+#include "vx_qtgui/HoverButton.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "vx_qtgui/GuiUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <QEvent>
+#include <QTest>
+
+#include <memory>
+
+using vxtest::runOnGuiThread;
+
+namespace {
+
+const QString kOn = QStringLiteral("toolbox/shared/orvidesk/resources/expand.png");
+const QString kOff = QStringLiteral("toolbox/shared/orvidesk/resources/collapse.png");
+
+QImage picture(const QString& relative)
+{
+    return QPixmap(GuiUtil::installationPath(relative))
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+// The icon as shown at the current icon size; null without an icon.
+QImage shown(const HoverButton& button)
+{
+    if (button.icon().isNull())
+        return QImage();
+    return button.icon().pixmap(button.iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+void enter(HoverButton& button)
+{
+    QEvent event(QEvent::Enter);
+    QCoreApplication::sendEvent(&button, &event);
+}
+
+void leave(HoverButton& button)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(&button, &event);
+}
+
+class HoverButtonTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_NE(vxtest::bridge(), nullptr); }
+
+    // Runs `test` on the GUI thread with a fresh button carrying both pictures.
+    void withButton(const std::function<void(HoverButton&, const QImage&, const QImage&)>& test)
+    {
+        ASSERT_TRUE(runOnGuiThread([&] {
+            const QImage on = picture(kOn);
+            const QImage off = picture(kOff);
+            ASSERT_FALSE(on.isNull());
+            ASSERT_FALSE(off.isNull());
+            ASSERT_NE(on, off);
+            HoverButton button(nullptr, QStringLiteral("hover"));
+            button.setOnImage(kOn);
+            button.setOffImage(kOff);
+            button.resize(40, 40);
+            button.show();
+            test(button, on, off);
+        }));
+    }
+};
+
+TEST_F(HoverButtonTest, IsFlatAndNamedAndShowsNothingUntilTheMouseComes)
+{
+    withButton([](HoverButton& button, const QImage&, const QImage&) {
+        EXPECT_TRUE(button.isFlat());
+        EXPECT_EQ(button.objectName(), QStringLiteral("hover"));
+        EXPECT_TRUE(button.icon().isNull());
+    });
+}
+
+TEST_F(HoverButtonTest, EnterShowsOnAndLeaveShowsOffAtThePictureSize)
+{
+    withButton([](HoverButton& button, const QImage& on, const QImage& off) {
+        enter(button);
+        EXPECT_EQ(button.iconSize(), on.size());
+        EXPECT_EQ(shown(button), on);
+        leave(button);
+        EXPECT_EQ(button.iconSize(), off.size());
+        EXPECT_EQ(shown(button), off);
+    });
+}
+
+TEST_F(HoverButtonTest, CheckableButtonIgnoresHoverAndShowsItsStateOnRelease)
+{
+    withButton([](HoverButton& button, const QImage& on, const QImage& off) {
+        button.setCheckable(true);
+        enter(button);
+        EXPECT_TRUE(button.icon().isNull());
+        QTest::mouseClick(&button, Qt::LeftButton); // checks it; the release sees it unchecked
+        EXPECT_TRUE(button.isChecked());
+        EXPECT_EQ(shown(button), off);
+        QTest::mouseClick(&button, Qt::LeftButton); // unchecks; the release sees it checked
+        EXPECT_FALSE(button.isChecked());
+        EXPECT_EQ(shown(button), on);
+        leave(button);
+        EXPECT_EQ(shown(button), on);
+    });
+}
+
+TEST_F(HoverButtonTest, ReleaseOfAPlainButtonShowsOffAndStillClicks)
+{
+    withButton([](HoverButton& button, const QImage&, const QImage& off) {
+        int clicks = 0;
+        QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
+        enter(button);
+        QTest::mouseClick(&button, Qt::LeftButton);
+        EXPECT_EQ(shown(button), off);
+        EXPECT_EQ(clicks, 1);
+    });
+}
+
+TEST_F(HoverButtonTest, MissingPicturesLeaveTheIconEmpty)
+{
+    ASSERT_TRUE(runOnGuiThread([] {
+        HoverButton button(nullptr, QStringLiteral("bare"));
+        button.setOnImage(QStringLiteral("no/such/on.png"));
+        button.setOffImage(QString());
+        button.show();
+        enter(button);
+        EXPECT_TRUE(button.icon().isNull());
+        QTest::mouseClick(&button, Qt::LeftButton);
+        EXPECT_TRUE(shown(button).isNull());
+        leave(button);
+        EXPECT_TRUE(shown(button).isNull());
+    }));
+}
+
+} // namespace

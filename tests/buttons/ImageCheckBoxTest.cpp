@@ -1,0 +1,163 @@
+// The image check box: a press on its arrow folds or unfolds it and reports the new state;
+// setToggled() changes the picture quietly.
+#include "engine/VXBridge.h"
+#include "engine/VXImageCheckBox.h"
+#include "host/Host.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "vrix/gui/PixmapLoading.h"
+#include "vx_qtgui/GuiImageCheckBox.h"
+#include "vx_qtgui/GuiUtil.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using vxtest::deliverEvents;
+using vxtest::RecordingListener;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+QImage arrowPicture(const char* name)
+{
+    return VRIX::loadDpiScaledPixmap(
+        GuiUtil::installationPath(QStringLiteral("toolbox/shared/orvidesk/resources/") + name))
+        .toImage()
+        .convertToFormat(QImage::Format_ARGB32);
+}
+
+class ImageCheckBoxTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_box.reset(vxtest::bridge()->createImageCheckBox(nullptr, "Details"));
+        ASSERT_NE(m_box, nullptr);
+        m_box->addEventListener(&m_toggles, CheckBoxToggleEvent);
+        m_box->setTitle(u"Details");
+        ASSERT_TRUE(runOnGuiThread([this] {
+            ASSERT_NE(widget(), nullptr);
+            widget()->resize(160, 24); // the proxy has no geometry operations
+            widget()->show();
+        }));
+    }
+
+    void TearDown() override
+    {
+        m_box.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+    }
+
+    GuiImageCheckBox* widget() { return widgetOf<GuiImageCheckBox>(m_box.get()); }
+
+    QImage shownArrow()
+    {
+        QImage shown;
+        EXPECT_TRUE(runOnGuiThread([&] {
+            shown = widget()
+                        ->arrowLabel()
+                        ->pixmap(Qt::ReturnByValue)
+                        .toImage()
+                        .convertToFormat(QImage::Format_ARGB32);
+        }));
+        return shown;
+    }
+
+    void pressArrow()
+    {
+        ASSERT_TRUE(runOnGuiThread([this] {
+            QTest::mousePress(widget()->arrowLabel(), Qt::LeftButton);
+            QTest::mouseRelease(widget()->arrowLabel(), Qt::LeftButton);
+        }));
+    }
+
+    std::vector<bool> m_flags;
+    RecordingListener m_toggles { [this](const VXEvent* e) { m_flags.push_back(e->getState()); } };
+    std::unique_ptr<VXImageCheckBox> m_box;
+    int m_startCount = 0;
+};
+
+TEST_F(ImageCheckBoxTest, StartsFoldedWithTheRightArrowAndTheCaption)
+{
+    const QImage right = arrowPicture("right_arrow.png");
+    ASSERT_FALSE(right.isNull()) << "the arrow pictures are part of the installation";
+    EXPECT_EQ(shownArrow(), right);
+    ASSERT_TRUE(runOnGuiThread([this] {
+        EXPECT_FALSE(widget()->isToggled());
+        const auto labels = widget()->findChildren<QLabel*>();
+        ASSERT_EQ(labels.size(), 2);
+        EXPECT_EQ(labels[1]->text(), QStringLiteral("Details"));
+    }));
+}
+
+TEST_F(ImageCheckBoxTest, PressOnTheArrowFlipsAndReportsTheNewState)
+{
+    pressArrow();
+    EXPECT_EQ(shownArrow(), arrowPicture("down_arrow.png"));
+    pressArrow();
+    EXPECT_EQ(shownArrow(), arrowPicture("right_arrow.png"));
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, ElementsAre(1, 0));
+    EXPECT_THAT(m_flags, ElementsAre(true, false));
+}
+
+TEST_F(ImageCheckBoxTest, PressOnTheCaptionDoesNothing)
+{
+    ASSERT_TRUE(runOnGuiThread([this] {
+        const auto labels = widget()->findChildren<QLabel*>();
+        ASSERT_EQ(labels.size(), 2);
+        QTest::mousePress(labels[1], Qt::LeftButton);
+        QTest::mousePress(widget(), Qt::LeftButton, {}, QPoint(widget()->width() - 2, 2));
+        EXPECT_FALSE(widget()->isToggled());
+    }));
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, IsEmpty());
+}
+
+TEST_F(ImageCheckBoxTest, SetToggledChangesThePictureQuietly)
+{
+    m_box->setToggled(true);
+    EXPECT_EQ(shownArrow(), arrowPicture("down_arrow.png"));
+    m_box->setToggled(true);
+    m_box->setToggled(false);
+    EXPECT_EQ(shownArrow(), arrowPicture("right_arrow.png"));
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, IsEmpty());
+    pressArrow(); // the stored state follows setToggled: false flips to true
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, ElementsAre(1));
+}
+
+TEST_F(ImageCheckBoxTest, MissingArrowPicturesLeaveTheArrowEmpty)
+{
+    VXHost::hostSetRoot("/nonexistent/installation");
+    std::unique_ptr<VXImageCheckBox> bare(vxtest::bridge()->createImageCheckBox(nullptr, nullptr));
+    vxtest::bridge()->getHashedSize(); // a send: the posted creation has been handled
+    VXHost::hostSetRoot(""); // back to the default root
+    ASSERT_NE(bare, nullptr);
+    bare->addEventListener(&m_toggles, CheckBoxToggleEvent);
+    bare->setToggled(true);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* box = widgetOf<GuiImageCheckBox>(bare.get());
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->arrowLabel()->pixmap(Qt::ReturnByValue).isNull());
+        QTest::mousePress(box->arrowLabel(), Qt::LeftButton); // still works without a picture
+    }));
+    deliverEvents();
+    EXPECT_THAT(m_toggles.values, ElementsAre(0));
+}
+
+} // namespace

@@ -1,0 +1,99 @@
+// Plain radio buttons driven by the host: they answer getters and report nothing back.
+#include "engine/VXBridge.h"
+#include "engine/VXPanel.h"
+#include "engine/VXRadioButton.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "vx_qtgui/GuiRadioButton.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <memory>
+
+using testing::IsEmpty;
+using vxtest::deliverEvents;
+using vxtest::RecordingListener;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class RadioButtonTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_radio.reset(vxtest::bridge()->createRadioButton(nullptr));
+        ASSERT_NE(m_radio, nullptr);
+        for (VXEventType type :
+            { ButtonPressEvent, CheckBoxToggleEvent, GRBClickedEvent, ContextMenuEvent })
+            m_radio->addEventListener(&m_anything, type);
+    }
+
+    void TearDown() override
+    {
+        m_radio.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+    }
+
+    GuiRadioButton* widget() { return widgetOf<GuiRadioButton>(m_radio.get()); }
+
+    RecordingListener m_anything;
+    std::unique_ptr<VXRadioButton> m_radio;
+    int m_startCount = 0;
+};
+
+TEST_F(RadioButtonTest, StartsWithoutLabelAndLabelsRoundTripInBothForms)
+{
+    EXPECT_EQ(m_radio->getLabel(), u"");
+    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_TRUE(widget()->objectName().isEmpty()); }));
+    m_radio->setLabel(u"Left \u00e9dge");
+    EXPECT_EQ(m_radio->getLabel(), u"Left \u00e9dge");
+    m_radio->setLabel("Right");
+    EXPECT_EQ(m_radio->getLabel(), u"Right");
+    m_radio->setLabel(static_cast<const char*>(nullptr));
+    EXPECT_EQ(m_radio->getLabel(), u"");
+}
+
+TEST_F(RadioButtonTest, UserClickChecksItAndReportsNothing)
+{
+    m_radio->setLabel("Pick me");
+    // A radio button is shown with its container; it takes no show message of its own.
+    ASSERT_TRUE(runOnGuiThread([this] { widget()->show(); }));
+    EXPECT_TRUE(m_radio->isVisible());
+    EXPECT_TRUE(m_radio->isEnabled());
+    EXPECT_FALSE(m_radio->isChecked());
+    ASSERT_TRUE(runOnGuiThread([this] {
+        QTest::mouseClick(widget(), Qt::LeftButton, {}, QPoint(4, widget()->height() / 2));
+    }));
+    EXPECT_TRUE(m_radio->isChecked());
+    deliverEvents();
+    EXPECT_THAT(m_anything.values, IsEmpty());
+    m_radio->hide();
+    EXPECT_FALSE(m_radio->isVisible());
+}
+
+TEST_F(RadioButtonTest, ParentWithoutWidgetGivesATopLevelButton)
+{
+    VXPanel noWidget;
+    std::unique_ptr<VXRadioButton> child(vxtest::bridge()->createRadioButton(&noWidget));
+    ASSERT_NE(child, nullptr);
+    child->setLabel("orphan");
+    EXPECT_EQ(child->getLabel(), u"orphan");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* button = widgetOf<GuiRadioButton>(child.get());
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->parentWidget(), nullptr);
+    }));
+    child.reset();
+    EXPECT_TRUE(noWidget.getChildren().empty());
+}
+
+} // namespace

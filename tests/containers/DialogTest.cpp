@@ -1,0 +1,280 @@
+// Dialogs driven by the host through the bridge: layout of a grid of controls, the close
+// paths, modality and bad input.
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "engine/VXCheckBox.h"
+#include "engine/VXDialog.h"
+#include "engine/VXGridLayout.h"
+#include "engine/VXGroupBox.h"
+#include "engine/VXPanel.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/containers/ContainersTestSupport.h"
+#include "vx_qtgui/GuiButton.h"
+#include "vx_qtgui/GuiCheckBox.h"
+#include "vx_qtgui/GuiDialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QTest>
+
+#include <memory>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using vxtest::deliverEvents;
+using vxtest::RecordingListener;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class DialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+    }
+
+    void TearDown() override
+    {
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    std::unique_ptr<VXDialog> makeDialog(unsigned flags = 0)
+    {
+        std::unique_ptr<VXDialog> dialog(vxtest::bridge()->createDialog(flags));
+        dialog->addEventListener(&m_closes, DLGCloseEvent);
+        dialog->addEventListener(&m_states, DLGCloseEvent);
+        return dialog;
+    }
+
+    RecordingListener m_closes;
+    std::vector<bool> m_closeStates;
+    RecordingListener m_states { [this](const VXEvent* e) {
+        m_closeStates.push_back(e->getState());
+    } };
+    int m_startCount = 0;
+};
+
+TEST_F(DialogTest, GridOfButtonsAndCheckBoxesLaysOutAsAsked)
+{
+    auto dialog = makeDialog();
+    auto* grid = vxtest::bridge()->createGridLayout(dialog.get(), 2, 2);
+    VXButton* ok = vxtest::bridge()->createButton(dialog.get(), "OK");
+    VXButton* cancel = vxtest::bridge()->createButton(dialog.get(), "Cancel");
+    VXCheckBox* first = vxtest::bridge()->createCheckBox(dialog.get(), "First");
+    VXCheckBox* second = vxtest::bridge()->createCheckBox(dialog.get(), "Second");
+    grid->addWidget(first, 0, 0, 0);
+    grid->addWidget(second, 0, 1, 0);
+    grid->addWidget(ok, 1, 0, 0);
+    grid->addWidget(cancel, 1, 1, 0);
+    grid->setColStretchFactor(0, 1);
+    grid->setColStretchFactor(1, 3);
+    dialog->setTitle("  Grid \n of  buttons ");
+    dialog->setClientGeometry(40, 50, 400, 120);
+    dialog->show();
+
+    EXPECT_TRUE(dialog->isVisible());
+    const VRIX::VXRect<int> client = dialog->getClientGeometry();
+    EXPECT_EQ(client, VRIX::VXRect<int>(40, 50, 400, 120));
+    const VRIX::VXRect<int> frame = dialog->getGeometry();
+    EXPECT_GE(frame.width(), client.width());
+    EXPECT_EQ(dialog->getTitle(), u"Grid of buttons") << "the title is whitespace-simplified";
+
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* window = widgetOf<GuiDialog>(dialog.get());
+        ASSERT_NE(window, nullptr);
+        window->layout()->activate();
+        const QRect okRect = widgetOf<GuiButton>(ok)->geometry();
+        const QRect cancelRect = widgetOf<GuiButton>(cancel)->geometry();
+        const QRect firstRect = widgetOf<GuiCheckBox>(first)->geometry();
+        const QRect secondRect = widgetOf<GuiCheckBox>(second)->geometry();
+        EXPECT_EQ(widgetOf<GuiButton>(ok)->parentWidget(), window);
+        EXPECT_LT(firstRect.bottom(), okRect.top()) << "check boxes are in the first row";
+        EXPECT_EQ(okRect.top(), cancelRect.top());
+        EXPECT_LT(okRect.right(), cancelRect.left());
+        EXPECT_EQ(firstRect.left(), okRect.left()) << "columns line up";
+        EXPECT_EQ(secondRect.left(), cancelRect.left());
+        // Stretch 1 : 3 over a 400-wide dialog: the second column takes most of the width.
+        EXPECT_GT(cancelRect.width(), 2 * okRect.width());
+        EXPECT_EQ(window->layout()->contentsMargins(), QMargins(2, 2, 2, 2));
+    }));
+}
+
+TEST_F(DialogTest, ClosingByTheWindowButtonReportsTheStateAndHides)
+{
+    auto dialog = makeDialog();
+    dialog->show();
+    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiDialog>(dialog.get())->close(); }));
+    deliverEvents();
+    EXPECT_THAT(m_closes.values, ElementsAre(0));
+    EXPECT_THAT(m_closeStates, ElementsAre(true)) << "closed by the window button";
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(DialogTest, EscapeAsksTheHostAndLeavesTheDialogOpenUnlessIgnored)
+{
+    auto dialog = makeDialog();
+    dialog->show();
+    ASSERT_TRUE(dialog->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* window = widgetOf<GuiDialog>(dialog.get());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        // The shortcut serves the dialog while it or a child has the focus.
+        window->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(window, Qt::Key_Escape);
+    }));
+    deliverEvents();
+    EXPECT_THAT(m_closes.values, ElementsAre(1));
+    EXPECT_THAT(m_closeStates, ElementsAre(false));
+    EXPECT_TRUE(dialog->isVisible()) << "the host decides whether to close";
+
+    dialog->ignoreESC(true);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* window = widgetOf<GuiDialog>(dialog.get());
+        EXPECT_FALSE(window->isEscapeEnabled());
+        QTest::keyClick(window, Qt::Key_Escape);
+    }));
+    deliverEvents();
+    EXPECT_THAT(m_closes.values, ElementsAre(1)) << "Escape is ignored";
+    EXPECT_TRUE(dialog->isVisible());
+
+    dialog->sendKeyAccel(5);
+    dialog->sendKeyAccel(6);
+    EXPECT_TRUE(dialog->isVisible());
+    deliverEvents();
+    EXPECT_THAT(m_closes.values, ElementsAre(1, 1)) << "accelerator 5 asks to close, 6 nothing";
+}
+
+TEST_F(DialogTest, ModalDialogBlocksNeitherTheHostNorItsOwnControls)
+{
+    auto dialog = makeDialog();
+    VXButton* inside = vxtest::bridge()->createButton(dialog.get(), "Inside");
+    RecordingListener presses;
+    inside->addEventListener(&presses, ButtonPressEvent);
+    auto other = std::unique_ptr<VXPanel>(vxtest::bridge()->createPanel());
+    other->show();
+    dialog->setModal(true);
+    dialog->show();
+
+    // Showing returned at once and the GUI thread still answers the engine thread.
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(other->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(QApplication::activeModalWidget(), widgetOf<GuiDialog>(dialog.get()));
+        QTest::mouseClick(widgetOf<GuiButton>(inside), Qt::LeftButton);
+    }));
+    deliverEvents();
+    EXPECT_THAT(presses.values, ElementsAre(0)) << "controls in the modal dialog still work";
+
+    // A modal dialog is closed first and deleted later.
+    const int withDialog = vxtest::bridge()->getHashedSize();
+    dialog.reset();
+    EXPECT_TRUE(
+        vxtest::waitUntil([&] { return vxtest::bridge()->getHashedSize() == withDialog - 2; }));
+    ASSERT_TRUE(runOnGuiThread([] { EXPECT_EQ(QApplication::activeModalWidget(), nullptr); }));
+}
+
+TEST_F(DialogTest, DialogHasACloseButtonButMinimiseAndMaximiseOnlyWhenAsked)
+{
+    auto plain = makeDialog(0x0002);
+    auto full = makeDialog(0x0002 | 0x0100 | 0x0200);
+    EXPECT_FALSE(plain->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        const Qt::WindowFlags flags = widgetOf<GuiDialog>(plain.get())->windowFlags();
+        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+        const Qt::WindowFlags fullFlags = widgetOf<GuiDialog>(full.get())->windowFlags();
+        EXPECT_TRUE(fullFlags.testFlag(Qt::WindowMinimizeButtonHint));
+        EXPECT_TRUE(fullFlags.testFlag(Qt::WindowMaximizeButtonHint));
+    }));
+}
+
+TEST_F(DialogTest, FramelessAndTransientFlagsAreReadBack)
+{
+    auto dialog = makeDialog();
+    EXPECT_FALSE(dialog->isWindowTransient());
+    EXPECT_FALSE(dialog->isWindowFrameless());
+    dialog->setWindowFrameless(true);
+    EXPECT_TRUE(dialog->isWindowFrameless());
+    EXPECT_TRUE(dialog->isWindowTransient());
+    dialog->setWindowTransient(false);
+    EXPECT_FALSE(dialog->isWindowTransient());
+    EXPECT_TRUE(dialog->isWindowFrameless()) << "the window flags are not restored";
+}
+
+TEST_F(DialogTest, BadInputIsHarmless)
+{
+    auto dialog = makeDialog();
+    dialog->setTitle(static_cast<const char*>(nullptr));
+    dialog->setIcon(nullptr);
+    EXPECT_EQ(dialog->getTitle(), u"");
+    auto box = std::unique_ptr<VXGroupBox>(vxtest::bridge()->createGroupBox(dialog.get(), nullptr));
+    EXPECT_EQ(box->getTitle(), "");
+    // A layout is no container: the button built on it gets no parent widget, and nothing breaks.
+    auto* grid = vxtest::bridge()->createGridLayout(dialog.get(), 1, 1);
+    VXButton* orphan = vxtest::bridge()->createButton(grid, "Orphan");
+    grid->addWidget(nullptr, 0, 0, 0);
+    grid->addLayout(grid, 0, 0, 0, 0, 0);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        ASSERT_NE(widgetOf<GuiButton>(orphan), nullptr);
+        EXPECT_EQ(widgetOf<GuiButton>(orphan)->parentWidget(), nullptr);
+        EXPECT_EQ(widgetOf<GuiDialog>(dialog.get())->layout()->count(), 0);
+    }));
+
+    // Operations after the widget is gone answer empty and change nothing.
+    const int before = vxtest::bridge()->getHashedSize();
+    vxtest::bridge()->destroyWidget(dialog.get());
+    EXPECT_LT(vxtest::bridge()->getHashedSize(), before);
+    dialog->setTitle("gone");
+    dialog->show();
+    EXPECT_EQ(dialog->getTitle(), u"");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->getGeometry(), VRIX::VXRect<int>());
+    EXPECT_FALSE(dialog->isWindowTransient());
+    // The orphan had no Qt parent: it goes with its proxy, a child of the layout's proxy.
+}
+
+TEST_F(DialogTest, TransientDialogAsksToApplyWhenAnotherWindowIsActivated)
+{
+    auto dialog = makeDialog();
+    auto other = makeDialog();
+    RecordingListener applies;
+    dialog->addEventListener(&applies, DLGApplyCloseEvent);
+    dialog->setWindowTransient(true);
+    dialog->show();
+    other->show();
+    EXPECT_TRUE(dialog->isVisible());
+    const auto activate = [&](VXDialog* which) {
+        ASSERT_TRUE(runOnGuiThread([&] {
+            auto* window = widgetOf<GuiDialog>(which);
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        }));
+    };
+    activate(dialog.get());
+    deliverEvents();
+    const std::size_t before = applies.values.size();
+    activate(other.get());
+    deliverEvents();
+    EXPECT_EQ(applies.values.size(), before + 1) << "losing activation asks once";
+
+    dialog->setWindowTransient(false);
+    activate(dialog.get());
+    activate(other.get());
+    deliverEvents();
+    EXPECT_EQ(applies.values.size(), before + 1) << "not after the flag is cleared";
+}
+
+} // namespace

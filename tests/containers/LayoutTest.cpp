@@ -1,0 +1,188 @@
+// Grid and box layouts built by the host: placement, stretch, margins, removal.
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "engine/VXGridLayout.h"
+#include "engine/VXHBoxLayout.h"
+#include "engine/VXPanel.h"
+#include "engine/VXVBoxLayout.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "vrix/DpiScaling.h"
+#include "vx_qtgui/GuiButton.h"
+#include "vx_qtgui/GuiGridLayout.h"
+#include "vx_qtgui/GuiHBoxLayout.h"
+#include "vx_qtgui/GuiPanel.h"
+#include "vx_qtgui/GuiVBoxLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using vxtest::deliverEvents;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class LayoutTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_panel.reset(vxtest::bridge()->createPanel());
+        m_panel->setRect(0, 0, 420, 200);
+    }
+
+    void TearDown() override
+    {
+        m_panel.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    VXButton* button(const char* label)
+    {
+        return vxtest::bridge()->createButton(m_panel.get(), label);
+    }
+
+    struct Placement {
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
+        Qt::Alignment alignment;
+    };
+
+    // GUI thread: where `widget` sits in `grid`.
+    static Placement placementOf(QGridLayout* grid, QWidget* widget)
+    {
+        Placement p;
+        const int index = grid->indexOf(widget);
+        if (index < 0)
+            return p;
+        grid->getItemPosition(index, &p.row, &p.column, &p.rowSpan, &p.columnSpan);
+        p.alignment = grid->itemAt(index)->alignment();
+        return p;
+    }
+
+    std::unique_ptr<VXPanel> m_panel;
+    int m_startCount = 0;
+};
+
+TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
+{
+    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel.get(), 1, 1);
+    VXButton* spanned = button("spanned");
+    VXButton* toEnd = button("to end");
+    VXButton* corner = button("corner");
+    grid->addWidget(corner, 3, 4, 11);
+    grid->addWidget(spanned, 1, 2, 0, 3, 6);
+    grid->addWidget(toEnd, -5, -1, 0, -1, 0);
+    m_panel->show();
+    ASSERT_TRUE(m_panel->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* layout = widgetOf<GuiGridLayout>(grid);
+        ASSERT_NE(layout, nullptr);
+        const Placement s = placementOf(layout, widgetOf<GuiButton>(spanned));
+        EXPECT_EQ(s.row, 1);
+        EXPECT_EQ(s.column, 0);
+        EXPECT_EQ(s.rowSpan, 2);
+        EXPECT_EQ(s.columnSpan, 4);
+        EXPECT_EQ(s.alignment, Qt::AlignCenter);
+        const Placement e = placementOf(layout, widgetOf<GuiButton>(toEnd));
+        EXPECT_EQ(e.row, 0) << "a negative start row is row 0";
+        EXPECT_EQ(e.row + e.rowSpan, layout->rowCount()) << "spans to the last row";
+        EXPECT_EQ(e.column + e.columnSpan, layout->columnCount());
+        EXPECT_EQ(e.alignment, Qt::Alignment());
+        EXPECT_EQ(placementOf(layout, widgetOf<GuiButton>(corner)).alignment, Qt::Alignment())
+            << "alignment 11 is none";
+        EXPECT_EQ(GuiGridLayout::getQtAlignmentFlag(1), Qt::AlignLeft);
+        EXPECT_EQ(GuiGridLayout::getQtAlignmentFlag(10), Qt::AlignBottom | Qt::AlignRight);
+        EXPECT_EQ(GuiGridLayout::getQtAlignmentFlag(0), Qt::Alignment());
+    }));
+}
+
+TEST_F(LayoutTest, StretchFactorsAndMarginsFollowTheHost)
+{
+    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel.get(), 2, 2);
+    const int rows[] = { 1, 2 };
+    const int cols[] = { 5 };
+    grid->setStretchFactors(rows, cols, 2, 1);
+    grid->setStretchFactors(nullptr, cols, 3, 0);
+    grid->setRowStretchFactor(3, 4);
+    grid->setMargin(7);
+    VXButton* narrow = button("narrow");
+    VXButton* wide = button("wide");
+    grid->addWidget(narrow, 0, 0, 0);
+    grid->addWidget(wide, 0, 1, 0);
+    grid->setColStretchFactor(1, 3);
+    grid->setColStretchFactor(0, 1);
+    m_panel->show();
+    ASSERT_TRUE(m_panel->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* layout = widgetOf<GuiGridLayout>(grid);
+        layout->activate();
+        EXPECT_EQ(layout->rowStretch(0), 1);
+        EXPECT_EQ(layout->rowStretch(1), 2);
+        EXPECT_EQ(layout->rowStretch(3), 4);
+        EXPECT_EQ(layout->columnStretch(0), 1);
+        EXPECT_EQ(layout->columnStretch(1), 3);
+        EXPECT_EQ(layout->contentsMargins(), QMargins(7, 7, 7, 7));
+        EXPECT_GT(widgetOf<GuiButton>(wide)->width(), 2 * widgetOf<GuiButton>(narrow)->width());
+    }));
+}
+
+TEST_F(LayoutTest, NewLayoutMarginsAreScaledAndTruncated)
+{
+    ASSERT_TRUE(runOnGuiThread([] { VRIX::setDpiScale(1.75); }));
+    auto* free = vxtest::bridge()->createVBoxLayout();
+    auto* column = vxtest::bridge()->createVBoxLayout(m_panel.get());
+    auto* row = vxtest::bridge()->createHBoxLayout();
+    auto* grid = vxtest::bridge()->createGridLayout(2, 2);
+    column->addLayout(row, 1);
+    column->addLayout(grid, 0);
+    EXPECT_FALSE(m_panel->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        VRIX::setDpiScale(1.0);
+        const QMargins scaled(3, 3, 3, 3); // 2 × 1.75 = 3.5, truncated
+        EXPECT_EQ(widgetOf<GuiVBoxLayout>(column)->contentsMargins(), scaled);
+        EXPECT_EQ(widgetOf<GuiHBoxLayout>(row)->contentsMargins(), scaled);
+        EXPECT_EQ(widgetOf<GuiGridLayout>(grid)->contentsMargins(), scaled);
+        QVBoxLayout plain;
+        EXPECT_EQ(widgetOf<GuiVBoxLayout>(free)->contentsMargins(), plain.contentsMargins())
+            << "a free vertical box keeps Qt's margins";
+        EXPECT_EQ(widgetOf<GuiHBoxLayout>(row)->parent(), widgetOf<GuiVBoxLayout>(column));
+    }));
+    delete free;
+    delete grid;
+    delete row;
+}
+
+TEST_F(LayoutTest, RemovingAndReAddingWidgets)
+{
+    VXHBoxLayout* row = vxtest::bridge()->createHBoxLayout(m_panel.get());
+    VXButton* a = button("a");
+    VXButton* b = button("b");
+    row->addWidget(a, 0);
+    row->addWidget(b, 0);
+    row->addWidget(a, 2);
+    row->addSpacerWidget(10, 5);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* layout = widgetOf<GuiHBoxLayout>(row);
+        ASSERT_EQ(layout->count(), 3) << "a widget added twice is there once";
+        EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(b)), 0);
+        EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(a)), 1) << "and moved to the end";
+        EXPECT_EQ(layout->stretch(1), 2);
+        ASSERT_NE(layout->itemAt(2)->spacerItem(), nullptr);
+        EXPECT_EQ(layout->itemAt(2)->spacerItem()->sizePolicy().horizontalPolicy(),
+            QSizePolicy::Expanding);
+    }));
+    row->removeWidget(a);
+    row->removeWidget(nullptr);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* layout = widgetOf<GuiHBoxLayout>(row);
+        EXPECT_EQ(layout->count(), 2);
+        EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(a)), -1);
+        EXPECT_NE(widgetOf<GuiButton>(a), nullptr) << "the widget itself stays";
+    }));
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+// Tab bars and splitters: the user's tab change reaches the host once; the host's splitter
+// moves reach the widget once, scaled.
+#include "engine/VXBridge.h"
+#include "engine/VXCheckBox.h"
+#include "engine/VXDialog.h"
+#include "engine/VXPanel.h"
+#include "engine/VXSplitter.h"
+#include "engine/VXTab.h"
+#include "engine/VXTabBar.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/containers/ContainersTestSupport.h"
+#include "vrix/DpiScaling.h"
+#include "vx_qtgui/GuiPanel.h"
+#include "vx_qtgui/GuiSplitter.h"
+#include "vx_qtgui/GuiTab.h"
+#include "vx_qtgui/GuiTabBar.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QTabBar>
+#include <QTest>
+
+#include <memory>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using vxtest::deliverEvents;
+using vxtest::RecordingListener;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class TabAndSplitterTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_dialog.reset(vxtest::bridge()->createDialog(0));
+        m_dialog->setClientGeometry(0, 0, 500, 300);
+    }
+
+    void TearDown() override
+    {
+        m_dialog.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    VXTab* addTab(VXTabBar* bar, const char* name)
+    {
+        VXTab* tab = vxtest::bridge()->createTab(bar);
+        tab->setName(name);
+        bar->addTab(tab);
+        return tab;
+    }
+
+    std::unique_ptr<VXDialog> m_dialog;
+    int m_startCount = 0;
+};
+
+TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
+{
+    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog.get());
+    RecordingListener changes;
+    bar->addEventListener(&changes, TABBARTabChangedEvent);
+    addTab(bar, "One");
+    VXTab* two = addTab(bar, "Two");
+    addTab(bar, "Three");
+    vxtest::bridge()->createCheckBox(two, "On page two");
+    m_dialog->show();
+    EXPECT_EQ(bar->getCurrentTab(), 0);
+    EXPECT_EQ(two->getName(), u"Two");
+    deliverEvents();
+    EXPECT_THAT(changes.values, IsEmpty()) << "adding pages is not the user's doing";
+
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QTabBar* tabs = widgetOf<GuiTabBar>(bar)->findChild<QTabBar*>();
+        ASSERT_NE(tabs, nullptr);
+        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(2).center());
+    }));
+    deliverEvents();
+    EXPECT_THAT(changes.values, ElementsAre(2));
+    EXPECT_EQ(bar->getCurrentTab(), 2);
+
+    bar->setCurrentTab(1);
+    bar->setCurrentTab(7);
+    bar->imSetCurrentTab(-1);
+    EXPECT_EQ(bar->getCurrentTab(), 1);
+    deliverEvents();
+    EXPECT_THAT(changes.values, ElementsAre(2)) << "quiet selection and bad indexes report nothing";
+
+    bar->imSetCurrentTab(0);
+    EXPECT_EQ(bar->getCurrentTab(), 0);
+    deliverEvents();
+    EXPECT_THAT(changes.values, ElementsAre(2, 0));
+}
+
+TEST_F(TabAndSplitterTest, HidingATabRemovesItAndShowingPutsItBack)
+{
+    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog.get());
+    addTab(bar, "One");
+    VXTab* two = addTab(bar, "Two");
+    addTab(bar, "Three");
+    bar->addTab(two);
+    bar->addTab(nullptr);
+    m_dialog->show();
+    two->hide();
+    EXPECT_FALSE(two->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiTabBar>(bar)->count(), 2); }));
+    two->show();
+    two->setEnabled(false);
+    EXPECT_TRUE(two->isVisible());
+    EXPECT_FALSE(two->isEnabled());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiTabBar>(bar);
+        ASSERT_EQ(widget->count(), 3) << "a page added twice is there once";
+        EXPECT_EQ(widget->tabText(1), QStringLiteral("Two"));
+        EXPECT_FALSE(widget->isTabEnabled(1));
+    }));
+}
+
+TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
+{
+    VXSplitter* splitter = vxtest::bridge()->createSplitter(m_dialog.get(), "VERTICAL", "split");
+    vxtest::bridge()->createPanel(splitter, "top");
+    vxtest::bridge()->createPanel(splitter, "bottom");
+    m_dialog->show();
+    int handle = 0;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiSplitter>(splitter);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->orientation(), Qt::Vertical) << "the name is compared lower-cased";
+        ASSERT_EQ(widget->count(), 2);
+        handle = widget->handleWidth();
+        VRIX::setDpiScale(1.5);
+        widget->setOrientation(Qt::Horizontal);
+        widget->resize(151 + 451 + handle, 100);
+    }));
+
+    splitter->setOrientationEmitter(VRIX::Vertical);
+    splitter->setOrientationEmitter(VRIX::Horizontal);
+    splitter->setSizesEmitter(std::vector<int> { 101, 301 });
+    QList<int> sizes;
+    EXPECT_TRUE(vxtest::waitUntil([&] {
+        runOnGuiThread([&] { sizes = widgetOf<GuiSplitter>(splitter)->sizes(); });
+        return sizes == QList<int>({ 151, 451 });
+    })) << "sizes are scaled by 1.5 and truncated";
+    ASSERT_TRUE(runOnGuiThread([&] {
+        VRIX::setDpiScale(1.0);
+        EXPECT_EQ(widgetOf<GuiSplitter>(splitter)->orientation(), Qt::Horizontal);
+    }));
+}
+
+} // namespace

@@ -1,0 +1,191 @@
+// Main windows: emitters, the close event, and tearing down a deep tree of containers.
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "engine/VXCheckBox.h"
+#include "engine/VXDialog.h"
+#include "engine/VXGridLayout.h"
+#include "engine/VXGroupBox.h"
+#include "engine/VXPanel.h"
+#include "engine/VXScrollView.h"
+#include "engine/VXSplitter.h"
+#include "engine/VXTab.h"
+#include "engine/VXTabBar.h"
+#include "engine/VXTogglePanel.h"
+#include "engine/VXVBoxLayout.h"
+#include "engine/VXWidgetStack.h"
+#include "engine/VXWindow.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/RecordingListener.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "vx_qtgui/GuiButton.h"
+#include "vx_qtgui/GuiPanel.h"
+#include "vx_qtgui/GuiScrollView.h"
+#include "vx_qtgui/GuiTogglePanel.h"
+#include "vx_qtgui/GuiWidgetStack.h"
+#include "vx_qtgui/GuiWindow.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QStatusBar>
+#include <QTest>
+
+#include <memory>
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using vxtest::deliverEvents;
+using vxtest::RecordingListener;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class WindowTreeTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+    }
+
+    void TearDown() override
+    {
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    // A tree of every container kind under `root`; the buttons are listened to.
+    void buildTree(VXWidget* root, RecordingListener& listener, std::vector<VXButton*>& buttons)
+    {
+        VXBridge* bridge = vxtest::bridge();
+        VXPanel* panel = bridge->createPanel(root, "panel");
+        VXVBoxLayout* column = bridge->createVBoxLayout(panel);
+        VXGroupBox* group = bridge->createGroupBox(panel, "group");
+        VXGridLayout* grid = bridge->createGridLayout(group, 2, 2);
+        for (int i = 0; i < 4; ++i) {
+            VXButton* b = bridge->createButton(group, "b");
+            b->addEventListener(&listener, ButtonPressEvent);
+            grid->addWidget(b, i / 2, i % 2, 0);
+            buttons.push_back(b);
+        }
+        VXTabBar* bar = bridge->createTabBar(panel);
+        for (int i = 0; i < 2; ++i) {
+            VXTab* tab = bridge->createTab(bar);
+            bridge->createCheckBox(tab, "check");
+            bar->addTab(tab);
+        }
+        VXSplitter* splitter = bridge->createSplitter(panel, "horizontal", "s");
+        bridge->createPanel(splitter, "left");
+        VXScrollView* scroll = bridge->createScrollView(splitter);
+        VXPanel* content = bridge->createPanel(scroll, "content");
+        bridge->createButton(content, "deep");
+        scroll->addWidget(content);
+        VXWidgetStack* stack = bridge->createWidgetStack(panel);
+        VXPanel* page = bridge->createPanel(stack, "page");
+        stack->addWidget(page, 0);
+        stack->raiseWidget(page);
+        VXTogglePanel* toggle = bridge->createTogglePanel(panel, "toggle");
+        column->addWidget(group, 0);
+        column->addWidget(bar, 1);
+        column->addWidget(splitter, 1);
+        column->addWidget(stack, 0);
+        column->addWidget(toggle, 0);
+        EXPECT_EQ(stack->getCurrentWidgetId(), 0);
+        ASSERT_TRUE(runOnGuiThread([&] {
+            auto* view = widgetOf<GuiScrollView>(scroll);
+            ASSERT_NE(view, nullptr);
+            EXPECT_EQ(view->widget(), widgetOf<GuiPanel>(content));
+            auto* folding = widgetOf<GuiTogglePanel>(toggle);
+            ASSERT_NE(folding, nullptr);
+            EXPECT_FALSE(folding->header()->isChecked());
+            EXPECT_TRUE(folding->content()->isHidden());
+            folding->header()->click();
+            EXPECT_FALSE(folding->content()->isHidden());
+        }));
+    }
+
+    int m_startCount = 0;
+};
+
+TEST_F(WindowTreeTest, DestroyingAWindowRemovesEveryWidgetAndSilencesItsEvents)
+{
+    std::unique_ptr<VXWindow> window(vxtest::bridge()->createWindow(0));
+    ASSERT_NE(window, nullptr);
+    RecordingListener presses;
+    std::vector<VXButton*> buttons;
+    buildTree(window.get(), presses, buttons);
+    window->setCentralWidget(window->getChildren().front());
+    window->show();
+    EXPECT_GT(vxtest::bridge()->getHashedSize(), m_startCount + 20);
+
+    // Clicks raised just before the proxies go must not reach the host afterwards.
+    ASSERT_TRUE(runOnGuiThread([&] {
+        for (VXButton* b : buttons)
+            QTest::mouseClick(widgetOf<GuiButton>(b), Qt::LeftButton);
+    }));
+    window.reset();
+    deliverEvents();
+    EXPECT_THAT(presses.values, IsEmpty());
+    EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+}
+
+TEST_F(WindowTreeTest, DestroyingADialogRemovesEveryWidget)
+{
+    std::unique_ptr<VXDialog> dialog(vxtest::bridge()->createDialog(0));
+    RecordingListener presses;
+    std::vector<VXButton*> buttons;
+    buildTree(dialog.get(), presses, buttons);
+    dialog->show();
+    EXPECT_TRUE(dialog->isVisible());
+    buttons.front()->click();
+    EXPECT_TRUE(dialog->isVisible());
+    deliverEvents();
+    EXPECT_THAT(presses.values, ElementsAre(0)) << "events flow while the tree is alive";
+    dialog.reset();
+}
+
+TEST_F(WindowTreeTest, WindowStateRoundTripsAndShortStatesChangeNothing)
+{
+    std::unique_ptr<VXWindow> window(vxtest::bridge()->createWindow(0));
+    RecordingListener closes;
+    window->addEventListener(&closes, WNDCloseEvent);
+    window->setTitle(u"Main \u00e9");
+    EXPECT_EQ(window->getTitleU(), u"Main \u00e9");
+    window->show();
+    window->setPosition(30, 40, 320, 240);
+    const VRIX::VXRect<int> at = window->getPosition();
+    EXPECT_EQ(at.x(), 30);
+    EXPECT_EQ(at.y(), 40);
+    const std::string saved = window->getStateEmitter();
+    ASSERT_EQ(saved.rfind("30,40,", 0), 0u) << saved.substr(0, 20);
+
+    window->setPosition(60, 70, 200, 150);
+    window->setStateEmitter(std::string("5,6,7,"));
+    EXPECT_EQ(window->getPosition().width(), 200) << "three commas change nothing";
+    window->setStateEmitter(saved);
+    const std::string restored = window->getStateEmitter();
+    EXPECT_EQ(restored, saved);
+
+    window->showStatusBarMessageEmitter(std::string("Ready"));
+    window->setBackgroundColorEmitter(VRIX::Color::fromBytes(10, 20, 30));
+    std::string copy = window->getStateEmitter(); // after the queued emissions
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiWindow>(window.get());
+        EXPECT_EQ(widget->statusBar()->currentMessage(), QStringLiteral("Ready"));
+        EXPECT_EQ(widget->palette().color(QPalette::Inactive, widget->backgroundRole()),
+            QColor(10, 20, 30));
+        widget->close();
+    }));
+    window->showStatusBarMessageEmitter(std::string());
+    copy = window->getStateEmitter();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(widgetOf<GuiWindow>(window.get())->statusBar()->currentMessage().isEmpty());
+    }));
+    deliverEvents();
+    EXPECT_THAT(closes.values, ElementsAre(0));
+}
+
+} // namespace

@@ -1,0 +1,314 @@
+#include "tests/fuzz/DispatchFuzzer.h"
+
+#include "engine/VXButton.h"
+#include "engine/VXEvent.h"
+#include "messaging/QtBridge.h"
+#include "messaging/SyncMsgControl.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/fuzz/FuzzWatchdog.h"
+#include "tests/messaging/CountedMessage.h"
+#include "tests/messaging/GuiTestEnvironment.h"
+#include "tests/messaging/ProbeWidget.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiCreationRoute.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace vxtest {
+
+namespace {
+
+constexpr int kProxies = 16;
+// Ids past the catalogue's end and below its start; the dispatcher must refuse them all.
+const int kForeignIds[] = { -1, -1000, SSIsInViewMsg + 1, 999, 65535, 65536 + BTNCreateMsg };
+
+bool isRegistered(void* key)
+{
+    bool found = false;
+    runOnGuiThread([&] { found = GuiApplication::findWidget(key) != nullptr; });
+    return found;
+}
+
+// Modal dialogs and pop-up menus run loops of their own that wait for a user; this one closes
+// them, as a user would, so no handler waits for ever.
+QTimer* startModalCloser()
+{
+    QTimer* timer = nullptr;
+    runOnGuiThread([&] {
+        timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [] {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                // A message box without an escape button ignores close(); reject() always ends it.
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
+            }
+        });
+        timer->start(5);
+    });
+    return timer;
+}
+
+} // namespace
+
+DispatchFuzzer::DispatchFuzzer(unsigned seed, const std::vector<CreationKind>& kinds,
+    const std::set<int>& skipped, FuzzWatchdog& watchdog)
+    : m_random(seed)
+    , m_payload(m_random)
+    , m_kinds(kinds)
+    , m_skipped(skipped)
+    , m_watchdog(watchdog)
+    , m_seed(seed)
+{
+    for (int i = 0; i < kProxies; ++i)
+        m_proxies.push_back(std::make_unique<VXButton>(nullptr));
+    runOnGuiThread([this] {
+        m_probe = new ProbeWidget(&m_markerKey, [this](VXMessageType, QtMessage* msg) {
+            auto* marker = dynamic_cast<QtIntMessage*>(msg);
+            if (!marker)
+                return;
+            m_markersSeen.push_back(marker->m_int);
+            if (msg->m_syncControl)
+                msg->m_syncControl->m_returnValue = marker->m_int;
+        });
+    });
+    m_modalCloser = startModalCloser();
+    m_baseline = registeredCount();
+}
+
+DispatchFuzzer::~DispatchFuzzer()
+{
+    runOnGuiThread([this] {
+        delete m_probe;
+        delete m_modalCloser;
+    });
+}
+
+std::vector<CreationKind> DispatchFuzzer::discoverCreationKinds(const std::set<int>& skipped)
+{
+    std::vector<VXMessageType> ids;
+    runOnGuiThread([&] {
+        for (int id = 0; id <= SSIsInViewMsg + 1; ++id) {
+            if (GuiCreationRoute::find(static_cast<VXMessageType>(id)) && !skipped.count(id))
+                ids.push_back(static_cast<VXMessageType>(id));
+        }
+    });
+    std::mt19937 random(1);
+    RandomPayload payload(random);
+    std::vector<CreationKind> kinds;
+    char key = 0; // its address is the new object's key
+    for (VXMessageType id : ids) {
+        CreationKind kind { id, {} };
+        for (int c = 0; c < RandomPayload::classCount(); ++c) {
+            QtBridge::send(payload.make(c, &key, id, {}));
+            if (!isRegistered(&key))
+                continue;
+            kind.fittingClasses.push_back(c);
+            QtBridge::send(new QtMessage(&key, DestroyWidgetMsg));
+            // A modal object goes later, when the loop has turned.
+            waitUntil([&] { return !isRegistered(&key); });
+        }
+        kinds.push_back(std::move(kind));
+    }
+    return kinds;
+}
+
+int DispatchFuzzer::registeredCount()
+{
+    int count = -1;
+    runOnGuiThread([&] { count = GuiApplication::widgetCount(); });
+    return count;
+}
+
+void DispatchFuzzer::step()
+{
+    ++m_step;
+    const int pick = m_payload.below(100);
+    if (pick < 22)
+        create();
+    else if (pick < 30)
+        destroy();
+    else if (pick < 34)
+        churn();
+    else if (pick < 40)
+        marker();
+    else
+        anyMessage();
+    if (m_step % 40 == 0)
+        serveEngine();
+}
+
+bool DispatchFuzzer::cleanUp()
+{
+    note("clean-up", -1, -1);
+    runOnGuiThread([] { QApplication::closeAllWindows(); });
+    for (void* key : m_everUsed)
+        QtBridge::send(new QtMessage(key, DestroyWidgetMsg));
+    for (auto& proxy : m_proxies)
+        QtBridge::send(new QtMessage(proxy.get(), DestroyWidgetMsg));
+    const bool back = waitUntil([this] { return registeredCount() == m_baseline; });
+    while (runEngineCommands() > 0) { }
+    VXEvent::processPendingEvents();
+    return back;
+}
+
+std::vector<int> DispatchFuzzer::markersSeen()
+{
+    std::vector<int> copy;
+    runOnGuiThread([&] { copy = m_markersSeen; });
+    return copy;
+}
+
+void* DispatchFuzzer::anyTarget()
+{
+    const int pick = m_payload.below(100);
+    if (pick < 60)
+        return m_proxies[static_cast<std::size_t>(m_payload.below(kProxies))].get();
+    if (pick < 75)
+        return &m_rawKeys[static_cast<std::size_t>(m_payload.below(int(m_rawKeys.size())))];
+    if (pick < 90 && !m_dangling.empty())
+        return m_dangling[static_cast<std::size_t>(m_payload.below(int(m_dangling.size())))];
+    return nullptr;
+}
+
+void* DispatchFuzzer::creationTarget()
+{
+    // The bridge creates for a new proxy; now and then the host passes a raw or null one.
+    const int pick = m_payload.below(100);
+    if (pick < 8)
+        return nullptr;
+    if (pick < 25)
+        return &m_rawKeys[static_cast<std::size_t>(m_payload.below(int(m_rawKeys.size())))];
+    return m_proxies[static_cast<std::size_t>(m_payload.below(kProxies))].get();
+}
+
+std::vector<void*> DispatchFuzzer::handles() const
+{
+    std::vector<void*> all { nullptr, const_cast<int*>(&m_markerKey) };
+    for (const auto& proxy : m_proxies)
+        all.push_back(proxy.get());
+    for (const char& raw : m_rawKeys)
+        all.push_back(const_cast<char*>(&raw));
+    all.insert(all.end(), m_dangling.begin(), m_dangling.end());
+    return all;
+}
+
+void DispatchFuzzer::create()
+{
+    if (m_kinds.empty())
+        return;
+    const CreationKind& kind
+        = m_kinds[static_cast<std::size_t>(m_payload.below(int(m_kinds.size())))];
+    // Mostly the payload the kind expects, so widgets come to exist; else any class.
+    int payloadClass = m_payload.below(RandomPayload::classCount());
+    if (!kind.fittingClasses.empty() && m_payload.below(4) != 0)
+        payloadClass = kind.fittingClasses[static_cast<std::size_t>(
+            m_payload.below(int(kind.fittingClasses.size())))];
+    void* target = creationTarget();
+    note("create", kind.type, payloadClass);
+    if (target) {
+        // A second creation for a key that has a widget replaces nothing: its old widget
+        // goes first, as the peer's destructor would have made it.
+        QtBridge::post(new QtMessage(target, DestroyWidgetMsg));
+        m_everUsed.insert(target);
+    }
+    ++m_stats.creations;
+    deliver(m_payload.make(payloadClass, target, kind.type, handles()));
+}
+
+void DispatchFuzzer::destroy()
+{
+    void* target = anyTarget();
+    note("destroy", DestroyWidgetMsg, 0);
+    ++m_stats.destroys;
+    deliver(new QtMessage(target, DestroyWidgetMsg));
+}
+
+void DispatchFuzzer::churn()
+{
+    // The host deletes a proxy (its widget is asked to go) and makes a new one; later traffic
+    // may still name the old address.
+    const auto victim = static_cast<std::size_t>(m_payload.below(kProxies));
+    note("churn", DestroyWidgetMsg, 0);
+    ++m_stats.churns;
+    void* old = m_proxies[victim].get();
+    QtBridge::post(new QtMessage(old, DestroyWidgetMsg));
+    m_proxies[victim].reset();
+    if (std::find(m_dangling.begin(), m_dangling.end(), old) == m_dangling.end())
+        m_dangling.push_back(old);
+    m_proxies[victim] = std::make_unique<VXButton>(nullptr);
+    // The allocator may hand the same address out again: then it is live, not dangling.
+    m_dangling.erase(std::remove(m_dangling.begin(), m_dangling.end(), m_proxies[victim].get()),
+        m_dangling.end());
+}
+
+void DispatchFuzzer::anyMessage()
+{
+    int id = m_payload.below(SSIsInViewMsg + 1);
+    if (m_payload.below(20) == 0)
+        id = kForeignIds[m_payload.below(int(sizeof(kForeignIds) / sizeof(kForeignIds[0])))];
+    // Quitting ends the run itself; the shut-down tests cover it.
+    if (id == QuitMsg || m_skipped.count(id))
+        id = DestroyWidgetMsg;
+    const int payloadClass = m_payload.below(RandomPayload::classCount());
+    void* target = anyTarget();
+    note("message", id, payloadClass);
+    const auto type = static_cast<VXMessageType>(id);
+    if (target)
+        m_everUsed.insert(target);
+    deliver(m_payload.make(payloadClass, target, type, handles()));
+}
+
+void DispatchFuzzer::marker()
+{
+    const int value = static_cast<int>(m_markersSent.size());
+    note("marker", HideMsg, -1);
+    m_markersSent.push_back(value);
+    if (m_payload.anyBool()) {
+        QtBridge::post(new CountedMessage(&m_markerKey, HideMsg, value));
+        ++m_stats.posts;
+    } else {
+        if (QtBridge::send(new CountedMessage(&m_markerKey, IsVisibleMsg, value)) != value)
+            ++m_wrongAnswers;
+        ++m_stats.sends;
+    }
+}
+
+void DispatchFuzzer::deliver(QtMessage* message)
+{
+    if (m_payload.below(100) < 55) {
+        QtBridge::post(message);
+        ++m_stats.posts;
+        return;
+    }
+    QtMessageHolder reply;
+    QtBridge::send(message, &reply);
+    ++m_stats.sends;
+}
+
+void DispatchFuzzer::serveEngine()
+{
+    note("serve engine", -1, -1);
+    runEngineCommands();
+}
+
+void DispatchFuzzer::note(const char* what, int id, int payloadClass)
+{
+    char line[160];
+    std::snprintf(line, sizeof line, "seed %u step %d: %s id %d payload %s", m_seed, m_step, what,
+        id, payloadClass >= 0 ? RandomPayload::className(payloadClass) : "-");
+    m_watchdog.note(line);
+}
+
+} // namespace vxtest

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "messaging/VXMessageType.h"
+#include "tests/fuzz/RandomPayload.h"
+
+#include <array>
+#include <memory>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+class QTimer;
+class VXButton;
+
+namespace vxtest {
+
+class FuzzWatchdog;
+class ProbeWidget;
+
+/// One creation id of the dispatcher's table and the payload classes that build an object
+/// for it.
+struct CreationKind {
+    VXMessageType type;
+    std::vector<int> fittingClasses;
+};
+
+/// What one run did, for the test's sanity checks.
+struct FuzzStats {
+    int posts = 0;
+    int sends = 0;
+    int creations = 0;
+    int destroys = 0;
+    int churns = 0;
+};
+
+/// Feeds random traffic through the bridge's real post and send path to the GUI thread's
+/// dispatcher: creations of every kind in the creation table, destroys, setters and getters
+/// with random ids, payloads that do not fit their id, null, unknown and dangling targets.
+/// Marker messages to a probe widget run alongside, so a message lost or reordered by a drop
+/// shows. Engine thread; the bridge must be running.
+class DispatchFuzzer {
+public:
+    /// `skipped` ids are never sent.
+    DispatchFuzzer(unsigned seed, const std::vector<CreationKind>& kinds,
+        const std::set<int>& skipped, FuzzWatchdog& watchdog);
+    ~DispatchFuzzer();
+    DispatchFuzzer(const DispatchFuzzer&) = delete;
+    DispatchFuzzer& operator=(const DispatchFuzzer&) = delete;
+
+    /// Every creation id in the dispatcher's table now, with the payload classes that build an
+    /// object for it (found by trying each class once); `skipped` ids are left out.
+    static std::vector<CreationKind> discoverCreationKinds(const std::set<int>& skipped);
+    /// Objects in the GUI side's registries now.
+    static int registeredCount();
+
+    /// One random operation.
+    void step();
+    /// Destroys every widget the run made, closes its windows and serves the queued events.
+    /// True when the registries are back where they started.
+    bool cleanUp();
+
+    const FuzzStats& stats() const { return m_stats; }
+    const std::vector<int>& markersSent() const { return m_markersSent; }
+    /// Markers the probe received, in order (read on the GUI thread).
+    std::vector<int> markersSeen();
+    /// Send results the probe answered that differ from the marker they carried.
+    int wrongAnswers() const { return m_wrongAnswers; }
+    int baseline() const { return m_baseline; }
+
+private:
+    void* anyTarget();
+    void* creationTarget();
+    std::vector<void*> handles() const;
+    void create();
+    void destroy();
+    void churn();
+    void anyMessage();
+    void marker();
+    void deliver(QtMessage* message);
+    void serveEngine();
+    void note(const char* what, int id, int payloadClass);
+
+    std::mt19937 m_random;
+    RandomPayload m_payload;
+    const std::vector<CreationKind>& m_kinds;
+    const std::set<int> m_skipped;
+    FuzzWatchdog& m_watchdog;
+    const unsigned m_seed;
+    int m_step = 0;
+    int m_baseline = 0;
+    FuzzStats m_stats;
+
+    std::vector<std::unique_ptr<VXButton>> m_proxies;
+    std::array<char, 12> m_rawKeys {}; // addresses only: keys that are no proxy at all
+    std::vector<void*> m_dangling; // addresses of deleted proxies
+    std::set<void*> m_everUsed; // every key that may have got a widget
+
+    int m_markerKey = 0; // its address is the probe's key
+    ProbeWidget* m_probe = nullptr; // GUI thread
+    std::vector<int> m_markersSeen; // GUI thread
+    std::vector<int> m_markersSent;
+    int m_wrongAnswers = 0;
+    QTimer* m_modalCloser = nullptr; // GUI thread
+};
+
+} // namespace vxtest

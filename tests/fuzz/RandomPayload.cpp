@@ -1,0 +1,446 @@
+#include "tests/fuzz/RandomPayload.h"
+
+#include "messaging/QtActionMessage.h"
+#include "messaging/QtAddSubmenuMessage.h"
+#include "messaging/QtBoolArrayMessage.h"
+#include "messaging/QtBoolInt2Message.h"
+#include "messaging/QtBoolMessage.h"
+#include "messaging/QtConvertQPixmapToQImage.h"
+#include "messaging/QtDoubleArrayMessage.h"
+#include "messaging/QtDoubleMessage.h"
+#include "messaging/QtGridStretchMessage.h"
+#include "messaging/QtHandleBoolMessage.h"
+#include "messaging/QtHandleInt5Message.h"
+#include "messaging/QtHandleMessage.h"
+#include "messaging/QtHandleNumStrMessage.h"
+#include "messaging/QtHandleStr4Message.h"
+#include "messaging/QtHandleStrBoolMessage.h"
+#include "messaging/QtHandleString6IntMessage.h"
+#include "messaging/QtHandleUString6IntMessage.h"
+#include "messaging/QtInt5Message.h"
+#include "messaging/QtIntArrayMessage.h"
+#include "messaging/QtIntMessage.h"
+#include "messaging/QtListInt2Message.h"
+#include "messaging/QtProgressMessage.h"
+#include "messaging/QtRectMessage.h"
+#include "messaging/QtStr2Int2Message.h"
+#include "messaging/QtStrInt4Message.h"
+#include "messaging/QtStrIntMessage.h"
+#include "messaging/QtString2BoolMessage.h"
+#include "messaging/QtString2Message.h"
+#include "messaging/QtString4Message.h"
+#include "messaging/QtString5Message.h"
+#include "messaging/QtStringIDMapMessage.h"
+#include "messaging/QtStringList2Message.h"
+#include "messaging/QtStringMessage.h"
+#include "messaging/QtUIDStringList2Message.h"
+#include "messaging/QtUIDsMessage.h"
+#include "messaging/QtWFlagsMessage.h"
+
+#include <climits>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace vxtest {
+
+namespace {
+
+// Fills one message of a payload class; `p` supplies the random values.
+using Maker = QtMessage* (*)(RandomPayload& p, void* target, VXMessageType id, void* handle);
+
+template <typename M> M* bare(void* target, VXMessageType id)
+{
+    return new M(target, id);
+}
+
+struct PayloadClass {
+    const char* name;
+    Maker make;
+};
+
+QStringList anyList(RandomPayload& p, int n)
+{
+    QStringList list;
+    for (int i = 0; i < n; ++i)
+        list << p.anyString();
+    return list;
+}
+
+const PayloadClass kClasses[] = {
+    { "QtMessage",
+        [](RandomPayload&, void* t, VXMessageType id, void*) -> QtMessage* {
+            return bare<QtMessage>(t, id);
+        } },
+    { "QtActionMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtActionMessage>(t, id);
+            m->m_handle = h;
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
+            m->m_string5 = p.anyString(), m->m_string6 = p.anyString();
+            m->m_bool1 = p.anyBool(), m->m_bool2 = p.anyBool();
+            m->m_bool3 = p.anyBool(), m->m_bool4 = p.anyBool();
+            return m;
+        } },
+    { "QtAddSubmenuMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtAddSubmenuMessage>(t, id);
+            m->m_handle = h;
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_bool = p.anyBool();
+            return m;
+        } },
+    { "QtBoolArrayMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtBoolArrayMessage>(t, id);
+            const int n = p.below(3) == 0 ? 0 : p.below(64);
+            std::unique_ptr<bool[]> flags(new bool[static_cast<std::size_t>(n) + 1]);
+            for (int i = 0; i < n; ++i)
+                flags[i] = p.anyBool();
+            m->setValues(flags.get(), n);
+            return m;
+        } },
+    { "QtBoolInt2Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtBoolInt2Message>(t, id);
+            m->m_bool = p.anyBool(), m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
+            return m;
+        } },
+    { "QtBoolMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            return new QtBoolMessage(t, id, p.anyBool());
+        } },
+    { "QtConvertQPixmapToQImage",
+        [](RandomPayload&, void* t, VXMessageType id, void*) -> QtMessage* {
+            // No pixmap and no image: the pointers are the engine's own, never random.
+            return bare<QtConvertQPixmapToQImage>(t, id);
+        } },
+    { "QtDoubleArrayMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtDoubleArrayMessage>(t, id);
+            std::vector<double> values(static_cast<std::size_t>(p.below(4) == 0 ? p.below(4)
+                    : p.below(50) == 0                                          ? 100000
+                                                                                : p.below(16)));
+            for (double& v : values)
+                v = p.anyDouble();
+            m->setValues(values.data(), static_cast<int>(values.size()));
+            return m;
+        } },
+    { "QtDoubleMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            return new QtDoubleMessage(t, id, p.anyDouble());
+        } },
+    { "QtGridStretchMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtGridStretchMessage>(t, id);
+            m->m_rowCount = p.below(20);
+            m->m_columnCount = p.below(20);
+            // The arrays are as long as their counts say, or absent with a zero count.
+            if (m->m_rowCount > 0) {
+                m->m_rowStretch = new int[m->m_rowCount];
+                for (int i = 0; i < m->m_rowCount; ++i)
+                    m->m_rowStretch[i] = p.anyInt();
+            }
+            if (m->m_columnCount > 0) {
+                m->m_columnStretch = new int[m->m_columnCount];
+                for (int i = 0; i < m->m_columnCount; ++i)
+                    m->m_columnStretch[i] = p.anyInt();
+            }
+            return m;
+        } },
+    { "QtHandleBoolMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtHandleBoolMessage>(t, id);
+            m->m_handle = h, m->m_bool = p.anyBool();
+            return m;
+        } },
+    { "QtHandleInt5Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtHandleInt5Message>(t, id);
+            m->m_handle = h;
+            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt(), m->m_int3 = p.anyInt();
+            m->m_int4 = p.anyInt(), m->m_int5 = p.anyInt();
+            return m;
+        } },
+    { "QtHandleMessage",
+        [](RandomPayload&, void* t, VXMessageType id, void* h) -> QtMessage* {
+            return new QtHandleMessage(t, id, h);
+        } },
+    { "QtHandleNumStrMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtHandleNumStrMessage>(t, id);
+            m->m_handle = h, m->m_int = p.anyInt(), m->m_string = p.anyString();
+            return m;
+        } },
+    { "QtHandleStr4Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtHandleStr4Message>(t, id);
+            m->m_handle = h;
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
+            return m;
+        } },
+    { "QtHandleStrBoolMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtHandleStrBoolMessage>(t, id);
+            m->m_handle = h, m->m_string = p.anyString(), m->m_bool = p.anyBool();
+            return m;
+        } },
+    { "QtHandleString6IntMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtHandleString6IntMessage>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
+            m->m_string5 = p.anyString(), m->m_string6 = p.anyString();
+            m->m_int = p.anyInt();
+            return m;
+        } },
+    { "QtHandleUString6IntMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtHandleUString6IntMessage>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
+            m->m_string5 = p.anyString(), m->m_string6 = p.anyString();
+            m->m_int = p.anyInt();
+            return m;
+        } },
+    { "QtInt5Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtInt5Message>(t, id);
+            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt(), m->m_int3 = p.anyInt();
+            m->m_int4 = p.anyInt(), m->m_int5 = p.anyInt();
+            return m;
+        } },
+    { "QtIntArrayMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtIntArrayMessage>(t, id);
+            std::vector<int> values(static_cast<std::size_t>(p.below(4) == 0 ? p.below(4)
+                    : p.below(50) == 0                                       ? 100000
+                                                                             : p.below(16)));
+            for (int& v : values)
+                v = p.anyInt();
+            m->setValues(values.data(), static_cast<int>(values.size()));
+            return m;
+        } },
+    { "QtIntMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            return new QtIntMessage(t, id, p.anyInt());
+        } },
+    { "QtListInt2Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtListInt2Message>(t, id);
+            m->m_list = anyList(p, p.below(8));
+            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
+            return m;
+        } },
+    { "QtProgressMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtProgressMessage>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt(), m->m_int3 = p.anyInt();
+            m->m_bool = p.anyBool();
+            return m;
+        } },
+    { "QtRectMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtRectMessage>(t, id);
+            m->m_left = p.anyInt(), m->m_top = p.anyInt();
+            m->m_right = p.anyInt(), m->m_bottom = p.anyInt();
+            return m;
+        } },
+    { "QtStr2Int2Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtStr2Int2Message>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
+            return m;
+        } },
+    { "QtStrInt4Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtStrInt4Message>(t, id);
+            m->m_string = p.anyString();
+            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
+            m->m_int3 = p.anyInt(), m->m_int4 = p.anyInt();
+            return m;
+        } },
+    { "QtStrIntMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtStrIntMessage>(t, id);
+            m->m_string = p.anyString(), m->m_int = p.anyInt();
+            return m;
+        } },
+    { "QtString2BoolMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtString2BoolMessage>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            // Modal boxes are closed by the run's watchdog; keep most boxes modeless.
+            m->m_bool = p.below(8) == 0;
+            return m;
+        } },
+    { "QtString2Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtString2Message>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            return m;
+        } },
+    { "QtString4Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtString4Message>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
+            return m;
+        } },
+    { "QtString5Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtString5Message>(t, id);
+            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
+            m->m_string5 = p.anyString();
+            return m;
+        } },
+    { "QtStringIDMapMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtStringIDMapMessage>(t, id);
+            for (int i = p.below(12); i > 0; --i)
+                m->m_map.insert(p.anyInt(), p.anyString());
+            return m;
+        } },
+    { "QtStringList2Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            auto* m = bare<QtStringList2Message>(t, id);
+            m->m_list1 = anyList(p, p.below(8));
+            m->m_list2 = anyList(p, p.below(8));
+            return m;
+        } },
+    { "QtStringMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            return new QtStringMessage(t, id, p.anyString());
+        } },
+    { "QtUIDStringList2Message",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtUIDStringList2Message>(t, id);
+            m->m_uid = static_cast<unsigned>(p.anyInt());
+            m->m_handle = h;
+            m->m_list1 = anyList(p, p.below(8));
+            m->m_list2 = anyList(p, p.below(8));
+            return m;
+        } },
+    { "QtUIDsMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
+            auto* m = bare<QtUIDsMessage>(t, id);
+            m->m_handle = h;
+            for (int i = p.below(10); i > 0; --i)
+                m->m_uids.push_back(static_cast<unsigned>(p.anyInt()));
+            return m;
+        } },
+    { "QtWFlagsMessage",
+        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
+            return new QtWFlagsMessage(t, id, static_cast<std::uint32_t>(p.anyInt()));
+        } },
+};
+
+constexpr int kClassCount = static_cast<int>(sizeof(kClasses) / sizeof(kClasses[0]));
+
+} // namespace
+
+RandomPayload::RandomPayload(std::mt19937& random)
+    : m_random(random)
+{
+}
+
+int RandomPayload::classCount()
+{
+    return kClassCount;
+}
+
+const char* RandomPayload::className(int index)
+{
+    return index >= 0 && index < kClassCount ? kClasses[index].name : "?";
+}
+
+QtMessage* RandomPayload::make(
+    int index, void* target, VXMessageType id, const std::vector<void*>& handles)
+{
+    if (index < 0 || index >= kClassCount)
+        index = 0;
+    return kClasses[index].make(*this, target, id, anyHandle(handles));
+}
+
+int RandomPayload::below(int bound)
+{
+    if (bound <= 1)
+        return 0;
+    return std::uniform_int_distribution<int>(0, bound - 1)(m_random);
+}
+
+bool RandomPayload::anyBool()
+{
+    return below(2) == 1;
+}
+
+int RandomPayload::anyInt()
+{
+    static const int kEdges[] = { 0, 1, -1, 2, 3, 255, 256, 65535, 65536, -65536, 1 << 24, INT_MAX,
+        INT_MIN, INT_MAX - 1, INT_MIN + 1 };
+    if (below(4) == 0)
+        return kEdges[below(static_cast<int>(sizeof(kEdges) / sizeof(kEdges[0])))];
+    return std::uniform_int_distribution<int>(-10, 500)(m_random);
+}
+
+double RandomPayload::anyDouble()
+{
+    static const double kEdges[] = { 0.0, -0.0, 1.0, -1.0, 0.5, 1e308, -1e308, 1e-308,
+        std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::denorm_min() };
+    if (below(3) == 0)
+        return kEdges[below(static_cast<int>(sizeof(kEdges) / sizeof(kEdges[0])))];
+    return std::uniform_real_distribution<double>(-1000.0, 1000.0)(m_random);
+}
+
+QString RandomPayload::anyString()
+{
+    switch (below(12)) {
+    case 0:
+        return QString(); // null
+    case 1:
+        return QStringLiteral("");
+    case 2: {
+        // Huge, now and then.
+        const int length = below(40) == 0 ? 200000 : 4096;
+        return QString(length, QChar(u'a' + below(26)));
+    }
+    case 3:
+        return QStringLiteral("<b>rich</b> &amp; <a href=\"velmar:x\">link</a><table><tr><td>");
+    case 4: {
+        // Lone surrogates, a NUL, a right-to-left mark and a combining accent.
+        const char16_t odd[] = { 0xD800, u'x', 0xDFFF, 0, 0x200F, u'e', 0x0301, 0xFFFF };
+        return QString(reinterpret_cast<const QChar*>(odd), 8);
+    }
+    case 5:
+        return QStringLiteral("&&&&&&&&&&&");
+    case 6:
+        return QStringLiteral("255,0,0");
+    case 7:
+        return QStringLiteral("-1,999999,abc,,");
+    case 8:
+        return QStringLiteral("/no/such/file.png");
+    case 9:
+        return QStringLiteral("line\nbreak\ttab\r\n");
+    default: {
+        QString text;
+        for (int i = below(24); i > 0; --i)
+            text += QChar(static_cast<char16_t>(0x20 + below(0x2FF)));
+        return text;
+    }
+    }
+}
+
+void* RandomPayload::anyHandle(const std::vector<void*>& handles)
+{
+    if (handles.empty() || below(6) == 0)
+        return nullptr;
+    return handles[static_cast<std::size_t>(below(static_cast<int>(handles.size())))];
+}
+
+} // namespace vxtest

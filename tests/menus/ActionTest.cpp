@@ -1,0 +1,317 @@
+// Actions and tool bars driven by the host through the bridge, used by the user.
+#include "engine/VXAction.h"
+#include "engine/VXBridge.h"
+#include "engine/VXButton.h"
+#include "engine/VXToolBar.h"
+#include "messaging/QtAction.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/menus/MenusTestSupport.h"
+#include "vx_qtgui/GuiAction.h"
+#include "vx_qtgui/GuiButton.h"
+#include "vx_qtgui/GuiLookup.h"
+#include "vx_qtgui/GuiToolBar.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using vxtest::deliverEvents;
+using vxtest::EventLog;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class ActionTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::widgetCount();
+    }
+
+    void TearDown() override
+    {
+        deliverEvents();
+        EXPECT_EQ(vxtest::widgetCount(), m_startCount) << "a widget outlived its peer";
+    }
+
+    std::unique_ptr<VXAction> makeAction(
+        VXWidget* parent, const char* text, const char* accel, bool toggle, bool on = false)
+    {
+        std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
+            parent, 7, "run()", text, accel, "", "Runs it", "", "", toggle, on, true, true));
+        if (action)
+            m_log.watch(action.get(), { ActionTriggered, ActionToggled });
+        return action;
+    }
+
+    std::unique_ptr<VXToolBar> makeShownToolBar()
+    {
+        std::unique_ptr<VXToolBar> bar(vxtest::bridge()->createToolBar(nullptr));
+        if (bar) {
+            m_log.watch(bar.get(), { TBVisibilityChangedEvent });
+            bar->show();
+        }
+        return bar;
+    }
+
+    // GUI thread: the tool button the bar shows for the action.
+    static QToolButton* buttonFor(VXToolBar* bar, VXAction* action)
+    {
+        auto* guiBar = widgetOf<GuiToolBar>(bar);
+        auto* guiAction = widgetOf<GuiAction>(action);
+        if (!guiBar || !guiAction)
+            return nullptr;
+        return qobject_cast<QToolButton*>(guiBar->widgetForAction(guiAction));
+    }
+
+    EventLog m_log;
+    int m_startCount = 0;
+};
+
+TEST_F(ActionTest, ToolBarClickTriggersOnceWithTheActionsValues)
+{
+    auto bar = makeShownToolBar();
+    ASSERT_NE(bar, nullptr);
+    auto action = makeAction(bar.get(), "&Run...", "Ctrl+R", false);
+    ASSERT_NE(action, nullptr);
+    bar->addAction(action.get());
+
+    EXPECT_EQ(action->getId(), 7);
+    EXPECT_EQ(action->getCommand(), u"run()");
+    EXPECT_EQ(action->getText(), u"&Run...");
+    EXPECT_EQ(action->getToolTip(), u"Run") << "no explicit tip: the text without & and ...";
+    EXPECT_EQ(action->getAccel(), u"Ctrl+R");
+    EXPECT_EQ(action->getStatusTip(), u"Runs it");
+    EXPECT_TRUE(action->isEnabled());
+    EXPECT_TRUE(action->isVisible());
+    EXPECT_FALSE(action->isToggleAction());
+    EXPECT_TRUE(m_log.events.empty()) << "creation and getters report nothing";
+
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QToolButton* button = buttonFor(bar.get(), action.get());
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }));
+    deliverEvents();
+    ASSERT_EQ(m_log.events.size(), 1u);
+    EXPECT_EQ(m_log.events[0].type, ActionTriggered);
+    EXPECT_EQ(m_log.events[0].source, action.get());
+
+    // An explicit tip stays when the text changes; an empty one falls back to the text.
+    action->setToolTip(u"Start the run");
+    action->setText(u"&Go...");
+    EXPECT_EQ(action->getToolTip(), u"Start the run");
+    action->setToolTip(u"");
+    EXPECT_EQ(action->getToolTip(), u"&Go...");
+
+    action->setEnabled(false);
+    action->trigger();
+    EXPECT_FALSE(action->isEnabled());
+    action->hide();
+    EXPECT_FALSE(action->isVisible());
+    deliverEvents();
+    // A trigger request on a disabled action still activates it, as the host asked.
+    EXPECT_EQ(m_log.ofType(ActionTriggered).size(), 2u);
+    EXPECT_TRUE(m_log.ofType(ActionToggled).empty());
+}
+
+TEST_F(ActionTest, CheckableActionReportsTogglesAndSetOnNotifiesOnlyWhenAsked)
+{
+    auto bar = makeShownToolBar();
+    auto action = makeAction(bar.get(), "Grid", "", true);
+    ASSERT_NE(action, nullptr);
+    bar->addAction(action.get());
+    EXPECT_TRUE(action->isToggleAction());
+    EXPECT_FALSE(action->isOn());
+
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QToolButton* button = buttonFor(bar.get(), action.get());
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }));
+    deliverEvents();
+    auto toggles = m_log.ofType(ActionToggled);
+    ASSERT_EQ(toggles.size(), 2u);
+    EXPECT_TRUE(toggles[0].state);
+    EXPECT_EQ(toggles[0].value, 1);
+    EXPECT_FALSE(toggles[1].state);
+    EXPECT_TRUE(m_log.ofType(ActionTriggered).empty()) << "a toggle action never triggers";
+
+    m_log.events.clear();
+    action->setOn(true, false);
+    EXPECT_TRUE(action->isOn());
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty()) << "a silent setOn posts nothing";
+
+    action->setOn(true, true);
+    EXPECT_TRUE(action->isOn());
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty()) << "no change, no event";
+
+    action->setOn(false, true);
+    action->trigger(); // ignored on a toggle action
+    action->toggle();
+    EXPECT_TRUE(action->isOn());
+    deliverEvents();
+    toggles = m_log.ofType(ActionToggled);
+    ASSERT_EQ(toggles.size(), 2u);
+    EXPECT_FALSE(toggles[0].state);
+    EXPECT_TRUE(toggles[1].state);
+    EXPECT_EQ(m_log.events.size(), 2u);
+}
+
+TEST_F(ActionTest, PlainActionIgnoresToggleRequestsUntilItBecomesAToggleAction)
+{
+    auto action = makeAction(nullptr, "Plain", "", false);
+    ASSERT_NE(action, nullptr);
+    action->setOn(true, true);
+    action->toggle();
+    EXPECT_FALSE(action->isOn());
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty());
+
+    action->trigger();
+    action->setToggleAction(true);
+    EXPECT_TRUE(action->isToggleAction());
+    action->trigger(); // now a toggle action: left alone
+    action->toggle();
+    EXPECT_TRUE(action->isOn());
+    deliverEvents();
+    ASSERT_EQ(m_log.events.size(), 2u);
+    EXPECT_EQ(m_log.events[0].type, ActionTriggered);
+    EXPECT_EQ(m_log.events[1].type, ActionToggled);
+    EXPECT_TRUE(m_log.events[1].state);
+}
+
+TEST_F(ActionTest, ActionCreatedOnStartsCheckedWithoutReporting)
+{
+    auto action = makeAction(nullptr, "Snap", "", true, true);
+    ASSERT_NE(action, nullptr);
+    EXPECT_TRUE(action->isOn());
+    EXPECT_TRUE(action->getFlag1());
+    EXPECT_TRUE(action->getFlag2());
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty());
+}
+
+TEST_F(ActionTest, ShortcutsTriggerAndASharedShortcutFiresBoth)
+{
+    auto bar = makeShownToolBar();
+    auto first = makeAction(bar.get(), "First", "Ctrl+K", false);
+    auto second = makeAction(bar.get(), "Second", "", false);
+    ASSERT_NE(second, nullptr);
+    bar->addAction(first.get());
+    bar->addAction(second.get());
+    EXPECT_EQ(first->getAccel(), u"Ctrl+K");
+
+    const auto pressCtrl = [&](Qt::Key key) {
+        ASSERT_TRUE(runOnGuiThread([&] {
+            auto* widget = widgetOf<GuiToolBar>(bar.get());
+            ASSERT_NE(widget, nullptr);
+            widget->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+            QTest::keyClick(widget, key, Qt::ControlModifier);
+        }));
+        deliverEvents();
+    };
+
+    pressCtrl(Qt::Key_K);
+    ASSERT_EQ(m_log.events.size(), 1u);
+    EXPECT_EQ(m_log.events[0].source, first.get());
+
+    // Qt hands an ambiguous key to one of the actions per press, in turn; each one fires.
+    second->setAccel(u"Ctrl+K");
+    pressCtrl(Qt::Key_K);
+    pressCtrl(Qt::Key_K);
+    ASSERT_EQ(m_log.events.size(), 3u) << "an ambiguous shortcut still fires";
+    std::vector<VXWidget*> sources { m_log.events[1].source, m_log.events[2].source };
+    EXPECT_THAT(sources, testing::UnorderedElementsAre(first.get(), second.get()));
+
+    first->setAccel(u"Ctrl+J");
+    pressCtrl(Qt::Key_J);
+    ASSERT_EQ(m_log.events.size(), 4u);
+    EXPECT_EQ(m_log.events[3].source, first.get());
+}
+
+TEST_F(ActionTest, ToolBarStylesLabelsWidgetsAndReportsOnlyUserVisibilityChanges)
+{
+    auto bar = makeShownToolBar();
+    ASSERT_NE(bar, nullptr);
+    std::unique_ptr<VXButton> button(vxtest::bridge()->createButton(nullptr, "Extra"));
+    bar->setLabel(u"Tools");
+    bar->setButtonStyle("TextUnderIcon");
+    bar->addSeparator();
+    EXPECT_EQ(vxtest::widgetCount(), m_startCount + 2);
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { VRIX::addObject(button->getUID(), widgetOf<GuiButton>(button.get())); }));
+    bar->addWidget(button.get());
+    bar->setButtonStyle("sideways"); // unknown: unchanged
+    bar->hide();
+    bar->show();
+    EXPECT_EQ(vxtest::widgetCount(), m_startCount + 3) << "the id registry counts too";
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiToolBar>(bar.get());
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->windowTitle(), QStringLiteral("Tools"));
+        EXPECT_EQ(widget->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        EXPECT_EQ(widgetOf<GuiButton>(button.get())->parentWidget(), widget);
+        EXPECT_EQ(widget->actions().size(), 2) << "the separator and the button";
+    }));
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty()) << "the host's own hide and show are not reported";
+
+    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiToolBar>(bar.get())->hide(); }));
+    deliverEvents();
+    const auto changes = m_log.ofType(TBVisibilityChangedEvent);
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_FALSE(changes[0].state);
+
+    ASSERT_TRUE(runOnGuiThread([&] { VRIX::removeObject(button->getUID()); }));
+    bar.reset(); // takes the button's widget with it
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiButton>(button.get()), nullptr); }));
+    button.reset();
+}
+
+TEST_F(ActionTest, BadHandlesAndGoneWidgetsAreHarmless)
+{
+    auto bar = makeShownToolBar();
+    ASSERT_NE(bar, nullptr);
+    auto action = makeAction(bar.get(), nullptr, nullptr, false);
+    ASSERT_NE(action, nullptr);
+    EXPECT_TRUE(action->getText().empty()) << "a null text is an empty one";
+    bar->addAction(nullptr);
+    bar->addWidget(nullptr);
+    bar->addWidget(action.get()); // registered under no id
+    bar->setButtonStyle(nullptr);
+    VXAction* gone = makeAction(nullptr, "Gone", "", false).release();
+    delete gone;
+    bar->addAction(gone); // a stale handle finds no widget
+    ASSERT_TRUE(
+        runOnGuiThread([&] { EXPECT_TRUE(widgetOf<GuiToolBar>(bar.get())->actions().isEmpty()); }));
+
+    // After its widget is gone the peer still answers, with nothing.
+    EXPECT_NE(vxtest::bridge()->destroyWidget(action.get()), -1);
+    action->setText(u"late");
+    action->trigger();
+    EXPECT_TRUE(action->getText().empty());
+    EXPECT_FALSE(action->isEnabled());
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty());
+
+    // A peer that never had a widget behaves the same.
+    QtAction orphan(nullptr, 1, u"none", false, false);
+    orphan.toggle();
+    EXPECT_FALSE(orphan.isOn());
+    EXPECT_TRUE(orphan.getAccel().empty());
+}
+
+} // namespace

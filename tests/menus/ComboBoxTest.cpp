@@ -1,0 +1,303 @@
+// Combo boxes filled and read by the host, chosen from and typed into by the user.
+#include "engine/VXBridge.h"
+#include "engine/VXComboBox.h"
+#include "messaging/QtComboBox.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/menus/MenusTestSupport.h"
+#include "vx_qtgui/GuiComboBox.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using testing::ElementsAre;
+using vxtest::deliverEvents;
+using vxtest::EventLog;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class ComboBoxTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::widgetCount();
+    }
+
+    void TearDown() override
+    {
+        deliverEvents();
+        EXPECT_EQ(vxtest::widgetCount(), m_startCount) << "a widget outlived its peer";
+    }
+
+    std::unique_ptr<VXComboBox> makeBox(std::vector<std::u16string> items, bool editable = false)
+    {
+        std::unique_ptr<VXComboBox> box(vxtest::bridge()->createComboBox(nullptr, "choices"));
+        if (!box)
+            return box;
+        // Focus gains are left out: showing a top-level box gives it focus whenever the
+        // window system gets round to it.
+        m_log.watch(box.get(),
+            { CMBFocusLostEvent, CMBReturnPressedEvent, CMBSelectionChangedEvent,
+                CMBStringChangedEvent });
+        box->insertItems(items);
+        box->setEditable(editable);
+        box->setRect(10, 10, 160, 24);
+        box->show();
+        return box;
+    }
+
+    // GUI thread: focuses the box in its active window, then runs `act` on it.
+    bool withFocusedBox(VXComboBox* box, const std::function<void(GuiComboBox*)>& act)
+    {
+        return runOnGuiThread([&] {
+            auto* widget = widgetOf<GuiComboBox>(box);
+            ASSERT_NE(widget, nullptr);
+            widget->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+            widget->setFocus(Qt::OtherFocusReason);
+            act(widget);
+        });
+    }
+
+    EventLog m_log;
+    int m_startCount = 0;
+};
+
+TEST_F(ComboBoxTest, FillingIsSilentAndAUserChoiceReportsIndexAndText)
+{
+    auto box = makeBox({ u"alpha", u"beta", u"gamma" });
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->getCurrentItem(), 0);
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty()) << "filling posts nothing";
+
+    ASSERT_TRUE(
+        withFocusedBox(box.get(), [](GuiComboBox* w) { QTest::keyClick(w, Qt::Key_Down); }));
+    deliverEvents();
+    const auto selections = m_log.ofType(CMBSelectionChangedEvent);
+    ASSERT_EQ(selections.size(), 1u);
+    EXPECT_EQ(selections[0].value, 1);
+    EXPECT_EQ(selections[0].text, u"beta");
+    EXPECT_EQ(selections[0].source, box.get());
+    EXPECT_TRUE(m_log.ofType(CMBStringChangedEvent).empty());
+    EXPECT_EQ(box->getCurrentTextU(), u"beta");
+    EXPECT_EQ(box->getCurrentText(), "beta");
+}
+
+TEST_F(ComboBoxTest, SilentSelectionRaisesNoneAndAsIfUserSelectionRaisesOne)
+{
+    auto box = makeBox({ u"alpha", u"beta", u"gamma" });
+    box->setCurrentItem(2);
+    EXPECT_EQ(box->getCurrentItem(), 2);
+    box->setCurrentText("beta");
+    EXPECT_EQ(box->getCurrentItem(), 1);
+    box->setCurrentText(u"Beta"); // exact match only
+    EXPECT_EQ(box->getCurrentItem(), -1);
+    EXPECT_TRUE(box->getCurrentTextU().empty());
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty());
+
+    box->imSelect(2);
+    box->imSelect(-1);
+    box->imSelect(3);
+    EXPECT_EQ(box->getCurrentItem(), 2);
+    deliverEvents();
+    ASSERT_EQ(m_log.events.size(), 1u);
+    EXPECT_EQ(m_log.events[0].type, CMBSelectionChangedEvent);
+    EXPECT_EQ(m_log.events[0].value, 2);
+    EXPECT_EQ(m_log.events[0].text, u"gamma");
+}
+
+TEST_F(ComboBoxTest, SelectByStringActsAsTheUserOnPlainAndEditableBoxes)
+{
+    auto plain = makeBox({ u"one", u"two" });
+    plain->imSelectByString("two");
+    EXPECT_EQ(plain->getCurrentItem(), 1);
+    deliverEvents();
+    EXPECT_EQ(m_log.ofType(CMBStringChangedEvent).size(), 1u);
+    EXPECT_TRUE(m_log.ofType(CMBFocusLostEvent).empty()) << "a plain box reports no focus loss";
+
+    plain->imSelectByString(u"zwei"); // no such item: the current one is renamed
+    std::vector<std::u16string> items;
+    plain->imGetAllItems(items);
+    EXPECT_THAT(items, ElementsAre(u"one", u"zwei"));
+    EXPECT_EQ(plain->getCurrentItem(), 1);
+
+    deliverEvents();
+    m_log.events.clear();
+    auto editable = makeBox({ u"red", u"green" }, true);
+    editable->imSelectByString(u"blue");
+    EXPECT_EQ(editable->getCurrentTextU(), u"blue");
+    editable->imSelectByString(u"green");
+    EXPECT_EQ(editable->getCurrentItem(), 1);
+    deliverEvents();
+    EXPECT_EQ(m_log.ofType(CMBStringChangedEvent).size(), 2u);
+    const auto lost = m_log.ofType(CMBFocusLostEvent);
+    ASSERT_EQ(lost.size(), 2u);
+    EXPECT_EQ(lost[0].text, u"blue");
+    EXPECT_EQ(lost[1].text, u"green");
+    EXPECT_EQ(lost[1].source, editable.get());
+    EXPECT_TRUE(m_log.ofType(CMBSelectionChangedEvent).empty());
+}
+
+TEST_F(ComboBoxTest, EditableBoxCompletesItsItemsInBothCaseModes)
+{
+    auto box = makeBox({ u"apple", u"Apricot", u"banana" }, true);
+    m_log.watch(box.get(), { CMBFocusGainedEvent });
+    EXPECT_TRUE(box->isEditable());
+    EXPECT_FALSE(box->isCaseSensitive());
+
+    int insensitiveMatches = 0;
+    ASSERT_TRUE(withFocusedBox(box.get(), [&](GuiComboBox* w) {
+        w->lineEdit()->clear();
+        QTest::keyClicks(w, "ap");
+        ASSERT_NE(w->completer(), nullptr);
+        insensitiveMatches = w->completer()->completionCount();
+    }));
+    EXPECT_EQ(insensitiveMatches, 2);
+
+    box->setCaseSensitive(true);
+    EXPECT_TRUE(box->isCaseSensitive());
+    int sensitiveMatches = 0;
+    QString chosen;
+    ASSERT_TRUE(withFocusedBox(box.get(), [&](GuiComboBox* w) {
+        w->lineEdit()->clear();
+        QTest::keyClicks(w, "Ap");
+        QCompleter* completer = w->completer();
+        sensitiveMatches = completer->completionCount();
+        // The user picks the offered completion in the popup.
+        QAbstractItemView* popup = completer->popup();
+        ASSERT_TRUE(popup->isVisible());
+        const QModelIndex first = popup->model()->index(0, 0);
+        chosen = first.data().toString();
+        popup->setCurrentIndex(first);
+        QTest::keyClick(popup, Qt::Key_Return);
+    }));
+    EXPECT_EQ(sensitiveMatches, 1);
+    EXPECT_EQ(chosen, QStringLiteral("Apricot"));
+    deliverEvents();
+    const auto selections = m_log.ofType(CMBSelectionChangedEvent);
+    ASSERT_EQ(selections.size(), 1u) << "one choice, one report";
+    EXPECT_EQ(selections[0].text, u"Apricot");
+    EXPECT_EQ(selections[0].value, 1);
+    EXPECT_EQ(box->getCurrentItem(), 1);
+    EXPECT_FALSE(m_log.ofType(CMBStringChangedEvent).empty()) << "typing reports edits";
+    EXPECT_FALSE(m_log.ofType(CMBFocusGainedEvent).empty());
+
+    box->setCaseSensitive(false);
+    EXPECT_FALSE(box->isCaseSensitive());
+    box->setEditable(false);
+    EXPECT_FALSE(box->isEditable());
+}
+
+TEST_F(ComboBoxTest, ReturnInAnEditableBoxReportsTheText)
+{
+    auto box = makeBox({ u"x" }, true);
+    ASSERT_TRUE(withFocusedBox(box.get(), [](GuiComboBox* w) {
+        w->lineEdit()->clear();
+        QTest::keyClicks(w, "typed");
+        QTest::keyClick(w, Qt::Key_Return);
+    }));
+    deliverEvents();
+    const auto returns = m_log.ofType(CMBReturnPressedEvent);
+    ASSERT_EQ(returns.size(), 1u);
+    EXPECT_EQ(returns[0].text, u"typed");
+    std::vector<std::u16string> items;
+    box->imGetAllItems(items);
+    EXPECT_THAT(items, ElementsAre(u"x")) << "Return inserts nothing";
+}
+
+TEST_F(ComboBoxTest, ReadBackOfItemsSettingsAndPosition)
+{
+    auto box = makeBox({});
+    std::vector<std::u16string> items { u"stale" };
+    box->imGetAllItems(items);
+    EXPECT_TRUE(items.empty());
+    EXPECT_EQ(box->getCurrentItem(), -1);
+
+    box->insertItem(u"b", -1);
+    box->insertItem("a", 0);
+    box->insertItems(std::vector<std::string> { "c", "d" }, -1);
+    box->insertItems(std::vector<std::u16string> { u"z" }, 1);
+    box->removeItem(4);
+    std::vector<std::string> narrow;
+    box->imGetAllItems(narrow);
+    EXPECT_THAT(narrow, ElementsAre("a", "z", "b", "c"));
+
+    box->setMaxVisibleItems(4);
+    EXPECT_EQ(box->getMaxVisibleItems(), 4);
+    box->setToolTip(u"Pick one");
+    EXPECT_EQ(box->imGetToolTip(), u"Pick one");
+    const VRIX::VXPoint<int> position = box->imGetPosition();
+    QPoint shown;
+    ASSERT_TRUE(runOnGuiThread([&] { shown = widgetOf<GuiComboBox>(box.get())->pos(); }));
+    EXPECT_EQ(position, VRIX::VXPoint<int>(shown.x(), shown.y()));
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_TRUE(box->isEnabled());
+    box->setEnabled(false);
+    EXPECT_FALSE(box->isEnabled());
+
+    box->removeAllItems();
+    box->imGetAllItems(narrow);
+    EXPECT_TRUE(narrow.empty());
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty());
+}
+
+TEST_F(ComboBoxTest, BadInputAndGoneWidgetsAreHarmless)
+{
+    auto box = makeBox({ u"only" });
+    box->insertItem(static_cast<const char*>(nullptr), -1);
+    box->setCurrentText(static_cast<const char*>(nullptr));
+    box->imSelectByString(static_cast<const char*>(nullptr));
+    box->removeItem(-3);
+    box->removeItem(99);
+    box->setCurrentItem(99);
+    box->imSelect(99);
+    box->setCaseSensitive(true); // no completer on a plain box
+    EXPECT_FALSE(box->isCaseSensitive());
+    EXPECT_EQ(box->imFindLabelPosition(nullptr), VRIX::VXPoint<int>());
+    std::vector<std::u16string> items;
+    box->imGetAllItems(items);
+    EXPECT_THAT(items, ElementsAre(u"only", u""));
+
+    // Gone widget: every getter answers empty, setters are dropped.
+    EXPECT_NE(vxtest::bridge()->destroyWidget(box.get()), -1);
+    box->insertItem(u"late", -1);
+    box->imSelect(0);
+    EXPECT_EQ(box->getCurrentItem(), 0);
+    EXPECT_TRUE(box->getCurrentTextU().empty());
+    box->imGetAllItems(items);
+    EXPECT_TRUE(items.empty());
+    EXPECT_FALSE(box->isEditable());
+
+    // A peer that never had a widget behaves the same.
+    QtComboBox orphan(nullptr);
+    orphan.imSelectByString(u"x");
+    EXPECT_TRUE(orphan.getCurrentText().empty());
+    EXPECT_EQ(orphan.imGetPosition(), VRIX::VXPoint<int>());
+
+    // Creation after the parent's widget went away still yields a working box.
+    std::unique_ptr<VXComboBox> child(vxtest::bridge()->createComboBox(box.get(), u"child"));
+    child->insertItem(u"c", -1);
+    EXPECT_EQ(child->getCurrentTextU(), u"c");
+    child.reset();
+    deliverEvents();
+    const auto selections = m_log.ofType(CMBSelectionChangedEvent);
+    EXPECT_TRUE(selections.empty()) << "bad indexes select nothing";
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+// Progress bars driven by the host through their emitters.
+#include "engine/VXBridge.h"
+#include "engine/VXPanel.h"
+#include "engine/VXProgressBar.h"
+#include "messaging/QtBridge.h"
+#include "messaging/QtHandleMessage.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/progress/ProgressTestSupport.h"
+#include "vx_qtgui/GuiProgressBar.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using vxtest::runOnGuiThread;
+using vxtest::waitUntilOnGui;
+using vxtest::widgetOf;
+
+namespace {
+
+class ProgressBarTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        vxtest::deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_bar = std::make_unique<VXProgressBar>("qt", nullptr);
+    }
+
+    void TearDown() override
+    {
+        m_bar.reset();
+        vxtest::deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its proxy";
+    }
+
+    // GUI thread: the bar's range and value.
+    struct State {
+        int minimum = 0;
+        int maximum = 0;
+        int value = 0;
+    };
+    State state()
+    {
+        State s;
+        EXPECT_TRUE(runOnGuiThread([&] {
+            auto* bar = widgetOf<GuiProgressBar>(m_bar.get());
+            ASSERT_NE(bar, nullptr);
+            s = { bar->minimum(), bar->maximum(), bar->value() };
+        }));
+        return s;
+    }
+
+    bool showsValue(int value)
+    {
+        return waitUntilOnGui([&] {
+            auto* bar = widgetOf<GuiProgressBar>(m_bar.get());
+            return bar && bar->value() == value;
+        });
+    }
+
+    std::unique_ptr<VXProgressBar> m_bar;
+    int m_startCount = 0;
+};
+
+TEST_F(ProgressBarTest, EmittersSetRangeAndValueInOrder)
+{
+    m_bar->setMinimumEmitter(10);
+    m_bar->setMaximumEmitter(20);
+    for (int v = 10; v <= 17; ++v)
+        m_bar->setValueEmitter(v);
+    ASSERT_TRUE(showsValue(17));
+    const State s = state();
+    EXPECT_EQ(s.minimum, 10);
+    EXPECT_EQ(s.maximum, 20);
+}
+
+TEST_F(ProgressBarTest, NegativeAndReversedRangesAndStrayValuesLeaveACoherentBar)
+{
+    m_bar->setMinimumEmitter(-100);
+    m_bar->setMaximumEmitter(-10);
+    m_bar->setValueEmitter(-50);
+    ASSERT_TRUE(showsValue(-50));
+
+    m_bar->setValueEmitter(5); // above the maximum: refused
+    m_bar->setValueEmitter(-500); // below the minimum: refused
+    m_bar->setMinimumEmitter(50); // past the maximum, which follows
+    m_bar->setMaximumEmitter(10); // below the minimum, which follows
+    m_bar->setValueEmitter(10);
+    ASSERT_TRUE(showsValue(10));
+    const State s = state();
+    EXPECT_EQ(s.minimum, 10);
+    EXPECT_EQ(s.maximum, 10);
+}
+
+TEST_F(ProgressBarTest, BarGoesWithItsProxyWhileUpdatesAreStillQueued)
+{
+    VXPanel noWidget; // a parent proxy without a GUI widget: the bar gets no parent widget
+    auto child = std::make_unique<VXProgressBar>("qt", &noWidget);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* bar = widgetOf<GuiProgressBar>(child.get());
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->parentWidget(), nullptr);
+    }));
+    for (int v = 0; v < 1000; ++v)
+        child->setValueEmitter(v % 100);
+    const void* key = child.get();
+    child.reset();
+    EXPECT_TRUE(noWidget.getChildren().empty());
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiProgressBar>(key), nullptr); }));
+}
+
+TEST_F(ProgressBarTest, CreationForATargetThatIsNoProgressProxyBuildsNothing)
+{
+    const int before = vxtest::bridge()->getHashedSize();
+    int notAProxy = 0;
+    QtBridge::send(new QtHandleMessage(&notAProxy, ProgressBarCreateMsg, nullptr));
+    VXPanel wrongKind; // a live proxy, but not a progress bar
+    QtBridge::send(new QtHandleMessage(&wrongKind, ProgressBarCreateMsg, nullptr));
+    QtBridge::send(new QtHandleMessage(&wrongKind, ProgressDialogCreateMsg, nullptr));
+    vxtest::bridge()->createProgressBar(nullptr, nullptr);
+    EXPECT_EQ(vxtest::bridge()->getHashedSize(), before);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(GuiApplication::findWidget(&notAProxy), nullptr);
+        EXPECT_EQ(GuiApplication::findWidget(&wrongKind), nullptr);
+    }));
+}
+
+} // namespace

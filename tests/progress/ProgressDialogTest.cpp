@@ -1,0 +1,276 @@
+// Progress dialogs driven by the host through their emitters and canceled by the user.
+#include "engine/VXBridge.h"
+#include "engine/VXGuiQueueThrottle.h"
+#include "engine/VXProgressDialog.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/progress/ProgressTestSupport.h"
+#include "vrix/DpiScaling.h"
+#include "vrix/vxim/Connect.h"
+#include "vx_qtgui/GuiProgressDialog.h"
+#include "vx_qtgui/GuiUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+
+#include <algorithm>
+#include <ctime>
+#include <memory>
+
+using vxtest::runOnGuiThread;
+using vxtest::waitUntil;
+using vxtest::waitUntilOnGui;
+using vxtest::widgetOf;
+
+namespace {
+
+// The host's side of the canceled notification (engine thread).
+struct CancelCounter : VXIM::Listener {
+    ~CancelCounter() override { disconnect(); }
+    int count = 0;
+};
+
+class ProgressDialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        vxtest::deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_dialog = std::make_unique<VXProgressDialog>("qt", nullptr);
+        VXIM::connectFunction(
+            m_dialog->canceledEmitter, &m_cancels, [this] { ++m_cancels.count; },
+            VXIM::Thread::getCurrentThread());
+    }
+
+    void TearDown() override
+    {
+        m_dialog.reset();
+        // A modal dialog is deleted later, after its proxy.
+        EXPECT_TRUE(waitUntil([this] { return vxtest::bridge()->getHashedSize() == m_startCount; }))
+            << "a widget outlived its proxy";
+    }
+
+    GuiProgressDialog* widget() { return widgetOf<GuiProgressDialog>(m_dialog.get()); }
+
+    // Waits until every packet emitted so far has been handled on the GUI thread.
+    void settle()
+    {
+        m_dialog->setWindowTitleEmitter(u"settled");
+        ASSERT_TRUE(
+            waitUntilOnGui([this] { return widget()->windowTitle() == QLatin1String("settled"); }));
+    }
+
+    void clickCancel()
+    {
+        ASSERT_TRUE(runOnGuiThread([this] {
+            auto buttons = widget()->findChildren<QPushButton*>();
+            auto visible = std::find_if(
+                buttons.begin(), buttons.end(), [](QPushButton* b) { return b->isVisible(); });
+            ASSERT_NE(visible, buttons.end());
+            QTest::mouseClick(*visible, Qt::LeftButton);
+        }));
+    }
+
+    CancelCounter m_cancels;
+    std::unique_ptr<VXProgressDialog> m_dialog;
+    int m_startCount = 0;
+};
+
+TEST_F(ProgressDialogTest, IsBuiltCentredWithItsOwnBarAndLabel)
+{
+    ASSERT_TRUE(runOnGuiThread([this] {
+        GuiProgressDialog* dialog = widget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowFlags() & (Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+            Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(dialog->progressBar()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        EXPECT_EQ(dialog->labelWidget()->font().family(), QStringLiteral("Helvetica"));
+        EXPECT_EQ(dialog->labelWidget()->font().pointSize(), 10);
+        EXPECT_EQ(dialog->findChild<QProgressBar*>(), dialog->progressBar());
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        EXPECT_EQ(dialog->pos(),
+            QPoint(screen.width() / 2 - dialog->width() / 2,
+                screen.height() / 2 - dialog->height() / 2));
+    }));
+}
+
+TEST_F(ProgressDialogTest, HundredThousandUpdatesKeepTheGuiQueueBoundedAndEndOnTheLast)
+{
+    const int last = 100000;
+    m_dialog->setMaximumEmitter(2 * last); // the last value must not reset the dialog
+    const VXIM::Thread gui = VXIM::Thread::getNamedThread("Qt");
+    ASSERT_TRUE(gui.isValid());
+    const std::size_t stallsBefore = VXGuiQueueThrottle::stalls();
+    std::size_t longest = 0;
+    for (int v = 1; v <= last; ++v) {
+        m_dialog->setValueEmitter(v);
+        longest = std::max(longest, gui.pendingPackets());
+    }
+    // Each emission the GUI thread let through while starved adds at most one packet.
+    const std::size_t allowance = VXGuiQueueThrottle::stalls() - stallsBefore;
+    EXPECT_LE(longest, VXGuiQueueThrottle::kHighWater + allowance);
+    RecordProperty("longestGuiQueue", static_cast<int>(longest));
+    ASSERT_TRUE(waitUntilOnGui([this, last] { return widget()->value() == last; }));
+    settle();
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widget()->progressBar()->value(), last); }));
+}
+
+TEST_F(ProgressDialogTest, UserCancelSetsTheFlagAndNotifiesTheHostOnce)
+{
+    m_dialog->showEmitter();
+    settle();
+    EXPECT_FALSE(m_dialog->canceled.load());
+    clickCancel();
+    ASSERT_TRUE(waitUntil([this] { return m_cancels.count > 0; }));
+    EXPECT_TRUE(m_dialog->canceled.load());
+    vxtest::deliverEvents();
+    EXPECT_EQ(m_cancels.count, 1);
+}
+
+TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
+{
+    m_dialog->showEmitter();
+    m_dialog->cancelEmitter();
+    ASSERT_TRUE(waitUntil([this] { return m_dialog->canceled.load(); }));
+    ASSERT_TRUE(waitUntil([this] { return m_cancels.count > 0; }));
+    m_dialog->cancelEmitter(); // already canceled: nothing new to report
+    settle();
+    vxtest::deliverEvents();
+    EXPECT_EQ(m_cancels.count, 1);
+    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_TRUE(widget()->wasCanceled()); }));
+}
+
+TEST_F(ProgressDialogTest, TitleBarCloseDoesNothing)
+{
+    m_dialog->showEmitter();
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] {
+        QCloseEvent close;
+        QSpontaneKeyEvent::setSpontaneous(&close); // as the window system sends it
+        qApp->notify(widget(), &close); // sendEvent would clear the flag
+        EXPECT_FALSE(close.isAccepted());
+        EXPECT_TRUE(widget()->isVisible());
+    }));
+    vxtest::deliverEvents();
+    EXPECT_FALSE(m_dialog->canceled.load());
+    EXPECT_EQ(m_cancels.count, 0);
+    clickCancel(); // still attached to its proxy
+    ASSERT_TRUE(waitUntil([this] { return m_cancels.count == 1; }));
+}
+
+TEST_F(ProgressDialogTest, LongLabelsAreCutAndLabelTextIsElidedToTheFixedWidth)
+{
+    const std::string seventy(70, 'x');
+    m_dialog->setLabelEmitter(seventy);
+    settle();
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { EXPECT_EQ(widget()->labelWidget()->text(), QString::fromStdString(seventy)); }));
+
+    m_dialog->setLabelEmitter(std::string(65, 'a') + std::string(6, 'b'));
+    settle();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(widget()->labelWidget()->text(),
+            QString(65, QLatin1Char('a')) + QStringLiteral("(...)"));
+    }));
+
+    std::u16string longText(400, u'w');
+    m_dialog->setLabelTextEmitter(longText);
+    settle();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        GuiProgressDialog* dialog = widget();
+        EXPECT_EQ(dialog->size(), QSize(VRIX::toDpiScaled(255), VRIX::toDpiScaled(80)));
+        const QString shown = dialog->labelWidget()->text();
+        EXPECT_LT(shown.size(), 400);
+        EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    }));
+}
+
+TEST_F(ProgressDialogTest, TextsModalityAndHiddenCancelButton)
+{
+    m_dialog->setWindowModalityEmitter("modal"); // not a modality name: ignored
+    m_dialog->setCancelButtonTextEmitter("Stop");
+    m_dialog->setWindowIconEmitter("no/such/icon.png");
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] {
+        EXPECT_EQ(widget()->windowModality(), Qt::NonModal);
+        auto* button = widget()->findChild<QPushButton*>();
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), QStringLiteral("Stop"));
+    }));
+
+    const char* icon = "toolbox/shared/orvidesk/resources/VelmarIcon.png";
+    m_dialog->setWindowIconEmitter(icon);
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this, icon] {
+        const QImage expected
+            = QIcon(GuiUtil::installationPath(QString::fromLatin1(icon))).pixmap(16, 16).toImage();
+        ASSERT_FALSE(expected.isNull());
+        EXPECT_EQ(widget()->windowIcon().pixmap(16, 16).toImage(), expected);
+    }));
+
+    m_dialog->setWindowModalityEmitter("WindowModal");
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_EQ(widget()->windowModality(), Qt::WindowModal); }));
+    m_dialog->setWindowModalityEmitter("ApplicationModal");
+    m_dialog->showEmitter();
+    m_dialog->hideCancelButtonEmitter();
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] {
+        EXPECT_EQ(widget()->windowModality(), Qt::ApplicationModal);
+        for (QPushButton* button : widget()->findChildren<QPushButton*>())
+            EXPECT_FALSE(button->isVisible());
+    }));
+    // TearDown destroys the modal dialog, which goes later than its proxy.
+}
+
+TEST_F(ProgressDialogTest, DoProgressShowsOnlyAfterTheMinimumDurationOfCpuTime)
+{
+    m_dialog->setMinimumDurationEmitter(5000);
+    m_dialog->doProgressEmitter(true, 1);
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_FALSE(widget()->isVisible()); }));
+
+    // The dialog was built before this reading, so it has used at least this much CPU time.
+    const std::clock_t built = std::clock();
+    m_dialog->setMinimumDurationEmitter(2);
+    volatile double sink = 0;
+    while ((std::clock() - built) * 1000.0 / CLOCKS_PER_SEC <= 5)
+        sink = sink + 1;
+    m_dialog->hideEmitter(); // whatever Qt's own timer did, start hidden
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_FALSE(widget()->isVisible()); }));
+    m_dialog->doProgressEmitter(false, 0);
+    EXPECT_TRUE(waitUntilOnGui([this] { return widget()->isVisible(); }));
+}
+
+TEST_F(ProgressDialogTest, ReversedRangeAndModalDestroyWithCancelQueued)
+{
+    m_dialog->setMinimumEmitter(100);
+    m_dialog->setMaximumEmitter(10);
+    m_dialog->setValueEmitter(-7);
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] {
+        EXPECT_EQ(widget()->minimum(), 10);
+        EXPECT_EQ(widget()->maximum(), 10);
+    }));
+
+    m_dialog->setWindowModalityEmitter("ApplicationModal");
+    m_dialog->showEmitter();
+    settle();
+    m_dialog->cancelEmitter();
+    const void* key = m_dialog.get();
+    m_dialog.reset(); // the modal dialog is closed now and deleted later
+    EXPECT_TRUE(waitUntilOnGui([key] { return widgetOf<GuiProgressDialog>(key) == nullptr; }));
+}
+
+} // namespace

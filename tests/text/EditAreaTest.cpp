@@ -1,0 +1,160 @@
+// Edit areas: Ctrl+Enter, silent and typed sets, and files shown with C source colouring.
+#include "engine/VXBridge.h"
+#include "engine/VXEditArea.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/text/TextTestSupport.h"
+#include "vx_qtgui/GuiEditArea.h"
+#include "vx_qtgui/GuiEventTypes.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <memory>
+#include <set>
+
+using vxtest::deliverEvents;
+using vxtest::EventLog;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class EditAreaTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::widgetCount();
+        m_area.reset(vxtest::bridge()->createEditArea(nullptr));
+        ASSERT_NE(m_area, nullptr);
+        m_log.listenTo(m_area.get(),
+            { EDITAREACtrlEnterEvent, EDITAREATextChangedEvent, EDITAREAFocusLostEvent,
+                EDITAREATextEditDoneEvent });
+    }
+
+    void TearDown() override
+    {
+        m_area.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::widgetCount(), m_startCount) << "a widget outlived its peer";
+    }
+
+    QString writeFile(const char* name, const QByteArray& content)
+    {
+        const QString path = m_dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+
+    std::unique_ptr<VXEditArea> m_area;
+    EventLog m_log;
+    QTemporaryDir m_dir;
+    int m_startCount = 0;
+};
+
+TEST_F(EditAreaTest, CtrlReturnPostsTheTextAndInsertsNoLine)
+{
+    m_area->setText("one");
+    EXPECT_EQ(m_area->getText(), "one");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        ASSERT_NE(widget, nullptr);
+        widget->show();
+        QApplication::setActiveWindow(widget);
+        widget->setFocus();
+        widget->moveCursor(QTextCursor::End);
+        QTest::keyClick(widget, Qt::Key_Return, Qt::ControlModifier);
+        QTest::keyClick(widget, Qt::Key_Enter, Qt::ControlModifier);
+        EXPECT_EQ(widget->toPlainText(), QStringLiteral("one"));
+        QTest::keyClick(widget, Qt::Key_Return);
+        EXPECT_EQ(widget->toPlainText(), QStringLiteral("one\n")) << "plain Return is a line";
+    }));
+    deliverEvents();
+    ASSERT_EQ(m_log.count(EDITAREACtrlEnterEvent), 2u);
+    EXPECT_EQ(m_log.last(EDITAREACtrlEnterEvent).text, "one");
+    EXPECT_EQ(m_log.count(EDITAREATextChangedEvent), 1u) << "only the typed Return changed it";
+}
+
+TEST_F(EditAreaTest, PlainSetterIsSilentImSetterIsHeard)
+{
+    m_area->setText("quiet");
+    m_area->setWordWrap(false);
+    m_area->setAutoFormatting(true);
+    EXPECT_EQ(m_area->getText(), "quiet");
+    deliverEvents();
+    EXPECT_EQ(m_log.count(EDITAREATextChangedEvent), 0u);
+    m_area->imSetText("loud");
+    EXPECT_EQ(m_area->getText(), "loud");
+    deliverEvents();
+    EXPECT_GE(m_log.count(EDITAREATextChangedEvent), 1u);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        EXPECT_EQ(widget->wordWrapMode(), QTextOption::NoWrap);
+        EXPECT_TRUE(widget->acceptRichText());
+        EXPECT_TRUE(widget->tabChangesFocus());
+    }));
+}
+
+TEST_F(EditAreaTest, TextEditDoneReportsTheEightBitText)
+{
+    m_area->setText("done here");
+    EXPECT_EQ(m_area->getText(), "done here");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QEvent done(static_cast<QEvent::Type>(VRIX::TextEditDoneEventType()));
+        EXPECT_TRUE(QApplication::sendEvent(widgetOf<GuiEditArea>(m_area.get()), &done));
+    }));
+    deliverEvents();
+    ASSERT_EQ(m_log.count(EDITAREATextEditDoneEvent), 1u);
+    EXPECT_EQ(m_log.last(EDITAREATextEditDoneEvent).text, "done here");
+}
+
+TEST_F(EditAreaTest, CSourceFileIsReadOnlyAndColoured)
+{
+    const QString path = writeFile(
+        "sample.cpp", "/* header */\n#include <stdio.h>\nint main(void)\n{\n    return 0;\n}\n");
+    m_area->setFile(path.toLocal8Bit().constData());
+    EXPECT_EQ(m_area->getText().rfind("/* header */", 0), 0u);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        EXPECT_TRUE(widget->isReadOnly());
+        EXPECT_FALSE(widget->acceptRichText());
+        std::set<QRgb> colours;
+        int formatted = 0;
+        for (QTextBlock block = widget->document()->begin(); block.isValid();
+             block = block.next()) {
+            const auto formats = block.layout()->formats();
+            formatted += formats.isEmpty() ? 0 : 1;
+            for (const auto& range : formats)
+                colours.insert(range.format.foreground().color().rgb());
+        }
+        EXPECT_GE(formatted, 3) << "comment, directive and keyword lines carry formats";
+        EXPECT_GE(colours.size(), 2u) << "comments and keywords differ in colour";
+    }));
+}
+
+TEST_F(EditAreaTest, OtherFilesStayEditableAndMissingOnesChangeNothing)
+{
+    const QString path = writeFile("notes.txt", "int x; /* not C here */\n");
+    m_area->setFile(path.toLocal8Bit().constData());
+    EXPECT_EQ(m_area->getText(), "int x; /* not C here */\n");
+    m_area->setFile(m_dir.filePath(QStringLiteral("absent.c")).toLocal8Bit().constData());
+    EXPECT_EQ(m_area->getText(), "int x; /* not C here */\n");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        EXPECT_FALSE(widget->isReadOnly());
+        for (QTextBlock block = widget->document()->begin(); block.isValid(); block = block.next())
+            EXPECT_TRUE(block.layout()->formats().isEmpty());
+    }));
+}
+
+} // namespace

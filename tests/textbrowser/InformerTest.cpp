@@ -1,0 +1,265 @@
+// The informer: buffers, history, link schemes, push-pin and follow mode, driven by the host
+// and used by the user.
+#include "engine/VXBridge.h"
+#include "engine/VXTextBrowser.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/textbrowser/BrowserTestSupport.h"
+#include "vx_qtgui/HoverButton.h"
+#include "vx_qtgui/textbrowser/GuiTextBrowser.h"
+#include "vx_qtgui/textbrowser/TextBrowser.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <list>
+#include <memory>
+
+using vxtest::deliverEvents;
+using vxtest::EventLog;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+const std::list<std::u16string> s_threeBuffers
+    = { u"<p>first page</p>", u"<p>second page</p>", u"<p>third page</p>" };
+
+class InformerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_informer.reset(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
+        ASSERT_NE(m_informer, nullptr);
+        for (VXEventType type : { HYPClickedEvent, TBZVGRefreshClickedEvent,
+                 INFAlwaysOnTopToggleEvent, INFClickMenuClickedEvent, INFFocusMenuClickedEvent })
+            m_informer->addEventListener(&m_log, type);
+        m_informer->setRect(0, 0, 400, 300);
+        m_informer->show();
+        ASSERT_TRUE(m_informer->isVisible());
+    }
+
+    void TearDown() override
+    {
+        m_informer.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    // GUI thread only.
+    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_informer.get()); }
+    QString shownText()
+    {
+        QString text;
+        EXPECT_TRUE(runOnGuiThread([&] { text = gui()->view()->toPlainText(); }));
+        return text;
+    }
+
+    EventLog m_log;
+    std::unique_ptr<VXTextBrowser> m_informer;
+    int m_startCount = 0;
+};
+
+TEST_F(InformerTest, BuffersAreShownOneAtATime)
+{
+    std::list<std::u16string> buffers = s_threeBuffers;
+    m_informer->setBuffer(buffers);
+    EXPECT_EQ(m_informer->getCurrentBuffer(), 0);
+
+    m_informer->setCurrentBuffer(2);
+    EXPECT_EQ(m_informer->getCurrentBuffer(), 2);
+    EXPECT_EQ(m_informer->getSource(), u"informer2");
+    EXPECT_EQ(shownText(), QStringLiteral("second page"));
+
+    m_informer->setCurrentBuffer(4);
+    EXPECT_EQ(shownText(), QStringLiteral("Invalid buffer 4"));
+    EXPECT_EQ(m_informer->getCurrentBuffer(), 2) << "an out-of-range number keeps the current";
+
+    std::list<std::u16string> read;
+    m_informer->getBuffer(read);
+    EXPECT_EQ(read, s_threeBuffers);
+
+    // Setting the list again replaces it rather than appending.
+    std::list<std::u16string> one = { u"only" };
+    m_informer->setBuffer(one);
+    read.clear();
+    m_informer->getBuffer(read);
+    EXPECT_EQ(read, one);
+}
+
+TEST_F(InformerTest, HistoryCrossesDocumentsAndRerendersBuffers)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile page(dir.filePath(QStringLiteral("page.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<html><body><p>a document</p></body></html>");
+    page.close();
+    std::list<std::u16string> paths = { vxtest::u16(dir.path() + QLatin1Char('/')) };
+    m_informer->setFilePath(paths);
+    std::list<std::u16string> buffers = s_threeBuffers;
+    m_informer->setBuffer(buffers);
+
+    m_informer->setSource(u"page.html");
+    m_informer->setCurrentBuffer(1);
+    m_informer->setCurrentBuffer(2);
+    EXPECT_EQ(shownText(), QStringLiteral("second page"));
+
+    // The host rewrites the buffers; going back shows buffer 1 as it is now.
+    std::list<std::u16string> rewritten = { u"<p>first, rewritten</p>", u"<p>second</p>" };
+    m_informer->setBuffer(rewritten);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(gui()->backButton()->isEnabled());
+        EXPECT_FALSE(gui()->forwardButton()->isEnabled());
+        gui()->backButton()->click();
+        EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("first, rewritten"));
+        EXPECT_TRUE(gui()->forwardButton()->isEnabled());
+        gui()->backButton()->click();
+        EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("a document"));
+        EXPECT_FALSE(gui()->backButton()->isEnabled());
+        gui()->forwardButton()->click();
+        EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("first, rewritten"));
+        gui()->forwardButton()->click();
+        EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("second"));
+        EXPECT_FALSE(gui()->forwardButton()->isEnabled());
+    }));
+    EXPECT_EQ(m_informer->getCurrentBuffer(), 2);
+    EXPECT_EQ(m_informer->getSource(), u"informer2");
+}
+
+TEST_F(InformerTest, EachLinkSchemeBecomesItsEventWithTheExactString)
+{
+    std::list<std::u16string> buffers = s_threeBuffers;
+    m_informer->setBuffer(buffers);
+    m_informer->setText("<p><a href=\"velmar://doc/a\">doc</a> "
+                        "<a href=\"velmar:plot(x,%20y)\">plot</a> "
+                        "<a href=\"zvgrefresh:///figure/3\">refresh</a> "
+                        "<a href=\"buffer://3\">third</a> "
+                        "<a href=\"https://example.invalid/\">web</a></p>");
+    const std::u16string before = m_informer->getSource();
+
+    ASSERT_TRUE(runOnGuiThread([&] {
+        TextBrowser* view = gui()->view();
+        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("velmar://doc/a")));
+        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("velmar:plot(x,%20y)")));
+        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("zvgrefresh:///figure/3")));
+        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("https://example.invalid/")));
+    }));
+    EXPECT_EQ(m_informer->getSource(), before) << "scheme and web links do not navigate";
+    deliverEvents();
+    ASSERT_EQ(m_log.events.size(), 3u);
+    EXPECT_EQ(m_log.events[0].type, HYPClickedEvent);
+    EXPECT_EQ(m_log.events[0].text, u"doc/a");
+    EXPECT_EQ(m_log.events[1].type, HYPClickedEvent);
+    EXPECT_EQ(m_log.events[1].text, u"plot(x, y)");
+    EXPECT_EQ(m_log.events[2].type, TBZVGRefreshClickedEvent);
+    EXPECT_EQ(m_log.events[2].text, u"figure/3");
+
+    // A buffer link navigates inside the view and tells the host nothing.
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { ASSERT_TRUE(vxtest::clickLink(gui()->view(), QStringLiteral("buffer://3"))); }));
+    EXPECT_EQ(shownText(), QStringLiteral("third page"));
+    EXPECT_EQ(m_informer->getCurrentBuffer(), 3);
+    deliverEvents();
+    EXPECT_EQ(m_log.events.size(), 3u);
+}
+
+TEST_F(InformerTest, PushPinTogglesAlwaysOnTopAndReportsIt)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        ASSERT_NE(gui()->pushPinButton(), nullptr);
+        EXPECT_TRUE(gui()->alwaysOnTopAction()->isChecked());
+        EXPECT_TRUE(gui()->pushPinButton()->isChecked());
+        // A click on the pin opens its menu (a modal loop); toggle it as the click would.
+        ASSERT_NE(gui()->pushPinButton()->menu(), nullptr);
+        gui()->pushPinButton()->toggle();
+        EXPECT_FALSE(gui()->alwaysOnTopAction()->isChecked()) << "the menu follows the pin";
+        gui()->alwaysOnTopAction()->trigger();
+        EXPECT_TRUE(gui()->pushPinButton()->isChecked()) << "the pin follows the menu";
+    }));
+    deliverEvents();
+    ASSERT_EQ(m_log.events.size(), 2u) << "one event per user action";
+    EXPECT_EQ(m_log.events[0].type, INFAlwaysOnTopToggleEvent);
+    EXPECT_FALSE(m_log.events[0].state);
+    EXPECT_EQ(m_log.events[1].type, INFAlwaysOnTopToggleEvent);
+    EXPECT_TRUE(m_log.events[1].state);
+
+    // The host's own setting changes both and reports nothing.
+    m_informer->setAlwaysOnTop(false);
+    EXPECT_TRUE(m_informer->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_FALSE(gui()->pushPinButton()->isChecked());
+        EXPECT_FALSE(gui()->alwaysOnTopAction()->isChecked());
+    }));
+    deliverEvents();
+    EXPECT_EQ(m_log.events.size(), 2u);
+}
+
+TEST_F(InformerTest, FollowModeChoicesAreExclusiveAndReported)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(gui()->focusModeAction()->isChecked());
+        gui()->clickModeAction()->trigger();
+        EXPECT_TRUE(gui()->clickModeAction()->isChecked());
+        EXPECT_FALSE(gui()->focusModeAction()->isChecked());
+    }));
+    m_informer->setMode(false);
+    m_informer->setMode(true);
+    EXPECT_TRUE(m_informer->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(gui()->clickModeAction()->isChecked());
+        EXPECT_FALSE(gui()->focusModeAction()->isChecked());
+    }));
+    deliverEvents();
+    ASSERT_EQ(m_log.events.size(), 3u);
+    EXPECT_EQ(m_log.events[0].type, INFClickMenuClickedEvent);
+    EXPECT_EQ(m_log.events[1].type, INFFocusMenuClickedEvent);
+    EXPECT_EQ(m_log.events[2].type, INFClickMenuClickedEvent);
+}
+
+TEST_F(InformerTest, PinAndModeButtonsSitAtTheRightEndAfterResize)
+{
+    m_informer->setRect(0, 0, 520, 200);
+    EXPECT_TRUE(m_informer->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QWidget* bar = gui()->toolBar();
+        const HoverButton* pin = gui()->pushPinButton();
+        const HoverButton* mode = gui()->modeButton();
+        EXPECT_EQ(bar->width(), 520);
+        EXPECT_EQ(pin->x() + pin->width(), bar->width());
+        EXPECT_EQ(mode->x() + mode->width() + 1, pin->x());
+        EXPECT_EQ(pin->y(), 0);
+        EXPECT_EQ(mode->y(), 0);
+    }));
+}
+
+TEST_F(InformerTest, PlainBrowserHasNoInformerPartsAndIgnoresMode)
+{
+    std::unique_ptr<VXTextBrowser> plain(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
+    ASSERT_NE(plain, nullptr);
+    plain->addEventListener(&m_log, INFClickMenuClickedEvent);
+    plain->addEventListener(&m_log, INFFocusMenuClickedEvent);
+    plain->setMode(true);
+    plain->setMode(false);
+    plain->setAlwaysOnTop(true);
+    EXPECT_TRUE(plain->isEnabled());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiTextBrowser>(plain.get());
+        ASSERT_NE(widget, nullptr);
+        EXPECT_FALSE(widget->isInformer());
+        EXPECT_EQ(widget->pushPinButton(), nullptr);
+        EXPECT_EQ(widget->modeButton(), nullptr);
+    }));
+    deliverEvents();
+    EXPECT_TRUE(m_log.events.empty());
+}
+
+} // namespace

@@ -1,0 +1,238 @@
+// The plain text browser: texts, search paths, tool bar and common messages, and bad input.
+#include "vx_qtgui/textbrowser/TextBrowser.h"
+#include "engine/HostFunctions.h"
+#include "engine/VXBridge.h"
+#include "engine/VXTextBrowser.h"
+#include "messaging/QtTextBrowser.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/textbrowser/BrowserTestSupport.h"
+#include "vx_qtgui/HoverButton.h"
+#include "vx_qtgui/textbrowser/GuiTextBrowser.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <list>
+#include <memory>
+
+using testing::HasSubstr;
+using vxtest::deliverEvents;
+using vxtest::EventLog;
+using vxtest::runOnGuiThread;
+using vxtest::u16;
+using vxtest::widgetOf;
+
+namespace {
+
+class TextBrowserTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_browser.reset(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
+        ASSERT_NE(m_browser, nullptr);
+    }
+
+    void TearDown() override
+    {
+        m_browser.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    // GUI thread only.
+    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_browser.get()); }
+
+    std::unique_ptr<VXTextBrowser> m_browser;
+    int m_startCount = 0;
+};
+
+TEST_F(TextBrowserTest, PlainTextComesBackPlainAndRichTextAsHtml)
+{
+    m_browser->setText("Two lines\nof plain text");
+    EXPECT_EQ(m_browser->getTextU(), u"Two lines\nof plain text");
+    char* eight = m_browser->getText();
+    ASSERT_NE(eight, nullptr);
+    EXPECT_STREQ(eight, "Two lines\nof plain text");
+    utFree(eight);
+
+    m_browser->setTextU(u"<p>some <b>bold</b> words</p>");
+    const std::u16string html = m_browser->getTextU();
+    EXPECT_NE(html.find(u"<html>"), std::u16string::npos);
+    EXPECT_NE(html.find(u"bold</span>"), std::u16string::npos);
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("some bold words")); }));
+}
+
+TEST_F(TextBrowserTest, SettingTextClearsTheHistory)
+{
+    std::list<std::u16string> buffers = { u"one", u"two" };
+    m_browser->setBuffer(buffers);
+    m_browser->setCurrentBuffer(1);
+    m_browser->setCurrentBuffer(2);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_TRUE(gui()->backButton()->isEnabled()); }));
+    m_browser->setText("fresh");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_FALSE(gui()->backButton()->isEnabled());
+        EXPECT_FALSE(gui()->view()->isBackwardAvailable());
+    }));
+}
+
+TEST_F(TextBrowserTest, FileNameIsLookedUpInTheSearchPathsInOrder)
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    QFile file(second.filePath(QStringLiteral("guide.html")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<p>from the second path</p>");
+    file.close();
+    std::list<std::u16string> paths
+        = { u16(first.path() + QLatin1Char('/')), u16(second.path() + QLatin1Char('/')) };
+    m_browser->setFilePath(paths);
+    std::list<std::u16string> read;
+    m_browser->getFilePath(read);
+    EXPECT_EQ(read, paths);
+
+    m_browser->setSource(u"guide.html");
+    const std::u16string source = m_browser->getSource();
+    EXPECT_NE(source.find(u16(second.path())), std::u16string::npos);
+    EXPECT_EQ(source.substr(source.size() - 10), u"guide.html");
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("from the second path")); }));
+
+    // A name found in no path, and web links, leave the view where it was.
+    m_browser->setSource(u"missing.html");
+    m_browser->setSource(u"http://example.invalid/");
+    m_browser->setSource(u"www.example.invalid");
+    EXPECT_EQ(m_browser->getSource(), source);
+}
+
+TEST_F(TextBrowserTest, ToolBarHelpAndCommonMessagesReachTheWidget)
+{
+    m_browser->setRect(10, 20, 300, 200);
+    m_browser->setToolTip(u"Reference");
+    m_browser->setForegroundColor(10, 20, 30);
+    m_browser->setBackgroundColor(250, 240, 230);
+    m_browser->setFont("", 15, -1, -1, -1);
+    m_browser->setMinimumSize(120, 90);
+    m_browser->enableHelp(true);
+    m_browser->setToolBarVisible(false);
+    m_browser->show();
+    EXPECT_TRUE(m_browser->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        GuiTextBrowser* widget = gui();
+        EXPECT_EQ(widget->geometry(), QRect(10, 20, 300, 200));
+        EXPECT_EQ(widget->toolTip(), QStringLiteral("Reference"));
+        EXPECT_EQ(widget->minimumSize(), QSize(120, 90));
+        EXPECT_TRUE(widget->homeButton()->isEnabled());
+        EXPECT_FALSE(widget->toolBar()->isVisible());
+        EXPECT_EQ(
+            widget->view()->palette().color(QPalette::Active, QPalette::Text), QColor(10, 20, 30));
+        EXPECT_EQ(widget->view()->palette().color(QPalette::Active, QPalette::Base),
+            QColor(250, 240, 230));
+        EXPECT_EQ(widget->view()->font().pointSize(), 15);
+    }));
+    m_browser->setToolBarVisible(true);
+    m_browser->enableHelp(false);
+    m_browser->setEnabled(false);
+    EXPECT_FALSE(m_browser->isEnabled());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(gui()->toolBar()->isVisible());
+        EXPECT_FALSE(gui()->homeButton()->isEnabled());
+    }));
+    m_browser->hide();
+    EXPECT_FALSE(m_browser->isVisible());
+}
+
+TEST_F(TextBrowserTest, BadBufferNumbersShowInvalidBufferAndKeepTheCurrent)
+{
+    std::list<std::u16string> none;
+    m_browser->setBuffer(none);
+    m_browser->setCurrentBuffer(1);
+    EXPECT_EQ(m_browser->getCurrentBuffer(), 0);
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("Invalid buffer 1")); }));
+    m_browser->setCurrentBuffer(-3);
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("Invalid buffer -3")); }));
+    m_browser->setSource(u"buffer:<b>x</b>");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("Invalid buffer <b>x</b>"))
+            << "the text is shown, not interpreted";
+    }));
+    EXPECT_EQ(m_browser->getCurrentBuffer(), 0);
+}
+
+TEST_F(TextBrowserTest, NullStringsAndAnEmptyHistoryAreHarmless)
+{
+    m_browser->setText(nullptr);
+    m_browser->setExtensionType(nullptr, nullptr);
+    m_browser->setFont(nullptr, -1, -1, -1, -1);
+    m_browser->setSource(u"");
+    m_browser->reload();
+    std::list<std::u16string> withEmpty = { u"" };
+    m_browser->setFilePath(withEmpty);
+    m_browser->setSource(u"");
+    EXPECT_EQ(m_browser->getTextU(), u"");
+    char* eight = m_browser->getText();
+    ASSERT_NE(eight, nullptr);
+    EXPECT_STREQ(eight, "");
+    utFree(eight);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        // Back and forward with nothing recorded.
+        gui()->view()->backward();
+        gui()->view()->forward();
+        gui()->view()->home();
+        EXPECT_FALSE(gui()->backButton()->isEnabled());
+        EXPECT_FALSE(gui()->forwardButton()->isEnabled());
+    }));
+    EXPECT_TRUE(m_browser->getSource().empty());
+}
+
+TEST_F(TextBrowserTest, StaleAndUnbuiltPeersAnswerEmpty)
+{
+    // Never built by the bridge: every message is dropped.
+    QtTextBrowser unbuilt(nullptr);
+    unbuilt.setTextU(u"lost");
+    std::list<std::u16string> buffers = { u"lost" };
+    unbuilt.setBuffer(buffers);
+    EXPECT_EQ(unbuilt.getText(), nullptr);
+    EXPECT_TRUE(unbuilt.getTextU().empty());
+    EXPECT_EQ(unbuilt.getCurrentBuffer(), 0);
+    std::list<std::u16string> read;
+    unbuilt.getBuffer(read);
+    unbuilt.getFilePath(read);
+    EXPECT_TRUE(read.empty());
+
+    // The widget goes first; the peer outlives it.
+    m_browser->setTextU(u"gone soon");
+    EXPECT_EQ(vxtest::bridge()->destroyWidget(m_browser.get()), 0);
+    m_browser->setCurrentBuffer(1);
+    EXPECT_TRUE(m_browser->getTextU().empty());
+    EXPECT_TRUE(m_browser->getSource().empty());
+    EXPECT_FALSE(m_browser->isVisible());
+}
+
+TEST_F(TextBrowserTest, LinkEventOfADeletedPeerReachesNobody)
+{
+    EventLog log;
+    m_browser->addEventListener(&log, HYPClickedEvent);
+    m_browser->setText("<a href=\"velmar:late\">late</a>");
+    m_browser->setRect(0, 0, 200, 100);
+    m_browser->show();
+    EXPECT_TRUE(m_browser->isVisible());
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { ASSERT_TRUE(vxtest::clickLink(gui()->view(), QStringLiteral("velmar:late"))); }));
+    m_browser.reset();
+    deliverEvents();
+    EXPECT_TRUE(log.events.empty());
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+// The web browser control: its messages and its navigation hook.
+#include "engine/VXBridge.h"
+#include "engine/VXDebugOutputLogging.h"
+#include "engine/VXWebBrowser.h"
+#include "messaging/QtWebBrowser.h"
+#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/textbrowser/BrowserTestSupport.h"
+#include "vx_qtgui/textbrowser/GuiWebBrowser.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using vxtest::deliverEvents;
+using vxtest::EventLog;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+class WebBrowserTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        deliverEvents();
+        m_startCount = vxtest::bridge()->getHashedSize();
+        m_web.reset(vxtest::bridge()->createWebBrowser(nullptr, "help-page"));
+        ASSERT_NE(m_web, nullptr);
+        m_web->addEventListener(&m_log, WEBVelmarLinkEvent);
+        m_web->addEventListener(&m_log, WEBZVGRefreshEvent);
+    }
+
+    void TearDown() override
+    {
+        m_web.reset();
+        deliverEvents();
+        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+    }
+
+    void navigate(const QString& url)
+    {
+        ASSERT_TRUE(runOnGuiThread([&] {
+            auto* widget = widgetOf<GuiWebBrowser>(m_web.get());
+            ASSERT_NE(widget, nullptr);
+            bool cancel = false;
+            widget->onNavigate(QString(), url, cancel);
+            EXPECT_FALSE(cancel);
+        }));
+    }
+
+    EventLog m_log;
+    std::unique_ptr<VXWebBrowser> m_web;
+    int m_startCount = 0;
+};
+
+TEST_F(WebBrowserTest, AddressSetIsIgnoredAndReadBackEmpty)
+{
+    m_web->setUrl("x");
+    EXPECT_EQ(m_web->getUrl(), "");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(widgetOf<GuiWebBrowser>(m_web.get())->objectName(), QStringLiteral("help-page"));
+    }));
+}
+
+TEST_F(WebBrowserTest, HostSchemesBecomeEventsWithSchemeAndSlashesRemoved)
+{
+    navigate(QStringLiteral("velmar:///run%20model"));
+    navigate(QStringLiteral("zvgrefresh://fig%201"));
+    navigate(QStringLiteral("velmar:plain"));
+    navigate(QStringLiteral("https://example.invalid/velmar:not"));
+    navigate(QStringLiteral("Velmar:wrong-case"));
+    deliverEvents();
+    ASSERT_EQ(m_log.events.size(), 3u);
+    EXPECT_EQ(m_log.events[0].type, WEBVelmarLinkEvent);
+    EXPECT_EQ(static_cast<int>(m_log.events[0].type), 39);
+    EXPECT_EQ(m_log.events[0].text, u"run model");
+    EXPECT_EQ(m_log.events[1].type, WEBZVGRefreshEvent);
+    EXPECT_EQ(m_log.events[1].text, u"fig 1");
+    EXPECT_EQ(m_log.events[2].type, WEBVelmarLinkEvent);
+    EXPECT_EQ(m_log.events[2].text, u"plain");
+}
+
+TEST_F(WebBrowserTest, TakesPartAsAPlainWidget)
+{
+    m_web->setToolTip(u"Page");
+    m_web->setMinimumSize(50, 40);
+    m_web->setMaximumSize(500, 400);
+    m_web->setVisible(true);
+    EXPECT_TRUE(m_web->isVisible());
+    EXPECT_TRUE(m_web->isEnabled());
+    m_web->setEnabled(false);
+    EXPECT_FALSE(m_web->isEnabled());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiWebBrowser>(m_web.get());
+        EXPECT_EQ(widget->toolTip(), QStringLiteral("Page"));
+        EXPECT_EQ(widget->minimumSize(), QSize(50, 40));
+        EXPECT_EQ(widget->maximumSize(), QSize(500, 400));
+    }));
+    m_web->setVisible(false);
+    EXPECT_FALSE(m_web->isVisible());
+}
+
+TEST_F(WebBrowserTest, EngineSignalsAreTracedToTheDebugLog)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray path = dir.filePath(QStringLiteral("trace.log")).toLocal8Bit();
+    VXDebugOutputLogging::setEnabled(true, path.constData());
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiWebBrowser>(m_web.get());
+        widget->logSignal("DocumentComplete");
+        widget->logSignal(nullptr);
+    }));
+    VXDebugOutputLogging::setEnabled(false, nullptr);
+    QFile trace(QString::fromLocal8Bit(path));
+    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
+    const QByteArray content = trace.readAll();
+    EXPECT_TRUE(content.contains("ActiveX Signal: DocumentComplete\nActiveX Signal: \n"))
+        << content.constData();
+}
+
+TEST_F(WebBrowserTest, UnbuiltPeerAnswersEmpty)
+{
+    QtWebBrowser unbuilt(nullptr);
+    unbuilt.setUrl("velmar:x");
+    unbuilt.show();
+    EXPECT_EQ(unbuilt.getUrl(), "");
+    EXPECT_FALSE(unbuilt.isVisible());
+    EXPECT_FALSE(unbuilt.isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "vx_qtgui/GuiGridLayout.h"
+
+#include "messaging/QtBoolMessage.h"
+#include "messaging/QtGridStretchMessage.h"
+#include "messaging/QtHandleInt5Message.h"
+#include "messaging/QtHandleMessage.h"
+#include "messaging/QtInt5Message.h"
+#include "messaging/QtIntMessage.h"
+#include "vrix/DpiScaling.h"
+#include "vrix/services/ApplicationContext.h"
+#include "vrix/services/ServiceRegistry.h"
+#include "vx_qtgui/GuiApplication.h"
+
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+const Qt::Alignment kAlignments[] = {
+    Qt::AlignLeft,
+    Qt::AlignTop | Qt::AlignLeft,
+    Qt::AlignTop | Qt::AlignHCenter,
+    Qt::AlignTop | Qt::AlignRight,
+    Qt::AlignVCenter | Qt::AlignLeft,
+    Qt::AlignVCenter | Qt::AlignHCenter,
+    Qt::AlignVCenter | Qt::AlignRight,
+    Qt::AlignBottom | Qt::AlignLeft,
+    Qt::AlignBottom | Qt::AlignHCenter,
+    Qt::AlignBottom | Qt::AlignRight,
+};
+
+} // namespace
+
+GuiGridLayout::GuiGridLayout(void* key, QWidget* parent, int /*rows*/, int /*columns*/)
+    : QGridLayout(parent)
+    , GuiWidget(key)
+{
+    GuiApplication::putWidget(key, this);
+    const int margin = defaultMargin();
+    setContentsMargins(margin, margin, margin, margin);
+}
+
+GuiGridLayout::GuiGridLayout(void* key, int rows, int columns)
+    : GuiGridLayout(key, nullptr, rows, columns)
+{
+}
+
+Qt::Alignment GuiGridLayout::getQtAlignmentFlag(int number)
+{
+    const int count = int(sizeof(kAlignments) / sizeof(kAlignments[0]));
+    return number >= 1 && number <= count ? kAlignments[number - 1] : Qt::Alignment();
+}
+
+QWidget* GuiGridLayout::registeredWidget(void* handle)
+{
+    return handle ? dynamic_cast<QWidget*>(GuiApplication::findWidget(handle)) : nullptr;
+}
+
+QLayout* GuiGridLayout::registeredLayout(void* handle, const QLayout* self)
+{
+    auto* layout = handle ? dynamic_cast<QLayout*>(GuiApplication::findWidget(handle)) : nullptr;
+    if (!layout || layout == self)
+        return nullptr;
+    // A layout that already holds `self` would make a cycle.
+    for (QObject* up = self ? self->parent() : nullptr; up; up = up->parent()) {
+        if (up == layout)
+            return nullptr;
+    }
+    return layout;
+}
+
+int GuiGridLayout::defaultMargin()
+{
+    return int(2 * VRIX::dpiScale());
+}
+
+bool GuiGridLayout::activateAfterRemove()
+{
+    auto* context = VXServices::VXService<VXServices::ApplicationContext>::get();
+    return context && context->isFeatureEnabled("LayoutActivate");
+}
+
+void GuiGridLayout::place(QtMessage* msg, bool isLayout)
+{
+    auto* args = dynamic_cast<QtHandleInt5Message*>(msg);
+    if (!args)
+        return;
+    // Fields: from row, to row, from column, to column, alignment; an end below 0 spans to
+    // the last row or column.
+    const int row = std::max(args->m_int1, 0);
+    const int column = std::max(args->m_int3, 0);
+    const int rowSpan = args->m_int2 >= 0 ? args->m_int2 + 1 - row : -1;
+    const int columnSpan = args->m_int4 >= 0 ? args->m_int4 + 1 - column : -1;
+    const Qt::Alignment alignment = getQtAlignmentFlag(args->m_int5);
+    if (isLayout) {
+        if (QLayout* child = registeredLayout(args->m_handle, this))
+            addLayout(child, row, column, rowSpan, columnSpan, alignment);
+    } else if (QWidget* child = registeredWidget(args->m_handle)) {
+        addWidget(child, row, column, rowSpan, columnSpan, alignment);
+    }
+}
+
+void GuiGridLayout::vxMessageNotify(VXMessageType type, QtMessage* msg)
+{
+    if (!msg)
+        return;
+    switch (type) {
+    case LAYGridAddLayoutMsg:
+        place(msg, true);
+        return;
+    case LAYGridAddWidgetMsg:
+        place(msg, false);
+        return;
+    case LAYGridAddWidget2Msg:
+        if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
+            if (QWidget* child = registeredWidget(args->m_handle))
+                addWidget(child, args->m_int1, args->m_int2, getQtAlignmentFlag(args->m_int3));
+        }
+        return;
+    case LAYGridSetColStretchMsg:
+        if (auto* args = dynamic_cast<QtInt5Message*>(msg); args && args->m_int1 >= 0)
+            setColumnStretch(args->m_int1, args->m_int2);
+        return;
+    case LAYGridSetRowStretchMsg:
+        if (auto* args = dynamic_cast<QtInt5Message*>(msg); args && args->m_int1 >= 0)
+            setRowStretch(args->m_int1, args->m_int2);
+        return;
+    case LAYGridSetStretchFactorsMsg:
+        if (auto* args = dynamic_cast<QtGridStretchMessage*>(msg)) {
+            for (int i = 0; args->m_rowStretch && i < args->m_rowCount; ++i)
+                setRowStretch(i, args->m_rowStretch[i]);
+            for (int j = 0; args->m_columnStretch && j < args->m_columnCount; ++j)
+                setColumnStretch(j, args->m_columnStretch[j]);
+        }
+        return;
+    case LAYGridSetMarginMsg:
+        if (auto* margin = dynamic_cast<QtIntMessage*>(msg))
+            setContentsMargins(margin->m_int, margin->m_int, margin->m_int, margin->m_int);
+        return;
+    case LAYGridSetActiveMsg:
+        if (auto* flag = dynamic_cast<QtBoolMessage*>(msg)) {
+            setEnabled(flag->m_bool);
+            if (QWidget* owner = parentWidget())
+                owner->setUpdatesEnabled(flag->m_bool);
+        }
+        return;
+    case LAYRemoveWidgetMsg:
+        if (auto* handle = dynamic_cast<QtHandleMessage*>(msg)) {
+            if (QWidget* child = registeredWidget(handle->m_handle)) {
+                removeWidget(child);
+                if (activateAfterRemove())
+                    activate();
+            }
+        }
+        return;
+    default:
+        return;
+    }
+}

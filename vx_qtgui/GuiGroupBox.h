@@ -1,0 +1,16 @@
+#pragma once
+
+#include "vx_qtgui/GuiWidget.h"
+#include "vxqtgui_export.h"
+
+#include <QGroupBox>
+
+/// The titled frame of a QtGroupBox peer. GUI thread.
+class VXQTGUI_EXPORT GuiGroupBox : public QGroupBox, public GuiWidget {
+    Q_OBJECT
+
+public:
+    GuiGroupBox(void* key, QWidget* parent, const QString& title);
+
+    void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
+};

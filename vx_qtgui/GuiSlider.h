@@ -1,0 +1,22 @@
+#pragma once
+
+#include "vx_qtgui/GuiWidget.h"
+#include "vxqtgui_export.h"
+
+#include <QSlider>
+
+/// The horizontal slider of a QtSlider peer; reports drags and every change of value. GUI
+/// thread.
+class VXQTGUI_EXPORT GuiSlider : public QSlider, public GuiWidget {
+    Q_OBJECT
+
+public:
+    /// `name` (8-bit) becomes the object name.
+    GuiSlider(void* key, QWidget* parent, const QByteArray& name);
+
+    void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
+
+private slots:
+    void movedEvent(int position);
+    void valueChangedEvent(int value);
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "vx_qtgui/GuiWidget.h"
+#include "vxqtgui_export.h"
+
+#include <QTabWidget>
+
+/// The tab widget of a QtTabBar peer; its pages are GuiTab widgets. Reports the user's tab
+/// changes. GUI thread.
+class VXQTGUI_EXPORT GuiTabBar : public QTabWidget, public GuiWidget {
+    Q_OBJECT
+
+public:
+    GuiTabBar(void* key, QWidget* parent);
+
+    void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
+
+    /// While set, tab changes are not reported.
+    void setSuppressEvents(bool suppress) { m_suppressEvents = suppress; }
+
+private slots:
+    void slotCurrentChanged(int index);
+
+private:
+    bool m_suppressEvents = false;
+};
