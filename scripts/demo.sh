@@ -15,6 +15,6 @@ scripts=(examples/scripts/gallery.vxs)
 if [[ -n "${DISPLAY:-}" ]]; then
     exec build/examples/vxdemo "${scripts[@]}" -i "$@"
 fi
-scripts+=(examples/scripts/messageboxes.vxs)
+scripts+=(examples/scripts/messageboxes.vxs examples/scripts/textbrowser.vxs)
 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
     build/examples/vxdemo --headless --out out "${scripts[@]}" "$@"
