@@ -3,6 +3,7 @@
 #include "engine/VXButton.h"
 #include "messaging/QtButton.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "vx_qtgui/GuiButton.h"
@@ -23,21 +24,8 @@ using vxtest::widgetOf;
 
 namespace {
 
-class ButtonTest : public testing::Test {
+class ButtonTest : public vxtest::BridgeWidgetTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
-    }
-
-    void TearDown() override
-    {
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
-    }
-
     std::unique_ptr<VXButton> makeButton(const char* label)
     {
         std::unique_ptr<VXButton> button(vxtest::bridge()->createButton(nullptr, label));
@@ -46,7 +34,6 @@ protected:
     }
 
     RecordingListener m_listener;
-    int m_startCount = 0;
 };
 
 TEST_F(ButtonTest, SettersReachTheWidgetAndGettersReadThemBack)

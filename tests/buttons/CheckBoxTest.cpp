@@ -2,6 +2,7 @@
 #include "engine/VXBridge.h"
 #include "engine/VXCheckBox.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "vx_qtgui/GuiCheckBox.h"
@@ -22,13 +23,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class CheckBoxTest : public testing::Test {
+class CheckBoxTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_box.reset(vxtest::bridge()->createCheckBox(nullptr, "Wrap"));
         ASSERT_NE(m_box, nullptr);
         m_box->addEventListener(&m_toggles, CheckBoxToggleEvent);
@@ -39,8 +39,7 @@ protected:
     void TearDown() override
     {
         m_box.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+        BridgeWidgetTest::TearDown();
     }
 
     GuiCheckBox* widget() { return widgetOf<GuiCheckBox>(m_box.get()); }
@@ -49,7 +48,6 @@ protected:
     RecordingListener m_menus;
     RecordingListener m_help;
     std::unique_ptr<VXCheckBox> m_box;
-    int m_startCount = 0;
 };
 
 TEST_F(CheckBoxTest, LabelStateAndColoursRoundTrip)

@@ -3,6 +3,7 @@
 #include "engine/VXBridge.h"
 #include "engine/VXGroupedRadioButton.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "vx_qtgui/GuiGroupedRadioButton.h"
@@ -26,13 +27,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class GroupedRadioButtonTest : public testing::Test {
+class GroupedRadioButtonTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_group.reset(vxtest::bridge()->createGroupedRadioButton(nullptr, 3));
         ASSERT_NE(m_group, nullptr);
         m_group->addEventListener(&m_clicks, GRBClickedEvent);
@@ -43,8 +43,7 @@ protected:
     void TearDown() override
     {
         m_group.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+        BridgeWidgetTest::TearDown();
     }
 
     GuiGroupedRadioButton* widget() { return widgetOf<GuiGroupedRadioButton>(m_group.get()); }
@@ -67,7 +66,6 @@ protected:
     RecordingListener m_clicks;
     RecordingListener m_menus;
     std::unique_ptr<VXGroupedRadioButton> m_group;
-    int m_startCount = 0;
 };
 
 TEST_F(GroupedRadioButtonTest, SelectChecksTheButtonAndReportsItsIndex)

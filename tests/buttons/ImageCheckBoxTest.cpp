@@ -4,6 +4,7 @@
 #include "engine/VXImageCheckBox.h"
 #include "host/Host.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "vrix/gui/PixmapLoading.h"
@@ -36,13 +37,12 @@ QImage arrowPicture(const char* name)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-class ImageCheckBoxTest : public testing::Test {
+class ImageCheckBoxTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_box.reset(vxtest::bridge()->createImageCheckBox(nullptr, "Details"));
         ASSERT_NE(m_box, nullptr);
         m_box->addEventListener(&m_toggles, CheckBoxToggleEvent);
@@ -57,8 +57,7 @@ protected:
     void TearDown() override
     {
         m_box.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+        BridgeWidgetTest::TearDown();
     }
 
     GuiImageCheckBox* widget() { return widgetOf<GuiImageCheckBox>(m_box.get()); }
@@ -87,7 +86,6 @@ protected:
     std::vector<bool> m_flags;
     RecordingListener m_toggles { [this](const VXEvent* e) { m_flags.push_back(e->getState()); } };
     std::unique_ptr<VXImageCheckBox> m_box;
-    int m_startCount = 0;
 };
 
 TEST_F(ImageCheckBoxTest, StartsFoldedWithTheRightArrowAndTheCaption)

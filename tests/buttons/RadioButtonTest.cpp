@@ -3,6 +3,7 @@
 #include "engine/VXPanel.h"
 #include "engine/VXRadioButton.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "vx_qtgui/GuiRadioButton.h"
@@ -22,13 +23,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class RadioButtonTest : public testing::Test {
+class RadioButtonTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_radio.reset(vxtest::bridge()->createRadioButton(nullptr));
         ASSERT_NE(m_radio, nullptr);
         for (VXEventType type :
@@ -39,15 +39,13 @@ protected:
     void TearDown() override
     {
         m_radio.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
+        BridgeWidgetTest::TearDown();
     }
 
     GuiRadioButton* widget() { return widgetOf<GuiRadioButton>(m_radio.get()); }
 
     RecordingListener m_anything;
     std::unique_ptr<VXRadioButton> m_radio;
-    int m_startCount = 0;
 };
 
 TEST_F(RadioButtonTest, StartsWithoutLabelAndLabelsRoundTripInBothForms)

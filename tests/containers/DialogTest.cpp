@@ -8,6 +8,7 @@
 #include "engine/VXGroupBox.h"
 #include "engine/VXPanel.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "tests/containers/ContainersTestSupport.h"
@@ -33,21 +34,8 @@ using vxtest::widgetOf;
 
 namespace {
 
-class DialogTest : public testing::Test {
+class DialogTest : public vxtest::BridgeWidgetTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
-    }
-
-    void TearDown() override
-    {
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
-    }
-
     std::unique_ptr<VXDialog> makeDialog(unsigned flags = 0)
     {
         std::unique_ptr<VXDialog> dialog(vxtest::bridge()->createDialog(flags));
@@ -61,7 +49,6 @@ protected:
     RecordingListener m_states { [this](const VXEvent* e) {
         m_closeStates.push_back(e->getState());
     } };
-    int m_startCount = 0;
 };
 
 TEST_F(DialogTest, GridOfButtonsAndCheckBoxesLaysOutAsAsked)

@@ -6,6 +6,7 @@
 #include "engine/VXPanel.h"
 #include "engine/VXVBoxLayout.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiButton.h"
@@ -24,12 +25,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class LayoutTest : public testing::Test {
+class LayoutTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_panel.reset(vxtest::bridge()->createPanel());
         m_panel->setRect(0, 0, 420, 200);
     }
@@ -37,8 +38,7 @@ protected:
     void TearDown() override
     {
         m_panel.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+        BridgeWidgetTest::TearDown();
     }
 
     VXButton* button(const char* label)
@@ -64,7 +64,6 @@ protected:
     }
 
     std::unique_ptr<VXPanel> m_panel;
-    int m_startCount = 0;
 };
 
 TEST_F(LayoutTest, GridPlacementSpansAndAlignments)

@@ -8,6 +8,7 @@
 #include "engine/VXTab.h"
 #include "engine/VXTabBar.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "tests/containers/ContainersTestSupport.h"
@@ -34,13 +35,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class TabAndSplitterTest : public testing::Test {
+class TabAndSplitterTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_dialog.reset(vxtest::bridge()->createDialog(0));
         m_dialog->setClientGeometry(0, 0, 500, 300);
     }
@@ -48,8 +48,7 @@ protected:
     void TearDown() override
     {
         m_dialog.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+        BridgeWidgetTest::TearDown();
     }
 
     VXTab* addTab(VXTabBar* bar, const char* name)
@@ -61,7 +60,6 @@ protected:
     }
 
     std::unique_ptr<VXDialog> m_dialog;
-    int m_startCount = 0;
 };
 
 TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)

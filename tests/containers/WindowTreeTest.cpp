@@ -15,6 +15,7 @@
 #include "engine/VXWidgetStack.h"
 #include "engine/VXWindow.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/bridge/RecordingListener.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "vx_qtgui/GuiButton.h"
@@ -42,21 +43,8 @@ using vxtest::widgetOf;
 
 namespace {
 
-class WindowTreeTest : public testing::Test {
+class WindowTreeTest : public vxtest::BridgeWidgetTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
-    }
-
-    void TearDown() override
-    {
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
-    }
-
     // A tree of every container kind under `root`; the buttons are listened to.
     void buildTree(VXWidget* root, RecordingListener& listener, std::vector<VXButton*>& buttons)
     {
@@ -106,8 +94,6 @@ protected:
             EXPECT_FALSE(folding->content()->isHidden());
         }));
     }
-
-    int m_startCount = 0;
 };
 
 TEST_F(WindowTreeTest, DestroyingAWindowRemovesEveryWidgetAndSilencesItsEvents)

@@ -5,6 +5,7 @@
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "tests/progress/ProgressTestSupport.h"
 #include "vx_qtgui/GuiProgressBar.h"
@@ -19,21 +20,19 @@ using vxtest::widgetOf;
 
 namespace {
 
-class ProgressBarTest : public testing::Test {
+class ProgressBarTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        vxtest::deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_bar = std::make_unique<VXProgressBar>("qt", nullptr);
     }
 
     void TearDown() override
     {
         m_bar.reset();
-        vxtest::deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its proxy";
+        BridgeWidgetTest::TearDown();
     }
 
     // GUI thread: the bar's range and value.
@@ -62,7 +61,6 @@ protected:
     }
 
     std::unique_ptr<VXProgressBar> m_bar;
-    int m_startCount = 0;
 };
 
 TEST_F(ProgressBarTest, EmittersSetRangeAndValueInOrder)

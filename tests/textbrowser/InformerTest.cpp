@@ -3,6 +3,7 @@
 #include "engine/VXBridge.h"
 #include "engine/VXTextBrowser.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/HoverButton.h"
@@ -30,13 +31,12 @@ namespace {
 const std::list<std::u16string> s_threeBuffers
     = { u"<p>first page</p>", u"<p>second page</p>", u"<p>third page</p>" };
 
-class InformerTest : public testing::Test {
+class InformerTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_informer.reset(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
         ASSERT_NE(m_informer, nullptr);
         for (VXEventType type : { HYPClickedEvent, TBZVGRefreshClickedEvent,
@@ -50,8 +50,7 @@ protected:
     void TearDown() override
     {
         m_informer.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+        BridgeWidgetTest::TearDown();
     }
 
     // GUI thread only.
@@ -65,7 +64,6 @@ protected:
 
     EventLog m_log;
     std::unique_ptr<VXTextBrowser> m_informer;
-    int m_startCount = 0;
 };
 
 TEST_F(InformerTest, BuffersAreShownOneAtATime)

@@ -5,6 +5,7 @@
 #include "engine/VXTextBrowser.h"
 #include "messaging/QtTextBrowser.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/HoverButton.h"
@@ -28,13 +29,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class TextBrowserTest : public testing::Test {
+class TextBrowserTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_browser.reset(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
         ASSERT_NE(m_browser, nullptr);
     }
@@ -42,15 +42,13 @@ protected:
     void TearDown() override
     {
         m_browser.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+        BridgeWidgetTest::TearDown();
     }
 
     // GUI thread only.
     GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_browser.get()); }
 
     std::unique_ptr<VXTextBrowser> m_browser;
-    int m_startCount = 0;
 };
 
 TEST_F(TextBrowserTest, PlainTextComesBackPlainAndRichTextAsHtml)

@@ -4,6 +4,7 @@
 #include "engine/VXWebBrowser.h"
 #include "messaging/QtWebBrowser.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/bridge/BridgeWidgetTest.h"
 #include "tests/buttons/ButtonsTestSupport.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/textbrowser/GuiWebBrowser.h"
@@ -22,13 +23,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class WebBrowserTest : public testing::Test {
+class WebBrowserTest : public vxtest::BridgeWidgetTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
+        BridgeWidgetTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         m_web.reset(vxtest::bridge()->createWebBrowser(nullptr, "help-page"));
         ASSERT_NE(m_web, nullptr);
         m_web->addEventListener(&m_log, WEBVelmarLinkEvent);
@@ -38,8 +38,7 @@ protected:
     void TearDown() override
     {
         m_web.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount) << "a widget outlived its peer";
+        BridgeWidgetTest::TearDown();
     }
 
     void navigate(const QString& url)
@@ -55,7 +54,6 @@ protected:
 
     EventLog m_log;
     std::unique_ptr<VXWebBrowser> m_web;
-    int m_startCount = 0;
 };
 
 TEST_F(WebBrowserTest, AddressSetIsIgnoredAndReadBackEmpty)
