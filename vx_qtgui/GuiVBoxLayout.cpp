@@ -1,8 +1,7 @@
 #include "vx_qtgui/GuiVBoxLayout.h"
 
-#include "messaging/QtHandleInt5Message.h"
-#include "messaging/QtHandleMessage.h"
 #include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiBoxLayoutMessages.h"
 #include "vx_qtgui/GuiGridLayout.h"
 
 #include <QWidget>
@@ -26,31 +25,6 @@ GuiVBoxLayout::GuiVBoxLayout(void* key)
 
 void GuiVBoxLayout::vxMessageNotify(VXMessageType type, QtMessage* msg)
 {
-    if (!msg)
+    if (GuiBoxLayoutMessages::apply(*this, type, msg, LAYVBoxAddLayoutMsg, LAYVBoxAddWidgetMsg))
         return;
-    switch (type) {
-    case LAYVBoxAddLayoutMsg:
-        if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QLayout* child = GuiGridLayout::registeredLayout(args->m_handle, this))
-                addLayout(child, args->m_int1);
-        }
-        return;
-    case LAYVBoxAddWidgetMsg:
-        if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QWidget* child = GuiGridLayout::registeredWidget(args->m_handle)) {
-                // A widget added again moves to the end instead of appearing twice.
-                removeWidget(child);
-                addWidget(child, args->m_int1);
-            }
-        }
-        return;
-    case LAYRemoveWidgetMsg:
-        if (auto* handle = dynamic_cast<QtHandleMessage*>(msg)) {
-            if (QWidget* child = GuiGridLayout::registeredWidget(handle->m_handle))
-                removeWidget(child);
-        }
-        return;
-    default:
-        return;
-    }
 }
