@@ -2,7 +2,6 @@
 
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
-#include "messaging/QtInt5Message.h"
 #include "messaging/QtListInt2Message.h"
 #include "messaging/QtStrIntMessage.h"
 #include "messaging/QtStringMessage.h"
@@ -21,15 +20,6 @@ std::u16string toU16(const QString& text)
 std::u16string fromLocal(const char* text)
 {
     return toU16(QString::fromLocal8Bit(text ? text : ""));
-}
-
-// x and y of a two-int reply; the origin without one.
-VRIX::VXPoint<int> pointOf(QtMessage* request)
-{
-    QtMessageHolder reply;
-    QtBridge::send(request, &reply);
-    const auto* point = dynamic_cast<const QtInt5Message*>(reply.get());
-    return point ? VRIX::VXPoint<int>(point->m_int1, point->m_int2) : VRIX::VXPoint<int>();
 }
 
 } // namespace
@@ -186,12 +176,13 @@ void QtComboBox::imGetAllItems(std::vector<std::u16string>& texts)
 
 VRIX::VXPoint<int> QtComboBox::imGetPosition()
 {
-    return pointOf(new QtMessage(this, CMBGetPositionMsg));
+    return QtWidgetPeer::sendForPoint(new QtMessage(this, CMBGetPositionMsg));
 }
 
 VRIX::VXPoint<int> QtComboBox::imFindLabelPosition(VXText* label)
 {
-    return pointOf(new QtHandleMessage(this, CMBFindLabelPositionMsg, static_cast<void*>(label)));
+    return QtWidgetPeer::sendForPoint(
+        new QtHandleMessage(this, CMBFindLabelPositionMsg, static_cast<void*>(label)));
 }
 
 std::u16string QtComboBox::imGetToolTip()

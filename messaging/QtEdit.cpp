@@ -2,24 +2,10 @@
 
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
-#include "messaging/QtInt5Message.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtWidgetPeer.h"
 
 #include <QString>
-
-namespace {
-
-// x and y of a two-int reply; the origin without one.
-VRIX::VXPoint<int> pointOf(QtMessage* request)
-{
-    QtMessageHolder reply;
-    QtBridge::send(request, &reply);
-    const auto* point = dynamic_cast<const QtInt5Message*>(reply.get());
-    return point ? VRIX::VXPoint<int>(point->m_int1, point->m_int2) : VRIX::VXPoint<int>();
-}
-
-} // namespace
 
 QtEdit::QtEdit(VXWidget* parent)
     : VXEdit(parent)
@@ -101,12 +87,13 @@ void QtEdit::setCustomContextMenu(VXPopupMenu* menu)
 
 VRIX::VXPoint<int> QtEdit::imFindLabelPosition(VXText* label)
 {
-    return pointOf(new QtHandleMessage(this, EDITFindLabelPositionMsg, static_cast<void*>(label)));
+    return QtWidgetPeer::sendForPoint(
+        new QtHandleMessage(this, EDITFindLabelPositionMsg, static_cast<void*>(label)));
 }
 
 VRIX::VXPoint<int> QtEdit::imGetPosition()
 {
-    return pointOf(new QtMessage(this, EDITGetPositionMsg));
+    return QtWidgetPeer::sendForPoint(new QtMessage(this, EDITGetPositionMsg));
 }
 
 std::u16string QtEdit::imGetFontFamily()

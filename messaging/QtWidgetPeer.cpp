@@ -87,6 +87,14 @@ std::u16string QtWidgetPeer::sendForText(VXWidget* peer, VXMessageType type)
         static_cast<std::size_t>(text->m_string.size()));
 }
 
+VRIX::VXPoint<int> QtWidgetPeer::sendForPoint(QtMessage* request)
+{
+    QtMessageHolder reply;
+    QtBridge::send(request, &reply);
+    const auto* point = dynamic_cast<const QtInt5Message*>(reply.get());
+    return point ? VRIX::VXPoint<int>(point->m_int1, point->m_int2) : VRIX::VXPoint<int>();
+}
+
 bool QtWidgetPeer::sendForColor(
     VXWidget* peer, VXMessageType type, double& red, double& green, double& blue)
 {

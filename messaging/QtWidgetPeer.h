@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/VXMessageType.h"
+#include "vrix/VXPoint.h"
 #include "vxqtgui_export.h"
 
 #include <string>
@@ -42,6 +43,8 @@ public:
     /// the outputs untouched without one.
     static bool sendForColor(
         VXWidget* peer, VXMessageType type, double& red, double& green, double& blue);
+    /// Sends `request` (taken) and reads x and y from a two-int reply; the origin without one.
+    static VRIX::VXPoint<int> sendForPoint(QtMessage* request);
 
     /// The second half of every peer's destructor: the children's peers go first, then the
     /// widget itself is asked to go.
