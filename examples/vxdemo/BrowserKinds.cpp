@@ -25,7 +25,7 @@ Kind textBrowser()
 {
     Kind kind("textbrowser", "[name]  (name \"Informer\" gives the informer)",
         [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-            return bridge.createTextBrowser(parent, a.size() ? a.word(0, "name").c_str() : "");
+            return bridge.createTextBrowser(parent, a.wordOr(0).c_str());
         });
     kind.set<VXTextBrowser>("rect", "<x> <y> <width> <height>",
             [](VXTextBrowser& b, const CommandLine& a) {
@@ -71,7 +71,7 @@ Kind textBrowser()
 Kind webBrowser()
 {
     Kind kind("webbrowser", "[name]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return bridge.createWebBrowser(parent, a.size() ? a.word(0, "name").c_str() : "");
+        return bridge.createWebBrowser(parent, a.wordOr(0).c_str());
     });
     kind.set<VXWebBrowser>("url", "<url>",
             [](VXWebBrowser& w, const CommandLine& a) { w.setUrl(a.word(0, "url")); })

@@ -16,15 +16,10 @@ using demotext::quoted;
 
 namespace {
 
-std::u16string optionalText(const CommandLine& args, std::size_t index)
-{
-    return index < args.size() ? args.text(index, "text") : std::u16string();
-}
-
 Kind button()
 {
     Kind kind("button", "[label]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return bridge.createButton(parent, optionalText(a, 0));
+        return bridge.createButton(parent, a.textOr(0));
     });
     CommonProperties::addAll<VXButton>(kind);
     kind.set<VXButton>("label", "<text>",
@@ -44,7 +39,7 @@ Kind button()
 Kind checkBox()
 {
     Kind kind("checkbox", "[label]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return bridge.createCheckBox(parent, optionalText(a, 0));
+        return bridge.createCheckBox(parent, a.textOr(0));
     });
     CommonProperties::addAll<VXCheckBox>(kind);
     kind.set<VXCheckBox>("label", "<text>",
@@ -119,7 +114,7 @@ Kind groupedRadioButton()
 Kind imageCheckBox()
 {
     Kind kind("foldarrow", "[name]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return bridge.createImageCheckBox(parent, a.size() ? a.word(0, "name").c_str() : "");
+        return bridge.createImageCheckBox(parent, a.wordOr(0).c_str());
     });
     kind.set<VXImageCheckBox>("title", "<text>",
             [](VXImageCheckBox& i, const CommandLine& a) { i.setTitle(a.text(0, "title")); })

@@ -89,6 +89,16 @@ std::u16string CommandLine::text(std::size_t index, const char* what) const
     return fl::i18n::to_ustring(word(index, what).c_str());
 }
 
+std::string CommandLine::wordOr(std::size_t index, const std::string& fallback) const
+{
+    return index < m_words.size() ? m_words[index] : fallback;
+}
+
+std::u16string CommandLine::textOr(std::size_t index) const
+{
+    return fl::i18n::to_ustring(wordOr(index).c_str());
+}
+
 std::string CommandLine::rest(std::size_t first) const
 {
     std::string joined;

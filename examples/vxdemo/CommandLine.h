@@ -22,6 +22,9 @@ public:
     /// "1", "true", "on", "yes" and "0", "false", "off", "no".
     bool flag(std::size_t index, const char* what) const;
     std::u16string text(std::size_t index, const char* what) const;
+    /// Word `index`, or `fallback` when the line is shorter (optional arguments).
+    std::string wordOr(std::size_t index, const std::string& fallback = {}) const;
+    std::u16string textOr(std::size_t index) const;
 
     /// The words from `first` on, joined by single spaces.
     std::string rest(std::size_t first) const;

@@ -25,11 +25,6 @@ using demotext::quoted;
 
 namespace {
 
-std::string optionalWord(const CommandLine& args, std::size_t index)
-{
-    return index < args.size() ? args.word(index, "text") : std::string();
-}
-
 std::string rectText(const VRIX::VXRect<int>& r)
 {
     return std::to_string(r.left()) + ' ' + std::to_string(r.top()) + ' '
@@ -134,8 +129,7 @@ Kind window(const ContainerKinds::Lookup& lookup)
 Kind panel()
 {
     Kind kind("panel", "[name]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return parent ? bridge.createPanel(parent, optionalWord(a, 0).c_str())
-                      : bridge.createPanel();
+        return parent ? bridge.createPanel(parent, a.wordOr(0).c_str()) : bridge.createPanel();
     });
     kind.set<VXPanel>("rect", "<x> <y> <width> <height>",
             [](VXPanel& p, const CommandLine& a) {
@@ -168,7 +162,7 @@ Kind togglePanel()
 {
     Kind kind(
         "togglepanel", "[title]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-            return bridge.createTogglePanel(parent, optionalWord(a, 0).c_str());
+            return bridge.createTogglePanel(parent, a.wordOr(0).c_str());
         });
     kind.set<VXTogglePanel>(
         "rect", "<x> <y> <width> <height>", [](VXTogglePanel& p, const CommandLine& a) {
@@ -213,8 +207,8 @@ Kind splitter()
 {
     Kind kind("splitter", "[HORIZONTAL|VERTICAL] [name]",
         [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-            const std::string orientation = a.size() ? a.word(0, "orientation") : "HORIZONTAL";
-            return bridge.createSplitter(parent, orientation.c_str(), optionalWord(a, 1).c_str());
+            const std::string orientation = a.wordOr(0, "HORIZONTAL");
+            return bridge.createSplitter(parent, orientation.c_str(), a.wordOr(1).c_str());
         });
     kind.set<VXSplitter>("sizes", "<size>...",
             [](VXSplitter& s, const CommandLine& a) {

@@ -15,15 +15,10 @@ using demotext::quoted;
 
 namespace {
 
-std::string optionalWord(const CommandLine& args, std::size_t index)
-{
-    return index < args.size() ? args.word(index, "text") : std::string();
-}
-
 Kind edit()
 {
     Kind kind("edit", "[text]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return bridge.createEdit(parent, optionalWord(a, 0).c_str());
+        return bridge.createEdit(parent, a.wordOr(0).c_str());
     });
     CommonProperties::addLook<VXEdit>(kind);
     CommonProperties::addState<VXEdit>(kind);
@@ -71,7 +66,7 @@ Kind editArea()
 Kind textLabel()
 {
     Kind kind("text", "[text]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return bridge.createTextBox(parent, optionalWord(a, 0).c_str());
+        return bridge.createTextBox(parent, a.wordOr(0).c_str());
     });
     CommonProperties::addAll<VXText>(kind);
     kind.set<VXText>(
@@ -86,7 +81,7 @@ Kind textLabel()
 Kind slider()
 {
     Kind kind("slider", "[name]", [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-        return bridge.createSlider(parent, optionalWord(a, 0).c_str());
+        return bridge.createSlider(parent, a.wordOr(0).c_str());
     });
     kind.set<VXSlider>("range", "<minimum> <maximum>",
             [](VXSlider& s, const CommandLine& a) {
@@ -109,8 +104,7 @@ Kind image()
 {
     Kind kind("image", "[name] [picture path]",
         [](VXBridge& bridge, VXWidget* parent, const CommandLine& a) {
-            return bridge.createImage(
-                parent, optionalWord(a, 0).c_str(), optionalWord(a, 1).c_str());
+            return bridge.createImage(parent, a.wordOr(0).c_str(), a.wordOr(1).c_str());
         });
     CommonProperties::addGeometry<VXImage>(kind);
     CommonProperties::addState<VXImage>(kind);
