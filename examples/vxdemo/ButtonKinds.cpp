@@ -51,10 +51,8 @@ Kind checkBox()
         .get<VXCheckBox>("background",
             [](VXCheckBox& c) {
                 double red = 0, green = 0, blue = 0;
-                if (!c.getBackgroundColor(red, green, blue))
-                    return std::string("unknown");
-                return std::to_string(red) + ' ' + std::to_string(green) + ' '
-                    + std::to_string(blue);
+                const bool known = c.getBackgroundColor(red, green, blue);
+                return demotext::color(known, red, green, blue);
             })
         .act<VXCheckBox>("check", "on|off",
             [](VXCheckBox& c, const CommandLine& a) { c.imSetChecked(a.flag(0, "on|off")); });

@@ -31,14 +31,6 @@ std::string rectText(const VRIX::VXRect<int>& r)
         + std::to_string(r.width()) + ' ' + std::to_string(r.height());
 }
 
-std::string colorText(bool known, double red, double green, double blue)
-{
-    if (!known)
-        return "unknown";
-    return std::to_string(static_cast<int>(red)) + ' ' + std::to_string(static_cast<int>(green))
-        + ' ' + std::to_string(static_cast<int>(blue));
-}
-
 VRIX::Color colorArgument(const CommandLine& a)
 {
     return VRIX::Color::fromBytes(a.integer(0, "red"), a.integer(1, "green"), a.integer(2, "blue"));
@@ -80,7 +72,7 @@ Kind dialog()
             [](VXDialog& d) {
                 double r = 0, g = 0, b = 0;
                 const bool known = d.getBackgroundColor(r, g, b);
-                return colorText(known, r, g, b);
+                return demotext::color(known, r, g, b);
             })
         .act<VXDialog>("key", "<accelerator number>",
             [](VXDialog& d, const CommandLine& a) { d.sendKeyAccel(a.integer(0, "accelerator")); });

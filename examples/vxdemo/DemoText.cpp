@@ -57,4 +57,12 @@ std::string onOff(bool value)
     return value ? "on" : "off";
 }
 
+std::string color(bool known, double red, double green, double blue)
+{
+    if (!known)
+        return "unknown";
+    return std::to_string(static_cast<int>(red)) + ' ' + std::to_string(static_cast<int>(green))
+        + ' ' + std::to_string(static_cast<int>(blue));
+}
+
 } // namespace demotext

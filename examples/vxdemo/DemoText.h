@@ -11,5 +11,7 @@ std::string utf8(const std::u16string& text);
 std::string quoted(const std::string& text);
 std::string quoted(const std::u16string& text);
 std::string onOff(bool value);
+/// "red green blue" as whole 0..255 components, or "unknown" when the colour was not read.
+std::string color(bool known, double red, double green, double blue);
 
 } // namespace demotext
