@@ -87,7 +87,7 @@ void BM_QtBlockingInvokeRoundTrip(benchmark::State& state)
 void BM_PostedThroughput(benchmark::State& state)
 {
     const int batch = static_cast<int>(state.range(0));
-    GuiThread* thread = QtBridge::m_thread;
+    auto* thread = static_cast<GuiThread*>(QtBridge::m_thread);
     const int before = send(new QtMessage(&g_key, IsVisibleMsg));
     int answer = before;
     for (auto _ : state) {

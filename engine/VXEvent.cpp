@@ -3,6 +3,7 @@
 #include "engine/HostFunctions.h"
 #include "engine/VXBridge.h"
 #include "engine/VXDebugOutputLogging.h"
+#include "engine/VXEventCatalogue.h"
 #include "engine/VXWidget.h"
 #include "vrix/services/EventManagement.h"
 #include "vrix/services/ServiceRegistry.h"
@@ -60,7 +61,9 @@ void VXEvent::setString(const char* text)
 
 void VXEvent::doEvent()
 {
-    if (!m_isValid) {
+    // A listener casts to the class of the event's row: an event of another class is traced
+    // and never delivered.
+    if (!m_isValid || !VXEventCatalogue::fits(*this)) {
         delete this;
         return;
     }

@@ -1,11 +1,10 @@
 // The VXWidget operations that reach other parts of the toolkit: event notification and the
-// highlight messages to the widget's GUI peer.
+// highlight messages, which go through the installed message port.
 #include "engine/VXWidget.h"
 
 #include "engine/VXEvent.h"
 #include "engine/VXListener.h"
-#include "messaging/QtBridge.h"
-#include "messaging/QtInt5Message.h"
+#include "engine/VXMessagePort.h"
 
 #include <vector>
 
@@ -31,18 +30,27 @@ void VXWidget::notifyListeners(const VXEvent* event)
     }
 }
 
+namespace {
+VXMessagePort* s_port = nullptr;
+}
+
+VXMessagePort* VXMessagePort::installed()
+{
+    return s_port;
+}
+
+void VXMessagePort::install(VXMessagePort* port)
+{
+    s_port = port;
+}
+
 void VXWidget::p_setWidgethighlight(bool on, int a, int b, int c, int d)
 {
-    auto* message = new QtInt5Message(this, SetWidgetHighlightColorMsg);
-    message->m_int1 = on ? 1 : 0;
-    message->m_int2 = a;
-    message->m_int3 = b;
-    message->m_int4 = c;
-    message->m_int5 = d;
-    QtBridge::post(message);
+    if (s_port)
+        s_port->postHighlight(this, on, a, b, c, d);
 }
 
 bool VXWidget::isWidgetHighlighted()
 {
-    return QtBridge::send(new QtMessage(this, IsWidgetHighlightedMsg)) != 0;
+    return s_port && s_port->askHighlighted(this);
 }

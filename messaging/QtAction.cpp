@@ -1,28 +1,22 @@
 #include "messaging/QtAction.h"
 
+#include "messaging/PeerCall.h"
 #include "messaging/QtBoolInt2Message.h"
 #include "messaging/QtBridge.h"
-#include "messaging/QtWidgetPeer.h"
 
 QtAction::QtAction(VXWidget* parent, int id, const std::u16string& command, bool flag1, bool flag2)
-    : VXAction(parent, id, command, flag1, flag2)
+    : QtPeer<VXAction>(parent, id, command, flag1, flag2)
 {
-}
-
-QtAction::~QtAction()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
 }
 
 std::u16string QtAction::getStringValue(VXMessageType type)
 {
-    return QtWidgetPeer::sendForText(this, type);
+    return vxpeer::ask<std::u16string>(this, type);
 }
 
 bool QtAction::getBoolValue(VXMessageType type)
 {
-    return QtWidgetPeer::sendForResult(this, type) != 0;
+    return vxpeer::ask<bool>(this, type);
 }
 
 std::u16string QtAction::getAccel()
@@ -77,47 +71,47 @@ bool QtAction::isVisible()
 
 void QtAction::setAccel(const std::u16string& accel)
 {
-    QtWidgetPeer::postText(this, ACTSetAccelMsg, accel);
+    vxpeer::post(this, ACTSetAccelMsg, accel);
 }
 
 void QtAction::setIcon(const std::u16string& path)
 {
-    QtWidgetPeer::postText(this, ACTSetIconMsg, path);
+    vxpeer::post(this, ACTSetIconMsg, path);
 }
 
 void QtAction::setStatusTip(const std::u16string& tip)
 {
-    QtWidgetPeer::postText(this, ACTSetStatusTipMsg, tip);
+    vxpeer::post(this, ACTSetStatusTipMsg, tip);
 }
 
 void QtAction::setText(const std::u16string& text)
 {
-    QtWidgetPeer::postText(this, ACTSetTextMsg, text);
+    vxpeer::post(this, ACTSetTextMsg, text);
 }
 
 void QtAction::setToolTip(const std::u16string& tip)
 {
-    QtWidgetPeer::postText(this, ACTSetToolTipMsg, tip);
+    vxpeer::post(this, ACTSetToolTipMsg, tip);
 }
 
 void QtAction::setWhatsThis(const std::u16string& text)
 {
-    QtWidgetPeer::postText(this, ACTSetWhatsThisMsg, text);
+    vxpeer::post(this, ACTSetWhatsThisMsg, text);
 }
 
 void QtAction::setEnabled(bool enabled)
 {
-    QtWidgetPeer::postBool(this, ACTSetEnableMsg, enabled);
+    vxpeer::post(this, ACTSetEnableMsg, enabled);
 }
 
 void QtAction::show()
 {
-    QtWidgetPeer::postBool(this, ACTSetVisibleMsg, true);
+    vxpeer::post(this, ACTSetVisibleMsg, true);
 }
 
 void QtAction::hide()
 {
-    QtWidgetPeer::postBool(this, ACTSetVisibleMsg, false);
+    vxpeer::post(this, ACTSetVisibleMsg, false);
 }
 
 void QtAction::setOn(bool on, bool notify)
@@ -125,20 +119,20 @@ void QtAction::setOn(bool on, bool notify)
     auto* message = new QtBoolInt2Message(this, ACTSetOnMsg);
     message->m_bool = on;
     message->m_int1 = notify ? 1 : 0;
-    QtBridge::post(message);
+    vxpeer::post(message);
 }
 
 void QtAction::setToggleAction(bool toggle)
 {
-    QtWidgetPeer::postBool(this, ACTSetToggleActionMsg, toggle);
+    vxpeer::post(this, ACTSetToggleActionMsg, toggle);
 }
 
 void QtAction::toggle()
 {
-    QtWidgetPeer::post(this, ACTToggleMsg);
+    vxpeer::post(this, ACTToggleMsg);
 }
 
 void QtAction::trigger()
 {
-    QtWidgetPeer::post(this, ACTTriggerMsg);
+    vxpeer::post(this, ACTTriggerMsg);
 }

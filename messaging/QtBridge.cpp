@@ -6,6 +6,7 @@
 #include "engine/VXProgressDialog.h"
 #include "engine/VXWidget.h"
 #include "messaging/MessageText.h"
+#include "messaging/PeerCall.h"
 #include "messaging/QtAction.h"
 #include "messaging/QtActionMessage.h"
 #include "messaging/QtButton.h"
@@ -46,15 +47,19 @@
 #include "messaging/QtWebBrowser.h"
 #include "messaging/QtWidgetStack.h"
 #include "messaging/QtWindow.h"
+#include "messaging/VXGuiThread.h"
+#include "messaging/VXMessageCatalogue.h"
 #include "vrix/SanitizerAnnotations.h"
-#include "vx_qtgui/GuiThread.h"
 
 #include <QList>
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <type_traits>
+#include <utility>
+
 QtBridge* QtBridge::m_bridge = nullptr;
-GuiThread* QtBridge::m_thread = nullptr;
+VXGuiThread* QtBridge::m_thread = nullptr;
 
 namespace {
 QMutex s_queueLock;
@@ -98,24 +103,52 @@ GuiApplication* QtBridge::getApplication()
 void QtBridge::post(QtMessage* message)
 {
     QtMessageHolder holder(message);
-    if (m_thread && holder)
+    // A message that does not fit its row is traced and dropped here, with what it owns.
+    if (m_thread && holder && VXMessageCatalogue::fits(*holder, false, "peer"))
         m_thread->postMessage(holder, false);
 }
 
 int QtBridge::send(QtMessage* message, QtMessageHolder* reply)
 {
     QtMessageHolder holder(message);
-    if (!m_thread || !holder)
+    if (!m_thread || !holder || !VXMessageCatalogue::fits(*holder, true, "peer"))
         return 0;
     return m_thread->sendMessage(holder, reply);
 }
 
-int QtBridge::sendForInt(QtMessage* message, int fallback)
+int QtBridge::deliver(QtMessage* message)
 {
-    QtMessageHolder reply;
-    send(message, &reply);
-    auto* value = dynamic_cast<QtIntMessage*>(reply.get());
-    return value ? value->m_int : fallback;
+    const VXMessageCatalogue::Row* row
+        = message ? VXMessageCatalogue::find(message->messageType()) : nullptr;
+    if (row && row->delivery == VXMessageCatalogue::Send)
+        return send(message);
+    post(message);
+    return 0;
+}
+
+namespace {
+
+// Kinds that can stand alone are built without a parent when none is given.
+template <class Peer> Peer* newPeer(VXWidget* parent)
+{
+    if constexpr (!std::is_constructible_v<Peer, VXWidget*>)
+        return new Peer();
+    else if constexpr (!std::is_default_constructible_v<Peer>)
+        return new Peer(parent);
+    else
+        return parent ? new Peer(parent) : new Peer();
+}
+
+} // namespace
+
+template <class Peer, class Payload, class... Args>
+Peer* QtBridge::build(VXWidget* parent, VXMessageType id, Args&&... args)
+{
+    if (!m_thread)
+        return nullptr;
+    Peer* peer = newPeer<Peer>(parent);
+    deliver(new Payload(peer, id, std::forward<Args>(args)...));
+    return peer;
 }
 
 void QtBridge::start()
@@ -123,7 +156,9 @@ void QtBridge::start()
     if (m_thread)
         return;
     AutoBlockAsyncSignals blocked;
-    m_thread = new GuiThread(0);
+    m_thread = VXGuiThread::create(0);
+    if (!m_thread)
+        return;
     m_thread->start();
     m_thread->waitForAppToStart();
 }
@@ -163,361 +198,218 @@ int QtBridge::destroyWidget(VXWidget* widget)
 void QtBridge::createProgressBar(VXProgressBar* proxy, VXWidget* parent)
 {
     if (m_thread && proxy)
-        send(new QtHandleMessage(proxy, ProgressBarCreateMsg, parent));
+        deliver(new QtHandleMessage(proxy, ProgressBarCreateMsg, parent));
 }
 
 void QtBridge::createProgressDialog(VXProgressDialog* proxy, VXWidget* parent)
 {
     if (m_thread && proxy)
-        send(new QtHandleMessage(proxy, ProgressDialogCreateMsg, parent));
+        deliver(new QtHandleMessage(proxy, ProgressDialogCreateMsg, parent));
 }
 
 VXButton* QtBridge::createButton(VXWidget* parent, const char* label)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtButton(parent);
-    post(new QtHandleStr4Message(peer, BTNCreateMsg, parent, label, "", "", "", true));
-    return peer;
+    return build<QtButton, QtHandleStr4Message>(
+        parent, BTNCreateMsg, parent, label, "", "", "", true);
 }
 
 VXButton* QtBridge::createButton(VXWidget* parent, const std::u16string& label)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtButton(parent);
-    post(new QtHandleStr4Message(peer, BTNCreateMsg, parent, label, u"", u"", u""));
-    return peer;
+    return build<QtButton, QtHandleStr4Message>(parent, BTNCreateMsg, parent, label, u"", u"", u"");
 }
 
 VXCheckBox* QtBridge::createCheckBox(VXWidget* parent, const char* label)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtCheckBox(parent);
-    post(new QtHandleStr4Message(peer, CHKCreateMsg, parent, label, "", "", "", true));
-    return peer;
+    return build<QtCheckBox, QtHandleStr4Message>(
+        parent, CHKCreateMsg, parent, label, "", "", "", true);
 }
 
 VXCheckBox* QtBridge::createCheckBox(VXWidget* parent, const std::u16string& label)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtCheckBox(parent);
-    post(new QtHandleStr4Message(peer, CHKCreateMsg, parent, label, u"", u"", u""));
-    return peer;
+    return build<QtCheckBox, QtHandleStr4Message>(
+        parent, CHKCreateMsg, parent, label, u"", u"", u"");
 }
 
 VXRadioButton* QtBridge::createRadioButton(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtRadioButton(parent);
-    post(new QtHandleMessage(peer, RBTCreateMsg, parent));
-    return peer;
+    return build<QtRadioButton, QtHandleMessage>(parent, RBTCreateMsg, parent);
 }
 
 VXGroupedRadioButton* QtBridge::createGroupedRadioButton(VXWidget* parent, int count)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtGroupedRadioButton(parent);
-    auto* message = new QtHandleInt5Message(peer, GRBCreateMsg);
-    message->m_handle = parent;
-    message->m_int1 = count;
-    post(message);
-    return peer;
+    return build<QtGroupedRadioButton, QtHandleInt5Message>(parent, GRBCreateMsg, parent, count);
 }
 
-VXImageCheckBox* QtBridge::createImageCheckBox(VXWidget* parent, const char* name)
+VXImageCheckBox* QtBridge::createImageCheckBox(VXWidget* parent, const char* /*name*/)
 {
-    if (!m_thread)
-        return nullptr;
     // The name stays on this side: the widget starts without a caption.
-    auto* peer = new QtImageCheckBox(parent);
-    post(new QtHandleMessage(peer, IMGCHKCreateMsg, parent));
-    return peer;
+    return build<QtImageCheckBox, QtHandleMessage>(parent, IMGCHKCreateMsg, parent);
 }
 
 VXEdit* QtBridge::createEdit(VXWidget* parent, const char* text)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtEdit(parent);
-    post(new QtHandleStr4Message(peer, EDITCreateMsg, parent, text, "", "", "", true));
-    return peer;
+    return build<QtEdit, QtHandleStr4Message>(
+        parent, EDITCreateMsg, parent, text, "", "", "", true);
 }
 
 VXEdit* QtBridge::createEdit(VXWidget* parent, const std::u16string& text)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtEdit(parent);
-    post(new QtHandleStr4Message(peer, EDITCreateMsg, parent, text, u"", u"", u""));
-    return peer;
+    return build<QtEdit, QtHandleStr4Message>(parent, EDITCreateMsg, parent, text, u"", u"", u"");
 }
 
 VXEditArea* QtBridge::createEditArea(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtEditArea(parent);
-    post(new QtHandleMessage(peer, EDITAREACreateMsg, parent));
-    return peer;
+    return build<QtEditArea, QtHandleMessage>(parent, EDITAREACreateMsg, parent);
 }
 
 VXText* QtBridge::createTextBox(VXWidget* parent, const char* text)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtText(parent);
-    post(new QtHandleStr4Message(peer, TXTCreateMsg, parent, text, "", "", "", true));
-    return peer;
+    return build<QtText, QtHandleStr4Message>(parent, TXTCreateMsg, parent, text, "", "", "", true);
 }
 
 VXText* QtBridge::createTextBox(VXWidget* parent, const std::u16string& text)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtText(parent);
-    post(new QtHandleStr4Message(peer, TXTCreateMsg, parent, text, u"", u"", u""));
-    return peer;
+    return build<QtText, QtHandleStr4Message>(parent, TXTCreateMsg, parent, text, u"", u"", u"");
 }
 
 VXSlider* QtBridge::createSlider(VXWidget* parent, const char* name)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtSlider(parent);
-    post(new QtHandleStr4Message(peer, SliderCreateMsg, parent, name, "", "", "", true));
-    return peer;
+    return build<QtSlider, QtHandleStr4Message>(
+        parent, SliderCreateMsg, parent, name, "", "", "", true);
 }
 
 VXImage* QtBridge::createImage(VXWidget* parent, const char* name, const char* path)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtImage(parent);
-    post(new QtHandleStr4Message(peer, IMGCreateMsg, parent, name, path, "", "", true));
-    return peer;
+    return build<QtImage, QtHandleStr4Message>(
+        parent, IMGCreateMsg, parent, name, path, "", "", true);
 }
 
 VXHyperLink* QtBridge::createHyperLink(VXWidget* parent, const char* text, const char* url)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtHyperLink(parent);
-    post(new QtHandleStr4Message(peer, HYPCreateMsg, parent, text, url, "", "", true));
-    return peer;
+    return build<QtHyperLink, QtHandleStr4Message>(
+        parent, HYPCreateMsg, parent, text, url, "", "", true);
 }
 
 VXHyperLink* QtBridge::createHyperLink(
     VXWidget* parent, const std::u16string& text, const std::u16string& url)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtHyperLink(parent);
-    post(new QtHandleStr4Message(peer, HYPCreateMsg, parent, text, url, u"", u""));
-    return peer;
+    return build<QtHyperLink, QtHandleStr4Message>(
+        parent, HYPCreateMsg, parent, text, url, u"", u"");
 }
 
 VXTextBrowser* QtBridge::createTextBrowser(VXWidget* parent, const char* name)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtTextBrowser(parent);
-    post(new QtHandleStr4Message(peer, BWSCreateMsg, parent, name, "", "", "", true));
-    return peer;
+    return build<QtTextBrowser, QtHandleStr4Message>(
+        parent, BWSCreateMsg, parent, name, "", "", "", true);
 }
 
 VXWebBrowser* QtBridge::createWebBrowser(VXWidget* parent, const char* name)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtWebBrowser(parent);
-    post(new QtHandleStr4Message(peer, WEBCreateMsg, parent, name, "", "", "", true));
-    return peer;
+    return build<QtWebBrowser, QtHandleStr4Message>(
+        parent, WEBCreateMsg, parent, name, "", "", "", true);
 }
 
 VXDialog* QtBridge::createDialog(unsigned flags)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtDialog();
-    post(new QtWFlagsMessage(peer, DLGCreateMsg, flags));
-    return peer;
+    return build<QtDialog, QtWFlagsMessage>(nullptr, DLGCreateMsg, flags);
 }
 
 VXWindow* QtBridge::createWindow(unsigned flags)
 {
-    if (!m_thread)
-        return nullptr;
-    // Sent: the window connects the proxy's emitters while it is built.
-    auto* peer = new QtWindow();
-    send(new QtWFlagsMessage(peer, WNDCreateMsg, flags));
-    return peer;
+    // Sent (its row): the window connects the proxy's emitters while it is built.
+    return build<QtWindow, QtWFlagsMessage>(nullptr, WNDCreateMsg, flags);
 }
 
 VXPanel* QtBridge::createPanel()
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtPanel();
-    post(new QtMessage(peer, PNLCreate2Msg));
-    return peer;
+    return build<QtPanel, QtMessage>(nullptr, PNLCreate2Msg);
 }
 
 VXPanel* QtBridge::createPanel(VXWidget* parent, const char* name)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtPanel(parent);
-    post(new QtHandleStr4Message(peer, PNLCreateMsg, parent, name, "", "", "", true));
-    return peer;
+    return build<QtPanel, QtHandleStr4Message>(
+        parent, PNLCreateMsg, parent, name, "", "", "", true);
 }
 
 VXPanel* QtBridge::createPanel(VXWidget* parent, const std::u16string& name)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtPanel(parent);
-    post(new QtHandleStr4Message(peer, PNLCreateMsg, parent, name, u"", u"", u""));
-    return peer;
+    return build<QtPanel, QtHandleStr4Message>(parent, PNLCreateMsg, parent, name, u"", u"", u"");
 }
 
 VXGroupBox* QtBridge::createGroupBox(VXWidget* parent, const char* title)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtGroupBox(parent);
-    post(new QtHandleStr4Message(peer, GRPCreateMsg, parent, title, "", "", "", true));
-    return peer;
+    return build<QtGroupBox, QtHandleStr4Message>(
+        parent, GRPCreateMsg, parent, title, "", "", "", true);
 }
 
 VXGroupBox* QtBridge::createGroupBox(VXWidget* parent, const std::u16string& title)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtGroupBox(parent);
-    post(new QtHandleStr4Message(peer, GRPCreateMsg, parent, title, u"", u"", u""));
-    return peer;
+    return build<QtGroupBox, QtHandleStr4Message>(
+        parent, GRPCreateMsg, parent, title, u"", u"", u"");
 }
 
 VXTogglePanel* QtBridge::createTogglePanel(VXWidget* parent, const char* /*title*/)
 {
-    if (!m_thread)
-        return nullptr;
     // The header starts without a caption; the title stays on this side.
-    auto* peer = new QtTogglePanel(parent);
-    post(new QtHandleMessage(peer, TGLPNCreateMsg, parent));
-    return peer;
+    return build<QtTogglePanel, QtHandleMessage>(parent, TGLPNCreateMsg, parent);
 }
 
 VXScrollView* QtBridge::createScrollView(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtScrollView(parent);
-    post(new QtHandleMessage(peer, SVCreateMsg, parent));
-    return peer;
+    return build<QtScrollView, QtHandleMessage>(parent, SVCreateMsg, parent);
 }
 
 VXWidgetStack* QtBridge::createWidgetStack(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtWidgetStack(parent);
-    post(new QtHandleMessage(peer, WSCreateMsg, parent));
-    return peer;
+    return build<QtWidgetStack, QtHandleMessage>(parent, WSCreateMsg, parent);
 }
 
 VXSplitter* QtBridge::createSplitter(VXWidget* parent, const char* orientation, const char* name)
 {
-    if (!m_thread)
-        return nullptr;
-    // Sent: the splitter connects the proxy's emitters while it is built.
-    auto* peer = new QtSplitter(parent);
-    send(new QtHandleStr4Message(peer, SPLTCreateMsg, parent, orientation, name, "", "", true));
-    return peer;
+    // Sent (its row): the splitter connects the proxy's emitters while it is built.
+    return build<QtSplitter, QtHandleStr4Message>(
+        parent, SPLTCreateMsg, parent, orientation, name, "", "", true);
 }
 
 VXTabBar* QtBridge::createTabBar(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtTabBar(parent);
-    post(new QtHandleMessage(peer, TABBARCreateMsg, parent));
-    return peer;
+    return build<QtTabBar, QtHandleMessage>(parent, TABBARCreateMsg, parent);
 }
 
 VXTab* QtBridge::createTab(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtTab(parent);
-    post(new QtHandleMessage(peer, TABCreateMsg, parent));
-    return peer;
+    return build<QtTab, QtHandleMessage>(parent, TABCreateMsg, parent);
 }
 
 VXGridLayout* QtBridge::createGridLayout(VXWidget* parent, int rows, int columns)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtGridLayout(parent);
-    auto* message = new QtHandleInt5Message(peer, LAYCreateGrid1Msg);
-    message->m_handle = parent;
-    message->m_int1 = rows;
-    message->m_int2 = columns;
-    post(message);
-    return peer;
+    return build<QtGridLayout, QtHandleInt5Message>(
+        parent, LAYCreateGrid1Msg, parent, rows, columns);
 }
 
 VXGridLayout* QtBridge::createGridLayout(int rows, int columns)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtGridLayout();
-    auto* message = new QtInt5Message(peer, LAYCreateGrid2Msg);
-    message->m_int1 = rows;
-    message->m_int2 = columns;
-    post(message);
-    return peer;
+    return build<QtGridLayout, QtInt5Message>(nullptr, LAYCreateGrid2Msg, rows, columns);
 }
 
 VXHBoxLayout* QtBridge::createHBoxLayout(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtHBoxLayout(parent);
-    post(new QtHandleMessage(peer, LAYCreateHBox1Msg, parent));
-    return peer;
+    return build<QtHBoxLayout, QtHandleMessage>(parent, LAYCreateHBox1Msg, parent);
 }
 
 VXHBoxLayout* QtBridge::createHBoxLayout()
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtHBoxLayout();
-    post(new QtMessage(peer, LAYCreateHBox2Msg));
-    return peer;
+    return build<QtHBoxLayout, QtMessage>(nullptr, LAYCreateHBox2Msg);
 }
 
 VXVBoxLayout* QtBridge::createVBoxLayout(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtVBoxLayout(parent);
-    post(new QtHandleMessage(peer, LAYCreateVBox1Msg, parent));
-    return peer;
+    return build<QtVBoxLayout, QtHandleMessage>(parent, LAYCreateVBox1Msg, parent);
 }
 
 VXVBoxLayout* QtBridge::createVBoxLayout()
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtVBoxLayout();
-    post(new QtMessage(peer, LAYCreateVBox2Msg));
-    return peer;
+    return build<QtVBoxLayout, QtMessage>(nullptr, LAYCreateVBox2Msg);
 }
 
 VXAction* QtBridge::createAction(VXWidget* parent, int id, const char* command, const char* text,
@@ -542,46 +434,32 @@ VXAction* QtBridge::createAction(VXWidget* parent, int id, const std::u16string&
     if (!m_thread)
         return nullptr;
     auto* peer = new QtAction(parent, id, command, toggle, on);
-    post(new QtActionMessage(peer, ACTCreateMsg, parent, text, accel, icon, statusTip, toolTip,
+    deliver(new QtActionMessage(peer, ACTCreateMsg, parent, text, accel, icon, statusTip, toolTip,
         whatsThis, toggle, on, enabled, visible));
     return peer;
 }
 
 VXPopupMenu* QtBridge::createPopupMenu(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtPopupMenu(parent);
-    // Sent: the menu connects to the proxy's emitters before the host can fire them.
-    send(new QtHandleMessage(peer, POPCreateMsg, parent));
-    return peer;
+    // Sent (its row): the menu connects to the proxy's emitters before the host can fire them.
+    return build<QtPopupMenu, QtHandleMessage>(parent, POPCreateMsg, parent);
 }
 
 VXToolBar* QtBridge::createToolBar(VXWidget* parent)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtToolBar(parent);
-    post(new QtHandleMessage(peer, TOOLCreateMsg, parent));
-    return peer;
+    return build<QtToolBar, QtHandleMessage>(parent, TOOLCreateMsg, parent);
 }
 
 VXComboBox* QtBridge::createComboBox(VXWidget* parent, const char* text)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtComboBox(parent);
-    post(new QtHandleStr4Message(peer, CMBCreateMsg, parent, text, "", "", "", true));
-    return peer;
+    return build<QtComboBox, QtHandleStr4Message>(
+        parent, CMBCreateMsg, parent, text, "", "", "", true);
 }
 
 VXComboBox* QtBridge::createComboBox(VXWidget* parent, const std::u16string& text)
 {
-    if (!m_thread)
-        return nullptr;
-    auto* peer = new QtComboBox(parent);
-    post(new QtHandleStr4Message(peer, CMBCreateMsg, parent, text, u"", u"", u""));
-    return peer;
+    return build<QtComboBox, QtHandleStr4Message>(
+        parent, CMBCreateMsg, parent, text, u"", u"", u"");
 }
 
 int QtBridge::messageBox(VXObject* owner, VXMessageType id, const std::u16string& title,
@@ -594,7 +472,7 @@ int QtBridge::messageBox(VXObject* owner, VXMessageType id, const std::u16string
     message->m_string2 = messageText(text);
     message->m_bool = modal;
     // The GUI side always answers with the box's handle; without an answer there is no box.
-    return sendForInt(message, -1);
+    return vxpeer::askReplyInt(message, -1);
 }
 
 int QtBridge::errorMessage(VXObject* owner, const char* title, const char* text, bool modal)
@@ -640,7 +518,7 @@ int QtBridge::getNumOfOpenMsgBox(VXObject* owner)
 {
     if (!m_thread)
         return 0;
-    return sendForInt(new QtMessage(owner, MSGBOXGetNumOfOpenMsgBoxMsg), 0);
+    return vxpeer::askReplyInt(new QtMessage(owner, MSGBOXGetNumOfOpenMsgBoxMsg), 0);
 }
 
 int QtBridge::showModalAlert(VXObject* owner, const char* title, const std::u16string& text,

@@ -5,7 +5,7 @@
 #include "vxqtgui_export.h"
 
 class GuiApplication;
-class GuiThread;
+class VXGuiThread;
 
 /// The one VXBridge (engine thread): starts and stops the GUI thread, builds peers with their
 /// creation messages, keeps the queue of user events and carries the message-box requests.
@@ -16,7 +16,7 @@ public:
 
     static QtBridge* m_bridge;
     /// The GUI thread object; null before start() and after quit().
-    static GuiThread* m_thread;
+    static VXGuiThread* m_thread;
 
     /// The GUI application, or null while the GUI side is not running.
     static GuiApplication* getApplication();
@@ -25,8 +25,8 @@ public:
     static void post(QtMessage* message);
     /// Sends `message` (taking it) and waits; 0 and no reply when the GUI side is not running.
     static int send(QtMessage* message, QtMessageHolder* reply = nullptr);
-    /// The int of a QtIntMessage reply to a send of `message`, or `fallback` without one.
-    static int sendForInt(QtMessage* message, int fallback);
+    /// Posts or sends `message` (taking it) as its catalogue row says; the send's result, else 0.
+    static int deliver(QtMessage* message);
 
     void start() override;
     void quit() override;
@@ -115,6 +115,11 @@ public:
     VXIM::Thread getMainUIThread() override;
 
 private:
+    /// Builds a peer under `parent` and delivers its creation message, a `Payload` built from
+    /// the peer, the id and `args`; null while the GUI side is not running.
+    template <class Peer, class Payload, class... Args>
+    static Peer* build(VXWidget* parent, VXMessageType id, Args&&... args);
+
     int messageBox(VXObject* owner, VXMessageType id, const std::u16string& title,
         const std::u16string& text, bool modal);
 };

@@ -1,11 +1,11 @@
 #include "messaging/QtComboBox.h"
 
+#include "messaging/PeerCall.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
 #include "messaging/QtListInt2Message.h"
 #include "messaging/QtStrIntMessage.h"
 #include "messaging/QtStringMessage.h"
-#include "messaging/QtWidgetPeer.h"
 
 #include <QString>
 
@@ -25,19 +25,13 @@ std::u16string fromLocal(const char* text)
 } // namespace
 
 QtComboBox::QtComboBox(VXWidget* parent)
-    : VXComboBox(parent)
+    : QtPeer<VXComboBox>(parent)
 {
-}
-
-QtComboBox::~QtComboBox()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
 }
 
 void QtComboBox::insertItem(const std::u16string& text, int index)
 {
-    QtBridge::post(new QtStrIntMessage(this, CMBInsertItemMsg, text, index));
+    vxpeer::post(new QtStrIntMessage(this, CMBInsertItemMsg, text, index));
 }
 
 void QtComboBox::insertItem(const char* text, int index)
@@ -51,7 +45,7 @@ void QtComboBox::insertItems(const std::vector<std::string>& texts, int index)
     for (const std::string& text : texts)
         message->addListItem(text.c_str());
     message->m_int1 = index;
-    QtBridge::post(message);
+    vxpeer::post(message);
 }
 
 void QtComboBox::insertItems(const std::vector<std::u16string>& texts, int index)
@@ -60,27 +54,27 @@ void QtComboBox::insertItems(const std::vector<std::u16string>& texts, int index
     for (const std::u16string& text : texts)
         message->addListItem(text);
     message->m_int1 = index;
-    QtBridge::post(message);
+    vxpeer::post(message);
 }
 
 void QtComboBox::removeItem(int index)
 {
-    QtWidgetPeer::postInt(this, CMBRemoveItemMsg, index);
+    vxpeer::post(this, CMBRemoveItemMsg, index);
 }
 
 void QtComboBox::removeAllItems()
 {
-    QtWidgetPeer::post(this, CMBRemoveAllItemsMsg);
+    vxpeer::post(this, CMBRemoveAllItemsMsg);
 }
 
 void QtComboBox::setCurrentItem(int index)
 {
-    QtWidgetPeer::postInt(this, CMBSetCurrentItemMsg, index);
+    vxpeer::post(this, CMBSetCurrentItemMsg, index);
 }
 
 int QtComboBox::getCurrentItem()
 {
-    return QtWidgetPeer::sendForResult(this, CMBGetCurrentItemMsg);
+    return vxpeer::ask<int>(this, CMBGetCurrentItemMsg);
 }
 
 void QtComboBox::setCurrentText(const char* text)
@@ -90,7 +84,7 @@ void QtComboBox::setCurrentText(const char* text)
 
 void QtComboBox::setCurrentText(const std::u16string& text)
 {
-    QtWidgetPeer::postText(this, CMBSetCurrentTextMsg, text);
+    vxpeer::post(this, CMBSetCurrentTextMsg, text);
 }
 
 std::string QtComboBox::getCurrentText()
@@ -103,42 +97,42 @@ std::string QtComboBox::getCurrentText()
 
 std::u16string QtComboBox::getCurrentTextU()
 {
-    return QtWidgetPeer::sendForText(this, CMBGetCurrentTextMsg);
+    return vxpeer::ask<std::u16string>(this, CMBGetCurrentTextMsg);
 }
 
 void QtComboBox::setEditable(bool editable)
 {
-    QtWidgetPeer::postBool(this, CMBSetEditableMsg, editable);
+    vxpeer::post(this, CMBSetEditableMsg, editable);
 }
 
 bool QtComboBox::isEditable()
 {
-    return QtWidgetPeer::sendForResult(this, CMBIsEditableMsg) != 0;
+    return vxpeer::ask<bool>(this, CMBIsEditableMsg);
 }
 
 void QtComboBox::setMaxVisibleItems(int count)
 {
-    QtWidgetPeer::postInt(this, CMBSetMaxVisibleItemsMsg, count);
+    vxpeer::post(this, CMBSetMaxVisibleItemsMsg, count);
 }
 
 int QtComboBox::getMaxVisibleItems()
 {
-    return QtWidgetPeer::sendForResult(this, CMBGetMaxVisibleItemsMsg);
+    return vxpeer::ask<int>(this, CMBGetMaxVisibleItemsMsg);
 }
 
 void QtComboBox::setCaseSensitive(bool sensitive)
 {
-    QtWidgetPeer::postBool(this, CMBSetCaseSensitiveMsg, sensitive);
+    vxpeer::post(this, CMBSetCaseSensitiveMsg, sensitive);
 }
 
 bool QtComboBox::isCaseSensitive()
 {
-    return QtWidgetPeer::sendForResult(this, CMBIsCaseSensitiveMsg) != 0;
+    return vxpeer::ask<bool>(this, CMBIsCaseSensitiveMsg);
 }
 
 void QtComboBox::imSelect(int index)
 {
-    QtWidgetPeer::postInt(this, CMBSelectMsg, index);
+    vxpeer::post(this, CMBSelectMsg, index);
 }
 
 void QtComboBox::imSelectByString(const char* text)
@@ -148,7 +142,7 @@ void QtComboBox::imSelectByString(const char* text)
 
 void QtComboBox::imSelectByString(const std::u16string& text)
 {
-    QtWidgetPeer::postText(this, CMBSelectByStringMsg, text);
+    vxpeer::post(this, CMBSelectByStringMsg, text);
 }
 
 void QtComboBox::imGetAllItems(std::vector<std::string>& texts)
@@ -164,95 +158,19 @@ void QtComboBox::imGetAllItems(std::vector<std::string>& texts)
 
 void QtComboBox::imGetAllItems(std::vector<std::u16string>& texts)
 {
-    texts.clear();
-    QtMessageHolder reply;
-    QtBridge::send(new QtMessage(this, CMBGetAllItemsMsg), &reply);
-    const auto* list = dynamic_cast<const QtListInt2Message*>(reply.get());
-    if (!list)
-        return;
-    for (const QString& text : list->m_list)
-        texts.push_back(toU16(text));
+    const auto items = vxpeer::ask<std::list<std::u16string>>(this, CMBGetAllItemsMsg);
+    texts.assign(items.begin(), items.end());
 }
 
 VRIX::VXPoint<int> QtComboBox::imGetPosition()
 {
-    return QtWidgetPeer::sendForPoint(new QtMessage(this, CMBGetPositionMsg));
+    return vxpeer::ask<VRIX::VXPoint<int>>(new QtMessage(this, CMBGetPositionMsg));
 }
 
 VRIX::VXPoint<int> QtComboBox::imFindLabelPosition(VXText* label)
 {
-    return QtWidgetPeer::sendForPoint(
+    return vxpeer::ask<VRIX::VXPoint<int>>(
         new QtHandleMessage(this, CMBFindLabelPositionMsg, static_cast<void*>(label)));
-}
-
-std::u16string QtComboBox::imGetToolTip()
-{
-    return QtWidgetPeer::sendForText(this, GetToolTipMsg);
-}
-
-void QtComboBox::setRect(int x, int y, int width, int height)
-{
-    QtWidgetPeer::postRect(this, x, y, width, height);
-}
-
-void QtComboBox::setFont(const char* family, int pointSize, int bold, int italic, int underline)
-{
-    QtWidgetPeer::postFont(this, family, pointSize, bold, italic, underline);
-}
-
-void QtComboBox::setForegroundColor(int red, int green, int blue)
-{
-    QtWidgetPeer::postColor(this, SetForegroundColorMsg, red, green, blue);
-}
-
-void QtComboBox::setBackgroundColor(int red, int green, int blue)
-{
-    QtWidgetPeer::postColor(this, SetBackgroundColorMsg, red, green, blue);
-}
-
-void QtComboBox::setMaximumSize(int width, int height)
-{
-    QtWidgetPeer::postSize(this, SetMaximumSizeMsg, width, height);
-}
-
-void QtComboBox::setMinimumSize(int width, int height)
-{
-    QtWidgetPeer::postSize(this, SetMinimumSizeMsg, width, height);
-}
-
-void QtComboBox::setFocus()
-{
-    QtWidgetPeer::post(this, SetFocusMsg);
-}
-
-void QtComboBox::setEnabled(bool enabled)
-{
-    QtWidgetPeer::postBool(this, SetEnableMsg, enabled);
-}
-
-bool QtComboBox::isEnabled()
-{
-    return QtWidgetPeer::sendForResult(this, IsEnabledMsg) != 0;
-}
-
-void QtComboBox::show()
-{
-    QtWidgetPeer::post(this, ShowMsg);
-}
-
-void QtComboBox::hide()
-{
-    QtWidgetPeer::post(this, HideMsg);
-}
-
-bool QtComboBox::isVisible()
-{
-    return QtWidgetPeer::sendForResult(this, IsVisibleMsg) != 0;
-}
-
-void QtComboBox::setToolTip(const std::u16string& toolTip)
-{
-    QtWidgetPeer::postText(this, SetToolTipMsg, toolTip);
 }
 
 void QtComboBox::setWidgethighlight(bool on, int red, int green, int blue, int alpha)

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/VXComboBox.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The combo box's peer: every operation becomes a message to its GuiComboBox. Engine thread.
-class VXQTGUI_EXPORT QtComboBox : public VXComboBox {
+class VXQTGUI_EXPORT QtComboBox : public QtPeer<VXComboBox> {
 public:
     explicit QtComboBox(VXWidget* parent);
-    ~QtComboBox() override;
 
     void insertItem(const std::u16string& text, int index) override;
     void insertItem(const char* text, int index) override;
@@ -34,20 +34,6 @@ public:
     void imGetAllItems(std::vector<std::u16string>& texts) override;
     VRIX::VXPoint<int> imGetPosition() override;
     VRIX::VXPoint<int> imFindLabelPosition(VXText* label) override;
-    std::u16string imGetToolTip() override;
 
-    void setRect(int x, int y, int width, int height) override;
-    void setFont(const char* family, int pointSize, int bold, int italic, int underline) override;
-    void setForegroundColor(int red, int green, int blue) override;
-    void setBackgroundColor(int red, int green, int blue) override;
-    void setMaximumSize(int width, int height) override;
-    void setMinimumSize(int width, int height) override;
-    void setFocus() override;
-    void setEnabled(bool enabled) override;
-    bool isEnabled() override;
-    void show() override;
-    void hide() override;
-    bool isVisible() override;
-    void setToolTip(const std::u16string& toolTip) override;
     void setWidgethighlight(bool on, int red, int green, int blue, int alpha) override;
 };

@@ -1,152 +1,125 @@
 #include "messaging/QtDialog.h"
 
-#include "messaging/QtContainerPeer.h"
-#include "messaging/QtWidgetPeer.h"
+#include "messaging/PeerCall.h"
 
 QtDialog::QtDialog() = default;
 
-QtDialog::~QtDialog()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
-}
-
 void QtDialog::setTitle(const char* title)
 {
-    QtWidgetPeer::postText(this, DLGSetTitleMsg, title);
+    vxpeer::post(this, DLGSetTitleMsg, title);
 }
 
 void QtDialog::setTitle(const std::u16string& title)
 {
-    QtWidgetPeer::postText(this, DLGSetTitleMsg, title);
+    vxpeer::post(this, DLGSetTitleMsg, title);
 }
 
 std::u16string QtDialog::getTitle()
 {
-    return QtWidgetPeer::sendForText(this, DLGGetTitleMsg);
+    return vxpeer::ask<std::u16string>(this, DLGGetTitleMsg);
 }
 
 void QtDialog::setIcon(const char* path)
 {
-    QtWidgetPeer::postText(this, DLGSetIconMsg, path);
+    vxpeer::post(this, DLGSetIconMsg, path);
 }
 
 void QtDialog::setModal(bool modal)
 {
-    QtWidgetPeer::postBool(this, DLGSetModalMsg, modal);
+    vxpeer::post(this, DLGSetModalMsg, modal);
 }
 
 void QtDialog::monitorResize(bool monitor)
 {
-    QtWidgetPeer::postBool(this, DLGMonitorResizeMsg, monitor);
+    vxpeer::post(this, DLGMonitorResizeMsg, monitor);
 }
 
 void QtDialog::move(int x, int y)
 {
-    QtContainerPeer::postInts(this, DLGMoveMsg, x, y);
+    vxpeer::post(this, DLGMoveMsg, vxpeer::Ints { x, y });
 }
 
 void QtDialog::refreshSize()
 {
-    QtWidgetPeer::post(this, DLGRefreshSizeMsg);
+    vxpeer::post(this, DLGRefreshSizeMsg);
 }
 
 void QtDialog::sendKeyAccel(int accelerator)
 {
-    QtWidgetPeer::postInt(this, DLGSendKeyAccelMsg, accelerator);
-}
-
-bool QtDialog::isEnabled()
-{
-    return QtWidgetPeer::sendForResult(this, IsEnabledMsg) != 0;
+    vxpeer::post(this, DLGSendKeyAccelMsg, accelerator);
 }
 
 bool QtDialog::isVisible()
 {
-    return QtContainerPeer::sendForInt(this, DLGIsVisibleMsg) != 0;
+    return vxpeer::ask<bool>(this, DLGIsVisibleMsg);
 }
 
 bool QtDialog::isMaximized()
 {
-    return QtWidgetPeer::sendForResult(this, DLGIsMaximizedMsg) != 0;
+    return vxpeer::ask<bool>(this, DLGIsMaximizedMsg);
 }
 
 bool QtDialog::isMinimized()
 {
-    return QtWidgetPeer::sendForResult(this, DLGIsMinimizedMsg) != 0;
+    return vxpeer::ask<bool>(this, DLGIsMinimizedMsg);
 }
 
 void QtDialog::setWindowFrameless(bool frameless)
 {
-    QtWidgetPeer::postBool(this, DLSetWindowFramelessMsg, frameless);
+    vxpeer::post(this, DLSetWindowFramelessMsg, frameless);
 }
 
 bool QtDialog::isWindowFrameless()
 {
-    return QtContainerPeer::sendForInt(this, DLIsWindowFramelessMsg) != 0;
+    return vxpeer::ask<bool>(this, DLIsWindowFramelessMsg);
 }
 
 void QtDialog::setWindowTransient(bool transient)
 {
-    QtWidgetPeer::postBool(this, DLSetWindowTransientMsg, transient);
+    vxpeer::post(this, DLSetWindowTransientMsg, transient);
 }
 
 bool QtDialog::isWindowTransient()
 {
-    return QtContainerPeer::sendForInt(this, DLIsWindowTransientMsg) != 0;
+    return vxpeer::ask<bool>(this, DLIsWindowTransientMsg);
 }
 
 void QtDialog::ignoreESC(bool ignore)
 {
-    QtWidgetPeer::postBool(this, DLGIgnoreESCMsg, ignore);
+    vxpeer::post(this, DLGIgnoreESCMsg, ignore);
 }
 
 VRIX::VXRect<int> QtDialog::getClientGeometry()
 {
-    return QtContainerPeer::sendForRect(this, GetClientGeometryMsg);
+    return vxpeer::ask<VRIX::VXRect<int>>(this, GetClientGeometryMsg);
 }
 
 VRIX::VXRect<int> QtDialog::getGeometry()
 {
-    return QtContainerPeer::sendForRect(this, GetGeometryMsg);
+    return vxpeer::ask<VRIX::VXRect<int>>(this, GetGeometryMsg);
 }
 
 void QtDialog::setClientGeometry(int x, int y, int width, int height)
 {
-    QtContainerPeer::postRect(this, SetClientGeometryMsg, x, y, width, height);
+    vxpeer::post(this, SetClientGeometryMsg, vxpeer::Rect { x, y, width, height });
 }
 
 void QtDialog::setGeometry(int x, int y, int width, int height)
 {
-    QtContainerPeer::postRect(this, SetGeometryMsg, x, y, width, height);
-}
-
-bool QtDialog::getBackgroundColor(double& red, double& green, double& blue)
-{
-    return QtWidgetPeer::sendForColor(this, GetBackgroundColorMsg, red, green, blue);
-}
-
-void QtDialog::show()
-{
-    QtWidgetPeer::post(this, ShowMsg);
-}
-
-void QtDialog::hide()
-{
-    QtWidgetPeer::post(this, HideMsg);
+    vxpeer::post(this, SetGeometryMsg, vxpeer::Rect { x, y, width, height });
 }
 
 void QtDialog::showMinimized()
 {
-    QtWidgetPeer::post(this, ShowMinimizedMsg);
+    vxpeer::post(this, ShowMinimizedMsg);
 }
 
 void QtDialog::showMaximized()
 {
-    QtWidgetPeer::post(this, ShowMaximizedMsg);
+    vxpeer::post(this, ShowMaximizedMsg);
 }
 
 void QtDialog::showNormal()
 {
-    QtWidgetPeer::post(this, ShowNormalMsg);
+    vxpeer::post(this, ShowNormalMsg);
 }

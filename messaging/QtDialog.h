@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/VXDialog.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The dialog's peer: every operation becomes a message to its GuiDialog. Engine thread.
-class VXQTGUI_EXPORT QtDialog : public VXDialog {
+class VXQTGUI_EXPORT QtDialog : public QtPeer<VXDialog> {
 public:
     QtDialog();
-    ~QtDialog() override;
 
     void setTitle(const char* title) override;
     void setTitle(const std::u16string& title) override;
@@ -18,7 +18,6 @@ public:
     void move(int x, int y) override;
     void refreshSize() override;
     void sendKeyAccel(int accelerator) override;
-    bool isEnabled() override;
     bool isVisible() override;
     bool isMaximized() override;
     bool isMinimized() override;
@@ -31,9 +30,6 @@ public:
     VRIX::VXRect<int> getGeometry() override;
     void setClientGeometry(int x, int y, int width, int height) override;
     void setGeometry(int x, int y, int width, int height) override;
-    bool getBackgroundColor(double& red, double& green, double& blue) override;
-    void show() override;
-    void hide() override;
     void showMinimized() override;
     void showMaximized() override;
     void showNormal() override;

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "engine/VXEdit.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// Peer of VXEdit: every operation becomes a message to its GuiEdit. Engine thread.
-class VXQTGUI_EXPORT QtEdit : public VXEdit {
+class VXQTGUI_EXPORT QtEdit : public QtPeer<VXEdit> {
 public:
     explicit QtEdit(VXWidget* parent);
-    ~QtEdit() override;
 
     void setText(const char* text) override;
     void setTextU(const std::u16string& text) override;
@@ -26,21 +26,6 @@ public:
     VRIX::VXPoint<int> imGetPosition() override;
     std::u16string imGetFontFamily() override;
     int imGetFontSize() override;
-    std::u16string imGetToolTip() override;
 
-    void show() override;
-    void hide() override;
-    void setEnabled(bool enabled) override;
-    void setToolTip(const std::u16string& toolTip) override;
     void setWidgethighlight(bool on, int red, int green, int blue, int alpha) override;
-    void setFont(const char* family, int pointSize, int bold, int italic, int underline) override;
-    void setForegroundColor(int red, int green, int blue) override;
-    void setBackgroundColor(int red, int green, int blue) override;
-    bool getBackgroundColor(double& red, double& green, double& blue) override;
-    bool getForegroundColor(double& red, double& green, double& blue) override;
-    void setMaximumSize(int width, int height) override;
-    void setMinimumSize(int width, int height) override;
-    void setFocus() override;
-    bool isEnabled() override;
-    bool isVisible() override;
 };

@@ -1,52 +1,45 @@
 #include "messaging/QtGridLayout.h"
 
+#include "messaging/PeerCall.h"
 #include "messaging/QtBridge.h"
-#include "messaging/QtContainerPeer.h"
 #include "messaging/QtGridStretchMessage.h"
-#include "messaging/QtWidgetPeer.h"
 
 #include <algorithm>
 
 QtGridLayout::QtGridLayout() = default;
 
 QtGridLayout::QtGridLayout(VXWidget* parent)
-    : VXGridLayout(parent)
+    : QtPeer<VXGridLayout>(parent)
 {
-}
-
-QtGridLayout::~QtGridLayout()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
 }
 
 void QtGridLayout::addLayout(
     VXWidget* layout, int fromRow, int toRow, int fromCol, int toCol, int alignment)
 {
-    QtContainerPeer::postHandleInts(
-        this, LAYGridAddLayoutMsg, layout, fromRow, toRow, fromCol, toCol, alignment);
+    vxpeer::post(this, LAYGridAddLayoutMsg,
+        vxpeer::HandleInts { layout, fromRow, toRow, fromCol, toCol, alignment });
 }
 
 void QtGridLayout::addWidget(VXWidget* widget, int row, int col, int alignment)
 {
-    QtContainerPeer::postHandleInts(this, LAYGridAddWidget2Msg, widget, row, col, alignment);
+    vxpeer::post(this, LAYGridAddWidget2Msg, vxpeer::HandleInts { widget, row, col, alignment });
 }
 
 void QtGridLayout::addWidget(
     VXWidget* widget, int fromRow, int toRow, int fromCol, int toCol, int alignment)
 {
-    QtContainerPeer::postHandleInts(
-        this, LAYGridAddWidgetMsg, widget, fromRow, toRow, fromCol, toCol, alignment);
+    vxpeer::post(this, LAYGridAddWidgetMsg,
+        vxpeer::HandleInts { widget, fromRow, toRow, fromCol, toCol, alignment });
 }
 
 void QtGridLayout::setColStretchFactor(int col, int stretch)
 {
-    QtContainerPeer::postInts(this, LAYGridSetColStretchMsg, col, stretch);
+    vxpeer::post(this, LAYGridSetColStretchMsg, vxpeer::Ints { col, stretch });
 }
 
 void QtGridLayout::setRowStretchFactor(int row, int stretch)
 {
-    QtContainerPeer::postInts(this, LAYGridSetRowStretchMsg, row, stretch);
+    vxpeer::post(this, LAYGridSetRowStretchMsg, vxpeer::Ints { row, stretch });
 }
 
 void QtGridLayout::setStretchFactors(const int* rows, const int* cols, int nRows, int nCols)
@@ -63,20 +56,20 @@ void QtGridLayout::setStretchFactors(const int* rows, const int* cols, int nRows
         message->m_columnStretch = new int[std::size_t(nCols)];
         std::copy(cols, cols + nCols, message->m_columnStretch);
     }
-    QtBridge::post(message);
+    vxpeer::post(message);
 }
 
 void QtGridLayout::setMargin(int margin)
 {
-    QtWidgetPeer::postInt(this, LAYGridSetMarginMsg, margin);
+    vxpeer::post(this, LAYGridSetMarginMsg, margin);
 }
 
 void QtGridLayout::setActive(bool active)
 {
-    QtWidgetPeer::postBool(this, LAYGridSetActiveMsg, active);
+    vxpeer::post(this, LAYGridSetActiveMsg, active);
 }
 
 void QtGridLayout::removeWidget(VXWidget* widget)
 {
-    QtContainerPeer::postHandle(this, LAYRemoveWidgetMsg, widget);
+    vxpeer::post(this, LAYRemoveWidgetMsg, vxpeer::Handle { widget });
 }

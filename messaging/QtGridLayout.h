@@ -1,14 +1,14 @@
 #pragma once
 
 #include "engine/VXGridLayout.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The grid layout's peer: every operation becomes a message to its GuiGridLayout. Engine thread.
-class VXQTGUI_EXPORT QtGridLayout : public VXGridLayout {
+class VXQTGUI_EXPORT QtGridLayout : public QtPeer<VXGridLayout> {
 public:
     QtGridLayout();
     explicit QtGridLayout(VXWidget* parent);
-    ~QtGridLayout() override;
 
     void addLayout(
         VXWidget* layout, int fromRow, int toRow, int fromCol, int toCol, int alignment) override;

@@ -1,37 +1,30 @@
 #include "messaging/QtHBoxLayout.h"
 
-#include "messaging/QtContainerPeer.h"
-#include "messaging/QtWidgetPeer.h"
+#include "messaging/PeerCall.h"
 
 QtHBoxLayout::QtHBoxLayout() = default;
 
 QtHBoxLayout::QtHBoxLayout(VXWidget* parent)
-    : VXHBoxLayout(parent)
+    : QtPeer<VXHBoxLayout>(parent)
 {
-}
-
-QtHBoxLayout::~QtHBoxLayout()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
 }
 
 void QtHBoxLayout::addLayout(VXWidget* layout, int stretch)
 {
-    QtContainerPeer::postHandleInts(this, LAYHBoxAddLayoutMsg, layout, stretch);
+    vxpeer::post(this, LAYHBoxAddLayoutMsg, vxpeer::HandleInts { layout, stretch });
 }
 
 void QtHBoxLayout::addWidget(VXWidget* widget, int stretch)
 {
-    QtContainerPeer::postHandleInts(this, LAYHBoxAddWidgetMsg, widget, stretch);
+    vxpeer::post(this, LAYHBoxAddWidgetMsg, vxpeer::HandleInts { widget, stretch });
 }
 
 void QtHBoxLayout::removeWidget(VXWidget* widget)
 {
-    QtContainerPeer::postHandle(this, LAYRemoveWidgetMsg, widget);
+    vxpeer::post(this, LAYRemoveWidgetMsg, vxpeer::Handle { widget });
 }
 
 void QtHBoxLayout::addSpacerWidget(int width, int height)
 {
-    QtContainerPeer::postInts(this, LAYHBoxAddSpacerWidgetMsg, width, height);
+    vxpeer::post(this, LAYHBoxAddSpacerWidgetMsg, vxpeer::Ints { width, height });
 }

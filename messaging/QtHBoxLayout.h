@@ -1,15 +1,15 @@
 #pragma once
 
 #include "engine/VXHBoxLayout.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The horizontal box layout's peer: every operation becomes a message to its GuiHBoxLayout. Engine
 /// thread.
-class VXQTGUI_EXPORT QtHBoxLayout : public VXHBoxLayout {
+class VXQTGUI_EXPORT QtHBoxLayout : public QtPeer<VXHBoxLayout> {
 public:
     QtHBoxLayout();
     explicit QtHBoxLayout(VXWidget* parent);
-    ~QtHBoxLayout() override;
 
     void addLayout(VXWidget* layout, int stretch) override;
     void addWidget(VXWidget* widget, int stretch) override;

@@ -5,4 +5,16 @@ QtHandleInt5Message::QtHandleInt5Message(void* target, VXMessageType id)
 {
 }
 
+QtHandleInt5Message::QtHandleInt5Message(
+    void* target, VXMessageType id, void* handle, int int1, int int2, int int3, int int4, int int5)
+    : QtMessage(target, id)
+    , m_handle(handle)
+    , m_int1(int1)
+    , m_int2(int2)
+    , m_int3(int3)
+    , m_int4(int4)
+    , m_int5(int5)
+{
+}
+
 QtHandleInt5Message::~QtHandleInt5Message() = default;

@@ -7,6 +7,8 @@
 class VXQTGUI_EXPORT QtHandleInt5Message : public QtMessage {
 public:
     QtHandleInt5Message(void* target, VXMessageType id);
+    QtHandleInt5Message(void* target, VXMessageType id, void* handle, int int1, int int2 = 0,
+        int int3 = 0, int int4 = 0, int int5 = 0);
     ~QtHandleInt5Message() override;
 
     void* m_handle = nullptr;

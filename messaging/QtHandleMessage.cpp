@@ -11,4 +11,16 @@ QtHandleMessage::QtHandleMessage(void* target, VXMessageType id, void* handle)
 {
 }
 
-QtHandleMessage::~QtHandleMessage() = default;
+QtHandleMessage::QtHandleMessage(void* target, VXMessageType id, void* handle, Release release)
+    : QtMessage(target, id)
+    , m_handle(handle)
+    , m_release(handle ? release : nullptr)
+{
+}
+
+QtHandleMessage::~QtHandleMessage()
+{
+    // Whichever thread drops the last reference frees what nobody took.
+    if (m_release)
+        m_release(m_handle);
+}

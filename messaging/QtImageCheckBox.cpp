@@ -1,24 +1,18 @@
 #include "messaging/QtImageCheckBox.h"
 
-#include "messaging/QtWidgetPeer.h"
+#include "messaging/PeerCall.h"
 
 QtImageCheckBox::QtImageCheckBox(VXWidget* parent)
-    : VXImageCheckBox(parent)
+    : QtPeer<VXImageCheckBox>(parent)
 {
-}
-
-QtImageCheckBox::~QtImageCheckBox()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
 }
 
 void QtImageCheckBox::setTitle(const std::u16string& title)
 {
-    QtWidgetPeer::postText(this, IMGCHCKSetTitleMsg, title);
+    vxpeer::post(this, IMGCHCKSetTitleMsg, title);
 }
 
 void QtImageCheckBox::setToggled(bool toggled)
 {
-    QtWidgetPeer::postBool(this, IMGCHCKSetToggledMsg, toggled);
+    vxpeer::post(this, IMGCHCKSetToggledMsg, toggled);
 }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "engine/VXImageCheckBox.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The image check box's peer: every operation becomes a message to its GuiImageCheckBox. Engine
 /// thread.
-class VXQTGUI_EXPORT QtImageCheckBox : public VXImageCheckBox {
+class VXQTGUI_EXPORT QtImageCheckBox : public QtPeer<VXImageCheckBox> {
 public:
     explicit QtImageCheckBox(VXWidget* parent);
-    ~QtImageCheckBox() override;
 
     void setTitle(const std::u16string& title) override;
     void setToggled(bool toggled) override;

@@ -7,6 +7,8 @@
 class VXQTGUI_EXPORT QtInt5Message : public QtMessage {
 public:
     QtInt5Message(void* target, VXMessageType id);
+    QtInt5Message(void* target, VXMessageType id, int int1, int int2 = 0, int int3 = 0,
+        int int4 = 0, int int5 = 0);
     ~QtInt5Message() override;
 
     int m_int1 = 0;

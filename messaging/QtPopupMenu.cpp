@@ -1,13 +1,13 @@
 #include "messaging/QtPopupMenu.h"
 
 #include "engine/HostFunctions.h"
+#include "messaging/PeerCall.h"
 #include "messaging/QtAddSubmenuMessage.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
-#include "messaging/QtWidgetPeer.h"
 
 QtPopupMenu::QtPopupMenu(VXWidget* parent)
-    : VXPopupMenu(parent)
+    : QtPeer<VXPopupMenu>(parent)
 {
 }
 
@@ -17,23 +17,24 @@ QtPopupMenu::~QtPopupMenu()
     deleteChildren();
     // Sent, not posted: the GUI menu fires this proxy's about-to-show emitter, so it must be
     // gone before the emitters are.
-    QtBridge::send(new QtMessage(QtWidgetPeer::key(this), DestroyWidgetMsg));
+    vxpeer::send(this, DestroyWidgetMsg);
+    m_widgetDestroyed = true;
 }
 
 void QtPopupMenu::addMenuItem(VXAction* action)
 {
     // The GUI side looks the handle up; a stale or foreign one finds nothing.
-    QtBridge::post(new QtHandleMessage(this, POPAddMenuItemMsg, static_cast<void*>(action)));
+    vxpeer::post(new QtHandleMessage(this, POPAddMenuItemMsg, static_cast<void*>(action)));
 }
 
 void QtPopupMenu::addSeparator()
 {
-    QtWidgetPeer::post(this, POPAddSeparatorMsg);
+    vxpeer::post(this, POPAddSeparatorMsg);
 }
 
 void QtPopupMenu::addSubMenu(VXPopupMenu* menu, const std::u16string& title)
 {
-    QtBridge::post(new QtAddSubmenuMessage(
+    vxpeer::post(new QtAddSubmenuMessage(
         this, POPAddSubMenuMsg, static_cast<void*>(menu), title, u"", false));
 }
 
@@ -45,26 +46,21 @@ void QtPopupMenu::addSubMenu(VXPopupMenu* menu, const char* title)
 void QtPopupMenu::addSubMenuItem(
     VXPopupMenu* menu, const std::u16string& name, const std::u16string& before, bool separator)
 {
-    QtBridge::post(new QtAddSubmenuMessage(
+    vxpeer::post(new QtAddSubmenuMessage(
         this, POPAddSubMenuItemMsg, static_cast<void*>(menu), name, before, separator));
 }
 
 void QtPopupMenu::popup()
 {
-    QtWidgetPeer::post(this, POPPopupMsg);
+    vxpeer::post(this, POPPopupMsg);
 }
 
 void QtPopupMenu::showNamedItem(const std::u16string& name)
 {
-    QtWidgetPeer::postText(this, POPShowNamedItemMsg, name);
+    vxpeer::post(this, POPShowNamedItemMsg, name);
 }
 
 void QtPopupMenu::hideNamedItem(const std::u16string& name)
 {
-    QtWidgetPeer::postText(this, POPHideNamedItemMsg, name);
-}
-
-void QtPopupMenu::setFont(const char* family, int pointSize, int bold, int italic, int underline)
-{
-    QtWidgetPeer::postFont(this, family, pointSize, bold, italic, underline);
+    vxpeer::post(this, POPHideNamedItemMsg, name);
 }

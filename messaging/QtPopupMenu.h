@@ -1,11 +1,12 @@
 #pragma once
 
 #include "engine/VXPopupMenu.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The popup menu's peer: every operation becomes a message to its GuiPopupMenu. Engine
 /// thread.
-class VXQTGUI_EXPORT QtPopupMenu : public VXPopupMenu {
+class VXQTGUI_EXPORT QtPopupMenu : public QtPeer<VXPopupMenu> {
 public:
     explicit QtPopupMenu(VXWidget* parent);
     ~QtPopupMenu() override;
@@ -19,5 +20,4 @@ public:
     void popup() override;
     void showNamedItem(const std::u16string& name) override;
     void hideNamedItem(const std::u16string& name) override;
-    void setFont(const char* family, int pointSize, int bold, int italic, int underline) override;
 };

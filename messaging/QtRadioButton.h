@@ -1,19 +1,14 @@
 #pragma once
 
 #include "engine/VXRadioButton.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The radio button's peer: every operation becomes a message to its GuiRadioButton. Engine thread.
-class VXQTGUI_EXPORT QtRadioButton : public VXRadioButton {
+class VXQTGUI_EXPORT QtRadioButton : public QtPeer<VXRadioButton> {
 public:
     explicit QtRadioButton(VXWidget* parent);
-    ~QtRadioButton() override;
 
-    void show() override;
-    void hide() override;
-    bool isEnabled() override;
-    bool isVisible() override;
-    void setFocus() override;
     void setLabel(const char* label) override;
     void setLabel(const std::u16string& label) override;
     std::u16string getLabel() override;

@@ -1,35 +1,23 @@
 #include "messaging/QtScrollView.h"
 
-#include "messaging/QtContainerPeer.h"
-#include "messaging/QtWidgetPeer.h"
+#include "messaging/PeerCall.h"
 
 QtScrollView::QtScrollView(VXWidget* parent)
-    : VXScrollView(parent)
+    : QtPeer<VXScrollView>(parent)
 {
-}
-
-QtScrollView::~QtScrollView()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
 }
 
 void QtScrollView::addWidget(VXWidget* content)
 {
-    QtContainerPeer::postHandle(this, SVAddWidgetMsg, content);
+    vxpeer::post(this, SVAddWidgetMsg, vxpeer::Handle { content });
 }
 
 bool QtScrollView::isVScrollBarVisible()
 {
-    return QtWidgetPeer::sendForResult(this, IsVScrollBarVisibleMsg) != 0;
+    return vxpeer::ask<bool>(this, IsVScrollBarVisibleMsg);
 }
 
 bool QtScrollView::isHScrollBarVisible()
 {
-    return QtWidgetPeer::sendForResult(this, IsHScrollBarVisibleMsg) != 0;
-}
-
-void QtScrollView::show()
-{
-    QtWidgetPeer::post(this, ShowMsg);
+    return vxpeer::ask<bool>(this, IsHScrollBarVisibleMsg);
 }

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "engine/VXScrollView.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The scroll view's peer: every operation becomes a message to its GuiScrollView. Engine thread.
-class VXQTGUI_EXPORT QtScrollView : public VXScrollView {
+class VXQTGUI_EXPORT QtScrollView : public QtPeer<VXScrollView> {
 public:
     explicit QtScrollView(VXWidget* parent);
-    ~QtScrollView() override;
 
     void addWidget(VXWidget* content) override;
     bool isVScrollBarVisible() override;
     bool isHScrollBarVisible() override;
-    void show() override;
 };

@@ -1,33 +1,23 @@
 #pragma once
 
 #include "engine/VXTextBrowser.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The text browser's peer: every operation becomes a message to its GuiTextBrowser.
 /// Engine thread.
-class VXQTGUI_EXPORT QtTextBrowser : public VXTextBrowser {
+class VXQTGUI_EXPORT QtTextBrowser : public QtPeer<VXTextBrowser> {
 public:
     explicit QtTextBrowser(VXWidget* parent);
-    ~QtTextBrowser() override;
 
     void setSource(const std::u16string& source) override;
     std::u16string getSource() override;
-    void show() override;
-    void hide() override;
     void reload() override;
     void setExtensionType(const char* extension, const char* type) override;
-    void setRect(int x, int y, int width, int height) override;
     void setText(const char* text) override;
     void setTextU(const std::u16string& text) override;
     char* getText() override;
     std::u16string getTextU() override;
-    void setEnabled(bool enabled) override;
-    bool isEnabled() override;
-    bool isVisible() override;
-    void setToolTip(const std::u16string& toolTip) override;
-    void setForegroundColor(int red, int green, int blue) override;
-    void setBackgroundColor(int red, int green, int blue) override;
-    void setFont(const char* family, int pointSize, int bold, int italic, int underline) override;
     void setAlwaysOnTop(bool onTop) override;
     void setMode(bool clickMode) override;
     void setBuffer(std::list<std::u16string>& buffers) override;
@@ -37,9 +27,6 @@ public:
     void setFilePath(std::list<std::u16string>& paths) override;
     void getFilePath(std::list<std::u16string>& paths) override;
     void enableHelp(bool enable) override;
-    void setMaximumSize(int width, int height) override;
-    void setMinimumSize(int width, int height) override;
     void showToolBar() override;
     void hideToolBar() override;
-    void setFocus() override;
 };

@@ -1,32 +1,25 @@
 #include "messaging/QtVBoxLayout.h"
 
-#include "messaging/QtContainerPeer.h"
-#include "messaging/QtWidgetPeer.h"
+#include "messaging/PeerCall.h"
 
 QtVBoxLayout::QtVBoxLayout() = default;
 
 QtVBoxLayout::QtVBoxLayout(VXWidget* parent)
-    : VXVBoxLayout(parent)
+    : QtPeer<VXVBoxLayout>(parent)
 {
-}
-
-QtVBoxLayout::~QtVBoxLayout()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
 }
 
 void QtVBoxLayout::addLayout(VXWidget* layout, int stretch)
 {
-    QtContainerPeer::postHandleInts(this, LAYVBoxAddLayoutMsg, layout, stretch);
+    vxpeer::post(this, LAYVBoxAddLayoutMsg, vxpeer::HandleInts { layout, stretch });
 }
 
 void QtVBoxLayout::addWidget(VXObject* widget, int stretch)
 {
-    QtContainerPeer::postHandleInts(this, LAYVBoxAddWidgetMsg, widget, stretch);
+    vxpeer::post(this, LAYVBoxAddWidgetMsg, vxpeer::HandleInts { widget, stretch });
 }
 
 void QtVBoxLayout::removeWidget(VXWidget* widget)
 {
-    QtContainerPeer::postHandle(this, LAYRemoveWidgetMsg, widget);
+    vxpeer::post(this, LAYRemoveWidgetMsg, vxpeer::Handle { widget });
 }

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "engine/VXVBoxLayout.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The vertical box layout's peer: every operation becomes a message to its GuiVBoxLayout. Engine
 /// thread.
-class VXQTGUI_EXPORT QtVBoxLayout : public VXVBoxLayout {
+class VXQTGUI_EXPORT QtVBoxLayout : public QtPeer<VXVBoxLayout> {
 public:
     QtVBoxLayout();
     explicit QtVBoxLayout(VXWidget* parent);
-    ~QtVBoxLayout() override;
 
     void addLayout(VXWidget* layout, int stretch) override;
     void addWidget(VXObject* widget, int stretch) override;

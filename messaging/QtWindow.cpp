@@ -1,67 +1,50 @@
 #include "messaging/QtWindow.h"
 
-#include "messaging/QtContainerPeer.h"
-#include "messaging/QtWidgetPeer.h"
+#include "messaging/PeerCall.h"
 
 QtWindow::QtWindow() = default;
 
-QtWindow::~QtWindow()
-{
-    disconnect();
-    QtWidgetPeer::destroy(this);
-}
-
 VRIX::VXRect<int> QtWindow::getPosition()
 {
-    return QtContainerPeer::sendForRect(this, WNDGetPositionMsg);
+    return vxpeer::ask<VRIX::VXRect<int>>(this, WNDGetPositionMsg);
 }
 
 void QtWindow::setPosition(int x, int y, int width, int height)
 {
-    QtContainerPeer::postRect(this, WNDSetPositionMsg, x, y, width, height);
+    vxpeer::post(this, WNDSetPositionMsg, vxpeer::Rect { x, y, width, height });
 }
 
 std::string QtWindow::getTitle()
 {
-    return QtContainerPeer::sendForLocal8Bit(this, WNDGetTitleMsg);
+    return vxpeer::askText8(this, WNDGetTitleMsg);
 }
 
 std::u16string QtWindow::getTitleU()
 {
-    return QtWidgetPeer::sendForText(this, WNDGetTitleUMsg);
+    return vxpeer::ask<std::u16string>(this, WNDGetTitleUMsg);
 }
 
 void QtWindow::setTitle(const char* title)
 {
-    QtWidgetPeer::postText(this, WNDSetTitleMsg, title);
+    vxpeer::post(this, WNDSetTitleMsg, title);
 }
 
 void QtWindow::setTitle(const std::u16string& title)
 {
-    QtWidgetPeer::postText(this, WNDSetTitleUMsg, title);
+    vxpeer::post(this, WNDSetTitleUMsg, title);
 }
 
 bool QtWindow::hasFocus()
 {
-    return QtWidgetPeer::sendForResult(this, WNDHasFocusMsg) != 0;
+    return vxpeer::ask<bool>(this, WNDHasFocusMsg);
 }
 
 void QtWindow::setAlwaysOnTop(bool onTop)
 {
-    QtWidgetPeer::postBool(this, WNDSetAlwaysOnTopMsg, onTop);
+    vxpeer::post(this, WNDSetAlwaysOnTopMsg, onTop);
 }
 
 void QtWindow::setCentralWidget(VXWidget* widget)
 {
-    QtContainerPeer::postHandle(this, WNDSetCentralWidgetMsg, widget);
-}
-
-void QtWindow::show()
-{
-    QtWidgetPeer::post(this, ShowMsg);
-}
-
-void QtWindow::hide()
-{
-    QtWidgetPeer::post(this, HideMsg);
+    vxpeer::post(this, WNDSetCentralWidgetMsg, vxpeer::Handle { widget });
 }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "engine/VXWindow.h"
+#include "messaging/QtPeer.h"
 #include "vxqtgui_export.h"
 
 /// The main window's peer: its operations become messages to its GuiWindow, which also listens
 /// to the proxy's emitters. Engine thread.
-class VXQTGUI_EXPORT QtWindow : public VXWindow {
+class VXQTGUI_EXPORT QtWindow : public QtPeer<VXWindow> {
 public:
     QtWindow();
-    ~QtWindow() override;
 
     VRIX::VXRect<int> getPosition() override;
     void setPosition(int x, int y, int width, int height) override;
@@ -19,6 +19,4 @@ public:
     bool hasFocus() override;
     void setAlwaysOnTop(bool onTop) override;
     void setCentralWidget(VXWidget* widget) override;
-    void show() override;
-    void hide() override;
 };

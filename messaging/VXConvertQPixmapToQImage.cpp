@@ -2,11 +2,11 @@
 
 #include "messaging/QtBridge.h"
 #include "messaging/QtConvertQPixmapToQImage.h"
-#include "vx_qtgui/GuiThread.h"
+#include "messaging/VXGuiThread.h"
 
 void VXConvertQPixmapToQImage(const QPixmap& source, QImage& destination)
 {
-    GuiThread* thread = QtBridge::m_thread;
+    VXGuiThread* thread = QtBridge::m_thread;
     if (!thread)
         return;
     auto* msg = new QtConvertQPixmapToQImage(nullptr, ConvertQPixmapToQImageMsg);

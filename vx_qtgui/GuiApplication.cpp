@@ -9,6 +9,7 @@
 #include "messaging/QtConvertQPixmapToQImage.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/SyncMsgControl.h"
+#include "messaging/VXMessageCatalogue.h"
 #include "vrix/DpiScaling.h"
 #include "vrix/SanitizerAnnotations.h"
 #include "vrix/services/ApplicationContext.h"
@@ -99,11 +100,6 @@ void traceFailure(const char* what, const QtMessage& msg)
 void traceDrop(const char* why, const QtMessage& msg)
 {
     traceProblem("VRIXOneMessage dropped message", why, msg);
-}
-
-bool isInCatalogue(VXMessageType type)
-{
-    return type >= SyncDiagnosticEchoMsg && type <= SSIsInViewMsg;
 }
 
 // The last component of the translation directory names the platform of the build.
@@ -211,7 +207,7 @@ GuiApplication::GuiApplication(int& argc, char** argv)
     setupLocale();
     setQuitOnLastWindowClosed(false);
     const VXIM::Thread guiThread = VXIM::Thread::getCurrentThread();
-    if (GuiThread* thread = QtBridge::m_thread)
+    if (auto* thread = static_cast<GuiThread*>(QtBridge::m_thread))
         VXIM::connect(thread->messageEmitter(), this, &GuiApplication::VRIXOneMessage, guiThread);
     // The bridge exists before the GUI thread starts, but is registered under its name only
     // after this constructor has returned.
@@ -601,7 +597,7 @@ bool GuiApplication::captureNamedWindow(const std::u16string& title, const std::
 
 GuiApplication* GuiApplication::current()
 {
-    if (GuiThread* thread = QtBridge::m_thread)
+    if (VXGuiThread* thread = QtBridge::m_thread)
         return thread->getApplication();
     return qobject_cast<GuiApplication*>(QCoreApplication::instance());
 }
@@ -676,9 +672,14 @@ void GuiApplication::VRIXOneMessage(QtMessageHolder msg)
 void GuiApplication::dispatch(QtMessage& msg)
 {
     const VXMessageType type = msg.messageType();
-    // No handler knows such an id, and no widget may read a payload for it.
-    if (!isInCatalogue(type)) {
+    // No handler knows such an id, and no handler may read a payload that is not its row's
+    // (the catalogue check traces both class names).
+    if (!VXMessageCatalogue::find(type)) {
         traceDrop("id outside the catalogue", msg);
+        return;
+    }
+    if (!VXMessageCatalogue::fitsPayload(msg, "dispatcher")) {
+        traceDrop("payload does not fit the id", msg);
         return;
     }
     if (GuiCreationRoute::find(type)) {

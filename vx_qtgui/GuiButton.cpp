@@ -58,7 +58,6 @@ void GuiButton::vxMessageNotify(VXMessageType type, QtMessage* msg)
     case BTNIsIconSetMsg: {
         const int hasIcon = icon().isNull() ? 0 : 1;
         GuiCommonMessages::setResult(msg, hasIcon);
-        msg->setReturnMsg(new QtIntMessage(nullptr, type, hasIcon));
         return;
     }
     case BTNSetDefaultMsg:

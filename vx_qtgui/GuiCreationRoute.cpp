@@ -51,286 +51,145 @@
 #include <QMainWindow>
 
 #include <initializer_list>
+#include <type_traits>
 #include <unordered_map>
 
 namespace {
 
 using Table = std::unordered_map<int, GuiCreationRoute::Entry>;
 
-GuiObject* createButton(void* key, QtMessage& msg, QWidget* parent)
+// One constructor argument read from a creation payload: a field as it stands, or converted.
+template <auto Member> struct Field;
+template <class Payload, class Type, Type Payload::*Member> struct Field<Member> {
+    using Message = Payload;
+    static const Type& read(const Payload& message) { return message.*Member; }
+};
+template <auto Member> struct Local8;
+template <class Payload, QString Payload::*Member> struct Local8<Member> {
+    using Message = Payload;
+    static QByteArray read(const Payload& message) { return (message.*Member).toLocal8Bit(); }
+};
+struct WindowFlags {
+    using Message = QtWFlagsMessage;
+    static Qt::WindowFlags read(const QtWFlagsMessage& message)
+    {
+        return vrixFlagToQt(message.m_flags);
+    }
+};
+struct NoName {
+    static QString read(const QtMessage&) { return QString(); }
+};
+
+using Text1 = Field<&QtHandleStr4Message::m_string1>;
+using Text2 = Field<&QtHandleStr4Message::m_string2>;
+using Text1Local8 = Local8<&QtHandleStr4Message::m_string1>;
+using Text2Local8 = Local8<&QtHandleStr4Message::m_string2>;
+using Count = Field<&QtHandleInt5Message::m_int1>;
+using Rows = Field<&QtHandleInt5Message::m_int1>;
+using Columns = Field<&QtHandleInt5Message::m_int2>;
+using FreeRows = Field<&QtInt5Message::m_int1>;
+using FreeColumns = Field<&QtInt5Message::m_int2>;
+
+// A widget under the parent the route found, from the row's payload class; null for a payload
+// of another class (a route installed for another message).
+template <class Widget, class Payload, class... Args>
+GuiObject* make(void* key, QtMessage& msg, QWidget* parent)
 {
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiButton(key, parent, args->m_string1) : nullptr;
+    auto* payload = dynamic_cast<Payload*>(&msg);
+    if (!payload)
+        return nullptr;
+    if constexpr (std::is_constructible_v<Widget, void*, QWidget*,
+                      decltype(Args::read(*payload))...>)
+        return new Widget(key, parent, Args::read(*payload)...);
+    else
+        return new Widget(key, qobject_cast<QMainWindow*>(parent), Args::read(*payload)...);
 }
 
-GuiObject* createCheckBox(void* key, QtMessage& msg, QWidget* parent)
+// A layout that starts without a parent widget.
+template <class Layout, class Payload, class... Args>
+GuiObject* makeFree(void* key, QtMessage& msg, QWidget*)
 {
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiCheckBox(key, parent, args->m_string1) : nullptr;
-}
-
-GuiObject* createRadioButton(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiRadioButton(key, parent) : nullptr;
-}
-
-GuiObject* createGroupedRadioButton(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleInt5Message*>(&msg);
-    return args ? new GuiGroupedRadioButton(key, parent, args->m_int1) : nullptr;
-}
-
-GuiObject* createImageCheckBox(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiImageCheckBox(key, parent) : nullptr;
-}
-
-GuiObject* createTextBrowser(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiTextBrowser(key, parent, args->m_string1) : nullptr;
-}
-
-GuiObject* createWebBrowser(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiWebBrowser(key, parent, args->m_string1) : nullptr;
+    auto* payload = dynamic_cast<Payload*>(&msg);
+    return payload ? new Layout(key, Args::read(*payload)...) : nullptr;
 }
 
 // The target of a progress creation is the proxy itself, which connects its emitters; it is
 // used only while the registry knows it as a live object of that class.
-
-GuiObject* createProgressBar(void* key, QtMessage& msg, QWidget* parent)
+template <class Widget, class Proxy>
+GuiObject* makeProgress(void* key, QtMessage& msg, QWidget* parent)
 {
-    auto* proxy
-        = dynamic_cast<QtHandleMessage*>(&msg) ? VXObject::liveAs<VXProgressBar>(key) : nullptr;
-    return proxy ? new GuiProgressBar(proxy, parent) : nullptr;
-}
-
-GuiObject* createProgressDialog(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* proxy
-        = dynamic_cast<QtHandleMessage*>(&msg) ? VXObject::liveAs<VXProgressDialog>(key) : nullptr;
-    return proxy ? new GuiProgressDialog(proxy, parent) : nullptr;
-}
-
-GuiObject* createAction(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtActionMessage*>(&msg) ? new GuiAction(key, parent) : nullptr;
-}
-
-GuiObject* createPopupMenu(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiPopupMenu(key, parent) : nullptr;
-}
-
-GuiObject* createToolBar(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg)
-        ? new GuiToolBar(key, qobject_cast<QMainWindow*>(parent))
-        : nullptr;
-}
-
-GuiObject* createComboBox(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiComboBox(key, parent, args->m_string1) : nullptr;
-}
-
-GuiObject* createEdit(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiEdit(key, parent, args->m_string1) : nullptr;
-}
-
-GuiObject* createEditArea(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiEditArea(key, parent) : nullptr;
-}
-
-GuiObject* createText(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleStr4Message*>(&msg) ? new GuiText(key, parent) : nullptr;
-}
-
-GuiObject* createSlider(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiSlider(key, parent, args->m_string1.toLocal8Bit()) : nullptr;
-}
-
-GuiObject* createImage(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args
-        ? new GuiImage(key, parent, args->m_string1.toLocal8Bit(), args->m_string2.toLocal8Bit())
-        : nullptr;
-}
-
-GuiObject* createHyperLink(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiHyperLink(key, parent, args->m_string1, args->m_string2) : nullptr;
-}
-
-GuiObject* createDialog(void* key, QtMessage& msg, QWidget*)
-{
-    auto* args = dynamic_cast<QtWFlagsMessage*>(&msg);
-    return args ? new GuiDialog(key, nullptr, vrixFlagToQt(args->m_flags)) : nullptr;
-}
-
-GuiObject* createWindow(void* key, QtMessage& msg, QWidget*)
-{
-    auto* args = dynamic_cast<QtWFlagsMessage*>(&msg);
-    return args ? new GuiWindow(key, nullptr, vrixFlagToQt(args->m_flags)) : nullptr;
-}
-
-GuiObject* createPanel(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiPanel(key, parent, args->m_string1) : nullptr;
-}
-
-GuiObject* createTopLevelPanel(void* key, QtMessage&, QWidget*)
-{
-    return new GuiPanel(key, nullptr, QString());
-}
-
-GuiObject* createGroupBox(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleStr4Message*>(&msg);
-    return args ? new GuiGroupBox(key, parent, args->m_string1) : nullptr;
-}
-
-GuiObject* createTogglePanel(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiTogglePanel(key, parent) : nullptr;
-}
-
-GuiObject* createScrollView(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiScrollView(key, parent) : nullptr;
-}
-
-GuiObject* createWidgetStack(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiWidgetStack(key, parent) : nullptr;
-}
-
-GuiObject* createSplitter(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleStr4Message*>(&msg) ? new GuiSplitter(key, parent) : nullptr;
-}
-
-GuiObject* createTabBar(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiTabBar(key, parent) : nullptr;
-}
-
-GuiObject* createTab(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiTab(key, parent) : nullptr;
-}
-
-GuiObject* createGridLayout(void* key, QtMessage& msg, QWidget* parent)
-{
-    auto* args = dynamic_cast<QtHandleInt5Message*>(&msg);
-    return args ? new GuiGridLayout(key, parent, args->m_int1, args->m_int2) : nullptr;
-}
-
-GuiObject* createFreeGridLayout(void* key, QtMessage& msg, QWidget*)
-{
-    auto* args = dynamic_cast<QtInt5Message*>(&msg);
-    return args ? new GuiGridLayout(key, args->m_int1, args->m_int2) : nullptr;
-}
-
-GuiObject* createHBoxLayout(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiHBoxLayout(key, parent) : nullptr;
-}
-
-GuiObject* createFreeHBoxLayout(void* key, QtMessage&, QWidget*)
-{
-    return new GuiHBoxLayout(key);
-}
-
-GuiObject* createVBoxLayout(void* key, QtMessage& msg, QWidget* parent)
-{
-    return dynamic_cast<QtHandleMessage*>(&msg) ? new GuiVBoxLayout(key, parent) : nullptr;
-}
-
-GuiObject* createFreeVBoxLayout(void* key, QtMessage&, QWidget*)
-{
-    return new GuiVBoxLayout(key);
+    auto* proxy = dynamic_cast<QtHandleMessage*>(&msg) ? VXObject::liveAs<Proxy>(key) : nullptr;
+    return proxy ? new Widget(proxy, parent) : nullptr;
 }
 
 Table& table()
 {
+    using R = GuiCreationRoute;
     static Table entries = [] {
-        // One line per widget kind: id, parent, notify, update parent, factory, finish.
+        // One row per creation id: parent, notify, update parent, factory, finish.
         const std::initializer_list<GuiCreationRoute::Entry> builtIn = {
-            { ACTCreateMsg, GuiCreationRoute::WidgetParent, true, false, &createAction, nullptr },
-            { POPCreateMsg, GuiCreationRoute::WidgetParent, true, false, &createPopupMenu,
-                nullptr },
-            { TOOLCreateMsg, GuiCreationRoute::MainWindowParent, true, true, &createToolBar,
-                nullptr },
-            { CMBCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createComboBox, nullptr },
-            { BWSCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createTextBrowser,
-                nullptr },
-            { WEBCreateMsg, GuiCreationRoute::WidgetParent, false, true, &createWebBrowser,
-                nullptr },
-            { BTNCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createButton, nullptr },
-            { CHKCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createCheckBox, nullptr },
-            { RBTCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createRadioButton,
-                nullptr },
-            { GRBCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createGroupedRadioButton,
-                nullptr },
-            { IMGCHKCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createImageCheckBox,
-                nullptr },
-            { TXTCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createText, nullptr },
-            { HYPCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createHyperLink, nullptr },
-            { EDITCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createEdit, nullptr },
-            { IMGCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createImage, nullptr },
-            { EDITAREACreateMsg, GuiCreationRoute::WidgetParent, true, true, &createEditArea,
-                nullptr },
-            { SliderCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createSlider, nullptr },
-            { ProgressBarCreateMsg, GuiCreationRoute::WidgetParent, false, false,
-                &createProgressBar, nullptr },
-            { ProgressDialogCreateMsg, GuiCreationRoute::WidgetParent, false, false,
-                &createProgressDialog, nullptr },
+            { ACTCreateMsg, R::WidgetParent, true, false, &make<GuiAction, QtActionMessage> },
+            { POPCreateMsg, R::WidgetParent, true, false, &make<GuiPopupMenu, QtHandleMessage> },
+            { TOOLCreateMsg, R::MainWindowParent, true, true, &make<GuiToolBar, QtHandleMessage> },
+            { CMBCreateMsg, R::WidgetParent, true, true,
+                &make<GuiComboBox, QtHandleStr4Message, Text1> },
+            { BWSCreateMsg, R::WidgetParent, true, true,
+                &make<GuiTextBrowser, QtHandleStr4Message, Text1> },
+            { WEBCreateMsg, R::WidgetParent, false, true,
+                &make<GuiWebBrowser, QtHandleStr4Message, Text1> },
+            { BTNCreateMsg, R::WidgetParent, true, true,
+                &make<GuiButton, QtHandleStr4Message, Text1> },
+            { CHKCreateMsg, R::WidgetParent, true, true,
+                &make<GuiCheckBox, QtHandleStr4Message, Text1> },
+            { RBTCreateMsg, R::WidgetParent, true, true, &make<GuiRadioButton, QtHandleMessage> },
+            { GRBCreateMsg, R::WidgetParent, true, true,
+                &make<GuiGroupedRadioButton, QtHandleInt5Message, Count> },
+            { IMGCHKCreateMsg, R::WidgetParent, true, true,
+                &make<GuiImageCheckBox, QtHandleMessage> },
+            { TXTCreateMsg, R::WidgetParent, true, true, &make<GuiText, QtHandleStr4Message> },
+            { HYPCreateMsg, R::WidgetParent, true, true,
+                &make<GuiHyperLink, QtHandleStr4Message, Text1, Text2> },
+            { EDITCreateMsg, R::WidgetParent, true, true,
+                &make<GuiEdit, QtHandleStr4Message, Text1> },
+            { IMGCreateMsg, R::WidgetParent, true, true,
+                &make<GuiImage, QtHandleStr4Message, Text1Local8, Text2Local8> },
+            { EDITAREACreateMsg, R::WidgetParent, true, true, &make<GuiEditArea, QtHandleMessage> },
+            { SliderCreateMsg, R::WidgetParent, true, true,
+                &make<GuiSlider, QtHandleStr4Message, Text1Local8> },
+            { ProgressBarCreateMsg, R::WidgetParent, false, false,
+                &makeProgress<GuiProgressBar, VXProgressBar> },
+            { ProgressDialogCreateMsg, R::WidgetParent, false, false,
+                &makeProgress<GuiProgressDialog, VXProgressDialog> },
             // Containers and layouts.
-            { DLGCreateMsg, GuiCreationRoute::NoParent, true, false, &createDialog, nullptr },
-            { WNDCreateMsg, GuiCreationRoute::NoParent, true, false, &createWindow, nullptr },
-            { PNLCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createPanel, nullptr },
-            { PNLCreate2Msg, GuiCreationRoute::NoParent, true, false, &createTopLevelPanel,
-                nullptr },
-            { GRPCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createGroupBox, nullptr },
-            { TGLPNCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createTogglePanel,
-                nullptr },
-            { SVCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createScrollView, nullptr },
-            { WSCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createWidgetStack,
-                nullptr },
-            { SPLTCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createSplitter, nullptr },
-            { TABBARCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createTabBar, nullptr },
-            { TABCreateMsg, GuiCreationRoute::WidgetParent, true, true, &createTab, nullptr },
-            { LAYCreateGrid1Msg, GuiCreationRoute::WidgetParent, true, true, &createGridLayout,
-                nullptr },
-            { LAYCreateGrid2Msg, GuiCreationRoute::NoParent, true, false, &createFreeGridLayout,
-                nullptr },
-            { LAYCreateHBox1Msg, GuiCreationRoute::WidgetParent, true, true, &createHBoxLayout,
-                nullptr },
-            { LAYCreateHBox2Msg, GuiCreationRoute::NoParent, true, false, &createFreeHBoxLayout,
-                nullptr },
-            { LAYCreateVBox1Msg, GuiCreationRoute::WidgetParent, true, true, &createVBoxLayout,
-                nullptr },
-            { LAYCreateVBox2Msg, GuiCreationRoute::NoParent, true, false, &createFreeVBoxLayout,
-                nullptr },
+            { DLGCreateMsg, R::NoParent, true, false,
+                &make<GuiDialog, QtWFlagsMessage, WindowFlags> },
+            { WNDCreateMsg, R::NoParent, true, false,
+                &make<GuiWindow, QtWFlagsMessage, WindowFlags> },
+            { PNLCreateMsg, R::WidgetParent, true, true,
+                &make<GuiPanel, QtHandleStr4Message, Text1> },
+            { PNLCreate2Msg, R::NoParent, true, false, &make<GuiPanel, QtMessage, NoName> },
+            { GRPCreateMsg, R::WidgetParent, true, true,
+                &make<GuiGroupBox, QtHandleStr4Message, Text1> },
+            { TGLPNCreateMsg, R::WidgetParent, true, true, &make<GuiTogglePanel, QtHandleMessage> },
+            { SVCreateMsg, R::WidgetParent, true, true, &make<GuiScrollView, QtHandleMessage> },
+            { WSCreateMsg, R::WidgetParent, true, true, &make<GuiWidgetStack, QtHandleMessage> },
+            { SPLTCreateMsg, R::WidgetParent, true, true, &make<GuiSplitter, QtHandleStr4Message> },
+            { TABBARCreateMsg, R::WidgetParent, true, true, &make<GuiTabBar, QtHandleMessage> },
+            { TABCreateMsg, R::WidgetParent, true, true, &make<GuiTab, QtHandleMessage> },
+            { LAYCreateGrid1Msg, R::WidgetParent, true, true,
+                &make<GuiGridLayout, QtHandleInt5Message, Rows, Columns> },
+            { LAYCreateGrid2Msg, R::NoParent, true, false,
+                &makeFree<GuiGridLayout, QtInt5Message, FreeRows, FreeColumns> },
+            { LAYCreateHBox1Msg, R::WidgetParent, true, true,
+                &make<GuiHBoxLayout, QtHandleMessage> },
+            { LAYCreateHBox2Msg, R::NoParent, true, false, &makeFree<GuiHBoxLayout, QtMessage> },
+            { LAYCreateVBox1Msg, R::WidgetParent, true, true,
+                &make<GuiVBoxLayout, QtHandleMessage> },
+            { LAYCreateVBox2Msg, R::NoParent, true, false, &makeFree<GuiVBoxLayout, QtMessage> },
         };
         Table built;
-        for (const auto& entry : builtIn) {
-            if (entry.create)
-                built.emplace(entry.type, entry);
-        }
+        for (const auto& entry : builtIn)
+            built.emplace(entry.type, entry);
         return built;
     }();
     return entries;

@@ -27,7 +27,7 @@ public:
         /// Builds the object registered under `key`; null when the payload does not fit.
         GuiObject* (*create)(void* key, QtMessage& msg, QWidget* parent);
         /// Optional last step, after notify.
-        void (*finish)(GuiObject* created, QWidget* parent);
+        void (*finish)(GuiObject* created, QWidget* parent) = nullptr;
     };
 
     /// The entry for a creation id, or null for every other id.

@@ -33,12 +33,6 @@ Qt::WindowFlags dialogFlags(Qt::WindowFlags flags)
     return (flags & ~Qt::WindowFlags(Qt::Dialog)) | Qt::Window;
 }
 
-void replyInt(QtMessage* msg, VXMessageType type, int value)
-{
-    GuiCommonMessages::setResult(msg, value);
-    msg->setReturnMsg(new QtIntMessage(nullptr, type, value));
-}
-
 void replyRect(QtMessage* msg, VXMessageType type, const QRect& rect)
 {
     const QRect unscaled = VRIX::fromDpiScaled(rect);
@@ -267,7 +261,7 @@ void GuiDialog::vxMessageNotify(VXMessageType type, QtMessage* msg)
         }
         return;
     case DLGIsVisibleMsg:
-        replyInt(msg, type, isVisible() ? 1 : 0);
+        GuiCommonMessages::setResult(msg, isVisible() ? 1 : 0);
         return;
     case DLGIsMaximizedMsg:
         GuiCommonMessages::setResult(msg, isMaximized() ? 1 : 0);
@@ -281,10 +275,10 @@ void GuiDialog::vxMessageNotify(VXMessageType type, QtMessage* msg)
             setTransient(flag->m_bool, type == DLSetWindowFramelessMsg);
         return;
     case DLIsWindowFramelessMsg:
-        replyInt(msg, type, windowFlags().testFlag(Qt::FramelessWindowHint) ? 1 : 0);
+        GuiCommonMessages::setResult(msg, windowFlags().testFlag(Qt::FramelessWindowHint) ? 1 : 0);
         return;
     case DLIsWindowTransientMsg:
-        replyInt(msg, type, m_transient ? 1 : 0);
+        GuiCommonMessages::setResult(msg, m_transient ? 1 : 0);
         return;
     case DLGIgnoreESCMsg:
         if (auto* flag = dynamic_cast<QtBoolMessage*>(msg); flag && m_closeShortcut)

@@ -259,7 +259,6 @@ void GuiEdit::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case EDITGetEchoModeMsg:
         GuiCommonMessages::setResult(msg, m_password ? 1 : 0);
-        msg->setReturnMsg(new QtIntMessage(nullptr, type, m_password ? 1 : 0));
         return;
     case EDITSetUseCustomContextMenuMsg:
         if (auto* flag = dynamic_cast<QtBoolMessage*>(msg))
@@ -291,7 +290,6 @@ void GuiEdit::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case GetFontSizeMsg:
         GuiCommonMessages::setResult(msg, font().pointSize());
-        msg->setReturnMsg(new QtIntMessage(nullptr, type, font().pointSize()));
         return;
     case SetFocusMsg:
         setFocus(Qt::OtherFocusReason);

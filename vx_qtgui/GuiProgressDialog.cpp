@@ -162,23 +162,16 @@ void GuiProgressDialog::doProgress(bool, int)
 
 void GuiProgressDialog::canceledEvent()
 {
-    if (!m_proxy)
+    // The proxy may have gone while its destruction message is on its way.
+    VXProgressDialog* proxy = m_proxy ? VXObject::liveAs<VXProgressDialog>(m_proxy) : nullptr;
+    if (!proxy)
         return;
-    m_proxy->canceled = true;
-    m_proxy->canceledEmitter.send(VXIM::DefaultSend);
+    proxy->canceled = true;
+    proxy->canceledEmitter.send(VXIM::DefaultSend);
 }
 
 void GuiProgressDialog::closeEvent(QCloseEvent* event)
 {
-    // Only the dispatcher (destroying the proxy) or the application's shut-down closes
-    // programmatically; the proxy may be gone by the time this dialog is deleted.
-    if (!event->spontaneous())
-        detachFromProxy();
+    // Neither the title bar nor a programmatic close ends the dialog: only the proxy does.
     event->ignore();
-}
-
-void GuiProgressDialog::detachFromProxy()
-{
-    VXIM::Listener::disconnect();
-    m_proxy = nullptr;
 }

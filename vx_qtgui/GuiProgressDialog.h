@@ -52,8 +52,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void detachFromProxy();
-
     QProgressBar* m_bar;
     QLabel* m_label;
     std::clock_t m_startTime;

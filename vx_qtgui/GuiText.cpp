@@ -66,7 +66,6 @@ void GuiText::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case GetFontSizeMsg:
         GuiCommonMessages::setResult(msg, font().pointSize());
-        msg->setReturnMsg(new QtIntMessage(nullptr, type, font().pointSize()));
         return;
     default:
         break;

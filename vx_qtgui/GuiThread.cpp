@@ -25,6 +25,17 @@ const char* const kGuiThreadName = "Qt";
 // QApplication keeps a reference to its argument count for its whole life.
 int s_argc = 0;
 
+VXGuiThread* createGuiThread(unsigned long flags)
+{
+    return new GuiThread(flags);
+}
+
+// The bridge builds its GUI thread through the factory, so the message layer needs no GUI header.
+const bool s_factoryInstalled = [] {
+    VXGuiThread::setFactory(&createGuiThread);
+    return true;
+}();
+
 } // namespace
 
 GuiThread::GuiThread(unsigned long flags)
@@ -39,6 +50,7 @@ GuiThread::GuiThread(unsigned long flags)
 
 GuiThread::~GuiThread()
 {
+    (void)s_factoryInstalled;
     delete m_private.exchange(nullptr);
 }
 

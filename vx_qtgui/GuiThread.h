@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
+#include "messaging/VXGuiThread.h"
 #include "vrix/vxim/Emitter.h"
 #include "vxqtgui_export.h"
 
@@ -12,41 +13,39 @@ class GuiThreadPrivate;
 /// Owns the life of the Qt side: has the host run the Qt event loop on the main thread, builds
 /// the application there and carries the emitter through which every message reaches the
 /// dispatcher. Built, started, used and quit on the engine thread; run() is the GUI thread.
-class VXQTGUI_EXPORT GuiThread {
+class VXQTGUI_EXPORT GuiThread : public VXGuiThread {
 public:
     using MessageEmitter = VXIM::Emitter<void(QtMessageHolder), VXIM::KeepAll>;
 
     explicit GuiThread(unsigned long flags);
-    GuiThread(const GuiThread&) = delete;
-    GuiThread& operator=(const GuiThread&) = delete;
-    virtual ~GuiThread();
+    ~GuiThread() override;
 
     /// Asks the host to run runThread(this) on the main thread; returns at once.
-    virtual void start();
+    void start() override;
     /// False until the event loop is about to start.
     virtual bool isRunning() const;
     /// The GUI thread's whole life: application, event loop, teardown.
     virtual void run();
     /// Queues a message for the dispatcher. While VXBridge's m_imPost is set the post becomes a
     /// send, unless `keepAsynchronous`.
-    virtual void postMessage(const QtMessageHolder& msg, bool keepAsynchronous);
+    void postMessage(const QtMessageHolder& msg, bool keepAsynchronous) override;
     /// Queues a message and waits until the dispatcher has handled it; returns the handler's
     /// integer result and stores its reply in `reply` (when both exist). 0 when the GUI side is
     /// gone or never started.
-    virtual int sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply);
-    virtual void increaseUIThreadPriority(bool increase);
+    int sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply) override;
+    void increaseUIThreadPriority(bool increase) override;
 
     /// Host entry point on the main thread; `thread` is the GuiThread to run.
     static void runThread(void* thread);
 
     /// Ends the event loop and returns once the application is gone.
-    void quit();
+    void quit() override;
     /// Waits, in 10 ms polls (at most 60000), until the application exists.
-    void waitForAppToStart();
+    void waitForAppToStart() override;
     /// True when the host runs with its desktop.
     static bool isVELMARDestkop();
 
-    GuiApplication* getApplication() const { return m_application.load(); }
+    GuiApplication* getApplication() const override { return m_application.load(); }
     bool hasFinished() const { return m_finished.load(); }
     MessageEmitter& messageEmitter() { return m_emitter; }
 

@@ -21,7 +21,7 @@ void tickleGuiThreadVXIM()
     VRIX::AtomicCounter& counter = getTickleGuiCounterVXIM();
     if (!counter.testAndSet(0, 1))
         return;
-    GuiThread* thread = QtBridge::m_thread;
+    VXGuiThread* thread = QtBridge::m_thread;
     GuiApplication* application = nullptr;
     if (thread) {
         // The GUI thread builds the application itself: it must not wait for it.

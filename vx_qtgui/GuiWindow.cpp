@@ -40,6 +40,10 @@ GuiWindow::GuiWindow(void* key, QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, Qt::WindowFlags(unsigned(flags) & kNoFullscreenButton))
     , GuiWidget(key)
 {
+    // Qt adds the full-screen hint to a plain window's flags while it is built, and adds it again
+    // unless the hints are marked as chosen.
+    if (windowFlags().testFlag(Qt::WindowFullscreenButtonHint))
+        setWindowFlags((windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowFullscreenButtonHint);
     GuiApplication::putWidget(key, this);
     GuiUtil::createZoomShortCutList(this, SLOT(increaseFontSize()), SLOT(decreaseFontSize()));
     connectProxy();

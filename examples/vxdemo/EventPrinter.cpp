@@ -1,6 +1,7 @@
 #include "examples/vxdemo/EventPrinter.h"
 
 #include "engine/VXEvent.h"
+#include "engine/VXEventCatalogue.h"
 #include "examples/vxdemo/DemoText.h"
 
 #include <cstdio>
@@ -8,102 +9,11 @@
 
 namespace {
 
-struct NamedType {
-    const char* name;
-    VXEventType type;
-};
-
-// Every type a proxy can raise (the library's debug log names only some of them).
-constexpr NamedType kTypes[] = {
-    { "AsyncDiagnosticEchoEvent", AsyncDiagnosticEchoEvent },
-    { "ButtonPressEvent", ButtonPressEvent },
-    { "CheckBoxToggleEvent", CheckBoxToggleEvent },
-    { "CloseEvent", CloseEvent },
-    { "FontDecreaseEvent", FontDecreaseEvent },
-    { "FontIncreaseEvent", FontIncreaseEvent },
-    { "MouseMoveEvent", MouseMoveEvent },
-    { "ShowHideEvent", ShowHideEvent },
-    { "FocusEvent", FocusEvent },
-    { "CSHAccelEvent", CSHAccelEvent },
-    { "ActionToggled", ActionToggled },
-    { "ActionTriggered", ActionTriggered },
-    { "EDITTimerEvent", EDITTimerEvent },
-    { "CMBFocusLostEvent", CMBFocusLostEvent },
-    { "CMBFocusGainedEvent", CMBFocusGainedEvent },
-    { "CMBReturnPressedEvent", CMBReturnPressedEvent },
-    { "CMBSelectionChangedEvent", CMBSelectionChangedEvent },
-    { "CMBStringChangedEvent", CMBStringChangedEvent },
-    { "DLGCloseEvent", DLGCloseEvent },
-    { "DLGResizeEvent", DLGResizeEvent },
-    { "DLGApplyCloseEvent", DLGApplyCloseEvent },
-    { "EDITAREACtrlEnterEvent", EDITAREACtrlEnterEvent },
-    { "EDITAREAFocusLostEvent", EDITAREAFocusLostEvent },
-    { "EDITAREATextChangedEvent", EDITAREATextChangedEvent },
-    { "EDITAREATextEditDoneEvent", EDITAREATextEditDoneEvent },
-    { "EDITFocusLostEvent", EDITFocusLostEvent },
-    { "EDITReturnPressedEvent", EDITReturnPressedEvent },
-    { "EDITTextChangedEvent", EDITTextChangedEvent },
-    { "EDITTextEditDoneEvent", EDITTextEditDoneEvent },
-    { "EDITContextMenuEvent", EDITContextMenuEvent },
-    { "VELMAREDITORTextChangedEvent", VELMAREDITORTextChangedEvent },
-    { "VELMAREDITORFocusLostEvent", VELMAREDITORFocusLostEvent },
-    { "GRBClickedEvent", GRBClickedEvent },
-    { "HYPClickedEvent", HYPClickedEvent },
-    { "IMGClickedEvent", IMGClickedEvent },
-    { "TABBARTabChangedEvent", TABBARTabChangedEvent },
-    { "WNDCloseEvent", WNDCloseEvent },
-    { "WEBZVGRefreshEvent", WEBZVGRefreshEvent },
-    { "WEBVelmarLinkEvent", WEBVelmarLinkEvent },
-    { "ContextMenuEvent", ContextMenuEvent },
-    { "INFAlwaysOnTopToggleEvent", INFAlwaysOnTopToggleEvent },
-    { "INFClickMenuClickedEvent", INFClickMenuClickedEvent },
-    { "INFFocusMenuClickedEvent", INFFocusMenuClickedEvent },
-    { "TBZVGRefreshClickedEvent", TBZVGRefreshClickedEvent },
-    { "MEApplyDialogOnCloseEvent", MEApplyDialogOnCloseEvent },
-    { "MEAccordionChangedEvent", MEAccordionChangedEvent },
-    { "MEClearIndicesEvent", MEClearIndicesEvent },
-    { "SSClickHyperlinkPropEvent", SSClickHyperlinkPropEvent },
-    { "MEColumnsReorderedEvent", MEColumnsReorderedEvent },
-    { "MECreateNewObjEvent", MECreateNewObjEvent },
-    { "MEListFilterChangedEvent", MEListFilterChangedEvent },
-    { "MEGeometryChangedEvent", MEGeometryChangedEvent },
-    { "MEListDragStartEvent", MEListDragStartEvent },
-    { "MEListDropEvent", MEListDropEvent },
-    { "MEListDropQueryEvent", MEListDropQueryEvent },
-    { "SSGroupingChangedEvent", SSGroupingChangedEvent },
-    { "SSItemsDblClickedEvent", SSItemsDblClickedEvent },
-    { "SSSelectionChangedEvent", SSSelectionChangedEvent },
-    { "SSSortingChangedEvent", SSSortingChangedEvent },
-    { "MEModelChangedEvent", MEModelChangedEvent },
-    { "MERightButtonClickedEvent", MERightButtonClickedEvent },
-    { "MESplittersMovedEvent", MESplittersMovedEvent },
-    { "MESubtreeReplaceRequest", MESubtreeReplaceRequest },
-    { "METabBarSelectionEvent", METabBarSelectionEvent },
-    { "METreeDragStartEvent", METreeDragStartEvent },
-    { "METreeDropEvent", METreeDropEvent },
-    { "METreeDropQueryEvent", METreeDropQueryEvent },
-    { "METreeExpandedEvent", METreeExpandedEvent },
-    { "METreeCollapsedEvent", METreeCollapsedEvent },
-    { "METreeNodeCheckboxStateChangedEvent", METreeNodeCheckboxStateChangedEvent },
-    { "METreeSelectionChangedEvent", METreeSelectionChangedEvent },
-    { "METreeItemDblClickedEvent", METreeItemDblClickedEvent },
-    { "MEUpdateDialogEvent", MEUpdateDialogEvent },
-    { "MEViewHyperlinkEvent", MEViewHyperlinkEvent },
-    { "MEViewSelectionChangedEvent", MEViewSelectionChangedEvent },
-    { "MEHeaderContextMenuEvent", MEHeaderContextMenuEvent },
-    { "SBSearchEvent", SBSearchEvent },
-    { "SBSearchTypeEvent", SBSearchTypeEvent },
-    { "SBValueEnteredEvent", SBValueEnteredEvent },
-    { "SBVisibilityChangedEvent", SBVisibilityChangedEvent },
-    { "TBVisibilityChangedEvent", TBVisibilityChangedEvent },
-    { "SPAddToFavoritesEvent", SPAddToFavoritesEvent },
-    { "SliderMovedEvent", SliderMovedEvent },
-    { "SliderValueChangedEvent", SliderValueChangedEvent },
-    { "SSGetPendingDataEvent", SSGetPendingDataEvent },
-    { "SSItemsEditRequest", SSItemsEditRequest },
-    { "SSItemsChangedEvent", SSItemsChangedEvent },
-    { "ListViewHiddenEvent", ListViewHiddenEvent },
-};
+// Every catalogued type but InvalidEvent, which as a registration would remove the others.
+bool isListenable(const VXEventCatalogue::Row& row)
+{
+    return row.type != InvalidEvent;
+}
 
 } // namespace
 
@@ -133,18 +43,15 @@ void EventPrinter::handleEvent(const VXEvent* event)
 
 const char* EventPrinter::typeName(int type)
 {
-    for (const NamedType& known : kTypes) {
-        if (static_cast<int>(known.type) == type)
-            return known.name;
-    }
-    return nullptr;
+    return VXEventCatalogue::name(static_cast<VXEventType>(type));
 }
 
 bool EventPrinter::typeByName(const std::string& name, VXEventType& type)
 {
-    for (const NamedType& known : kTypes) {
-        if (name == known.name) {
-            type = known.type;
+    for (std::size_t i = 0; i < VXEventCatalogue::rowCount(); ++i) {
+        const VXEventCatalogue::Row& row = VXEventCatalogue::rows()[i];
+        if (isListenable(row) && name == row.name) {
+            type = row.type;
             return true;
         }
     }
@@ -154,7 +61,9 @@ bool EventPrinter::typeByName(const std::string& name, VXEventType& type)
 std::vector<VXEventType> EventPrinter::allTypes()
 {
     std::vector<VXEventType> all;
-    for (const NamedType& known : kTypes)
-        all.push_back(known.type);
+    for (std::size_t i = 0; i < VXEventCatalogue::rowCount(); ++i) {
+        if (isListenable(VXEventCatalogue::rows()[i]))
+            all.push_back(VXEventCatalogue::rows()[i].type);
+    }
     return all;
 }

@@ -4,6 +4,7 @@
 #include "engine/VXEvent.h"
 #include "messaging/QtBridge.h"
 #include "messaging/SyncMsgControl.h"
+#include "messaging/VXGuiThread.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
 #include "tests/fuzz/FuzzWatchdog.h"
 #include "tests/messaging/CountedMessage.h"
@@ -21,6 +22,27 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+
+namespace {
+
+// Straight to the GUI thread: the fuzzer tries the dispatcher with payloads that the bridge
+// would refuse before they travel.
+void toGui(QtMessage* message)
+{
+    if (VXGuiThread* thread = QtBridge::m_thread)
+        thread->postMessage(QtMessageHolder(message), false);
+    else
+        QtMessageHolder dropped(message);
+}
+
+int toGuiAndWait(QtMessage* message, QtMessageHolder* reply = nullptr)
+{
+    QtMessageHolder held(message);
+    VXGuiThread* thread = QtBridge::m_thread;
+    return thread ? thread->sendMessage(held, reply) : 0;
+}
+
+} // namespace
 
 namespace vxtest {
 
@@ -111,11 +133,11 @@ std::vector<CreationKind> DispatchFuzzer::discoverCreationKinds(const std::set<i
     for (VXMessageType id : ids) {
         CreationKind kind { id, {} };
         for (int c = 0; c < RandomPayload::classCount(); ++c) {
-            QtBridge::send(payload.make(c, &key, id, {}));
+            toGuiAndWait(payload.make(c, &key, id, {}));
             if (!isRegistered(&key))
                 continue;
             kind.fittingClasses.push_back(c);
-            QtBridge::send(new QtMessage(&key, DestroyWidgetMsg));
+            toGuiAndWait(new QtMessage(&key, DestroyWidgetMsg));
             // A modal object goes later, when the loop has turned.
             waitUntil([&] { return !isRegistered(&key); });
         }
@@ -154,9 +176,9 @@ bool DispatchFuzzer::cleanUp()
     note("clean-up", -1, -1);
     runOnGuiThread([] { QApplication::closeAllWindows(); });
     for (void* key : m_everUsed)
-        QtBridge::send(new QtMessage(key, DestroyWidgetMsg));
+        toGuiAndWait(new QtMessage(key, DestroyWidgetMsg));
     for (auto& proxy : m_proxies)
-        QtBridge::send(new QtMessage(proxy.get(), DestroyWidgetMsg));
+        toGuiAndWait(new QtMessage(proxy.get(), DestroyWidgetMsg));
     const bool back = waitUntil([this] { return registeredCount() == m_baseline; });
     while (runEngineCommands() > 0) { }
     VXEvent::processPendingEvents();
@@ -220,7 +242,7 @@ void DispatchFuzzer::create()
     if (target) {
         // A second creation for a key that has a widget replaces nothing: its old widget
         // goes first, as the peer's destructor would have made it.
-        QtBridge::post(new QtMessage(target, DestroyWidgetMsg));
+        toGui(new QtMessage(target, DestroyWidgetMsg));
         m_everUsed.insert(target);
     }
     ++m_stats.creations;
@@ -243,7 +265,7 @@ void DispatchFuzzer::churn()
     note("churn", DestroyWidgetMsg, 0);
     ++m_stats.churns;
     void* old = m_proxies[victim].get();
-    QtBridge::post(new QtMessage(old, DestroyWidgetMsg));
+    toGui(new QtMessage(old, DestroyWidgetMsg));
     m_proxies[victim].reset();
     if (std::find(m_dangling.begin(), m_dangling.end(), old) == m_dangling.end())
         m_dangling.push_back(old);
@@ -276,10 +298,10 @@ void DispatchFuzzer::marker()
     note("marker", HideMsg, -1);
     m_markersSent.push_back(value);
     if (m_payload.anyBool()) {
-        QtBridge::post(new CountedMessage(&m_markerKey, HideMsg, value));
+        toGui(new CountedMessage(&m_markerKey, HideMsg, value));
         ++m_stats.posts;
     } else {
-        if (QtBridge::send(new CountedMessage(&m_markerKey, IsVisibleMsg, value)) != value)
+        if (toGuiAndWait(new CountedMessage(&m_markerKey, IsVisibleMsg, value)) != value)
             ++m_wrongAnswers;
         ++m_stats.sends;
     }
@@ -288,12 +310,12 @@ void DispatchFuzzer::marker()
 void DispatchFuzzer::deliver(QtMessage* message)
 {
     if (m_payload.below(100) < 55) {
-        QtBridge::post(message);
+        toGui(message);
         ++m_stats.posts;
         return;
     }
     QtMessageHolder reply;
-    QtBridge::send(message, &reply);
+    toGuiAndWait(message, &reply);
     ++m_stats.sends;
 }
 

@@ -10,6 +10,7 @@
 #include "engine/VXListener.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleString6IntMessage.h"
+#include "messaging/VXGuiThread.h"
 #include "tests/bridge/BridgeTestEnvironment.h"
 #include "tests/fuzz/FuzzWatchdog.h"
 #include "tests/messaging/CountedMessage.h"
@@ -121,8 +122,11 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
     ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "pick at quit"; }));
 
     // A modal alert runs its loop inside the picker's; posted so this thread goes on.
-    QtBridge::post(new QtHandleString6IntMessage(
-        nullptr, MSGBOXCreateModalAlertMsg, "Alert", u"open at quit", "One", "Two", "", 1, ""));
+    // Straight to the GUI thread: its row is a send, and this thread must go on.
+    QtBridge::m_thread->postMessage(
+        QtMessageHolder(new QtHandleString6IntMessage(
+            nullptr, MSGBOXCreateModalAlertMsg, "Alert", u"open at quit", "One", "Two", "", 1, "")),
+        false);
     ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "Alert"; }));
     ASSERT_TRUE(vxtest::waitUntil([&] {
         vxtest::runEngineCommands();
@@ -135,7 +139,10 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
         VXButton& button = *buttons[static_cast<std::size_t>(i % kButtons)];
         button.setEnabled(i % 3 != 0);
         button.setLabel(i % 2 ? "odd" : "even");
-        QtBridge::post(new vxtest::CountedMessage(&unknown, HideMsg, i));
+        // Counted, so their release can be checked; straight to the GUI thread, whose dispatcher
+        // takes any message class with the row's fields.
+        QtBridge::m_thread->postMessage(
+            QtMessageHolder(new vxtest::CountedMessage(&unknown, HideMsg, i)), false);
         if (i % 2000 == 0) {
             button.isEnabled();
             check->getLabel();

@@ -10,6 +10,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCreationRoute.h"
+#include "vx_qtgui/GuiThread.h"
 
 #include <QFile>
 #include <QStringList>
@@ -67,9 +68,19 @@ protected:
         });
     }
 
-    static int widgetCount() { return QtBridge::send(new QtMessage(nullptr, IMGetWidgetCountMsg)); }
+    // Straight to the GUI thread: the bridge would refuse most of these before they travel.
+    static void post(QtMessage* message)
+    {
+        vxtest::guiThread()->postMessage(QtMessageHolder(message), false);
+    }
+    static int send(QtMessage* message, QtMessageHolder* reply = nullptr)
+    {
+        return vxtest::guiThread()->sendMessage(QtMessageHolder(message), reply);
+    }
 
-    void postNumber(int n) { QtBridge::post(new QtIntMessage(&m_key, HideMsg, n)); }
+    static int widgetCount() { return send(new QtMessage(nullptr, IMGetWidgetCountMsg)); }
+
+    void postNumber(int n) { post(new QtIntMessage(&m_key, HideMsg, n)); }
 
     // The numbers the probe has seen, read on the GUI thread.
     std::vector<int> seen()
@@ -114,10 +125,10 @@ TEST_F(BadInputTest, PayloadThatDoesNotFitItsIdIsDropped)
     int newKey = 0;
     postNumber(1);
     // A creation that expects a handle and strings, carrying an int.
-    EXPECT_EQ(QtBridge::send(new QtIntMessage(&newKey, BTNCreateMsg, 7)), 0);
+    EXPECT_EQ(send(new QtIntMessage(&newKey, BTNCreateMsg, 7)), 0);
     // A getter whose answer travels in its payload, sent bare.
-    EXPECT_EQ(QtBridge::send(new QtMessage(nullptr, ConvertQPixmapToQImageMsg)), 0);
-    QtBridge::post(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1));
+    EXPECT_EQ(send(new QtMessage(nullptr, ConvertQPixmapToQImageMsg)), 0);
+    post(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1));
     postNumber(2);
 
     EXPECT_EQ(widgetCount(), m_baseline) << "an unfit creation built something";
@@ -129,10 +140,10 @@ TEST_F(BadInputTest, PayloadThatDoesNotFitItsIdIsDropped)
         2);
 
     // The same id with the payload it expects still creates.
-    QtBridge::send(new QtHandleStr4Message(
+    send(new QtHandleStr4Message(
         &newKey, BTNCreateMsg, nullptr, "ok", nullptr, nullptr, nullptr, false));
     EXPECT_EQ(widgetCount(), m_baseline + 1);
-    QtBridge::send(new QtMessage(&newKey, DestroyWidgetMsg));
+    send(new QtMessage(&newKey, DestroyWidgetMsg));
     EXPECT_EQ(widgetCount(), m_baseline);
 }
 
@@ -140,14 +151,14 @@ TEST_F(BadInputTest, MissingOrUnknownTargetIsDropped)
 {
     int unknown = 0;
     postNumber(1);
-    QtBridge::post(new QtIntMessage(&unknown, HideMsg, 99));
-    EXPECT_EQ(QtBridge::send(new QtMessage(nullptr, IsVisibleMsg)), 0);
+    post(new QtIntMessage(&unknown, HideMsg, 99));
+    EXPECT_EQ(send(new QtMessage(nullptr, IsVisibleMsg)), 0);
     QtMessageHolder reply;
-    EXPECT_EQ(QtBridge::send(new QtMessage(&unknown, GetToolTipMsg), &reply), 0);
+    EXPECT_EQ(send(new QtMessage(&unknown, GetToolTipMsg), &reply), 0);
     EXPECT_FALSE(reply);
-    EXPECT_EQ(QtBridge::send(new QtMessage(&unknown, DestroyWidgetMsg)), 0);
+    EXPECT_EQ(send(new QtMessage(&unknown, DestroyWidgetMsg)), 0);
     // A creation with the right payload but no proxy to register it under.
-    EXPECT_EQ(QtBridge::send(new QtHandleStr4Message(
+    EXPECT_EQ(send(new QtHandleStr4Message(
                   nullptr, BTNCreateMsg, nullptr, "orphan", nullptr, nullptr, nullptr, false)),
         0);
     postNumber(2);
@@ -172,9 +183,9 @@ TEST_F(BadInputTest, IdOutsideTheCatalogueNeverReachesTheWidget)
     }
 
     postNumber(1);
-    QtBridge::post(new QtIntMessage(&m_key, static_cast<VXMessageType>(999), 50));
-    EXPECT_EQ(QtBridge::send(new QtMessage(&m_key, static_cast<VXMessageType>(999))), 0);
-    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, static_cast<VXMessageType>(-5), 60)), 0);
+    post(new QtIntMessage(&m_key, static_cast<VXMessageType>(999), 50));
+    EXPECT_EQ(send(new QtMessage(&m_key, static_cast<VXMessageType>(999))), 0);
+    EXPECT_EQ(send(new QtIntMessage(&m_key, static_cast<VXMessageType>(-5), 60)), 0);
     postNumber(2);
 
     EXPECT_EQ(seen(), (std::vector<int> { 1, 2 })) << "the widget saw an id it cannot know";
@@ -185,8 +196,8 @@ TEST_F(BadInputTest, IdOutsideTheCatalogueNeverReachesTheWidget)
         3)
         << lines.join('\n').toStdString();
     // The ends of the catalogue are still delivered.
-    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, SyncDiagnosticEchoMsg, 3)), 3);
-    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, SSIsInViewMsg, 4)), 4);
+    EXPECT_EQ(send(new QtIntMessage(&m_key, SyncDiagnosticEchoMsg, 3)), 3);
+    EXPECT_EQ(send(new QtIntMessage(&m_key, SSIsInViewMsg, 4)), 4);
 }
 
 TEST_F(BadInputTest, DropsWriteNothingWithTracingOff)
@@ -194,8 +205,8 @@ TEST_F(BadInputTest, DropsWriteNothingWithTracingOff)
     VXDebugOutputLogging::setEnabled(false, nullptr);
     const int linesBefore = traceLines().size();
     int unknown = 0;
-    EXPECT_EQ(QtBridge::send(new QtMessage(&unknown, IsVisibleMsg)), 0);
-    EXPECT_EQ(QtBridge::send(new QtIntMessage(&m_key, static_cast<VXMessageType>(999), 1)), 0);
+    EXPECT_EQ(send(new QtMessage(&unknown, IsVisibleMsg)), 0);
+    EXPECT_EQ(send(new QtIntMessage(&m_key, static_cast<VXMessageType>(999), 1)), 0);
     EXPECT_EQ(traceLines().size(), linesBefore);
 }
 

@@ -37,7 +37,7 @@ void startGuiThreadOnce()
 
 GuiThread* guiThread()
 {
-    return QtBridge::m_thread;
+    return static_cast<GuiThread*>(QtBridge::m_thread);
 }
 
 void runOnGui(const std::function<void()>& work)

@@ -1,8 +1,8 @@
 // The trace file of a short run, read back line by line: every line has its exact shape, and
 // each message is traced as it left the engine thread before it is traced as processed.
 #include "engine/VXDebugOutputLogging.h"
+#include "messaging/QtBoolMessage.h"
 #include "messaging/QtBridge.h"
-#include "messaging/QtIntMessage.h"
 #include "messaging/SyncMsgControl.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
@@ -53,9 +53,9 @@ TEST(TraceFileTest, EveryLineHasItsFormatAndEachMessageIsTracedInOrder)
     const QString path = dir.filePath("trace.log");
 
     VXDebugOutputLogging::setEnabled(true, path.toLocal8Bit().constData());
-    QtBridge::post(new QtIntMessage(&key, ShowMsg, 1));
-    QtBridge::post(new QtIntMessage(&key, SetEnableMsg, 1));
-    QtBridge::post(new QtIntMessage(&key, GetFontSizeMsg, 1)); // an id without a debug name
+    QtBridge::post(new QtMessage(&key, ShowMsg));
+    QtBridge::post(new QtBoolMessage(&key, SetEnableMsg, true));
+    QtBridge::post(new QtBoolMessage(&key, BTNSetFlatMsg, true)); // an id without a debug name
     EXPECT_EQ(QtBridge::send(new QtMessage(&key, IsEnabledMsg)), 1);
     VXDebugOutputLogging::setEnabled(false, nullptr);
     // Not traced: tracing is off again.
@@ -87,7 +87,7 @@ TEST(TraceFileTest, EveryLineHasItsFormatAndEachMessageIsTracedInOrder)
     // Two lines per message, four messages, nothing else.
     ASSERT_EQ(lines.size(), 8u) << text.toStdString();
     const std::map<int, QString> names = { { ShowMsg, "ShowMsg" }, { SetEnableMsg, "SetEnableMsg" },
-        { GetFontSizeMsg, "Unknown message ID" }, { IsEnabledMsg, "IsEnabledMsg" } };
+        { BTNSetFlatMsg, "Unknown message ID" }, { IsEnabledMsg, "IsEnabledMsg" } };
     std::map<int, std::vector<TraceLine::Kind>> perMessage;
     std::vector<int> processed;
     for (const TraceLine& line : lines) {
@@ -100,18 +100,17 @@ TEST(TraceFileTest, EveryLineHasItsFormatAndEachMessageIsTracedInOrder)
     using K = std::vector<TraceLine::Kind>;
     EXPECT_EQ(perMessage[ShowMsg], (K { TraceLine::Post, TraceLine::Process }));
     EXPECT_EQ(perMessage[SetEnableMsg], (K { TraceLine::Post, TraceLine::Process }));
-    EXPECT_EQ(perMessage[GetFontSizeMsg], (K { TraceLine::Post, TraceLine::Process }));
+    EXPECT_EQ(perMessage[BTNSetFlatMsg], (K { TraceLine::Post, TraceLine::Process }));
     EXPECT_EQ(perMessage[IsEnabledMsg], (K { TraceLine::Send, TraceLine::Process }));
     // Processed in the order they left the engine thread.
-    EXPECT_EQ(
-        processed, (std::vector<int> { ShowMsg, SetEnableMsg, GetFontSizeMsg, IsEnabledMsg }));
+    EXPECT_EQ(processed, (std::vector<int> { ShowMsg, SetEnableMsg, BTNSetFlatMsg, IsEnabledMsg }));
     // The engine thread's lines come in the order of its calls.
     std::vector<int> left;
     for (const TraceLine& line : lines) {
         if (line.kind != TraceLine::Process)
             left.push_back(line.id);
     }
-    EXPECT_EQ(left, (std::vector<int> { ShowMsg, SetEnableMsg, GetFontSizeMsg, IsEnabledMsg }));
+    EXPECT_EQ(left, (std::vector<int> { ShowMsg, SetEnableMsg, BTNSetFlatMsg, IsEnabledMsg }));
 }
 
 } // namespace

@@ -168,6 +168,19 @@ TEST_F(ProgressDialogTest, TitleBarCloseDoesNothing)
     ASSERT_TRUE(waitUntil([this] { return m_cancels.count == 1; }));
 }
 
+TEST_F(ProgressDialogTest, ProgrammaticCloseIsIgnoredAndCancelStillReachesTheHost)
+{
+    m_dialog->showEmitter();
+    settle();
+    ASSERT_TRUE(runOnGuiThread([this] {
+        EXPECT_FALSE(widget()->close()) << "a close from code must be vetoed as well";
+        EXPECT_TRUE(widget()->isVisible());
+    }));
+    clickCancel();
+    ASSERT_TRUE(waitUntil([this] { return m_cancels.count == 1; }));
+    EXPECT_TRUE(m_dialog->canceled.load());
+}
+
 TEST_F(ProgressDialogTest, LongLabelsAreCutAndLabelTextIsElidedToTheFixedWidth)
 {
     const std::string seventy(70, 'x');

@@ -294,7 +294,6 @@ void GuiTextBrowser::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case BWSGetCurrentBufferMsg:
         GuiCommonMessages::setResult(msg, m_view->currentBuffer());
-        msg->setReturnMsg(new QtIntMessage(nullptr, type, m_view->currentBuffer()));
         return;
     case BWSSetFilePathMsg:
         if (auto* list = dynamic_cast<QtListInt2Message*>(msg))

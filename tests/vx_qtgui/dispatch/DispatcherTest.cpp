@@ -1,11 +1,14 @@
 // The dispatcher and the widget registries, driven from the engine thread.
 #include "engine/VXObject.h"
 #include "messaging/QtConvertQPixmapToQImage.h"
+#include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
+#include "messaging/QtWFlagsMessage.h"
 #include "messaging/SyncMsgControl.h"
 #include "messaging/VXConvertQPixmapToQImage.h"
+#include "messaging/VXMessageCatalogue.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
@@ -86,6 +89,12 @@ GuiObject* createTestWidget(void* key, QtMessage& msg, QWidget* parent)
     return payload ? new TestWidget(key, parent, payload->m_string1) : nullptr;
 }
 
+// The tool bar row carries only the parent.
+GuiObject* createTestToolBar(void* key, QtMessage& msg, QWidget* parent)
+{
+    return dynamic_cast<QtHandleMessage*>(&msg) ? new TestWidget(key, parent, "bar") : nullptr;
+}
+
 GuiObject* createMainWindow(void* key, QtMessage&, QWidget*)
 {
     return new TestMainWindow(key);
@@ -112,7 +121,7 @@ protected:
                     &m_button);
             m_hadToolBar
                 = GuiCreationRoute::replace({ TOOLCreateMsg, GuiCreationRoute::MainWindowParent,
-                                                false, false, &createTestWidget, nullptr },
+                                                false, false, &createTestToolBar, nullptr },
                     &m_toolBar);
             m_hadWindow = GuiCreationRoute::replace({ WNDCreateMsg, GuiCreationRoute::NoParent,
                                                         false, false, &createMainWindow, nullptr },
@@ -206,14 +215,12 @@ TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidget)
     // The tool bar kind wants a main window: a plain widget does not qualify, a window does.
     create(&m_parentKey, nullptr);
     m_keys.push_back(&m_otherKey);
-    post(new QtHandleStr4Message(
-        &m_otherKey, TOOLCreateMsg, &m_parentKey, "bar", nullptr, nullptr, nullptr, false));
+    post(new QtHandleMessage(&m_otherKey, TOOLCreateMsg, &m_parentKey));
     int windowKey = 0, barKey = 0;
     m_keys.push_back(&barKey);
     m_keys.push_back(&windowKey);
-    post(new QtMessage(&windowKey, WNDCreateMsg));
-    post(new QtHandleStr4Message(
-        &barKey, TOOLCreateMsg, &windowKey, "bar", nullptr, nullptr, nullptr, false));
+    post(new QtWFlagsMessage(&windowKey, WNDCreateMsg, 0));
+    post(new QtHandleMessage(&barKey, TOOLCreateMsg, &windowKey));
 
     EXPECT_EQ(count(), m_baseline + 5);
     runOnGui([&] {
@@ -385,11 +392,15 @@ TEST_F(DispatcherTest, ApplicationActivationIsEmitted)
 
 TEST_F(DispatcherTest, MessageBoxRequestsAlwaysAnswerWithAnIntReply)
 {
+    // Requests of their rows' classes, with nothing to show (no owner, empty texts, not modal).
     for (VXMessageType type : { MSGBOXCreateErrMsg, MSGBOXCreateInfoMsg, MSGBOXCreateWarnMsg,
              MSGBOXGetNumOfOpenMsgBoxMsg }) {
         QtMessageHolder reply;
-        send(new QtMessage(nullptr, type), &reply);
-        EXPECT_NE(dynamic_cast<QtIntMessage*>(reply.get()), nullptr) << type;
+        send(VXMessageCatalogue::make(type, nullptr), &reply);
+        auto* answer = dynamic_cast<QtIntMessage*>(reply.get());
+        ASSERT_NE(answer, nullptr) << type;
+        if (type != MSGBOXGetNumOfOpenMsgBoxMsg && answer->m_int >= 0)
+            send(new QtIntMessage(nullptr, MSGBOXCloseMsgBoxMsg, answer->m_int));
     }
 }
 
