@@ -1,0 +1,208 @@
+#include "vx_qtgui/modelexplorer/itemmodels/NaturalSortKey.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Exact in a double: longer runs go through from_chars for correct rounding.
+constexpr int kExactDigits = 15;
+
+inline char16_t fold(char16_t c)
+{
+    if (c < 0x80)
+        return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+    if (QChar::isSurrogate(c))
+        return c;
+    return char16_t(QChar::toCaseFolded(c));
+}
+
+inline int compareUnits(const char16_t* a, int na, const char16_t* b, int nb)
+{
+    const int n = na < nb ? na : nb;
+    for (int i = 0; i < n; ++i) {
+        if (a[i] != b[i])
+            return a[i] < b[i] ? -1 : 1;
+    }
+    return na == nb ? 0 : (na < nb ? -1 : 1);
+}
+
+bool readDigits(const char16_t* text, int length, double* value)
+{
+    if (length <= kExactDigits) {
+        double v = 0;
+        for (int i = 0; i < length; ++i) {
+            if (text[i] < u'0' || text[i] > u'9')
+                return false;
+            v = v * 10 + double(text[i] - u'0');
+        }
+        *value = v;
+        return true;
+    }
+    if (length > 400)
+        return false;
+    char buffer[401];
+    for (int i = 0; i < length; ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
+            return false;
+        buffer[i] = char(text[i]);
+    }
+    const auto result = std::from_chars(buffer, buffer + length, *value);
+    return result.ec == std::errc() && result.ptr == buffer + length;
+}
+
+} // namespace
+
+const QString& NaturalSortKey::invalidMarker()
+{
+    static const QString marker = QStringLiteral("__INVALID_PROPERTY_VALUE__");
+    return marker;
+}
+
+bool NaturalSortKey::readNumber(const QChar* text, int length, double* value)
+{
+    if (length <= 0 || length > 400)
+        return false;
+    char buffer[402];
+    int n = 0;
+    int i = 0;
+    if (text[0] == QLatin1Char('+'))
+        i = 1; // from_chars takes no plus sign
+    if (i < length && i == 1 && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
+        return false;
+    for (; i < length; ++i) {
+        const ushort c = text[i].unicode();
+        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e'
+            || c == 'E' || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '(' || c == ')'
+            || c == '_';
+        if (!allowed)
+            return false;
+        buffer[n++] = char(c);
+    }
+    if (n == 0)
+        return false;
+    double v = 0;
+    const auto result = std::from_chars(buffer, buffer + n, v, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != buffer + n)
+        return false;
+    *value = v;
+    return true;
+}
+
+NaturalSortKey::NaturalSortKey(const QString& text)
+    : m_text(text)
+{
+    const int n = text.size();
+    if (n == 0)
+        return;
+    if (text == invalidMarker()) {
+        m_kind = Marker;
+        return;
+    }
+    m_kind = readNumber(text.constData(), n, &m_number) ? Number : Text;
+    const char16_t* s = exact();
+    bool folds = false;
+    for (int i = 0; i < n; ++i) {
+        if (fold(s[i]) != s[i]) {
+            folds = true;
+            break;
+        }
+    }
+    if (folds) {
+        m_folded.resize(n);
+        auto* out = reinterpret_cast<char16_t*>(m_folded.data());
+        for (int i = 0; i < n; ++i)
+            out[i] = fold(s[i]);
+    }
+    for (int i = 0; i < n;) {
+        if (!QChar::isDigit(s[i])) {
+            ++i;
+            continue;
+        }
+        int end = i;
+        while (end < n && QChar::isDigit(s[end]))
+            ++end;
+        Run run { i, end, 0.0, false };
+        run.valid = readDigits(s + i, end - i, &run.value);
+        m_runs.push_back(run);
+        i = end;
+    }
+}
+
+const char16_t* NaturalSortKey::folded() const
+{
+    return reinterpret_cast<const char16_t*>(m_folded.isNull() ? m_text.utf16() : m_folded.utf16());
+}
+
+int NaturalSortKey::collate(const NaturalSortKey& a, int offsetA, int lengthA,
+    const NaturalSortKey& b, int offsetB, int lengthB)
+{
+    if (lengthA == 0 || lengthB == 0)
+        return lengthA == lengthB ? 0 : (lengthA == 0 ? -1 : 1);
+    const int primary = compareUnits(a.folded() + offsetA, lengthA, b.folded() + offsetB, lengthB);
+    if (primary)
+        return primary;
+    return compareUnits(a.exact() + offsetA, lengthA, b.exact() + offsetB, lengthB);
+}
+
+int NaturalSortKey::compareText(const QString& a, const QString& b)
+{
+    return collate(NaturalSortKey(a), 0, a.size(), NaturalSortKey(b), 0, b.size());
+}
+
+int NaturalSortKey::compareNumbers(const NaturalSortKey& a, const NaturalSortKey& b)
+{
+    if (a.m_kind == Number && b.m_kind == Number) {
+        const bool nanA = std::isnan(a.m_number);
+        const bool nanB = std::isnan(b.m_number);
+        if (nanA || nanB)
+            return nanA == nanB ? 0 : (nanA ? 1 : -1);
+        return a.m_number < b.m_number ? -1 : (a.m_number > b.m_number ? 1 : 0);
+    }
+    const int lengthA = a.m_text.size();
+    const int lengthB = b.m_text.size();
+    int offsetA = 0;
+    int offsetB = 0;
+    std::size_t runA = 0;
+    std::size_t runB = 0;
+    while (runA < a.m_runs.size() && runB < b.m_runs.size()) {
+        const Run& x = a.m_runs[runA];
+        const Run& y = b.m_runs[runB];
+        const int i = x.start - offsetA;
+        if (i != y.start - offsetB)
+            break;
+        if (i > 0) {
+            if (const int c = collate(a, offsetA, i, b, offsetB, i))
+                return c;
+        }
+        if (!x.valid || !y.valid)
+            return collate(a, offsetA, lengthA - offsetA, b, offsetB, lengthB - offsetB);
+        if (x.value != y.value)
+            return x.value < y.value ? -1 : 1;
+        offsetA = x.end;
+        offsetB = y.end;
+        ++runA;
+        ++runB;
+    }
+    return collate(a, 0, lengthA, b, 0, lengthB);
+}
+
+int NaturalSortKey::compareNumbers(const QString& a, const QString& b)
+{
+    return compareNumbers(NaturalSortKey(a), NaturalSortKey(b));
+}
+
+int NaturalSortKey::compare(const NaturalSortKey& a, const NaturalSortKey& b, Qt::SortOrder order)
+{
+    // Keys without a value go last whichever way the rows are sorted: marker after empty.
+    const int lastA = a.m_kind == Marker ? 2 : (a.m_kind == Empty ? 1 : 0);
+    const int lastB = b.m_kind == Marker ? 2 : (b.m_kind == Empty ? 1 : 0);
+    if (lastA || lastB) {
+        if (lastA == lastB)
+            return 0;
+        const int c = lastA > lastB ? 1 : -1;
+        return order == Qt::AscendingOrder ? c : -c;
+    }
+    return compareNumbers(a, b);
+}

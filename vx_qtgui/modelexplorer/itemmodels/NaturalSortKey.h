@@ -1,0 +1,60 @@
+#pragma once
+
+#include "vxqtgui_export.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+/// A sort key read once for the list's natural, number-aware order: whether the whole text is a
+/// number, where its digit runs are and what they are worth, and its case-folded form. Comparing
+/// two prepared keys then parses nothing. The order does not depend on the process locale: text
+/// compares by case-folded UTF-16 code units, ties broken by the exact code units.
+class VXQTGUI_EXPORT NaturalSortKey {
+public:
+    /// The key of a row whose property has no valid value.
+    static const QString& invalidMarker();
+
+    NaturalSortKey() = default;
+    explicit NaturalSortKey(const QString& text);
+
+    const QString& text() const { return m_text; }
+    bool isEmpty() const { return m_kind == Empty; }
+    bool isInvalidMarker() const { return m_kind == Marker; }
+    /// Whether this key was prepared from exactly `text`'s shared data (a cheap validity check).
+    bool isPreparedFrom(const QString& text) const { return m_text.isSharedWith(text); }
+
+    /// Negative, zero or positive: whole numbers by value, else digit runs by value between
+    /// equal text, else plain text order.
+    static int compareNumbers(const NaturalSortKey& a, const NaturalSortKey& b);
+    static int compareNumbers(const QString& a, const QString& b);
+    /// The list's key order: real keys by `compareNumbers`, then empty keys, then the invalid
+    /// marker, in either direction (the result is for a sort in `order`).
+    static int compare(const NaturalSortKey& a, const NaturalSortKey& b, Qt::SortOrder order);
+    /// The locale-independent text order used wherever text is compared.
+    static int compareText(const QString& a, const QString& b);
+    /// Strict reading of a whole text as a C-locale floating-point number (no blanks, no group
+    /// separators; "inf" and "nan" read). False for text that is not one, or out of range.
+    static bool readNumber(const QChar* text, int length, double* value);
+
+private:
+    enum Kind : std::uint8_t { Empty, Marker, Number, Text };
+    struct Run {
+        std::int32_t start;
+        std::int32_t end;
+        double value;
+        bool valid;
+    };
+
+    const char16_t* folded() const;
+    const char16_t* exact() const { return reinterpret_cast<const char16_t*>(m_text.utf16()); }
+    static int collate(const NaturalSortKey& a, int offsetA, int lengthA, const NaturalSortKey& b,
+        int offsetB, int lengthB);
+
+    QString m_text;
+    QString m_folded; // null when folding changes nothing
+    double m_number = 0.0;
+    std::vector<Run> m_runs;
+    Kind m_kind = Empty;
+};
