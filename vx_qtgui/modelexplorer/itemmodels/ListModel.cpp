@@ -886,6 +886,11 @@ void ListModel::getPendingItems(QList<ListItem*>& out)
     m_pending.takeAll(out);
 }
 
+void ListModel::clearPendingItems()
+{
+    m_pending.clear();
+}
+
 bool ListModel::addToExpanded(const QModelIndex&)
 {
     return false;

@@ -125,7 +125,7 @@ public:
     void getItems(QList<ListItem*>& out, const QModelIndex& parent = QModelIndex()) const;
     void getPendingItems(QList<ListItem*>& out);
     bool hasPendingItems() const { return !m_pending.isEmpty(); }
-    void clearPendingItems() { m_pending.clear(); }
+    void clearPendingItems();
 
     // Options.
     bool isSpreadsheetMode() const { return m_spreadsheetMode; }
