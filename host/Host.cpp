@@ -1,7 +1,6 @@
 #include "host/Host.h"
 
 #include "host/HostEventManagement.h"
-#include "host/HostObjectDataFactory.h"
 #include "host/HostSettings.h"
 #include "host/Interpreter.h"
 #include "host/MainThreadQueue.h"
@@ -61,7 +60,6 @@ HostEventManagement* installHostServices()
     using Service = VXServices::VXService<VXServices::EventManagement>;
     if (auto* installed = dynamic_cast<HostEventManagement*>(Service::get()))
         return installed;
-    installObjectDataFactory();
     auto* service = new HostEventManagement;
     Service::install(service);
     return service;

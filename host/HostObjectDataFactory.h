@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/modelexplorer/VXMEObjectDataFactory.h"
-#include "vxhost_export.h"
 
 #include <atomic>
 
@@ -9,7 +8,7 @@ namespace VXHost {
 
 /// The stand-in host's record factory: plain records for the object, and counters a test can read.
 /// Any thread.
-class VXHOST_EXPORT HostObjectDataFactory : public VXServices::VXMEObjectDataFactory {
+class HostObjectDataFactory : public VXServices::VXMEObjectDataFactory {
 public:
     VXMEObjectMessageData* createMessageData(UDInterface* object) override;
     VXMEObjectEventData* createEventData(UDInterface* object) override;
@@ -22,8 +21,8 @@ private:
     std::atomic<int> m_eventData { 0 };
 };
 
-/// Installs the factory unless one is installed already; returns the installed one, or null
-/// when the host's own factory of another class is there.
-VXHOST_EXPORT HostObjectDataFactory* installObjectDataFactory();
+/// Installs the factory in the service registry unless one is installed already; returns the
+/// installed one, or null when the host's own factory of another class is there.
+HostObjectDataFactory* installObjectDataFactory();
 
 } // namespace VXHost
