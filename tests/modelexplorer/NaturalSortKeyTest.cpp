@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+#include <QRegExp>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 
 namespace {
 
@@ -101,6 +104,98 @@ TEST(NaturalOrderTest, MixedKeysGiveOneConsistentOrder)
     for (const NaturalSortKey& k : keys)
         out << k.text();
     EXPECT_EQ(out, expected);
+}
+
+// The comparison written out step by step on plain strings, parsing on every call: the prepared
+// keys' shortcuts must agree with it on every pair.
+int oracleText(const QString& a, const QString& b)
+{
+    const int folded = QString::compare(a, b, Qt::CaseInsensitive);
+    return folded ? folded : QString::compare(a, b, Qt::CaseSensitive);
+}
+
+int oracle(const QString& a, const QString& b)
+{
+    double x = 0;
+    double y = 0;
+    if (NaturalSortKey::readNumber(a.constData(), a.size(), &x)
+        && NaturalSortKey::readNumber(b.constData(), b.size(), &y)) {
+        if (std::isnan(x) || std::isnan(y))
+            return std::isnan(x) == std::isnan(y) ? 0 : (std::isnan(x) ? 1 : -1);
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    const QRegExp digit(QStringLiteral("\\d"));
+    const QRegExp nonDigit(QStringLiteral("\\D"));
+    QString ca = a;
+    QString cb = b;
+    for (;;) {
+        const int i = digit.indexIn(ca);
+        const int j = digit.indexIn(cb);
+        if (i < 0 || j < 0 || i != j)
+            break;
+        if (i > 0) {
+            if (const int c = oracleText(ca.left(i), cb.left(i)))
+                return c;
+        }
+        const int ea = nonDigit.indexIn(ca, i);
+        const int eb = nonDigit.indexIn(cb, i);
+        const QString ra = ea > 0 ? ca.mid(i, ea - i) : ca.mid(i);
+        const QString rb = eb > 0 ? cb.mid(i, eb - i) : cb.mid(i);
+        bool okA = false;
+        bool okB = false;
+        const double va = QLocale::c().toDouble(ra, &okA);
+        const double vb = QLocale::c().toDouble(rb, &okB);
+        if (!okA || !okB)
+            return oracleText(ca, cb);
+        if (va != vb)
+            return va < vb ? -1 : 1;
+        ca = ea > 0 ? ca.mid(ea) : QString();
+        cb = eb > 0 ? cb.mid(eb) : QString();
+    }
+    return oracleText(a, b);
+}
+
+TEST(NaturalOrderTest, PreparedKeysAgreeWithTheStepByStepRulesOnRandomKeys)
+{
+    // A small alphabet makes shared prefixes, equal runs and case ties common.
+    const QString alphabet = QString::fromUtf8("aAbB.-+e 0123456789\xc3\xa9\xd9\xa3");
+    std::mt19937 random(4242);
+    std::vector<QString> texts;
+    for (int k = 0; k < 1500; ++k) {
+        QString t;
+        const int length = int(random() % 14);
+        for (int c = 0; c < length; ++c)
+            t += alphabet[int(random() % unsigned(alphabet.size()))];
+        texts.push_back(t);
+    }
+    texts.push_back(QStringLiteral("item") + QString(30, QLatin1Char('9')));
+    texts.push_back(QStringLiteral("item") + QString(30, QLatin1Char('9')) + QLatin1Char('8'));
+    std::vector<NaturalSortKey> keys(texts.begin(), texts.end());
+    int mismatches = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        for (std::size_t j = i; j < keys.size(); j += 1 + random() % 7) {
+            const int expected = sign(oracle(texts[i], texts[j]));
+            if (sign(NaturalSortKey::compareNumbers(keys[i], keys[j])) != expected
+                && ++mismatches < 10)
+                ADD_FAILURE() << texts[i].toStdString() << " vs " << texts[j].toStdString();
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(NaturalOrderTest, RanksFollowTheOrderAndEqualKeysShareOne)
+{
+    const QStringList texts { "b", "item10", "", "item2", "item2", NaturalSortKey::invalidMarker(),
+        "10", "Item2" };
+    std::vector<NaturalSortKey> keys;
+    for (const QString& t : texts)
+        keys.emplace_back(t);
+    std::vector<std::uint32_t> ranks;
+    NaturalSortKey::rank(keys.data(), keys.size(), Qt::AscendingOrder, ranks);
+    EXPECT_EQ(ranks, (std::vector<std::uint32_t> { 1, 5, 6, 3, 3, 7, 0, 2 }));
+    NaturalSortKey::rank(keys.data(), keys.size(), Qt::DescendingOrder, ranks);
+    EXPECT_EQ(ranks[5], 0u) << "the marker ranks first, so a descending sort shows it last";
+    EXPECT_EQ(ranks[2], 1u);
 }
 
 TEST(NaturalOrderTest, StrictNumberReading)

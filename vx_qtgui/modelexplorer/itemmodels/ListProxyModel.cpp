@@ -155,8 +155,19 @@ bool ListProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourcePa
 
 void ListProxyModel::sort(int column, Qt::SortOrder order)
 {
-    // Keys are read again for this sort; the cache then serves until a row's key changes.
+    // Keys are read again and ranked once for this sort; the base's sorting then compares ranks,
+    // and the cache serves until a row's key changes.
     m_keys.clear();
+    m_ranks.clear();
+    if (m_model && column >= 0) {
+        QList<ListItem*> items;
+        m_model->getItems(items);
+        m_keys.reserve(std::size_t(items.size()));
+        for (const ListItem* item : qAsConst(items))
+            keySlot(item);
+        NaturalSortKey::rank(m_keys.data(), m_keys.size(), order, m_ranks);
+        m_rankOrder = order;
+    }
     QSortFilterProxyModel::sort(column, order);
 }
 
@@ -181,6 +192,11 @@ int ListProxyModel::compare(const QModelIndex& left, const QModelIndex& right) c
     // Both slots first: preparing the second key may move the first.
     const std::uint32_t slotA = keySlot(a);
     const std::uint32_t slotB = keySlot(b);
+    if (slotA < m_ranks.size() && slotB < m_ranks.size() && m_rankOrder == sortOrder()) {
+        const std::uint32_t rankA = m_ranks[slotA];
+        const std::uint32_t rankB = m_ranks[slotB];
+        return rankA < rankB ? -1 : (rankA > rankB ? 1 : 0);
+    }
     return NaturalSortKey::compare(m_keys[slotA], m_keys[slotB], sortOrder());
 }
 

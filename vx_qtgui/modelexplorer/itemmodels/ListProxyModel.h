@@ -70,4 +70,8 @@ private:
     QStringMatcher m_matcher;
     bool m_filterEnabled = false;
     mutable std::vector<NaturalSortKey> m_keys;
+    // Position of each prepared key in the last sort (indexed like m_keys); keys prepared later
+    // have none and are compared directly.
+    std::vector<std::uint32_t> m_ranks;
+    Qt::SortOrder m_rankOrder = Qt::AscendingOrder;
 };

@@ -1,5 +1,6 @@
 #include "vx_qtgui/modelexplorer/itemmodels/NaturalSortKey.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -96,11 +97,7 @@ NaturalSortKey::NaturalSortKey(const QString& text)
     const int n = text.size();
     if (n == 0)
         return;
-    if (text == invalidMarker()) {
-        m_kind = Marker;
-        return;
-    }
-    m_kind = readNumber(text.constData(), n, &m_number) ? Number : Text;
+    m_head.kind = readNumber(text.constData(), n, &m_head.number) ? Number : Text;
     const char16_t* s = exact();
     bool folds = false;
     for (int i = 0; i < n; ++i) {
@@ -128,6 +125,116 @@ NaturalSortKey::NaturalSortKey(const QString& text)
         m_runs.push_back(run);
         i = end;
     }
+    buildHead();
+    if (text == invalidMarker())
+        m_head.kind = Marker;
+}
+
+void NaturalSortKey::buildHead()
+{
+    const char16_t* s = exact();
+    const int n = m_text.size();
+    constexpr int kUnits = 9;
+    std::uint64_t prefix = 0;
+    int units = 0;
+    bool foldInvariant = true;
+    for (; units < kUnits; ++units) {
+        std::uint64_t code = 0; // end of text
+        bool stop = false;
+        if (units < n) {
+            const char16_t c = s[units];
+            if (c >= u'0' && c <= u'9') {
+                code = 0x30;
+                stop = true;
+                m_head.flags |= DigitReached;
+            } else if (c >= 0x7f && QChar::isDigit(c)) {
+                m_head.flags |= Untrusted;
+                stop = true;
+            } else if (c == 0 || c >= 0x7f) {
+                code = c == 0 ? 0 : 0x7f; // ties here are settled by the full comparison
+                stop = true;
+            } else {
+                code = fold(c);
+                foldInvariant = foldInvariant && code == c;
+            }
+        } else {
+            stop = true;
+        }
+        prefix |= code << (7 * (kUnits - 1 - units));
+        if (stop)
+            break;
+    }
+    m_head.prefix = prefix;
+    if (foldInvariant)
+        m_head.flags |= FoldInvariant;
+    if (!m_runs.empty() && m_runs.front().valid) {
+        m_head.flags |= RunValid;
+        m_head.run = m_runs.front().value;
+    }
+}
+
+int NaturalSortKey::decide(const Head& a, const Head& b)
+{
+    if (a.kind == Number && b.kind == Number) {
+        const bool nanA = std::isnan(a.number);
+        const bool nanB = std::isnan(b.number);
+        if (nanA || nanB)
+            return nanA == nanB ? 0 : (nanA ? 1 : -1);
+        return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
+    }
+    if ((a.flags | b.flags) & Untrusted)
+        return Undecided;
+    // The first differing unit before any digit decides, whichever rule applies.
+    if (a.prefix != b.prefix)
+        return a.prefix < b.prefix ? -1 : 1;
+    // Same text up to a digit at the same place: the first runs decide when they differ.
+    constexpr std::uint8_t all = DigitReached | RunValid | FoldInvariant;
+    if ((a.flags & all) == all && (b.flags & all) == all && a.run != b.run)
+        return a.run < b.run ? -1 : 1;
+    return Undecided;
+}
+
+int NaturalSortKey::compareClass(const Head& a, const Head& b, Qt::SortOrder order)
+{
+    // Keys without a value go last whichever way the rows are sorted: marker after empty.
+    const int lastA = a.kind == Marker ? 2 : (a.kind == Empty ? 1 : 0);
+    const int lastB = b.kind == Marker ? 2 : (b.kind == Empty ? 1 : 0);
+    if (!lastA && !lastB)
+        return Undecided;
+    if (lastA == lastB)
+        return 0;
+    const int c = lastA > lastB ? 1 : -1;
+    return order == Qt::AscendingOrder ? c : -c;
+}
+
+void NaturalSortKey::rank(const NaturalSortKey* keys, std::size_t count, Qt::SortOrder order,
+    std::vector<std::uint32_t>& ranks)
+{
+    struct Entry {
+        Head head;
+        std::uint32_t index;
+    };
+    std::vector<Entry> entries(count);
+    for (std::size_t i = 0; i < count; ++i)
+        entries[i] = Entry { keys[i].m_head, std::uint32_t(i) };
+    auto compareEntries = [&](const Entry& x, const Entry& y) {
+        int c = compareClass(x.head, y.head, order);
+        if (c == Undecided)
+            c = decide(x.head, y.head);
+        if (c == Undecided)
+            c = keys[x.index].compareNumbersSlow(keys[y.index]);
+        return c;
+    };
+    // Stable merging tolerates keys whose natural order is not transitive.
+    std::stable_sort(entries.begin(), entries.end(),
+        [&](const Entry& x, const Entry& y) { return compareEntries(x, y) < 0; });
+    ranks.assign(count, 0);
+    std::uint32_t position = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && compareEntries(entries[i - 1], entries[i]) != 0)
+            position = std::uint32_t(i);
+        ranks[entries[i].index] = position;
+    }
 }
 
 const char16_t* NaturalSortKey::folded() const
@@ -153,13 +260,15 @@ int NaturalSortKey::compareText(const QString& a, const QString& b)
 
 int NaturalSortKey::compareNumbers(const NaturalSortKey& a, const NaturalSortKey& b)
 {
-    if (a.m_kind == Number && b.m_kind == Number) {
-        const bool nanA = std::isnan(a.m_number);
-        const bool nanB = std::isnan(b.m_number);
-        if (nanA || nanB)
-            return nanA == nanB ? 0 : (nanA ? 1 : -1);
-        return a.m_number < b.m_number ? -1 : (a.m_number > b.m_number ? 1 : 0);
-    }
+    const int c = decide(a.m_head, b.m_head);
+    return c != Undecided ? c : a.compareNumbersSlow(b);
+}
+
+int NaturalSortKey::compareNumbersSlow(const NaturalSortKey& b) const
+{
+    const NaturalSortKey& a = *this;
+    if (a.m_head.kind == Number && b.m_head.kind == Number)
+        return decide(a.m_head, b.m_head);
     const int lengthA = a.m_text.size();
     const int lengthB = b.m_text.size();
     int offsetA = 0;
@@ -195,14 +304,6 @@ int NaturalSortKey::compareNumbers(const QString& a, const QString& b)
 
 int NaturalSortKey::compare(const NaturalSortKey& a, const NaturalSortKey& b, Qt::SortOrder order)
 {
-    // Keys without a value go last whichever way the rows are sorted: marker after empty.
-    const int lastA = a.m_kind == Marker ? 2 : (a.m_kind == Empty ? 1 : 0);
-    const int lastB = b.m_kind == Marker ? 2 : (b.m_kind == Empty ? 1 : 0);
-    if (lastA || lastB) {
-        if (lastA == lastB)
-            return 0;
-        const int c = lastA > lastB ? 1 : -1;
-        return order == Qt::AscendingOrder ? c : -c;
-    }
-    return compareNumbers(a, b);
+    const int c = compareClass(a.m_head, b.m_head, order);
+    return c != Undecided ? c : compareNumbers(a, b);
 }
