@@ -171,6 +171,49 @@ void NaturalSortKey::buildHead()
         m_head.flags |= RunValid;
         m_head.run = m_runs.front().value;
     }
+    if (m_head.kind == Text)
+        buildNormalForm();
+}
+
+void NaturalSortKey::buildNormalForm()
+{
+    const char16_t* s = exact();
+    const int n = m_text.size();
+    unsigned char bytes[17];
+    int length = 0;
+    auto put = [&](unsigned char b) {
+        if (length < 17)
+            bytes[length] = b;
+        ++length;
+    };
+    std::size_t run = 0;
+    for (int i = 0; i < n;) {
+        const char16_t c = s[i];
+        if (run < m_runs.size() && m_runs[run].start == i) {
+            const Run& r = m_runs[run++];
+            const int digits = r.end - r.start;
+            if (digits > kExactDigits || (digits > 1 && s[i] == u'0') || !r.valid)
+                return;
+            put(0x30);
+            put(static_cast<unsigned char>(digits));
+            for (int d = r.start; d < r.end; ++d)
+                put(static_cast<unsigned char>(s[d]));
+            i = r.end;
+            continue;
+        }
+        if (c == 0 || c >= 0x7f || fold(c) != c)
+            return;
+        put(static_cast<unsigned char>(c));
+        ++i;
+    }
+    put(0);
+    m_head.flags |= Canonical;
+    if (length <= 16)
+        m_head.flags |= NormalFits;
+    for (int b = 0; b < 16; ++b) {
+        const std::uint64_t value = b < length ? bytes[b] : 0;
+        m_head.normal[b / 8] |= value << (8 * (7 - b % 8));
+    }
 }
 
 int NaturalSortKey::decide(const Head& a, const Head& b)
@@ -184,6 +227,15 @@ int NaturalSortKey::decide(const Head& a, const Head& b)
     }
     if ((a.flags | b.flags) & Untrusted)
         return Undecided;
+    if (a.flags & b.flags & Canonical) {
+        if (a.normal[0] != b.normal[0])
+            return a.normal[0] < b.normal[0] ? -1 : 1;
+        if (a.normal[1] != b.normal[1])
+            return a.normal[1] < b.normal[1] ? -1 : 1;
+        if (a.flags & b.flags & NormalFits)
+            return 0;
+        return Undecided;
+    }
     // The first differing unit before any digit decides, whichever rule applies.
     if (a.prefix != b.prefix)
         return a.prefix < b.prefix ? -1 : 1;

@@ -49,10 +49,16 @@ private:
         RunValid = 2, // the first digit run reads as a number
         FoldInvariant = 4, // the text before the first digit has no capitals
         Untrusted = 8, // a digit of another script: only the full comparison knows
+        Canonical = 16, // plain ASCII text without capitals whose runs have no leading zeros
+        NormalFits = 32, // the whole normal form is in `normal`
     };
     // What most comparisons need, in a few bytes: up to nine case-folded ASCII units before the
     // first digit (7 bits each, first unit highest), the whole number, the first run's value.
+    // A canonical key also has a normal form that orders bytewise exactly as the natural
+    // comparison does: text units as they are, each digit run as 0x30, its length and its digits,
+    // then 0. Its first 16 bytes are kept in `normal`, first byte highest.
     struct Head {
+        std::uint64_t normal[2] = { 0, 0 };
         std::uint64_t prefix = 0;
         double number = 0.0;
         double run = 0.0;
@@ -64,6 +70,7 @@ private:
     static int decide(const Head& a, const Head& b);
     static int compareClass(const Head& a, const Head& b, Qt::SortOrder order);
     void buildHead();
+    void buildNormalForm();
     int compareNumbersSlow(const NaturalSortKey& b) const;
 
     struct Run {
