@@ -173,6 +173,18 @@ void ListItem::insertChild(int at, ListItem* c)
     c->m_rowHint = std::uint32_t(at);
 }
 
+bool ListItem::operator==(const ListItem& other) const
+{
+    if (object != other.object || itemFlag != other.itemFlag || iconPath != other.iconPath
+        || sortKey != other.sortKey || valueCount() != other.valueCount())
+        return false;
+    for (int c = 0; c < valueCount(); ++c) {
+        if (text(c) != other.text(c) || attribute(c) != other.attribute(c))
+            return false;
+    }
+    return true;
+}
+
 QString ListItem::text(int column) const
 {
     return column >= 0 && column < m_cells.size() ? m_cells.text(column) : QString();

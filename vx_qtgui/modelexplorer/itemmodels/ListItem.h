@@ -65,6 +65,11 @@ public:
     ListItem& operator=(const ListItem&) = delete;
     ~ListItem();
 
+    /// Same object, flag, icon path, sort key and cells (texts and attributes): the tree updates
+    /// a node only when a scratch item built from the host's record differs from it.
+    bool operator==(const ListItem& other) const;
+    bool operator!=(const ListItem& other) const { return !(*this == other); }
+
     /// The item's answer for a cell; an invalid value outside the row's cells (except role 259).
     QVariant data(int column, int role) const;
 
