@@ -355,3 +355,27 @@ TEST(ListModelOwnershipTest, ModelKeepsNoPointerIntoRecords)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ListItemEqualityTest, ItemsDifferByCellsAttributesOrIdentity)
+{
+    ListItem::ItemAttribute bold;
+    bold.flags = ListItem::CellValid | ListItem::CellBold;
+    ListItem a(handle(1), false, QString(), "k", nullptr);
+    ListItem b(handle(1), false, QString(), "k", nullptr);
+    a.appendValue("x", ListItem::ItemAttribute());
+    b.appendValue("x", ListItem::ItemAttribute());
+    EXPECT_TRUE(a == b);
+    b.setText(0, "y");
+    EXPECT_TRUE(a != b);
+    b.setText(0, "x");
+    b.clear();
+    b.appendValue("x", bold);
+    EXPECT_TRUE(a != b) << "same text, other attribute";
+    ListItem c(handle(2), false, QString(), "k", nullptr);
+    c.appendValue("x", ListItem::ItemAttribute());
+    EXPECT_TRUE(a != c);
+}
+
+} // namespace

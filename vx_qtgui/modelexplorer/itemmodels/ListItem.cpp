@@ -162,6 +162,16 @@ bool ListItem::takeChild(ListItem* c)
     return true;
 }
 
+std::vector<ListItem*> ListItem::takeChildren()
+{
+    std::vector<ListItem*> taken;
+    if (m_children)
+        taken.swap(*m_children);
+    for (ListItem* c : taken)
+        c->m_parent = nullptr;
+    return taken;
+}
+
 void ListItem::insertChild(int at, ListItem* c)
 {
     if (!m_children)

@@ -97,6 +97,8 @@ public:
     int indexOfChild(const ListItem* child) const;
     /// Detaches `child` (not deleted); false when it is not a child.
     bool takeChild(ListItem* child);
+    /// Detaches every child at once, in order.
+    std::vector<ListItem*> takeChildren();
     /// Adopts `child` at `row` (appended when out of range).
     void insertChild(int row, ListItem* child);
     const std::vector<ListItem*>* children() const { return m_children; }

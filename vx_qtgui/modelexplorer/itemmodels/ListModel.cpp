@@ -85,7 +85,7 @@ int ListModel::rowCount(const QModelIndex& parent) const
 
 int ListModel::columnCount(const QModelIndex&) const
 {
-    return int(m_headers.size());
+    return m_headers.size();
 }
 
 bool ListModel::hasChildren(const QModelIndex& parent) const
@@ -135,7 +135,7 @@ void ListModel::notePending(ListItem* item) const
 QVariant ListModel::data(const QModelIndex& index, int role) const
 {
     if (!m_root || !index.isValid() || index.row() < 0 || index.column() < 0
-        || index.column() > int(m_headers.size()))
+        || index.column() > m_headers.size())
         return QVariant();
     ListItem* item = static_cast<ListItem*>(index.internalPointer());
     const int column = index.column();
@@ -195,9 +195,9 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const
 
 QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || section < 0 || section >= int(m_headers.size()))
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_headers.size())
         return QAbstractItemModel::headerData(section, orientation, role);
-    const ListHeader& h = m_headers[std::size_t(section)];
+    const ListHeader& h = m_headers.at(section);
     switch (role) {
     case Qt::DisplayRole:
         return h.title;
@@ -264,10 +264,7 @@ bool ListModel::insertRows(int row, int count, const QModelIndex& parent)
 
 QString ListModel::getHeaderDisplayTitle(const QString& name)
 {
-    const int dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0 || dot == name.size() - 1)
-        return name;
-    return name.mid(dot + 1);
+    return ListHeaders::displayTitle(name);
 }
 
 void ListModel::setHeaderInfo(
@@ -276,59 +273,51 @@ void ListModel::setHeaderInfo(
     ListHeader h;
     h.section = section;
     h.name = name;
-    h.title = getHeaderDisplayTitle(name);
+    h.title = ListHeaders::displayTitle(name);
     h.width = width;
     h.customWidth = customWidth;
     if (!iconPath.isEmpty())
         h.icon = GuiUtil::GuiPixmapDB::getIconFromPath(iconPath);
-    const int column = int(m_headers.size());
+    const int column = m_headers.size();
     const bool notify = !isResetting();
     if (notify)
         beginInsertColumns(QModelIndex(), column, column);
-    m_headers.push_back(h);
+    m_headers.append(h);
     if (notify)
         endInsertColumns();
 }
 
 int ListModel::getHeaderSection(const QString& name, Qt::CaseSensitivity cs) const
 {
-    for (std::size_t i = 0; i < m_headers.size(); ++i) {
-        const ListHeader& h = m_headers[i];
-        if (h.name.compare(name, cs) == 0 || h.title.compare(name, cs) == 0)
-            return int(i);
-    }
-    return -1;
+    return m_headers.section(name, cs);
 }
 
 QString ListModel::getHeaderTitle(int section) const
 {
-    return section >= 0 && section < int(m_headers.size()) ? m_headers[std::size_t(section)].title
-                                                           : QString();
+    return m_headers.contains(section) ? m_headers.at(section).title : QString();
 }
 
 int ListModel::getHeaderWidth(int section) const
 {
-    return section >= 0 && section < int(m_headers.size()) ? m_headers[std::size_t(section)].width
-                                                           : 0;
+    return m_headers.contains(section) ? m_headers.at(section).width : 0;
 }
 
 bool ListModel::isCustomHeaderWidth(int section) const
 {
-    return section >= 0 && section < int(m_headers.size())
-        && m_headers[std::size_t(section)].customWidth;
+    return m_headers.contains(section) && m_headers.at(section).customWidth;
 }
 
 const ListHeader* ListModel::getHeaderInfo(const QString& name) const
 {
-    const int section = getHeaderSection(name);
-    return section < 0 ? nullptr : &m_headers[std::size_t(section)];
+    const int section = m_headers.section(name, Qt::CaseSensitive);
+    return section < 0 ? nullptr : &m_headers.at(section);
 }
 
 void ListModel::updateHeaderWidth(int section, int width, bool custom)
 {
-    if (section < 0 || section >= int(m_headers.size()))
+    if (!m_headers.contains(section))
         return;
-    ListHeader& h = m_headers[std::size_t(section)];
+    ListHeader& h = m_headers.at(section);
     h.width = width;
     h.customWidth = custom;
     emit headerWidthChanged(h.title, width);
@@ -336,50 +325,34 @@ void ListModel::updateHeaderWidth(int section, int width, bool custom)
 
 void ListModel::moveHeader(int from, int to)
 {
-    const int n = int(m_headers.size());
-    if (from < 0 || from >= n || to < 0 || to >= n || from == to)
+    if (!m_headers.contains(from) || !m_headers.contains(to) || from == to)
         return;
-    ListHeader h = m_headers[std::size_t(from)];
-    m_headers.erase(m_headers.begin() + from);
-    m_headers.insert(m_headers.begin() + to, h);
+    m_headers.move(from, to);
     emit headerDataChanged(Qt::Horizontal, std::min(from, to), std::max(from, to));
 }
 
 void ListModel::reorderHeader(const QStringList& names)
 {
-    std::vector<ListHeader> reordered;
-    auto byName = [this](const QString& name) -> const ListHeader* {
-        for (const ListHeader& h : m_headers) {
-            if (h.name == name)
-                return &h;
-        }
-        return nullptr;
-    };
-    if (const ListHeader* icon = byName(QStringLiteral(" ")))
-        reordered.push_back(*icon);
-    for (const QString& name : names) {
-        if (const ListHeader* h = byName(name))
-            reordered.push_back(*h);
-    }
-    if (reordered.size() == m_headers.size()) {
-        m_headers.swap(reordered);
-        if (!m_headers.empty())
-            emit headerDataChanged(Qt::Horizontal, 0, int(m_headers.size()) - 1);
+    ListHeaders reordered = m_headers;
+    if (reordered.reorder(names)) {
+        m_headers = reordered;
+        if (m_headers.size() > 0)
+            emit headerDataChanged(Qt::Horizontal, 0, m_headers.size() - 1);
         return;
     }
-    // The column count changes: views must re-read everything.
+    // The column count changes: views must read everything again.
     const bool notify = !isResetting();
     if (notify)
         beginResetModel();
-    m_headers.swap(reordered);
+    m_headers = reordered;
     if (notify)
         endResetModel();
 }
 
 void ListModel::updateHeaderAttribute(int section, const ListItem::ItemAttribute& attribute)
 {
-    if (section >= 0 && section < int(m_headers.size()))
-        m_headers[std::size_t(section)].booleanColumn = attribute.flags & ListItem::CellBoolean;
+    if (m_headers.contains(section))
+        m_headers.at(section).booleanColumn = attribute.flags & ListItem::CellBoolean;
 }
 
 // Rows ----------------------------------------------------------------------------------------
@@ -451,7 +424,7 @@ QModelIndex ListModel::addItem(VXMEObjectMessageData* record, const QModelIndex&
     QString value = fromU16(record->groupName);
     const int column = groupColumn();
     const bool boolean = (attribute.flags & ListItem::CellBoolean)
-        || (column >= 0 && m_headers[std::size_t(column)].booleanColumn);
+        || (column >= 0 && m_headers.at(column).booleanColumn);
     if (boolean)
         value = onOff(value);
     return addItem(record, groupFor(value, attribute), QModelIndex());
@@ -542,7 +515,7 @@ void ListModel::updateItem(ListItem* item, VXMEObjectMessageData* record, bool r
         rebuilt.flags = std::uint16_t(ListItem::CellValid | (a.flags & ListItem::CellHyperlink));
         QString text = group->text(0);
         if ((a.flags & ListItem::CellBoolean)
-            || (column >= 0 && m_headers[std::size_t(column)].booleanColumn))
+            || (column >= 0 && m_headers.at(column).booleanColumn))
             text = onOff(text);
         CellStore::Source s;
         s.text = reinterpret_cast<const char16_t*>(text.utf16());
@@ -580,9 +553,9 @@ void ListModel::updateItem(ListItem* item, VXMEObjectMessageData* record, bool r
                 converted.backgroundcolor };
             s.style = style.isEmpty() ? nullptr : &style;
         }
-        const std::size_t headerColumn = sources.size();
-        if (headerColumn < m_headers.size())
-            m_headers[headerColumn].booleanColumn = s.flags & ListItem::CellBoolean;
+        const int headerColumn = int(sources.size());
+        if (m_headers.contains(headerColumn))
+            m_headers.at(headerColumn).booleanColumn = s.flags & ListItem::CellBoolean;
         sources.push_back(s);
     }
     item->setValues(sources.data(), int(sources.size()));
@@ -773,23 +746,13 @@ void ListModel::endReset()
 
 int ListModel::groupColumn() const
 {
-    if (m_groupProperty.isEmpty())
-        return -1;
-    for (std::size_t i = 0; i < m_headers.size(); ++i) {
-        if (m_headers[i].name == m_groupProperty)
-            return int(i);
-    }
-    return -1;
+    return m_groupProperty.isEmpty() ? -1 : m_headers.sectionOfProperty(m_groupProperty);
 }
 
 void ListModel::setGroup(const QString& name)
 {
-    if (!name.isEmpty()) {
-        const bool known = std::any_of(m_headers.begin(), m_headers.end(),
-            [&](const ListHeader& h) { return h.name == name; });
-        if (!known)
-            return;
-    }
+    if (!name.isEmpty() && m_headers.sectionOfProperty(name) < 0)
+        return;
     if (name == m_groupProperty)
         return;
     const QString old = m_groupProperty;
@@ -806,28 +769,19 @@ void ListModel::removeGroup()
         beginResetModel();
     std::vector<ListItem*> rows;
     std::vector<ListItem*> groups;
-    const int n = m_root->childCount();
-    for (int r = 0; r < n; ++r) {
-        ListItem* item = m_root->child(r);
-        if (!isGroupItem(item)) {
+    for (ListItem* item : m_root->takeChildren()) {
+        if (!item->object && item->hasChildren()) {
+            groups.push_back(item);
+            for (ListItem* c : item->takeChildren())
+                rows.push_back(c);
+        } else {
             rows.push_back(item);
-            continue;
-        }
-        groups.push_back(item);
-        while (item->hasChildren()) {
-            ListItem* c = item->child(0);
-            item->takeChild(c);
-            rows.push_back(c);
         }
     }
     for (ListItem* g : groups) {
-        m_groups.remove(g, g->text(0));
         m_pending.remove(g);
-        m_root->takeChild(g);
         delete g;
     }
-    while (m_root->hasChildren())
-        m_root->takeChild(m_root->child(m_root->childCount() - 1));
     for (ListItem* r : rows)
         m_root->insertChild(m_root->childCount(), r);
     m_groups.clear();
@@ -840,7 +794,7 @@ QString ListModel::getGroupName(const ListItem* item, bool useHeaderTitle) const
     const int column = groupColumn();
     if (column < 0)
         return m_showGroupPropertyName ? QStringLiteral(": ") : QString();
-    const ListHeader& h = m_headers[std::size_t(column)];
+    const ListHeader& h = m_headers.at(column);
     const QString text = item ? item->text(0) : QString();
     if (!m_showGroupPropertyName)
         return text;

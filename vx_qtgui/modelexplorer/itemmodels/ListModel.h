@@ -3,7 +3,7 @@
 #include "engine/modelexplorer/VXMEObjectData.h"
 #include "vx_qtgui/modelexplorer/itemmodels/GroupIndex.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ItemIndex.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListHeader.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListHeaders.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/PendingList.h"
 #include "vxqtgui_export.h"
@@ -68,7 +68,7 @@ public:
     /// The icon column's header (" ") followed by the named ones in the given order.
     void reorderHeader(const QStringList& names);
     void updateHeaderAttribute(int section, const ListItem::ItemAttribute& attribute);
-    const std::vector<ListHeader>& headers() const { return m_headers; }
+    const std::vector<ListHeader>& headers() const { return m_headers.all(); }
     /// "A.B.C" shows as "C"; a name ending with "." shows whole.
     static QString getHeaderDisplayTitle(const QString& name);
 
@@ -183,7 +183,7 @@ private:
     QVariant sizeHint(const ListItem* item, int column) const;
     void notePending(ListItem* item) const;
 
-    std::vector<ListHeader> m_headers;
+    ListHeaders m_headers;
     QString m_groupProperty;
     mutable PendingList m_pending;
     QFont m_font;
