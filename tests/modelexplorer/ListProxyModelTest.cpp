@@ -83,6 +83,14 @@ TEST_F(ListProxyModelTest, SortsByKeysWithEmptyAndInvalidKeysLastBothWays)
     add(1, u"r1", u"k", u"a1"); // same object: key and cells replaced
     proxy->sort(1, Qt::AscendingOrder);
     EXPECT_EQ(names(), (QStringList { "r1", "r5", "r4", "r3", "r2" }));
+
+    // A new key alone (no cells) moves the row while the list stays sorted.
+    auto* rekey = new CountedRecord(handle(3));
+    rekey->sortKey = u"a0";
+    model->addItem(rekey);
+    delete rekey;
+    EXPECT_EQ(names().first(), "") << "the row's cells are to be fetched again";
+    EXPECT_EQ(model->itemForIndex(proxy->mapToSource(proxy->index(0, 0)))->sortKey, "a0");
 }
 
 TEST_F(ListProxyModelTest, FilterAllColumnsFirstMatchDecidesAndBooleanCellsHide)

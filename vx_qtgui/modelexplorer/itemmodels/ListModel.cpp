@@ -447,6 +447,10 @@ QModelIndex ListModel::addItem(
         } else {
             item->clear();
             item->sortKey = fromU16(record->sortKey);
+            // The row's key changed: sorting proxies must see it even when no cells follow.
+            const QModelIndex first = indexFromItem(item);
+            if (!isResetting() && !record->listValues && first.isValid() && columnCount() > 0)
+                emit dataChanged(first, first.siblingAtColumn(columnCount() - 1));
         }
         ListItem* oldParent = item->parent();
         if (oldParent != parent) {

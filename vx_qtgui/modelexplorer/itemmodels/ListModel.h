@@ -106,6 +106,8 @@ public:
     ListItem* itemForIndex(const QModelIndex& index) const;
     ListItem* root() const { return m_root; }
     bool isGroupItem(const ListItem* item) const;
+    /// Whether any group row can exist (grouped, or group rows left from grouping).
+    bool mayHaveGroupRows() const { return isGrouped() || !m_groups.isEmpty(); }
     bool needsToBeFetched(const ListItem* item) const;
 
     // Grouping.

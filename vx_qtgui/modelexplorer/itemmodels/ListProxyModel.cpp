@@ -14,8 +14,21 @@ ListProxyModel::~ListProxyModel() = default;
 
 void ListProxyModel::setSourceModel(QAbstractItemModel* model)
 {
+    for (QMetaObject::Connection& c : m_sourceConnections)
+        disconnect(c);
     m_model = qobject_cast<ListModel*>(model);
     m_keys.clear();
+    m_slots.clear();
+    m_rowRanks.clear();
+    if (m_model) {
+        // Connected before the base's own handlers, which sort again with these ranks.
+        m_sourceConnections[0]
+            = connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { dropRowRanks(); });
+        m_sourceConnections[1] = connect(
+            m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { dropRowRanks(); });
+        m_sourceConnections[2] = connect(
+            m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { dropRowRanks(); });
+    }
     QSortFilterProxyModel::setSourceModel(model);
 }
 
@@ -158,25 +171,41 @@ void ListProxyModel::sort(int column, Qt::SortOrder order)
     // Keys are read again and ranked once for this sort; the base's sorting then compares ranks,
     // and the cache serves until a row's key changes.
     m_keys.clear();
-    m_ranks.clear();
+    m_slots.clear();
+    m_rowRanks.clear();
     if (m_model && column >= 0) {
         QList<ListItem*> items;
         m_model->getItems(items);
         m_keys.reserve(std::size_t(items.size()));
+        m_slots.reserve(std::size_t(items.size()));
         for (const ListItem* item : qAsConst(items))
             keySlot(item);
-        NaturalSortKey::rank(m_keys.data(), m_keys.size(), order, m_ranks);
+        std::vector<std::uint32_t> ranks;
+        NaturalSortKey::rank(m_keys.data(), m_keys.size(), order, ranks);
+        for (std::size_t i = 0; i < ranks.size(); ++i)
+            m_slots[i].rank = ranks[i];
         m_rankOrder = order;
+        const ListItem* root = m_model->root();
+        if (root && !m_model->mayHaveGroupRows()) {
+            m_rowRanks.resize(std::size_t(root->childCount()));
+            for (int r = 0; r < root->childCount(); ++r) {
+                const ListItem* item = root->child(r);
+                m_rowRanks[std::size_t(r)] = RowRank { item, m_slots[item->sortSlot].rank };
+            }
+        }
     }
     QSortFilterProxyModel::sort(column, order);
 }
 
 std::uint32_t ListProxyModel::keySlot(const ListItem* item) const
 {
+    // The string's data pointer, read without touching the text itself.
+    const void* text = const_cast<QString&>(item->sortKey).data_ptr();
     const std::uint32_t slot = item->sortSlot;
-    if (slot < m_keys.size() && m_keys[slot].isPreparedFrom(item->sortKey))
+    if (slot < m_slots.size() && m_slots[slot].text == text)
         return slot;
     m_keys.emplace_back(item->sortKey);
+    m_slots.push_back(Slot { text, NoRank });
     item->sortSlot = std::uint32_t(m_keys.size() - 1);
     return item->sortSlot;
 }
@@ -185,6 +214,17 @@ int ListProxyModel::compare(const QModelIndex& left, const QModelIndex& right) c
 {
     if (!m_model)
         return 0;
+    if (m_rankOrder == sortOrder()) {
+        const std::size_t rowA = std::size_t(left.row());
+        const std::size_t rowB = std::size_t(right.row());
+        if (rowA < m_rowRanks.size() && rowB < m_rowRanks.size()
+            && m_rowRanks[rowA].item == left.internalPointer()
+            && m_rowRanks[rowB].item == right.internalPointer()) {
+            const std::uint32_t rankA = m_rowRanks[rowA].rank;
+            const std::uint32_t rankB = m_rowRanks[rowB].rank;
+            return rankA < rankB ? -1 : (rankA > rankB ? 1 : 0);
+        }
+    }
     const ListItem* a = m_model->itemForIndex(left);
     const ListItem* b = m_model->itemForIndex(right);
     if (!a || !b)
@@ -192,11 +232,10 @@ int ListProxyModel::compare(const QModelIndex& left, const QModelIndex& right) c
     // Both slots first: preparing the second key may move the first.
     const std::uint32_t slotA = keySlot(a);
     const std::uint32_t slotB = keySlot(b);
-    if (slotA < m_ranks.size() && slotB < m_ranks.size() && m_rankOrder == sortOrder()) {
-        const std::uint32_t rankA = m_ranks[slotA];
-        const std::uint32_t rankB = m_ranks[slotB];
+    const std::uint32_t rankA = m_slots[slotA].rank;
+    const std::uint32_t rankB = m_slots[slotB].rank;
+    if (rankA != NoRank && rankB != NoRank && m_rankOrder == sortOrder())
         return rankA < rankB ? -1 : (rankA > rankB ? 1 : 0);
-    }
     return NaturalSortKey::compare(m_keys[slotA], m_keys[slotB], sortOrder());
 }
 
@@ -235,7 +274,8 @@ bool ListProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right)
     const ListItem* b = m_model->itemForIndex(right);
     if (!a || !b)
         return false;
-    if (!m_model->isGroupItem(a) && !m_model->isGroupItem(b)) {
+    const bool groups = m_model->mayHaveGroupRows();
+    if (!groups || (!m_model->isGroupItem(a) && !m_model->isGroupItem(b))) {
         if (m_model->isGrouped() && sortColumn() == 0)
             return false; // rows keep their order inside each group
         return compare(left, right) < 0;

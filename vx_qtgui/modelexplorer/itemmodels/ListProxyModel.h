@@ -70,8 +70,24 @@ private:
     QStringMatcher m_matcher;
     bool m_filterEnabled = false;
     mutable std::vector<NaturalSortKey> m_keys;
-    // Position of each prepared key in the last sort (indexed like m_keys); keys prepared later
-    // have none and are compared directly.
-    std::vector<std::uint32_t> m_ranks;
+    // Per prepared key (indexed like m_keys): the text data it was read from, which the key keeps
+    // alive, so an equal pointer means the row's key is unchanged; and its position in the last
+    // sort (NoRank for keys prepared later, which are compared directly).
+    struct Slot {
+        const void* text;
+        std::uint32_t rank;
+    };
+    static constexpr std::uint32_t NoRank = 0xffffffffu;
+    mutable std::vector<Slot> m_slots;
+    // Ranks by source row of the last ungrouped sort, so most comparisons read neither the row nor
+    // its key. An entry serves only while it names the row's item; any change of the source's
+    // rows or data drops them all (before the base reacts to it).
+    struct RowRank {
+        const void* item;
+        std::uint32_t rank;
+    };
+    std::vector<RowRank> m_rowRanks;
+    void dropRowRanks() { m_rowRanks.clear(); }
+    QMetaObject::Connection m_sourceConnections[3];
     Qt::SortOrder m_rankOrder = Qt::AscendingOrder;
 };

@@ -22,8 +22,6 @@ public:
     const QString& text() const { return m_text; }
     bool isEmpty() const { return m_head.kind == Empty; }
     bool isInvalidMarker() const { return m_head.kind == Marker; }
-    /// Whether this key was prepared from exactly `text`'s shared data (a cheap validity check).
-    bool isPreparedFrom(const QString& text) const { return m_text.isSharedWith(text); }
 
     /// Negative, zero or positive: whole numbers by value, else digit runs by value between
     /// equal text, else plain text order.
