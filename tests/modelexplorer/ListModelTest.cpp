@@ -331,6 +331,20 @@ TEST_F(ListModelTest, IndexRowsAreFoundByOwnerAndRowIndex)
     model->clearIndex(handle(50), 7);
     EXPECT_FALSE(model->indexFromUID(handle(50), 7).isValid());
     EXPECT_EQ(model->rowCount(row7.parent()), 1) << "the row itself stays";
+
+    // A placeholder kept for reuse comes back as a plain object row.
+    model->setGroup(QString());
+    model->removeGroup();
+    VXMEObjectDataList records { makeRecord(60, { u"real" }) };
+    model->refresh(&records, QModelIndex(), true);
+    model->addItem(static_cast<VXMEObjectMessageData*>(records.front()));
+    VXMEObjectDataList* owned = new VXMEObjectDataList(records);
+    VXMEObjectData::destroyList(owned);
+    ASSERT_EQ(model->rowCount(), 1);
+    const ListItem* row = model->itemForObject(handle(60));
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->uidOwner, nullptr);
+    EXPECT_EQ(model->itemForUID(handle(50), 8), nullptr);
 }
 
 TEST(ListModelOwnershipTest, ModelKeepsNoPointerIntoRecords)

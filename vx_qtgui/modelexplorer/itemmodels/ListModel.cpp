@@ -483,6 +483,9 @@ void ListModel::recycle(
     ListItem* item, VXMEObjectMessageData* record, ListItem* parent, ListItem* after)
 {
     item->object = record->object;
+    // A kept placeholder becomes an object row: it is no index row any more.
+    item->uidOwner = nullptr;
+    item->uid = 0;
     item->iconPath = internIconPath(record->iconPath);
     item->pixmap = ListItem::pixmapForPath(item->iconPath);
     item->itemFlag = record->itemFlag;
