@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/modelexplorer/UDInterface.h"
+#include "vxqtgui_export.h"
+
+#include <cstdint>
+#include <list>
+
+class VXMEObjectData;
+
+/// A list of records as it travels between host and explorer; whoever holds it owns every element.
+using VXMEObjectDataList = std::list<VXMEObjectData*>;
+
+/// Base of every explorer record: names one host object, or a placeholder row of a list that is
+/// loaded incrementally. Owned by exactly one holder at a time; any thread, one at a time.
+class VXQTGUI_EXPORT VXMEObjectData {
+public:
+    explicit VXMEObjectData(UDInterface* object = nullptr);
+    VXMEObjectData(const VXMEObjectData&) = delete;
+    VXMEObjectData& operator=(const VXMEObjectData&) = delete;
+    virtual ~VXMEObjectData();
+
+    /// Both records name the same host object.
+    virtual bool equals(const VXMEObjectData* other) const;
+    virtual bool equals(const UDInterface* object) const;
+
+    /// Deletes every element and the list, then nulls the pointer; null is accepted.
+    static void destroyList(VXMEObjectDataList*& list);
+
+    UDInterface* object = nullptr;
+    std::uint64_t index = 0;
+    UDInterface* owner = nullptr;
+};

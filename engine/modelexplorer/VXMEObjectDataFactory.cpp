@@ -1,0 +1,7 @@
+#include "engine/modelexplorer/VXMEObjectDataFactory.h"
+
+namespace VXServices {
+
+VXMEObjectDataFactory::~VXMEObjectDataFactory() = default;
+
+} // namespace VXServices

@@ -1,0 +1,3 @@
+#include "engine/modelexplorer/VXMEObjectExtension.h"
+
+VXMEObjectExtension::~VXMEObjectExtension() = default;

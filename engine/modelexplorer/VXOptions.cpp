@@ -1,0 +1,3 @@
+#include "engine/modelexplorer/VXOptions.h"
+
+VXOptions::~VXOptions() = default;

@@ -1,0 +1,33 @@
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+
+#include "vrix/VXUStringList.h"
+
+int CountedRecord::alive = 0;
+
+CountedRecord::CountedRecord(UDInterface* object)
+    : VXMEObjectMessageData(object)
+{
+    ++alive;
+}
+
+CountedRecord::~CountedRecord()
+{
+    --alive;
+}
+
+UDInterface* handle(std::uintptr_t id)
+{
+    return reinterpret_cast<UDInterface*>(id * 16);
+}
+
+VXMEObjectMessageData* makeRecord(std::uintptr_t id, std::initializer_list<const char16_t*> values,
+    const std::u16string& sortKey, const std::u16string& groupName)
+{
+    auto* record = new CountedRecord(handle(id));
+    record->listValues = new VXUStringList;
+    for (const char16_t* v : values)
+        record->listValues->addElement(v);
+    record->sortKey = sortKey;
+    record->groupName = groupName;
+    return record;
+}

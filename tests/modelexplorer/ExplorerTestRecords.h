@@ -1,0 +1,21 @@
+#pragma once
+
+#include "engine/modelexplorer/VXMEObjectMessageData.h"
+
+#include <initializer_list>
+#include <string>
+
+/// A record that counts how many of its kind are alive, so tests can see every one freed once.
+class CountedRecord : public VXMEObjectMessageData {
+public:
+    explicit CountedRecord(UDInterface* object);
+    ~CountedRecord() override;
+    static int alive;
+};
+
+/// A fake host handle: tests only compare the pointers.
+UDInterface* handle(std::uintptr_t id);
+
+/// A list row record with values (and optional attributes) of the object `id`.
+VXMEObjectMessageData* makeRecord(std::uintptr_t id, std::initializer_list<const char16_t*> values,
+    const std::u16string& sortKey = u"", const std::u16string& groupName = u"");

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "engine/modelexplorer/UDInterface.h"
+
+#include <QHash>
+
+class ListItem;
+
+/// Finds rows by host object and index rows by (owner, row index). Holds no ownership. GUI thread.
+class ItemIndex {
+public:
+    ListItem* object(UDInterface* object) const
+    {
+        return object ? m_objects.value(object) : nullptr;
+    }
+    /// Replaces any earlier entry of the object; a null object is not entered.
+    void setObject(UDInterface* object, ListItem* item);
+    /// Removes the entry only when it still names `item`.
+    void removeObject(UDInterface* object, const ListItem* item);
+
+    ListItem* indexRow(UDInterface* owner, unsigned uid) const;
+    void setIndexRow(UDInterface* owner, unsigned uid, ListItem* item);
+    void removeIndexRow(UDInterface* owner, unsigned uid, const ListItem* item = nullptr);
+
+    /// Drops both entries of `item` (its object's and its index row's) when they name it.
+    void forget(const ListItem* item);
+    void clear();
+    int objectCount() const { return m_objects.size(); }
+
+private:
+    QHash<UDInterface*, ListItem*> m_objects;
+    QHash<UDInterface*, QHash<unsigned, ListItem*>> m_indexRows;
+};
