@@ -2,7 +2,7 @@
 // GUI thread.
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "vx_qtgui/GuiLookup.h"
 #include "vx_qtgui/GuiObject.h"

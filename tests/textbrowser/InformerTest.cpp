@@ -2,9 +2,9 @@
 // and used by the user.
 #include "engine/VXBridge.h"
 #include "engine/VXTextBrowser.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/HoverButton.h"
 #include "vx_qtgui/textbrowser/GuiTextBrowser.h"
@@ -31,13 +31,13 @@ namespace {
 const std::list<std::u16string> s_threeBuffers
     = { u"<p>first page</p>", u"<p>second page</p>", u"<p>third page</p>" };
 
-class InformerTest : public vxtest::BridgeWidgetTest {
+class InformerTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_informer.reset(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
+        m_informer = own(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
         ASSERT_NE(m_informer, nullptr);
         for (VXEventType type : { HYPClickedEvent, TBZVGRefreshClickedEvent,
                  INFAlwaysOnTopToggleEvent, INFClickMenuClickedEvent, INFFocusMenuClickedEvent })
@@ -47,14 +47,8 @@ protected:
         ASSERT_TRUE(m_informer->isVisible());
     }
 
-    void TearDown() override
-    {
-        m_informer.reset();
-        BridgeWidgetTest::TearDown();
-    }
-
     // GUI thread only.
-    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_informer.get()); }
+    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_informer); }
     QString shownText()
     {
         QString text;
@@ -63,7 +57,7 @@ protected:
     }
 
     EventLog m_log;
-    std::unique_ptr<VXTextBrowser> m_informer;
+    VXTextBrowser* m_informer = nullptr;
 };
 
 TEST_F(InformerTest, BuffersAreShownOneAtATime)

@@ -1,6 +1,6 @@
 // Image file services and window capture, through the bridge's emitters.
 #include "engine/VXBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "tests/support/QStringPrinter.h"
 

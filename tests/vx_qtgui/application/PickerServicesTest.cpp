@@ -1,7 +1,7 @@
 // The modal font and colour choosers, driven from the engine thread and answered on the GUI
 // thread as a user would.
 #include "engine/VXBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "tests/support/QStringPrinter.h"
 

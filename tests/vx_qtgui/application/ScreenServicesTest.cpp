@@ -1,7 +1,7 @@
 // Screen, drag and window services, called through the bridge's emitters from the engine
 // thread and checked against Qt on the GUI thread.
 #include "engine/VXBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiApplication.h"
