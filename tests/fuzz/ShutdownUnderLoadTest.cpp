@@ -118,13 +118,13 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
             asker.join();
         }
     } releaseHelpers { bridge, stopAsking, picker, asker };
-    ASSERT_TRUE(vxtest::pumpUntil([] { return modalTitle() == "pick at quit"; }));
+    ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "pick at quit"; }));
 
     // A modal alert runs its loop inside the picker's; posted so this thread goes on.
     QtBridge::post(new QtHandleString6IntMessage(
         nullptr, MSGBOXCreateModalAlertMsg, "Alert", u"open at quit", "One", "Two", "", 1, ""));
-    ASSERT_TRUE(vxtest::pumpUntil([] { return modalTitle() == "Alert"; }));
-    ASSERT_TRUE(vxtest::pumpUntil([&] {
+    ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "Alert"; }));
+    ASSERT_TRUE(vxtest::waitUntil([&] {
         vxtest::runEngineCommands();
         return listener.delivered > 0;
     })) << "events should flow before the quit";
@@ -148,10 +148,10 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
     watchdog.note("after quit");
 
     EXPECT_EQ(QtBridge::m_thread, nullptr);
-    EXPECT_TRUE(vxtest::pumpUntil([&] { return pickerBack.load(); }, std::chrono::seconds(30)))
+    EXPECT_TRUE(vxtest::waitUntil([&] { return pickerBack.load(); }, std::chrono::seconds(30)))
         << "the colour picker's caller stayed blocked";
     stopAsking = true;
-    EXPECT_TRUE(vxtest::pumpUntil([&] { return askerBack.load(); }, std::chrono::seconds(30)))
+    EXPECT_TRUE(vxtest::waitUntil([&] { return askerBack.load(); }, std::chrono::seconds(30)))
         << "the screen questions' caller stayed blocked (" << answers << " answers)";
 
     // Nothing is delivered after the quit, however the engine is pumped.

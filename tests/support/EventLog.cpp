@@ -42,6 +42,14 @@ std::vector<bool> EventLog::states() const
     return result;
 }
 
+std::vector<std::u16string> EventLog::texts() const
+{
+    std::vector<std::u16string> result;
+    for (const SeenEvent& e : events)
+        result.push_back(e.text);
+    return result;
+}
+
 std::vector<VXEventType> EventLog::types() const
 {
     std::vector<VXEventType> result;

@@ -38,6 +38,7 @@ public:
 
     std::vector<int> values() const;
     std::vector<bool> states() const;
+    std::vector<std::u16string> texts() const;
     std::vector<VXEventType> types() const;
     std::size_t count(VXEventType type) const;
     std::vector<SeenEvent> ofType(VXEventType type) const;

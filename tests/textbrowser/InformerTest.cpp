@@ -21,6 +21,7 @@
 #include <list>
 #include <memory>
 
+using testing::ElementsAre;
 using vxtest::deliverEvents;
 using vxtest::EventLog;
 using vxtest::runOnGuiThread;
@@ -147,13 +148,9 @@ TEST_F(InformerTest, EachLinkSchemeBecomesItsEventWithTheExactString)
     }));
     EXPECT_EQ(m_informer->getSource(), before) << "scheme and web links do not navigate";
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 3u);
-    EXPECT_EQ(m_log.events[0].type, HYPClickedEvent);
-    EXPECT_EQ(m_log.events[0].text, u"doc/a");
-    EXPECT_EQ(m_log.events[1].type, HYPClickedEvent);
-    EXPECT_EQ(m_log.events[1].text, u"plot(x, y)");
-    EXPECT_EQ(m_log.events[2].type, TBZVGRefreshClickedEvent);
-    EXPECT_EQ(m_log.events[2].text, u"figure/3");
+    EXPECT_THAT(
+        m_log.types(), ElementsAre(HYPClickedEvent, HYPClickedEvent, TBZVGRefreshClickedEvent));
+    EXPECT_THAT(m_log.texts(), ElementsAre(u"doc/a", u"plot(x, y)", u"figure/3"));
 
     // A buffer link navigates inside the view and tells the host nothing.
     ASSERT_TRUE(runOnGuiThread(
@@ -178,11 +175,9 @@ TEST_F(InformerTest, PushPinTogglesAlwaysOnTopAndReportsIt)
         EXPECT_TRUE(gui()->pushPinButton()->isChecked()) << "the pin follows the menu";
     }));
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 2u) << "one event per user action";
-    EXPECT_EQ(m_log.events[0].type, INFAlwaysOnTopToggleEvent);
-    EXPECT_FALSE(m_log.events[0].state);
-    EXPECT_EQ(m_log.events[1].type, INFAlwaysOnTopToggleEvent);
-    EXPECT_TRUE(m_log.events[1].state);
+    EXPECT_THAT(m_log.types(), ElementsAre(INFAlwaysOnTopToggleEvent, INFAlwaysOnTopToggleEvent))
+        << "one event per user action";
+    EXPECT_THAT(m_log.states(), ElementsAre(false, true));
 
     // The host's own setting changes both and reports nothing.
     m_informer->setAlwaysOnTop(false);
@@ -211,10 +206,8 @@ TEST_F(InformerTest, FollowModeChoicesAreExclusiveAndReported)
         EXPECT_FALSE(gui()->focusModeAction()->isChecked());
     }));
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 3u);
-    EXPECT_EQ(m_log.events[0].type, INFClickMenuClickedEvent);
-    EXPECT_EQ(m_log.events[1].type, INFFocusMenuClickedEvent);
-    EXPECT_EQ(m_log.events[2].type, INFClickMenuClickedEvent);
+    EXPECT_THAT(m_log.types(),
+        ElementsAre(INFClickMenuClickedEvent, INFFocusMenuClickedEvent, INFClickMenuClickedEvent));
 }
 
 TEST_F(InformerTest, PinAndModeButtonsSitAtTheRightEndAfterResize)

@@ -8,6 +8,7 @@
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/textbrowser/GuiWebBrowser.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -15,6 +16,7 @@
 
 #include <memory>
 
+using testing::ElementsAre;
 using vxtest::deliverEvents;
 using vxtest::EventLog;
 using vxtest::runOnGuiThread;
@@ -66,14 +68,10 @@ TEST_F(WebBrowserTest, HostSchemesBecomeEventsWithSchemeAndSlashesRemoved)
     navigate(QStringLiteral("https://example.invalid/velmar:not"));
     navigate(QStringLiteral("Velmar:wrong-case"));
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 3u);
-    EXPECT_EQ(m_log.events[0].type, WEBVelmarLinkEvent);
-    EXPECT_EQ(static_cast<int>(m_log.events[0].type), 39);
-    EXPECT_EQ(m_log.events[0].text, u"run model");
-    EXPECT_EQ(m_log.events[1].type, WEBZVGRefreshEvent);
-    EXPECT_EQ(m_log.events[1].text, u"fig 1");
-    EXPECT_EQ(m_log.events[2].type, WEBVelmarLinkEvent);
-    EXPECT_EQ(m_log.events[2].text, u"plain");
+    EXPECT_THAT(
+        m_log.types(), ElementsAre(WEBVelmarLinkEvent, WEBZVGRefreshEvent, WEBVelmarLinkEvent));
+    EXPECT_EQ(static_cast<int>(WEBVelmarLinkEvent), 39);
+    EXPECT_THAT(m_log.texts(), ElementsAre(u"run model", u"fig 1", u"plain"));
 }
 
 TEST_F(WebBrowserTest, TakesPartAsAPlainWidget)
