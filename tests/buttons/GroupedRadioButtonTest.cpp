@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <QBoxLayout>
-#include <QContextMenuEvent>
 #include <QRadioButton>
 #include <QTest>
 
@@ -35,7 +34,6 @@ protected:
         m_group = own(vxtest::bridge()->createGroupedRadioButton(nullptr, 3));
         ASSERT_NE(m_group, nullptr);
         m_group->addEventListener(&m_clicks, GRBClickedEvent);
-        m_group->addEventListener(&m_menus, ContextMenuEvent);
         m_group->insertRadioButtons({ u"a", u"b", u"c" });
     }
 
@@ -57,7 +55,6 @@ protected:
     }
 
     EventLog m_clicks;
-    EventLog m_menus;
     VXGroupedRadioButton* m_group = nullptr;
 };
 
@@ -147,18 +144,6 @@ TEST_F(GroupedRadioButtonTest, TitleOrientationBorderAndColoursReachEveryButton)
         EXPECT_EQ(
             qobject_cast<QBoxLayout*>(widget()->layout())->direction(), QBoxLayout::TopToBottom);
     }));
-}
-
-TEST_F(GroupedRadioButtonTest, ContextMenuBecomesAnEventWithoutValue)
-{
-    m_group->show();
-    ASSERT_TRUE(runOnGuiThread([this] {
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(1, 1));
-        QCoreApplication::sendEvent(widget(), &menu);
-    }));
-    deliverEvents();
-    EXPECT_THAT(m_menus.values(), ElementsAre(0));
-    EXPECT_THAT(m_clicks.values(), IsEmpty());
 }
 
 } // namespace

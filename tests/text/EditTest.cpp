@@ -146,21 +146,6 @@ TEST_F(EditTest, EchoPlaceholderFontAndSizeLimits)
     EXPECT_FALSE(edit->getEchoMode());
 }
 
-TEST_F(EditTest, CustomContextMenuRequestReachesTheHostWithTheText)
-{
-    auto edit = makeEdit("menu");
-    edit->setUseCustomContextMenu(true);
-    EXPECT_EQ(edit->getTextU(), u"menu");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEdit>(edit.get());
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2));
-        QApplication::sendEvent(widget, &request);
-    }));
-    deliverEvents();
-    ASSERT_EQ(m_log.count(EDITContextMenuEvent), 1u);
-    EXPECT_EQ(m_log.last(EDITContextMenuEvent).text, u"menu");
-}
-
 // An edit field and a push button in one window, as a dialog would hold them.
 class EditDoneTest : public EditTest {
 protected:
