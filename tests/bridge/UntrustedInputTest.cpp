@@ -205,8 +205,7 @@ protected:
     void check(VXWidget* peer)
     {
         EventLog log;
-        for (VXEventType type : GetParam().events)
-            peer->addEventListener(&log, type);
+        log.watch(peer, GetParam().events);
         GetParam().use(peer);
         GetParam().expect(peer);
         deliverEvents();
@@ -353,8 +352,7 @@ TEST_P(NullTextTest, NullTextsAreEmptyTexts)
     std::unique_ptr<VXWidget> widget(GetParam().make());
     ASSERT_NE(widget, nullptr);
     EventLog log;
-    for (VXEventType type : GetParam().events)
-        widget->addEventListener(&log, type);
+    log.watch(widget.get(), GetParam().events);
     GetParam().use(widget.get());
     GetParam().expect(widget.get());
     deliverEvents();

@@ -30,9 +30,8 @@ protected:
         ASSERT_FALSE(HasFatalFailure());
         m_radio = own(vxtest::bridge()->createRadioButton(nullptr));
         ASSERT_NE(m_radio, nullptr);
-        for (VXEventType type :
-            { ButtonPressEvent, CheckBoxToggleEvent, GRBClickedEvent, ContextMenuEvent })
-            m_radio->addEventListener(&m_anything, type);
+        m_anything.watch(
+            m_radio, { ButtonPressEvent, CheckBoxToggleEvent, GRBClickedEvent, ContextMenuEvent });
     }
 
     GuiRadioButton* widget() { return widgetOf<GuiRadioButton>(m_radio); }

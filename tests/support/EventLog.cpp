@@ -2,9 +2,22 @@
 
 #include "engine/VXEvent.h"
 #include "engine/VXWidget.h"
-#include "tests/support/BridgeTestEnvironment.h"
 
 namespace vxtest {
+
+namespace {
+
+// One field of every event, in arrival order.
+template <class T>
+std::vector<T> fieldOf(const std::vector<SeenEvent>& events, T SeenEvent::*member)
+{
+    std::vector<T> result;
+    for (const SeenEvent& e : events)
+        result.push_back(e.*member);
+    return result;
+}
+
+} // namespace
 
 EventLog::EventLog(Action action)
     : m_action(std::move(action))
@@ -20,7 +33,7 @@ void EventLog::handleEvent(const VXEvent* event)
         m_action(event);
 }
 
-void EventLog::watch(VXWidget* proxy, std::initializer_list<VXEventType> types)
+void EventLog::watch(VXWidget* proxy, const std::vector<VXEventType>& types)
 {
     for (VXEventType type : types)
         proxy->addEventListener(this, type);
@@ -28,34 +41,22 @@ void EventLog::watch(VXWidget* proxy, std::initializer_list<VXEventType> types)
 
 std::vector<int> EventLog::values() const
 {
-    std::vector<int> result;
-    for (const SeenEvent& e : events)
-        result.push_back(e.value);
-    return result;
+    return fieldOf(events, &SeenEvent::value);
 }
 
 std::vector<bool> EventLog::states() const
 {
-    std::vector<bool> result;
-    for (const SeenEvent& e : events)
-        result.push_back(e.state);
-    return result;
+    return fieldOf(events, &SeenEvent::state);
 }
 
 std::vector<std::u16string> EventLog::texts() const
 {
-    std::vector<std::u16string> result;
-    for (const SeenEvent& e : events)
-        result.push_back(e.text);
-    return result;
+    return fieldOf(events, &SeenEvent::text);
 }
 
 std::vector<VXEventType> EventLog::types() const
 {
-    std::vector<VXEventType> result;
-    for (const SeenEvent& e : events)
-        result.push_back(e.type);
-    return result;
+    return fieldOf(events, &SeenEvent::type);
 }
 
 std::size_t EventLog::count(VXEventType type) const
@@ -80,11 +81,6 @@ SeenEvent EventLog::last(VXEventType type) const
             return *it;
     }
     return {};
-}
-
-bool EventLog::waitForCount(std::size_t n)
-{
-    return pumpUntil([&] { return events.size() >= n; });
 }
 
 } // namespace vxtest

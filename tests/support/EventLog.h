@@ -4,7 +4,6 @@
 #include "engine/VXListener.h"
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,7 +23,7 @@ struct SeenEvent {
 };
 
 /// A host listener that keeps a copy of every event it receives, in arrival order, and may act
-/// on each one as it arrives (engine thread).
+/// on each one as it arrives (engine thread). vxtest::deliverEvents() brings the queued ones.
 class EventLog : public VXListener {
 public:
     using Action = std::function<void(const VXEvent*)>;
@@ -34,7 +33,7 @@ public:
     void handleEvent(const VXEvent* event) override;
 
     /// Registers this log on `proxy` for each of `types`.
-    void watch(VXWidget* proxy, std::initializer_list<VXEventType> types);
+    void watch(VXWidget* proxy, const std::vector<VXEventType>& types);
 
     std::vector<int> values() const;
     std::vector<bool> states() const;
@@ -44,9 +43,6 @@ public:
     std::vector<SeenEvent> ofType(VXEventType type) const;
     /// The last event of `type`; a default one (type InvalidEvent) when none came.
     SeenEvent last(VXEventType type) const;
-
-    /// Delivers queued events until `n` have arrived or a few seconds passed; whether they did.
-    bool waitForCount(std::size_t n);
 
     std::vector<SeenEvent> events;
 

@@ -1,6 +1,5 @@
 #include "tests/support/WidgetLeakTest.h"
 
-#include "engine/VXWidget.h"
 #include "tests/support/BridgeTestEnvironment.h"
 
 #include <algorithm>

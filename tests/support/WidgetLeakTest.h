@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engine/VXWidget.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
-
-class VXWidget;
 
 namespace vxtest {
 

@@ -40,9 +40,9 @@ protected:
         ASSERT_FALSE(HasFatalFailure());
         m_informer = own(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
         ASSERT_NE(m_informer, nullptr);
-        for (VXEventType type : { HYPClickedEvent, TBZVGRefreshClickedEvent,
-                 INFAlwaysOnTopToggleEvent, INFClickMenuClickedEvent, INFFocusMenuClickedEvent })
-            m_informer->addEventListener(&m_log, type);
+        m_log.watch(m_informer,
+            { HYPClickedEvent, TBZVGRefreshClickedEvent, INFAlwaysOnTopToggleEvent,
+                INFClickMenuClickedEvent, INFFocusMenuClickedEvent });
         m_informer->setRect(0, 0, 400, 300);
         m_informer->show();
         ASSERT_TRUE(m_informer->isVisible());
@@ -230,8 +230,7 @@ TEST_F(InformerTest, PlainBrowserHasNoInformerPartsAndIgnoresMode)
 {
     std::unique_ptr<VXTextBrowser> plain(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
     ASSERT_NE(plain, nullptr);
-    plain->addEventListener(&m_log, INFClickMenuClickedEvent);
-    plain->addEventListener(&m_log, INFFocusMenuClickedEvent);
+    m_log.watch(plain.get(), { INFClickMenuClickedEvent, INFFocusMenuClickedEvent });
     plain->setMode(true);
     plain->setMode(false);
     plain->setAlwaysOnTop(true);

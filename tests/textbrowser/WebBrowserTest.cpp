@@ -32,8 +32,7 @@ protected:
         ASSERT_FALSE(HasFatalFailure());
         m_web = own(vxtest::bridge()->createWebBrowser(nullptr, "help-page"));
         ASSERT_NE(m_web, nullptr);
-        m_web->addEventListener(&m_log, WEBVelmarLinkEvent);
-        m_web->addEventListener(&m_log, WEBZVGRefreshEvent);
+        m_log.watch(m_web, { WEBVelmarLinkEvent, WEBZVGRefreshEvent });
     }
 
     void navigate(const QString& url)
