@@ -23,7 +23,6 @@
 #include <memory>
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 using vxtest::deliverEvents;
 using vxtest::EventLog;
 using vxtest::runOnGuiThread;

@@ -18,7 +18,6 @@
 
 #include <memory>
 
-using vxtest::deliverEvents;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 

@@ -23,7 +23,6 @@
 #include <string>
 #include <vector>
 
-using testing::ElementsAre;
 using vxtest::deliverEvents;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;

@@ -11,7 +11,6 @@
 
 #include <memory>
 
-using vxtest::deliverEvents;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 

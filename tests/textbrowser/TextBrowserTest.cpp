@@ -19,7 +19,6 @@
 #include <list>
 #include <memory>
 
-using testing::HasSubstr;
 using vxtest::deliverEvents;
 using vxtest::EventLog;
 using vxtest::runOnGuiThread;

@@ -19,7 +19,6 @@
 #include <memory>
 
 using vxtest::answerNextDialog;
-using vxtest::runOnGuiThread;
 
 namespace {
 
