@@ -1,7 +1,7 @@
 // The bridge registry's single bridge and the string hand-overs between toolkit and host.
 #include "engine/HostFunctions.h"
 #include "engine/VXBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "vrix/StringID.h"
 
 #include <gtest/gtest.h>

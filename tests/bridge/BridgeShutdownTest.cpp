@@ -4,7 +4,7 @@
 #include "engine/VXButton.h"
 #include "engine/VXEvent.h"
 #include "messaging/QtBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 
 #include <gtest/gtest.h>

@@ -7,24 +7,39 @@
 #include "host/Interpreter.h"
 #include "host/zxArray.h"
 #include "messaging/VXIMMessageBlocker.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/RecordingListener.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
 #include "tests/support/GuiThreadRunner.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <stdexcept>
 
 using testing::ElementsAre;
 using testing::IsEmpty;
-using vxtest::CountedEvent;
+using vxtest::EventLog;
 using vxtest::raiseEvents;
-using vxtest::RecordingListener;
 using vxtest::runEngineCommands;
 
 namespace {
+
+// An event that counts its own deletion, to see that the queue's consumer frees it.
+class CountedEvent : public VXEvent {
+public:
+    CountedEvent(VXEventType type, VXWidget* widget, int value, std::atomic<int>* deletions)
+        : VXEvent(type, widget)
+        , m_deletions(deletions)
+    {
+        setValue(value);
+    }
+    ~CountedEvent() override { ++*m_deletions; }
+
+private:
+    std::atomic<int>* m_deletions;
+};
 
 class EventDeliveryTest : public testing::Test {
 protected:
@@ -43,7 +58,7 @@ protected:
         while (runEngineCommands() > 0) { }
     }
 
-    RecordingListener m_listener;
+    EventLog m_listener;
     std::unique_ptr<VXButton> m_button;
 };
 
@@ -51,13 +66,13 @@ TEST_F(EventDeliveryTest, BurstEnqueuesOneCommandAndOneRunDeliversAllInOrder)
 {
     raiseEvents(m_button.get(), { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 });
     EXPECT_EQ(vxtest::queuedEngineCommands(), 1u);
-    EXPECT_THAT(m_listener.values, IsEmpty()) << "nothing runs behind the interpreter's back";
+    EXPECT_THAT(m_listener.values(), IsEmpty()) << "nothing runs behind the interpreter's back";
 
     EXPECT_EQ(runEngineCommands(), 1u);
-    EXPECT_THAT(m_listener.values, ElementsAre(0, 1, 2, 3, 4, 5, 6, 7, 8, 9));
+    EXPECT_THAT(m_listener.values(), ElementsAre(0, 1, 2, 3, 4, 5, 6, 7, 8, 9));
     // The later packets of the burst found the queue empty and asked for nothing more.
     EXPECT_EQ(runEngineCommands(), 0u);
-    EXPECT_EQ(m_listener.values.size(), 10u);
+    EXPECT_EQ(m_listener.values().size(), 10u);
 }
 
 TEST_F(EventDeliveryTest, EventsOfOtherTypesAreNotDeliveredToTheListener)
@@ -65,7 +80,7 @@ TEST_F(EventDeliveryTest, EventsOfOtherTypesAreNotDeliveredToTheListener)
     raiseEvents(m_button.get(), { 1 }, CheckBoxToggleEvent);
     raiseEvents(m_button.get(), { 2 });
     runEngineCommands();
-    EXPECT_THAT(m_listener.values, ElementsAre(2));
+    EXPECT_THAT(m_listener.values(), ElementsAre(2));
 }
 
 TEST_F(EventDeliveryTest, PausedEventsWaitAndArriveInOrderAtTheRunAfterResume)
@@ -73,13 +88,13 @@ TEST_F(EventDeliveryTest, PausedEventsWaitAndArriveInOrderAtTheRunAfterResume)
     VXEvent::pausePendingEvents();
     raiseEvents(m_button.get(), { 1, 2, 3 });
     EXPECT_GE(runEngineCommands(), 1u);
-    EXPECT_THAT(m_listener.values, IsEmpty());
+    EXPECT_THAT(m_listener.values(), IsEmpty());
 
     VXEvent::resumePendingEvents();
-    EXPECT_THAT(m_listener.values, IsEmpty()) << "resuming processes nothing by itself";
+    EXPECT_THAT(m_listener.values(), IsEmpty()) << "resuming processes nothing by itself";
     raiseEvents(m_button.get(), { 4 });
     runEngineCommands();
-    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3, 4));
+    EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3, 4));
 }
 
 TEST_F(EventDeliveryTest, NothingIsDeliveredWhileTheHostWaitsForASynchronousResponse)
@@ -88,18 +103,18 @@ TEST_F(EventDeliveryTest, NothingIsDeliveredWhileTheHostWaitsForASynchronousResp
     raiseEvents(m_button.get(), { 1, 2 });
     runEngineCommands();
     VXEvent::processPendingEvents();
-    EXPECT_THAT(m_listener.values, IsEmpty());
+    EXPECT_THAT(m_listener.values(), IsEmpty());
 
     isWaitingForSynchronousResponse = false;
     raiseEvents(m_button.get(), { 3 });
     runEngineCommands();
-    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3));
+    EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
 }
 
 TEST_F(EventDeliveryTest, EventForAProxyDeletedBeforeProcessingIsDroppedAndFreed)
 {
     auto doomed = std::make_unique<VXButton>(nullptr);
-    RecordingListener doomedListener;
+    EventLog doomedListener;
     doomed->addEventListener(&doomedListener, ButtonPressEvent);
     std::atomic<int> deletions { 0 };
     VXWidget* stale = doomed.get();
@@ -112,13 +127,13 @@ TEST_F(EventDeliveryTest, EventForAProxyDeletedBeforeProcessingIsDroppedAndFreed
     doomed.reset();
     // A new proxy may take the old address; it must not receive the old proxy's events.
     auto successor = std::make_unique<VXButton>(nullptr);
-    RecordingListener successorListener;
+    EventLog successorListener;
     successor->addEventListener(&successorListener, ButtonPressEvent);
 
     runEngineCommands();
-    EXPECT_THAT(doomedListener.values, IsEmpty());
-    EXPECT_THAT(successorListener.values, IsEmpty());
-    EXPECT_THAT(m_listener.values, ElementsAre(2));
+    EXPECT_THAT(doomedListener.values(), IsEmpty());
+    EXPECT_THAT(successorListener.values(), IsEmpty());
+    EXPECT_THAT(m_listener.values(), ElementsAre(2));
     EXPECT_EQ(deletions.load(), 3);
 }
 
@@ -152,14 +167,14 @@ TEST_F(EventDeliveryTest, ListenerRegisteredTwiceIsCalledTwice)
     m_button->addEventListener(&m_listener, ButtonPressEvent);
     raiseEvents(m_button.get(), { 7 });
     runEngineCommands();
-    EXPECT_THAT(m_listener.values, ElementsAre(7, 7));
+    EXPECT_THAT(m_listener.values(), ElementsAre(7, 7));
 }
 
 TEST_F(EventDeliveryTest, ListenerThatDeletesItsWidgetEndsTheNotification)
 {
     auto* widget = new VXButton(nullptr);
-    RecordingListener deleter([widget](const VXEvent*) { delete widget; });
-    RecordingListener later;
+    EventLog deleter([widget](const VXEvent*) { delete widget; });
+    EventLog later;
     widget->addEventListener(&deleter, ButtonPressEvent);
     widget->addEventListener(&later, ButtonPressEvent);
     std::atomic<int> deletions { 0 };
@@ -167,28 +182,28 @@ TEST_F(EventDeliveryTest, ListenerThatDeletesItsWidgetEndsTheNotification)
         [&] { (new CountedEvent(ButtonPressEvent, widget, 5, &deletions))->doEvent(); }));
 
     runEngineCommands();
-    EXPECT_THAT(deleter.values, ElementsAre(5));
-    EXPECT_THAT(later.values, IsEmpty());
+    EXPECT_THAT(deleter.values(), ElementsAre(5));
+    EXPECT_THAT(later.values(), IsEmpty());
     EXPECT_EQ(deletions.load(), 1);
     EXPECT_FALSE(VXObject::isObjectValid(widget));
 }
 
 TEST_F(EventDeliveryTest, DeletedListenerIsSkippedAndLaterListenersStillCalled)
 {
-    auto* first = new RecordingListener;
-    RecordingListener second;
+    auto* first = new EventLog;
+    EventLog second;
     m_button->addEventListener(first, ButtonPressEvent);
     m_button->addEventListener(&second, ButtonPressEvent);
     delete first;
     raiseEvents(m_button.get(), { 3 });
     runEngineCommands();
-    EXPECT_THAT(m_listener.values, ElementsAre(3));
-    EXPECT_THAT(second.values, ElementsAre(3));
+    EXPECT_THAT(m_listener.values(), ElementsAre(3));
+    EXPECT_THAT(second.values(), ElementsAre(3));
 }
 
 TEST_F(EventDeliveryTest, ListenerExceptionReachesTheCommandRunAndTheRestStaysQueued)
 {
-    RecordingListener thrower([](const VXEvent* event) {
+    EventLog thrower([](const VXEvent* event) {
         if (event->getValue() == 2)
             throw std::runtime_error("host error");
     });
@@ -202,7 +217,7 @@ TEST_F(EventDeliveryTest, ListenerExceptionReachesTheCommandRunAndTheRestStaysQu
     }));
 
     EXPECT_THROW(runEngineCommands(), std::runtime_error);
-    EXPECT_THAT(thrower.values, ElementsAre(1, 2));
+    EXPECT_THAT(thrower.values(), ElementsAre(1, 2));
     EXPECT_EQ(deletions.load(), 2) << "the event whose listener threw is deleted too";
 
     // Neither the nesting guard nor the engine's queue is left stuck: the next run serves the
@@ -210,23 +225,23 @@ TEST_F(EventDeliveryTest, ListenerExceptionReachesTheCommandRunAndTheRestStaysQu
     ASSERT_TRUE(vxtest::runOnGuiThread(
         [&] { (new CountedEvent(ButtonPressEvent, proxy, 5, &deletions))->doEvent(); }));
     runEngineCommands();
-    EXPECT_THAT(thrower.values, ElementsAre(1, 2, 3, 4, 5));
+    EXPECT_THAT(thrower.values(), ElementsAre(1, 2, 3, 4, 5));
     EXPECT_EQ(deletions.load(), 5);
 }
 
 TEST_F(EventDeliveryTest, ProcessingFromInsideAListenerReturnsAtOnce)
 {
     std::vector<std::size_t> seenAroundNestedCall;
-    RecordingListener reentrant([&](const VXEvent*) {
-        const std::size_t before = m_listener.values.size();
+    EventLog reentrant([&](const VXEvent*) {
+        const std::size_t before = m_listener.values().size();
         VXEvent::processPendingEvents();
-        seenAroundNestedCall.push_back(m_listener.values.size() - before);
+        seenAroundNestedCall.push_back(m_listener.values().size() - before);
     });
     m_button->addEventListener(&reentrant, ButtonPressEvent);
     raiseEvents(m_button.get(), { 1, 2, 3 });
     runEngineCommands();
     EXPECT_THAT(seenAroundNestedCall, ElementsAre(0u, 0u, 0u));
-    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3));
+    EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
 }
 
 TEST_F(EventDeliveryTest, MessageBlockerHoldsPacketsAndItsEndDeliversThem)
@@ -237,12 +252,12 @@ TEST_F(EventDeliveryTest, MessageBlockerHoldsPacketsAndItsEndDeliversThem)
         EXPECT_GE(runEngineCommands(), 1u);
         raiseEvents(m_button.get(), { 3 });
         EXPECT_GE(runEngineCommands(), 1u);
-        EXPECT_THAT(m_listener.values, IsEmpty());
+        EXPECT_THAT(m_listener.values(), IsEmpty());
     }
     // No new event: the blocker's end alone asks for the run that serves the held packets.
     EXPECT_EQ(vxtest::queuedEngineCommands(), 1u);
     runEngineCommands();
-    EXPECT_THAT(m_listener.values, ElementsAre(1, 2, 3));
+    EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
 }
 
 TEST(EngineInterpreterTest, CheckMultiZVMIsFalseInTheLoadingInterpreter)

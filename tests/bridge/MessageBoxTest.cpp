@@ -2,8 +2,10 @@
 // GUI thread.
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/AnswerNextDialog.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiLookup.h"
 #include "vx_qtgui/GuiObject.h"
 
@@ -16,10 +18,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
-#include <thread>
 
 using testing::ElementsAre;
 
@@ -71,43 +71,26 @@ BoxView findBox(const QString& title)
     return view;
 }
 
-// Runs `show` (which blocks the engine thread in a modal alert) while a helper thread waits
-// for the alert, records it and clicks the button with `clickText`.
+// Runs `show` (which blocks the engine thread in a modal alert) while the GUI thread records
+// the alert and clicks the button with `clickText`.
 int answerAlert(const std::function<int()>& show, const QString& clickText, BoxView& seen)
 {
-    std::thread helper([&] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        bool done = false;
-        while (!done && std::chrono::steady_clock::now() < deadline) {
-            vxtest::runOnGuiThread([&] {
-                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                if (!box)
-                    return;
-                seen = describe(box);
-                for (QAbstractButton* button : box->buttons()) {
-                    if (button->text() == clickText) {
-                        button->click();
-                        done = true;
-                    }
-                }
-            });
-            if (!done)
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    auto view = std::make_shared<BoxView>();
+    vxtest::answerNextDialog<QMessageBox>([view, clickText](QMessageBox* box) {
+        *view = describe(box);
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == clickText)
+                button->click();
         }
     });
     const int result = show();
-    helper.join();
+    seen = *view;
     return result;
 }
 
-class MessageBoxTest : public testing::Test {
+class MessageBoxTest : public vxtest::WidgetLeakTest {
 protected:
-    void SetUp() override
-    {
-        m_bridge = vxtest::bridge();
-        ASSERT_NE(m_bridge, nullptr);
-    }
-    VXBridge* m_bridge = nullptr;
+    VXBridge* const m_bridge = vxtest::bridge();
 };
 
 // Kept first in this file: the handle counter is process-wide and starts at 0.

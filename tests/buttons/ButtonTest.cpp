@@ -1,11 +1,9 @@
 // Push buttons driven by the host through the bridge, clicked by the user.
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
-#include "messaging/QtButton.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/bridge/RecordingListener.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiButton.h"
 
 #include <gmock/gmock.h>
@@ -18,13 +16,13 @@
 using testing::ElementsAre;
 using testing::IsEmpty;
 using vxtest::deliverEvents;
-using vxtest::RecordingListener;
+using vxtest::EventLog;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
 
-class ButtonTest : public vxtest::BridgeWidgetTest {
+class ButtonTest : public vxtest::WidgetLeakTest {
 protected:
     std::unique_ptr<VXButton> makeButton(const char* label)
     {
@@ -33,7 +31,7 @@ protected:
         return button;
     }
 
-    RecordingListener m_listener;
+    EventLog m_listener;
 };
 
 TEST_F(ButtonTest, SettersReachTheWidgetAndGettersReadThemBack)
@@ -96,24 +94,14 @@ TEST_F(ButtonTest, UserClickReachesTheListenerOnTheEngineThread)
     button->setRect(0, 0, 80, 24);
     button->show();
     EXPECT_TRUE(button->isVisible());
-    const VXEvent* seen = nullptr;
-    VXEventType type = InvalidEvent;
-    VXWidget* source = nullptr;
-    RecordingListener probe([&](const VXEvent* e) {
-        seen = e;
-        type = e->getType();
-        source = e->getWidget();
-    });
-    button->addEventListener(&probe, ButtonPressEvent);
 
     ASSERT_TRUE(runOnGuiThread(
         [&] { QTest::mouseClick(widgetOf<GuiButton>(button.get()), Qt::LeftButton); }));
-    EXPECT_THAT(m_listener.values, IsEmpty()) << "events wait for the interpreter";
+    EXPECT_THAT(m_listener.values(), IsEmpty()) << "events wait for the interpreter";
     deliverEvents();
-    EXPECT_THAT(m_listener.values, ElementsAre(0));
-    ASSERT_NE(seen, nullptr);
-    EXPECT_EQ(type, ButtonPressEvent);
-    EXPECT_EQ(source, button.get());
+    EXPECT_THAT(m_listener.values(), ElementsAre(0));
+    EXPECT_THAT(m_listener.types(), ElementsAre(ButtonPressEvent));
+    EXPECT_EQ(m_listener.events[0].source, button.get());
 }
 
 TEST_F(ButtonTest, ImClickRaisesOneEventUnlessDisabledAndSettersRaiseNone)
@@ -125,13 +113,13 @@ TEST_F(ButtonTest, ImClickRaisesOneEventUnlessDisabledAndSettersRaiseNone)
     button->click();
     EXPECT_TRUE(button->isEnabled());
     deliverEvents();
-    EXPECT_THAT(m_listener.values, ElementsAre(0));
+    EXPECT_THAT(m_listener.values(), ElementsAre(0));
 
     button->setEnabled(false);
     button->click();
     EXPECT_FALSE(button->isEnabled());
     deliverEvents();
-    EXPECT_EQ(m_listener.values.size(), 1u) << "Qt does not click a disabled button";
+    EXPECT_EQ(m_listener.values().size(), 1u) << "Qt does not click a disabled button";
 }
 
 TEST_F(ButtonTest, OkButtonBecomesDefaultWhenRelabelled)
@@ -165,44 +153,6 @@ TEST_F(ButtonTest, DestroyingAParentRemovesItsChildrenWidgetsFirst)
     }));
     delete parent;
     EXPECT_EQ(vxtest::bridge()->getHashedSize(), start);
-}
-
-TEST_F(ButtonTest, PeerWithoutWidgetAnswersEmpty)
-{
-    // Not built by the bridge: no widget exists for it, its messages are dropped.
-    QtButton peer(nullptr);
-    peer.setToolTip(u"lost");
-    peer.show();
-    EXPECT_FALSE(peer.isVisible());
-    EXPECT_FALSE(peer.isEnabled());
-    EXPECT_TRUE(peer.imGetToolTip().empty());
-}
-
-TEST_F(ButtonTest, NullLabelsAndANonContainerParentAreHarmless)
-{
-    // A null label is an empty one, at creation and later.
-    std::unique_ptr<VXButton> parent(
-        vxtest::bridge()->createButton(nullptr, static_cast<const char*>(nullptr)));
-    ASSERT_NE(parent, nullptr);
-    parent->setLabel(static_cast<const char*>(nullptr));
-    parent->setIcon(nullptr);
-    parent->setFont(nullptr, 12, 0, 0, 0);
-    // A button is no container, yet the host may name it as a parent.
-    std::unique_ptr<VXButton> child(vxtest::bridge()->createButton(parent.get(), "inner"));
-    ASSERT_NE(child, nullptr);
-    child->setLabel(static_cast<const char*>(nullptr));
-    EXPECT_TRUE(parent->isEnabled()) << "the GUI side still answers after the bad input";
-    EXPECT_TRUE(child->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* outer = widgetOf<GuiButton>(parent.get());
-        auto* inner = widgetOf<GuiButton>(child.get());
-        ASSERT_NE(outer, nullptr);
-        ASSERT_NE(inner, nullptr);
-        EXPECT_TRUE(outer->text().isEmpty());
-        EXPECT_TRUE(inner->text().isEmpty());
-    }));
-    child.reset();
-    parent.reset();
 }
 
 } // namespace

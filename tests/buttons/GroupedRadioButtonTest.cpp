@@ -2,17 +2,15 @@
 // setCurrentItem() stays quiet.
 #include "engine/VXBridge.h"
 #include "engine/VXGroupedRadioButton.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/bridge/RecordingListener.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiGroupedRadioButton.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QBoxLayout>
-#include <QContextMenuEvent>
 #include <QRadioButton>
 #include <QTest>
 
@@ -21,32 +19,25 @@
 using testing::ElementsAre;
 using testing::IsEmpty;
 using vxtest::deliverEvents;
-using vxtest::RecordingListener;
+using vxtest::EventLog;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
 
-class GroupedRadioButtonTest : public vxtest::BridgeWidgetTest {
+class GroupedRadioButtonTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_group.reset(vxtest::bridge()->createGroupedRadioButton(nullptr, 3));
+        m_group = own(vxtest::bridge()->createGroupedRadioButton(nullptr, 3));
         ASSERT_NE(m_group, nullptr);
         m_group->addEventListener(&m_clicks, GRBClickedEvent);
-        m_group->addEventListener(&m_menus, ContextMenuEvent);
         m_group->insertRadioButtons({ u"a", u"b", u"c" });
     }
 
-    void TearDown() override
-    {
-        m_group.reset();
-        BridgeWidgetTest::TearDown();
-    }
-
-    GuiGroupedRadioButton* widget() { return widgetOf<GuiGroupedRadioButton>(m_group.get()); }
+    GuiGroupedRadioButton* widget() { return widgetOf<GuiGroupedRadioButton>(m_group); }
 
     QList<QRadioButton*> buttons() { return widget()->findChildren<QRadioButton*>(); }
 
@@ -63,9 +54,8 @@ protected:
         return checked;
     }
 
-    RecordingListener m_clicks;
-    RecordingListener m_menus;
-    std::unique_ptr<VXGroupedRadioButton> m_group;
+    EventLog m_clicks;
+    VXGroupedRadioButton* m_group = nullptr;
 };
 
 TEST_F(GroupedRadioButtonTest, SelectChecksTheButtonAndReportsItsIndex)
@@ -76,14 +66,14 @@ TEST_F(GroupedRadioButtonTest, SelectChecksTheButtonAndReportsItsIndex)
     EXPECT_EQ(m_group->getCurrentItem(), 1);
     EXPECT_EQ(checkedLabels(), QStringList { QStringLiteral("b") });
     deliverEvents();
-    EXPECT_THAT(m_clicks.values, ElementsAre(1));
+    EXPECT_THAT(m_clicks.values(), ElementsAre(1));
 
     m_group->select(1); // already checked: reported again, nothing changes
     m_group->select(7); // no such button: reported, nothing changes
     m_group->select(-1); // ignored
     EXPECT_EQ(m_group->getCurrentItem(), 1);
     deliverEvents();
-    EXPECT_THAT(m_clicks.values, ElementsAre(1, 1, 7));
+    EXPECT_THAT(m_clicks.values(), ElementsAre(1, 1, 7));
 }
 
 TEST_F(GroupedRadioButtonTest, SetCurrentItemChecksQuietly)
@@ -96,7 +86,7 @@ TEST_F(GroupedRadioButtonTest, SetCurrentItemChecksQuietly)
     EXPECT_EQ(m_group->getCurrentItem(), 2);
     EXPECT_EQ(checkedLabels(), QStringList { QStringLiteral("c") });
     deliverEvents();
-    EXPECT_THAT(m_clicks.values, IsEmpty());
+    EXPECT_THAT(m_clicks.values(), IsEmpty());
 }
 
 TEST_F(GroupedRadioButtonTest, UserClicksAreExclusiveAndReportTheirIds)
@@ -113,7 +103,7 @@ TEST_F(GroupedRadioButtonTest, UserClicksAreExclusiveAndReportTheirIds)
     EXPECT_EQ(checkedLabels(), QStringList { QStringLiteral("c") });
     EXPECT_EQ(m_group->getCurrentItem(), 2);
     deliverEvents();
-    EXPECT_THAT(m_clicks.values, ElementsAre(0, 2));
+    EXPECT_THAT(m_clicks.values(), ElementsAre(0, 2));
 }
 
 TEST_F(GroupedRadioButtonTest, IdsKeepCountingAcrossInsertions)
@@ -124,7 +114,7 @@ TEST_F(GroupedRadioButtonTest, IdsKeepCountingAcrossInsertions)
     m_group->select(3);
     EXPECT_EQ(checkedLabels(), QStringList { QStringLiteral("d") });
     deliverEvents();
-    EXPECT_THAT(m_clicks.values, ElementsAre(3));
+    EXPECT_THAT(m_clicks.values(), ElementsAre(3));
 }
 
 TEST_F(GroupedRadioButtonTest, TitleOrientationBorderAndColoursReachEveryButton)
@@ -154,18 +144,6 @@ TEST_F(GroupedRadioButtonTest, TitleOrientationBorderAndColoursReachEveryButton)
         EXPECT_EQ(
             qobject_cast<QBoxLayout*>(widget()->layout())->direction(), QBoxLayout::TopToBottom);
     }));
-}
-
-TEST_F(GroupedRadioButtonTest, ContextMenuBecomesAnEventWithoutValue)
-{
-    m_group->show();
-    ASSERT_TRUE(runOnGuiThread([this] {
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(1, 1));
-        QCoreApplication::sendEvent(widget(), &menu);
-    }));
-    deliverEvents();
-    EXPECT_THAT(m_menus.values, ElementsAre(0));
-    EXPECT_THAT(m_clicks.values, IsEmpty());
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // The hover button swaps its icon under the mouse; other widgets build it directly on the GUI
 // thread, so these tests do too.
 #include "vx_qtgui/HoverButton.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "vx_qtgui/GuiUtil.h"
 
 #include <gtest/gtest.h>

@@ -3,10 +3,9 @@
 #include "engine/VXBridge.h"
 #include "engine/VXImageCheckBox.h"
 #include "host/Host.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/bridge/RecordingListener.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vrix/gui/PixmapLoading.h"
 #include "vx_qtgui/GuiImageCheckBox.h"
 #include "vx_qtgui/GuiUtil.h"
@@ -18,12 +17,11 @@
 #include <QTest>
 
 #include <memory>
-#include <vector>
 
 using testing::ElementsAre;
 using testing::IsEmpty;
 using vxtest::deliverEvents;
-using vxtest::RecordingListener;
+using vxtest::EventLog;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
@@ -37,13 +35,13 @@ QImage arrowPicture(const char* name)
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-class ImageCheckBoxTest : public vxtest::BridgeWidgetTest {
+class ImageCheckBoxTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_box.reset(vxtest::bridge()->createImageCheckBox(nullptr, "Details"));
+        m_box = own(vxtest::bridge()->createImageCheckBox(nullptr, "Details"));
         ASSERT_NE(m_box, nullptr);
         m_box->addEventListener(&m_toggles, CheckBoxToggleEvent);
         m_box->setTitle(u"Details");
@@ -54,13 +52,7 @@ protected:
         }));
     }
 
-    void TearDown() override
-    {
-        m_box.reset();
-        BridgeWidgetTest::TearDown();
-    }
-
-    GuiImageCheckBox* widget() { return widgetOf<GuiImageCheckBox>(m_box.get()); }
+    GuiImageCheckBox* widget() { return widgetOf<GuiImageCheckBox>(m_box); }
 
     QImage shownArrow()
     {
@@ -83,9 +75,8 @@ protected:
         }));
     }
 
-    std::vector<bool> m_flags;
-    RecordingListener m_toggles { [this](const VXEvent* e) { m_flags.push_back(e->getState()); } };
-    std::unique_ptr<VXImageCheckBox> m_box;
+    EventLog m_toggles;
+    VXImageCheckBox* m_box = nullptr;
 };
 
 TEST_F(ImageCheckBoxTest, StartsFoldedWithTheRightArrowAndTheCaption)
@@ -108,8 +99,8 @@ TEST_F(ImageCheckBoxTest, PressOnTheArrowFlipsAndReportsTheNewState)
     pressArrow();
     EXPECT_EQ(shownArrow(), arrowPicture("right_arrow.png"));
     deliverEvents();
-    EXPECT_THAT(m_toggles.values, ElementsAre(1, 0));
-    EXPECT_THAT(m_flags, ElementsAre(true, false));
+    EXPECT_THAT(m_toggles.values(), ElementsAre(1, 0));
+    EXPECT_THAT(m_toggles.states(), ElementsAre(true, false));
 }
 
 TEST_F(ImageCheckBoxTest, PressOnTheCaptionDoesNothing)
@@ -122,7 +113,7 @@ TEST_F(ImageCheckBoxTest, PressOnTheCaptionDoesNothing)
         EXPECT_FALSE(widget()->isToggled());
     }));
     deliverEvents();
-    EXPECT_THAT(m_toggles.values, IsEmpty());
+    EXPECT_THAT(m_toggles.values(), IsEmpty());
 }
 
 TEST_F(ImageCheckBoxTest, SetToggledChangesThePictureQuietly)
@@ -133,10 +124,10 @@ TEST_F(ImageCheckBoxTest, SetToggledChangesThePictureQuietly)
     m_box->setToggled(false);
     EXPECT_EQ(shownArrow(), arrowPicture("right_arrow.png"));
     deliverEvents();
-    EXPECT_THAT(m_toggles.values, IsEmpty());
+    EXPECT_THAT(m_toggles.values(), IsEmpty());
     pressArrow(); // the stored state follows setToggled: false flips to true
     deliverEvents();
-    EXPECT_THAT(m_toggles.values, ElementsAre(1));
+    EXPECT_THAT(m_toggles.values(), ElementsAre(1));
 }
 
 TEST_F(ImageCheckBoxTest, MissingArrowPicturesLeaveTheArrowEmpty)
@@ -155,7 +146,7 @@ TEST_F(ImageCheckBoxTest, MissingArrowPicturesLeaveTheArrowEmpty)
         QTest::mousePress(box->arrowLabel(), Qt::LeftButton); // still works without a picture
     }));
     deliverEvents();
-    EXPECT_THAT(m_toggles.values, ElementsAre(0));
+    EXPECT_THAT(m_toggles.values(), ElementsAre(0));
 }
 
 } // namespace

@@ -2,10 +2,9 @@
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
 #include "engine/VXRadioButton.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/bridge/RecordingListener.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiRadioButton.h"
 
 #include <gmock/gmock.h>
@@ -17,35 +16,28 @@
 
 using testing::IsEmpty;
 using vxtest::deliverEvents;
-using vxtest::RecordingListener;
+using vxtest::EventLog;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
 
-class RadioButtonTest : public vxtest::BridgeWidgetTest {
+class RadioButtonTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_radio.reset(vxtest::bridge()->createRadioButton(nullptr));
+        m_radio = own(vxtest::bridge()->createRadioButton(nullptr));
         ASSERT_NE(m_radio, nullptr);
-        for (VXEventType type :
-            { ButtonPressEvent, CheckBoxToggleEvent, GRBClickedEvent, ContextMenuEvent })
-            m_radio->addEventListener(&m_anything, type);
+        m_anything.watch(
+            m_radio, { ButtonPressEvent, CheckBoxToggleEvent, GRBClickedEvent, ContextMenuEvent });
     }
 
-    void TearDown() override
-    {
-        m_radio.reset();
-        BridgeWidgetTest::TearDown();
-    }
+    GuiRadioButton* widget() { return widgetOf<GuiRadioButton>(m_radio); }
 
-    GuiRadioButton* widget() { return widgetOf<GuiRadioButton>(m_radio.get()); }
-
-    RecordingListener m_anything;
-    std::unique_ptr<VXRadioButton> m_radio;
+    EventLog m_anything;
+    VXRadioButton* m_radio = nullptr;
 };
 
 TEST_F(RadioButtonTest, StartsWithoutLabelAndLabelsRoundTripInBothForms)
@@ -56,8 +48,6 @@ TEST_F(RadioButtonTest, StartsWithoutLabelAndLabelsRoundTripInBothForms)
     EXPECT_EQ(m_radio->getLabel(), u"Left \u00e9dge");
     m_radio->setLabel("Right");
     EXPECT_EQ(m_radio->getLabel(), u"Right");
-    m_radio->setLabel(static_cast<const char*>(nullptr));
-    EXPECT_EQ(m_radio->getLabel(), u"");
 }
 
 TEST_F(RadioButtonTest, UserClickChecksItAndReportsNothing)
@@ -73,7 +63,7 @@ TEST_F(RadioButtonTest, UserClickChecksItAndReportsNothing)
     }));
     EXPECT_TRUE(m_radio->isChecked());
     deliverEvents();
-    EXPECT_THAT(m_anything.values, IsEmpty());
+    EXPECT_THAT(m_anything.values(), IsEmpty());
     m_radio->hide();
     EXPECT_FALSE(m_radio->isVisible());
 }

@@ -5,9 +5,8 @@
 #include "engine/VXHBoxLayout.h"
 #include "engine/VXPanel.h"
 #include "engine/VXVBoxLayout.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiGridLayout.h"
@@ -19,32 +18,22 @@
 
 #include <memory>
 
-using vxtest::deliverEvents;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
 
-class LayoutTest : public vxtest::BridgeWidgetTest {
+class LayoutTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_panel.reset(vxtest::bridge()->createPanel());
+        m_panel = own(vxtest::bridge()->createPanel());
         m_panel->setRect(0, 0, 420, 200);
     }
 
-    void TearDown() override
-    {
-        m_panel.reset();
-        BridgeWidgetTest::TearDown();
-    }
-
-    VXButton* button(const char* label)
-    {
-        return vxtest::bridge()->createButton(m_panel.get(), label);
-    }
+    VXButton* button(const char* label) { return vxtest::bridge()->createButton(m_panel, label); }
 
     struct Placement {
         int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
@@ -63,12 +52,12 @@ protected:
         return p;
     }
 
-    std::unique_ptr<VXPanel> m_panel;
+    VXPanel* m_panel = nullptr;
 };
 
 TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
 {
-    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel.get(), 1, 1);
+    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel, 1, 1);
     VXButton* spanned = button("spanned");
     VXButton* toEnd = button("to end");
     VXButton* corner = button("corner");
@@ -101,7 +90,7 @@ TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
 
 TEST_F(LayoutTest, StretchFactorsAndMarginsFollowTheHost)
 {
-    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel.get(), 2, 2);
+    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel, 2, 2);
     const int rows[] = { 1, 2 };
     const int cols[] = { 5 };
     grid->setStretchFactors(rows, cols, 2, 1);
@@ -133,7 +122,7 @@ TEST_F(LayoutTest, NewLayoutMarginsAreScaledAndTruncated)
 {
     ASSERT_TRUE(runOnGuiThread([] { VRIX::setDpiScale(1.75); }));
     auto* free = vxtest::bridge()->createVBoxLayout();
-    auto* column = vxtest::bridge()->createVBoxLayout(m_panel.get());
+    auto* column = vxtest::bridge()->createVBoxLayout(m_panel);
     auto* row = vxtest::bridge()->createHBoxLayout();
     auto* grid = vxtest::bridge()->createGridLayout(2, 2);
     column->addLayout(row, 1);
@@ -157,7 +146,7 @@ TEST_F(LayoutTest, NewLayoutMarginsAreScaledAndTruncated)
 
 TEST_F(LayoutTest, RemovingAndReAddingWidgets)
 {
-    VXHBoxLayout* row = vxtest::bridge()->createHBoxLayout(m_panel.get());
+    VXHBoxLayout* row = vxtest::bridge()->createHBoxLayout(m_panel);
     VXButton* a = button("a");
     VXButton* b = button("b");
     row->addWidget(a, 0);

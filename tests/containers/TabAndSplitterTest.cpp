@@ -7,11 +7,9 @@
 #include "engine/VXSplitter.h"
 #include "engine/VXTab.h"
 #include "engine/VXTabBar.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/bridge/RecordingListener.h"
-#include "tests/buttons/ButtonsTestSupport.h"
-#include "tests/containers/ContainersTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiSplitter.h"
@@ -29,26 +27,20 @@
 using testing::ElementsAre;
 using testing::IsEmpty;
 using vxtest::deliverEvents;
-using vxtest::RecordingListener;
+using vxtest::EventLog;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
 
-class TabAndSplitterTest : public vxtest::BridgeWidgetTest {
+class TabAndSplitterTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_dialog.reset(vxtest::bridge()->createDialog(0));
+        m_dialog = own(vxtest::bridge()->createDialog(0));
         m_dialog->setClientGeometry(0, 0, 500, 300);
-    }
-
-    void TearDown() override
-    {
-        m_dialog.reset();
-        BridgeWidgetTest::TearDown();
     }
 
     VXTab* addTab(VXTabBar* bar, const char* name)
@@ -59,13 +51,13 @@ protected:
         return tab;
     }
 
-    std::unique_ptr<VXDialog> m_dialog;
+    VXDialog* m_dialog = nullptr;
 };
 
 TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
 {
-    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog.get());
-    RecordingListener changes;
+    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog);
+    EventLog changes;
     bar->addEventListener(&changes, TABBARTabChangedEvent);
     addTab(bar, "One");
     VXTab* two = addTab(bar, "Two");
@@ -75,7 +67,7 @@ TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
     EXPECT_EQ(bar->getCurrentTab(), 0);
     EXPECT_EQ(two->getName(), u"Two");
     deliverEvents();
-    EXPECT_THAT(changes.values, IsEmpty()) << "adding pages is not the user's doing";
+    EXPECT_THAT(changes.values(), IsEmpty()) << "adding pages is not the user's doing";
 
     ASSERT_TRUE(runOnGuiThread([&] {
         QTabBar* tabs = widgetOf<GuiTabBar>(bar)->findChild<QTabBar*>();
@@ -83,7 +75,7 @@ TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
         QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(2).center());
     }));
     deliverEvents();
-    EXPECT_THAT(changes.values, ElementsAre(2));
+    EXPECT_THAT(changes.values(), ElementsAre(2));
     EXPECT_EQ(bar->getCurrentTab(), 2);
 
     bar->setCurrentTab(1);
@@ -91,17 +83,18 @@ TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
     bar->imSetCurrentTab(-1);
     EXPECT_EQ(bar->getCurrentTab(), 1);
     deliverEvents();
-    EXPECT_THAT(changes.values, ElementsAre(2)) << "quiet selection and bad indexes report nothing";
+    EXPECT_THAT(changes.values(), ElementsAre(2))
+        << "quiet selection and bad indexes report nothing";
 
     bar->imSetCurrentTab(0);
     EXPECT_EQ(bar->getCurrentTab(), 0);
     deliverEvents();
-    EXPECT_THAT(changes.values, ElementsAre(2, 0));
+    EXPECT_THAT(changes.values(), ElementsAre(2, 0));
 }
 
 TEST_F(TabAndSplitterTest, HidingATabRemovesItAndShowingPutsItBack)
 {
-    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog.get());
+    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog);
     addTab(bar, "One");
     VXTab* two = addTab(bar, "Two");
     addTab(bar, "Three");
@@ -125,7 +118,7 @@ TEST_F(TabAndSplitterTest, HidingATabRemovesItAndShowingPutsItBack)
 
 TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
 {
-    VXSplitter* splitter = vxtest::bridge()->createSplitter(m_dialog.get(), "VERTICAL", "split");
+    VXSplitter* splitter = vxtest::bridge()->createSplitter(m_dialog, "VERTICAL", "split");
     vxtest::bridge()->createPanel(splitter, "top");
     vxtest::bridge()->createPanel(splitter, "bottom");
     m_dialog->show();
@@ -145,7 +138,7 @@ TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
     splitter->setOrientationEmitter(VRIX::Horizontal);
     splitter->setSizesEmitter(std::vector<int> { 101, 301 });
     QList<int> sizes;
-    EXPECT_TRUE(vxtest::waitUntil([&] {
+    EXPECT_TRUE(vxtest::pumpUntil([&] {
         runOnGuiThread([&] { sizes = widgetOf<GuiSplitter>(splitter)->sizes(); });
         return sizes == QList<int>({ 151, 451 });
     })) << "sizes are scaled by 1.5 and truncated";

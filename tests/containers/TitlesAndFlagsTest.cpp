@@ -4,9 +4,9 @@
 #include "engine/VXDialog.h"
 #include "engine/VXGroupBox.h"
 #include "engine/VXWindow.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiWindow.h"
 
 #include <gtest/gtest.h>
@@ -19,13 +19,13 @@ using vxtest::widgetOf;
 
 namespace {
 
-class TitlesAndFlagsTest : public vxtest::BridgeWidgetTest { };
+class TitlesAndFlagsTest : public vxtest::WidgetLeakTest { };
 
 TEST_F(TitlesAndFlagsTest, GroupBoxTitleComesBackAsLatin1)
 {
-    auto dialog = std::unique_ptr<VXDialog>(vxtest::bridge()->createDialog(0));
+    VXDialog* dialog = own(vxtest::bridge()->createDialog(0));
     const std::u16string title = u"Caf\u00e9 \u00c5";
-    auto box = std::unique_ptr<VXGroupBox>(vxtest::bridge()->createGroupBox(dialog.get(), title));
+    VXGroupBox* box = own(vxtest::bridge()->createGroupBox(dialog, title));
     EXPECT_EQ(box->getTitle(), std::string("Caf\xe9 \xc5")) << "one byte per character";
     box->setTitle(u"plain");
     EXPECT_EQ(box->getTitle(), "plain");
@@ -33,11 +33,11 @@ TEST_F(TitlesAndFlagsTest, GroupBoxTitleComesBackAsLatin1)
 
 TEST_F(TitlesAndFlagsTest, PlainMainWindowHasNoFullScreenButton)
 {
-    auto window = std::unique_ptr<VXWindow>(vxtest::bridge()->createWindow(0));
+    VXWindow* window = own(vxtest::bridge()->createWindow(0));
     bool fullScreenHint = true;
     bool isWindow = false;
     runOnGuiThread([&] {
-        GuiWindow* gui = widgetOf<GuiWindow>(window.get());
+        GuiWindow* gui = widgetOf<GuiWindow>(window);
         ASSERT_NE(gui, nullptr);
         isWindow = gui->isWindow();
         fullScreenHint = gui->windowFlags().testFlag(Qt::WindowFullscreenButtonHint);

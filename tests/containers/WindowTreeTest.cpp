@@ -14,10 +14,9 @@
 #include "engine/VXVBoxLayout.h"
 #include "engine/VXWidgetStack.h"
 #include "engine/VXWindow.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/bridge/RecordingListener.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiScrollView.h"
@@ -37,16 +36,16 @@
 using testing::ElementsAre;
 using testing::IsEmpty;
 using vxtest::deliverEvents;
-using vxtest::RecordingListener;
+using vxtest::EventLog;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
 
-class WindowTreeTest : public vxtest::BridgeWidgetTest {
+class WindowTreeTest : public vxtest::WidgetLeakTest {
 protected:
     // A tree of every container kind under `root`; the buttons are listened to.
-    void buildTree(VXWidget* root, RecordingListener& listener, std::vector<VXButton*>& buttons)
+    void buildTree(VXWidget* root, EventLog& listener, std::vector<VXButton*>& buttons)
     {
         VXBridge* bridge = vxtest::bridge();
         VXPanel* panel = bridge->createPanel(root, "panel");
@@ -100,7 +99,7 @@ TEST_F(WindowTreeTest, DestroyingAWindowRemovesEveryWidgetAndSilencesItsEvents)
 {
     std::unique_ptr<VXWindow> window(vxtest::bridge()->createWindow(0));
     ASSERT_NE(window, nullptr);
-    RecordingListener presses;
+    EventLog presses;
     std::vector<VXButton*> buttons;
     buildTree(window.get(), presses, buttons);
     window->setCentralWidget(window->getChildren().front());
@@ -114,14 +113,14 @@ TEST_F(WindowTreeTest, DestroyingAWindowRemovesEveryWidgetAndSilencesItsEvents)
     }));
     window.reset();
     deliverEvents();
-    EXPECT_THAT(presses.values, IsEmpty());
+    EXPECT_THAT(presses.values(), IsEmpty());
     EXPECT_EQ(vxtest::bridge()->getHashedSize(), m_startCount);
 }
 
 TEST_F(WindowTreeTest, DestroyingADialogRemovesEveryWidget)
 {
     std::unique_ptr<VXDialog> dialog(vxtest::bridge()->createDialog(0));
-    RecordingListener presses;
+    EventLog presses;
     std::vector<VXButton*> buttons;
     buildTree(dialog.get(), presses, buttons);
     dialog->show();
@@ -129,14 +128,14 @@ TEST_F(WindowTreeTest, DestroyingADialogRemovesEveryWidget)
     buttons.front()->click();
     EXPECT_TRUE(dialog->isVisible());
     deliverEvents();
-    EXPECT_THAT(presses.values, ElementsAre(0)) << "events flow while the tree is alive";
+    EXPECT_THAT(presses.values(), ElementsAre(0)) << "events flow while the tree is alive";
     dialog.reset();
 }
 
 TEST_F(WindowTreeTest, WindowStateRoundTripsAndShortStatesChangeNothing)
 {
     std::unique_ptr<VXWindow> window(vxtest::bridge()->createWindow(0));
-    RecordingListener closes;
+    EventLog closes;
     window->addEventListener(&closes, WNDCloseEvent);
     window->setTitle(u"Main \u00e9");
     EXPECT_EQ(window->getTitleU(), u"Main \u00e9");
@@ -171,7 +170,7 @@ TEST_F(WindowTreeTest, WindowStateRoundTripsAndShortStatesChangeNothing)
         EXPECT_TRUE(widgetOf<GuiWindow>(window.get())->statusBar()->currentMessage().isEmpty());
     }));
     deliverEvents();
-    EXPECT_THAT(closes.values, ElementsAre(0));
+    EXPECT_THAT(closes.values(), ElementsAre(0));
 }
 
 } // namespace

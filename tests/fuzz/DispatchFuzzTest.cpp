@@ -3,10 +3,10 @@
 //   dispatch_fuzz --seeds=FIRST:COUNT --steps=N [--skip=ID]...
 // --skip leaves one creation id out, to look past a known fault while it is being fixed.
 #include "host/Host.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
 #include "tests/fuzz/DispatchFuzzer.h"
 #include "tests/fuzz/FuzzWatchdog.h"
 #include "tests/messaging/CountedMessage.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/EngineExitHooks.h"
 #include "tests/support/TestEnvironment.h"
 

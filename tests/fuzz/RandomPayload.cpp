@@ -59,6 +59,14 @@ struct PayloadClass {
     Maker make;
 };
 
+// An array length: mostly short, sometimes empty, now and then huge.
+std::size_t anyLength(RandomPayload& p)
+{
+    return static_cast<std::size_t>(p.below(4) == 0 ? p.below(4)
+            : p.below(50) == 0                      ? 100000
+                                                    : p.below(16));
+}
+
 QStringList anyList(RandomPayload& p, int n)
 {
     QStringList list;
@@ -119,9 +127,7 @@ const PayloadClass kClasses[] = {
     { "QtDoubleArrayMessage",
         [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
             auto* m = bare<QtDoubleArrayMessage>(t, id);
-            std::vector<double> values(static_cast<std::size_t>(p.below(4) == 0 ? p.below(4)
-                    : p.below(50) == 0                                          ? 100000
-                                                                                : p.below(16)));
+            std::vector<double> values(anyLength(p));
             for (double& v : values)
                 v = p.anyDouble();
             m->setValues(values.data(), static_cast<int>(values.size()));
@@ -215,9 +221,7 @@ const PayloadClass kClasses[] = {
     { "QtIntArrayMessage",
         [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
             auto* m = bare<QtIntArrayMessage>(t, id);
-            std::vector<int> values(static_cast<std::size_t>(p.below(4) == 0 ? p.below(4)
-                    : p.below(50) == 0                                       ? 100000
-                                                                             : p.below(16)));
+            std::vector<int> values(anyLength(p));
             for (int& v : values)
                 v = p.anyInt();
             m->setValues(values.data(), static_cast<int>(values.size()));

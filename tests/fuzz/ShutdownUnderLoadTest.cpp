@@ -11,10 +11,10 @@
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleString6IntMessage.h"
 #include "messaging/VXGuiThread.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
 #include "tests/fuzz/FuzzWatchdog.h"
 #include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 
 #include <QApplication>

@@ -4,35 +4,27 @@
 #include "engine/VXProgressBar.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/buttons/ButtonsTestSupport.h"
-#include "tests/progress/ProgressTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiProgressBar.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
+using vxtest::pumpUntilOnGui;
 using vxtest::runOnGuiThread;
-using vxtest::waitUntilOnGui;
 using vxtest::widgetOf;
 
 namespace {
 
-class ProgressBarTest : public vxtest::BridgeWidgetTest {
+class ProgressBarTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_bar = std::make_unique<VXProgressBar>("qt", nullptr);
-    }
-
-    void TearDown() override
-    {
-        m_bar.reset();
-        BridgeWidgetTest::TearDown();
+        m_bar = own(new VXProgressBar("qt", nullptr));
     }
 
     // GUI thread: the bar's range and value.
@@ -45,7 +37,7 @@ protected:
     {
         State s;
         EXPECT_TRUE(runOnGuiThread([&] {
-            auto* bar = widgetOf<GuiProgressBar>(m_bar.get());
+            auto* bar = widgetOf<GuiProgressBar>(m_bar);
             ASSERT_NE(bar, nullptr);
             s = { bar->minimum(), bar->maximum(), bar->value() };
         }));
@@ -54,13 +46,13 @@ protected:
 
     bool showsValue(int value)
     {
-        return waitUntilOnGui([&] {
-            auto* bar = widgetOf<GuiProgressBar>(m_bar.get());
+        return pumpUntilOnGui([&] {
+            auto* bar = widgetOf<GuiProgressBar>(m_bar);
             return bar && bar->value() == value;
         });
     }
 
-    std::unique_ptr<VXProgressBar> m_bar;
+    VXProgressBar* m_bar = nullptr;
 };
 
 TEST_F(ProgressBarTest, EmittersSetRangeAndValueInOrder)
@@ -121,8 +113,8 @@ TEST_F(ProgressBarTest, CreationForATargetThatIsNoProgressProxyBuildsNothing)
     vxtest::bridge()->createProgressBar(nullptr, nullptr);
     EXPECT_EQ(vxtest::bridge()->getHashedSize(), before);
     ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_EQ(GuiApplication::findWidget(&notAProxy), nullptr);
-        EXPECT_EQ(GuiApplication::findWidget(&wrongKind), nullptr);
+        EXPECT_EQ(vxtest::findWidget(&notAProxy), nullptr);
+        EXPECT_EQ(vxtest::findWidget(&wrongKind), nullptr);
     }));
 }
 

@@ -2,9 +2,8 @@
 #include "engine/VXBridge.h"
 #include "engine/VXGuiQueueThrottle.h"
 #include "engine/VXProgressDialog.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/buttons/ButtonsTestSupport.h"
-#include "tests/progress/ProgressTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vrix/DpiScaling.h"
 #include "vrix/vxim/Connect.h"
 #include "vx_qtgui/GuiProgressDialog.h"
@@ -26,9 +25,9 @@
 #include <ctime>
 #include <memory>
 
+using vxtest::pumpUntil;
+using vxtest::pumpUntilOnGui;
 using vxtest::runOnGuiThread;
-using vxtest::waitUntil;
-using vxtest::waitUntilOnGui;
 using vxtest::widgetOf;
 
 namespace {
@@ -39,35 +38,27 @@ struct CancelCounter : VXIM::Listener {
     int count = 0;
 };
 
-class ProgressDialogTest : public testing::Test {
+class ProgressDialogTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        vxtest::deliverEvents();
-        m_startCount = vxtest::bridge()->getHashedSize();
-        m_dialog = std::make_unique<VXProgressDialog>("qt", nullptr);
+        m_deferredDeletes = true; // a modal dialog is deleted later, after its proxy
+        WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        m_dialog = own(new VXProgressDialog("qt", nullptr));
         VXIM::connectFunction(
             m_dialog->canceledEmitter, &m_cancels, [this] { ++m_cancels.count; },
             VXIM::Thread::getCurrentThread());
     }
 
-    void TearDown() override
-    {
-        m_dialog.reset();
-        // A modal dialog is deleted later, after its proxy.
-        EXPECT_TRUE(waitUntil([this] { return vxtest::bridge()->getHashedSize() == m_startCount; }))
-            << "a widget outlived its proxy";
-    }
-
-    GuiProgressDialog* widget() { return widgetOf<GuiProgressDialog>(m_dialog.get()); }
+    GuiProgressDialog* widget() { return widgetOf<GuiProgressDialog>(m_dialog); }
 
     // Waits until every packet emitted so far has been handled on the GUI thread.
     void settle()
     {
         m_dialog->setWindowTitleEmitter(u"settled");
         ASSERT_TRUE(
-            waitUntilOnGui([this] { return widget()->windowTitle() == QLatin1String("settled"); }));
+            pumpUntilOnGui([this] { return widget()->windowTitle() == QLatin1String("settled"); }));
     }
 
     void clickCancel()
@@ -82,8 +73,7 @@ protected:
     }
 
     CancelCounter m_cancels;
-    std::unique_ptr<VXProgressDialog> m_dialog;
-    int m_startCount = 0;
+    VXProgressDialog* m_dialog = nullptr;
 };
 
 TEST_F(ProgressDialogTest, IsBuiltCentredWithItsOwnBarAndLabel)
@@ -120,7 +110,7 @@ TEST_F(ProgressDialogTest, HundredThousandUpdatesKeepTheGuiQueueBoundedAndEndOnT
     const std::size_t allowance = VXGuiQueueThrottle::stalls() - stallsBefore;
     EXPECT_LE(longest, VXGuiQueueThrottle::kHighWater + allowance);
     RecordProperty("longestGuiQueue", static_cast<int>(longest));
-    ASSERT_TRUE(waitUntilOnGui([this, last] { return widget()->value() == last; }));
+    ASSERT_TRUE(pumpUntilOnGui([this, last] { return widget()->value() == last; }));
     settle();
     ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widget()->progressBar()->value(), last); }));
 }
@@ -131,7 +121,7 @@ TEST_F(ProgressDialogTest, UserCancelSetsTheFlagAndNotifiesTheHostOnce)
     settle();
     EXPECT_FALSE(m_dialog->canceled.load());
     clickCancel();
-    ASSERT_TRUE(waitUntil([this] { return m_cancels.count > 0; }));
+    ASSERT_TRUE(pumpUntil([this] { return m_cancels.count > 0; }));
     EXPECT_TRUE(m_dialog->canceled.load());
     vxtest::deliverEvents();
     EXPECT_EQ(m_cancels.count, 1);
@@ -141,8 +131,8 @@ TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
 {
     m_dialog->showEmitter();
     m_dialog->cancelEmitter();
-    ASSERT_TRUE(waitUntil([this] { return m_dialog->canceled.load(); }));
-    ASSERT_TRUE(waitUntil([this] { return m_cancels.count > 0; }));
+    ASSERT_TRUE(pumpUntil([this] { return m_dialog->canceled.load(); }));
+    ASSERT_TRUE(pumpUntil([this] { return m_cancels.count > 0; }));
     m_dialog->cancelEmitter(); // already canceled: nothing new to report
     settle();
     vxtest::deliverEvents();
@@ -165,7 +155,7 @@ TEST_F(ProgressDialogTest, TitleBarCloseDoesNothing)
     EXPECT_FALSE(m_dialog->canceled.load());
     EXPECT_EQ(m_cancels.count, 0);
     clickCancel(); // still attached to its proxy
-    ASSERT_TRUE(waitUntil([this] { return m_cancels.count == 1; }));
+    ASSERT_TRUE(pumpUntil([this] { return m_cancels.count == 1; }));
 }
 
 TEST_F(ProgressDialogTest, ProgrammaticCloseIsIgnoredAndCancelStillReachesTheHost)
@@ -177,7 +167,7 @@ TEST_F(ProgressDialogTest, ProgrammaticCloseIsIgnoredAndCancelStillReachesTheHos
         EXPECT_TRUE(widget()->isVisible());
     }));
     clickCancel();
-    ASSERT_TRUE(waitUntil([this] { return m_cancels.count == 1; }));
+    ASSERT_TRUE(pumpUntil([this] { return m_cancels.count == 1; }));
     EXPECT_TRUE(m_dialog->canceled.load());
 }
 
@@ -263,7 +253,7 @@ TEST_F(ProgressDialogTest, DoProgressShowsOnlyAfterTheMinimumDurationOfCpuTime)
     settle();
     ASSERT_TRUE(runOnGuiThread([this] { EXPECT_FALSE(widget()->isVisible()); }));
     m_dialog->doProgressEmitter(false, 0);
-    EXPECT_TRUE(waitUntilOnGui([this] { return widget()->isVisible(); }));
+    EXPECT_TRUE(pumpUntilOnGui([this] { return widget()->isVisible(); }));
 }
 
 TEST_F(ProgressDialogTest, ReversedRangeAndModalDestroyWithCancelQueued)
@@ -281,9 +271,9 @@ TEST_F(ProgressDialogTest, ReversedRangeAndModalDestroyWithCancelQueued)
     m_dialog->showEmitter();
     settle();
     m_dialog->cancelEmitter();
-    const void* key = m_dialog.get();
-    m_dialog.reset(); // the modal dialog is closed now and deleted later
-    EXPECT_TRUE(waitUntilOnGui([key] { return widgetOf<GuiProgressDialog>(key) == nullptr; }));
+    const void* key = m_dialog;
+    destroy(m_dialog); // the modal dialog is closed now and deleted later
+    EXPECT_TRUE(pumpUntilOnGui([key] { return widgetOf<GuiProgressDialog>(key) == nullptr; }));
 }
 
 } // namespace

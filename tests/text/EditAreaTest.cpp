@@ -1,9 +1,9 @@
 // Edit areas: Ctrl+Enter, silent and typed sets, and files shown with C source colouring.
 #include "engine/VXBridge.h"
 #include "engine/VXEditArea.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/buttons/ButtonsTestSupport.h"
-#include "tests/text/TextTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiEditArea.h"
 #include "vx_qtgui/GuiEventTypes.h"
 
@@ -26,25 +26,17 @@ using vxtest::widgetOf;
 
 namespace {
 
-class EditAreaTest : public testing::Test {
+class EditAreaTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::widgetCount();
-        m_area.reset(vxtest::bridge()->createEditArea(nullptr));
+        WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        m_area = own(vxtest::bridge()->createEditArea(nullptr));
         ASSERT_NE(m_area, nullptr);
-        m_log.listenTo(m_area.get(),
+        m_log.watch(m_area,
             { EDITAREACtrlEnterEvent, EDITAREATextChangedEvent, EDITAREAFocusLostEvent,
                 EDITAREATextEditDoneEvent });
-    }
-
-    void TearDown() override
-    {
-        m_area.reset();
-        deliverEvents();
-        EXPECT_EQ(vxtest::widgetCount(), m_startCount) << "a widget outlived its peer";
     }
 
     QString writeFile(const char* name, const QByteArray& content)
@@ -56,10 +48,9 @@ protected:
         return path;
     }
 
-    std::unique_ptr<VXEditArea> m_area;
+    VXEditArea* m_area = nullptr;
     EventLog m_log;
     QTemporaryDir m_dir;
-    int m_startCount = 0;
 };
 
 TEST_F(EditAreaTest, CtrlReturnPostsTheTextAndInsertsNoLine)
@@ -67,7 +58,7 @@ TEST_F(EditAreaTest, CtrlReturnPostsTheTextAndInsertsNoLine)
     m_area->setText("one");
     EXPECT_EQ(m_area->getText(), "one");
     ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        auto* widget = widgetOf<GuiEditArea>(m_area);
         ASSERT_NE(widget, nullptr);
         widget->show();
         QApplication::setActiveWindow(widget);
@@ -81,7 +72,7 @@ TEST_F(EditAreaTest, CtrlReturnPostsTheTextAndInsertsNoLine)
     }));
     deliverEvents();
     ASSERT_EQ(m_log.count(EDITAREACtrlEnterEvent), 2u);
-    EXPECT_EQ(m_log.last(EDITAREACtrlEnterEvent).text, "one");
+    EXPECT_EQ(m_log.last(EDITAREACtrlEnterEvent).text8, "one");
     EXPECT_EQ(m_log.count(EDITAREATextChangedEvent), 1u) << "only the typed Return changed it";
 }
 
@@ -98,7 +89,7 @@ TEST_F(EditAreaTest, PlainSetterIsSilentImSetterIsHeard)
     deliverEvents();
     EXPECT_GE(m_log.count(EDITAREATextChangedEvent), 1u);
     ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        auto* widget = widgetOf<GuiEditArea>(m_area);
         EXPECT_EQ(widget->wordWrapMode(), QTextOption::NoWrap);
         EXPECT_TRUE(widget->acceptRichText());
         EXPECT_TRUE(widget->tabChangesFocus());
@@ -111,11 +102,11 @@ TEST_F(EditAreaTest, TextEditDoneReportsTheEightBitText)
     EXPECT_EQ(m_area->getText(), "done here");
     ASSERT_TRUE(runOnGuiThread([&] {
         QEvent done(static_cast<QEvent::Type>(VRIX::TextEditDoneEventType()));
-        EXPECT_TRUE(QApplication::sendEvent(widgetOf<GuiEditArea>(m_area.get()), &done));
+        EXPECT_TRUE(QApplication::sendEvent(widgetOf<GuiEditArea>(m_area), &done));
     }));
     deliverEvents();
     ASSERT_EQ(m_log.count(EDITAREATextEditDoneEvent), 1u);
-    EXPECT_EQ(m_log.last(EDITAREATextEditDoneEvent).text, "done here");
+    EXPECT_EQ(m_log.last(EDITAREATextEditDoneEvent).text8, "done here");
 }
 
 TEST_F(EditAreaTest, CSourceFileIsReadOnlyAndColoured)
@@ -125,7 +116,7 @@ TEST_F(EditAreaTest, CSourceFileIsReadOnlyAndColoured)
     m_area->setFile(path.toLocal8Bit().constData());
     EXPECT_EQ(m_area->getText().rfind("/* header */", 0), 0u);
     ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        auto* widget = widgetOf<GuiEditArea>(m_area);
         EXPECT_TRUE(widget->isReadOnly());
         EXPECT_FALSE(widget->acceptRichText());
         std::set<QRgb> colours;
@@ -150,7 +141,7 @@ TEST_F(EditAreaTest, OtherFilesStayEditableAndMissingOnesChangeNothing)
     m_area->setFile(m_dir.filePath(QStringLiteral("absent.c")).toLocal8Bit().constData());
     EXPECT_EQ(m_area->getText(), "int x; /* not C here */\n");
     ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area.get());
+        auto* widget = widgetOf<GuiEditArea>(m_area);
         EXPECT_FALSE(widget->isReadOnly());
         for (QTextBlock block = widget->document()->begin(); block.isValid(); block = block.next())
             EXPECT_TRUE(block.layout()->formats().isEmpty());

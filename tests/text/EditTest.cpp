@@ -2,9 +2,9 @@
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXEdit.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/buttons/ButtonsTestSupport.h"
-#include "tests/text/TextTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiEdit.h"
 
@@ -26,25 +26,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class EditTest : public testing::Test {
+class EditTest : public vxtest::WidgetLeakTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::widgetCount();
-    }
-
-    void TearDown() override
-    {
-        deliverEvents();
-        EXPECT_EQ(vxtest::widgetCount(), m_startCount) << "a widget outlived its peer";
-    }
-
     std::unique_ptr<VXEdit> makeEdit(const char* text = "")
     {
         std::unique_ptr<VXEdit> edit(vxtest::bridge()->createEdit(nullptr, text));
-        m_log.listenTo(edit.get(),
+        m_log.watch(edit.get(),
             { EDITTextChangedEvent, EDITReturnPressedEvent, EDITTextEditDoneEvent,
                 EDITFocusLostEvent, EDITContextMenuEvent });
         return edit;
@@ -59,7 +46,6 @@ protected:
     }
 
     EventLog m_log;
-    int m_startCount = 0;
 };
 
 TEST_F(EditTest, TypingRaisesTextChangedAndReturnRaisesReturnPressedWithTheText)
@@ -78,7 +64,7 @@ TEST_F(EditTest, TypingRaisesTextChangedAndReturnRaisesReturnPressedWithTheText)
     deliverEvents();
     EXPECT_EQ(m_log.count(EDITTextChangedEvent), 2u);
     ASSERT_EQ(m_log.count(EDITReturnPressedEvent), 1u);
-    EXPECT_EQ(m_log.last(EDITReturnPressedEvent).utext, u"ab");
+    EXPECT_EQ(m_log.last(EDITReturnPressedEvent).text, u"ab");
     EXPECT_EQ(m_log.last(EDITReturnPressedEvent).source, edit.get());
     EXPECT_EQ(edit->getText(), "ab");
 }
@@ -160,21 +146,6 @@ TEST_F(EditTest, EchoPlaceholderFontAndSizeLimits)
     EXPECT_FALSE(edit->getEchoMode());
 }
 
-TEST_F(EditTest, CustomContextMenuRequestReachesTheHostWithTheText)
-{
-    auto edit = makeEdit("menu");
-    edit->setUseCustomContextMenu(true);
-    EXPECT_EQ(edit->getTextU(), u"menu");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEdit>(edit.get());
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(2, 2));
-        QApplication::sendEvent(widget, &request);
-    }));
-    deliverEvents();
-    ASSERT_EQ(m_log.count(EDITContextMenuEvent), 1u);
-    EXPECT_EQ(m_log.last(EDITContextMenuEvent).utext, u"menu");
-}
-
 // An edit field and a push button in one window, as a dialog would hold them.
 class EditDoneTest : public EditTest {
 protected:
@@ -231,7 +202,7 @@ TEST_F(EditDoneTest, ClickOnAButtonEndsTheEditOnceBeforeThePress)
     }));
     deliverEvents();
     EXPECT_THAT(actions(), ElementsAre(EDITTextEditDoneEvent, ButtonPressEvent));
-    EXPECT_EQ(m_log.last(EDITTextEditDoneEvent).utext, u"typed");
+    EXPECT_EQ(m_log.last(EDITTextEditDoneEvent).text, u"typed");
     EXPECT_EQ(m_log.last(EDITTextEditDoneEvent).source, m_edit.get());
 }
 
@@ -255,7 +226,7 @@ TEST_F(EditDoneTest, FocusLossReportsTheText)
         runOnGuiThread([&] { widgetOf<GuiButton>(m_button.get())->setFocus(Qt::TabFocusReason); }));
     deliverEvents();
     ASSERT_EQ(m_log.count(EDITFocusLostEvent), 1u);
-    EXPECT_EQ(m_log.last(EDITFocusLostEvent).utext, u"typed");
+    EXPECT_EQ(m_log.last(EDITFocusLostEvent).text, u"typed");
 }
 
 } // namespace

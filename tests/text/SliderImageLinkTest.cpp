@@ -1,11 +1,11 @@
-// Sliders, images and hyperlinks: drags, value changes and clicks reach the host.
+// Sliders, images and hyperlinks: drags, value changes, ranges and clicks reach the host.
 #include "engine/VXBridge.h"
 #include "engine/VXHyperLink.h"
 #include "engine/VXImage.h"
 #include "engine/VXSlider.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/buttons/ButtonsTestSupport.h"
-#include "tests/text/TextTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiHyperLink.h"
 #include "vx_qtgui/GuiImage.h"
 #include "vx_qtgui/GuiSlider.h"
@@ -29,21 +29,8 @@ using vxtest::widgetOf;
 
 namespace {
 
-class SliderImageLinkTest : public testing::Test {
+class SliderImageLinkTest : public vxtest::WidgetLeakTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::widgetCount();
-    }
-
-    void TearDown() override
-    {
-        deliverEvents();
-        EXPECT_EQ(vxtest::widgetCount(), m_startCount) << "a widget outlived its peer";
-    }
-
     QString picture(const char* name, int width, int height)
     {
         QImage image(width, height, QImage::Format_ARGB32);
@@ -81,14 +68,13 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    int m_startCount = 0;
 };
 
 TEST_F(SliderImageLinkTest, SetValueReportsAChangeButNoMove)
 {
     std::unique_ptr<VXSlider> slider(vxtest::bridge()->createSlider(nullptr, "volume"));
     EventLog log;
-    log.listenTo(slider.get(), { SliderMovedEvent, SliderValueChangedEvent });
+    log.watch(slider.get(), { SliderMovedEvent, SliderValueChangedEvent });
     slider->setMinValue(0);
     slider->setMaxValue(100);
     slider->setTickInterval(10);
@@ -111,7 +97,7 @@ TEST_F(SliderImageLinkTest, DraggingReportsBothMoveAndChange)
 {
     std::unique_ptr<VXSlider> slider(vxtest::bridge()->createSlider(nullptr, "drag"));
     EventLog log;
-    log.listenTo(slider.get(), { SliderMovedEvent, SliderValueChangedEvent });
+    log.watch(slider.get(), { SliderMovedEvent, SliderValueChangedEvent });
     slider->setMaxValue(100);
     slider->setMinimumSize(200, 30);
     slider->setMaximumSize(200, 30);
@@ -138,7 +124,7 @@ TEST_F(SliderImageLinkTest, ImageTakesItsPictureSizeAndReportsLeftClicksOnly)
     std::unique_ptr<VXImage> image(
         vxtest::bridge()->createImage(nullptr, "unused", dense.toLocal8Bit().constData()));
     EventLog log;
-    log.listenTo(image.get(), { IMGClickedEvent });
+    log.watch(image.get(), { IMGClickedEvent });
     image->show();
     EXPECT_TRUE(image->isVisible());
     ASSERT_TRUE(runOnGuiThread([&] {
@@ -163,7 +149,7 @@ TEST_F(SliderImageLinkTest, HyperLinkShowsItsAddressAndReportsLeftClicksOnly)
     std::unique_ptr<VXHyperLink> link(
         vxtest::bridge()->createHyperLink(nullptr, "name", "http://first.example"));
     EventLog log;
-    log.listenTo(link.get(), { HYPClickedEvent });
+    log.watch(link.get(), { HYPClickedEvent });
     EXPECT_EQ(link->getURL(), u"http://first.example");
     link->setURL(u"http://second.example");
     EXPECT_EQ(link->getURL(), u"http://second.example");
@@ -190,6 +176,23 @@ TEST_F(SliderImageLinkTest, HyperLinkShowsItsAddressAndReportsLeftClicksOnly)
     EXPECT_TRUE(link->isVisible());
     deliverEvents();
     EXPECT_EQ(log.count(HYPClickedEvent), 2u);
+}
+
+TEST_F(SliderImageLinkTest, SliderRangesAreKeptConsistent)
+{
+    std::unique_ptr<VXSlider> slider(vxtest::bridge()->createSlider(nullptr, "range"));
+    EventLog log;
+    log.watch(slider.get(), { SliderValueChangedEvent });
+    slider->setMaxValue(10);
+    slider->setValue(50);
+    EXPECT_EQ(slider->value(), 10) << "values are clamped to the range";
+    slider->setMinValue(20);
+    EXPECT_EQ(slider->value(), 20) << "a minimum above the maximum moves both";
+    slider->setTickInterval(-5);
+    EXPECT_EQ(slider->value(), 20);
+    deliverEvents();
+    ASSERT_EQ(log.count(SliderValueChangedEvent), 2u);
+    EXPECT_EQ(log.last(SliderValueChangedEvent).value, 20);
 }
 
 } // namespace

@@ -1,43 +1,23 @@
-// Text labels: ampersands, buddies and context-menu requests.
+// Text labels: ampersands, buddies (stale ones too), font and word wrap.
 #include "engine/VXBridge.h"
 #include "engine/VXEdit.h"
 #include "engine/VXText.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/buttons/ButtonsTestSupport.h"
-#include "tests/text/TextTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/GuiText.h"
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QContextMenuEvent>
-
 #include <memory>
 
-using vxtest::deliverEvents;
-using vxtest::EventLog;
 using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
 
-class TextLabelTest : public testing::Test {
+class TextLabelTest : public vxtest::WidgetLeakTest {
 protected:
-    void SetUp() override
-    {
-        ASSERT_NE(vxtest::bridge(), nullptr);
-        deliverEvents();
-        m_startCount = vxtest::widgetCount();
-    }
-
-    void TearDown() override
-    {
-        deliverEvents();
-        EXPECT_EQ(vxtest::widgetCount(), m_startCount) << "a widget outlived its peer";
-    }
-
-    int m_startCount = 0;
 };
 
 TEST_F(TextLabelTest, AmpersandShowsWithoutABuddyAndMarksTheMnemonicWithOne)
@@ -62,22 +42,32 @@ TEST_F(TextLabelTest, AmpersandShowsWithoutABuddyAndMarksTheMnemonicWithOne)
     EXPECT_EQ(label->getText(), u"&&Name") << "an unknown buddy clears the buddy";
 }
 
-TEST_F(TextLabelTest, ContextMenuRequestIsPostedAndFontSizeReadBack)
+TEST_F(TextLabelTest, FontSizeAndWordWrapReachTheWidget)
 {
     std::unique_ptr<VXText> label(vxtest::bridge()->createTextBox(nullptr, u"Label"));
-    EventLog log;
-    log.listenTo(label.get(), { ContextMenuEvent });
     label->setFont("", 13, -1, -1, -1);
     label->setWordWrap(true);
     EXPECT_EQ(label->getFontSize(), 13);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiText>(label.get());
-        EXPECT_TRUE(widget->wordWrap());
-        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(1, 1));
-        QApplication::sendEvent(widget, &request);
-    }));
-    deliverEvents();
-    EXPECT_EQ(log.count(ContextMenuEvent), 1u);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_TRUE(widgetOf<GuiText>(label.get())->wordWrap()); }));
+}
+
+TEST_F(TextLabelTest, StaleBuddyAndLabelFindNothing)
+{
+    std::unique_ptr<VXText> label(vxtest::bridge()->createTextBox(nullptr, "&Key"));
+    std::unique_ptr<VXEdit> edit(vxtest::bridge()->createEdit(nullptr, ""));
+    VXText* stale = vxtest::bridge()->createTextBox(nullptr, "gone");
+    edit->imGetPosition(); // the stale label exists on the GUI side now
+    delete stale;
+    label->assignBuddy(stale);
+    const VRIX::VXPoint<int> none = edit->imFindLabelPosition(stale);
+    EXPECT_EQ(none, VRIX::VXPoint<int>(0, 0));
+    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiEdit>(edit.get())->move(7, 9); }));
+    EXPECT_EQ(edit->imFindLabelPosition(nullptr), VRIX::VXPoint<int>(0, 0));
+    EXPECT_EQ(edit->imGetPosition(), VRIX::VXPoint<int>(7, 9));
+    label->setRect(3, 4, 50, 20);
+    EXPECT_EQ(edit->imFindLabelPosition(label.get()), VRIX::VXPoint<int>(3, 4));
+    ASSERT_TRUE(
+        runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiText>(label.get())->buddy(), nullptr); }));
 }
 
 } // namespace

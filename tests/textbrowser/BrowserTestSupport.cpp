@@ -8,11 +8,6 @@
 
 namespace vxtest {
 
-void EventLog::handleEvent(const VXEvent* event)
-{
-    events.push_back({ event->getType(), event->getUString(), event->getState() });
-}
-
 bool clickLink(QTextBrowser* view, const QString& href)
 {
     for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next()) {

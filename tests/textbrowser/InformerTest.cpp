@@ -2,9 +2,9 @@
 // and used by the user.
 #include "engine/VXBridge.h"
 #include "engine/VXTextBrowser.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/HoverButton.h"
 #include "vx_qtgui/textbrowser/GuiTextBrowser.h"
@@ -21,6 +21,7 @@
 #include <list>
 #include <memory>
 
+using testing::ElementsAre;
 using vxtest::deliverEvents;
 using vxtest::EventLog;
 using vxtest::runOnGuiThread;
@@ -31,30 +32,24 @@ namespace {
 const std::list<std::u16string> s_threeBuffers
     = { u"<p>first page</p>", u"<p>second page</p>", u"<p>third page</p>" };
 
-class InformerTest : public vxtest::BridgeWidgetTest {
+class InformerTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_informer.reset(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
+        m_informer = own(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
         ASSERT_NE(m_informer, nullptr);
-        for (VXEventType type : { HYPClickedEvent, TBZVGRefreshClickedEvent,
-                 INFAlwaysOnTopToggleEvent, INFClickMenuClickedEvent, INFFocusMenuClickedEvent })
-            m_informer->addEventListener(&m_log, type);
+        m_log.watch(m_informer,
+            { HYPClickedEvent, TBZVGRefreshClickedEvent, INFAlwaysOnTopToggleEvent,
+                INFClickMenuClickedEvent, INFFocusMenuClickedEvent });
         m_informer->setRect(0, 0, 400, 300);
         m_informer->show();
         ASSERT_TRUE(m_informer->isVisible());
     }
 
-    void TearDown() override
-    {
-        m_informer.reset();
-        BridgeWidgetTest::TearDown();
-    }
-
     // GUI thread only.
-    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_informer.get()); }
+    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_informer); }
     QString shownText()
     {
         QString text;
@@ -63,7 +58,7 @@ protected:
     }
 
     EventLog m_log;
-    std::unique_ptr<VXTextBrowser> m_informer;
+    VXTextBrowser* m_informer = nullptr;
 };
 
 TEST_F(InformerTest, BuffersAreShownOneAtATime)
@@ -153,13 +148,9 @@ TEST_F(InformerTest, EachLinkSchemeBecomesItsEventWithTheExactString)
     }));
     EXPECT_EQ(m_informer->getSource(), before) << "scheme and web links do not navigate";
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 3u);
-    EXPECT_EQ(m_log.events[0].type, HYPClickedEvent);
-    EXPECT_EQ(m_log.events[0].text, u"doc/a");
-    EXPECT_EQ(m_log.events[1].type, HYPClickedEvent);
-    EXPECT_EQ(m_log.events[1].text, u"plot(x, y)");
-    EXPECT_EQ(m_log.events[2].type, TBZVGRefreshClickedEvent);
-    EXPECT_EQ(m_log.events[2].text, u"figure/3");
+    EXPECT_THAT(
+        m_log.types(), ElementsAre(HYPClickedEvent, HYPClickedEvent, TBZVGRefreshClickedEvent));
+    EXPECT_THAT(m_log.texts(), ElementsAre(u"doc/a", u"plot(x, y)", u"figure/3"));
 
     // A buffer link navigates inside the view and tells the host nothing.
     ASSERT_TRUE(runOnGuiThread(
@@ -184,11 +175,9 @@ TEST_F(InformerTest, PushPinTogglesAlwaysOnTopAndReportsIt)
         EXPECT_TRUE(gui()->pushPinButton()->isChecked()) << "the pin follows the menu";
     }));
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 2u) << "one event per user action";
-    EXPECT_EQ(m_log.events[0].type, INFAlwaysOnTopToggleEvent);
-    EXPECT_FALSE(m_log.events[0].state);
-    EXPECT_EQ(m_log.events[1].type, INFAlwaysOnTopToggleEvent);
-    EXPECT_TRUE(m_log.events[1].state);
+    EXPECT_THAT(m_log.types(), ElementsAre(INFAlwaysOnTopToggleEvent, INFAlwaysOnTopToggleEvent))
+        << "one event per user action";
+    EXPECT_THAT(m_log.states(), ElementsAre(false, true));
 
     // The host's own setting changes both and reports nothing.
     m_informer->setAlwaysOnTop(false);
@@ -217,10 +206,8 @@ TEST_F(InformerTest, FollowModeChoicesAreExclusiveAndReported)
         EXPECT_FALSE(gui()->focusModeAction()->isChecked());
     }));
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 3u);
-    EXPECT_EQ(m_log.events[0].type, INFClickMenuClickedEvent);
-    EXPECT_EQ(m_log.events[1].type, INFFocusMenuClickedEvent);
-    EXPECT_EQ(m_log.events[2].type, INFClickMenuClickedEvent);
+    EXPECT_THAT(m_log.types(),
+        ElementsAre(INFClickMenuClickedEvent, INFFocusMenuClickedEvent, INFClickMenuClickedEvent));
 }
 
 TEST_F(InformerTest, PinAndModeButtonsSitAtTheRightEndAfterResize)
@@ -243,8 +230,7 @@ TEST_F(InformerTest, PlainBrowserHasNoInformerPartsAndIgnoresMode)
 {
     std::unique_ptr<VXTextBrowser> plain(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
     ASSERT_NE(plain, nullptr);
-    plain->addEventListener(&m_log, INFClickMenuClickedEvent);
-    plain->addEventListener(&m_log, INFFocusMenuClickedEvent);
+    m_log.watch(plain.get(), { INFClickMenuClickedEvent, INFFocusMenuClickedEvent });
     plain->setMode(true);
     plain->setMode(false);
     plain->setAlwaysOnTop(true);

@@ -3,10 +3,9 @@
 #include "engine/HostFunctions.h"
 #include "engine/VXBridge.h"
 #include "engine/VXTextBrowser.h"
-#include "messaging/QtTextBrowser.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/HoverButton.h"
 #include "vx_qtgui/textbrowser/GuiTextBrowser.h"
@@ -20,7 +19,6 @@
 #include <list>
 #include <memory>
 
-using testing::HasSubstr;
 using vxtest::deliverEvents;
 using vxtest::EventLog;
 using vxtest::runOnGuiThread;
@@ -29,26 +27,20 @@ using vxtest::widgetOf;
 
 namespace {
 
-class TextBrowserTest : public vxtest::BridgeWidgetTest {
+class TextBrowserTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_browser.reset(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
+        m_browser = own(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
         ASSERT_NE(m_browser, nullptr);
     }
 
-    void TearDown() override
-    {
-        m_browser.reset();
-        BridgeWidgetTest::TearDown();
-    }
-
     // GUI thread only.
-    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_browser.get()); }
+    GuiTextBrowser* gui() const { return widgetOf<GuiTextBrowser>(m_browser); }
 
-    std::unique_ptr<VXTextBrowser> m_browser;
+    VXTextBrowser* m_browser = nullptr;
 };
 
 TEST_F(TextBrowserTest, PlainTextComesBackPlainAndRichTextAsHtml)
@@ -168,21 +160,14 @@ TEST_F(TextBrowserTest, BadBufferNumbersShowInvalidBufferAndKeepTheCurrent)
     EXPECT_EQ(m_browser->getCurrentBuffer(), 0);
 }
 
-TEST_F(TextBrowserTest, NullStringsAndAnEmptyHistoryAreHarmless)
+TEST_F(TextBrowserTest, EmptySourcesAndAnEmptyHistoryAreHarmless)
 {
-    m_browser->setText(nullptr);
-    m_browser->setExtensionType(nullptr, nullptr);
-    m_browser->setFont(nullptr, -1, -1, -1, -1);
     m_browser->setSource(u"");
     m_browser->reload();
     std::list<std::u16string> withEmpty = { u"" };
     m_browser->setFilePath(withEmpty);
     m_browser->setSource(u"");
     EXPECT_EQ(m_browser->getTextU(), u"");
-    char* eight = m_browser->getText();
-    ASSERT_NE(eight, nullptr);
-    EXPECT_STREQ(eight, "");
-    utFree(eight);
     ASSERT_TRUE(runOnGuiThread([&] {
         // Back and forward with nothing recorded.
         gui()->view()->backward();
@@ -192,30 +177,6 @@ TEST_F(TextBrowserTest, NullStringsAndAnEmptyHistoryAreHarmless)
         EXPECT_FALSE(gui()->forwardButton()->isEnabled());
     }));
     EXPECT_TRUE(m_browser->getSource().empty());
-}
-
-TEST_F(TextBrowserTest, StaleAndUnbuiltPeersAnswerEmpty)
-{
-    // Never built by the bridge: every message is dropped.
-    QtTextBrowser unbuilt(nullptr);
-    unbuilt.setTextU(u"lost");
-    std::list<std::u16string> buffers = { u"lost" };
-    unbuilt.setBuffer(buffers);
-    EXPECT_EQ(unbuilt.getText(), nullptr);
-    EXPECT_TRUE(unbuilt.getTextU().empty());
-    EXPECT_EQ(unbuilt.getCurrentBuffer(), 0);
-    std::list<std::u16string> read;
-    unbuilt.getBuffer(read);
-    unbuilt.getFilePath(read);
-    EXPECT_TRUE(read.empty());
-
-    // The widget goes first; the peer outlives it.
-    m_browser->setTextU(u"gone soon");
-    EXPECT_EQ(vxtest::bridge()->destroyWidget(m_browser.get()), 0);
-    m_browser->setCurrentBuffer(1);
-    EXPECT_TRUE(m_browser->getTextU().empty());
-    EXPECT_TRUE(m_browser->getSource().empty());
-    EXPECT_FALSE(m_browser->isVisible());
 }
 
 TEST_F(TextBrowserTest, LinkEventOfADeletedPeerReachesNobody)
@@ -228,7 +189,7 @@ TEST_F(TextBrowserTest, LinkEventOfADeletedPeerReachesNobody)
     EXPECT_TRUE(m_browser->isVisible());
     ASSERT_TRUE(runOnGuiThread(
         [&] { ASSERT_TRUE(vxtest::clickLink(gui()->view(), QStringLiteral("velmar:late"))); }));
-    m_browser.reset();
+    destroy(m_browser);
     deliverEvents();
     EXPECT_TRUE(log.events.empty());
 }

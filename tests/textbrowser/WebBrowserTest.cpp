@@ -2,13 +2,13 @@
 #include "engine/VXBridge.h"
 #include "engine/VXDebugOutputLogging.h"
 #include "engine/VXWebBrowser.h"
-#include "messaging/QtWebBrowser.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
-#include "tests/bridge/BridgeWidgetTest.h"
-#include "tests/buttons/ButtonsTestSupport.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/textbrowser/GuiWebBrowser.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -16,6 +16,7 @@
 
 #include <memory>
 
+using testing::ElementsAre;
 using vxtest::deliverEvents;
 using vxtest::EventLog;
 using vxtest::runOnGuiThread;
@@ -23,28 +24,21 @@ using vxtest::widgetOf;
 
 namespace {
 
-class WebBrowserTest : public vxtest::BridgeWidgetTest {
+class WebBrowserTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        BridgeWidgetTest::SetUp();
+        WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_web.reset(vxtest::bridge()->createWebBrowser(nullptr, "help-page"));
+        m_web = own(vxtest::bridge()->createWebBrowser(nullptr, "help-page"));
         ASSERT_NE(m_web, nullptr);
-        m_web->addEventListener(&m_log, WEBVelmarLinkEvent);
-        m_web->addEventListener(&m_log, WEBZVGRefreshEvent);
-    }
-
-    void TearDown() override
-    {
-        m_web.reset();
-        BridgeWidgetTest::TearDown();
+        m_log.watch(m_web, { WEBVelmarLinkEvent, WEBZVGRefreshEvent });
     }
 
     void navigate(const QString& url)
     {
         ASSERT_TRUE(runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiWebBrowser>(m_web.get());
+            auto* widget = widgetOf<GuiWebBrowser>(m_web);
             ASSERT_NE(widget, nullptr);
             bool cancel = false;
             widget->onNavigate(QString(), url, cancel);
@@ -53,7 +47,7 @@ protected:
     }
 
     EventLog m_log;
-    std::unique_ptr<VXWebBrowser> m_web;
+    VXWebBrowser* m_web = nullptr;
 };
 
 TEST_F(WebBrowserTest, AddressSetIsIgnoredAndReadBackEmpty)
@@ -61,7 +55,7 @@ TEST_F(WebBrowserTest, AddressSetIsIgnoredAndReadBackEmpty)
     m_web->setUrl("x");
     EXPECT_EQ(m_web->getUrl(), "");
     ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_EQ(widgetOf<GuiWebBrowser>(m_web.get())->objectName(), QStringLiteral("help-page"));
+        EXPECT_EQ(widgetOf<GuiWebBrowser>(m_web)->objectName(), QStringLiteral("help-page"));
     }));
 }
 
@@ -73,14 +67,10 @@ TEST_F(WebBrowserTest, HostSchemesBecomeEventsWithSchemeAndSlashesRemoved)
     navigate(QStringLiteral("https://example.invalid/velmar:not"));
     navigate(QStringLiteral("Velmar:wrong-case"));
     deliverEvents();
-    ASSERT_EQ(m_log.events.size(), 3u);
-    EXPECT_EQ(m_log.events[0].type, WEBVelmarLinkEvent);
-    EXPECT_EQ(static_cast<int>(m_log.events[0].type), 39);
-    EXPECT_EQ(m_log.events[0].text, u"run model");
-    EXPECT_EQ(m_log.events[1].type, WEBZVGRefreshEvent);
-    EXPECT_EQ(m_log.events[1].text, u"fig 1");
-    EXPECT_EQ(m_log.events[2].type, WEBVelmarLinkEvent);
-    EXPECT_EQ(m_log.events[2].text, u"plain");
+    EXPECT_THAT(
+        m_log.types(), ElementsAre(WEBVelmarLinkEvent, WEBZVGRefreshEvent, WEBVelmarLinkEvent));
+    EXPECT_EQ(static_cast<int>(WEBVelmarLinkEvent), 39);
+    EXPECT_THAT(m_log.texts(), ElementsAre(u"run model", u"fig 1", u"plain"));
 }
 
 TEST_F(WebBrowserTest, TakesPartAsAPlainWidget)
@@ -94,7 +84,7 @@ TEST_F(WebBrowserTest, TakesPartAsAPlainWidget)
     m_web->setEnabled(false);
     EXPECT_FALSE(m_web->isEnabled());
     ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiWebBrowser>(m_web.get());
+        auto* widget = widgetOf<GuiWebBrowser>(m_web);
         EXPECT_EQ(widget->toolTip(), QStringLiteral("Page"));
         EXPECT_EQ(widget->minimumSize(), QSize(50, 40));
         EXPECT_EQ(widget->maximumSize(), QSize(500, 400));
@@ -110,7 +100,7 @@ TEST_F(WebBrowserTest, EngineSignalsAreTracedToTheDebugLog)
     const QByteArray path = dir.filePath(QStringLiteral("trace.log")).toLocal8Bit();
     VXDebugOutputLogging::setEnabled(true, path.constData());
     ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiWebBrowser>(m_web.get());
+        auto* widget = widgetOf<GuiWebBrowser>(m_web);
         widget->logSignal("DocumentComplete");
         widget->logSignal(nullptr);
     }));
@@ -120,16 +110,6 @@ TEST_F(WebBrowserTest, EngineSignalsAreTracedToTheDebugLog)
     const QByteArray content = trace.readAll();
     EXPECT_TRUE(content.contains("ActiveX Signal: DocumentComplete\nActiveX Signal: \n"))
         << content.constData();
-}
-
-TEST_F(WebBrowserTest, UnbuiltPeerAnswersEmpty)
-{
-    QtWebBrowser unbuilt(nullptr);
-    unbuilt.setUrl("velmar:x");
-    unbuilt.show();
-    EXPECT_EQ(unbuilt.getUrl(), "");
-    EXPECT_FALSE(unbuilt.isVisible());
-    EXPECT_FALSE(unbuilt.isEnabled());
 }
 
 } // namespace

@@ -3,11 +3,10 @@
 # the engine thread; the bridge runs the GUI on the main thread.
 vx_add_test(application_tests
     SOURCES
-        ${PROJECT_SOURCE_DIR}/tests/bridge/BridgeTestEnvironment.cpp
         application/ConversionsTest.cpp
         application/ScreenServicesTest.cpp
         application/ImageServicesTest.cpp
         application/PickerServicesTest.cpp
         application/TextEditDoneTest.cpp
         application/StylePolicyTest.cpp
-    LIBS vxqtgui vxtestsupport Qt5::Widgets)
+    LIBS vxwidgettest)

@@ -1,5 +1,5 @@
 // Window-flag and font conversions between the engine side and Qt.
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "tests/support/QStringPrinter.h"
 #include "vx_qtgui/GuiConversions.h"

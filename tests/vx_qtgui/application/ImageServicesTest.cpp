@@ -1,8 +1,9 @@
 // Image file services and window capture, through the bridge's emitters.
 #include "engine/VXBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/WidgetLeakTest.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -31,12 +32,12 @@ QString fromU16(const std::u16string& s)
     return QString::fromUtf16(s.data(), static_cast<int>(s.size()));
 }
 
-class ImageServices : public ::testing::Test {
+class ImageServices : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
-        m_bridge = vxtest::bridge();
-        ASSERT_NE(m_bridge, nullptr);
+        WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         ASSERT_TRUE(m_dir.isValid());
         // 4 × 2, white with one red corner: turns and mirrors move the corner.
         QImage image(4, 2, QImage::Format_ARGB32);
@@ -63,7 +64,7 @@ protected:
         return image.pixelColor(x, y) == QColor(255, 0, 0);
     }
 
-    VXBridge* m_bridge = nullptr;
+    VXBridge* const m_bridge = vxtest::bridge();
     QTemporaryDir m_dir;
     QString m_image;
 };

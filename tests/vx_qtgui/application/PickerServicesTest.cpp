@@ -1,51 +1,31 @@
 // The modal font and colour choosers, driven from the engine thread and answered on the GUI
 // thread as a user would.
 #include "engine/VXBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/AnswerNextDialog.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/WidgetLeakTest.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QListView>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 
-using vxtest::runOnGuiThread;
+using vxtest::answerNextDialog;
 
 namespace {
 
 // Answers the next modal dialog of type `Dialog` on the GUI thread once it is open.
-template <class Dialog> void answerNextDialog(std::function<void(Dialog*)> answer)
-{
-    ASSERT_TRUE(runOnGuiThread([answer] {
-        auto* timer = new QTimer(qApp);
-        QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            timer->stop();
-            timer->deleteLater();
-            answer(dialog);
-        });
-        timer->start(10);
-    }));
-}
-
-class PickerServices : public ::testing::Test {
+class PickerServices : public vxtest::WidgetLeakTest {
 protected:
-    void SetUp() override
-    {
-        m_bridge = vxtest::bridge();
-        ASSERT_NE(m_bridge, nullptr);
-    }
-    VXBridge* m_bridge = nullptr;
+    VXBridge* const m_bridge = vxtest::bridge();
 };
 
 TEST_F(PickerServices, ColourChosenComesBackAsFractions)

@@ -1,8 +1,9 @@
 // Screen, drag and window services, called through the bridge's emitters from the engine
 // thread and checked against Qt on the GUI thread.
 #include "engine/VXBridge.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
+#include "tests/support/WidgetLeakTest.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiWidget.h"
@@ -15,10 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
-#include <functional>
-#include <thread>
 
 using vxtest::runOnGuiThread;
 
@@ -27,18 +25,6 @@ namespace {
 // The whole binary runs at a display factor of 1.5, set before the GUI starts: geometry must
 // come back in device-independent units, and the style's metrics are scaled once.
 const bool kDisplayScaleSet = (VRIX::setDpiScale(1.5), true);
-
-// Polls `done` until it holds; false after 10 s.
-bool eventually(const std::function<bool()>& done)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 int fromDevice(int value)
 {
@@ -55,15 +41,15 @@ public:
     }
 };
 
-class ScreenServices : public ::testing::Test {
+class ScreenServices : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(kDisplayScaleSet);
-        m_bridge = vxtest::bridge();
-        ASSERT_NE(m_bridge, nullptr);
+        WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
     }
-    VXBridge* m_bridge = nullptr;
+    VXBridge* const m_bridge = vxtest::bridge();
 };
 
 TEST_F(ScreenServices, ScreensMatchQt)
@@ -190,7 +176,7 @@ TEST_F(ScreenServices, TooltipShowsOverAWidgetAndHides)
     EXPECT_TRUE(m_bridge->m_isTooltipVisible());
     m_bridge->m_hideTooltip();
     // Qt hides a tool tip after a short delay.
-    EXPECT_TRUE(eventually([&] { return !m_bridge->m_isTooltipVisible(); }));
+    EXPECT_TRUE(vxtest::pumpUntil([&] { return !m_bridge->m_isTooltipVisible(); }));
     // Nowhere near a widget: nothing is shown.
     m_bridge->m_showTooltipAtPointForRect(
         VRIX::VXPoint<int>(5000, 5000), VRIX::VXRect<double>(0.0, 0.0, 1.0, 1.0), u"nobody");

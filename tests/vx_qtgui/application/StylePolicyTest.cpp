@@ -1,5 +1,5 @@
 // The application's style: the customised policies over the platform's base style.
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/CustomizedStyle.h"

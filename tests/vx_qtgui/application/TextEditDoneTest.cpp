@@ -1,5 +1,5 @@
 // The text-edit-done rule: a press outside the focused widget ends its edit first.
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiEventTypes.h"

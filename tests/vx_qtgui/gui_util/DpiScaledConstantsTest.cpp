@@ -4,45 +4,38 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
-// The display factor is process-wide: every test starts at 1.0 and puts it back.
+// The display factor is process-wide: the test puts it back to 1.0.
 class DpiScaledConstants : public ::testing::Test {
 protected:
-    void SetUp() override { VRIX::setDpiScale(1.0); }
     void TearDown() override { VRIX::setDpiScale(1.0); }
 };
 
-TEST_F(DpiScaledConstants, ReadTheirBaseValuesAtScaleOne)
+// Scaled values are rounded half up, then truncated: 16 × 1.25 = 20 exactly, 16 × 1.3 = 20.8,
+// 16 × 1.28 = 20.48.
+TEST_F(DpiScaledConstants, FollowTheDisplayFactor)
 {
-    EXPECT_EQ(GuiUtil::ME_ISIZE_WIDTH, 900);
-    EXPECT_EQ(GuiUtil::ME_ISIZE_HEIGHT, 600);
-    EXPECT_EQ(GuiUtil::ME_ISIZE_LISTWIDTH, 200);
-    EXPECT_EQ(GuiUtil::ME_MIN_LISTWIDTH, 200);
-    EXPECT_EQ(GuiUtil::ME_MAX_COLWIDTH, 200);
-    EXPECT_EQ(GuiUtil::DEFAULT_ICON_WIDTH, 16);
-}
-
-TEST_F(DpiScaledConstants, ScaleByOneAndAHalf)
-{
-    VRIX::setDpiScale(1.5);
-    EXPECT_EQ(GuiUtil::ME_ISIZE_WIDTH, 1350);
-    EXPECT_EQ(GuiUtil::ME_ISIZE_HEIGHT, 900);
-    EXPECT_EQ(GuiUtil::ME_ISIZE_LISTWIDTH, 300);
-    EXPECT_EQ(GuiUtil::ME_MIN_LISTWIDTH, 300);
-    EXPECT_EQ(GuiUtil::ME_MAX_COLWIDTH, 300);
-    EXPECT_EQ(GuiUtil::DEFAULT_ICON_WIDTH, 24);
-}
-
-TEST_F(DpiScaledConstants, RoundHalfUpThenTruncate)
-{
-    // 16 × 1.25 = 20 exactly, 16 × 1.3 = 20.8, 16 × 1.28 = 20.48.
-    VRIX::setDpiScale(1.25);
-    EXPECT_EQ(GuiUtil::DEFAULT_ICON_WIDTH, 20);
-    VRIX::setDpiScale(1.3);
-    EXPECT_EQ(GuiUtil::DEFAULT_ICON_WIDTH, 21);
-    VRIX::setDpiScale(1.28);
-    EXPECT_EQ(GuiUtil::DEFAULT_ICON_WIDTH, 20);
+    struct Row {
+        double scale;
+        std::vector<int> values; // width, height, list width, minimum list width, column, icon
+    };
+    const Row rows[] = {
+        { 1.0, { 900, 600, 200, 200, 200, 16 } },
+        { 1.5, { 1350, 900, 300, 300, 300, 24 } },
+        { 1.25, { 1125, 750, 250, 250, 250, 20 } },
+        { 1.3, { 1170, 780, 260, 260, 260, 21 } },
+        { 1.28, { 1152, 768, 256, 256, 256, 20 } },
+    };
+    for (const Row& row : rows) {
+        VRIX::setDpiScale(row.scale);
+        const std::vector<int> values { GuiUtil::ME_ISIZE_WIDTH, GuiUtil::ME_ISIZE_HEIGHT,
+            GuiUtil::ME_ISIZE_LISTWIDTH, GuiUtil::ME_MIN_LISTWIDTH, GuiUtil::ME_MAX_COLWIDTH,
+            GuiUtil::DEFAULT_ICON_WIDTH };
+        EXPECT_EQ(values, row.values) << "scale " << row.scale;
+    }
 }
 
 } // namespace

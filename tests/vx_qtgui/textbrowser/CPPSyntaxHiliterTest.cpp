@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 // One character per position of a line: 'k' keyword blue, 'c' comment green, '.' plain black,
@@ -80,105 +83,64 @@ TEST(CPPSyntaxHiliterNullTest, NullEditLeavesItDetached)
     hiliter.rehighlight();
 }
 
-TEST_F(CPPSyntaxHiliterTest, FirstGroupColoursOnlyTheFirstMatchingPattern)
+namespace {
+
+// A source and, per line, its paint and the comment state the line ends in.
+struct Painting {
+    const char* name;
+    const char* source;
+    std::vector<std::string> lines;
+};
+
+class CPPSyntaxPaintingTest : public CPPSyntaxHiliterTest,
+                              public testing::WithParamInterface<Painting> { };
+
+TEST_P(CPPSyntaxPaintingTest, LinesArePaintedAndEndInTheirCommentState)
 {
-    show(QStringLiteral("#include <stdio.h>\n"
-                        "if (x) return 0;\n"
-                        "} else if (y) {\n"
-                        "typedef struct S const;\n"
-                        "#if !defined(A)\n"
-                        "#  define B 1\n"
-                        "#ifndef C\n"
-                        "while (n) if (m) break;"));
-    EXPECT_EQ(paint(0), "kkkkkkkk..........");
-    EXPECT_EQ(paint(1), "kk..............");
-    EXPECT_EQ(paint(2), "..kkkkkkk......");
-    // "typedef struct" wins over the second group's "typedef", "struct" and "const".
-    EXPECT_EQ(paint(3), "kkkkkkkkkkkkkk.........");
-    EXPECT_EQ(paint(4), "kkkkkkkkkkkk...");
-    EXPECT_EQ(paint(5), "kkkkkkkkk....");
-    EXPECT_EQ(paint(6), "kkkkkkk..");
-    // Pattern order decides, not position: "if" comes before "while" and "break".
-    EXPECT_EQ(paint(7), "..........kk...........");
+    show(QString::fromUtf8(GetParam().source));
+    std::vector<std::string> lines;
+    for (int n = 0; n < m_edit.document()->blockCount(); ++n)
+        lines.push_back(paint(n) + " " + std::to_string(state(n)));
+    EXPECT_EQ(lines, GetParam().lines);
 }
 
-TEST_F(CPPSyntaxHiliterTest, SecondGroupColoursEveryMatch)
-{
-    show(QStringLiteral("static const int x = 1;\n"
-                        "const char* const p = sizeof(void*);\n"
-                        "extern struct T t;"));
-    EXPECT_EQ(paint(0), "kkkkkk.kkkkk...........");
-    EXPECT_EQ(paint(1), "kkkkk.......kkkkk.....kkkkkk.kkkk...");
-    EXPECT_EQ(paint(2), "kkkkkk.kkkkkk.....");
-}
+const Painting s_paintings[] = {
+    // Only the first matching pattern of the first group is coloured; "typedef struct" wins
+    // over the second group's "typedef", "struct" and "const"; pattern order decides, not
+    // position: "if" comes before "while" and "break".
+    { "FirstGroupColoursOnlyTheFirstMatchingPattern",
+        "#include <stdio.h>\nif (x) return 0;\n} else if (y) {\ntypedef struct S const;\n"
+        "#if !defined(A)\n#  define B 1\n#ifndef C\nwhile (n) if (m) break;",
+        { "kkkkkkkk.......... 0", "kk.............. 0", "..kkkkkkk...... 0",
+            "kkkkkkkkkkkkkk......... 0", "kkkkkkkkkkkk... 0", "kkkkkkkkk.... 0", "kkkkkkk.. 0",
+            "..........kk........... 0" } },
+    { "SecondGroupColoursEveryMatch",
+        "static const int x = 1;\nconst char* const p = sizeof(void*);\nextern struct T t;",
+        { "kkkkkk.kkkkk........... 0", "kkkkk.......kkkkk.....kkkkkk.kkkk... 0",
+            "kkkkkk.kkkkkk..... 0" } },
+    { "WordBoundariesAndCaseKeepLookalikesPlain",
+        "elseif(x);\nIf (x) Return;\nstaticx = constant + voided;",
+        { ".......... 0", ".............. 0", "............................ 0" } },
+    // From the first opening to the end of the last closing, the code between included;
+    // keywords are coloured over the comment; "/*/" opens but does not close.
+    { "CommentWithinOneLine", "int a; /* b */ c /* d */ e\n/* if */ x\nx /*/ y",
+        { ".......ccccccccccccccccc.. 0", "ccckkccc.. 0", "..ccccc 1" } },
+    { "CommentOverTwoLines", "int a; /* open\nclosed */ word\nint b;",
+        { ".......ccccccc 1", "ccccccccc..... 0", "...... 0" } },
+    // "if" in the opening comment takes the first group, so "static" stays black; the closing
+    // line is finished after the comment: its keyword stays black.
+    { "CommentOverThreeLinesHidesKeywords",
+        "static int a; /* if\n   return while\n*/ static b;\nvoid f();",
+        { "..............ccckk 1", "ccccccccccccccc 1", "cc.......... 0", "kkkk..... 0" } },
+    // A closing outside a comment is plain, and one before the opening does not close it.
+    { "StrayCommentEndOutsideACommentIsPlain", "x = 1; */ static y;\n*/ /* open",
+        { "..........kkkkkk... 0", "...ccccccc 1" } },
+};
 
-TEST_F(CPPSyntaxHiliterTest, WordBoundariesAndCaseKeepLookalikesPlain)
-{
-    show(QStringLiteral("elseif(x);\n"
-                        "If (x) Return;\n"
-                        "staticx = constant + voided;"));
-    EXPECT_EQ(paint(0), "..........");
-    EXPECT_EQ(paint(1), "..............");
-    EXPECT_EQ(paint(2), "............................");
-}
+INSTANTIATE_TEST_SUITE_P(Sources, CPPSyntaxPaintingTest, testing::ValuesIn(s_paintings),
+    [](const testing::TestParamInfo<Painting>& info) { return std::string(info.param.name); });
 
-TEST_F(CPPSyntaxHiliterTest, CommentWithinOneLine)
-{
-    show(QStringLiteral("int a; /* b */ c /* d */ e\n"
-                        "/* if */ x\n"
-                        "x /*/ y"));
-    // From the first opening to the end of the last closing, the code between included.
-    EXPECT_EQ(paint(0), ".......ccccccccccccccccc..");
-    EXPECT_EQ(state(0), 0);
-    // Keywords are coloured over the comment.
-    EXPECT_EQ(paint(1), "ccckkccc..");
-    EXPECT_EQ(state(1), 0);
-    // "/*/" opens but does not close.
-    EXPECT_EQ(paint(2), "..ccccc");
-    EXPECT_EQ(state(2), 1);
-}
-
-TEST_F(CPPSyntaxHiliterTest, CommentOverTwoLines)
-{
-    show(QStringLiteral("int a; /* open\n"
-                        "closed */ word\n"
-                        "int b;"));
-    EXPECT_EQ(paint(0), ".......ccccccc");
-    EXPECT_EQ(state(0), 1);
-    EXPECT_EQ(paint(1), "ccccccccc.....");
-    EXPECT_EQ(state(1), 0);
-    EXPECT_EQ(paint(2), "......");
-    EXPECT_EQ(state(2), 0);
-}
-
-TEST_F(CPPSyntaxHiliterTest, CommentOverThreeLinesHidesKeywords)
-{
-    show(QStringLiteral("static int a; /* if\n"
-                        "   return while\n"
-                        "*/ static b;\n"
-                        "void f();"));
-    // "if" in the opening comment takes the first group, so "static" stays black.
-    EXPECT_EQ(paint(0), "..............ccckk");
-    EXPECT_EQ(state(0), 1);
-    EXPECT_EQ(paint(1), "ccccccccccccccc");
-    EXPECT_EQ(state(1), 1);
-    // The closing line is finished after the comment: its keyword stays black.
-    EXPECT_EQ(paint(2), "cc..........");
-    EXPECT_EQ(state(2), 0);
-    EXPECT_EQ(paint(3), "kkkk.....");
-    EXPECT_EQ(state(3), 0);
-}
-
-TEST_F(CPPSyntaxHiliterTest, StrayCommentEndOutsideACommentIsPlain)
-{
-    show(QStringLiteral("x = 1; */ static y;\n"
-                        "*/ /* open"));
-    EXPECT_EQ(paint(0), "..........kkkkkk...");
-    EXPECT_EQ(state(0), 0);
-    // A closing before the opening does not close it.
-    EXPECT_EQ(paint(1), "...ccccccc");
-    EXPECT_EQ(state(1), 1);
-}
+} // namespace
 
 TEST_F(CPPSyntaxHiliterTest, ClosingACommentRecoloursTheLinesBelow)
 {

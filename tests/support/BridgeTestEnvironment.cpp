@@ -1,13 +1,15 @@
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 
 #include "engine/VXBridge.h"
 #include "engine/VXEvent.h"
 #include "host/Interpreter.h"
 #include "tests/support/EngineExitHooks.h"
-#include "tests/support/GuiThreadRunner.h"
 #include "vrix/StringID.h"
+#include "vx_qtgui/GuiApplication.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 namespace vxtest {
 
@@ -33,6 +35,34 @@ std::size_t runEngineCommands()
 std::size_t queuedEngineCommands()
 {
     return VXHost::Interpreter::instance().pendingCommands();
+}
+
+void deliverEvents()
+{
+    while (runEngineCommands() > 0) { }
+}
+
+bool pumpUntil(const std::function<bool()>& done)
+{
+    return VXHost::Interpreter::instance().processCommandsUntil(done, std::chrono::seconds(10));
+}
+
+bool pumpUntilOnGui(const std::function<bool()>& done)
+{
+    return pumpUntil([&done] {
+        bool held = false;
+        return runOnGuiThread([&] { held = done(); }) && held;
+    });
+}
+
+GuiObject* findWidget(const void* proxy)
+{
+    return GuiApplication::findWidget(const_cast<void*>(proxy));
+}
+
+int widgetCount()
+{
+    return bridge()->getHashedSize();
 }
 
 void raiseEvents(VXWidget* proxy, std::initializer_list<int> values, VXEventType type)
