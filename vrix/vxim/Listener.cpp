@@ -4,6 +4,8 @@
 #include "vrix/vxim/Connection.h"
 #include "vrix/vxim/EmitterBase.h"
 
+#include <algorithm>
+
 namespace VXIM {
 
 Listener::~Listener()
@@ -31,7 +33,18 @@ void Listener::disconnect()
 std::size_t Listener::connectionCount() const
 {
     VRIX::AutoReadLock lock(GetGlobalConnectionLock());
-    return m_connections.size();
+    return static_cast<std::size_t>(std::count_if(m_connections.begin(), m_connections.end(),
+        [](const auto& c) { return c->m_emitter != nullptr; }));
+}
+
+void Listener::adopt(const std::shared_ptr<ConnectionBase>& connection)
+{
+    // An orphan's packet count only falls (its emitter cannot queue more), so at 0 it is done.
+    m_connections.erase(
+        std::remove_if(m_connections.begin(), m_connections.end(),
+            [](const auto& c) { return !c->m_emitter && c->m_packets.load() == 0; }),
+        m_connections.end());
+    m_connections.push_back(connection);
 }
 
 } // namespace VXIM
