@@ -19,8 +19,14 @@ void Rendezvous::expect()
 
 void Rendezvous::complete()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_outstanding.fetch_sub(1) == 1)
+    bool last;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        last = m_outstanding.fetch_sub(1) == 1;
+    }
+    // Outside the lock, so the woken waiter does not block on it at once. The packet being
+    // completed still holds this rendezvous.
+    if (last)
         m_condition.notify_all();
 }
 
