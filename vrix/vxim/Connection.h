@@ -30,7 +30,10 @@ public:
     virtual ~ConnectionBase() = default;
 
     bool isConnected() const { return m_connected.load(); }
-    /// Stops every later delivery; waits for one running on another thread to return.
+    /// Stops every later delivery; cheap, so it can be done under the global lock.
+    void stop() { m_connected.store(false); }
+    /// Stops every later delivery, discards queued packets and waits for a delivery running on
+    /// another thread to return.
     void cut();
 
     /// Runs the slot now on the calling thread unless the connection is cut.

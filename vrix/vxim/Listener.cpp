@@ -20,6 +20,9 @@ void Listener::disconnect()
         VRIX::AutoWriteLock lock(GetGlobalConnectionLock());
         mine.swap(m_connections);
         for (auto& c : mine) {
+            // Stopped before the emitter lets go of it: whoever sees the emitter without this
+            // connection also sees that it delivers nothing more.
+            c->stop();
             if (c->m_emitter)
                 c->m_emitter->forget(c.get());
             c->m_emitter = nullptr;
