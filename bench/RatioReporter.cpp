@@ -36,19 +36,27 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.error_occurred || run.run_type != Run::RT_Iteration)
+        if (run.error_occurred)
             continue;
-        const std::string name = run.benchmark_name();
+        // With repetitions the median stands for the benchmark; without, its one run does.
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if (run.run_type != Run::RT_Iteration && !median)
+            continue;
+        const std::string name = run.run_name.str();
         if (!m_nanoseconds.count(name))
             m_order.push_back(name);
-        m_nanoseconds[name] = toNanoseconds(run);
+        if (median || !m_fromMedian.count(name))
+            m_nanoseconds[name] = toNanoseconds(run);
+        if (median)
+            m_fromMedian.insert(name);
     }
 }
 
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    std::printf("\n%-48s %14s  %-40s %8s\n", "benchmark", "ns/op", "anchor", "ratio");
+    std::printf("\n%-48s %14s  %-40s %8s\n", "benchmark",
+        m_fromMedian.empty() ? "ns/op" : "median ns/op", "anchor", "ratio");
     for (const std::string& name : m_order) {
         const std::string base = name.substr(0, name.find('/'));
         auto a = anchors().find(base);

@@ -3,13 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 namespace vxbench {
 
 /// Console output as usual, then one table: each benchmark's time per iteration and its ratio
-/// to the anchor it names (measured in the same run).
+/// to the anchor it names (measured in the same run). With --benchmark_repetitions the table
+/// compares medians.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
@@ -21,6 +23,7 @@ public:
 private:
     std::vector<std::string> m_order;
     std::map<std::string, double> m_nanoseconds;
+    std::set<std::string> m_fromMedian;
 };
 
 } // namespace vxbench

@@ -32,13 +32,20 @@ void serveEngineQueue()
     engineTickleCounter().testAndSet(1, 0);
     ++s_pendingTickles;
     if (messageBlocked || thread.processingMessages())
-        return; // counted; served by a later run
-    while (s_pendingTickles >= 1) {
-        const int before = s_pendingTickles;
-        thread.processCurrentQueue();
-        --s_pendingTickles;
-        if (before == 1)
-            break;
+        return; // counted; the pass under way (or the blocker's end) serves it
+    try {
+        // The count is read after each pass: a wake-up counted by a nested command during the
+        // pass (a listener that re-entered the interpreter) asks for one more pass.
+        for (;;) {
+            thread.processCurrentQueue();
+            if (s_pendingTickles-- <= 1)
+                break;
+        }
+    } catch (...) {
+        // Packets left behind by a failing slot must not wait for an unrelated wake-up.
+        if (thread.pendingPackets() > 0)
+            tickleVELMARThread();
+        throw;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "engine/VXEvent.h"
 
+#include "engine/EngineThreadScheduler.h"
 #include "engine/HostFunctions.h"
 #include "engine/VXBridge.h"
 #include "engine/VXDebugOutputLogging.h"
@@ -17,6 +18,10 @@ namespace {
 // The handle is fetched by the first event built, on whichever thread that is.
 std::atomic<std::int64_t> s_vxEventHandle { 0 };
 std::atomic<bool> s_handleFetched { false };
+// Set by the event that emits the pending-events emitter, cleared when a processing run
+// starts: every event raised before the clear is seen by that run, every later one emits
+// again. So a burst costs one packet instead of one per event.
+std::atomic<bool> s_runRequested { false };
 // Engine thread only.
 bool s_processEventsPaused = false;
 int s_processNesting = 0;
@@ -68,12 +73,28 @@ void VXEvent::doEvent()
         return;
     }
     VXBridge::addEvent(this);
+    requestProcessing();
+}
+
+void VXEvent::requestProcessing()
+{
+    if (s_runRequested.exchange(true)) {
+        // The run asked for is still to come; the engine thread is still woken for every
+        // event, as if a packet had been queued (a no-op while a wake-up is outstanding).
+        tickleVELMARThread();
+        return;
+    }
     if (VXBridge* bridge = VXBridge::existingBridge())
         bridge->m_pendingEvents.send(VXIM::DefaultSend);
+    else
+        s_runRequested.store(false); // nobody to ask: the next event tries again
 }
 
 void VXEvent::processPendingEvents()
 {
+    // Before the checks: an event raised from now on asks for a run of its own, so one held
+    // back here is served by the first run after the hold ends, as before.
+    s_runRequested.store(false);
     if (s_processNesting > 0 || s_processEventsPaused || isWaitingForSynchronousResponse)
         return;
     AutoNesting nesting;
@@ -87,6 +108,8 @@ void VXEvent::processPendingEvents()
             if (VXDebugOutputLogging::m_isDebugEnabled)
                 VXDebugOutputLogging::traceListenerError(static_cast<int>(event->m_type));
             delete event;
+            // The rest stays queued and is served by a run of its own, not by the next event.
+            requestProcessing();
             throw;
         }
         delete event;

@@ -50,6 +50,10 @@ public:
     static int redoEvents();
     static std::int64_t eventHandle();
 
+    /// Any thread: makes sure a processing run follows on the engine thread, emitting the
+    /// bridge's pending-events emitter unless a run is already asked for and not yet started.
+    static void requestProcessing();
+
     /// Writes this event's trace line when tracing is on; timed lines feed the statistics.
     void debugOutput(const char* label, bool timed) const;
 

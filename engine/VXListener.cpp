@@ -1,13 +1,13 @@
 #include "engine/VXListener.h"
 
-#include <algorithm>
-#include <vector>
+#include <unordered_map>
 
 namespace {
-// Engine thread only, in creation order.
-std::vector<VXListener*>& allValidListeners()
+// Engine thread only. How many times each live listener is listed: validity is asked for every
+// notified registration, so it is a hash look-up rather than a walk of every listener.
+std::unordered_map<VXListener*, int>& allValidListeners()
 {
-    static std::vector<VXListener*> listeners;
+    static std::unordered_map<VXListener*, int> listeners;
     return listeners;
 }
 } // namespace
@@ -24,7 +24,9 @@ VXListener::~VXListener()
 
 void VXListener::addToListOfListeners(VXListener* listener)
 {
-    allValidListeners().push_back(listener);
+    if (!listener)
+        return; // never valid, so never listed
+    ++allValidListeners()[listener];
 }
 
 void VXListener::removeFromListOfListeners(VXListener* listener)
@@ -32,8 +34,8 @@ void VXListener::removeFromListOfListeners(VXListener* listener)
     if (!listener)
         return;
     auto& all = allValidListeners();
-    auto it = std::find(all.begin(), all.end(), listener);
-    if (it != all.end())
+    auto it = all.find(listener);
+    if (it != all.end() && --it->second <= 0)
         all.erase(it);
 }
 
@@ -41,6 +43,5 @@ bool VXListener::isListenerValid(VXListener* listener)
 {
     if (!listener)
         return false;
-    const auto& all = allValidListeners();
-    return std::find(all.begin(), all.end(), listener) != all.end();
+    return allValidListeners().count(listener) != 0;
 }

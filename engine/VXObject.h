@@ -31,6 +31,14 @@ public:
     /// Called when this object is taken out of a container it was part of.
     virtual void onRemovedFromParent() { }
 
+    /// Which GUI-side registry knows this object's GUI counterpart.
+    enum RegistryKind {
+        RegisteredByAddress = 1, ///< the pointer registry, under this object's address
+        RegisteredById = 2, ///< the id registry, under getUID() (see VRIX::addObject)
+    };
+    /// RegisteredByAddress unless a subclass whose GUI object is kept by id says otherwise.
+    virtual int registryKind() const { return RegisteredByAddress; }
+
     std::uint32_t getUID() const { return m_uid; }
     const std::string& getTag() const { return m_tag; }
 

@@ -47,6 +47,7 @@
 #include "messaging/QtWebBrowser.h"
 #include "messaging/QtWidgetStack.h"
 #include "messaging/QtWindow.h"
+#include "messaging/VXEventQueue.h"
 #include "messaging/VXGuiThread.h"
 #include "messaging/VXMessageCatalogue.h"
 #include "vrix/SanitizerAnnotations.h"
@@ -62,8 +63,7 @@ QtBridge* QtBridge::m_bridge = nullptr;
 VXGuiThread* QtBridge::m_thread = nullptr;
 
 namespace {
-QMutex s_queueLock;
-QList<VXEvent*> s_eventQueue; // oldest first; owns the events
+VXEventQueue s_eventQueue;
 
 // Keeps the host's asynchronous signals off the GUI thread while it is created.
 struct AutoBlockAsyncSignals {
@@ -548,22 +548,12 @@ int QtBridge::getHashedSize()
 
 VXEvent* QtBridge::dequeueEvent()
 {
-    QMutexLocker lock(&s_queueLock);
-    // Qt's mutex is invisible to the thread sanitizer: state the hand-off it makes.
-    vxTsanAcquire(&s_queueLock);
-    VXEvent* event = s_eventQueue.isEmpty() ? nullptr : s_eventQueue.takeFirst();
-    vxTsanRelease(&s_queueLock);
-    return event;
+    return s_eventQueue.dequeue();
 }
 
 void QtBridge::enqueueEvent(VXEvent* event)
 {
-    if (!event)
-        return;
-    QMutexLocker lock(&s_queueLock);
-    vxTsanAcquire(&s_queueLock);
-    s_eventQueue.append(event);
-    vxTsanRelease(&s_queueLock);
+    s_eventQueue.enqueue(event);
 }
 
 void QtBridge::increaseUIThreadPriority(bool increase)

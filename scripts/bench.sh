@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Release and runs every benchmark; each prints a table of ratios to its anchor.
+# Builds Release and runs every benchmark; each prints a table of ratios to its anchor, taken
+# between medians of five repetitions (wake-ups on a shared machine vary a lot between runs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,5 +10,5 @@ cmake --build build-release
 export QT_QPA_PLATFORM=offscreen
 for b in build-release/bench/*_bench; do
     echo "== $(basename "$b")"
-    "$b" --benchmark_min_time=0.5 "$@"
+    "$b" --benchmark_min_time=0.5 --benchmark_repetitions=5 "$@"
 done

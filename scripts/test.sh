@@ -3,6 +3,7 @@
 #   scripts/test.sh            normal build in build/
 #   VX_SANITIZE=address,undefined scripts/test.sh   sanitizer build in build-address-undefined/
 #   VX_SANITIZE=thread scripts/test.sh              ThreadSanitizer build in build-thread/
+#   VX_CORE_ONLY=ON VX_SANITIZE=thread scripts/test.sh   only vrix/ and its tests, in build-thread-core/
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,8 +13,12 @@ dir="build"
 if [[ -n "$san" ]]; then
     dir="build-${san//,/-}"
 fi
+core="${VX_CORE_ONLY:-OFF}"
+if [[ "$core" == "ON" ]]; then
+    dir="$dir-core"
+fi
 
-cmake -S . -B "$dir" -G Ninja -DVX_SANITIZE="$san" -DVX_BUILD_TESTS=ON >/dev/null
+cmake -S . -B "$dir" -G Ninja -DVX_SANITIZE="$san" -DVX_BUILD_TESTS=ON -DVX_CORE_ONLY="$core" >/dev/null
 cmake --build "$dir"
 
 export QT_QPA_PLATFORM=offscreen

@@ -5,8 +5,14 @@
 
 GuiObject* lookup(VXObject* object)
 {
-    // Every proxy of this library is registered by address.
-    return object ? GuiApplication::findWidget(object) : nullptr;
+    if (!object)
+        return nullptr;
+    // Only a live proxy is asked its kind; a stale address is still a valid key for the
+    // pointer registry (its widget may not be destroyed yet).
+    const unsigned id = VXObject::findUID(object);
+    if (id != 0 && object->registryKind() == VXObject::RegisteredById)
+        return GuiApplication::getWidget(id);
+    return GuiApplication::findWidget(object);
 }
 
 GuiObject* lookup(unsigned id)

@@ -22,8 +22,8 @@ void tickleGuiThreadVXIM()
     if (!counter.testAndSet(0, 1))
         return;
     VXGuiThread* thread = QtBridge::m_thread;
-    GuiApplication* application = nullptr;
-    if (thread) {
+    GuiApplication* application = thread ? thread->getApplication() : nullptr;
+    if (thread && !application) {
         // The GUI thread builds the application itself: it must not wait for it.
         if (VXIM::Thread::getCurrentThread() != VXIM::Thread::getNamedThread("Qt"))
             thread->waitForAppToStart();

@@ -3,7 +3,7 @@
 #include "engine/VXButton.h"
 #include "engine/VXEvent.h"
 #include "engine/VXListener.h"
-#include "tests/bridge/BridgeTestEnvironment.h"
+#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 
 #include <gtest/gtest.h>

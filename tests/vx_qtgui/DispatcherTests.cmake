@@ -3,6 +3,7 @@
 vx_add_test(dispatcher_tests
     SOURCES
         dispatch/DispatcherTest.cpp
+        dispatch/LookupTest.cpp
         ${VX_MESSAGING_TEST_SUPPORT}
     LIBS vxqtgui vxtestsupport)
 vx_add_test(guithread_life_tests

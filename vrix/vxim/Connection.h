@@ -6,6 +6,8 @@
 #include "vrix/vxim/Thread.h"
 
 #include <atomic>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <tuple>
 #include <type_traits>
@@ -17,7 +19,8 @@ class Listener;
 class Packet;
 
 /// One emitter-to-slot link: the listener that owns the slot, the emitter, and the thread the
-/// slot runs on. Owned by the core; cut by either side's end or by Listener::disconnect.
+/// slot runs on. Owned by the core. The emitter's end only stops new emissions; the listener's
+/// disconnect (or end) cuts it, packets already queued included, whichever end comes first.
 class ConnectionBase {
 public:
     ConnectionBase(
@@ -27,7 +30,10 @@ public:
     virtual ~ConnectionBase() = default;
 
     bool isConnected() const { return m_connected.load(); }
-    /// Stops every later delivery; waits for one running on another thread to return.
+    /// Stops every later delivery; cheap, so it can be done under the global lock.
+    void stop() { m_connected.store(false); }
+    /// Stops every later delivery, discards queued packets and waits for a delivery running on
+    /// another thread to return.
     void cut();
 
     /// Runs the slot now on the calling thread unless the connection is cut.
@@ -37,8 +43,12 @@ public:
     EmitterBase* m_emitter; // guarded by the global connection lock; null once the emitter is gone
     const Thread m_thread;
     const PacketDropMode m_dropMode;
-    Packet* m_pending
-        = nullptr; // drop mode 0: the waiting packet, guarded by the thread's queue lock
+    // Drop mode 0: where this connection's waiting packet sits in its thread's queue, valid
+    // while the generation matches the queue's. Guarded by the thread's queue lock.
+    std::uint64_t m_pendingGeneration = ~std::uint64_t(0);
+    std::size_t m_pendingIndex = 0;
+    /// Packets of this connection alive anywhere (queued, being delivered or discarded).
+    std::atomic<int> m_packets { 0 };
 
 protected:
     virtual void invoke(Payload& payload, Rendezvous* rendezvous) = 0;

@@ -19,12 +19,13 @@ public:
 
     void send(SendMode mode, Args... args)
     {
-        if (this->connectionCount() == 0)
+        const auto targets = this->connections();
+        if (!targets)
             return;
         if (mode == DefaultSend)
             mode = this->defaultMode();
         auto rendezvous = mode == BlockingSend ? std::make_shared<Rendezvous>() : nullptr;
-        this->sendPacket(this->pack(std::forward<Args>(args)...), mode, rendezvous);
+        this->sendPacket(*targets, this->pack(std::forward<Args>(args)...), mode, rendezvous);
     }
 };
 

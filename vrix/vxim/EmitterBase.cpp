@@ -23,56 +23,78 @@ EmitterBase::EmitterBase(SendMode defaultMode, PacketDropMode dropMode)
 
 EmitterBase::~EmitterBase()
 {
-    VRIX::AutoWriteLock lock(GetGlobalConnectionLock());
-    for (auto& c : m_connections) {
-        c->m_emitter = nullptr;
-        auto& theirs = c->m_listener->m_connections;
-        theirs.erase(std::remove(theirs.begin(), theirs.end(), c), theirs.end());
+    std::shared_ptr<const ConnectionList> mine;
+    {
+        VRIX::AutoWriteLock lock(GetGlobalConnectionLock());
+        mine.swap(m_connections);
+        // The listener keeps its side: its disconnect must still reach packets already queued.
+        if (mine) {
+            for (const auto& c : *mine)
+                c->m_emitter = nullptr;
+        }
     }
-    m_connections.clear();
 }
 
 std::size_t EmitterBase::connectionCount() const
 {
     VRIX::AutoReadLock lock(GetGlobalConnectionLock());
-    return m_connections.size();
+    return m_connections ? m_connections->size() : 0;
+}
+
+std::shared_ptr<const EmitterBase::ConnectionList> EmitterBase::connections() const
+{
+    VRIX::AutoReadLock lock(GetGlobalConnectionLock());
+    return m_connections;
 }
 
 void EmitterBase::addConnection(
     Listener* listener, const std::shared_ptr<ConnectionBase>& connection)
 {
     VRIX::AutoWriteLock lock(GetGlobalConnectionLock());
-    m_connections.push_back(connection);
-    listener->m_connections.push_back(connection);
+    auto list = m_connections ? std::make_shared<ConnectionList>(*m_connections)
+                              : std::make_shared<ConnectionList>();
+    list->push_back(connection);
+    m_connections = std::move(list);
+    listener->adopt(connection);
 }
 
 void EmitterBase::forget(const ConnectionBase* connection)
 {
-    m_connections.erase(std::remove_if(m_connections.begin(), m_connections.end(),
-                            [connection](const auto& c) { return c.get() == connection; }),
-        m_connections.end());
+    if (!m_connections)
+        return;
+    auto list = std::make_shared<ConnectionList>();
+    list->reserve(m_connections->size());
+    for (const auto& c : *m_connections) {
+        if (c.get() != connection)
+            list->push_back(c);
+    }
+    if (list->empty())
+        m_connections.reset();
+    else
+        m_connections = std::move(list);
 }
 
 void EmitterBase::sendPacket(const std::shared_ptr<Payload>& payload, SendMode mode,
     const std::shared_ptr<Rendezvous>& rendezvous)
 {
+    if (auto targets = connections())
+        sendPacket(*targets, payload, mode, rendezvous);
+}
+
+void EmitterBase::sendPacket(const ConnectionList& targets, const std::shared_ptr<Payload>& payload,
+    SendMode mode, const std::shared_ptr<Rendezvous>& rendezvous)
+{
     if (mode == DefaultSend)
         mode = m_defaultMode;
-    std::vector<std::shared_ptr<ConnectionBase>> targets;
-    {
-        VRIX::AutoReadLock lock(GetGlobalConnectionLock());
-        targets = m_connections;
-    }
     bool wait = false;
-    for (auto& c : targets) {
+    for (const auto& c : targets) {
         if (mode == DirectSend || (mode == BlockingSend && c->m_thread.isCurrent())) {
             c->deliver(*payload, rendezvous.get());
             continue;
         }
         const bool blocking = mode == BlockingSend;
-        auto packet = std::make_shared<Packet>(c, payload, blocking ? rendezvous : nullptr);
         const bool supersede = !blocking && c->m_dropMode == DropSuperseded;
-        if (c->m_thread.enqueue(packet, supersede))
+        if (c->m_thread.enqueue(Packet(c, payload, blocking ? rendezvous : nullptr), supersede))
             wait = wait || blocking;
     }
     if (wait && rendezvous)

@@ -4,6 +4,8 @@
 #include "vrix/vxim/Connection.h"
 #include "vrix/vxim/EmitterBase.h"
 
+#include <algorithm>
+
 namespace VXIM {
 
 Listener::~Listener()
@@ -18,6 +20,9 @@ void Listener::disconnect()
         VRIX::AutoWriteLock lock(GetGlobalConnectionLock());
         mine.swap(m_connections);
         for (auto& c : mine) {
+            // Stopped before the emitter lets go of it: whoever sees the emitter without this
+            // connection also sees that it delivers nothing more.
+            c->stop();
             if (c->m_emitter)
                 c->m_emitter->forget(c.get());
             c->m_emitter = nullptr;
@@ -31,7 +36,18 @@ void Listener::disconnect()
 std::size_t Listener::connectionCount() const
 {
     VRIX::AutoReadLock lock(GetGlobalConnectionLock());
-    return m_connections.size();
+    return static_cast<std::size_t>(std::count_if(m_connections.begin(), m_connections.end(),
+        [](const auto& c) { return c->m_emitter != nullptr; }));
+}
+
+void Listener::adopt(const std::shared_ptr<ConnectionBase>& connection)
+{
+    // An orphan's packet count only falls (its emitter cannot queue more), so at 0 it is done.
+    m_connections.erase(
+        std::remove_if(m_connections.begin(), m_connections.end(),
+            [](const auto& c) { return !c->m_emitter && c->m_packets.load() == 0; }),
+        m_connections.end());
+    m_connections.push_back(connection);
 }
 
 } // namespace VXIM

@@ -17,15 +17,20 @@ public:
     Listener& operator=(const Listener&) = delete;
     virtual ~Listener();
 
-    /// Cuts every connection of this listener. Packets already queued for it are discarded and
-    /// never delivered; a slot running on another thread is waited for.
+    /// Cuts every connection of this listener, including those whose emitter is already gone.
+    /// Packets already queued for it are discarded and never delivered; a slot running on
+    /// another thread is waited for.
     void disconnect();
 
-    /// Number of live connections (for tests and diagnostics).
+    /// Number of connections whose emitter still exists (for tests and diagnostics).
     std::size_t connectionCount() const;
 
 private:
     friend class EmitterBase;
+    /// Under the global write lock: keeps `connection`, and lets go of those whose emitter is
+    /// gone and that have nothing left to deliver.
+    void adopt(const std::shared_ptr<ConnectionBase>& connection);
+
     std::vector<std::shared_ptr<ConnectionBase>> m_connections; // guarded by the global lock
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -25,7 +26,7 @@ protected:
 
 private:
     std::condition_variable m_condition;
-    int m_outstanding = 0;
+    std::atomic<int> m_outstanding { 0 }; // changed under m_mutex, read by a yielding waiter
 };
 
 /// A rendezvous that also carries the slot's return value (the last one written wins).

@@ -21,10 +21,11 @@ public:
     /// A queued send returns R() at once: only direct and blocking sends carry a value back.
     R send(SendMode mode, Args... args)
     {
-        if (this->connectionCount() == 0)
+        const auto targets = this->connections();
+        if (!targets)
             return R();
         auto rendezvous = std::make_shared<ValueRendezvous<R>>();
-        this->sendPacket(this->pack(std::forward<Args>(args)...), mode, rendezvous);
+        this->sendPacket(*targets, this->pack(std::forward<Args>(args)...), mode, rendezvous);
         return rendezvous->take();
     }
 };

@@ -3,8 +3,8 @@
 #include "vrix/vxim/Connection.h"
 #include "vrix/vxim/Packet.h"
 
+#include <algorithm>
 #include <atomic>
-#include <deque>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -17,8 +17,17 @@ struct ThreadData {
     std::string name; // guarded by the registry mutex
     std::atomic<Thread::Tickle> tickle { nullptr };
     std::thread::id id;
-    std::deque<std::shared_ptr<Packet>> queue; // guarded by mutex
-    bool closed = false; // guarded by mutex
+    // Producers append here; the owner takes the whole of it at once, so the two threads meet
+    // on the lock once per pass instead of once per packet.
+    std::vector<Packet> queue; // guarded by mutex
+    std::uint64_t generation = 0; // guarded by mutex; moves on whenever queue indexes change
+    std::atomic<bool> closed { false }; // written under mutex
+    std::atomic<std::size_t> pending { 0 }; // queue plus what the owner has not run of batch
+    // Owner only: the packets taken from the queue and the next one to run. Shared by nested
+    // passes so that they keep emission order.
+    std::vector<Packet> batch;
+    std::size_t cursor = 0;
+    std::uint64_t batchEpoch = 0; // a pass stops when a nested one took a new batch
     std::atomic<int> depth { 0 }; // processCurrentQueue nesting, written by the owner only
 };
 
@@ -36,15 +45,35 @@ std::map<std::string, std::weak_ptr<ThreadData>>& registry()
     return r;
 }
 
-void closeData(ThreadData& data)
+// Drop mode 0: after the queue's indexes changed, tells each waiting packet where it now is.
+void reindexSuperseding(ThreadData& data)
 {
-    std::deque<std::shared_ptr<Packet>> discarded;
+    ++data.generation;
+    for (std::size_t i = 0; i < data.queue.size(); ++i) {
+        ConnectionBase& c = *data.queue[i].m_connection;
+        if (c.m_dropMode == DropSuperseded) {
+            c.m_pendingGeneration = data.generation;
+            c.m_pendingIndex = i;
+        }
+    }
+}
+
+// `owner`: called on the thread itself, which alone may touch its batch.
+void closeData(ThreadData& data, bool owner)
+{
+    std::vector<Packet> discarded;
     {
         std::lock_guard<std::mutex> lock(data.mutex);
-        data.closed = true;
+        data.closed.store(true);
         discarded.swap(data.queue);
-        for (auto& p : discarded)
-            p->m_connection->m_pending = nullptr;
+        ++data.generation;
+        data.pending.fetch_sub(discarded.size());
+    }
+    if (owner && data.cursor < data.batch.size()) {
+        data.pending.fetch_sub(data.batch.size() - data.cursor);
+        data.batch.clear();
+        data.cursor = 0;
+        ++data.batchEpoch;
     }
     // Destroyed outside the lock: their destructors release payloads and waiters.
     discarded.clear();
@@ -56,7 +85,7 @@ struct CurrentThread {
     ~CurrentThread()
     {
         if (data)
-            closeData(*data);
+            closeData(*data, true);
     }
 };
 
@@ -127,10 +156,7 @@ std::string Thread::name() const
 
 std::size_t Thread::pendingPackets() const
 {
-    if (!d)
-        return 0;
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->queue.size();
+    return d ? d->pending.load() : 0;
 }
 
 bool Thread::processingMessages() const
@@ -142,59 +168,71 @@ void Thread::processCurrentQueue() const
 {
     if (!isCurrent())
         return;
-    AutoDepth depth(*d);
-    std::size_t budget;
+    ThreadData& data = *d;
+    AutoDepth depth(data);
+    std::size_t end;
     {
-        std::lock_guard<std::mutex> lock(d->mutex);
-        budget = d->queue.size();
-    }
-    while (budget-- > 0) {
-        std::shared_ptr<Packet> packet;
-        {
-            std::lock_guard<std::mutex> lock(d->mutex);
-            if (d->queue.empty())
-                break;
-            packet = std::move(d->queue.front());
-            d->queue.pop_front();
-            if (packet->m_connection->m_pending == packet.get())
-                packet->m_connection->m_pending = nullptr;
+        std::lock_guard<std::mutex> lock(data.mutex);
+        if (data.cursor == data.batch.size()) {
+            // The emptied batch's storage becomes the next queue: no allocation per pass.
+            data.batch.clear();
+            data.cursor = 0;
+            data.batch.swap(data.queue);
+            ++data.batchEpoch;
+        } else {
+            // An outer pass (or one a slot's exception ended) has packets left: they go first.
+            std::move(data.queue.begin(), data.queue.end(), std::back_inserter(data.batch));
+            data.queue.clear();
         }
-        packet->m_connection->deliver(*packet->m_payload, packet->m_rendezvous.get());
+        ++data.generation; // what was waiting is taken: nothing left to supersede
+        end = data.batch.size();
+    }
+    const std::uint64_t epoch = data.batchEpoch;
+    while (data.cursor < end && data.batchEpoch == epoch) {
+        if (data.closed.load()) {
+            closeData(data, true);
+            return;
+        }
+        Packet packet = std::move(data.batch[data.cursor++]);
+        data.pending.fetch_sub(1);
+        packet.m_connection->deliver(*packet.m_payload, packet.m_rendezvous.get());
     }
 }
 
 void Thread::close() const
 {
     if (d)
-        closeData(*d);
+        closeData(*d, isCurrent());
 }
 
 bool Thread::isClosed() const
 {
-    if (!d)
-        return true;
-    std::lock_guard<std::mutex> lock(d->mutex);
-    return d->closed;
+    return !d || d->closed.load();
 }
 
-bool Thread::enqueue(const std::shared_ptr<Packet>& packet, bool supersede) const
+bool Thread::enqueue(Packet&& packet, bool supersede) const
 {
     if (!d)
         return false;
-    ConnectionBase& connection = *packet->m_connection;
+    ConnectionBase& connection = *packet.m_connection;
     std::shared_ptr<Payload> superseded;
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         // Checked under the queue lock: a disconnect cuts first and purges under it after.
-        if (d->closed || !connection.isConnected())
+        if (d->closed.load(std::memory_order_relaxed) || !connection.isConnected())
             return false;
-        if (supersede && connection.m_pending) {
-            superseded = std::move(connection.m_pending->m_payload);
-            connection.m_pending->m_payload = packet->m_payload;
+        const std::size_t at = connection.m_pendingIndex;
+        if (supersede && connection.m_pendingGeneration == d->generation && at < d->queue.size()
+            && d->queue[at].m_connection.get() == &connection) {
+            superseded = std::move(d->queue[at].m_payload);
+            d->queue[at].m_payload = std::move(packet.m_payload);
         } else {
-            d->queue.push_back(packet);
-            if (supersede)
-                connection.m_pending = packet.get();
+            if (supersede) {
+                connection.m_pendingGeneration = d->generation;
+                connection.m_pendingIndex = d->queue.size();
+            }
+            d->queue.push_back(std::move(packet));
+            d->pending.fetch_add(1);
         }
     }
     superseded.reset();
@@ -207,21 +245,20 @@ void Thread::purge(const ConnectionBase* connection) const
 {
     if (!d)
         return;
-    std::vector<std::shared_ptr<Packet>> removed;
+    std::vector<Packet> removed;
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         auto& q = d->queue;
-        for (auto it = q.begin(); it != q.end();) {
-            if ((*it)->m_connection.get() == connection) {
-                removed.push_back(std::move(*it));
-                it = q.erase(it);
-            } else {
-                ++it;
-            }
-        }
-        if (!removed.empty())
-            removed.front()->m_connection->m_pending = nullptr;
+        auto keep = std::stable_partition(q.begin(), q.end(),
+            [connection](const Packet& p) { return p.m_connection.get() != connection; });
+        if (keep == q.end())
+            return;
+        std::move(keep, q.end(), std::back_inserter(removed));
+        q.erase(keep, q.end());
+        d->pending.fetch_sub(removed.size());
+        reindexSuperseding(*d);
     }
+    // Packets already taken by the owner's pass stay there; the cut connection skips them.
 }
 
 } // namespace VXIM

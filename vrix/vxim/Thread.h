@@ -29,7 +29,8 @@ public:
 
     /// Runs, on the calling thread, the packets that were queued for it when the call began
     /// (newer ones wait for the next call). Does nothing unless this is the calling thread.
-    /// An exception thrown by a slot leaves this call; packets not yet run stay queued.
+    /// An exception thrown by a slot leaves this call; packets not yet run stay queued and go
+    /// first at the next call. A nested call runs what the outer one has not run yet first.
     void processCurrentQueue() const;
     /// True while a `processCurrentQueue` run is under way on this thread.
     bool processingMessages() const;
@@ -49,7 +50,7 @@ public:
 
     /// Core internal: queues one packet, tickles the thread; false when the thread is closed or
     /// the connection is already cut. Drop mode 0 packets may supersede a waiting one.
-    bool enqueue(const std::shared_ptr<Packet>& packet, bool supersede) const;
+    bool enqueue(Packet&& packet, bool supersede) const;
     /// Core internal: removes every waiting packet of a cut connection.
     void purge(const ConnectionBase* connection) const;
 

@@ -1,4 +1,0 @@
-#pragma once
-
-// Moved to the shared test support library.
-#include "tests/support/BridgeTestEnvironment.h"
