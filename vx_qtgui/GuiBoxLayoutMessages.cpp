@@ -14,14 +14,14 @@ bool GuiBoxLayoutMessages::apply(QBoxLayout& layout, VXMessageType type, QtMessa
         return false;
     if (type == addLayoutId) {
         if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QLayout* child = GuiGridLayout::registeredLayout(args->m_handle, &layout))
+            if (QLayout* child = GuiGridLayout::registeredLayout(args->m_handle, &layout, type))
                 layout.addLayout(child, args->m_int1);
         }
         return true;
     }
     if (type == addWidgetId) {
         if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QWidget* child = GuiGridLayout::registeredWidget(args->m_handle)) {
+            if (QWidget* child = GuiGridLayout::placeableWidget(args->m_handle, &layout, type)) {
                 // A widget added again moves to the end instead of appearing twice.
                 layout.removeWidget(child);
                 layout.addWidget(child, args->m_int1);

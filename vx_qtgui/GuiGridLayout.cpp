@@ -10,6 +10,7 @@
 #include "vrix/services/ApplicationContext.h"
 #include "vrix/services/ServiceRegistry.h"
 #include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiPlacement.h"
 
 #include <QWidget>
 
@@ -57,17 +58,21 @@ QWidget* GuiGridLayout::registeredWidget(void* handle)
     return handle ? dynamic_cast<QWidget*>(GuiApplication::findWidget(handle)) : nullptr;
 }
 
-QLayout* GuiGridLayout::registeredLayout(void* handle, const QLayout* self)
+QLayout* GuiGridLayout::registeredLayout(void* handle, const QLayout* self, VXMessageType operation)
 {
     auto* layout = handle ? dynamic_cast<QLayout*>(GuiApplication::findWidget(handle)) : nullptr;
-    if (!layout || layout == self)
+    return GuiPlacement::mayHoldLayout(self, layout, operation) ? layout : nullptr;
+}
+
+QWidget* GuiGridLayout::placeableWidget(void* handle, const QLayout* self, VXMessageType operation)
+{
+    QWidget* widget = registeredWidget(handle);
+    if (!widget || !self)
         return nullptr;
-    // A layout that already holds `self` would make a cycle.
-    for (QObject* up = self ? self->parent() : nullptr; up; up = up->parent()) {
-        if (up == layout)
-            return nullptr;
-    }
-    return layout;
+    // A free layout has no widget to loop through yet; the check runs again when it is placed.
+    if (QWidget* owner = self->parentWidget())
+        return GuiPlacement::mayHoldWidget(owner, widget, operation) ? widget : nullptr;
+    return widget;
 }
 
 int GuiGridLayout::defaultMargin()
@@ -94,9 +99,9 @@ void GuiGridLayout::place(QtMessage* msg, bool isLayout)
     const int columnSpan = args->m_int4 >= 0 ? args->m_int4 + 1 - column : -1;
     const Qt::Alignment alignment = getQtAlignmentFlag(args->m_int5);
     if (isLayout) {
-        if (QLayout* child = registeredLayout(args->m_handle, this))
+        if (QLayout* child = registeredLayout(args->m_handle, this, args->messageType()))
             addLayout(child, row, column, rowSpan, columnSpan, alignment);
-    } else if (QWidget* child = registeredWidget(args->m_handle)) {
+    } else if (QWidget* child = placeableWidget(args->m_handle, this, args->messageType())) {
         addWidget(child, row, column, rowSpan, columnSpan, alignment);
     }
 }
@@ -114,7 +119,7 @@ void GuiGridLayout::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case LAYGridAddWidget2Msg:
         if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QWidget* child = registeredWidget(args->m_handle))
+            if (QWidget* child = placeableWidget(args->m_handle, this, type))
                 addWidget(child, args->m_int1, args->m_int2, getQtAlignmentFlag(args->m_int3));
         }
         return;
