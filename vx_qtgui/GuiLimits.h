@@ -25,6 +25,16 @@ struct GuiLimits {
     /// Most tick marks a slider paints; a finer interval is widened to this many.
     static constexpr int MaxSliderTicks = 1000;
 
+    /// Longest text a document view (text browser, edit area) lays out, in UTF-16 units.
+    static constexpr int MaxDocumentChars = 1 << 19;
+    /// Longest text a message box lays out, in UTF-16 units.
+    static constexpr int MaxLabelChars = 1 << 14;
+    /// Longest run without a break opportunity handed to Qt's line breaking; a longer one gets
+    /// a zero-width space (Qt's wrapping of one long word grows with its square).
+    static constexpr int MaxUnbrokenRun = 200;
+    /// Largest file a view reads, in bytes.
+    static constexpr long long MaxFileBytes = 10LL << 20;
+
     static constexpr int clamp(int value, int low, int high)
     {
         return std::min(std::max(value, low), high);
