@@ -1,6 +1,10 @@
 #include "RatioReporter.h"
 
-#ifdef VX_BENCH_GUI_APPLICATION
+#if defined(VX_BENCH_WIDGETS_APPLICATION)
+#include <QApplication>
+
+#include <cstdlib>
+#elif defined(VX_BENCH_GUI_APPLICATION)
 #include <QGuiApplication>
 
 #include <cstdlib>
@@ -12,16 +16,21 @@
 
 // Qt objects used by the benchmarks need an application on the main thread; the benchmarks
 // themselves run on the main thread, which plays the engine thread. Benchmarks that measure
-// fonts or images need a QGuiApplication (built with VX_BENCH_GUI_APPLICATION).
+// fonts or images need a QGuiApplication (built with VX_BENCH_GUI_APPLICATION), those that
+// build widgets a QApplication (VX_BENCH_WIDGETS_APPLICATION).
 int main(int argc, char** argv)
 {
     int qtArgc = 1;
     char name[] = "vxbench";
     char* qtArgv[] = { name, nullptr };
-#ifdef VX_BENCH_GUI_APPLICATION
+#if defined(VX_BENCH_GUI_APPLICATION) || defined(VX_BENCH_WIDGETS_APPLICATION)
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display)
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+#endif
+#if defined(VX_BENCH_WIDGETS_APPLICATION)
+    QApplication app(qtArgc, qtArgv);
+#elif defined(VX_BENCH_GUI_APPLICATION)
     QGuiApplication app(qtArgc, qtArgv);
 #else
     QCoreApplication app(qtArgc, qtArgv);

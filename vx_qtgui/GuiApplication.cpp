@@ -343,6 +343,8 @@ bool GuiApplication::notify(QObject* receiver, QEvent* e)
 {
     // Wake-up events are built on other threads; this is the first of our code to read one.
     vxTsanAcquire(e);
+    if (e && e->type() == QEvent::PolishRequest && !m_awaitingPolish.isEmpty())
+        m_awaitingPolish.remove(receiver);
     passivelyFinishTextEditIfNeeded(receiver, e);
     return QApplication::notify(receiver, e);
 }
@@ -746,6 +748,11 @@ void GuiApplication::createObject(QtMessage& msg)
         traceDrop("payload does not fit the id", msg);
         return;
     }
+    if (auto* widget = dynamic_cast<QWidget*>(created)) {
+        m_awaitingPolish.insert(widget);
+        for (const QWidget* inner : widget->findChildren<QWidget*>())
+            m_awaitingPolish.insert(inner);
+    }
     if (entry->notify)
         created->vxMessageNotify(msg.messageType(), &msg);
     if (entry->finish)
@@ -768,7 +775,44 @@ void GuiApplication::destroyWidget(QtMessage& msg)
         qwidget->deleteLater();
         return;
     }
+    if (qwidget && awaitsPolish(*qwidget)) {
+        retireWidget(*qwidget);
+        return;
+    }
     delete widget;
+}
+
+bool GuiApplication::awaitsPolish(const QWidget& widget) const
+{
+    if (m_awaitingPolish.isEmpty())
+        return false;
+    if (m_awaitingPolish.contains(&widget))
+        return true;
+    for (const QWidget* inner : widget.findChildren<QWidget*>()) {
+        if (m_awaitingPolish.contains(inner))
+            return true;
+    }
+    return false;
+}
+
+void GuiApplication::retireWidget(QWidget& widget)
+{
+    // A widget whose polish request is still in Qt's queue (built in the current batch of
+    // messages) makes Qt scan that queue when deleted, and while a batch runs the queue only
+    // grows: create-and-destroy churn cost the square of its length. Deleted after its
+    // queued events, the widget has nothing left to scan for. Until then it is unregistered,
+    // hidden and out of its parent, as if it were gone.
+    QList<QObject*> subtree = widget.findChildren<QObject*>();
+    subtree.prepend(&widget);
+    for (QObject* object : subtree) {
+        if (auto* registered = dynamic_cast<GuiWidget*>(object))
+            registered->detachFromPeer();
+        m_awaitingPolish.remove(object); // its deletion comes after the request anyway
+    }
+    widget.hide();
+    if (widget.parentWidget())
+        widget.setParent(nullptr);
+    widget.deleteLater();
 }
 
 void GuiApplication::convertPixmap(QtMessage& msg)
@@ -789,6 +833,8 @@ void GuiApplication::messageBoxMessage(VXMessageType type, QtMessage& msg)
 
 void GuiApplication::deleteRemainingWidgets()
 {
+    // Retired widgets still waiting for their turn go first.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // Top-level objects still registered go with the application; their children go with
     // them and unregister themselves, so each candidate is checked again before deletion.
     const QList<GuiObject*> remaining = m_pointerRegistry.values();

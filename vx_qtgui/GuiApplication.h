@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QSet>
 
 #include <boost/optional.hpp>
 
@@ -134,6 +135,11 @@ private:
     void dispatch(QtMessage& msg);
     void createObject(QtMessage& msg);
     void destroyWidget(QtMessage& msg);
+    /// Unregisters `widget` and everything registered below it now and deletes it once Qt
+    /// has delivered what is queued for it.
+    void retireWidget(QWidget& widget);
+    /// Whether `widget` or a widget inside it still waits for its queued polish request.
+    bool awaitsPolish(const QWidget& widget) const;
     void convertPixmap(QtMessage& msg);
     /// Message boxes, ids 408 to 414.
     void messageBoxMessage(VXMessageType type, QtMessage& msg);
@@ -142,5 +148,7 @@ private:
     ActivatedEmitter m_applicationActivated;
     std::unordered_map<unsigned, GuiObject*> m_idRegistry;
     QHash<void*, GuiObject*> m_pointerRegistry;
+    /// Widgets built for peers whose polish request Qt has not delivered yet.
+    QSet<const QObject*> m_awaitingPolish;
     QTranslator* m_translator = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "messaging/QtHandleInt5Message.h"
 #include "messaging/QtHandleMessage.h"
 #include "vx_qtgui/GuiGridLayout.h"
+#include "vx_qtgui/GuiLimits.h"
 
 #include <QBoxLayout>
 #include <QWidget>
@@ -14,17 +15,17 @@ bool GuiBoxLayoutMessages::apply(QBoxLayout& layout, VXMessageType type, QtMessa
         return false;
     if (type == addLayoutId) {
         if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QLayout* child = GuiGridLayout::registeredLayout(args->m_handle, &layout))
-                layout.addLayout(child, args->m_int1);
+            if (QLayout* child = GuiGridLayout::registeredLayout(args->m_handle, &layout, type))
+                layout.addLayout(child, GuiLimits::stretch(args->m_int1));
         }
         return true;
     }
     if (type == addWidgetId) {
         if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QWidget* child = GuiGridLayout::registeredWidget(args->m_handle)) {
+            if (QWidget* child = GuiGridLayout::placeableWidget(args->m_handle, &layout, type)) {
                 // A widget added again moves to the end instead of appearing twice.
                 layout.removeWidget(child);
-                layout.addWidget(child, args->m_int1);
+                layout.addWidget(child, GuiLimits::stretch(args->m_int1));
             }
         }
         return true;

@@ -9,6 +9,7 @@
 #include "messaging/QtStringMessage.h"
 #include "messaging/SyncMsgControl.h"
 #include "vrix/DpiScaling.h"
+#include "vx_qtgui/GuiLimits.h"
 #include "vx_qtgui/GuiUtil.h"
 #include "vx_qtgui/GuiWidget.h"
 
@@ -163,8 +164,8 @@ void applyFont(QWidget* widget, const QtStrInt4Message& msg)
     QFont font = widget->font();
     if (!msg.m_string.isEmpty())
         font.setFamily(msg.m_string);
-    if (msg.m_int1 != -1 && msg.m_int1 > 0)
-        font.setPointSize(msg.m_int1);
+    if (msg.m_int1 > 0)
+        font.setPointSize(std::min(msg.m_int1, GuiLimits::MaxPointSize));
     if (msg.m_int2 != -1)
         font.setWeight(msg.m_int2 ? QFont::Bold : QFont::Normal);
     if (msg.m_int3 != -1)
@@ -236,7 +237,9 @@ bool GuiCommonMessages::handle(
     case SetMaximumSizeMsg:
     case SetMinimumSizeMsg:
         if (auto* size = dynamic_cast<QtInt5Message*>(msg)) {
-            const QSize scaledSize(scaled(size->m_int1), scaled(size->m_int2));
+            const QSize scaledSize(
+                std::min(scaled(GuiLimits::extent(size->m_int1)), GuiLimits::MaxExtent),
+                std::min(scaled(GuiLimits::extent(size->m_int2)), GuiLimits::MaxExtent));
             if (type == SetMaximumSizeMsg)
                 widget->setMaximumSize(scaledSize);
             else

@@ -7,9 +7,9 @@
 #include "vx_qtgui/GuiCSHAccelEventFilter.h"
 #include "vx_qtgui/GuiCommonMessages.h"
 #include "vx_qtgui/GuiEventTypes.h"
+#include "vx_qtgui/GuiTextGuard.h"
 #include "vx_qtgui/textbrowser/CPPSyntaxHiliter.h"
 
-#include <QFile>
 #include <QKeyEvent>
 #include <QRegExp>
 #include <QSignalBlocker>
@@ -72,16 +72,16 @@ void GuiEditArea::focusOutEvent(QFocusEvent* e)
 
 void GuiEditArea::loadFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray contents;
+    if (!GuiTextGuard::readFile(path, EDITAREASetFileMsg, contents))
         return;
     if (QRegExp(QStringLiteral(".*\\.(c(pp)?|h)$")).exactMatch(path)) {
         setAcceptRichText(false);
         setReadOnly(true);
         new CPPSyntaxHiliter(this);
     }
-    QTextStream stream(&file);
-    setText(stream.readAll());
+    QTextStream stream(&contents);
+    setText(GuiTextGuard::forDocument(stream.readAll(), EDITAREASetFileMsg));
 }
 
 void GuiEditArea::vxMessageNotify(VXMessageType type, QtMessage* msg)
@@ -95,12 +95,12 @@ void GuiEditArea::vxMessageNotify(VXMessageType type, QtMessage* msg)
     case EDITAREASetTextMsg:
         if (auto* string = dynamic_cast<QtStringMessage*>(msg)) {
             const QSignalBlocker quiet(this);
-            setText(string->m_string);
+            setText(GuiTextGuard::forDocument(string->m_string, type));
         }
         return;
     case EDITAREAImSetTextMsg:
         if (auto* string = dynamic_cast<QtStringMessage*>(msg))
-            setText(string->m_string);
+            setText(GuiTextGuard::forDocument(string->m_string, type));
         return;
     case EDITAREAGetTextMsg:
         msg->setReturnMsg(new QtStringMessage(nullptr, type, toPlainText()));

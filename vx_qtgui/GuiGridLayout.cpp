@@ -1,5 +1,6 @@
 #include "vx_qtgui/GuiGridLayout.h"
 
+#include "engine/VXDebugOutputLogging.h"
 #include "messaging/QtBoolMessage.h"
 #include "messaging/QtGridStretchMessage.h"
 #include "messaging/QtHandleInt5Message.h"
@@ -10,6 +11,8 @@
 #include "vrix/services/ApplicationContext.h"
 #include "vrix/services/ServiceRegistry.h"
 #include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiLimits.h"
+#include "vx_qtgui/GuiPlacement.h"
 
 #include <QWidget>
 
@@ -29,6 +32,15 @@ const Qt::Alignment kAlignments[] = {
     Qt::AlignBottom | Qt::AlignHCenter,
     Qt::AlignBottom | Qt::AlignRight,
 };
+
+void traceRefused(VXMessageType type, const char* why)
+{
+    if (!VXDebugOutputLogging::m_isDebugEnabled)
+        return;
+    const QString line = QString::asprintf("bound refused - %d %s: %s\n", static_cast<int>(type),
+        VXDebugOutputLogging::messageNameOrUnknown(type), why);
+    VXDebugOutputLogging::output(line.toLocal8Bit().constData());
+}
 
 } // namespace
 
@@ -57,17 +69,21 @@ QWidget* GuiGridLayout::registeredWidget(void* handle)
     return handle ? dynamic_cast<QWidget*>(GuiApplication::findWidget(handle)) : nullptr;
 }
 
-QLayout* GuiGridLayout::registeredLayout(void* handle, const QLayout* self)
+QLayout* GuiGridLayout::registeredLayout(void* handle, const QLayout* self, VXMessageType operation)
 {
     auto* layout = handle ? dynamic_cast<QLayout*>(GuiApplication::findWidget(handle)) : nullptr;
-    if (!layout || layout == self)
+    return GuiPlacement::mayHoldLayout(self, layout, operation) ? layout : nullptr;
+}
+
+QWidget* GuiGridLayout::placeableWidget(void* handle, const QLayout* self, VXMessageType operation)
+{
+    QWidget* widget = registeredWidget(handle);
+    if (!widget || !self)
         return nullptr;
-    // A layout that already holds `self` would make a cycle.
-    for (QObject* up = self ? self->parent() : nullptr; up; up = up->parent()) {
-        if (up == layout)
-            return nullptr;
-    }
-    return layout;
+    // A free layout has no widget to loop through yet; the check runs again when it is placed.
+    if (QWidget* owner = self->parentWidget())
+        return GuiPlacement::mayHoldWidget(owner, widget, operation) ? widget : nullptr;
+    return widget;
 }
 
 int GuiGridLayout::defaultMargin()
@@ -87,16 +103,22 @@ void GuiGridLayout::place(QtMessage* msg, bool isLayout)
     if (!args)
         return;
     // Fields: from row, to row, from column, to column, alignment; an end below 0 spans to
-    // the last row or column.
+    // the last row or column. A cell past the grid's bound is refused; within it the span
+    // arithmetic cannot overflow.
     const int row = std::max(args->m_int1, 0);
     const int column = std::max(args->m_int3, 0);
+    if (row > GuiLimits::MaxGridIndex || column > GuiLimits::MaxGridIndex
+        || args->m_int2 > GuiLimits::MaxGridIndex || args->m_int4 > GuiLimits::MaxGridIndex) {
+        traceRefused(args->messageType(), "a row or column past the grid's bound");
+        return;
+    }
     const int rowSpan = args->m_int2 >= 0 ? args->m_int2 + 1 - row : -1;
     const int columnSpan = args->m_int4 >= 0 ? args->m_int4 + 1 - column : -1;
     const Qt::Alignment alignment = getQtAlignmentFlag(args->m_int5);
     if (isLayout) {
-        if (QLayout* child = registeredLayout(args->m_handle, this))
+        if (QLayout* child = registeredLayout(args->m_handle, this, args->messageType()))
             addLayout(child, row, column, rowSpan, columnSpan, alignment);
-    } else if (QWidget* child = registeredWidget(args->m_handle)) {
+    } else if (QWidget* child = placeableWidget(args->m_handle, this, args->messageType())) {
         addWidget(child, row, column, rowSpan, columnSpan, alignment);
     }
 }
@@ -114,29 +136,44 @@ void GuiGridLayout::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case LAYGridAddWidget2Msg:
         if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QWidget* child = registeredWidget(args->m_handle))
+            if (!GuiLimits::isGridIndex(args->m_int1) || !GuiLimits::isGridIndex(args->m_int2))
+                traceRefused(type, "a row or column outside the grid's bound");
+            else if (QWidget* child = placeableWidget(args->m_handle, this, type))
                 addWidget(child, args->m_int1, args->m_int2, getQtAlignmentFlag(args->m_int3));
         }
         return;
     case LAYGridSetColStretchMsg:
-        if (auto* args = dynamic_cast<QtInt5Message*>(msg); args && args->m_int1 >= 0)
-            setColumnStretch(args->m_int1, args->m_int2);
+        if (auto* args = dynamic_cast<QtInt5Message*>(msg)) {
+            if (GuiLimits::isGridIndex(args->m_int1))
+                setColumnStretch(args->m_int1, GuiLimits::stretch(args->m_int2));
+            else
+                traceRefused(type, "a column outside the grid's bound");
+        }
         return;
     case LAYGridSetRowStretchMsg:
-        if (auto* args = dynamic_cast<QtInt5Message*>(msg); args && args->m_int1 >= 0)
-            setRowStretch(args->m_int1, args->m_int2);
+        if (auto* args = dynamic_cast<QtInt5Message*>(msg)) {
+            if (GuiLimits::isGridIndex(args->m_int1))
+                setRowStretch(args->m_int1, GuiLimits::stretch(args->m_int2));
+            else
+                traceRefused(type, "a row outside the grid's bound");
+        }
         return;
     case LAYGridSetStretchFactorsMsg:
         if (auto* args = dynamic_cast<QtGridStretchMessage*>(msg)) {
-            for (int i = 0; args->m_rowStretch && i < args->m_rowCount; ++i)
-                setRowStretch(i, args->m_rowStretch[i]);
-            for (int j = 0; args->m_columnStretch && j < args->m_columnCount; ++j)
-                setColumnStretch(j, args->m_columnStretch[j]);
+            // Factors past the grid's bound are dropped.
+            const int rows = std::min(args->m_rowCount, GuiLimits::MaxGridIndex + 1);
+            const int columns = std::min(args->m_columnCount, GuiLimits::MaxGridIndex + 1);
+            for (int i = 0; args->m_rowStretch && i < rows; ++i)
+                setRowStretch(i, GuiLimits::stretch(args->m_rowStretch[i]));
+            for (int j = 0; args->m_columnStretch && j < columns; ++j)
+                setColumnStretch(j, GuiLimits::stretch(args->m_columnStretch[j]));
         }
         return;
     case LAYGridSetMarginMsg:
-        if (auto* margin = dynamic_cast<QtIntMessage*>(msg))
-            setContentsMargins(margin->m_int, margin->m_int, margin->m_int, margin->m_int);
+        if (auto* margin = dynamic_cast<QtIntMessage*>(msg)) {
+            const int m = GuiLimits::clamp(margin->m_int, 0, GuiLimits::MaxMargin);
+            setContentsMargins(m, m, m, m);
+        }
         return;
     case LAYGridSetActiveMsg:
         if (auto* flag = dynamic_cast<QtBoolMessage*>(msg)) {

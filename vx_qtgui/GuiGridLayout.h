@@ -21,8 +21,12 @@ public:
     static Qt::Alignment getQtAlignmentFlag(int number);
     /// The registered widget of a proxy handle, or null.
     static QWidget* registeredWidget(void* handle);
-    /// The registered layout of a proxy handle, or null; never `self` or one that holds it.
-    static QLayout* registeredLayout(void* handle, const QLayout* self);
+    /// The registered layout of a proxy handle, or null when it is missing or `self` may not
+    /// hold it (GuiPlacement).
+    static QLayout* registeredLayout(void* handle, const QLayout* self, VXMessageType operation);
+    /// The registered widget of a proxy handle, or null when it is missing or would hold the
+    /// widget `self` lays out (GuiPlacement).
+    static QWidget* placeableWidget(void* handle, const QLayout* self, VXMessageType operation);
     /// Contents margins of new layouts: 2 device-independent units, truncated.
     static int defaultMargin();
     /// Whether the host asks layouts to re-activate after removing a widget.

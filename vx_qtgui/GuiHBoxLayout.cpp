@@ -4,6 +4,7 @@
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiBoxLayoutMessages.h"
 #include "vx_qtgui/GuiGridLayout.h"
+#include "vx_qtgui/GuiLimits.h"
 
 #include <QSpacerItem>
 #include <QWidget>
@@ -28,7 +29,7 @@ void GuiHBoxLayout::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     if (type == LAYHBoxAddSpacerWidgetMsg) {
         if (auto* size = dynamic_cast<QtInt5Message*>(msg))
-            addSpacerItem(new QSpacerItem(
-                size->m_int1, size->m_int2, QSizePolicy::Expanding, QSizePolicy::Fixed));
+            addSpacerItem(new QSpacerItem(GuiLimits::extent(size->m_int1),
+                GuiLimits::extent(size->m_int2), QSizePolicy::Expanding, QSizePolicy::Fixed));
     }
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -19,7 +20,7 @@ constexpr int kMaxDepth = 100000;
 // of its ancestors.
 bool holdsAncestorOf(const QLayout* layout, const QWidget* widget, int depth)
 {
-    if (!layout || depth > kMaxDepth)
+    if (!layout || !widget || depth > kMaxDepth)
         return false;
     for (int i = 0; i < layout->count(); ++i) {
         QLayoutItem* item = layout->itemAt(i);
@@ -40,7 +41,8 @@ bool GuiPlacement::isSelfOrAncestor(const QWidget* widget, const QWidget* descen
     if (!widget)
         return false;
     int steps = 0;
-    for (const QWidget* up = descendant; up && steps < kMaxDepth; up = up->parentWidget(), ++steps) {
+    for (const QWidget* up = descendant; up && steps < kMaxDepth;
+         up = up->parentWidget(), ++steps) {
         if (up == widget)
             return true;
     }
@@ -50,8 +52,9 @@ bool GuiPlacement::isSelfOrAncestor(const QWidget* widget, const QWidget* descen
 bool GuiPlacement::refuse(VXMessageType operation, const char* why)
 {
     if (VXDebugOutputLogging::m_isDebugEnabled) {
-        const QString line = QString::asprintf("placement refused - %d %s: %s\n",
-            static_cast<int>(operation), VXDebugOutputLogging::messageNameOrUnknown(operation), why);
+        const QString line
+            = QString::asprintf("placement refused - %d %s: %s\n", static_cast<int>(operation),
+                VXDebugOutputLogging::messageNameOrUnknown(operation), why);
         VXDebugOutputLogging::output(line.toLocal8Bit().constData());
     }
     return false;
@@ -77,7 +80,8 @@ bool GuiPlacement::mayHoldLayout(
     if (child == container)
         return refuse(operation, "a layout cannot hold itself");
     int steps = 0;
-    for (const QObject* up = container->parent(); up && steps < kMaxDepth; up = up->parent(), ++steps) {
+    for (const QObject* up = container->parent(); up && steps < kMaxDepth;
+         up = up->parent(), ++steps) {
         if (up == child)
             return refuse(operation, "the layout already holds its container");
     }
@@ -92,7 +96,7 @@ bool GuiPlacement::mayHoldMenu(const QMenu* menu, const QMenu* submenu, VXMessag
         return false;
     if (submenu == menu)
         return refuse(operation, "a menu cannot open itself");
-    // Depth-first over the sub-menus reachable from `submenu`.
+    // Every menu reachable from `submenu` through its entries.
     std::vector<const QMenu*> pending { submenu };
     std::vector<const QMenu*> seen;
     while (!pending.empty()) {

@@ -7,6 +7,7 @@
 #include "vrix/vxim/Connect.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiPlacement.h"
 
 #include <QAction>
 #include <QCursor>
@@ -114,8 +115,9 @@ void GuiPopupMenu::slotAboutToShow()
 void GuiPopupMenu::addSubMenu(void* handle, const QString& title)
 {
     auto* submenu = dynamic_cast<QMenu*>(GuiApplication::findWidget(handle));
-    if (submenu == this)
-        submenu = nullptr; // a menu inside itself would recurse when shown
+    // A menu that leads back to itself would recurse when shown; the entry stays a placeholder.
+    if (submenu && !GuiPlacement::mayHoldMenu(this, submenu, POPAddSubMenuMsg))
+        submenu = nullptr;
     if (submenu)
         submenu->setTitle(title);
     if (QAction* named = namedItem(title); named && submenu) {
@@ -134,7 +136,7 @@ void GuiPopupMenu::addSubMenuItem(
     void* handle, const QString& name, const QString& before, bool separator)
 {
     auto* submenu = dynamic_cast<QMenu*>(GuiApplication::findWidget(handle));
-    if (!submenu || submenu == this)
+    if (!GuiPlacement::mayHoldMenu(this, submenu, POPAddSubMenuItemMsg))
         return;
     submenu->setTitle(name);
     QAction* anchor = before.isEmpty() ? nullptr : namedItem(before);

@@ -3,6 +3,7 @@
 #include "messaging/QtHandleMessage.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiPlacement.h"
 
 #include <QScrollBar>
 
@@ -25,8 +26,7 @@ void GuiScrollView::vxMessageNotify(VXMessageType type, QtMessage* msg)
     case SVAddWidgetMsg:
         if (auto* handle = dynamic_cast<QtHandleMessage*>(msg)) {
             auto* content = dynamic_cast<QWidget*>(GuiApplication::findWidget(handle->m_handle));
-            // The area itself, or a widget that holds it, cannot become its contents.
-            if (!content || content == this || content->isAncestorOf(this))
+            if (!GuiPlacement::mayHoldWidget(this, content, type))
                 return;
             content->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
             setWidget(content);

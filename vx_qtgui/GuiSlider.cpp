@@ -3,6 +3,9 @@
 #include "messaging/QtIntMessage.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiLimits.h"
+
+#include <algorithm>
 
 GuiSlider::GuiSlider(void* key, QWidget* parent, const QByteArray& name)
     : QSlider(parent)
@@ -24,6 +27,25 @@ void GuiSlider::valueChangedEvent(int value)
     GuiCommonMessages::postEvent(m_peerKey, SliderValueChangedEvent, value, false);
 }
 
+int GuiSlider::bounded(int value)
+{
+    return GuiLimits::clamp(value, -GuiLimits::MaxSliderMagnitude, GuiLimits::MaxSliderMagnitude);
+}
+
+void GuiSlider::applyTickInterval()
+{
+    // Painting walks every tick from minimum to maximum; a fine interval on a wide range
+    // would hold the GUI thread for billions of steps.
+    const long long range = static_cast<long long>(maximum()) - minimum();
+    const long long coarsest = (range + GuiLimits::MaxSliderTicks - 1) / GuiLimits::MaxSliderTicks;
+    // Without a host interval Qt steps by the page step at the densest.
+    const long long asked = m_requestedTickInterval > 0 ? m_requestedTickInterval : pageStep();
+    if (coarsest <= asked)
+        setTickInterval(m_requestedTickInterval);
+    else
+        setTickInterval(static_cast<int>(coarsest));
+}
+
 void GuiSlider::vxMessageNotify(VXMessageType type, QtMessage* msg)
 {
     if (!msg)
@@ -38,16 +60,22 @@ void GuiSlider::vxMessageNotify(VXMessageType type, QtMessage* msg)
         GuiCommonMessages::setResult(msg, value());
         return;
     case SliderSetMaxMsg:
-        if (number)
-            setMaximum(number->m_int);
+        if (number) {
+            setMaximum(bounded(number->m_int));
+            applyTickInterval();
+        }
         return;
     case SliderSetMinMsg:
-        if (number)
-            setMinimum(number->m_int);
+        if (number) {
+            setMinimum(bounded(number->m_int));
+            applyTickInterval();
+        }
         return;
     case SliderSetTickIntervalMsg:
-        if (number)
-            setTickInterval(number->m_int);
+        if (number) {
+            m_requestedTickInterval = std::max(number->m_int, 0);
+            applyTickInterval();
+        }
         return;
     case SliderSetValueMsg:
         if (number)

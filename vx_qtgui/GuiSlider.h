@@ -16,6 +16,15 @@ public:
 
     void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
 
+private:
+    /// A host value within the slider's bound.
+    static int bounded(int value);
+    /// Sets the tick interval the host asked for (0: Qt's choice), widened so that at most
+    /// GuiLimits::MaxSliderTicks marks are painted.
+    void applyTickInterval();
+
+    int m_requestedTickInterval = 0;
+
 private slots:
     void movedEvent(int position);
     void valueChangedEvent(int value);

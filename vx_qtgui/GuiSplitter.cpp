@@ -6,6 +6,7 @@
 #include "vrix/vxim/Connect.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiLimits.h"
 
 #include <QList>
 
@@ -40,14 +41,14 @@ void GuiSplitter::doSetSizes(const std::vector<int>& sizes)
     QList<int> scaled;
     scaled.reserve(int(sizes.size()));
     for (int size : sizes)
-        scaled.append(int(size * scale));
+        scaled.append(std::min(int(GuiLimits::extent(size) * scale), GuiLimits::MaxExtent));
     setSizes(scaled);
 }
 
 void GuiSplitter::doSetStretchFactor(int index, int stretch)
 {
     if (index >= 0 && index < count())
-        setStretchFactor(index, stretch);
+        setStretchFactor(index, GuiLimits::clamp(stretch, 0, GuiLimits::MaxSplitterStretch));
 }
 
 void GuiSplitter::doSetBackgroundColor(const VRIX::Color& color)

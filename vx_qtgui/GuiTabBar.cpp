@@ -5,6 +5,7 @@
 #include "messaging/QtIntMessage.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiPlacement.h"
 #include "vx_qtgui/GuiTab.h"
 
 #include <QLayout>
@@ -38,7 +39,7 @@ void GuiTabBar::vxMessageNotify(VXMessageType type, QtMessage* msg)
     case TABBARAddTabMsg:
         if (auto* handle = dynamic_cast<QtHandleMessage*>(msg)) {
             auto* page = dynamic_cast<GuiTab*>(GuiApplication::findWidget(handle->m_handle));
-            if (!page || indexOf(page) >= 0)
+            if (!page || indexOf(page) >= 0 || !GuiPlacement::mayHoldWidget(this, page, type))
                 return;
             const QSignalBlocker quiet(this);
             addTab(page, page->name());

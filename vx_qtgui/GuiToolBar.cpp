@@ -5,6 +5,7 @@
 #include "messaging/QtStringMessage.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiPlacement.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -58,8 +59,7 @@ void GuiToolBar::vxMessageNotify(VXMessageType type, QtMessage* msg)
         if (auto* id = dynamic_cast<QtIntMessage*>(msg)) {
             auto* widget = dynamic_cast<QWidget*>(
                 GuiApplication::getWidget(static_cast<unsigned>(id->m_int)));
-            // A bar inside itself, or one of its ancestors, cannot be laid out.
-            if (widget && widget != this && !widget->isAncestorOf(this))
+            if (GuiPlacement::mayHoldWidget(this, widget, type))
                 addWidget(widget);
         }
         return;

@@ -18,6 +18,13 @@ GuiWidget::~GuiWidget()
         GuiApplication::removeWidget(m_peerKey, this);
 }
 
+void GuiWidget::detachFromPeer()
+{
+    if (m_peerKey)
+        GuiApplication::removeWidget(m_peerKey, this);
+    m_peerKey = nullptr;
+}
+
 void GuiWidget::vxMessageNotify(VXMessageType, QtMessage*) { }
 
 void GuiWidget::doSetWidgetHighlight(bool on, int red, int green, int blue, int alpha)

@@ -12,6 +12,9 @@ public:
     ~GuiWidget() override;
 
     void* peerKey() const override { return m_peerKey; }
+    /// Leaves the registry and forgets the key now, for a widget that is deleted later: it
+    /// is no longer found, and what it still raises reaches no peer.
+    void detachFromPeer();
     void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
     /// Stores the flag and colour; `alpha` is 0..255 and kept as 0..1.
     void doSetWidgetHighlight(bool on, int red, int green, int blue, int alpha) override;

@@ -5,14 +5,13 @@
 #include "messaging/QtIntMessage.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiPlacement.h"
 
 namespace {
 
-QWidget* pageOf(void* handle, const QWidget* stack)
+QWidget* pageOf(void* handle)
 {
-    auto* page = dynamic_cast<QWidget*>(GuiApplication::findWidget(handle));
-    // The stack itself, or a widget that holds it, cannot be one of its pages.
-    return page && page != stack && !page->isAncestorOf(stack) ? page : nullptr;
+    return dynamic_cast<QWidget*>(GuiApplication::findWidget(handle));
 }
 
 } // namespace
@@ -33,7 +32,8 @@ void GuiWidgetStack::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case WSAddWidgetMsg:
         if (auto* args = dynamic_cast<QtHandleInt5Message*>(msg)) {
-            if (QWidget* page = pageOf(args->m_handle, this))
+            if (QWidget* page = pageOf(args->m_handle);
+                GuiPlacement::mayHoldWidget(this, page, type))
                 insertWidget(args->m_int1, page);
         }
         return;
@@ -43,7 +43,7 @@ void GuiWidgetStack::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case WSRaiseWidgetPtrMsg:
         if (auto* handle = dynamic_cast<QtHandleMessage*>(msg)) {
-            QWidget* page = pageOf(handle->m_handle, this);
+            QWidget* page = pageOf(handle->m_handle);
             if (page && indexOf(page) >= 0)
                 setCurrentWidget(page);
         }

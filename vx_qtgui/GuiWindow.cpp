@@ -10,6 +10,7 @@
 #include "vrix/vxim/Connect.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiPlacement.h"
 #include "vx_qtgui/GuiUtil.h"
 
 #include <QCloseEvent>
@@ -214,8 +215,8 @@ void GuiWindow::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case WNDSetCentralWidgetMsg:
         if (auto* handle = dynamic_cast<QtHandleMessage*>(msg)) {
-            if (auto* central
-                = dynamic_cast<QWidget*>(GuiApplication::findWidget(handle->m_handle)))
+            auto* central = dynamic_cast<QWidget*>(GuiApplication::findWidget(handle->m_handle));
+            if (GuiPlacement::mayHoldWidget(this, central, type))
                 setCentralWidget(central);
         }
         return;

@@ -9,6 +9,7 @@
 #include "messaging/SyncMsgControl.h"
 #include "vx_qtgui/GuiLookup.h"
 #include "vx_qtgui/GuiObject.h"
+#include "vx_qtgui/GuiTextGuard.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -26,9 +27,9 @@ QWidget* ownerWidget(void* target)
     return id ? dynamic_cast<QWidget*>(VRIX::lookup(id)) : nullptr;
 }
 
-void prepareText(QMessageBox& box, const QString& text)
+void prepareText(QMessageBox& box, const QString& text, VXMessageType type)
 {
-    const QString simplified = text.simplified();
+    const QString simplified = GuiTextGuard::forLabel(text.simplified(), type);
     box.setTextFormat(Qt::mightBeRichText(simplified) ? Qt::RichText : Qt::PlainText);
     box.setText(simplified);
 }
@@ -110,7 +111,7 @@ void MessageBoxManager::createBox(VXMessageType type, QtMessage& msg)
                                                               : QMessageBox::Warning;
     auto* box = new QMessageBox(
         icon, request->m_string1, QString(), QMessageBox::Ok, ownerWidget(msg.m_target), kBoxFlags);
-    prepareText(*box, request->m_string2);
+    prepareText(*box, request->m_string2, type);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(request->m_bool);
     box->show();
@@ -151,7 +152,7 @@ void MessageBoxManager::modalAlert(QtMessage& msg)
 
     QMessageBox box(
         QMessageBox::NoIcon, title, QString(), QMessageBox::NoButton, nullptr, kBoxFlags);
-    prepareText(box, text);
+    prepareText(box, text, msg.messageType());
     if (title.left(5).compare(QLatin1String("Error"), Qt::CaseInsensitive) == 0)
         box.setIcon(QMessageBox::Critical);
     else if (title.left(7).compare(QLatin1String("Warning"), Qt::CaseInsensitive) == 0)

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <utility>
 
 using demotext::quoted;
@@ -95,7 +96,16 @@ bool DemoSession::serveUntil(const std::function<bool()>& done, std::chrono::mil
 void DemoSession::runLine(const std::string& text, const std::string& source, int lineNumber)
 {
     try {
-        const CommandLine line(text);
+        // An editor's byte-order mark is no part of the first command; anywhere else it is
+        // named rather than shown inside a command name that looks right.
+        static const std::string kByteOrderMark = "\xEF\xBB\xBF";
+        std::string body = text;
+        if (body.compare(0, kByteOrderMark.size(), kByteOrderMark) == 0) {
+            if (lineNumber != 1)
+                throw CommandError("the line starts with a byte-order mark");
+            body.erase(0, kByteOrderMark.size());
+        }
+        const CommandLine line(body);
         if (line.empty())
             return;
         auto found = m_commands.find(line.word(0, "command"));
@@ -106,8 +116,9 @@ void DemoSession::runLine(const std::string& text, const std::string& source, in
         } catch (const CommandError& error) {
             if (!error.badArguments())
                 throw;
-            throw CommandError(std::string(error.what()) + " (usage: " + found->first + ' '
-                + found->second.usage + ')');
+            const std::string& usage = found->second.usage;
+            throw CommandError(std::string(error.what()) + " (usage: " + found->first
+                + (usage.empty() ? "" : " " + usage) + ')');
         }
     } catch (const std::exception& error) {
         ++m_errors;
@@ -196,7 +207,23 @@ void DemoSession::create(const CommandLine& line)
 void DemoSession::set(const CommandLine& line)
 {
     const Object& target = object(line.word(1, "name"));
-    m_kinds.find(target.kind).setter(line.word(2, "property")).apply(*target.widget, line.from(3));
+    const std::string& property = line.word(2, "property");
+    const Kind::Entry& setter = m_kinds.find(target.kind).setter(property);
+    applyEntry(setter, "set <name> " + property, *target.widget, line.from(3));
+}
+
+void DemoSession::applyEntry(
+    const Kind::Entry& entry, const std::string& prefix, VXWidget& widget, const CommandLine& args)
+{
+    try {
+        entry.apply(widget, args);
+    } catch (const CommandError& error) {
+        if (!error.badArguments())
+            throw;
+        // The property's or action's own usage, not the command's.
+        throw CommandError(
+            std::string(error.what()) + " (usage: " + prefix + ' ' + entry.usage + ')');
+    }
 }
 
 void DemoSession::get(const CommandLine& line)
@@ -211,7 +238,9 @@ void DemoSession::get(const CommandLine& line)
 void DemoSession::act(const CommandLine& line)
 {
     const Object& target = object(line.word(1, "name"));
-    m_kinds.find(target.kind).action(line.word(2, "action")).apply(*target.widget, line.from(3));
+    const std::string& action = line.word(2, "action");
+    const Kind::Entry& entry = m_kinds.find(target.kind).action(action);
+    applyEntry(entry, "act <name> " + action, *target.widget, line.from(3));
 }
 
 void DemoSession::show(const CommandLine& line)
@@ -366,6 +395,12 @@ void DemoSession::capture(const CommandLine& line)
         path = std::filesystem::path(m_options.outputDirectory) / path;
     std::error_code ignored;
     std::filesystem::create_directories(path.parent_path(), ignored);
+    // A file that cannot be written is said so, not blamed on the window.
+    const bool existed = std::filesystem::exists(path, ignored);
+    if (!std::ofstream(path, std::ios::app))
+        throw CommandError("cannot write " + path.string());
+    if (!existed)
+        std::filesystem::remove(path, ignored);
     // Let the window finish laying out and painting before it is grabbed.
     serveUntil([] { return false; }, std::chrono::milliseconds(100));
     const bool saved = m_bridge.m_captureNamedWindow(title, path.u16string());
@@ -393,7 +428,9 @@ void DemoSession::widgets(const CommandLine&)
     say("widgets: " + std::to_string(m_bridge.getHashedSize()));
 }
 
-void DemoSession::quit(const CommandLine&)
+void DemoSession::quit(const CommandLine& line)
 {
+    if (line.size() > 1)
+        throw CommandError("quit takes no arguments", true);
     m_quit = true;
 }

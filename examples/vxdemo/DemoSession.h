@@ -55,6 +55,9 @@ private:
     void echo(const CommandLine& line);
     void create(const CommandLine& line);
     void set(const CommandLine& line);
+    /// Applies a property setter or action, printing its own usage when the values do not fit.
+    static void applyEntry(const Kind::Entry& entry, const std::string& prefix, VXWidget& widget,
+        const CommandLine& args);
     void get(const CommandLine& line);
     void act(const CommandLine& line);
     void show(const CommandLine& line);

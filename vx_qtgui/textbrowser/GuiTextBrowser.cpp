@@ -9,6 +9,7 @@
 #include "vrix/services/Translation.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiTextGuard.h"
 #include "vx_qtgui/HoverButton.h"
 #include "vx_qtgui/textbrowser/TextBrowser.h"
 
@@ -274,7 +275,7 @@ void GuiTextBrowser::vxMessageNotify(VXMessageType type, QtMessage* msg)
     case BWSSetTextMsg:
     case BWSSetTextUMsg:
         if (auto* text = dynamic_cast<QtStringMessage*>(msg))
-            setText(text->m_string);
+            setText(GuiTextGuard::forDocument(text->m_string, type));
         return;
     case BWSGetTextMsg:
     case BWSGetTextUMsg:
@@ -282,8 +283,13 @@ void GuiTextBrowser::vxMessageNotify(VXMessageType type, QtMessage* msg)
             nullptr, type, m_richText ? m_view->toHtml() : m_view->toPlainText()));
         return;
     case BWSSetBufferMsg:
-        if (auto* list = dynamic_cast<QtListInt2Message*>(msg))
-            m_view->setBuffers(list->m_list);
+        if (auto* list = dynamic_cast<QtListInt2Message*>(msg)) {
+            QList<QString> pages;
+            pages.reserve(list->m_list.size());
+            for (const QString& page : list->m_list)
+                pages.append(GuiTextGuard::forDocument(page, type));
+            m_view->setBuffers(pages);
+        }
         return;
     case BWSGetBufferMsg:
         replyList(msg, type, m_view->buffers());

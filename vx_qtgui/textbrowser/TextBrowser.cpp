@@ -1,5 +1,7 @@
 #include "vx_qtgui/textbrowser/TextBrowser.h"
 
+#include "vx_qtgui/GuiTextGuard.h"
+
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QRegExp>
@@ -137,6 +139,18 @@ QVariant TextBrowser::loadResource(int type, const QUrl& name)
         if (index >= 1 && index <= m_buffers.size())
             return m_buffers.at(index - 1);
         return QString(QStringLiteral("Invalid buffer ") + number).toHtmlEscaped();
+    }
+    // Local files are read by size and kind; what reaches the layout is bounded like text.
+    if (name.isLocalFile() || name.isRelative()) {
+        const QString path = name.isLocalFile() ? name.toLocalFile() : name.toString();
+        if (QFileInfo(path).isRelative())
+            return QTextBrowser::loadResource(type, name); // resolved against the search paths
+        QByteArray contents;
+        if (!GuiTextGuard::readFile(path, BWSSetSrcMsg, contents))
+            return QVariant();
+        if (type != QTextDocument::HtmlResource && type != QTextDocument::StyleSheetResource)
+            return contents;
+        return GuiTextGuard::forDocument(QString::fromUtf8(contents), BWSSetSrcMsg);
     }
     return QTextBrowser::loadResource(type, name);
 }

@@ -1,0 +1,177 @@
+// Long texts and unreadable files through the real bridge: what reaches Qt's text layout is
+// cut and broken as GuiLimits says, files are read only when regular and small enough, and
+// each change is logged. The time this saves is measured in bench/TextStallBench.cpp.
+#include "engine/VXBridge.h"
+#include "engine/VXDebugOutputLogging.h"
+#include "engine/VXEditArea.h"
+#include "engine/VXTextBrowser.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/WidgetLeakTest.h"
+#include "vx_qtgui/GuiLimits.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <string>
+
+using vxtest::runOnGuiThread;
+
+namespace {
+
+constexpr char16_t kZeroWidthSpace = 0x200B;
+
+// The longest stretch of `text` without a space, hyphen or zero-width space.
+int longestRun(const std::u16string& text)
+{
+    int longest = 0;
+    int run = 0;
+    for (char16_t c : text) {
+        run = (c == u' ' || c == u'\n' || c == u'-' || c == kZeroWidthSpace) ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+int zeroWidthSpaces(const std::u16string& text)
+{
+    return int(std::count(text.begin(), text.end(), kZeroWidthSpace));
+}
+
+class LongTextTest : public vxtest::WidgetLeakTest {
+protected:
+    void SetUp() override
+    {
+        WidgetLeakTest::SetUp();
+        ASSERT_TRUE(m_dir.isValid());
+        m_trace = m_dir.filePath("trace.log");
+        VXDebugOutputLogging::setEnabled(true, m_trace.toLocal8Bit().constData());
+    }
+    void TearDown() override
+    {
+        VXDebugOutputLogging::setEnabled(false, nullptr);
+        WidgetLeakTest::TearDown();
+    }
+    QString trace()
+    {
+        vxtest::widgetCount(); // everything posted before has run
+        QFile file(m_trace);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+    }
+    QTemporaryDir m_dir;
+    QString m_trace;
+};
+
+struct TextCase {
+    const char* name;
+    int length;
+    const char16_t* unit; // repeated to the length
+    int expectedBreaks; // zero-width spaces the view must hold
+    bool cut;
+};
+
+const TextCase kTexts[] = {
+    { "words_untouched", 100000, u"lorem ipsum ", 0, false },
+    { "run_at_the_limit_untouched", GuiLimits::MaxUnbrokenRun, u"x", 0, false },
+    { "run_one_past_the_limit_broken", GuiLimits::MaxUnbrokenRun + 1, u"x", 1, false },
+    { "unbroken_300k_broken", 300000, u"x", (300000 - 1) / GuiLimits::MaxUnbrokenRun, false },
+    { "unbroken_10m_cut_and_broken", 10000000, u"x",
+        (GuiLimits::MaxDocumentChars - 1) / GuiLimits::MaxUnbrokenRun, true },
+};
+
+std::u16string repeated(const TextCase& row)
+{
+    const std::u16string unit(row.unit);
+    std::u16string text;
+    text.reserve(std::size_t(row.length));
+    while (text.size() < std::size_t(row.length))
+        text += unit;
+    text.resize(std::size_t(row.length));
+    return text;
+}
+
+TEST_F(LongTextTest, BrowserTextIsCutAndBrokenAsTheLimitsSay)
+{
+    VXTextBrowser* browser = own(vxtest::bridge()->createTextBrowser(nullptr, "long"));
+    for (const TextCase& row : kTexts) {
+        const std::u16string given = repeated(row);
+        browser->setTextU(given);
+        const std::u16string shown = browser->getTextU();
+        EXPECT_LE(longestRun(shown), GuiLimits::MaxUnbrokenRun) << row.name;
+        EXPECT_EQ(zeroWidthSpaces(shown), row.expectedBreaks) << row.name;
+        const std::size_t kept = shown.size() - std::size_t(zeroWidthSpaces(shown));
+        EXPECT_EQ(kept, row.cut ? std::size_t(GuiLimits::MaxDocumentChars) : given.size())
+            << row.name;
+    }
+    const QString log = trace();
+    EXPECT_TRUE(log.contains(QStringLiteral("text cut - 126 ")) || log.contains("text cut - 125 "))
+        << log.left(2000).toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("text broken - ")));
+}
+
+TEST_F(LongTextTest, EditAreaReadsOnlyRegularFilesWithinTheLimit)
+{
+    const QString small = m_dir.filePath("small.txt");
+    const QString large = m_dir.filePath("large.txt");
+    {
+        QFile file(small);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("hello file");
+        QFile big(large);
+        ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(big.resize(GuiLimits::MaxFileBytes + 1)); // sparse: no real write
+    }
+    struct FileCase {
+        QString path;
+        std::string expected; // the area's text afterwards
+        const char* logged; // in the refusal line, or null when read
+    };
+    const FileCase cases[] = {
+        { small, "hello file", nullptr },
+        { QStringLiteral("/dev/zero"), "", "is not a regular file" },
+        { m_dir.path(), "", "is not a regular file" },
+        { large, "", "more than" },
+        { m_dir.filePath("missing"), "", "does not exist" },
+    };
+    for (const FileCase& row : cases) {
+        VXEditArea* area = own(vxtest::bridge()->createEditArea(nullptr));
+        area->setFile(row.path.toLocal8Bit().constData());
+        EXPECT_EQ(area->getText(), row.expected) << row.path.toStdString();
+        const QString log = trace();
+        if (row.logged) {
+            const QRegularExpression line(QStringLiteral("file refused - 359 [^\n]*: ")
+                + QRegularExpression::escape(row.path) + QStringLiteral(" [^\n]*")
+                + QRegularExpression::escape(QString::fromLatin1(row.logged)));
+            EXPECT_TRUE(log.contains(line)) << row.path.toStdString();
+        }
+    }
+}
+
+TEST_F(LongTextTest, MessageBoxTextIsCutToTheLabelLimit)
+{
+    const std::u16string text(1000000, u'x');
+    const int handle = vxtest::bridge()->infoMessage(nullptr, u"Long", text, false);
+    ASSERT_GE(handle, 0);
+    int shown = -1;
+    int breaks = -1;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window);
+                box && box->windowTitle() == QLatin1String("Long")) {
+                shown = box->text().size();
+                breaks = box->text().count(QChar(kZeroWidthSpace));
+            }
+        }
+    }));
+    vxtest::bridge()->closeMessageBox(handle);
+    EXPECT_EQ(shown - breaks, GuiLimits::MaxLabelChars);
+    EXPECT_EQ(breaks, (GuiLimits::MaxLabelChars - 1) / GuiLimits::MaxUnbrokenRun);
+    EXPECT_TRUE(trace().contains(QStringLiteral("text cut - 409 ")));
+}
+
+} // namespace
