@@ -163,7 +163,7 @@ const BoundCase kCases[] = {
         } },
     { "slider_range_and_ticks",
         [](const Scene& s, int v) {
-            s.slider->setMinValue(v == INT_MAX ? INT_MIN : -v);
+            s.slider->setMinValue(v == INT_MAX ? INT_MIN : v == INT_MIN ? INT_MAX : -v);
             s.slider->setMaxValue(v);
             s.slider->setTickInterval(1);
             s.panel->show();
