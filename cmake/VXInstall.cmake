@@ -166,7 +166,8 @@ install(EXPORT vxqtguiTargets NAMESPACE vxqtgui:: DESTINATION ${VX_INSTALL_CMAKE
     COMPONENT Development)
 
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/vxqtguiConfig.cmake.in
-    ${PROJECT_BINARY_DIR}/vxqtguiConfig.cmake INSTALL_DESTINATION ${VX_INSTALL_CMAKEDIR})
+    ${PROJECT_BINARY_DIR}/vxqtguiConfig.cmake INSTALL_DESTINATION ${VX_INSTALL_CMAKEDIR}
+    PATH_VARS VX_INSTALL_ROOTDIR)
 # 0.x: a new minor version may break the interface.
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/vxqtguiConfigVersion.cmake
     COMPATIBILITY SameMinorVersion)

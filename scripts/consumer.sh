@@ -16,8 +16,9 @@ trap 'rm -rf "$work"' EXIT
 prefix="$work/prefix"
 cmake --install "$dir" --prefix "$prefix" >/dev/null
 echo "== installed into a temporary prefix:"
-(cd "$prefix" && find . -type f -o -type l | sort | sed -n '/\/include\//!p' | sed 's/^/   /')
-echo "   ($(find "$prefix/include" -type f | wc -l) header files under include/vxqtgui)"
+(cd "$prefix" && find lib -type f -o -type l | sort | sed 's/^/   /')
+echo "   include/vxqtgui/: $(find "$prefix/include" -type f | wc -l) header files"
+echo "   share/vxqtgui/toolbox/shared/orvidesk/: $(find "$prefix/share" -type f | wc -l) pictures"
 
 # Every installed header together, with nothing but the prefix and system packages.
 export PKG_CONFIG_PATH="$(dirname "$(find "$prefix" -name vxqtgui.pc)")"
