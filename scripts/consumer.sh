@@ -44,6 +44,10 @@ export XDG_RUNTIME_DIR="$work/xdg-runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 expected_root="$(cd "$prefix/share/vxqtgui" && pwd)"
 for program in "$work/consumer-build/vxconsumer" "$work/vxconsumer-pc"; do
+    if ldd "$program" | grep -q "$src"; then
+        echo "consumer.sh: $(basename "$program") loads libraries from the source tree" >&2
+        exit 1
+    fi
     echo "== $(basename "$program") (headless)"
     env -u VX_ROOT timeout 60 "$program" | tee "$work/out.txt"
     grep -qx "resources at $expected_root" "$work/out.txt" ||
