@@ -29,7 +29,11 @@ set(ACCEPT
     "^(checkMultiZVM|isWaitingForSynchronousResponse|vxqtguiVersion)$"
     "^(void )?std$"
     "^void $"
-    "^(_end|_edata|__bss_start|_init|_fini)$")
+    "^(_end|_edata|__bss_start|_init|_fini)$"
+    # AddressSanitizer's companion of each exported global (the global itself is judged too).
+    "^__odr_asan\\."
+    # Qt's own classes, whose type information the UndefinedBehaviorSanitizer build emits.
+    "^Q[A-Z][A-Za-z0-9_]*$")
 # Must be exported, or hosts cannot use the library.
 set(REQUIRED
     "VXBridge::getBridge(VRIX::StringID const&)"
