@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vrix/services/ApplicationContext.h"
-#include "vxqtgui_export.h"
 
 namespace VRIX_MI {
 
 /// The "ApplicationContext" service: every operation asks the host. Any thread.
-class VXQTGUI_EXPORT ApplicationContextService : public VXServices::ApplicationContext {
+class ApplicationContextService : public VXServices::ApplicationContext {
 public:
     ApplicationContextService() = default;
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -10,7 +8,7 @@ namespace VRIX_MI {
 
 /// A waitable flag. A manual-reset event stays signalled and releases every waiter until
 /// reset(); an auto-reset event releases one waiter and clears itself. Any thread.
-class VXQTGUI_EXPORT Event {
+class Event {
 public:
     explicit Event(bool manualReset = false);
     Event(const Event&) = delete;

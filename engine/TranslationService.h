@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vrix/services/Translation.h"
-#include "vxqtgui_export.h"
 
 #include <atomic>
 #include <cstdint>
@@ -11,7 +10,7 @@ namespace VRIX_MI {
 /// The "Translation" service. Texts pass unchanged: user-visible strings are translated
 /// through the host's message catalogue elsewhere. Also owns the host user event through which
 /// other threads have work answered on the engine thread. Any thread.
-class VXQTGUI_EXPORT TranslationService : public VXServices::Translation {
+class TranslationService : public VXServices::Translation {
 public:
     TranslationService() = default;
 

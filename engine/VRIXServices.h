@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <string>
 
 namespace VRIX_MI {
@@ -9,10 +7,10 @@ namespace VRIX_MI {
 /// Installs the "Translation" and "ApplicationContext" services. Only the first call in the
 /// process does anything; concurrent callers return once it is done. Engine thread, before any
 /// widget or bridge code runs.
-VXQTGUI_EXPORT void initializeVelmarVRIXServices();
+void initializeVelmarVRIXServices();
 
 /// The absolute 8-bit path of a file below the installation root: root, "/", `relativePath`.
 /// Without an installed "ApplicationContext" service the root counts as empty.
-VXQTGUI_EXPORT std::string installationPath(const char* relativePath);
+std::string installationPath(const char* relativePath);
 
 } // namespace VRIX_MI

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <boost/bimap.hpp>
 #include <boost/bimap/multiset_of.hpp>
 #include <boost/bimap/set_of.hpp>
@@ -17,7 +15,7 @@ class VXObject;
 /// The process-wide list of live proxies (id <-> pointer, both unique) and the parent/child
 /// relation between ids that the host records. The object list is shared with the GUI thread,
 /// which tests pointers before use; the children map is used on the engine thread only.
-class VXQTGUI_EXPORT VXObjectManager {
+class VXObjectManager {
 public:
     struct ObjectUID { };
     struct Object { };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -9,7 +7,7 @@
 /// Running count, sum, minimum and maximum of timed samples in milliseconds, with a summary
 /// line every `interval` samples. Never reset. Each set is fed from one thread in practice; the
 /// lock only keeps a stray second producer from tearing the figures.
-class VXQTGUI_EXPORT VXTimingStatistics {
+class VXTimingStatistics {
 public:
     /// `label` starts the summary line ("EVENT", "MESSAGE").
     constexpr VXTimingStatistics(const char* label, int interval)

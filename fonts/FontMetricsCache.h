@@ -3,8 +3,6 @@
 #include "fonts/FixedFontMetrics.h"
 #include "fonts/FontInfo.h"
 
-#include "vxqtgui_export.h"
-
 #include <QMutex>
 
 #include <cstddef>
@@ -14,7 +12,7 @@ namespace ZG {
 
 /// The process-wide fixed metrics of every font description measured so far. Any thread; the
 /// map is guarded by one mutex that is never held while Qt measures.
-class VXQTGUI_EXPORT FontMetricsCache {
+class FontMetricsCache {
 public:
     static FontMetricsCache& instance();
 

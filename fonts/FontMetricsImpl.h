@@ -2,8 +2,6 @@
 
 #include "fonts/FixedFontMetrics.h"
 
-#include "vxqtgui_export.h"
-
 #include <QFont>
 #include <QFontMetrics>
 
@@ -17,7 +15,7 @@ class FontInfo;
 
 /// The Qt font and metrics behind a FontInfo, built for the hinting multiplier current at
 /// construction. Every measurement is divided by that multiplier. Used on its owner's thread.
-class VXQTGUI_EXPORT FontMetricsImpl {
+class FontMetricsImpl {
 public:
     explicit FontMetricsImpl(const FontInfo& owner);
     FontMetricsImpl(const FontMetricsImpl&) = delete;

@@ -2,8 +2,6 @@
 
 #include "vrix/FontEnums.h"
 
-#include "vxqtgui_export.h"
-
 #include <string>
 
 class QString;
@@ -12,7 +10,7 @@ namespace ZG {
 
 /// Knows how text and family names of the "Symbol" font differ from other fonts: its family
 /// is drawn with a serif face and its 8-bit text is in the Symbol encoding. Any thread.
-class VXQTGUI_EXPORT KTSymbolFontHelper {
+class KTSymbolFontHelper {
 public:
     /// A null name is the empty name.
     KTSymbolFontHelper(const char* fontName, VRIX::FontMapMode::Type mode);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QTextCodec>
 
 namespace ZG {
@@ -9,7 +7,7 @@ namespace ZG {
 /// Decodes the 8-bit Symbol font encoding to Unicode; encoding back is not supported and gives
 /// an empty result. Bytes without a symbol of their own are decoded from the local 8-bit
 /// encoding. One instance, made on first use and owned by Qt's codec registry. Any thread.
-class VXQTGUI_EXPORT KTSymbolFontTextCodec : public QTextCodec {
+class KTSymbolFontTextCodec : public QTextCodec {
 public:
     static KTSymbolFontTextCodec* instance();
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace VXHost {
@@ -32,6 +33,20 @@ struct PreferencesCleanup {
 };
 PreferencesCleanup preferencesCleanup;
 
+// An installed stand-in finds the resources installed beside it; a build tree has none there.
+std::string installedRoot()
+{
+    Dl_info info {};
+    if (!dladdr(reinterpret_cast<void*>(&installedRoot), &info) || !info.dli_fname)
+        return {};
+    const std::filesystem::path root
+        = std::filesystem::path(info.dli_fname).parent_path() / VXHOST_INSTALLED_ROOT;
+    std::error_code error;
+    if (!std::filesystem::is_directory(root / "toolbox", error))
+        return {};
+    return root.lexically_normal().string();
+}
+
 } // namespace
 
 HostSettings& HostSettings::instance()
@@ -53,7 +68,8 @@ const char* HostSettings::root()
         return intern(m_root);
     if (isSet("VX_ROOT"))
         return intern(std::getenv("VX_ROOT"));
-    return VXHOST_DEFAULT_ROOT;
+    static const std::string installed = installedRoot();
+    return installed.empty() ? VXHOST_DEFAULT_ROOT : intern(installed);
 }
 
 void HostSettings::setRoot(const char* path)

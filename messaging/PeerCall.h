@@ -4,7 +4,6 @@
 #include "messaging/VXMessageType.h"
 #include "vrix/VXPoint.h"
 #include "vrix/VXRect.h"
-#include "vxqtgui_export.h"
 
 #include <list>
 #include <string>
@@ -52,32 +51,32 @@ struct Font {
     int pointSize, bold, italic, underline;
 };
 
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, bool flag);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, int value);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, double value);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, const std::u16string& text);
+void post(const void* target, VXMessageType id);
+void post(const void* target, VXMessageType id, bool flag);
+void post(const void* target, VXMessageType id, int value);
+void post(const void* target, VXMessageType id, double value);
+void post(const void* target, VXMessageType id, const std::u16string& text);
 /// 8-bit host text in the local encoding; null is empty.
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, const char* text);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, Handle handle);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, Handle handle, bool flag);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, Ints ints);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, HandleInts handleInts);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, Rect rect);
-VXQTGUI_EXPORT void post(const void* target, VXMessageType id, Font font);
+void post(const void* target, VXMessageType id, const char* text);
+void post(const void* target, VXMessageType id, Handle handle);
+void post(const void* target, VXMessageType id, Handle handle, bool flag);
+void post(const void* target, VXMessageType id, Ints ints);
+void post(const void* target, VXMessageType id, HandleInts handleInts);
+void post(const void* target, VXMessageType id, Rect rect);
+void post(const void* target, VXMessageType id, Font font);
 
 /// Posts a payload built by the caller (taken).
-VXQTGUI_EXPORT void post(QtMessage* message);
+void post(QtMessage* message);
 /// Sends a payload built by the caller (taken) and answers the completion's integer.
-VXQTGUI_EXPORT int send(QtMessage* message);
+int send(QtMessage* message);
 /// Sends without arguments (creation of argument-less kinds, destruction).
-VXQTGUI_EXPORT int send(const void* target, VXMessageType id);
+int send(const void* target, VXMessageType id);
 /// Sends `request` (taken) and keeps its reply (null when nobody answered).
-VXQTGUI_EXPORT QtMessageHolder sendForReply(QtMessage* request);
+QtMessageHolder sendForReply(QtMessage* request);
 
 /// Hands a host-owned object over with the message: the GUI handler takes it; a message that is
 /// dropped, refused after quit or never handled deletes it.
-template <class T> VXQTGUI_EXPORT void postOwned(const void* target, VXMessageType id, T* owned);
+template <class T> void postOwned(const void* target, VXMessageType id, T* owned);
 
 /// A getter: `R` is bool or int (from the completion record), std::u16string (a string reply),
 /// Color (a three-double reply), VRIX::VXPoint<int> (a two-int reply) or VRIX::VXRect<int> (a
@@ -86,28 +85,26 @@ template <class R> R ask(const void* target, VXMessageType id);
 /// The same for a request that carries arguments (taken).
 template <class R> R ask(QtMessage* request);
 /// A getter whose row answers with a QtIntMessage reply (message boxes); `fallback` without one.
-VXQTGUI_EXPORT int askReplyInt(QtMessage* request, int fallback);
+int askReplyInt(QtMessage* request, int fallback);
 /// A text getter converted to the local 8-bit encoding.
-VXQTGUI_EXPORT std::string askText8(const void* target, VXMessageType id);
+std::string askText8(const void* target, VXMessageType id);
 /// A text getter converted to the local 8-bit encoding and duplicated with the host's utStrdup
 /// (the host frees it); null without an answer.
-VXQTGUI_EXPORT char* askDup8(const void* target, VXMessageType id);
+char* askDup8(const void* target, VXMessageType id);
 /// A colour getter: red, green, blue into the outputs; false and the outputs untouched without
 /// an answer.
-VXQTGUI_EXPORT bool askColor(
-    const void* target, VXMessageType id, double& red, double& green, double& blue);
+bool askColor(const void* target, VXMessageType id, double& red, double& green, double& blue);
 /// A text getter converted to Latin-1.
-VXQTGUI_EXPORT std::string askLatin1(const void* target, VXMessageType id);
+std::string askLatin1(const void* target, VXMessageType id);
 
-template <> VXQTGUI_EXPORT int ask<int>(QtMessage* request);
-template <> VXQTGUI_EXPORT bool ask<bool>(QtMessage* request);
-template <> VXQTGUI_EXPORT std::u16string ask<std::u16string>(QtMessage* request);
-template <> VXQTGUI_EXPORT Color ask<Color>(QtMessage* request);
-template <> VXQTGUI_EXPORT VRIX::VXPoint<int> ask<VRIX::VXPoint<int>>(QtMessage* request);
-template <> VXQTGUI_EXPORT VRIX::VXRect<int> ask<VRIX::VXRect<int>>(QtMessage* request);
+template <> int ask<int>(QtMessage* request);
+template <> bool ask<bool>(QtMessage* request);
+template <> std::u16string ask<std::u16string>(QtMessage* request);
+template <> Color ask<Color>(QtMessage* request);
+template <> VRIX::VXPoint<int> ask<VRIX::VXPoint<int>>(QtMessage* request);
+template <> VRIX::VXRect<int> ask<VRIX::VXRect<int>>(QtMessage* request);
 /// A list reply (QtListInt2Message) as UTF-16 texts; empty without one.
-template <>
-VXQTGUI_EXPORT std::list<std::u16string> ask<std::list<std::u16string>>(QtMessage* request);
+template <> std::list<std::u16string> ask<std::list<std::u16string>>(QtMessage* request);
 
 template <class R> R ask(const void* target, VXMessageType id)
 {
@@ -115,10 +112,10 @@ template <class R> R ask(const void* target, VXMessageType id)
 }
 
 /// The handle message that owns what it carries; defined with the payload classes.
-VXQTGUI_EXPORT QtMessage* makeOwningHandleMessage(
+QtMessage* makeOwningHandleMessage(
     const void* target, VXMessageType id, void* owned, void (*release)(void*));
 
-template <class T> VXQTGUI_EXPORT void postOwned(const void* target, VXMessageType id, T* owned)
+template <class T> void postOwned(const void* target, VXMessageType id, T* owned)
 {
     static_assert(!std::is_void<T>::value, "an owned payload needs its type to be freed");
     post(makeOwningHandleMessage(

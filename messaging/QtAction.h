@@ -3,10 +3,9 @@
 #include "engine/VXAction.h"
 #include "messaging/QtPeer.h"
 #include "messaging/VXMessageType.h"
-#include "vxqtgui_export.h"
 
 /// The action's peer: every operation becomes a message to its GuiAction. Engine thread.
-class VXQTGUI_EXPORT QtAction : public QtPeer<VXAction> {
+class QtAction : public QtPeer<VXAction> {
 public:
     QtAction(VXWidget* parent, int id, const std::u16string& command, bool flag1, bool flag2);
 

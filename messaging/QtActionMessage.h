@@ -1,7 +1,6 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
@@ -9,7 +8,7 @@
 
 /// Message payload: a handle (the parent), six strings and four bools: an action's creation
 /// arguments.
-class VXQTGUI_EXPORT QtActionMessage : public QtMessage {
+class QtActionMessage : public QtMessage {
 public:
     QtActionMessage(void* target, VXMessageType id);
     QtActionMessage(void* target, VXMessageType id, void* handle, const std::u16string& text1,

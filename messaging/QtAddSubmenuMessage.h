@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: a handle, two strings and a bool.
-class VXQTGUI_EXPORT QtAddSubmenuMessage : public QtMessage {
+class QtAddSubmenuMessage : public QtMessage {
 public:
     QtAddSubmenuMessage(void* target, VXMessageType id);
     QtAddSubmenuMessage(void* target, VXMessageType id, void* handle, const std::u16string& text1,

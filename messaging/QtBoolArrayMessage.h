@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: an owned array of bools (made with array new) and its element count.
-class VXQTGUI_EXPORT QtBoolArrayMessage : public QtMessage {
+class QtBoolArrayMessage : public QtMessage {
 public:
     QtBoolArrayMessage(void* target, VXMessageType id);
     ~QtBoolArrayMessage() override;

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: one bool and two ints.
-class VXQTGUI_EXPORT QtBoolInt2Message : public QtMessage {
+class QtBoolInt2Message : public QtMessage {
 public:
     QtBoolInt2Message(void* target, VXMessageType id);
     ~QtBoolInt2Message() override;

@@ -2,14 +2,13 @@
 
 #include "engine/VXBridge.h"
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 class GuiApplication;
 class VXGuiThread;
 
 /// The one VXBridge (engine thread): starts and stops the GUI thread, builds peers with their
 /// creation messages, keeps the queue of user events and carries the message-box requests.
-class VXQTGUI_EXPORT QtBridge : public VXBridge {
+class QtBridge : public VXBridge {
 public:
     QtBridge();
     ~QtBridge() override;

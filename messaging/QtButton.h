@@ -2,10 +2,9 @@
 
 #include "engine/VXButton.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The push button's peer: every operation becomes a message to its GuiButton. Engine thread.
-class VXQTGUI_EXPORT QtButton : public QtPeer<VXButton> {
+class QtButton : public QtPeer<VXButton> {
 public:
     explicit QtButton(VXWidget* parent);
 

@@ -2,10 +2,9 @@
 
 #include "engine/VXCheckBox.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The check box's peer: every operation becomes a message to its GuiCheckBox. Engine thread.
-class VXQTGUI_EXPORT QtCheckBox : public QtPeer<VXCheckBox> {
+class QtCheckBox : public QtPeer<VXCheckBox> {
 public:
     explicit QtCheckBox(VXWidget* parent);
 

@@ -2,10 +2,9 @@
 
 #include "engine/VXComboBox.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The combo box's peer: every operation becomes a message to its GuiComboBox. Engine thread.
-class VXQTGUI_EXPORT QtComboBox : public QtPeer<VXComboBox> {
+class QtComboBox : public QtPeer<VXComboBox> {
 public:
     explicit QtComboBox(VXWidget* parent);
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 class QImage;
 class QPixmap;
 
 /// Message payload: the source pixmap and the destination image of a conversion run on the GUI
 /// thread.
-class VXQTGUI_EXPORT QtConvertQPixmapToQImage : public QtMessage {
+class QtConvertQPixmapToQImage : public QtMessage {
 public:
     QtConvertQPixmapToQImage(void* target, VXMessageType id);
     ~QtConvertQPixmapToQImage() override;

@@ -2,10 +2,9 @@
 
 #include "engine/VXDialog.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The dialog's peer: every operation becomes a message to its GuiDialog. Engine thread.
-class VXQTGUI_EXPORT QtDialog : public QtPeer<VXDialog> {
+class QtDialog : public QtPeer<VXDialog> {
 public:
     QtDialog();
 

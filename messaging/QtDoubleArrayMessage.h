@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: an owned array of doubles (made with array new) and its element count.
-class VXQTGUI_EXPORT QtDoubleArrayMessage : public QtMessage {
+class QtDoubleArrayMessage : public QtMessage {
 public:
     QtDoubleArrayMessage(void* target, VXMessageType id);
     ~QtDoubleArrayMessage() override;

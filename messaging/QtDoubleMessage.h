@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: one double.
-class VXQTGUI_EXPORT QtDoubleMessage : public QtMessage {
+class QtDoubleMessage : public QtMessage {
 public:
     QtDoubleMessage(void* target, VXMessageType id);
     QtDoubleMessage(void* target, VXMessageType id, double value);

@@ -2,10 +2,9 @@
 
 #include "engine/VXEdit.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// Peer of VXEdit: every operation becomes a message to its GuiEdit. Engine thread.
-class VXQTGUI_EXPORT QtEdit : public QtPeer<VXEdit> {
+class QtEdit : public QtPeer<VXEdit> {
 public:
     explicit QtEdit(VXWidget* parent);
 

@@ -2,10 +2,9 @@
 
 #include "engine/VXEditArea.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// Peer of VXEditArea: every operation becomes a message to its GuiEditArea. Engine thread.
-class VXQTGUI_EXPORT QtEditArea : public QtPeer<VXEditArea> {
+class QtEditArea : public QtPeer<VXEditArea> {
 public:
     explicit QtEditArea(VXWidget* parent);
 

@@ -2,10 +2,9 @@
 
 #include "engine/VXGridLayout.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The grid layout's peer: every operation becomes a message to its GuiGridLayout. Engine thread.
-class VXQTGUI_EXPORT QtGridLayout : public QtPeer<VXGridLayout> {
+class QtGridLayout : public QtPeer<VXGridLayout> {
 public:
     QtGridLayout();
     explicit QtGridLayout(VXWidget* parent);

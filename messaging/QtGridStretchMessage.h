@@ -1,11 +1,10 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: row and column counts and the owned arrays (array new) of their stretch
 /// factors.
-class VXQTGUI_EXPORT QtGridStretchMessage : public QtMessage {
+class QtGridStretchMessage : public QtMessage {
 public:
     QtGridStretchMessage(void* target, VXMessageType id);
     ~QtGridStretchMessage() override;

@@ -2,10 +2,9 @@
 
 #include "engine/VXGroupBox.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The group box's peer: every operation becomes a message to its GuiGroupBox. Engine thread.
-class VXQTGUI_EXPORT QtGroupBox : public QtPeer<VXGroupBox> {
+class QtGroupBox : public QtPeer<VXGroupBox> {
 public:
     explicit QtGroupBox(VXWidget* parent);
 

@@ -2,11 +2,10 @@
 
 #include "engine/VXGroupedRadioButton.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The radio-button group's peer: every operation becomes a message to its GuiGroupedRadioButton.
 /// Engine thread.
-class VXQTGUI_EXPORT QtGroupedRadioButton : public QtPeer<VXGroupedRadioButton> {
+class QtGroupedRadioButton : public QtPeer<VXGroupedRadioButton> {
 public:
     explicit QtGroupedRadioButton(VXWidget* parent);
 

@@ -2,11 +2,10 @@
 
 #include "engine/VXHBoxLayout.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The horizontal box layout's peer: every operation becomes a message to its GuiHBoxLayout. Engine
 /// thread.
-class VXQTGUI_EXPORT QtHBoxLayout : public QtPeer<VXHBoxLayout> {
+class QtHBoxLayout : public QtPeer<VXHBoxLayout> {
 public:
     QtHBoxLayout();
     explicit QtHBoxLayout(VXWidget* parent);

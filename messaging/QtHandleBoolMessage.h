@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: a handle and a bool.
-class VXQTGUI_EXPORT QtHandleBoolMessage : public QtMessage {
+class QtHandleBoolMessage : public QtMessage {
 public:
     QtHandleBoolMessage(void* target, VXMessageType id);
     ~QtHandleBoolMessage() override;

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: a handle and five ints.
-class VXQTGUI_EXPORT QtHandleInt5Message : public QtMessage {
+class QtHandleInt5Message : public QtMessage {
 public:
     QtHandleInt5Message(void* target, VXMessageType id);
     QtHandleInt5Message(void* target, VXMessageType id, void* handle, int int1, int int2 = 0,

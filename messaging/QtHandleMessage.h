@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <memory>
 
 /// Message payload: one handle. Usually another proxy (a parent), which the message only names;
 /// or a host-owned object (a record, a list) that the message owns until a handler takes it, so
 /// that a message dropped anywhere frees what it carries.
-class VXQTGUI_EXPORT QtHandleMessage : public QtMessage {
+class QtHandleMessage : public QtMessage {
 public:
     using Release = void (*)(void*);
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: a handle, an int and a string.
-class VXQTGUI_EXPORT QtHandleNumStrMessage : public QtMessage {
+class QtHandleNumStrMessage : public QtMessage {
 public:
     QtHandleNumStrMessage(void* target, VXMessageType id);
     QtHandleNumStrMessage(

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: a handle (usually the parent) and up to four strings.
-class VXQTGUI_EXPORT QtHandleStr4Message : public QtMessage {
+class QtHandleStr4Message : public QtMessage {
 public:
     QtHandleStr4Message(void* target, VXMessageType id);
     QtHandleStr4Message(void* target, VXMessageType id, void* handle, const char* text1,

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: a handle, a string and a bool.
-class VXQTGUI_EXPORT QtHandleStrBoolMessage : public QtMessage {
+class QtHandleStrBoolMessage : public QtMessage {
 public:
     QtHandleStrBoolMessage(void* target, VXMessageType id);
     QtHandleStrBoolMessage(

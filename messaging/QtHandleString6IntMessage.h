@@ -1,7 +1,6 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
@@ -9,7 +8,7 @@
 
 /// Message payload: a modal alert: title, text, three button texts, the default button and an icon
 /// path.
-class VXQTGUI_EXPORT QtHandleString6IntMessage : public QtMessage {
+class QtHandleString6IntMessage : public QtMessage {
 public:
     QtHandleString6IntMessage(void* target, VXMessageType id);
     QtHandleString6IntMessage(void* target, VXMessageType id, const char* title,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
@@ -9,7 +8,7 @@
 
 /// Message payload: a modal alert from UTF-16 strings: title, text, three button texts, the default
 /// button and an icon path.
-class VXQTGUI_EXPORT QtHandleUString6IntMessage : public QtMessage {
+class QtHandleUString6IntMessage : public QtMessage {
 public:
     QtHandleUString6IntMessage(void* target, VXMessageType id);
     QtHandleUString6IntMessage(void* target, VXMessageType id, const std::u16string& title,

@@ -2,10 +2,9 @@
 
 #include "engine/VXHyperLink.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// Peer of VXHyperLink: every operation becomes a message to its GuiHyperLink. Engine thread.
-class VXQTGUI_EXPORT QtHyperLink : public QtPeer<VXHyperLink> {
+class QtHyperLink : public QtPeer<VXHyperLink> {
 public:
     explicit QtHyperLink(VXWidget* parent);
 

@@ -2,11 +2,10 @@
 
 #include "engine/VXImageCheckBox.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The image check box's peer: every operation becomes a message to its GuiImageCheckBox. Engine
 /// thread.
-class VXQTGUI_EXPORT QtImageCheckBox : public QtPeer<VXImageCheckBox> {
+class QtImageCheckBox : public QtPeer<VXImageCheckBox> {
 public:
     explicit QtImageCheckBox(VXWidget* parent);
 

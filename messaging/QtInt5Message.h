@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: five ints.
-class VXQTGUI_EXPORT QtInt5Message : public QtMessage {
+class QtInt5Message : public QtMessage {
 public:
     QtInt5Message(void* target, VXMessageType id);
     QtInt5Message(void* target, VXMessageType id, int int1, int int2 = 0, int int3 = 0,

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: an owned array of ints (made with array new) and its element count.
-class VXQTGUI_EXPORT QtIntArrayMessage : public QtMessage {
+class QtIntArrayMessage : public QtMessage {
 public:
     QtIntArrayMessage(void* target, VXMessageType id);
     ~QtIntArrayMessage() override;

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: one int; also the usual reply for a number.
-class VXQTGUI_EXPORT QtIntMessage : public QtMessage {
+class QtIntMessage : public QtMessage {
 public:
     QtIntMessage(void* target, VXMessageType id);
     QtIntMessage(void* target, VXMessageType id, int value);

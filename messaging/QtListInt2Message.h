@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QList>
 
 #include <string>
 
 /// Message payload: a list of strings and two ints (for example a list and an insert index).
-class VXQTGUI_EXPORT QtListInt2Message : public QtMessage {
+class QtListInt2Message : public QtMessage {
 public:
     QtListInt2Message(void* target, VXMessageType id);
     ~QtListInt2Message() override;

@@ -5,7 +5,6 @@
 #include "vrix/ErrorHolder.h"
 #include "vrix/Holder.h"
 #include "vrix/ReferencedTemplate.h"
-#include "vxqtgui_export.h"
 
 #include <QEvent>
 
@@ -16,8 +15,7 @@ class SyncMsgControl;
 /// One operation the engine thread asks of the GUI thread: the proxy it concerns, the operation
 /// id (carried as the Qt event type 1000 + id) and, in subclasses, its arguments. Reference
 /// counted; built on the engine thread, handled and usually released on the GUI thread.
-class VXQTGUI_EXPORT QtMessage : public QEvent,
-                                 public VRIX::ReferencedTemplate<VRIX::AtomicCounter> {
+class QtMessage : public QEvent, public VRIX::ReferencedTemplate<VRIX::AtomicCounter> {
 public:
     QtMessage(void* target, VXMessageType id);
     ~QtMessage() override;

@@ -2,10 +2,9 @@
 
 #include "engine/VXPanel.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The panel's peer: every operation becomes a message to its GuiPanel. Engine thread.
-class VXQTGUI_EXPORT QtPanel : public QtPeer<VXPanel> {
+class QtPanel : public QtPeer<VXPanel> {
 public:
     QtPanel();
     explicit QtPanel(VXWidget* parent);

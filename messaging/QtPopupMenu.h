@@ -2,11 +2,10 @@
 
 #include "engine/VXPopupMenu.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The popup menu's peer: every operation becomes a message to its GuiPopupMenu. Engine
 /// thread.
-class VXQTGUI_EXPORT QtPopupMenu : public QtPeer<VXPopupMenu> {
+class QtPopupMenu : public QtPeer<VXPopupMenu> {
 public:
     explicit QtPopupMenu(VXWidget* parent);
     ~QtPopupMenu() override;

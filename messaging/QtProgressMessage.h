@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: two strings, three ints and a bool (progress dialogs).
-class VXQTGUI_EXPORT QtProgressMessage : public QtMessage {
+class QtProgressMessage : public QtMessage {
 public:
     QtProgressMessage(void* target, VXMessageType id);
     QtProgressMessage(void* target, VXMessageType id, const std::u16string& text1,

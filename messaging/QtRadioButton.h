@@ -2,10 +2,9 @@
 
 #include "engine/VXRadioButton.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The radio button's peer: every operation becomes a message to its GuiRadioButton. Engine thread.
-class VXQTGUI_EXPORT QtRadioButton : public QtPeer<VXRadioButton> {
+class QtRadioButton : public QtPeer<VXRadioButton> {
 public:
     explicit QtRadioButton(VXWidget* parent);
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 /// Message payload: a rectangle as left, top, right, bottom, right and bottom inclusive.
-class VXQTGUI_EXPORT QtRectMessage : public QtMessage {
+class QtRectMessage : public QtMessage {
 public:
     QtRectMessage(void* target, VXMessageType id);
     ~QtRectMessage() override;

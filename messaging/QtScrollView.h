@@ -2,10 +2,9 @@
 
 #include "engine/VXScrollView.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The scroll view's peer: every operation becomes a message to its GuiScrollView. Engine thread.
-class VXQTGUI_EXPORT QtScrollView : public QtPeer<VXScrollView> {
+class QtScrollView : public QtPeer<VXScrollView> {
 public:
     explicit QtScrollView(VXWidget* parent);
 

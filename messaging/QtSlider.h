@@ -2,10 +2,9 @@
 
 #include "engine/VXSlider.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// Peer of VXSlider: every operation becomes a message to its GuiSlider. Engine thread.
-class VXQTGUI_EXPORT QtSlider : public QtPeer<VXSlider> {
+class QtSlider : public QtPeer<VXSlider> {
 public:
     explicit QtSlider(VXWidget* parent);
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 /// Message payload: two strings and two ints.
-class VXQTGUI_EXPORT QtStr2Int2Message : public QtMessage {
+class QtStr2Int2Message : public QtMessage {
 public:
     QtStr2Int2Message(void* target, VXMessageType id);
     QtStr2Int2Message(void* target, VXMessageType id, const char* first, const char* second,

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: a string and four ints (a font: family, point size, bold, italic, underline).
-class VXQTGUI_EXPORT QtStrInt4Message : public QtMessage {
+class QtStrInt4Message : public QtMessage {
 public:
     QtStrInt4Message(void* target, VXMessageType id);
     QtStrInt4Message(void* target, VXMessageType id, const char* text, int value1, int value2,

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: a string and an int.
-class VXQTGUI_EXPORT QtStrIntMessage : public QtMessage {
+class QtStrIntMessage : public QtMessage {
 public:
     QtStrIntMessage(void* target, VXMessageType id);
     QtStrIntMessage(void* target, VXMessageType id, const std::u16string& text, int value);

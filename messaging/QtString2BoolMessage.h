@@ -1,12 +1,11 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 /// Message payload: two strings and a bool.
-class VXQTGUI_EXPORT QtString2BoolMessage : public QtMessage {
+class QtString2BoolMessage : public QtMessage {
 public:
     QtString2BoolMessage(void* target, VXMessageType id);
     ~QtString2BoolMessage() override;

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: two strings.
-class VXQTGUI_EXPORT QtString2Message : public QtMessage {
+class QtString2Message : public QtMessage {
 public:
     QtString2Message(void* target, VXMessageType id);
     QtString2Message(

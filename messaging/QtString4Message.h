@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: four strings.
-class VXQTGUI_EXPORT QtString4Message : public QtMessage {
+class QtString4Message : public QtMessage {
 public:
     QtString4Message(void* target, VXMessageType id);
     QtString4Message(void* target, VXMessageType id, const std::u16string& text1,

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: five strings.
-class VXQTGUI_EXPORT QtString5Message : public QtMessage {
+class QtString5Message : public QtMessage {
 public:
     QtString5Message(void* target, VXMessageType id);
     QtString5Message(void* target, VXMessageType id, const std::u16string& text1,

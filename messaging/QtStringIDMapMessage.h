@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QMap>
 
 #include <string>
 
 /// Message payload: texts keyed by number.
-class VXQTGUI_EXPORT QtStringIDMapMessage : public QtMessage {
+class QtStringIDMapMessage : public QtMessage {
 public:
     QtStringIDMapMessage(void* target, VXMessageType id);
     ~QtStringIDMapMessage() override;

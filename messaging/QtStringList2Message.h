@@ -1,12 +1,11 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QStringList>
 
 /// Message payload: two string lists (spreadsheet and explorer column and property names).
-class VXQTGUI_EXPORT QtStringList2Message : public QtMessage {
+class QtStringList2Message : public QtMessage {
 public:
     QtStringList2Message(void* target, VXMessageType id);
     ~QtStringList2Message() override;

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QString>
 
 #include <string>
 
 /// Message payload: one string; also the usual reply for a text.
-class VXQTGUI_EXPORT QtStringMessage : public QtMessage {
+class QtStringMessage : public QtMessage {
 public:
     QtStringMessage(void* target, VXMessageType id);
     QtStringMessage(void* target, VXMessageType id, const char* text, bool translate);

@@ -2,10 +2,9 @@
 
 #include "engine/VXTab.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The tab page's peer: every operation becomes a message to its GuiTab. Engine thread.
-class VXQTGUI_EXPORT QtTab : public QtPeer<VXTab> {
+class QtTab : public QtPeer<VXTab> {
 public:
     explicit QtTab(VXWidget* parent);
 

@@ -2,10 +2,9 @@
 
 #include "engine/VXTabBar.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The tab bar's peer: every operation becomes a message to its GuiTabBar. Engine thread.
-class VXQTGUI_EXPORT QtTabBar : public QtPeer<VXTabBar> {
+class QtTabBar : public QtPeer<VXTabBar> {
 public:
     explicit QtTabBar(VXWidget* parent);
 

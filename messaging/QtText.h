@@ -2,10 +2,9 @@
 
 #include "engine/VXText.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// Peer of VXText: every operation becomes a message to its GuiText. Engine thread.
-class VXQTGUI_EXPORT QtText : public QtPeer<VXText> {
+class QtText : public QtPeer<VXText> {
 public:
     explicit QtText(VXWidget* parent);
 

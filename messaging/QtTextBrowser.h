@@ -2,11 +2,10 @@
 
 #include "engine/VXTextBrowser.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The text browser's peer: every operation becomes a message to its GuiTextBrowser.
 /// Engine thread.
-class VXQTGUI_EXPORT QtTextBrowser : public QtPeer<VXTextBrowser> {
+class QtTextBrowser : public QtPeer<VXTextBrowser> {
 public:
     explicit QtTextBrowser(VXWidget* parent);
 

@@ -2,10 +2,9 @@
 
 #include "engine/VXToolBar.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The tool bar's peer: every operation becomes a message to its GuiToolBar. Engine thread.
-class VXQTGUI_EXPORT QtToolBar : public QtPeer<VXToolBar> {
+class QtToolBar : public QtPeer<VXToolBar> {
 public:
     explicit QtToolBar(VXWidget* parent);
 

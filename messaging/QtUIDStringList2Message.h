@@ -1,12 +1,11 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QStringList>
 
 /// Message payload: an unsigned id, a handle and two string lists (explorer incremental loads).
-class VXQTGUI_EXPORT QtUIDStringList2Message : public QtMessage {
+class QtUIDStringList2Message : public QtMessage {
 public:
     QtUIDStringList2Message(void* target, VXMessageType id);
     ~QtUIDStringList2Message() override;

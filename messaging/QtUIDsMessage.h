@@ -1,13 +1,12 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <vector>
 
 /// Message payload: a handle, a list of unsigned ids and a result pointer (null unless a handler
 /// sets one).
-class VXQTGUI_EXPORT QtUIDsMessage : public QtMessage {
+class QtUIDsMessage : public QtMessage {
 public:
     QtUIDsMessage(void* target, VXMessageType id);
     ~QtUIDsMessage() override;

@@ -2,11 +2,10 @@
 
 #include "engine/VXVBoxLayout.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The vertical box layout's peer: every operation becomes a message to its GuiVBoxLayout. Engine
 /// thread.
-class VXQTGUI_EXPORT QtVBoxLayout : public QtPeer<VXVBoxLayout> {
+class QtVBoxLayout : public QtPeer<VXVBoxLayout> {
 public:
     QtVBoxLayout();
     explicit QtVBoxLayout(VXWidget* parent);

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <cstdint>
 
 /// Message payload: one window-flag word in the toolkit's own flag bits.
-class VXQTGUI_EXPORT QtWFlagsMessage : public QtMessage {
+class QtWFlagsMessage : public QtMessage {
 public:
     QtWFlagsMessage(void* target, VXMessageType id);
     QtWFlagsMessage(void* target, VXMessageType id, std::uint32_t flags);

@@ -2,11 +2,10 @@
 
 #include "engine/VXWebBrowser.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The web browser control's peer: every operation becomes a message to its GuiWebBrowser.
 /// Engine thread.
-class VXQTGUI_EXPORT QtWebBrowser : public QtPeer<VXWebBrowser> {
+class QtWebBrowser : public QtPeer<VXWebBrowser> {
 public:
     explicit QtWebBrowser(VXWidget* parent);
 

@@ -2,10 +2,9 @@
 
 #include "engine/VXWidgetStack.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The widget stack's peer: every operation becomes a message to its GuiWidgetStack. Engine thread.
-class VXQTGUI_EXPORT QtWidgetStack : public QtPeer<VXWidgetStack> {
+class QtWidgetStack : public QtPeer<VXWidgetStack> {
 public:
     explicit QtWidgetStack(VXWidget* parent);
 

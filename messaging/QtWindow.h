@@ -2,11 +2,10 @@
 
 #include "engine/VXWindow.h"
 #include "messaging/QtPeer.h"
-#include "vxqtgui_export.h"
 
 /// The main window's peer: its operations become messages to its GuiWindow, which also listens
 /// to the proxy's emitters. Engine thread.
-class VXQTGUI_EXPORT QtWindow : public QtPeer<VXWindow> {
+class QtWindow : public QtPeer<VXWindow> {
 public:
     QtWindow();
 

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 #include <QMutex>
 #include <QWaitCondition>
 
 /// Rendezvous of one synchronous send. Lives on the sending (engine) thread's stack; the GUI
 /// thread writes the result and calls setDone, after which it touches the record no more.
-class VXQTGUI_EXPORT SyncMsgControl {
+class SyncMsgControl {
 public:
     SyncMsgControl();
     /// Takes the mutex once, so a setDone still unlocking on the GUI thread has let go of it.

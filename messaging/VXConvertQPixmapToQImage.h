@@ -1,10 +1,8 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 class QImage;
 class QPixmap;
 
 /// Engine thread: converts `source` into `destination` on the GUI thread and returns when done.
 /// Without a GUI thread `destination` is left as it is.
-VXQTGUI_EXPORT void VXConvertQPixmapToQImage(const QPixmap& source, QImage& destination);
+void VXConvertQPixmapToQImage(const QPixmap& source, QImage& destination);

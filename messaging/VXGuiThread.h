@@ -1,14 +1,13 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
-#include "vxqtgui_export.h"
 
 class GuiApplication;
 
 /// The bridge's view of the GUI thread: what the engine side needs to start it, hand it messages
 /// and stop it. The GUI side installs the factory at load, so the message layer never includes
 /// a GUI header. Used on the engine thread.
-class VXQTGUI_EXPORT VXGuiThread {
+class VXGuiThread {
 public:
     using Factory = VXGuiThread* (*)(unsigned long flags);
 

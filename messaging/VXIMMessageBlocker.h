@@ -1,11 +1,9 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 /// Engine thread: holds back the engine thread's message processing for its lifetime, then
 /// wakes the engine thread so packets that arrived meanwhile are served. Guards do not nest:
 /// an inner guard's end releases the hold.
-class VXQTGUI_EXPORT VXIMMessageBlocker {
+class VXIMMessageBlocker {
 public:
     VXIMMessageBlocker();
     ~VXIMMessageBlocker();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "messaging/VXMessageType.h"
-#include "vxqtgui_export.h"
 
 #include <cstddef>
 #include <typeinfo>
@@ -12,7 +11,7 @@ class QtMessage;
 /// class, whether peers post or send it, and how a getter answers. The bridge checks every
 /// message it hands over and the dispatcher every message it routes. Any thread; the table is
 /// constant.
-class VXQTGUI_EXPORT VXMessageCatalogue {
+class VXMessageCatalogue {
 public:
     enum Delivery {
         Post, ///< asynchronous: setters and commands

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include "vrix/DpiScaling.h"
 
 #include <QStyle>
 
 /// Icon-size policy of PolicyBasedStyle: tool bar icons are `Size` units, display-scaled.
 /// GUI thread.
-template <int Size> class VXQTGUI_EXPORT ForceIconSize {
+template <int Size> class ForceIconSize {
 public:
     /// True when the policy answers `metric`; the value then is in `value`.
     static bool pixelMetric(QStyle::PixelMetric metric, int& value)

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QAction>
 
 /// The action of a QtAction peer; reports ActionTriggered, or ActionToggled when checkable.
 /// GUI thread.
-class VXQTGUI_EXPORT GuiAction : public QAction, public GuiWidget {
+class GuiAction : public QAction, public GuiWidget {
     Q_OBJECT
 
 public:

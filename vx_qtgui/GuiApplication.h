@@ -8,7 +8,6 @@
 #include "vrix/VXRect.h"
 #include "vrix/vxim/Emitter.h"
 #include "vrix/vxim/Listener.h"
-#include "vxqtgui_export.h"
 
 #include <QApplication>
 #include <QHash>
@@ -28,7 +27,7 @@ class VXWidget;
 /// The process's single Qt application: the widget registries, the message dispatcher, the
 /// GUI thread's wake-up, the style, locale and translations, and the services the engine
 /// thread reaches through the bridge's emitters. Built, used and destroyed on the GUI thread.
-class VXQTGUI_EXPORT GuiApplication : public QApplication, public VXIM::Listener {
+class GuiApplication : public QApplication, public VXIM::Listener {
     Q_OBJECT
 
 public:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QPushButton>
 
 /// The push button of a QtButton peer; reports clicks as ButtonPressEvent. GUI thread.
-class VXQTGUI_EXPORT GuiButton : public QPushButton, public GuiWidget {
+class GuiButton : public QPushButton, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QObject>
 
 /// Turns Shift+F1 on the watched widget into a context-help request for its peer and swallows
 /// the key; lets everything else through. GUI thread.
-class VXQTGUI_EXPORT GuiCSHAccelEventFilter : public QObject {
+class GuiCSHAccelEventFilter : public QObject {
     Q_OBJECT
 
 public:

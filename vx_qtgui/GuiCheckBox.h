@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QCheckBox>
 
 /// The check box of a QtCheckBox peer; reports user toggles as CheckBoxToggleEvent and context
 /// menus as ContextMenuEvent. GUI thread.
-class VXQTGUI_EXPORT GuiCheckBox : public QCheckBox, public GuiWidget {
+class GuiCheckBox : public QCheckBox, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -2,7 +2,6 @@
 
 #include "engine/VXEventType.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QComboBox>
 
@@ -10,7 +9,7 @@ class GuiFirstVisitEventFilter;
 
 /// The combo box of a QtComboBox peer: reports user selections, edits, Return and focus
 /// changes; an editable box completes over its own items. GUI thread.
-class VXQTGUI_EXPORT GuiComboBox : public QComboBox, public GuiWidget {
+class GuiComboBox : public QComboBox, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -2,7 +2,6 @@
 
 #include "engine/VXEventType.h"
 #include "messaging/VXMessageType.h"
-#include "vxqtgui_export.h"
 
 class GuiWidget;
 class QColor;
@@ -11,7 +10,7 @@ class QWidget;
 
 /// The messages most widgets share (ids 5 to 40): which kind handles which, the palette roles
 /// each kind colours, the highlight paint and the posting of events. GUI thread.
-class VXQTGUI_EXPORT GuiCommonMessages {
+class GuiCommonMessages {
 public:
     enum Kind {
         Button,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vrix/Font.h"
-#include "vxqtgui_export.h"
 
 #include <QFont>
 #include <Qt>
@@ -10,16 +9,16 @@
 // flags; fonts on the GUI thread.
 
 /// Qt window flags of a 16-bit set of engine-side window flags.
-VXQTGUI_EXPORT Qt::WindowFlags vrixFlagToQt(unsigned vxFlags);
+Qt::WindowFlags vrixFlagToQt(unsigned vxFlags);
 /// The engine-side flags of Qt window flags. Type bits are tested by overlap, so any window
 /// type answers to every engine-side type its bits share.
-VXQTGUI_EXPORT unsigned QtFlagToVrix(Qt::WindowFlags flags);
+unsigned QtFlagToVrix(Qt::WindowFlags flags);
 
 namespace VRIX {
 
 /// A QFont of `font`, its size in units of `dpi` per inch turned into points.
-VXQTGUI_EXPORT QFont toQFont(const Font& font, double dpi);
+QFont toQFont(const Font& font, double dpi);
 /// The inverse of toQFont.
-VXQTGUI_EXPORT Font toFont(const QFont& font, double dpi);
+Font toFont(const QFont& font, double dpi);
 
 } // namespace VRIX

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "messaging/VXMessageType.h"
-#include "vxqtgui_export.h"
 
 class GuiObject;
 class QtMessage;
@@ -9,7 +8,7 @@ class QWidget;
 
 /// The dispatcher's table of creation messages: for each creation id, how to find the parent,
 /// how to build the new object and what to do after. GUI thread.
-class VXQTGUI_EXPORT GuiCreationRoute {
+class GuiCreationRoute {
 public:
     enum ParentKind {
         NoParent, ///< the payload carries no parent

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QDialog>
 #include <QString>
@@ -13,7 +12,7 @@ class QShortcut;
 
 /// The dialog of a QtDialog peer: a top-level window that reports closing, settled resizes,
 /// loss of activation (when transient) and zoom keys to the host. GUI thread.
-class VXQTGUI_EXPORT GuiDialog : public QDialog, public GuiWidget {
+class GuiDialog : public QDialog, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -2,7 +2,6 @@
 
 #include "engine/VXEventType.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QLineEdit>
 
@@ -10,7 +9,7 @@ class QToolButton;
 
 /// The one-line edit field of a QtEdit peer; reports typing, Return, focus loss and the end of
 /// an edit. Other widgets also build unregistered ones (null key) for their own use. GUI thread.
-class VXQTGUI_EXPORT GuiEdit : public QLineEdit, public GuiWidget {
+class GuiEdit : public QLineEdit, public GuiWidget {
     Q_OBJECT
 
 public:

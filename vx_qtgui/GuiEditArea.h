@@ -2,13 +2,12 @@
 
 #include "engine/VXEventType.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QTextEdit>
 
 /// The multi-line edit area of a QtEditArea peer; reports typing, Ctrl+Enter, focus loss and
 /// the end of an edit, and shows C sources coloured. GUI thread.
-class VXQTGUI_EXPORT GuiEditArea : public QTextEdit, public GuiWidget {
+class GuiEditArea : public QTextEdit, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QObject>
 
 /// Makes the first click into a freshly focused line edit select its whole text instead of
 /// placing the cursor. GUI thread.
-class VXQTGUI_EXPORT GuiFirstVisitEventFilter : public QObject {
+class GuiFirstVisitEventFilter : public QObject {
     Q_OBJECT
 
 public:

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QGridLayout>
 
 /// The grid layout of a QtGridLayout peer, on a parent widget or free until another layout
 /// takes it. Also holds the look-ups that the box layouts share. GUI thread.
-class VXQTGUI_EXPORT GuiGridLayout : public QGridLayout, public GuiWidget {
+class GuiGridLayout : public QGridLayout, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QGroupBox>
 
 /// The titled frame of a QtGroupBox peer. GUI thread.
-class VXQTGUI_EXPORT GuiGroupBox : public QGroupBox, public GuiWidget {
+class GuiGroupBox : public QGroupBox, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QGroupBox>
 
@@ -10,7 +9,7 @@ class QButtonGroup;
 
 /// A titled group of radio buttons of a QtGroupedRadioButton peer, numbered from 0 in insertion
 /// order; reports clicks as GRBClickedEvent with the button's id. GUI thread.
-class VXQTGUI_EXPORT GuiGroupedRadioButton : public QGroupBox, public GuiWidget {
+class GuiGroupedRadioButton : public QGroupBox, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QHBoxLayout>
 
 /// The horizontal box layout of a QtHBoxLayout peer, on a parent widget or free until another
 /// layout takes it. GUI thread.
-class VXQTGUI_EXPORT GuiHBoxLayout : public QHBoxLayout, public GuiWidget {
+class GuiHBoxLayout : public QHBoxLayout, public GuiWidget {
     Q_OBJECT
 
 public:

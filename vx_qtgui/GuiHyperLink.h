@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QLabel>
 
 /// The hyperlink label of a QtHyperLink peer: underlined, dark blue, blue while hovered;
 /// reports left clicks. Its text is its address. GUI thread.
-class VXQTGUI_EXPORT GuiHyperLink : public QLabel, public GuiWidget {
+class GuiHyperLink : public QLabel, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QLabel>
 
 /// The fixed-size picture of a QtImage peer; reports left clicks. GUI thread.
-class VXQTGUI_EXPORT GuiImage : public QLabel, public GuiWidget {
+class GuiImage : public QLabel, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -10,7 +9,7 @@ class QLabel;
 
 /// A disclosure arrow with a caption for a QtImageCheckBox peer; a press on the arrow flips it
 /// and reports CheckBoxToggleEvent with the new state. GUI thread.
-class VXQTGUI_EXPORT GuiImageCheckBox : public QWidget, public GuiWidget {
+class GuiImageCheckBox : public QWidget, public GuiWidget {
     Q_OBJECT
 
 public:

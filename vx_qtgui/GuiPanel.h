@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QWidget>
 
 /// The plain container of a QtPanel peer, with or without a parent. GUI thread.
-class VXQTGUI_EXPORT GuiPanel : public QWidget, public GuiWidget {
+class GuiPanel : public QWidget, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -2,7 +2,6 @@
 
 #include "vrix/Holder.h"
 #include "vrix/gui/ImageCompositorNode.h"
-#include "vxqtgui_export.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -16,7 +15,7 @@ namespace GuiUtil {
 
 /// The process-wide picture table: every path or compositor key is loaded once and kept for
 /// the life of the process. GUI thread only; no lock.
-class VXQTGUI_EXPORT GuiPixmapDB {
+class GuiPixmapDB {
 public:
     /// Where the default picture lives below the installation root.
     static const char* const DefaultPixmapPath;

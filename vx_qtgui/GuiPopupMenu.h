@@ -2,7 +2,6 @@
 
 #include "vrix/vxim/Listener.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -16,7 +15,7 @@ class VXPopupMenu;
 /// The menu of a QtPopupMenu peer. Driven by messages and by the proxy's clear, force-refresh
 /// and clear-on-show emitters; fires the proxy's about-to-show emitter so the host can fill it
 /// first. GUI thread.
-class VXQTGUI_EXPORT GuiPopupMenu : public QMenu, public GuiWidget, public VXIM::Listener {
+class GuiPopupMenu : public QMenu, public GuiWidget, public VXIM::Listener {
     Q_OBJECT
 
 public:

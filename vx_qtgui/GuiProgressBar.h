@@ -2,7 +2,6 @@
 
 #include "vrix/vxim/Listener.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QProgressBar>
 
@@ -10,7 +9,7 @@ class VXProgressBar;
 
 /// The progress bar of a VXProgressBar proxy: driven by the proxy's emitters, not by messages.
 /// GUI thread.
-class VXQTGUI_EXPORT GuiProgressBar : public QProgressBar, public GuiWidget, public VXIM::Listener {
+class GuiProgressBar : public QProgressBar, public GuiWidget, public VXIM::Listener {
     Q_OBJECT
 
 public:

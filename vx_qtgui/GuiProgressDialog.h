@@ -2,7 +2,6 @@
 
 #include "vrix/vxim/Listener.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QProgressDialog>
 
@@ -16,9 +15,7 @@ class VXProgressDialog;
 /// The progress dialog of a VXProgressDialog proxy: driven by the proxy's emitters, not by
 /// messages; reports the user's cancel through the proxy's flag and canceled emitter. The
 /// title bar cannot close it. GUI thread.
-class VXQTGUI_EXPORT GuiProgressDialog : public QProgressDialog,
-                                         public GuiWidget,
-                                         public VXIM::Listener {
+class GuiProgressDialog : public QProgressDialog, public GuiWidget, public VXIM::Listener {
     Q_OBJECT
 
 public:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QRadioButton>
 
 /// The radio button of a QtRadioButton peer; reports nothing back. GUI thread.
-class VXQTGUI_EXPORT GuiRadioButton : public QRadioButton, public GuiWidget {
+class GuiRadioButton : public QRadioButton, public GuiWidget {
     Q_OBJECT
 
 public:

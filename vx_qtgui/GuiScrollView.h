@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QScrollArea>
 
 /// The scroll area of a QtScrollView peer; its contents are another registered widget.
 /// GUI thread.
-class VXQTGUI_EXPORT GuiScrollView : public QScrollArea, public GuiWidget {
+class GuiScrollView : public QScrollArea, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QSlider>
 
 /// The horizontal slider of a QtSlider peer; reports drags and every change of value. GUI
 /// thread.
-class VXQTGUI_EXPORT GuiSlider : public QSlider, public GuiWidget {
+class GuiSlider : public QSlider, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -4,7 +4,6 @@
 #include "vrix/Orientation.h"
 #include "vrix/vxim/Listener.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QSplitter>
 
@@ -12,7 +11,7 @@
 
 /// The splitter of a QtSplitter peer, driven by the proxy's emitters (orientation, sizes,
 /// stretch factors, background). GUI thread.
-class VXQTGUI_EXPORT GuiSplitter : public QSplitter, public GuiWidget, public VXIM::Listener {
+class GuiSplitter : public QSplitter, public GuiWidget, public VXIM::Listener {
     Q_OBJECT
 
 public:

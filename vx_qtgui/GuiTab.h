@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -10,7 +9,7 @@ class QTabWidget;
 
 /// One page of a tab bar, for a QtTab peer. Showing, hiding and enabling act on its tab.
 /// GUI thread.
-class VXQTGUI_EXPORT GuiTab : public QWidget, public GuiWidget {
+class GuiTab : public QWidget, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QTabWidget>
 
 /// The tab widget of a QtTabBar peer; its pages are GuiTab widgets. Reports the user's tab
 /// changes. GUI thread.
-class VXQTGUI_EXPORT GuiTabBar : public QTabWidget, public GuiWidget {
+class GuiTabBar : public QTabWidget, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QLabel>
 
 /// The static text label of a QtText peer; reports context-menu requests. GUI thread.
-class VXQTGUI_EXPORT GuiText : public QLabel, public GuiWidget {
+class GuiText : public QLabel, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -3,7 +3,6 @@
 #include "messaging/QtMessage.h"
 #include "messaging/VXGuiThread.h"
 #include "vrix/vxim/Emitter.h"
-#include "vxqtgui_export.h"
 
 #include <atomic>
 
@@ -13,7 +12,7 @@ class GuiThreadPrivate;
 /// Owns the life of the Qt side: has the host run the Qt event loop on the main thread, builds
 /// the application there and carries the emitter through which every message reaches the
 /// dispatcher. Built, started, used and quit on the engine thread; run() is the GUI thread.
-class VXQTGUI_EXPORT GuiThread : public VXGuiThread {
+class GuiThread : public VXGuiThread {
 public:
     using MessageEmitter = VXIM::Emitter<void(QtMessageHolder), VXIM::KeepAll>;
 

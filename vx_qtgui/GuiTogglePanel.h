@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QWidget>
 
@@ -9,7 +8,7 @@ class QCheckBox;
 
 /// The toggle panel of a QtTogglePanel peer: a header check box over a content area that is
 /// shown only while the box is checked. GUI thread.
-class VXQTGUI_EXPORT GuiTogglePanel : public QWidget, public GuiWidget {
+class GuiTogglePanel : public QWidget, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QToolBar>
 
@@ -9,7 +8,7 @@ class QMainWindow;
 
 /// The tool bar of a QtToolBar peer, docked in its main window when it has one; reports
 /// visibility changes that the host did not ask for. GUI thread.
-class VXQTGUI_EXPORT GuiToolBar : public QToolBar, public GuiWidget {
+class GuiToolBar : public QToolBar, public GuiWidget {
     Q_OBJECT
 
 public:

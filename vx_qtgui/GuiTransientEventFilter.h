@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QObject>
 #include <QPointer>
 
@@ -9,7 +7,7 @@ class GuiDialog;
 
 /// Watches a transient or frameless dialog: losing activation asks the host to apply and
 /// close it. Has no Qt parent; its dialog owns it. GUI thread.
-class VXQTGUI_EXPORT GuiTransientEventFilter : public QObject {
+class GuiTransientEventFilter : public QObject {
     Q_OBJECT
 
 public:

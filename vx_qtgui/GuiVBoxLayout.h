@@ -1,13 +1,12 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QVBoxLayout>
 
 /// The vertical box layout of a QtVBoxLayout peer, on a parent widget or free until another
 /// layout takes it. GUI thread.
-class VXQTGUI_EXPORT GuiVBoxLayout : public QVBoxLayout, public GuiWidget {
+class GuiVBoxLayout : public QVBoxLayout, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "vx_qtgui/GuiObject.h"
-#include "vxqtgui_export.h"
 
 /// Base that every GUI widget mixes in beside its Qt class: the peer key and the highlight
 /// state. Concrete constructors register the object; this destructor unregisters it. GUI thread.
-class VXQTGUI_EXPORT GuiWidget : public GuiObject {
+class GuiWidget : public GuiObject {
 public:
     /// A null key stays null: such a widget is never registered.
     explicit GuiWidget(void* key);

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QStackedWidget>
 
 /// The page stack of a QtWidgetStack peer; its pages are other registered widgets. GUI thread.
-class VXQTGUI_EXPORT GuiWidgetStack : public QStackedWidget, public GuiWidget {
+class GuiWidgetStack : public QStackedWidget, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -3,7 +3,6 @@
 #include "vrix/Color.h"
 #include "vrix/vxim/Listener.h"
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QMainWindow>
 
@@ -14,7 +13,7 @@ class QToolBar;
 
 /// The main window of a QtWindow peer, driven by messages and by the proxy's emitters (icon,
 /// status bar, state, background). Reports closing, mouse moves and zoom keys. GUI thread.
-class VXQTGUI_EXPORT GuiWindow : public QMainWindow, public GuiWidget, public VXIM::Listener {
+class GuiWindow : public QMainWindow, public GuiWidget, public VXIM::Listener {
     Q_OBJECT
 
 public:

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QPixmap>
 #include <QPushButton>
 
 /// A flat button that shows its "on" picture under the mouse and its "off" picture otherwise;
 /// used inside other widgets, never registered for a peer. GUI thread.
-class VXQTGUI_EXPORT HoverButton : public QPushButton {
+class HoverButton : public QPushButton {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "messaging/VXMessageType.h"
-#include "vxqtgui_export.h"
 
 #include <QObject>
 
@@ -14,7 +13,7 @@ class VXWidget;
 
 /// Bookkeeping of the non-blocking message boxes (GUI thread): handles for closing them and
 /// the widget each was opened over, for counting. Also runs the message-box requests.
-class VXQTGUI_EXPORT MessageBoxManager : public QObject {
+class MessageBoxManager : public QObject {
     Q_OBJECT
 public:
     static MessageBoxManager* Instance();

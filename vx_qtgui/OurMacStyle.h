@@ -1,13 +1,11 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include "vx_qtgui/CustomizedStyle.h"
 
 /// The customised style over the native macOS style, with roomier menu bar items, no tab
 /// scroll arrows and tighter button spacing. Selected only when the platform style is the
 /// macOS one. GUI thread.
-class VXQTGUI_EXPORT OurMacStyle : public CustomizedStyle {
+class OurMacStyle : public CustomizedStyle {
 public:
     OurMacStyle();
 

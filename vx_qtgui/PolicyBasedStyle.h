@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QColor>
 #include <QImage>
 #include <QPainter>
@@ -15,7 +13,7 @@
 /// A proxy style that hands selected operations to three policies: icon size, tool bar and
 /// tabs. `QProxyStyle` in a policy's place means "no customisation" for it. GUI thread.
 template <class IconPolicy, class ToolBarPolicy, class TabPolicy>
-class VXQTGUI_EXPORT PolicyBasedStyle : public QProxyStyle {
+class PolicyBasedStyle : public QProxyStyle {
 public:
     /// Over the style of that name (the platform default when there is none of that name).
     explicit PolicyBasedStyle(const QString& baseStyle)

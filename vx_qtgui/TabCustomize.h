@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QStyle>
 
 class QPainter;
@@ -11,7 +9,7 @@ class QWidget;
 
 /// Tab policy of PolicyBasedStyle: draws the tab close indicator from the installation's
 /// pictures, everything else of tabs with a plain style of the base kind. GUI thread.
-class VXQTGUI_EXPORT TabCustomize {
+class TabCustomize {
 public:
     /// The process-wide plain style of the base kind; null until ensureBaseStyle.
     static QStyle* s_baseStyle;

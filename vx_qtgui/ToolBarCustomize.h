@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QStyle>
 
 class QPainter;
@@ -10,7 +8,7 @@ class QWidget;
 
 /// Tool bar policy of PolicyBasedStyle: slim handle and margins, and lines drawn over the base
 /// style's tool bar background. GUI thread.
-class VXQTGUI_EXPORT ToolBarCustomize {
+class ToolBarCustomize {
 public:
     /// Handle extent and item margin; true when the policy answers `metric`.
     static bool pixelMetric(QStyle::PixelMetric metric, int& value);

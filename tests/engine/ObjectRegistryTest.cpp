@@ -12,15 +12,22 @@
 
 namespace {
 
-// Built during static initialisation, before any test and before any other object of this
-// binary, so these are the first ids the process hands out.
-std::pair<std::uint32_t, std::uint32_t> idsOfFirstTwoObjects()
-{
-    VXObject first;
-    VXObject second;
-    return { first.getUID(), second.getUID() };
-}
-const std::pair<std::uint32_t, std::uint32_t> s_firstIds = idsOfFirstTwoObjects();
+std::pair<std::uint32_t, std::uint32_t> s_firstIds;
+
+// Built when the tests start, before any test and before any other object of this binary, so
+// these are the first ids the process hands out. Not during static initialisation: the tests
+// link the toolkit's objects statically, so its registry may not be constructed yet then.
+class FirstObjects : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        VXObject first;
+        VXObject second;
+        s_firstIds = { first.getUID(), second.getUID() };
+    }
+};
+::testing::Environment* const s_firstObjects
+    = ::testing::AddGlobalTestEnvironment(new FirstObjects);
 
 TEST(ObjectRegistry, IdsStartAtOneAndFollowEachOther)
 {

@@ -5,9 +5,9 @@ vx_add_test(dispatcher_tests
         dispatch/DispatcherTest.cpp
         dispatch/LookupTest.cpp
         ${VX_MESSAGING_TEST_SUPPORT}
-    LIBS vxqtgui vxtestsupport)
+    LIBS vxqtgui_internal vxtestsupport)
 vx_add_test(guithread_life_tests
     SOURCES
         dispatch/GuiThreadLifeTest.cpp
         ${VX_MESSAGING_TEST_SUPPORT}
-    LIBS vxqtgui vxtestsupport)
+    LIBS vxqtgui_internal vxtestsupport)

@@ -13,7 +13,7 @@ vx_add_test(guiutil_tests
         gui_util/GuiUtilTextTest.cpp
         gui_util/ImageCompositorTest.cpp
         gui_util/ResourcePicturesTest.cpp
-    LIBS vxqtgui vxhost vxtestsupport Qt5::Widgets)
+    LIBS vxqtgui_internal vxhost vxtestsupport Qt5::Widgets)
 set_target_properties(guiutil_tests PROPERTIES AUTOMOC ON)
 target_include_directories(guiutil_tests PRIVATE ${PROJECT_BINARY_DIR}/include)
 target_compile_definitions(guiutil_tests PRIVATE

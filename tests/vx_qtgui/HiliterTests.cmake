@@ -4,4 +4,4 @@ vx_add_test(hiliter_tests
         textbrowser/HiliterTestMain.cpp
         textbrowser/CPPSyntaxHiliterTest.cpp
         textbrowser/CPPSyntaxKeywordsTest.cpp
-    LIBS vxqtgui vxhost vxtestsupport Qt5::Widgets)
+    LIBS vxqtgui_internal vxhost vxtestsupport Qt5::Widgets)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QColor>
 #include <QFont>
 #include <QSyntaxHighlighter>
@@ -11,7 +9,7 @@ class QTextEdit;
 
 /// Colours C source line by line: block comments green, directives and keywords blue, the rest
 /// black, in Courier. Owned by the edit it is attached to. GUI thread.
-class VXQTGUI_EXPORT CPPSyntaxHiliter : public QSyntaxHighlighter {
+class CPPSyntaxHiliter : public QSyntaxHighlighter {
 public:
     // Block states: the line ends inside a block comment, or it does not.
     enum BlockState { OutsideComment = 0, InsideComment = 1 };

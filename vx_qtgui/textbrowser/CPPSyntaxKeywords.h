@@ -1,14 +1,12 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QRegExp>
 #include <QStringList>
 #include <QVector>
 
 /// The process-wide table of C keyword and comment patterns shared by every CPPSyntaxHiliter.
 /// GUI thread: QRegExp keeps its last match inside the object, even through const calls.
-class VXQTGUI_EXPORT CPPSyntaxKeywords {
+class CPPSyntaxKeywords {
 public:
     /// The one table, built on first use.
     static const CPPSyntaxKeywords& getInstance();

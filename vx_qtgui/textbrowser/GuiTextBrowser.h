@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QByteArray>
 #include <QUrl>
@@ -15,7 +14,7 @@ class TextBrowser;
 /// The widget of a QtTextBrowser peer: a tool bar (back, forward, home; for the "Informer"
 /// also the push-pin and the follow-mode menu) over a TextBrowser. Turns the host's link
 /// schemes and the informer's choices into events. GUI thread.
-class VXQTGUI_EXPORT GuiTextBrowser : public QWidget, public GuiWidget {
+class GuiTextBrowser : public QWidget, public GuiWidget {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/GuiWidget.h"
-#include "vxqtgui_export.h"
 
 #include <QWidget>
 
@@ -9,7 +8,7 @@
 /// takes part in layout, visibility, enabling, sizing and tool tips, answers an empty address
 /// and ignores one that is set. onNavigate() is the hook an engine calls before following a
 /// link; it turns the host's link schemes into events. GUI thread.
-class VXQTGUI_EXPORT GuiWebBrowser : public QWidget, public GuiWidget {
+class GuiWebBrowser : public QWidget, public GuiWidget {
     Q_OBJECT
 
 public:

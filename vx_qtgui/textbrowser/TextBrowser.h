@@ -1,14 +1,12 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QStringList>
 #include <QTextBrowser>
 
 /// The text view of a GuiTextBrowser: documents from the search paths plus numbered text
 /// buffers, with buffer pages kept in the history as "informer" followed by their number.
 /// GUI thread.
-class VXQTGUI_EXPORT TextBrowser : public QTextBrowser {
+class TextBrowser : public QTextBrowser {
     Q_OBJECT
 
 public:

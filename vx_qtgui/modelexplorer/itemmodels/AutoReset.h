@@ -1,12 +1,10 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 class ListModel;
 
 /// For its lifetime: the model in a reset (with `reset`), its pending list emptied first (with
 /// `clearPending`). GUI thread.
-class VXQTGUI_EXPORT AutoReset {
+class AutoReset {
 public:
     AutoReset(ListModel* model, bool reset, bool clearPending);
     AutoReset(const AutoReset&) = delete;

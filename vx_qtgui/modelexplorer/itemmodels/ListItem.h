@@ -2,7 +2,6 @@
 
 #include "engine/modelexplorer/UDInterface.h"
 #include "vx_qtgui/modelexplorer/itemmodels/CellStore.h"
-#include "vxqtgui_export.h"
 
 #include <QColor>
 #include <QString>
@@ -17,7 +16,7 @@ class QStringMatcher;
 
 /// One row of the explorer's list or tree: the invisible root, a group row, an object row, an
 /// index (placeholder) row or a complete row of plain strings. Owns its children. GUI thread.
-class VXQTGUI_EXPORT ListItem {
+class ListItem {
 public:
     enum CellFlag : std::uint16_t {
         CellValid = 0x0001,

@@ -6,7 +6,6 @@
 #include "vx_qtgui/modelexplorer/itemmodels/ListHeaders.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/PendingList.h"
-#include "vxqtgui_export.h"
 
 #include <QAbstractItemModel>
 #include <QFont>
@@ -23,7 +22,7 @@ class VXPropertyAttribute;
 /// `ListItem`s below an invisible root, optionally under group rows, with column headers, an
 /// index from host objects to rows and the list of rows still to be fetched. The tree model
 /// derives from it. GUI thread.
-class VXQTGUI_EXPORT ListModel : public QAbstractItemModel {
+class ListModel : public QAbstractItemModel {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "vx_qtgui/modelexplorer/itemmodels/NaturalSortKey.h"
-#include "vxqtgui_export.h"
 
 #include <QSortFilterProxyModel>
 #include <QStringMatcher>
@@ -14,7 +13,7 @@ class ListModel;
 /// Filters, sorts and titles the rows of a `ListModel` for the list view. Sorting compares the
 /// rows' sort keys (supplied by the host for the sorted property) in natural order; each key is
 /// read once and kept until its text changes. GUI thread.
-class VXQTGUI_EXPORT ListProxyModel : public QSortFilterProxyModel {
+class ListProxyModel : public QSortFilterProxyModel {
     Q_OBJECT
 
 public:

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "vxqtgui_export.h"
-
 #include <QString>
 
 #include <cstdint>
@@ -11,7 +9,7 @@
 /// number, where its digit runs are and what they are worth, and its case-folded form. Comparing
 /// two prepared keys then parses nothing. The order does not depend on the process locale: text
 /// compares by case-folded UTF-16 code units, ties broken by the exact code units.
-class VXQTGUI_EXPORT NaturalSortKey {
+class NaturalSortKey {
 public:
     /// The key of a row whose property has no valid value.
     static const QString& invalidMarker();
