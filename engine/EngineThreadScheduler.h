@@ -16,7 +16,7 @@ extern bool messageBlocked;
 void captureEngineInterpreter();
 
 /// Wake-ups received and not yet served (engine thread; for tests and diagnostics).
-VXQTGUI_EXPORT int pendingEngineTickles();
+int pendingEngineTickles();
 
 /// Gateway call: stores in plhs[0] a logical scalar, true when the interpreter current now is
 /// not the one the toolkit is bound to.
