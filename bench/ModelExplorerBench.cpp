@@ -186,8 +186,7 @@ std::unique_ptr<QStandardItemModel> newStandardModel(const Table& t)
 
 // Fills a model with `make`, attaches a `Proxy` and sorts by the first column; the model is
 // freed outside the timing.
-template <class Proxy, class Make>
-void fillAndSort(benchmark::State& state, Make make)
+template <class Proxy, class Make> void fillAndSort(benchmark::State& state, Make make)
 {
     for (auto _ : state) {
         auto model = make();

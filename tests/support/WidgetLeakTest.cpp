@@ -33,8 +33,8 @@ void WidgetLeakTest::TearDown()
         pumpUntil([this] { return widgetCount() == m_startCount; });
     EXPECT_EQ(widgetCount(), m_startCount) << "a widget outlived its proxy";
     // Every message a peer sent and every event a widget raised fitted its catalogue row.
-    EXPECT_EQ(VXMessageCatalogue::mismatchCount() + VXEventCatalogue::mismatchCount(),
-        m_startMismatches)
+    EXPECT_EQ(
+        VXMessageCatalogue::mismatchCount() + VXEventCatalogue::mismatchCount(), m_startMismatches)
         << "a message or event did not fit its catalogue row (the debug trace names both classes)";
 }
 
