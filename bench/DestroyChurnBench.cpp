@@ -3,6 +3,7 @@
 // destroyed again, each right after its creation, then one getter that waits for all of it.
 // The anchor is the same op with N = 10 000. Runs under the host: the benchmarks are the
 // engine thread, the GUI thread runs Qt's loop on the main thread.
+#include "BenchHost.h"
 #include "RatioReporter.h"
 
 #include "engine/VXBridge.h"
@@ -49,11 +50,7 @@ BENCHMARK(BM_CreateDestroy)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!vxbench::initializeUnderHost(argc, argv))
         return 1;
     vxbench::RatioReporter::setAnchor("BM_CreateDestroy", "BM_CreateDestroyTenThousand");
     const int result = VXHost::runHost(argc, argv, [] {

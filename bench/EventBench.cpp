@@ -1,6 +1,7 @@
 // User events from the GUI thread to a listener on the engine thread, beside a plain
 // mutex-and-condition-variable queue between two threads (the anchor). Runs under the host:
 // the benchmarks are the engine thread, the GUI thread runs Qt's loop on the main thread.
+#include "BenchHost.h"
 #include "RatioReporter.h"
 
 #include "engine/VXBridge.h"
@@ -177,11 +178,7 @@ BENCHMARK(BM_PlainQueueLatency)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!vxbench::initializeUnderHost(argc, argv))
         return 1;
     vxbench::RatioReporter::setAnchor("BM_EventThroughput", "BM_PlainQueueThroughput");
     vxbench::RatioReporter::setAnchor("BM_EventLatency", "BM_PlainQueueLatency");

@@ -1,6 +1,7 @@
 // The message path as a host feels it: the real GUI thread runs Qt's loop on the main thread
 // under the host stand-in, the benchmarks run on the engine thread. Each is measured beside Qt's
 // own cross-thread call to an object on the same GUI thread.
+#include "BenchHost.h"
 #include "RatioReporter.h"
 
 #include "host/Host.h"
@@ -163,11 +164,7 @@ int runBenchmarks()
 
 int main(int argc, char** argv)
 {
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    if (!vxbench::initializeUnderHost(argc, argv))
         return 1;
     const int result = VXHost::runHost(argc, argv, &runBenchmarks);
     benchmark::Shutdown();
