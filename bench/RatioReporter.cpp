@@ -11,9 +11,9 @@ std::map<std::string, std::string>& anchors()
     return a;
 }
 
-double toNanoseconds(const benchmark::BenchmarkReporter::Run& run)
+double toNanoseconds(const benchmark::BenchmarkReporter::Run& run, bool cpu = false)
 {
-    const double perIteration = run.GetAdjustedRealTime();
+    const double perIteration = cpu ? run.GetAdjustedCPUTime() : run.GetAdjustedRealTime();
     switch (run.time_unit) {
     case benchmark::kSecond:
         return perIteration * 1e9;
@@ -45,8 +45,10 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
         const std::string name = run.run_name.str();
         if (!m_nanoseconds.count(name))
             m_order.push_back(name);
-        if (median || !m_fromMedian.count(name))
+        if (median || !m_fromMedian.count(name)) {
             m_nanoseconds[name] = toNanoseconds(run);
+            m_cpuNanoseconds[name] = toNanoseconds(run, true);
+        }
         if (median)
             m_fromMedian.insert(name);
     }
@@ -55,14 +57,15 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 void RatioReporter::Finalize()
 {
     ConsoleReporter::Finalize();
-    std::printf("\n%-48s %14s  %-40s %8s\n", "benchmark",
-        m_fromMedian.empty() ? "ns/op" : "median ns/op", "anchor", "ratio");
+    std::printf("\n%-48s %14s  %-40s %8s %10s\n", "benchmark",
+        m_fromMedian.empty() ? "ns/op" : "median ns/op", "anchor", "ratio", "CPU ratio");
     for (const std::string& name : m_order) {
         const std::string base = name.substr(0, name.find('/'));
         auto a = anchors().find(base);
         const double ns = m_nanoseconds[name];
         if (a == anchors().end()) {
-            std::printf("%-48s %14.1f  %-40s %8s\n", name.c_str(), ns, "(anchor)", "1.00");
+            std::printf(
+                "%-48s %14.1f  %-40s %8s %10s\n", name.c_str(), ns, "(anchor)", "1.00", "1.00");
             continue;
         }
         // Same arguments as ours when the anchor has them, else the anchor's first run.
@@ -71,11 +74,14 @@ void RatioReporter::Finalize()
         if (it == m_nanoseconds.end())
             it = m_nanoseconds.find(a->second);
         if (it == m_nanoseconds.end() || it->second <= 0) {
-            std::printf("%-48s %14.1f  %-40s %8s\n", name.c_str(), ns, a->second.c_str(), "n/a");
+            std::printf("%-48s %14.1f  %-40s %8s %10s\n", name.c_str(), ns, a->second.c_str(),
+                "n/a", "n/a");
             continue;
         }
-        std::printf(
-            "%-48s %14.1f  %-40s %8.2f\n", name.c_str(), ns, it->first.c_str(), ns / it->second);
+        const double cpu = m_cpuNanoseconds[name];
+        const double anchorCpu = m_cpuNanoseconds[it->first];
+        std::printf("%-48s %14.1f  %-40s %8.2f %10.2f\n", name.c_str(), ns, it->first.c_str(),
+            ns / it->second, anchorCpu > 0 ? cpu / anchorCpu : 0.0);
     }
 }
 

@@ -10,7 +10,8 @@
 namespace vxbench {
 
 /// Console output as usual, then one table: each benchmark's time per iteration and its ratio
-/// to the anchor it names (measured in the same run). With --benchmark_repetitions the table
+/// to the anchor it names (measured in the same run), in wall time and in CPU time (which other
+/// users of a shared machine disturb less). With --benchmark_repetitions the table
 /// compares medians.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -23,6 +24,7 @@ public:
 private:
     std::vector<std::string> m_order;
     std::map<std::string, double> m_nanoseconds;
+    std::map<std::string, double> m_cpuNanoseconds;
     std::set<std::string> m_fromMedian;
 };
 

@@ -98,6 +98,7 @@ set(VX_VRIX_HEADERS
     vrix/AtomicCounter.h
     vrix/Color.h
     vrix/DpiScaled.h
+    vrix/DropAction.h
     vrix/DpiScaling.h
     vrix/ErrorHolder.h
     vrix/Font.h
@@ -112,6 +113,7 @@ set(VX_VRIX_HEADERS
     vrix/ReferencedTemplate.h
     vrix/SanitizerAnnotations.h
     vrix/StringID.h
+    vrix/VXFlags.h
     vrix/VXPoint.h
     vrix/VXPreferences.h
     vrix/VXRect.h

@@ -46,6 +46,16 @@ VXBridge::~VXBridge()
     disconnect();
 }
 
+void VXBridge::setSendDeadline(int milliseconds)
+{
+    m_sendDeadline.store(milliseconds > 0 ? milliseconds : 0);
+}
+
+int VXBridge::sendDeadline() const
+{
+    return m_sendDeadline.load();
+}
+
 void VXBridge::setFactory(Factory factory)
 {
     s_factory = factory;

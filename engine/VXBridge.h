@@ -15,6 +15,7 @@
 
 #include <boost/optional.hpp>
 
+#include <atomic>
 #include <map>
 #include <string>
 
@@ -36,8 +37,12 @@ class VXVBoxLayout;
 class VXWidgetStack;
 class VXWindow;
 class VXComboBox;
+class VXModelExplorer;
 class VXPopupMenu;
 class VXToolBar;
+class VXSearchBar;
+class VXSearchPanel;
+class VXSpreadSheet;
 class VXCheckBox;
 class VXEvent;
 class VXEdit;
@@ -85,6 +90,12 @@ public:
 
     /// While set by the host, posts become sends (see GuiThread::postMessage).
     static bool m_imPost;
+
+    /// Longest wait of one send to the GUI thread, in milliseconds; when it passes, the operation
+    /// returns its failure result (false, 0, empty) and the GUI thread's late answer is dropped.
+    /// 0 (the default) waits as long as the GUI thread runs; negative values count as 0.
+    void setSendDeadline(int milliseconds);
+    int sendDeadline() const;
 
     virtual void start() = 0;
     virtual void quit() = 0;
@@ -156,6 +167,14 @@ public:
 
     virtual VXTextBrowser* createTextBrowser(VXWidget* parent, const char* name) = 0;
     virtual VXWebBrowser* createWebBrowser(VXWidget* parent, const char* name) = 0;
+    /// A hidden explorer window whose display texts are `strings` (id to text); null while the
+    /// GUI side is not running.
+    virtual VXModelExplorer* createModelExplorer(std::map<int, std::u16string>& strings) = 0;
+
+    // The explorer's search bar and search panel.
+    virtual VXSearchBar* createSearchBar(VXWidget* parent) { return nullptr; }
+    virtual VXSearchPanel* createSearchPanel(VXWidget* parent) { return nullptr; }
+    virtual VXSpreadSheet* createSpreadSheet(VXWidget* parent) { return nullptr; }
 
     virtual int errorMessage(VXObject* owner, const char* title, const char* text, bool modal) = 0;
     virtual int errorMessage(
@@ -224,4 +243,5 @@ public:
 
 private:
     static std::map<VRIX::StringID, VXBridge*> m_bridges;
+    std::atomic<int> m_sendDeadline { 0 };
 };

@@ -4,9 +4,13 @@
 #include "vrix/VXPoint.h"
 #include "vxqtgui_export.h"
 
+#include <list>
 #include <string>
+#include <vector>
 
+class VXMEObjectData;
 class VXPopupMenu;
+class VXUStringList;
 class VXText;
 
 /// Engine-side proxy of a one-line edit field; the peer implements its operations. Engine thread.
@@ -40,6 +44,27 @@ public:
     virtual std::u16string imGetFontFamily() { return {}; }
     virtual int imGetFontSize() { return 0; }
     virtual std::u16string imGetToolTip() { return {}; }
+
+    // Completion over explorer records. Without a completer every other call does nothing.
+    /// Creates (true) or drops (false) the record-aware completer.
+    virtual void enableAutoComplete(bool enable) { }
+    /// Replaces the visible suggestions by plain strings; takes the list.
+    virtual void setAutoCompleteView(VXUStringList* list) { }
+    /// Refills the suggestions from records (taken, freed on the GUI side in every case) for
+    /// `prefix` and opens the popup. A record without an object heads the list: its values are
+    /// the column titles. `refresh` lets later typing refresh the completion.
+    virtual void setAutoCompleteData(
+        std::list<VXMEObjectData*>* records, const std::u16string& prefix, bool refresh)
+    {
+    }
+    /// 1 contains, 2 ends with, anything else starts with.
+    virtual void setAutoCompleteMatchOption(int option) { }
+    /// 1 unfiltered popup, 2 inline, anything else a filtered popup.
+    virtual void setAutoCompleteCompletionMode(int mode) { }
+    /// Appends the suggestions shown, each a new object the caller owns: an `int*` row count, an
+    /// `int*` column count, the column titles and then the rows' texts as `char16_t*` copies
+    /// (VXBridge::copyStringFromGUI). Answers the number of rows written.
+    virtual int fillVectorWithAutoCompleteText(std::vector<void*>* out) { return 0; }
 
     virtual void setFont(const char* family, int pointSize, int bold, int italic, int underline) { }
     virtual void setForegroundColor(int red, int green, int blue) { }

@@ -22,6 +22,9 @@ std::atomic<bool> s_handleFetched { false };
 // starts: every event raised before the clear is seen by that run, every later one emits
 // again. So a burst costs one packet instead of one per event.
 std::atomic<bool> s_runRequested { false };
+// While a deferred request is on its way, the events of the same burst wake nobody.
+std::atomic<bool> s_flushPending { false };
+std::atomic<VXEvent::WakeDeferral> s_wakeDeferral { nullptr };
 // Engine thread only.
 bool s_processEventsPaused = false;
 int s_processNesting = 0;
@@ -78,16 +81,44 @@ void VXEvent::doEvent()
 
 void VXEvent::requestProcessing()
 {
+    const WakeDeferral deferral = s_wakeDeferral.load();
     if (s_runRequested.exchange(true)) {
-        // The run asked for is still to come; the engine thread is still woken for every
-        // event, as if a packet had been queued (a no-op while a wake-up is outstanding).
-        tickleVELMARThread();
+        // The run asked for is still to come. Until a deferred request goes out, waking the
+        // engine thread would only make it look at an empty queue; otherwise it is woken for
+        // every event, as if a packet had been queued (a no-op while a wake-up is outstanding).
+        if (!s_flushPending.load())
+            tickleVELMARThread();
         return;
     }
+    if (deferral) {
+        s_flushPending.store(true);
+        if (deferral(&flushProcessingRequest))
+            return;
+        s_flushPending.store(false);
+    }
+    sendProcessingRequest();
+}
+
+void VXEvent::flushProcessingRequest()
+{
+    s_flushPending.store(false);
+    sendProcessingRequest();
+}
+
+void VXEvent::sendProcessingRequest()
+{
     if (VXBridge* bridge = VXBridge::existingBridge())
         bridge->m_pendingEvents.send(VXIM::DefaultSend);
     else
         s_runRequested.store(false); // nobody to ask: the next event tries again
+}
+
+void VXEvent::setWakeDeferral(WakeDeferral deferral)
+{
+    s_wakeDeferral.store(deferral);
+    // A request put off by the old deferral may never be served: send one now.
+    if (!deferral && s_flushPending.exchange(false))
+        sendProcessingRequest();
 }
 
 void VXEvent::processPendingEvents()

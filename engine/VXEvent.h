@@ -54,10 +54,19 @@ public:
     /// bridge's pending-events emitter unless a run is already asked for and not yet started.
     static void requestProcessing();
 
+    /// Puts `flush` off until the calling thread's current work is done and returns true, or
+    /// returns false when it cannot (another thread). Installed by the GUI side, so that a burst
+    /// of events raised in one handler wakes the engine thread once, after the burst.
+    using WakeDeferral = bool (*)(void (*flush)());
+    static void setWakeDeferral(WakeDeferral deferral);
+
     /// Writes this event's trace line when tracing is on; timed lines feed the statistics.
     void debugOutput(const char* label, bool timed) const;
 
 private:
+    static void flushProcessingRequest();
+    static void sendProcessingRequest();
+
     VXEventType m_type;
     VXWidget* m_widget = nullptr;
     unsigned m_widgetUID = 0;

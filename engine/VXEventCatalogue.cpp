@@ -3,6 +3,16 @@
 #include "engine/PayloadCheck.h"
 #include "engine/VXEvent.h"
 #include "engine/VXEventMouse.h"
+#include "engine/modelexplorer/VXEventBoolArray.h"
+#include "engine/modelexplorer/VXEventIntArray.h"
+#include "engine/modelexplorer/VXEventMouseUDI.h"
+#include "engine/modelexplorer/VXEventRect.h"
+#include "engine/modelexplorer/VXEventUDI.h"
+#include "engine/modelexplorer/VXMEEventCreateObject.h"
+#include "engine/modelexplorer/VXMEEventData.h"
+#include "engine/modelexplorer/VXMEEventDataList.h"
+#include "engine/modelexplorer/VXMEEventStringList.h"
+#include "engine/modelexplorer/VXMEObjectPropnameEventData.h"
 
 #include <algorithm>
 #include <atomic>

@@ -29,13 +29,18 @@
 #include "messaging/QtImageCheckBox.h"
 #include "messaging/QtInt5Message.h"
 #include "messaging/QtIntMessage.h"
+#include "messaging/QtModelExplorer.h"
 #include "messaging/QtPanel.h"
 #include "messaging/QtPopupMenu.h"
 #include "messaging/QtRadioButton.h"
 #include "messaging/QtScrollView.h"
+#include "messaging/QtSearchBar.h"
+#include "messaging/QtSearchPanel.h"
 #include "messaging/QtSlider.h"
 #include "messaging/QtSplitter.h"
+#include "messaging/QtSpreadSheet.h"
 #include "messaging/QtString2BoolMessage.h"
+#include "messaging/QtStringIDMapMessage.h"
 #include "messaging/QtTab.h"
 #include "messaging/QtTabBar.h"
 #include "messaging/QtText.h"
@@ -113,7 +118,7 @@ int QtBridge::send(QtMessage* message, QtMessageHolder* reply)
     QtMessageHolder holder(message);
     if (!m_thread || !holder || !VXMessageCatalogue::fits(*holder, true, "peer"))
         return 0;
-    return m_thread->sendMessage(holder, reply);
+    return m_thread->sendMessage(holder, reply, m_bridge ? m_bridge->sendDeadline() : 0);
 }
 
 int QtBridge::deliver(QtMessage* message)
@@ -309,6 +314,21 @@ VXWebBrowser* QtBridge::createWebBrowser(VXWidget* parent, const char* name)
         parent, WEBCreateMsg, parent, name, "", "", "", true);
 }
 
+VXSearchBar* QtBridge::createSearchBar(VXWidget* parent)
+{
+    return build<QtSearchBar, QtHandleMessage>(parent, SBCreateMsg, parent);
+}
+
+VXSearchPanel* QtBridge::createSearchPanel(VXWidget* parent)
+{
+    return build<QtSearchPanel, QtHandleMessage>(parent, SPCreateMsg, parent);
+}
+
+VXSpreadSheet* QtBridge::createSpreadSheet(VXWidget* parent)
+{
+    return build<QtSpreadSheet, QtHandleMessage>(parent, SSCreateMsg, parent);
+}
+
 VXDialog* QtBridge::createDialog(unsigned flags)
 {
     return build<QtDialog, QtWFlagsMessage>(nullptr, DLGCreateMsg, flags);
@@ -448,6 +468,18 @@ VXPopupMenu* QtBridge::createPopupMenu(VXWidget* parent)
 VXToolBar* QtBridge::createToolBar(VXWidget* parent)
 {
     return build<QtToolBar, QtHandleMessage>(parent, TOOLCreateMsg, parent);
+}
+
+VXModelExplorer* QtBridge::createModelExplorer(std::map<int, std::u16string>& strings)
+{
+    if (!m_thread)
+        return nullptr;
+    auto* peer = new QtModelExplorer();
+    auto* message = new QtStringIDMapMessage(peer, MECreateMsg);
+    for (const auto& entry : strings)
+        message->addPair(entry.first, entry.second);
+    deliver(message);
+    return peer;
 }
 
 VXComboBox* QtBridge::createComboBox(VXWidget* parent, const char* text)

@@ -89,6 +89,10 @@ public:
 
     VXTextBrowser* createTextBrowser(VXWidget* parent, const char* name) override;
     VXWebBrowser* createWebBrowser(VXWidget* parent, const char* name) override;
+    VXModelExplorer* createModelExplorer(std::map<int, std::u16string>& strings) override;
+    VXSearchBar* createSearchBar(VXWidget* parent) override;
+    VXSearchPanel* createSearchPanel(VXWidget* parent) override;
+    VXSpreadSheet* createSpreadSheet(VXWidget* parent) override;
 
     int errorMessage(VXObject* owner, const char* title, const char* text, bool modal) override;
     int errorMessage(VXObject* owner, const std::u16string& title, const std::u16string& text,

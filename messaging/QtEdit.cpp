@@ -1,9 +1,13 @@
 #include "messaging/QtEdit.h"
 
+#include "engine/modelexplorer/VXMEObjectData.h"
 #include "messaging/PeerCall.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
+#include "messaging/QtHandleStrBoolMessage.h"
 #include "messaging/QtIntMessage.h"
+
+#include "vrix/VXUStringList.h"
 
 #include <QString>
 
@@ -97,6 +101,47 @@ std::u16string QtEdit::imGetFontFamily()
 int QtEdit::imGetFontSize()
 {
     return vxpeer::ask<int>(this, GetFontSizeMsg);
+}
+
+void QtEdit::enableAutoComplete(bool enable)
+{
+    vxpeer::post(this, EDITEnableAutoCompleteMsg, enable);
+}
+
+void QtEdit::setAutoCompleteView(VXUStringList* list)
+{
+    if (list)
+        vxpeer::postOwned(this, EDITSetAutoCompleteViewMsg, list);
+}
+
+void QtEdit::setAutoCompleteData(
+    std::list<VXMEObjectData*>* records, const std::u16string& prefix, bool refresh)
+{
+    // The message owns the records until the field takes them, so a dropped message frees them.
+    vxpeer::post(new QtHandleStrBoolMessage(
+        this, EDITSetAutoCompleteDataMsg, records,
+        [](void* list) {
+            auto* owned = static_cast<VXMEObjectDataList*>(list);
+            VXMEObjectData::destroyList(owned);
+        },
+        prefix, refresh));
+}
+
+void QtEdit::setAutoCompleteMatchOption(int option)
+{
+    vxpeer::post(this, EDITSetAutoCompleteMatchOptionMsg, option);
+}
+
+void QtEdit::setAutoCompleteCompletionMode(int mode)
+{
+    vxpeer::post(this, EDITSetAutoCompleteCompletionModeMsg, mode);
+}
+
+int QtEdit::fillVectorWithAutoCompleteText(std::vector<void*>* out)
+{
+    if (!out)
+        return 0;
+    return vxpeer::send(new QtHandleMessage(this, EDITFillVectorWithAutoCompleteTextMsg, out));
 }
 
 void QtEdit::setWidgethighlight(bool on, int red, int green, int blue, int alpha)

@@ -26,5 +26,13 @@ public:
     std::u16string imGetFontFamily() override;
     int imGetFontSize() override;
 
+    void enableAutoComplete(bool enable) override;
+    void setAutoCompleteView(VXUStringList* list) override;
+    void setAutoCompleteData(
+        std::list<VXMEObjectData*>* records, const std::u16string& prefix, bool refresh) override;
+    void setAutoCompleteMatchOption(int option) override;
+    void setAutoCompleteCompletionMode(int mode) override;
+    int fillVectorWithAutoCompleteText(std::vector<void*>* out) override;
+
     void setWidgethighlight(bool on, int red, int green, int blue, int alpha) override;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
+#include "messaging/QtOwnedPointer.h"
 
 /// Message payload: a handle and a bool.
 class QtHandleBoolMessage : public QtMessage {
@@ -9,6 +10,8 @@ public:
     ~QtHandleBoolMessage() override;
 
     void* m_handle = nullptr;
+    /// Set when `m_handle` is a host-owned object the handler takes (explorer records, lists).
+    QtOwnedPointer m_owned;
     bool m_bool = false;
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
+#include "messaging/QtOwnedPointer.h"
 
 /// Message payload: a handle and five ints.
 class QtHandleInt5Message : public QtMessage {
@@ -11,6 +12,8 @@ public:
     ~QtHandleInt5Message() override;
 
     void* m_handle = nullptr;
+    /// Set when `m_handle` is a host-owned object the handler takes (explorer records, lists).
+    QtOwnedPointer m_owned;
     int m_int1 = 0;
     int m_int2 = 0;
     int m_int3 = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
+#include "messaging/QtOwnedPointer.h"
 
 #include <QString>
 
@@ -15,6 +16,8 @@ public:
     ~QtHandleNumStrMessage() override;
 
     void* m_handle = nullptr;
+    /// Set when `m_handle` is a host-owned object the handler takes (explorer records, lists).
+    QtOwnedPointer m_owned;
     int m_int = 0;
     QString m_string;
 

@@ -25,7 +25,11 @@ QtMessage::QtMessage(void* target, VXMessageType id)
 {
 }
 
-QtMessage::~QtMessage() = default;
+QtMessage::~QtMessage()
+{
+    if (m_syncControl)
+        m_syncControl->releaseReference();
+}
 
 void QtMessage::releaseReference() const noexcept
 {

@@ -36,6 +36,7 @@ public:
     void releaseReference() const noexcept;
 
     void* m_target;
+    /// The waiting sender's rendezvous, set before a send; the message holds one reference.
     SyncMsgControl* m_syncControl;
     std::int64_t m_timestamp;
     VRIX::ErrorHolder m_error;

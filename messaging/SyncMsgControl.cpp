@@ -39,7 +39,19 @@ private:
 SyncMsgControl::SyncMsgControl()
     : m_done(false)
     , m_returnValue(0)
+    , m_references(1)
 {
+}
+
+void SyncMsgControl::addReference()
+{
+    m_references.fetch_add(1, std::memory_order_relaxed);
+}
+
+void SyncMsgControl::releaseReference()
+{
+    if (m_references.fetch_sub(1, std::memory_order_acq_rel) == 1)
+        delete this;
 }
 
 SyncMsgControl::~SyncMsgControl()

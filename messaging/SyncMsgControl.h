@@ -5,13 +5,19 @@
 #include <QMutex>
 #include <QWaitCondition>
 
-/// Rendezvous of one synchronous send. Lives on the sending (engine) thread's stack; the GUI
-/// thread writes the result and calls setDone, after which it touches the record no more.
+#include <atomic>
+
+/// Rendezvous of one synchronous send, shared by the sender and its message: a sender that gives
+/// up at its deadline leaves, and the GUI thread may still write the result into the record,
+/// which the message's last holder frees.
 class SyncMsgControl {
 public:
+    /// One reference, the creator's.
     SyncMsgControl();
-    /// Takes the mutex once, so a setDone still unlocking on the GUI thread has let go of it.
-    ~SyncMsgControl();
+
+    void addReference();
+    /// Drops one reference; the last one deletes the record.
+    void releaseReference();
 
     bool isDone();
     /// GUI thread: marks the message handled and wakes the sender; the last use of the record.
@@ -30,5 +36,9 @@ public:
     QWaitCondition m_condition;
 
 private:
+    /// Takes the mutex once, so a setDone still unlocking on the GUI thread has let go of it.
+    ~SyncMsgControl();
+
+    std::atomic<int> m_references;
     Q_DISABLE_COPY(SyncMsgControl)
 };

@@ -23,7 +23,10 @@ public:
     /// Ends the event loop and returns once the application is gone.
     virtual void quit() = 0;
     virtual void postMessage(const QtMessageHolder& msg, bool keepAsynchronous) = 0;
-    virtual int sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply) = 0;
+    /// Waits until the GUI thread has handled `msg`, or at most `deadlineMs` when it is positive;
+    /// the handler's result, else 0 and no reply.
+    virtual int sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply, int deadlineMs = 0)
+        = 0;
     virtual void increaseUIThreadPriority(bool increase) = 0;
     /// The application object, or null while there is none. Opaque to the engine side.
     virtual GuiApplication* getApplication() const = 0;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the demo host and plays the gallery under Xvfb (or the offscreen platform when Xvfb
-# is missing), saving the window captures it takes to docs/images/.
+# Builds the demo host and plays the gallery, the message boxes and the explorer's scenes under
+# Xvfb (or the offscreen platform when Xvfb is missing), saving its window captures to docs/images/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -9,7 +9,7 @@ cmake --build build --target vxdemo
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$PWD/build/xdg-runtime}"
 mkdir -p "$XDG_RUNTIME_DIR" docs/images && chmod 700 "$XDG_RUNTIME_DIR"
 run=(build/examples/vxdemo --headless --out docs/images examples/scripts/gallery.vxs
-    examples/scripts/messageboxes.vxs)
+    examples/scripts/messageboxes.vxs examples/scripts/explorer-scenes.vxs)
 if command -v xvfb-run >/dev/null; then
     xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}"
 else

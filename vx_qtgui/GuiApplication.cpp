@@ -3,6 +3,7 @@
 #include "engine/HostFunctions.h"
 #include "engine/VXBridge.h"
 #include "engine/VXDebugOutputLogging.h"
+#include "engine/VXEvent.h"
 #include "engine/VXObject.h"
 #include "engine/VXWidget.h"
 #include "messaging/QtBridge.h"
@@ -48,6 +49,7 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTextCodec>
+#include <QThread>
 #include <QToolTip>
 #include <QTransform>
 #include <QTranslator>
@@ -59,6 +61,18 @@
 #include <exception>
 
 namespace {
+
+// Events raised in one handler are queued first and the engine thread is woken once, when
+// the handler is done, rather than once per event while it runs beside the GUI thread.
+bool deferToEventLoop(void (*flush)())
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return false;
+    QMetaObject::invokeMethod(
+        app, [flush] { flush(); }, Qt::QueuedConnection);
+    return true;
+}
 
 constexpr int kWakeUpEventType = VXMessageEventBase + VXIMProcessEventsMsg;
 
@@ -213,6 +227,7 @@ GuiApplication::GuiApplication(int& argc, char** argv)
     // after this constructor has returned.
     if (VXBridge* bridge = VXBridge::existingBridge())
         connectServices(*bridge);
+    VXEvent::setWakeDeferral(&deferToEventLoop);
     setupFontsAndGestures();
     installTranslations();
     QFontDatabase fontDatabase; // populates the font database now rather than at first use
@@ -227,6 +242,7 @@ GuiApplication::GuiApplication(int& argc, char** argv)
 
 GuiApplication::~GuiApplication()
 {
+    VXEvent::setWakeDeferral(nullptr);
     VXIM::Listener::disconnect();
     deleteRemainingWidgets();
     if (m_translator) {

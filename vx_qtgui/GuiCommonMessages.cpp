@@ -9,6 +9,7 @@
 #include "messaging/QtStringMessage.h"
 #include "messaging/SyncMsgControl.h"
 #include "vrix/DpiScaling.h"
+#include "vx_qtgui/GuiConversions.h"
 #include "vx_qtgui/GuiLimits.h"
 #include "vx_qtgui/GuiUtil.h"
 #include "vx_qtgui/GuiWidget.h"
@@ -249,9 +250,7 @@ bool GuiCommonMessages::handle(
         return false;
     case SetRectMsg:
         if (auto* rect = dynamic_cast<QtRectMessage*>(msg)) {
-            const QRect given(
-                QPoint(rect->m_left, rect->m_top), QPoint(rect->m_right, rect->m_bottom));
-            widget->setGeometry(VRIX::toDpiScaled(given));
+            widget->setGeometry(VRIX::toDpiScaled(hostRect(*rect)));
             return true;
         }
         return false;

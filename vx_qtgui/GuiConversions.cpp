@@ -1,5 +1,10 @@
 #include "vx_qtgui/GuiConversions.h"
 
+#include "messaging/QtRectMessage.h"
+#include "vx_qtgui/GuiLimits.h"
+
+#include <algorithm>
+
 namespace {
 
 struct FlagPair {
@@ -92,6 +97,18 @@ unsigned QtFlagToVrix(Qt::WindowFlags flags)
             vx |= pair.vx;
     }
     return vx;
+}
+
+QRect hostRect(const QtRectMessage& r)
+{
+    const int limit = GuiLimits::MaxExtent;
+    const auto extent = [limit](int from, int to) {
+        return GuiLimits::clamp(
+            int(std::min<long long>(limit, static_cast<long long>(to) - from + 1)), 1, limit);
+    };
+    return QRect(GuiLimits::clamp(r.m_left, -limit, limit),
+        GuiLimits::clamp(r.m_top, -limit, limit), extent(r.m_left, r.m_right),
+        extent(r.m_top, r.m_bottom));
 }
 
 namespace VRIX {

@@ -11,6 +11,7 @@
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtHandleStrBoolMessage.h"
 #include "messaging/QtInt5Message.h"
+#include "messaging/QtStringIDMapMessage.h"
 #include "messaging/QtUIDStringList2Message.h"
 #include "messaging/QtUIDsMessage.h"
 #include "messaging/QtWFlagsMessage.h"
@@ -45,6 +46,10 @@
 #include "vx_qtgui/GuiVBoxLayout.h"
 #include "vx_qtgui/GuiWidgetStack.h"
 #include "vx_qtgui/GuiWindow.h"
+#include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
+#include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 #include "vx_qtgui/textbrowser/GuiTextBrowser.h"
 #include "vx_qtgui/textbrowser/GuiWebBrowser.h"
 
@@ -122,13 +127,23 @@ GuiObject* makeProgress(void* key, QtMessage& msg, QWidget* parent)
     return proxy ? new Widget(proxy, parent) : nullptr;
 }
 
+// An explorer window answers its actions' shortcuts itself, wherever the focus is inside it.
+void registerExplorerShortcut(GuiObject* created, QWidget* parent)
+{
+    auto* action = dynamic_cast<GuiAction*>(created);
+    auto* explorer = qobject_cast<GuiModelExplorer*>(parent);
+    if (action && explorer && !action->shortcut().toString(QKeySequence::NativeText).isEmpty())
+        explorer->addShortcut(action);
+}
+
 Table& table()
 {
     using R = GuiCreationRoute;
     static Table entries = [] {
         // One row per creation id: parent, notify, update parent, factory, finish.
         const std::initializer_list<GuiCreationRoute::Entry> builtIn = {
-            { ACTCreateMsg, R::WidgetParent, true, false, &make<GuiAction, QtActionMessage> },
+            { ACTCreateMsg, R::WidgetParent, true, false, &make<GuiAction, QtActionMessage>,
+                &registerExplorerShortcut },
             { POPCreateMsg, R::WidgetParent, true, false, &make<GuiPopupMenu, QtHandleMessage> },
             { TOOLCreateMsg, R::MainWindowParent, true, true, &make<GuiToolBar, QtHandleMessage> },
             { CMBCreateMsg, R::WidgetParent, true, true,
@@ -165,6 +180,8 @@ Table& table()
                 &make<GuiDialog, QtWFlagsMessage, WindowFlags> },
             { WNDCreateMsg, R::NoParent, true, false,
                 &make<GuiWindow, QtWFlagsMessage, WindowFlags> },
+            { MECreateMsg, R::NoParent, true, false,
+                &make<GuiModelExplorer, QtStringIDMapMessage> },
             { PNLCreateMsg, R::WidgetParent, true, true,
                 &make<GuiPanel, QtHandleStr4Message, Text1> },
             { PNLCreate2Msg, R::NoParent, true, false, &make<GuiPanel, QtMessage, NoName> },
@@ -186,6 +203,10 @@ Table& table()
             { LAYCreateVBox1Msg, R::WidgetParent, true, true,
                 &make<GuiVBoxLayout, QtHandleMessage> },
             { LAYCreateVBox2Msg, R::NoParent, true, false, &makeFree<GuiVBoxLayout, QtMessage> },
+            // The explorer's search bar and panel.
+            { SBCreateMsg, R::WidgetParent, true, true, &make<GuiSearchBar, QtHandleMessage> },
+            { SPCreateMsg, R::WidgetParent, true, true, &make<GuiSearchPanel, QtHandleMessage> },
+            { SSCreateMsg, R::WidgetParent, true, true, &make<GuiSpreadSheet, QtHandleMessage> },
         };
         Table built;
         for (const auto& entry : builtIn)

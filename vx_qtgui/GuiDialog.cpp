@@ -8,6 +8,7 @@
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiConversions.h"
 #include "vx_qtgui/GuiTransientEventFilter.h"
 #include "vx_qtgui/GuiUtil.h"
 #include "vx_qtgui/VXIMReentrancyProtector.h"
@@ -46,8 +47,7 @@ bool rectOf(const QtMessage* msg, QRect& rect)
     const auto* given = dynamic_cast<const QtRectMessage*>(msg);
     if (!given)
         return false;
-    rect = VRIX::toDpiScaled(
-        QRect(QPoint(given->m_left, given->m_top), QPoint(given->m_right, given->m_bottom)));
+    rect = VRIX::toDpiScaled(hostRect(*given));
     return true;
 }
 

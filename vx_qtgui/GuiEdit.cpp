@@ -3,10 +3,12 @@
 #include "engine/VXEvent.h"
 #include "messaging/QtBoolMessage.h"
 #include "messaging/QtHandleMessage.h"
+#include "messaging/QtHandleStrBoolMessage.h"
 #include "messaging/QtInt5Message.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
 #include "vrix/DpiScaling.h"
+#include "vrix/VXUStringList.h"
 #include "vrix/gui/PixmapLoading.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCSHAccelEventFilter.h"
@@ -15,6 +17,9 @@
 #include "vx_qtgui/GuiFirstVisitEventFilter.h"
 #include "vx_qtgui/GuiUtil.h"
 #include "vx_qtgui/VXIMReentrancyProtector.h"
+#include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
+
+#include <QAbstractItemView>
 
 #include <QContextMenuEvent>
 #include <QCursor>
@@ -73,12 +78,99 @@ void GuiEdit::textChangedEvent(const QString& newText)
     if (m_clearable && m_clearButton)
         m_clearButton->setVisible(!newText.isEmpty());
     if (!m_typed && hasCompleter() && m_autoCompleteData) {
+        m_completer->setPrefix(newText);
         if (m_completionTimerId != -1)
             killTimer(m_completionTimerId);
         m_completionTimerId = startTimer(200, Qt::CoarseTimer);
     }
     if (m_peerKey)
         GuiCommonMessages::postEvent(m_peerKey, EDITTextChangedEvent);
+}
+
+void GuiEdit::enableAutoComplete(bool enable)
+{
+    if (enable == hasCompleter())
+        return;
+    if (!enable) {
+        if (m_completionTimerId != -1)
+            killTimer(m_completionTimerId);
+        m_completionTimerId = -1;
+        delete m_completer;
+        m_completer = nullptr;
+        return;
+    }
+    m_completer = new GuiCompleter(this);
+    connect(m_completer, &GuiCompleter::suggestionChosen, this, &GuiEdit::takeSuggestion);
+}
+
+void GuiEdit::takeSuggestion(const QString& suggestion)
+{
+    // A choice is not typing: it must not refresh the suggestions it came from.
+    m_typed = true;
+    setText(suggestion);
+}
+
+void GuiEdit::refreshCompletion()
+{
+    m_completer->setPrefix(text());
+    m_completer->refresh();
+}
+
+void GuiEdit::handleCompletion(VXMessageType type, QtMessage* msg)
+{
+    if (type == EDITSetAutoCompleteDataMsg) {
+        auto* data = dynamic_cast<QtHandleStrBoolMessage*>(msg);
+        if (!data)
+            return;
+        // The records are ours whether or not they are used.
+        const std::unique_ptr<VXMEObjectDataList> records = data->take<VXMEObjectDataList>();
+        const auto free = [&records] {
+            if (records) {
+                for (VXMEObjectData* record : *records)
+                    delete record;
+            }
+        };
+        if (!m_completer) {
+            free();
+            return;
+        }
+        m_autoCompleteData = data->m_bool;
+        m_completer->updateModel(records.get(), data->m_string);
+        free();
+        m_completer->initCustomCompletion();
+        if (!m_completer->popup()->isVisible())
+            m_completer->showSuggestions();
+        return;
+    }
+    if (type == EDITSetAutoCompleteViewMsg) {
+        auto* handle = dynamic_cast<QtHandleMessage*>(msg);
+        const std::unique_ptr<VXUStringList> list
+            = handle ? handle->take<VXUStringList>() : nullptr;
+        if (m_completer && list)
+            m_completer->updateView(list.get());
+        return;
+    }
+    if (!m_completer)
+        return;
+    switch (type) {
+    case EDITSetAutoCompleteMatchOptionMsg:
+        if (auto* option = dynamic_cast<QtIntMessage*>(msg))
+            m_completer->setHostMatchOption(option->m_int);
+        return;
+    case EDITSetAutoCompleteCompletionModeMsg:
+        if (auto* mode = dynamic_cast<QtIntMessage*>(msg))
+            m_completer->setHostCompletionMode(mode->m_int);
+        return;
+    case EDITFillVectorWithAutoCompleteTextMsg:
+        if (auto* handle = dynamic_cast<QtHandleMessage*>(msg)) {
+            GuiCommonMessages::setResult(msg,
+                m_completer->fillVectorWithListViewText(
+                    static_cast<std::vector<void*>*>(handle->m_handle)));
+        }
+        return;
+    default:
+        return;
+    }
 }
 
 void GuiEdit::returnPressedEvent()
@@ -234,8 +326,11 @@ void GuiEdit::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case EDITSetTextMsg:
     case EDITImSetTextMsg:
-        if (auto* string = dynamic_cast<QtStringMessage*>(msg))
+        if (auto* string = dynamic_cast<QtStringMessage*>(msg)) {
             setEditText(string->m_string, type == EDITImSetTextMsg);
+            if (type == EDITImSetTextMsg && m_completer)
+                m_completer->setPrefix(text());
+        }
         return;
     case EDITGetTextMsg:
         msg->setReturnMsg(new QtStringMessage(nullptr, type, text()));
@@ -300,12 +395,15 @@ void GuiEdit::vxMessageNotify(VXMessageType type, QtMessage* msg)
         setSizeLimit(type, msg);
         return;
     case EDITEnableAutoCompleteMsg:
+        if (auto* flag = dynamic_cast<QtBoolMessage*>(msg))
+            enableAutoComplete(flag->m_bool);
+        return;
     case EDITSetAutoCompleteViewMsg:
     case EDITSetAutoCompleteDataMsg:
     case EDITSetAutoCompleteMatchOptionMsg:
     case EDITSetAutoCompleteCompletionModeMsg:
     case EDITFillVectorWithAutoCompleteTextMsg:
-        // Completion needs the record-aware completer; without one these do nothing.
+        handleCompletion(type, msg);
         return;
     default:
         break;

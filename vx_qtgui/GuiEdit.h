@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 
+class GuiCompleter;
 class QToolButton;
 
 /// The one-line edit field of a QtEdit peer; reports typing, Return, focus loss and the end of
@@ -28,6 +29,10 @@ public:
     QToolButton* clearButton() const { return m_clearButton; }
     bool isPassword() const { return m_password; }
     bool usesCustomContextMenu() const { return m_customContextMenu; }
+    /// The record-aware completer; null until auto-completion is enabled.
+    GuiCompleter* recordCompleter() const { return m_completer; }
+    /// Creates or drops the completer.
+    void enableAutoComplete(bool enable);
 
 protected:
     bool event(QEvent* e) override;
@@ -48,14 +53,15 @@ private:
     void placeClearButton();
     void setSizeLimit(VXMessageType type, QtMessage* msg);
     void showCustomContextMenu(QtMessage* msg);
-    // The record-aware completer plugs in here: while none is attached, completion messages
-    // are ignored and no refresh timer starts.
-    bool hasCompleter() const { return false; }
-    void refreshCompletion() { }
+    bool hasCompleter() const { return m_completer != nullptr; }
+    void refreshCompletion();
+    void handleCompletion(VXMessageType type, QtMessage* msg);
+    void takeSuggestion(const QString& text);
 
     bool m_password = false;
     QToolButton* m_clearButton = nullptr;
     bool m_clearable = false;
+    GuiCompleter* m_completer = nullptr;
     int m_completionTimerId = -1;
     bool m_autoCompleteData = false;
     bool m_customContextMenu = false;

@@ -14,6 +14,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -125,26 +126,40 @@ void GuiThread::postMessage(const QtMessageHolder& msg, bool keepAsynchronous)
     m_emitter.send(VXIM::DefaultSend, msg);
 }
 
-int GuiThread::sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply)
+int GuiThread::sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply, int deadlineMs)
 {
-    if (!msg)
+    if (!msg || msg->m_syncControl)
         return 0;
-    SyncMsgControl control;
-    msg->m_syncControl = &control;
+    // Shared with the message: a sender leaving at its deadline must not take the record along
+    // while the GUI thread may still write into it.
+    SyncMsgControl* control = new SyncMsgControl;
+    control->addReference();
+    msg->m_syncControl = control;
+    const auto release = [control](SyncMsgControl*) { control->releaseReference(); };
+    const std::unique_ptr<SyncMsgControl, decltype(release)> ownReference(control, release);
+
     waitForApplication();
     msg->debugOutput("VELMAR send message", false);
-    m_emitter.send(VXIM::BlockingSend, msg);
-    while (!control.waitUntilDone(10)) {
+    // A blocking send waits inside the emitter until the packet is handled; one with a deadline
+    // is queued and waited for here. On the GUI thread itself either is handled at once.
+    const bool bounded
+        = deadlineMs > 0 && !VXIM::Thread::getNamedThread(kGuiThreadName).isCurrent();
+    m_emitter.send(bounded ? VXIM::QueuedSend : VXIM::BlockingSend, msg);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadlineMs);
+    while (!control->waitUntilDone(10)) {
         if (!canComplete()) {
             VXDebugOutputLogging::traceMessageUntimed("VELMAR dropped message", msg->messageType());
-            break;
+            return 0;
+        }
+        if (deadlineMs > 0 && std::chrono::steady_clock::now() >= deadline) {
+            VXDebugOutputLogging::traceMessageUntimed(
+                "VELMAR send deadline passed", msg->messageType());
+            return 0;
         }
     }
-    // The GUI thread is done with the record; nothing may reach it through the message later.
-    msg->m_syncControl = nullptr;
-    if (reply && control.m_returnMsg)
-        *reply = control.m_returnMsg;
-    return control.m_returnValue;
+    if (reply && control->m_returnMsg)
+        *reply = control->m_returnMsg;
+    return control->m_returnValue;
 }
 
 void GuiThread::increaseUIThreadPriority(bool) { }

@@ -30,8 +30,10 @@ public:
     void postMessage(const QtMessageHolder& msg, bool keepAsynchronous) override;
     /// Queues a message and waits until the dispatcher has handled it; returns the handler's
     /// integer result and stores its reply in `reply` (when both exist). 0 when the GUI side is
-    /// gone or never started.
-    int sendMessage(const QtMessageHolder& msg, QtMessageHolder* reply) override;
+    /// gone or never started, or when a positive `deadlineMs` passes first (the message may still
+    /// be handled later; its result is then dropped).
+    int sendMessage(
+        const QtMessageHolder& msg, QtMessageHolder* reply, int deadlineMs = 0) override;
     void increaseUIThreadPriority(bool increase) override;
 
     /// Host entry point on the main thread; `thread` is the GuiThread to run.

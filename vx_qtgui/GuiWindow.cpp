@@ -10,6 +10,7 @@
 #include "vrix/vxim/Connect.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCommonMessages.h"
+#include "vx_qtgui/GuiConversions.h"
 #include "vx_qtgui/GuiPlacement.h"
 #include "vx_qtgui/GuiUtil.h"
 
@@ -222,8 +223,7 @@ void GuiWindow::vxMessageNotify(VXMessageType type, QtMessage* msg)
         return;
     case WNDSetPositionMsg:
         if (auto* rect = dynamic_cast<QtRectMessage*>(msg))
-            setFrameGeometry(VRIX::toDpiScaled(
-                QRect(QPoint(rect->m_left, rect->m_top), QPoint(rect->m_right, rect->m_bottom))));
+            setFrameGeometry(VRIX::toDpiScaled(hostRect(*rect)));
         return;
     case WNDSetTitleMsg:
     case WNDSetTitleUMsg:

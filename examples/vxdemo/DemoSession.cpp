@@ -4,6 +4,7 @@
 #include "engine/VXWidget.h"
 #include "examples/vxdemo/CommandError.h"
 #include "examples/vxdemo/DemoText.h"
+#include "examples/vxdemo/explorer/ExplorerSession.h"
 #include "host/Interpreter.h"
 
 #include <algorithm>
@@ -157,6 +158,7 @@ void DemoSession::forget(VXWidget* widget)
 {
     for (VXWidget* child : widget->getChildren())
         forget(child);
+    ExplorerSession::release(widget);
     for (auto it = m_objects.begin(); it != m_objects.end();) {
         if (it->second.widget == widget)
             it = m_objects.erase(it);

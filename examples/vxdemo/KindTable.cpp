@@ -3,6 +3,7 @@
 #include "examples/vxdemo/BrowserKinds.h"
 #include "examples/vxdemo/ButtonKinds.h"
 #include "examples/vxdemo/ContainerKinds.h"
+#include "examples/vxdemo/ExplorerKinds.h"
 #include "examples/vxdemo/MenuKinds.h"
 #include "examples/vxdemo/ProgressKinds.h"
 #include "examples/vxdemo/TextKinds.h"
@@ -15,6 +16,7 @@ KindTable::KindTable(const Lookup& lookup)
     ProgressKinds::addTo(*this);
     TextKinds::addTo(*this);
     BrowserKinds::addTo(*this);
+    ExplorerKinds::addTo(*this);
 }
 
 void KindTable::add(const Kind& kind)

@@ -21,20 +21,9 @@ TEST(BridgeRegistryTest, EveryIdGivesTheOneBridge)
     // which the sanitizer build reports.
 }
 
-TEST(BridgeRegistryTest, EmptyQueueGivesNoEvent)
-{
-    ASSERT_NE(vxtest::bridge(), nullptr);
-    while (vxtest::runEngineCommands() > 0) { }
-    EXPECT_EQ(VXBridge::getNextEvent(), nullptr);
-}
-
-TEST(BridgeRegistryTest, CopyToHostOfNullFreesNothingAndGivesNull)
+TEST(BridgeRegistryTest, CopyToHostTakesTheToolkitStringAndGivesAHostCopyOrNull)
 {
     EXPECT_EQ(VXBridge::copyStringToVELMAR(nullptr), nullptr);
-}
-
-TEST(BridgeRegistryTest, CopyToHostTakesTheToolkitStringAndGivesAHostCopy)
-{
     char* toolkit = new char[4];
     std::strcpy(toolkit, "abc");
     char* host = VXBridge::copyStringToVELMAR(toolkit); // frees `toolkit` with array delete
@@ -43,25 +32,22 @@ TEST(BridgeRegistryTest, CopyToHostTakesTheToolkitStringAndGivesAHostCopy)
     utFree(host);
 }
 
-TEST(BridgeRegistryTest, CopyFromGuiOfEmptyUtf16StringIsOneTerminator)
+TEST(BridgeRegistryTest, CopyFromGuiGivesATerminatedCopyOrNullForANull8BitString)
 {
-    char16_t* copy = VXBridge::copyStringFromGUI(std::u16string());
-    ASSERT_NE(copy, nullptr);
-    EXPECT_EQ(copy[0], u'\0');
-    delete[] copy;
+    char16_t* empty = VXBridge::copyStringFromGUI(std::u16string());
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty[0], u'\0');
+    delete[] empty;
 
     char16_t* text = VXBridge::copyStringFromGUI(std::u16string(u"h\u00e9"));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(std::u16string(text), u"h\u00e9");
     delete[] text;
-}
 
-TEST(BridgeRegistryTest, CopyFromGuiOf8BitString)
-{
-    char* copy = VXBridge::copyStringFromGUI("xyz");
-    ASSERT_NE(copy, nullptr);
-    EXPECT_STREQ(copy, "xyz");
-    delete[] copy;
+    char* eight = VXBridge::copyStringFromGUI("xyz");
+    ASSERT_NE(eight, nullptr);
+    EXPECT_STREQ(eight, "xyz");
+    delete[] eight;
     EXPECT_EQ(VXBridge::copyStringFromGUI(static_cast<const char*>(nullptr)), nullptr);
 }
 

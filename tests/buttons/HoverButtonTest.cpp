@@ -68,18 +68,12 @@ protected:
     }
 };
 
-TEST_F(HoverButtonTest, IsFlatAndNamedAndShowsNothingUntilTheMouseComes)
+TEST_F(HoverButtonTest, IsFlatShowsNothingUntilEnterShowsOnAndLeaveShowsOffAtThePictureSize)
 {
-    withButton([](HoverButton& button, const QImage&, const QImage&) {
+    withButton([](HoverButton& button, const QImage& on, const QImage& off) {
         EXPECT_TRUE(button.isFlat());
         EXPECT_EQ(button.objectName(), QStringLiteral("hover"));
         EXPECT_TRUE(button.icon().isNull());
-    });
-}
-
-TEST_F(HoverButtonTest, EnterShowsOnAndLeaveShowsOffAtThePictureSize)
-{
-    withButton([](HoverButton& button, const QImage& on, const QImage& off) {
         enter(button);
         EXPECT_EQ(button.iconSize(), on.size());
         EXPECT_EQ(shown(button), on);

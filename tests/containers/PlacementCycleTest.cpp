@@ -15,6 +15,7 @@
 #include "engine/VXWindow.h"
 #include "messaging/VXMessageType.h"
 #include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/TraceCapture.h"
 #include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiLookup.h"
 #include "vx_qtgui/GuiObject.h"
@@ -22,10 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFile>
 #include <QLayout>
 #include <QMenu>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <functional>
@@ -106,14 +105,12 @@ bool menuLoops(const QMenu* root)
 TEST_P(PlacementCycleTest, IsRefusedAndLogged)
 {
     const CycleCase& row = GetParam();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("trace.log");
-    VXDebugOutputLogging::setEnabled(true, path.toLocal8Bit().constData());
+    vxtest::TraceCapture trace;
+    ASSERT_TRUE(trace.start());
     const std::vector<VXWidget*> proxies = row.build(*this, vxtest::bridge());
     // A synchronous round trip: the GUI thread is still answering.
     vxtest::widgetCount();
-    VXDebugOutputLogging::setEnabled(false, nullptr);
+    trace.stop();
 
     ASSERT_TRUE(runOnGuiThread([&] {
         for (VXWidget* proxy : proxies) {
@@ -126,9 +123,7 @@ TEST_P(PlacementCycleTest, IsRefusedAndLogged)
         }
     }));
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString log = QString::fromLocal8Bit(file.readAll());
+    const QString log = trace.text();
     const QString expected = QString::asprintf("placement refused - %d %s: ", int(row.refused),
         VXDebugOutputLogging::messageNameOrUnknown(row.refused));
     EXPECT_EQ(log.count(expected), 1) << row.name << "\n" << log.toStdString();

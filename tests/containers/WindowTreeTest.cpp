@@ -1,4 +1,5 @@
-// Main windows: emitters, the close event, and tearing down a deep tree of containers.
+// Main windows: emitters, the close event, window hints, and tearing down a deep tree of
+// containers.
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXCheckBox.h"
@@ -32,6 +33,7 @@
 #include <QTest>
 
 #include <memory>
+#include <string>
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -171,6 +173,27 @@ TEST_F(WindowTreeTest, WindowStateRoundTripsAndShortStatesChangeNothing)
     }));
     deliverEvents();
     EXPECT_THAT(closes.values(), ElementsAre(0));
+}
+
+TEST_F(WindowTreeTest, PlainMainWindowHasNoFullScreenButton)
+{
+    VXWindow* window = own(vxtest::bridge()->createWindow(0));
+    ASSERT_TRUE(runOnGuiThread([&] {
+        GuiWindow* gui = widgetOf<GuiWindow>(window);
+        ASSERT_NE(gui, nullptr);
+        EXPECT_TRUE(gui->isWindow());
+        EXPECT_FALSE(gui->windowFlags().testFlag(Qt::WindowFullscreenButtonHint));
+    }));
+}
+
+// The 8-bit title a host reads back carries one Latin-1 byte per character.
+TEST_F(WindowTreeTest, GroupBoxTitleComesBackAsLatin1)
+{
+    VXDialog* dialog = own(vxtest::bridge()->createDialog(0));
+    VXGroupBox* box = own(vxtest::bridge()->createGroupBox(dialog, u"Caf\u00e9 \u00c5"));
+    EXPECT_EQ(box->getTitle(), std::string("Caf\xe9 \xc5"));
+    box->setTitle(u"plain");
+    EXPECT_EQ(box->getTitle(), "plain");
 }
 
 } // namespace

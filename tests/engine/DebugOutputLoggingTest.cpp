@@ -96,27 +96,20 @@ TEST_F(DebugOutputLoggingTest, SwitchingOnTruncatesAndSwitchingOffStopsWriting)
     EXPECT_EQ(trace(), "fresh\n");
 }
 
-TEST_F(DebugOutputLoggingTest, NullPathKeepsTracingOnAndDropsLines)
+TEST_F(DebugOutputLoggingTest, NullOrUnopenablePathKeepsTracingOnAndDropsLines)
 {
-    VXDebugOutputLogging::setEnabled(true, nullptr);
-    EXPECT_TRUE(VXDebugOutputLogging::m_isDebugEnabled);
-    EXPECT_EQ(VXDebugOutputLogging::m_file, nullptr);
-    VXDebugOutputLogging::output("dropped\n");
-    VXDebugOutputLogging::traceEventUntimed("label", ButtonPressEvent);
-    VXDebugOutputLogging::setEnabled(false, nullptr);
-
+    const std::string unopenable = ::testing::TempDir() + "no-such-dir-for-engine-trace/x.log";
+    for (const char* path : { static_cast<const char*>(nullptr), unopenable.c_str() }) {
+        VXDebugOutputLogging::setEnabled(true, path);
+        EXPECT_TRUE(VXDebugOutputLogging::m_isDebugEnabled);
+        EXPECT_EQ(VXDebugOutputLogging::m_file, nullptr);
+        VXDebugOutputLogging::output("dropped\n");
+        VXDebugOutputLogging::traceEventUntimed("label", ButtonPressEvent);
+        VXDebugOutputLogging::setEnabled(false, nullptr);
+    }
     VXDebugOutputLogging::setEnabled(true, m_path.c_str());
     VXDebugOutputLogging::output("kept\n");
     EXPECT_EQ(trace(), "kept\n");
-}
-
-TEST_F(DebugOutputLoggingTest, UnopenablePathKeepsTracingOnAndDropsLines)
-{
-    const std::string path = ::testing::TempDir() + "no-such-dir-for-engine-trace/x.log";
-    VXDebugOutputLogging::setEnabled(true, path.c_str());
-    EXPECT_TRUE(VXDebugOutputLogging::m_isDebugEnabled);
-    EXPECT_EQ(VXDebugOutputLogging::m_file, nullptr);
-    VXDebugOutputLogging::output("dropped\n");
 }
 
 TEST_F(DebugOutputLoggingTest, LinesNameTheIdOrSayItIsUnknown)
@@ -259,7 +252,7 @@ TEST(DebugNameTables, LookupOnAnyTableSortedById)
     EXPECT_EQ(VXDebugOutputLogging::getNameFromID(table, 0, -3), nullptr);
 }
 
-TEST(TimingStatistics, MinimumIsTheSmallestPositiveSampleNotZero)
+TEST(TimingStatistics, MinimumIsTheSmallestPositiveSampleNotZeroAndTheFirstSetsBothBounds)
 {
     VXTimingStatistics stats("TEST", 4);
     std::string summary;
@@ -272,15 +265,11 @@ TEST(TimingStatistics, MinimumIsTheSmallestPositiveSampleNotZero)
     EXPECT_DOUBLE_EQ(stats.minimum(), 1.5);
     EXPECT_DOUBLE_EQ(stats.maximum(), 6.0);
     EXPECT_EQ(stats.count(), 4);
-}
 
-TEST(TimingStatistics, FirstSampleSetsBothBounds)
-{
-    VXTimingStatistics stats("TEST", 1);
-    std::string summary;
-    EXPECT_TRUE(stats.add(0.25, summary));
+    VXTimingStatistics single("TEST", 1);
+    EXPECT_TRUE(single.add(0.25, summary));
     EXPECT_EQ(summary, "TEST statistics: min 0.250, max 0.250, ave 0.250\n");
-    EXPECT_TRUE(stats.add(9.0, summary));
+    EXPECT_TRUE(single.add(9.0, summary));
     EXPECT_EQ(summary, "TEST statistics: min 0.250, max 9.000, ave 4.625\n");
 }
 

@@ -64,23 +64,15 @@ TEST(ObjectRegistry, UnknownIdsAndNullPointersAreHarmless)
     EXPECT_FALSE(VXObject::isObjectValid(nullptr, 1u));
 }
 
-TEST(ObjectRegistry, DestroyedObjectIsUnknown)
-{
-    auto object = std::make_unique<VXObject>();
-    const VXObject* address = object.get();
-    const std::uint32_t id = object->getUID();
-    object.reset();
-    EXPECT_EQ(VXObject::find(id), nullptr);
-    EXPECT_FALSE(VXObject::isObjectValid(id));
-    EXPECT_FALSE(VXObject::isObjectValid(address, id));
-}
-
-TEST(ObjectRegistry, NewObjectAtAFreedAddressIsNotValidUnderTheOldId)
+TEST(ObjectRegistry, DestroyedObjectIsUnknownAndANewOneAtItsAddressIsNotValidUnderTheOldId)
 {
     alignas(VXObject) unsigned char storage[sizeof(VXObject)];
     auto* first = new (storage) VXObject;
     const std::uint32_t oldId = first->getUID();
     first->~VXObject();
+    EXPECT_EQ(VXObject::find(oldId), nullptr);
+    EXPECT_FALSE(VXObject::isObjectValid(oldId));
+    EXPECT_FALSE(VXObject::isObjectValid(first, oldId));
 
     auto* second = new (storage) VXObject;
     ASSERT_EQ(static_cast<void*>(first), static_cast<void*>(second));

@@ -59,14 +59,6 @@ protected:
     std::size_t m_liveBefore = 0;
 };
 
-TEST_F(WidgetTest, NullParentLeavesEverythingAlone)
-{
-    VXPanel panel;
-    panel.setParent(nullptr);
-    EXPECT_EQ(panel.getParent(), nullptr);
-    EXPECT_TRUE(panel.getChildren().empty());
-}
-
 TEST_F(WidgetTest, ChildAddedTwiceIsListedTwiceAndRemovedOneAtATime)
 {
     VXPanel parent;
@@ -149,9 +141,10 @@ TEST_F(WidgetTest, DestructorTellsRegisteredChildrenTheirParentIsGone)
     VXObject::removeFromChildrenMap(staleId);
 }
 
-TEST_F(WidgetTest, RemoveEventListenerKeepsOtherTypes)
+TEST_F(WidgetTest, RemoveEventListenerRemovesEveryEntryOfThePairAndKeepsOtherTypes)
 {
     VXPanel panel;
+    EXPECT_FALSE(panel.listensForEventOfType(ButtonPressEvent));
     panel.addEventListener(l1, ButtonPressEvent);
     panel.addEventListener(l1, CloseEvent);
     panel.addEventListener(l1, InvalidEvent);
@@ -172,18 +165,6 @@ TEST_F(WidgetTest, RemoveEventListenerKeepsOtherTypes)
     EXPECT_TRUE(panel.listensForEventOfType(CloseEvent));
 }
 
-TEST_F(WidgetTest, SameListenerMayRegisterSeveralTimes)
-{
-    VXPanel panel;
-    EXPECT_FALSE(panel.listensForEventOfType(ButtonPressEvent));
-    panel.addEventListener(l1, ButtonPressEvent);
-    panel.addEventListener(l1, ButtonPressEvent);
-    EXPECT_EQ(panel.listenerCount(), 2u);
-    EXPECT_TRUE(panel.listensForEventOfType(ButtonPressEvent));
-    panel.removeEventListener(l1, ButtonPressEvent);
-    EXPECT_EQ(panel.listenerCount(), 0u);
-}
-
 TEST_F(WidgetTest, SetVisibleReachesTheOverridingShowAndHide)
 {
     std::vector<std::string> log;
@@ -196,12 +177,15 @@ TEST_F(WidgetTest, SetVisibleReachesTheOverridingShowAndHide)
     EXPECT_EQ(log, (std::vector<std::string> { "hide", "show", "destroyed" }));
 }
 
-TEST_F(WidgetTest, NewProxyIsRegisteredAndTranslatesItsTexts)
+TEST_F(WidgetTest, NewProxyIsRegisteredTranslatesItsTextsAndIgnoresANullParent)
 {
     VXWidget* address = nullptr;
     std::uint32_t id = 0;
     {
         VXPanel panel;
+        panel.setParent(nullptr);
+        EXPECT_EQ(panel.getParent(), nullptr);
+        EXPECT_TRUE(panel.getChildren().empty());
         address = &panel;
         id = panel.getUID();
         EXPECT_TRUE(VXObject::isObjectValid(&panel, id));

@@ -57,6 +57,20 @@ TEST(DispatchFuzz, TryingEveryPayloadOnEveryCreationKindLeavesNothingBehind)
         << "trying the payloads left objects behind";
 }
 
+// Random values rarely land an extreme in a given argument; here each integer argument of each
+// message gets INT_MIN, -1, 0 and INT_MAX in turn, on one widget of every kind.
+TEST(DispatchFuzz, ExtremeIntegersInEveryArgumentLeaveTheDispatcherSound)
+{
+    ASSERT_NE(vxtest::bridge(), nullptr);
+    vxtest::FuzzWatchdog watchdog(kStallSeconds);
+    vxtest::DispatchFuzzer fuzzer(1, creationKinds(), g_skipped, watchdog);
+    const int sent = fuzzer.sweepExtremeIntegers();
+    std::printf("dispatch_fuzz: extreme-integer sweep sent %d messages\n", sent);
+    EXPECT_GT(sent, 0);
+    EXPECT_TRUE(fuzzer.cleanUp()) << (vxtest::DispatchFuzzer::registeredCount() - fuzzer.baseline())
+                                  << " objects outlived their destroy";
+}
+
 TEST(DispatchFuzz, RandomTrafficLeavesTheDispatcherSound)
 {
     ASSERT_NE(vxtest::bridge(), nullptr);

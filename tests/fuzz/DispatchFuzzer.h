@@ -56,6 +56,10 @@ public:
 
     /// One random operation.
     void step();
+    /// Builds one widget of every kind that builds on a bare key and hands each of them every
+    /// catalogue message, once per integer argument and extreme value (INT_MIN, -1, 0, INT_MAX),
+    /// the other values plain. Returns the messages sent.
+    int sweepExtremeIntegers();
     /// Destroys every widget the run made, closes its windows and serves the queued events.
     /// True when the registries are back where they started.
     bool cleanUp();
@@ -95,6 +99,7 @@ private:
     std::array<char, 12> m_rawKeys {}; // addresses only: keys that are no proxy at all
     std::vector<void*> m_dangling; // addresses of deleted proxies
     std::set<void*> m_everUsed; // every key that may have got a widget
+    std::vector<char> m_sweepKeys; // addresses only: one per kind in the sweep
 
     int m_markerKey = 0; // its address is the probe's key
     ProbeWidget* m_probe = nullptr; // GUI thread

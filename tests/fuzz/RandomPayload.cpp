@@ -75,71 +75,81 @@ QStringList anyList(RandomPayload& p, int n)
     return list;
 }
 
+void draw(RandomPayload& p, QString& field)
+{
+    field = p.anyString();
+}
+void draw(RandomPayload& p, int& field)
+{
+    field = p.anyInt();
+}
+void draw(RandomPayload& p, bool& field)
+{
+    field = p.anyBool();
+}
+void draw(RandomPayload& p, double& field)
+{
+    field = p.anyDouble();
+}
+
+// Fills the fields in the order given, so a seed always draws the same message.
+template <typename... F> void fill(RandomPayload& p, F&... fields)
+{
+    (draw(p, fields), ...);
+}
+
+template <typename T> void fillArray(RandomPayload& p, std::vector<T>& values)
+{
+    for (T& v : values)
+        draw(p, v);
+}
+
+// One payload class: a bare message of class M whose fields the statements given set from the
+// payload source `p` and a handle `h`.
+// clang-format off
+#define VX_PAYLOAD(M, ...)                                                                     \
+    { #M, [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {            \
+          auto* m = bare<M>(t, id);                                                            \
+          (void)p, (void)h;                                                                    \
+          __VA_ARGS__;                                                                         \
+          return m;                                                                            \
+      } }
+// clang-format on
+
 const PayloadClass kClasses[] = {
-    { "QtMessage",
-        [](RandomPayload&, void* t, VXMessageType id, void*) -> QtMessage* {
-            return bare<QtMessage>(t, id);
-        } },
-    { "QtActionMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtActionMessage>(t, id);
-            m->m_handle = h;
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
-            m->m_string5 = p.anyString(), m->m_string6 = p.anyString();
-            m->m_bool1 = p.anyBool(), m->m_bool2 = p.anyBool();
-            m->m_bool3 = p.anyBool(), m->m_bool4 = p.anyBool();
-            return m;
-        } },
-    { "QtAddSubmenuMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtAddSubmenuMessage>(t, id);
-            m->m_handle = h;
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_bool = p.anyBool();
-            return m;
-        } },
-    { "QtBoolArrayMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtBoolArrayMessage>(t, id);
+    VX_PAYLOAD(QtMessage, {}),
+    VX_PAYLOAD(QtActionMessage, m->m_handle = h,
+        fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4, m->m_string5, m->m_string6,
+            m->m_bool1, m->m_bool2, m->m_bool3, m->m_bool4)),
+    VX_PAYLOAD(
+        QtAddSubmenuMessage, m->m_handle = h, fill(p, m->m_string1, m->m_string2, m->m_bool)),
+    VX_PAYLOAD(QtBoolArrayMessage,
+        {
             const int n = p.below(3) == 0 ? 0 : p.below(64);
             std::unique_ptr<bool[]> flags(new bool[static_cast<std::size_t>(n) + 1]);
             for (int i = 0; i < n; ++i)
                 flags[i] = p.anyBool();
             m->setValues(flags.get(), n);
-            return m;
-        } },
-    { "QtBoolInt2Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtBoolInt2Message>(t, id);
-            m->m_bool = p.anyBool(), m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
-            return m;
-        } },
+        }),
+    VX_PAYLOAD(QtBoolInt2Message, fill(p, m->m_bool, m->m_int1, m->m_int2)),
     { "QtBoolMessage",
         [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
             return new QtBoolMessage(t, id, p.anyBool());
         } },
-    { "QtConvertQPixmapToQImage",
-        [](RandomPayload&, void* t, VXMessageType id, void*) -> QtMessage* {
-            // No pixmap and no image: the pointers are the engine's own, never random.
-            return bare<QtConvertQPixmapToQImage>(t, id);
-        } },
-    { "QtDoubleArrayMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtDoubleArrayMessage>(t, id);
+    // No pixmap and no image: the pointers are the engine's own, never random.
+    VX_PAYLOAD(QtConvertQPixmapToQImage, {}),
+    VX_PAYLOAD(QtDoubleArrayMessage,
+        {
             std::vector<double> values(anyLength(p));
-            for (double& v : values)
-                v = p.anyDouble();
+            fillArray(p, values);
             m->setValues(values.data(), static_cast<int>(values.size()));
-            return m;
-        } },
+        }),
     { "QtDoubleMessage",
         [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
             return new QtDoubleMessage(t, id, p.anyDouble());
         } },
-    { "QtGridStretchMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtGridStretchMessage>(t, id);
+    VX_PAYLOAD(QtGridStretchMessage,
+        {
             m->m_rowCount = p.below(20);
             m->m_columnCount = p.below(20);
             // The arrays are as long as their counts say, or absent with a zero count.
@@ -153,196 +163,90 @@ const PayloadClass kClasses[] = {
                 for (int i = 0; i < m->m_columnCount; ++i)
                     m->m_columnStretch[i] = p.anyInt();
             }
-            return m;
-        } },
-    { "QtHandleBoolMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtHandleBoolMessage>(t, id);
-            m->m_handle = h, m->m_bool = p.anyBool();
-            return m;
-        } },
-    { "QtHandleInt5Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtHandleInt5Message>(t, id);
-            m->m_handle = h;
-            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt(), m->m_int3 = p.anyInt();
-            m->m_int4 = p.anyInt(), m->m_int5 = p.anyInt();
-            return m;
-        } },
+        }),
+    VX_PAYLOAD(QtHandleBoolMessage, m->m_handle = h, fill(p, m->m_bool)),
+    VX_PAYLOAD(QtHandleInt5Message, m->m_handle = h,
+        fill(p, m->m_int1, m->m_int2, m->m_int3, m->m_int4, m->m_int5)),
     { "QtHandleMessage",
         [](RandomPayload&, void* t, VXMessageType id, void* h) -> QtMessage* {
             return new QtHandleMessage(t, id, h);
         } },
-    { "QtHandleNumStrMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtHandleNumStrMessage>(t, id);
-            m->m_handle = h, m->m_int = p.anyInt(), m->m_string = p.anyString();
-            return m;
-        } },
-    { "QtHandleStr4Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtHandleStr4Message>(t, id);
-            m->m_handle = h;
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
-            return m;
-        } },
-    { "QtHandleStrBoolMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtHandleStrBoolMessage>(t, id);
-            m->m_handle = h, m->m_string = p.anyString(), m->m_bool = p.anyBool();
-            return m;
-        } },
-    { "QtHandleString6IntMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtHandleString6IntMessage>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
-            m->m_string5 = p.anyString(), m->m_string6 = p.anyString();
-            m->m_int = p.anyInt();
-            return m;
-        } },
-    { "QtHandleUString6IntMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtHandleUString6IntMessage>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
-            m->m_string5 = p.anyString(), m->m_string6 = p.anyString();
-            m->m_int = p.anyInt();
-            return m;
-        } },
-    { "QtInt5Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtInt5Message>(t, id);
-            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt(), m->m_int3 = p.anyInt();
-            m->m_int4 = p.anyInt(), m->m_int5 = p.anyInt();
-            return m;
-        } },
-    { "QtIntArrayMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtIntArrayMessage>(t, id);
+    VX_PAYLOAD(QtHandleNumStrMessage, m->m_handle = h, fill(p, m->m_int, m->m_string)),
+    VX_PAYLOAD(QtHandleStr4Message, m->m_handle = h,
+        fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4)),
+    VX_PAYLOAD(QtHandleStrBoolMessage, m->m_handle = h, fill(p, m->m_string, m->m_bool)),
+    VX_PAYLOAD(QtHandleString6IntMessage,
+        fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4, m->m_string5, m->m_string6,
+            m->m_int)),
+    VX_PAYLOAD(QtHandleUString6IntMessage,
+        fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4, m->m_string5, m->m_string6,
+            m->m_int)),
+    VX_PAYLOAD(QtInt5Message, fill(p, m->m_int1, m->m_int2, m->m_int3, m->m_int4, m->m_int5)),
+    VX_PAYLOAD(QtIntArrayMessage,
+        {
             std::vector<int> values(anyLength(p));
-            for (int& v : values)
-                v = p.anyInt();
+            fillArray(p, values);
             m->setValues(values.data(), static_cast<int>(values.size()));
-            return m;
-        } },
+        }),
     { "QtIntMessage",
         [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
             return new QtIntMessage(t, id, p.anyInt());
         } },
-    { "QtListInt2Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtListInt2Message>(t, id);
+    VX_PAYLOAD(QtListInt2Message,
+        {
             m->m_list = anyList(p, p.below(8));
-            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
-            return m;
-        } },
-    { "QtProgressMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtProgressMessage>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt(), m->m_int3 = p.anyInt();
-            m->m_bool = p.anyBool();
-            return m;
-        } },
-    { "QtRectMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtRectMessage>(t, id);
-            m->m_left = p.anyInt(), m->m_top = p.anyInt();
-            m->m_right = p.anyInt(), m->m_bottom = p.anyInt();
-            return m;
-        } },
-    { "QtStr2Int2Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtStr2Int2Message>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
-            return m;
-        } },
-    { "QtStrInt4Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtStrInt4Message>(t, id);
-            m->m_string = p.anyString();
-            m->m_int1 = p.anyInt(), m->m_int2 = p.anyInt();
-            m->m_int3 = p.anyInt(), m->m_int4 = p.anyInt();
-            return m;
-        } },
-    { "QtStrIntMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtStrIntMessage>(t, id);
-            m->m_string = p.anyString(), m->m_int = p.anyInt();
-            return m;
-        } },
-    { "QtString2BoolMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtString2BoolMessage>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
+            fill(p, m->m_int1, m->m_int2);
+        }),
+    VX_PAYLOAD(QtProgressMessage,
+        fill(p, m->m_string1, m->m_string2, m->m_int1, m->m_int2, m->m_int3, m->m_bool)),
+    VX_PAYLOAD(QtRectMessage, fill(p, m->m_left, m->m_top, m->m_right, m->m_bottom)),
+    VX_PAYLOAD(QtStr2Int2Message, fill(p, m->m_string1, m->m_string2, m->m_int1, m->m_int2)),
+    VX_PAYLOAD(QtStrInt4Message, fill(p, m->m_string, m->m_int1, m->m_int2, m->m_int3, m->m_int4)),
+    VX_PAYLOAD(QtStrIntMessage, fill(p, m->m_string, m->m_int)),
+    VX_PAYLOAD(QtString2BoolMessage,
+        {
+            fill(p, m->m_string1, m->m_string2);
             // Modal boxes are closed by the run's watchdog; keep most boxes modeless.
             m->m_bool = p.below(8) == 0;
-            return m;
-        } },
-    { "QtString2Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtString2Message>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            return m;
-        } },
-    { "QtString4Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtString4Message>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
-            return m;
-        } },
-    { "QtString5Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtString5Message>(t, id);
-            m->m_string1 = p.anyString(), m->m_string2 = p.anyString();
-            m->m_string3 = p.anyString(), m->m_string4 = p.anyString();
-            m->m_string5 = p.anyString();
-            return m;
-        } },
-    { "QtStringIDMapMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtStringIDMapMessage>(t, id);
+        }),
+    VX_PAYLOAD(QtString2Message, fill(p, m->m_string1, m->m_string2)),
+    VX_PAYLOAD(QtString4Message, fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4)),
+    VX_PAYLOAD(QtString5Message,
+        fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4, m->m_string5)),
+    VX_PAYLOAD(QtStringIDMapMessage,
+        {
             for (int i = p.below(12); i > 0; --i)
                 m->m_map.insert(p.anyInt(), p.anyString());
-            return m;
-        } },
-    { "QtStringList2Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            auto* m = bare<QtStringList2Message>(t, id);
+        }),
+    VX_PAYLOAD(QtStringList2Message,
+        {
             m->m_list1 = anyList(p, p.below(8));
             m->m_list2 = anyList(p, p.below(8));
-            return m;
-        } },
+        }),
     { "QtStringMessage",
         [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
             return new QtStringMessage(t, id, p.anyString());
         } },
-    { "QtUIDStringList2Message",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtUIDStringList2Message>(t, id);
+    VX_PAYLOAD(QtUIDStringList2Message,
+        {
             m->m_uid = static_cast<unsigned>(p.anyInt());
             m->m_handle = h;
             m->m_list1 = anyList(p, p.below(8));
             m->m_list2 = anyList(p, p.below(8));
-            return m;
-        } },
-    { "QtUIDsMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {
-            auto* m = bare<QtUIDsMessage>(t, id);
+        }),
+    VX_PAYLOAD(QtUIDsMessage,
+        {
             m->m_handle = h;
             for (int i = p.below(10); i > 0; --i)
                 m->m_uids.push_back(static_cast<unsigned>(p.anyInt()));
-            return m;
-        } },
+        }),
     { "QtWFlagsMessage",
         [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
             return new QtWFlagsMessage(t, id, static_cast<std::uint32_t>(p.anyInt()));
         } },
 };
+
+#undef VX_PAYLOAD
 
 constexpr int kClassCount = static_cast<int>(sizeof(kClasses) / sizeof(kClasses[0]));
 
@@ -366,27 +270,44 @@ const char* RandomPayload::className(int index)
 QtMessage* RandomPayload::make(
     int index, void* target, VXMessageType id, const std::vector<void*>& handles)
 {
+    m_asked = 0;
     if (index < 0 || index >= kClassCount)
         index = 0;
     return kClasses[index].make(*this, target, id, anyHandle(handles));
+}
+
+void RandomPayload::startSweep(int position, int value)
+{
+    m_sweeping = true;
+    m_position = position;
+    m_value = value;
+}
+
+void RandomPayload::stopSweep()
+{
+    m_sweeping = false;
 }
 
 int RandomPayload::below(int bound)
 {
     if (bound <= 1)
         return 0;
+    if (m_sweeping)
+        return 1;
     return std::uniform_int_distribution<int>(0, bound - 1)(m_random);
 }
 
 bool RandomPayload::anyBool()
 {
-    return below(2) == 1;
+    return below(2) == 1; // true while sweeping
 }
 
 int RandomPayload::anyInt()
 {
     static const int kEdges[] = { 0, 1, -1, 2, 3, 255, 256, 65535, 65536, -65536, 1 << 24, INT_MAX,
         INT_MIN, INT_MAX - 1, INT_MIN + 1 };
+    if (m_sweeping)
+        return m_asked++ == m_position ? m_value : 1;
     if (below(4) == 0)
         return kEdges[below(static_cast<int>(sizeof(kEdges) / sizeof(kEdges[0])))];
     return std::uniform_int_distribution<int>(-10, 500)(m_random);
@@ -397,6 +318,8 @@ double RandomPayload::anyDouble()
     static const double kEdges[] = { 0.0, -0.0, 1.0, -1.0, 0.5, 1e308, -1e308, 1e-308,
         std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
         -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::denorm_min() };
+    if (m_sweeping)
+        return 1.0;
     if (below(3) == 0)
         return kEdges[below(static_cast<int>(sizeof(kEdges) / sizeof(kEdges[0])))];
     return std::uniform_real_distribution<double>(-1000.0, 1000.0)(m_random);
@@ -404,6 +327,8 @@ double RandomPayload::anyDouble()
 
 QString RandomPayload::anyString()
 {
+    if (m_sweeping)
+        return QStringLiteral("x");
     switch (below(12)) {
     case 0:
         return QString(); // null

@@ -27,6 +27,14 @@ public:
     /// handle fields get one of `handles`.
     QtMessage* make(int index, void* target, VXMessageType id, const std::vector<void*>& handles);
 
+    /// Sweep mode: every value becomes plain and fixed (short text, 1.0, true, lengths of one,
+    /// integers 1), except the integer asked for at `position` (counted from 0 in each make()),
+    /// which is `value`. With `position` -1 nothing is forced.
+    void startSweep(int position, int value);
+    void stopSweep();
+    /// Integers the last make() asked for.
+    int integersAsked() const { return m_asked; }
+
     int anyInt();
     double anyDouble();
     QString anyString();
@@ -37,6 +45,10 @@ private:
     void* anyHandle(const std::vector<void*>& handles);
 
     std::mt19937& m_random;
+    bool m_sweeping = false;
+    int m_position = -1;
+    int m_value = 0;
+    int m_asked = 0;
 };
 
 } // namespace vxtest

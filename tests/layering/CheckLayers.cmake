@@ -1,11 +1,14 @@
 # Fails when a lower layer includes a higher one: engine/ sees neither messaging/ nor the GUI,
-# messaging/ does not see the GUI, and vrix/ sees none of the three. The GUI side installs what
+# messaging/ does not see the GUI, vrix/ sees none of the three, and the explorer's item views
+# see neither the explorer window nor search. The GUI side installs what
 # the lower layers need behind an interface at start-up.
 #   cmake -DROOT=<source tree> -P CheckLayers.cmake
 set(rules
     "engine|messaging/|vx_qtgui/"
     "messaging|vx_qtgui/"
-    "vrix|engine/|messaging/|vx_qtgui/")
+    "vrix|engine/|messaging/|vx_qtgui/"
+    # Explorer views build on the item models only: not on the window, its peer or search.
+    "vx_qtgui/modelexplorer/itemviews|messaging/|vx_qtgui/modelexplorer/search/|vx_qtgui/modelexplorer/[^/]+\\.h")
 set(failures "")
 foreach(rule IN LISTS rules)
     string(REPLACE "|" ";" parts "${rule}")
@@ -27,4 +30,4 @@ endforeach()
 if(failures)
     message(FATAL_ERROR "layer check: a lower layer includes a higher one\n${failures}")
 endif()
-message(STATUS "layer check: engine, messaging and vrix include nothing above them")
+message(STATUS "layer check: no layer includes one above it")

@@ -1,18 +1,16 @@
 // Traffic around the GUI thread's quit: what was posted before is still handled, what comes after
 // is dropped with a trace line and never leaves a sender waiting. The GUI thread runs once per
 // process, hence a binary of its own.
-#include "engine/VXDebugOutputLogging.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/SyncMsgControl.h"
 #include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/TraceCapture.h"
 #include "vx_qtgui/GuiThread.h"
 
-#include <QFile>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,10 +39,8 @@ TEST(AfterQuitTest, EarlierPostsAreHandledLaterTrafficIsDroppedAndTraced)
                 seen.push_back(numbered->m_int);
         });
     });
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("trace.log");
-    VXDebugOutputLogging::setEnabled(true, path.toLocal8Bit().constData());
+    vxtest::TraceCapture trace;
+    ASSERT_TRUE(trace.start());
 
     std::vector<int> expected;
     for (int i = 0; i < 500; ++i) {
@@ -62,13 +58,11 @@ TEST(AfterQuitTest, EarlierPostsAreHandledLaterTrafficIsDroppedAndTraced)
         thread->sendMessage(QtMessageHolder(new CountedMessage(&key, IsVisibleMsg, 1001)), &reply),
         0);
     EXPECT_FALSE(reply);
-    VXDebugOutputLogging::setEnabled(false, nullptr);
+    trace.stop();
     EXPECT_EQ(seen.size(), expected.size());
     EXPECT_EQ(g_alive.load(), 0) << "a message outlived the GUI thread";
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QStringList lines = QString::fromLocal8Bit(file.readAll()).split('\n');
+    const QStringList lines = trace.lines();
     EXPECT_EQ(lines.count("VELMAR dropped message - 35 ShowMsg"), 1)
         << lines.join('\n').toStdString();
     EXPECT_EQ(lines.count("VELMAR dropped message - 16 IsVisibleMsg"), 1);

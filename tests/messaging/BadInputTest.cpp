@@ -1,20 +1,19 @@
 // Messages the GUI side cannot handle: each is dropped with a trace line, a waiting sender is
 // released with 0, and traffic around it goes on as if it had not been there.
-#include "engine/VXDebugOutputLogging.h"
 #include "messaging/QtBridge.h"
+#include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/SyncMsgControl.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/TraceCapture.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCreationRoute.h"
 #include "vx_qtgui/GuiThread.h"
 
-#include <QFile>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -51,14 +50,12 @@ protected:
             });
         });
         m_baseline = widgetCount();
-        ASSERT_TRUE(m_dir.isValid());
-        m_path = m_dir.filePath("trace.log");
-        VXDebugOutputLogging::setEnabled(true, m_path.toLocal8Bit().constData());
+        ASSERT_TRUE(m_trace.start());
     }
 
     void TearDown() override
     {
-        VXDebugOutputLogging::setEnabled(false, nullptr);
+        m_trace.stop();
         runOnGui([this] {
             delete m_probe;
             if (m_hadEntry)
@@ -90,17 +87,7 @@ protected:
         return copy;
     }
 
-    // The trace so far, one entry per line, without the newlines.
-    QStringList traceLines()
-    {
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            return {};
-        QStringList lines = QString::fromLocal8Bit(file.readAll()).split('\n');
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-        return lines;
-    }
+    QStringList traceLines() const { return m_trace.lines(); }
 
     // Exactly one drop line for this message with this reason.
     void expectDropTraced(int id, const char* name, const char* why)
@@ -116,8 +103,7 @@ protected:
     int m_baseline = 0;
     bool m_hadEntry = false;
     GuiCreationRoute::Entry m_savedEntry {};
-    QTemporaryDir m_dir;
-    QString m_path;
+    vxtest::TraceCapture m_trace;
 };
 
 TEST_F(BadInputTest, PayloadThatDoesNotFitItsIdIsDropped)
@@ -197,12 +183,12 @@ TEST_F(BadInputTest, IdOutsideTheCatalogueNeverReachesTheWidget)
         << lines.join('\n').toStdString();
     // The ends of the catalogue are still delivered.
     EXPECT_EQ(send(new QtIntMessage(&m_key, SyncDiagnosticEchoMsg, 3)), 3);
-    EXPECT_EQ(send(new QtIntMessage(&m_key, SSIsInViewMsg, 4)), 4);
+    EXPECT_EQ(send(new QtHandleMessage(&m_key, SSIsInViewMsg, nullptr)), 4);
 }
 
 TEST_F(BadInputTest, DropsWriteNothingWithTracingOff)
 {
-    VXDebugOutputLogging::setEnabled(false, nullptr);
+    m_trace.stop();
     const int linesBefore = traceLines().size();
     int unknown = 0;
     EXPECT_EQ(send(new QtMessage(&unknown, IsVisibleMsg)), 0);

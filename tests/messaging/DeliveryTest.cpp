@@ -1,5 +1,4 @@
 // Posting and sending through a real GUI thread running Qt's event loop.
-#include "engine/VXDebugOutputLogging.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
@@ -7,6 +6,7 @@
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/TraceCapture.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiThread.h"
 #include "vx_qtgui/GuiThreadTickle.h"
@@ -15,15 +15,14 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -62,6 +61,9 @@ protected:
     {
         VXBridge::m_imPost = false;
         runOnGui([this] {
+            if (m_wakeUps)
+                qApp->removeEventFilter(m_wakeUps.get());
+            m_wakeUps.reset();
             for (ProbeWidget* probe : m_probes)
                 delete probe;
             EXPECT_EQ(GuiApplication::widgetCount(), m_baseline) << "a registration leaked";
@@ -71,6 +73,16 @@ protected:
     void addProbe(void* key, ProbeWidget::Handler handler)
     {
         runOnGui([&] { m_probes.push_back(new ProbeWidget(key, std::move(handler))); });
+    }
+
+    // Counts the application's wake-ups from now to the end of the test.
+    WakeUpCounter* countWakeUps()
+    {
+        runOnGui([this] {
+            m_wakeUps = std::make_unique<WakeUpCounter>();
+            qApp->installEventFilter(m_wakeUps.get());
+        });
+        return m_wakeUps.get();
     }
 
     static void post(QtMessage* msg, bool keepAsynchronous = false)
@@ -91,6 +103,7 @@ protected:
 
     int m_baseline = 0;
     std::vector<ProbeWidget*> m_probes;
+    std::unique_ptr<WakeUpCounter> m_wakeUps; // GUI thread
     int m_key = 0; // its address is the peer key
 };
 
@@ -175,11 +188,7 @@ TEST_F(DeliveryTest, ManyPostsShareOneWakeUpUntilItIsServed)
         }
         ++handled;
     });
-    WakeUpCounter* counter = nullptr;
-    runOnGui([&] {
-        counter = new WakeUpCounter;
-        qApp->installEventFilter(counter);
-    });
+    WakeUpCounter* counter = countWakeUps();
 
     // The GUI thread serves the first wake-up and blocks in the handler.
     post(new QtIntMessage(&m_key, HideMsg, -1));
@@ -196,11 +205,6 @@ TEST_F(DeliveryTest, ManyPostsShareOneWakeUpUntilItIsServed)
     // Deliver whatever wake-ups Qt still holds; this call brings exactly one of its own.
     runOnGui([] { QCoreApplication::sendPostedEvents(qApp, kWakeUpType); });
     EXPECT_EQ(counter->count.load(), 3);
-
-    runOnGui([&] {
-        qApp->removeEventFilter(counter);
-        delete counter;
-    });
 }
 
 // A handler that spins a nested event loop until the next wake-up has reached the
@@ -213,11 +217,7 @@ TEST_P(NestedLoopTest, WakeUpInNestedLoopIsServedOnlyOutsideAProtectedHandler)
     std::vector<std::string> order;
     std::atomic<bool> nestedLoopRunning { false };
     std::atomic<bool> outerHandlerDone { false };
-    WakeUpCounter* counter = nullptr;
-    runOnGui([&] {
-        counter = new WakeUpCounter;
-        qApp->installEventFilter(counter);
-    });
+    WakeUpCounter* counter = countWakeUps();
     addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
         if (type == ShowMsg) {
             order.push_back("A begins");
@@ -254,8 +254,6 @@ TEST_P(NestedLoopTest, WakeUpInNestedLoopIsServedOnlyOutsideAProtectedHandler)
         // Only the pass that runs this check is counted: nothing left over, nothing lost.
         EXPECT_EQ(GuiApplication::current()->m_pendingTickles, 1);
         EXPECT_FALSE(GuiApplication::current()->m_reentrancyProtected);
-        qApp->removeEventFilter(counter);
-        delete counter;
     });
 }
 
@@ -287,21 +285,6 @@ TEST_F(DeliveryTest, ImPostTurnsPostsIntoSendsUnlessKeptAsynchronous)
     VXBridge::m_imPost = false;
 }
 
-TEST_F(DeliveryTest, MessageForUnregisteredTargetIsDropped)
-{
-    int unknown = 0;
-    post(new QtIntMessage(&unknown, HideMsg, 1));
-    EXPECT_EQ(send(new QtMessage(&unknown, IsVisibleMsg)), 0);
-    QtMessageHolder reply;
-    EXPECT_EQ(send(new QtMessage(&unknown, GetToolTipMsg), &reply), 0);
-    EXPECT_FALSE(reply);
-    EXPECT_EQ(send(new QtMessage(nullptr, IsVisibleMsg)), 0);
-
-    // Delivery goes on as before.
-    addProbe(&m_key, [](VXMessageType, QtMessage* msg) { setResult(msg, 7); });
-    EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 7);
-}
-
 TEST_F(DeliveryTest, HandlerThatThrowsStillReleasesTheSender)
 {
     addProbe(&m_key, [](VXMessageType type, QtMessage* msg) {
@@ -316,23 +299,18 @@ TEST_F(DeliveryTest, HandlerThatThrowsStillReleasesTheSender)
 
 TEST_F(DeliveryTest, TraceLinesNameEachPostSendAndDispatch)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("trace.log");
     addProbe(&m_key, [](VXMessageType, QtMessage*) {});
-
-    VXDebugOutputLogging::setEnabled(true, path.toLocal8Bit().constData());
+    vxtest::TraceCapture capture;
+    ASSERT_TRUE(capture.start());
     post(new QtMessage(&m_key, ShowMsg));
     send(new QtMessage(&m_key, IsVisibleMsg));
     send(new QtMessage(&m_key, static_cast<VXMessageType>(11))); // an id that is not used
     send(new QtMessage(&m_key, GetFontFamilyMsg)); // an id without a debug name
     runOnGui([] { qWarning("from the GUI thread: %d", 42); });
-    VXDebugOutputLogging::setEnabled(false, nullptr);
+    capture.stop();
     runOnGui([] { qWarning("not traced"); });
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString trace = QString::fromLocal8Bit(file.readAll());
+    const QString trace = capture.text();
     EXPECT_TRUE(trace.contains("VELMAR post message - 35 ShowMsg\n")) << trace.toStdString();
     EXPECT_TRUE(trace.contains("VELMAR send message - 16 IsVisibleMsg\n"));
     EXPECT_TRUE(trace.contains("VELMAR send message - 11 Unknown message ID\n"));

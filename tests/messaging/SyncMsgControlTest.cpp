@@ -5,18 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace {
 
+struct Release {
+    void operator()(SyncMsgControl* control) const { control->releaseReference(); }
+};
+using ControlRef = std::unique_ptr<SyncMsgControl, Release>;
+
 TEST(SyncMsgControl, WaitReportsWhetherTheMessageWasHandled)
 {
-    SyncMsgControl control;
-    EXPECT_FALSE(control.isDone());
-    EXPECT_FALSE(control.waitUntilDone(1));
-    control.setDone();
-    EXPECT_TRUE(control.isDone());
-    EXPECT_TRUE(control.waitUntilDone(0));
+    const ControlRef control(new SyncMsgControl);
+    EXPECT_FALSE(control->isDone());
+    EXPECT_FALSE(control->waitUntilDone(1));
+    control->setDone();
+    EXPECT_TRUE(control->isDone());
+    EXPECT_TRUE(control->waitUntilDone(0));
 }
 
 TEST(SyncMsgControl, ReplyIsHeldOnceAndReplacedCleanly)
@@ -24,21 +30,21 @@ TEST(SyncMsgControl, ReplyIsHeldOnceAndReplacedCleanly)
     QtMessageHolder first(new QtIntMessage(nullptr, HideMsg, 1));
     QtMessageHolder second(new QtIntMessage(nullptr, HideMsg, 2));
     {
-        SyncMsgControl control;
-        control.setReturnMsg(first);
-        control.setReturnMsg(first);
+        const ControlRef control(new SyncMsgControl);
+        control->setReturnMsg(first);
+        control->setReturnMsg(first);
         EXPECT_EQ(first->referenceCount(), 2);
-        control.setReturnMsg(second);
+        control->setReturnMsg(second);
         EXPECT_EQ(first->referenceCount(), 1);
         EXPECT_EQ(second->referenceCount(), 2);
     }
     EXPECT_EQ(second->referenceCount(), 1);
 }
 
-// The record lives on the waiter's stack and dies as soon as the waiter sees it done; the
-// completing thread must not touch it afterwards. Each round reuses the same stack slot, so a
-// late touch shows up under the sanitizers.
-TEST(SyncMsgControl, RecordOnTheWaitersStackSurvivesManyHandovers)
+// The waiter and the completing thread each hold a reference; a waiter that leaves before the
+// answer (a send past its deadline) must not take the record with it. Odd rounds leave at once,
+// even rounds wait; a premature free shows up under the sanitizers.
+TEST(SyncMsgControl, RecordOutlivesAWaiterThatLeavesFirst)
 {
     std::atomic<SyncMsgControl*> slot { nullptr };
     std::atomic<bool> stop { false };
@@ -49,22 +55,32 @@ TEST(SyncMsgControl, RecordOnTheWaitersStackSurvivesManyHandovers)
                 std::this_thread::yield();
                 continue;
             }
+            const ControlRef own(control);
             control->m_returnValue = 42;
             control->setReturnMsg(QtMessageHolder(new QtIntMessage(nullptr, HideMsg, 7)));
             control->setDone();
         }
     });
 
-    int completed = 0;
+    int answered = 0;
     for (int round = 0; round < 2000; ++round) {
-        SyncMsgControl control;
-        slot.store(&control);
-        while (!control.waitUntilDone(10)) { }
-        completed += control.m_returnValue == 42 && control.returnMsg() ? 1 : 0;
+        const ControlRef control(new SyncMsgControl);
+        control->addReference();
+        while (slot.load()) {
+            std::this_thread::yield();
+        }
+        slot.store(control.get());
+        if (round % 2 == 1)
+            continue;
+        while (!control->waitUntilDone(10)) { }
+        answered += control->m_returnValue == 42 && control->returnMsg() ? 1 : 0;
+    }
+    while (slot.load()) {
+        std::this_thread::yield();
     }
     stop = true;
     completer.join();
-    EXPECT_EQ(completed, 2000);
+    EXPECT_EQ(answered, 1000);
 }
 
 } // namespace

@@ -1,17 +1,15 @@
 // The trace file of a short run, read back line by line: every line has its exact shape, and
 // each message is traced as it left the engine thread before it is traced as processed.
-#include "engine/VXDebugOutputLogging.h"
 #include "messaging/QtBoolMessage.h"
 #include "messaging/QtBridge.h"
 #include "messaging/SyncMsgControl.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/TraceCapture.h"
 
-#include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -48,23 +46,18 @@ TEST(TraceFileTest, EveryLineHasItsFormatAndEachMessageIsTracedInOrder)
                 msg->m_syncControl->m_returnValue = 1;
         });
     });
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("trace.log");
-
-    VXDebugOutputLogging::setEnabled(true, path.toLocal8Bit().constData());
+    vxtest::TraceCapture trace;
+    ASSERT_TRUE(trace.start());
     QtBridge::post(new QtMessage(&key, ShowMsg));
     QtBridge::post(new QtBoolMessage(&key, SetEnableMsg, true));
     QtBridge::post(new QtBoolMessage(&key, BTNSetFlatMsg, true)); // an id without a debug name
     EXPECT_EQ(QtBridge::send(new QtMessage(&key, IsEnabledMsg)), 1);
-    VXDebugOutputLogging::setEnabled(false, nullptr);
+    trace.stop();
     // Not traced: tracing is off again.
     QtBridge::send(new QtMessage(&key, IsVisibleMsg));
     runOnGui([&] { delete probe; });
 
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString text = QString::fromLocal8Bit(file.readAll());
+    const QString text = trace.text();
     ASSERT_TRUE(text.endsWith('\n')) << text.toStdString();
     QStringList raw = text.split('\n');
     raw.removeLast();

@@ -238,6 +238,42 @@ TEST_F(ListProxyModelTest, RowsChangingUnderASortedFilteredProxyKeepItConsistent
     EXPECT_EQ(proxy->rowCount(), 0);
 }
 
+// The host answers a header click by sending the list again with new keys, as index rows for a
+// long list: the new rows are ranked as the reset ends and shown in their keys' order.
+TEST_F(ListProxyModelTest, ListReplacedWhileSortedFollowsTheNewKeysBothWays)
+{
+    struct Case {
+        Qt::SortOrder order;
+        QStringList firstRows;
+    };
+    const Case cases[] = {
+        { Qt::AscendingOrder, { "i2", "i3", "i0", "i1" } },
+        { Qt::DescendingOrder, { "i1", "i0", "i3", "i2" } },
+    };
+    UDInterface* owner = handle(900);
+    for (const Case& c : cases) {
+        model->clear();
+        add(1, u"old1", u"k", u"b");
+        add(2, u"old2", u"k", u"a");
+        proxy->sort(1, c.order);
+        const char16_t* keys[] = { u"0000002", u"0000003", u"0000000", u"0000001" };
+        {
+            AutoReset reset(model.get(), true, true);
+            model->refresh(nullptr, QModelIndex(), false);
+            for (unsigned i = 0; i < 4; ++i)
+                model->addItem(i, owner, QString::fromStdU16String(keys[i]), QString(), -1);
+        }
+        // Index rows have no cells: name them by their place in the host's list.
+        QStringList shown;
+        for (int r = 0; r < proxy->rowCount(); ++r) {
+            const ListItem* item = model->itemForIndex(proxy->mapToSource(proxy->index(r, 0)));
+            ASSERT_NE(item, nullptr);
+            shown << QStringLiteral("i%1").arg(item->uid);
+        }
+        EXPECT_EQ(shown, c.firstRows) << "order " << int(c.order);
+    }
+}
+
 TEST_F(ListProxyModelTest, HostileSortKeysStillGiveOneOrder)
 {
     const std::u16string sevens(1 << 20, u'7');

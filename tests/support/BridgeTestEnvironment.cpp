@@ -27,13 +27,25 @@ VXBridge* bridge()
     return started;
 }
 
+namespace {
+// Events raised on the GUI thread wake the engine once the GUI's current work is done; a
+// round trip through its event loop lets the wake-ups it has put off go out first.
+void letPutOffWakeUpsOut()
+{
+    if (QCoreApplication::instance())
+        runOnGuiThread([] {});
+}
+} // namespace
+
 std::size_t runEngineCommands()
 {
+    letPutOffWakeUpsOut();
     return VXHost::Interpreter::instance().processPendingCommands();
 }
 
 std::size_t queuedEngineCommands()
 {
+    letPutOffWakeUpsOut();
     return VXHost::Interpreter::instance().pendingCommands();
 }
 

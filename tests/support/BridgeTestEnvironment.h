@@ -17,8 +17,8 @@ namespace vxtest {
 /// destroys the bridges.
 VXBridge* bridge();
 
-/// Engine thread: runs the interpreter commands queued now (the library's wake-ups); returns
-/// how many ran.
+/// Engine thread: lets the wake-ups the GUI thread has put off go out, then runs the
+/// interpreter commands queued (the library's wake-ups); returns how many ran.
 std::size_t runEngineCommands();
 std::size_t queuedEngineCommands();
 

@@ -2,10 +2,10 @@
 // cut and broken as GuiLimits says, files are read only when regular and small enough, and
 // each change is logged. The time this saves is measured in bench/TextStallBench.cpp.
 #include "engine/VXBridge.h"
-#include "engine/VXDebugOutputLogging.h"
 #include "engine/VXEditArea.h"
 #include "engine/VXTextBrowser.h"
 #include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/TraceCapture.h"
 #include "tests/support/WidgetLeakTest.h"
 #include "vx_qtgui/GuiLimits.h"
 
@@ -49,22 +49,20 @@ protected:
     {
         WidgetLeakTest::SetUp();
         ASSERT_TRUE(m_dir.isValid());
-        m_trace = m_dir.filePath("trace.log");
-        VXDebugOutputLogging::setEnabled(true, m_trace.toLocal8Bit().constData());
+        ASSERT_TRUE(m_trace.start());
     }
     void TearDown() override
     {
-        VXDebugOutputLogging::setEnabled(false, nullptr);
+        m_trace.stop();
         WidgetLeakTest::TearDown();
     }
     QString trace()
     {
         vxtest::widgetCount(); // everything posted before has run
-        QFile file(m_trace);
-        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()) : QString();
+        return m_trace.text();
     }
-    QTemporaryDir m_dir;
-    QString m_trace;
+    QTemporaryDir m_dir; // the files the tests read
+    vxtest::TraceCapture m_trace;
 };
 
 struct TextCase {

@@ -1,18 +1,15 @@
 // The web browser control: its messages and its navigation hook.
 #include "engine/VXBridge.h"
-#include "engine/VXDebugOutputLogging.h"
 #include "engine/VXWebBrowser.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/EventLog.h"
+#include "tests/support/TraceCapture.h"
 #include "tests/support/WidgetLeakTest.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/textbrowser/GuiWebBrowser.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -95,21 +92,17 @@ TEST_F(WebBrowserTest, TakesPartAsAPlainWidget)
 
 TEST_F(WebBrowserTest, EngineSignalsAreTracedToTheDebugLog)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QByteArray path = dir.filePath(QStringLiteral("trace.log")).toLocal8Bit();
-    VXDebugOutputLogging::setEnabled(true, path.constData());
+    vxtest::TraceCapture trace;
+    ASSERT_TRUE(trace.start());
     ASSERT_TRUE(runOnGuiThread([&] {
         auto* widget = widgetOf<GuiWebBrowser>(m_web);
         widget->logSignal("DocumentComplete");
         widget->logSignal(nullptr);
     }));
-    VXDebugOutputLogging::setEnabled(false, nullptr);
-    QFile trace(QString::fromLocal8Bit(path));
-    ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
-    const QByteArray content = trace.readAll();
+    trace.stop();
+    const QString content = trace.text();
     EXPECT_TRUE(content.contains("ActiveX Signal: DocumentComplete\nActiveX Signal: \n"))
-        << content.constData();
+        << content.toStdString();
 }
 
 } // namespace

@@ -15,30 +15,20 @@ unsigned toQt(unsigned vx)
     return static_cast<unsigned>(vrixFlagToQt(vx));
 }
 
-TEST(WindowFlags, DialogWithTitleAndSystemMenu)
+TEST(WindowFlags, EachEngineHintMapsToItsQtHint)
 {
-    EXPECT_EQ(toQt(0x0002 | 0x0040 | 0x0080), 0x3003u);
-    EXPECT_EQ(toQt(0), 0u);
-}
-
-TEST(WindowFlags, EachHintMapsToItsQtHint)
-{
-    EXPECT_EQ(toQt(0x0010), 0u);
-    EXPECT_EQ(toQt(0x0020), 0x100u);
-    EXPECT_EQ(toQt(0x0100), 0x4000u);
-    EXPECT_EQ(toQt(0x0200), 0x8000u);
-    EXPECT_EQ(toQt(0x0400), 0xbu);
-    EXPECT_EQ(toQt(0x0800), 0x40000u);
-    EXPECT_EQ(toQt(0x1000), 0x800u);
-    EXPECT_EQ(toQt(0x2000), 0x10000u);
-    EXPECT_EQ(toQt(0x4000), 0x400u);
-    EXPECT_EQ(toQt(0x8000), 0x800u);
-    EXPECT_EQ(toQt(0x0004 | 0x0008), 0x19u);
-}
-
-TEST(WindowFlags, AllHintsAddTheLowByte)
-{
-    EXPECT_EQ(toQt(0xfff0), 0x5fdffu);
+    const struct {
+        unsigned vx;
+        unsigned qt;
+    } rows[] = {
+        { 0, 0 }, { 0x0002 | 0x0040 | 0x0080, 0x3003 }, // a dialog with title and system menu
+        { 0x0010, 0 }, { 0x0020, 0x100 }, { 0x0100, 0x4000 }, { 0x0200, 0x8000 }, { 0x0400, 0xb },
+        { 0x0800, 0x40000 }, { 0x1000, 0x800 }, { 0x2000, 0x10000 }, { 0x4000, 0x400 },
+        { 0x8000, 0x800 }, { 0x0004 | 0x0008, 0x19 },
+        { 0xfff0, 0x5fdff }, // all hints add the low byte
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(toQt(row.vx), row.qt) << std::hex << "0x" << row.vx;
     // One hint short of all: no extra bits.
     EXPECT_EQ(toQt(0xffe0) & 0xffu, 0xbu);
 }

@@ -245,16 +245,6 @@ TEST_F(DispatcherTest, CreationWithAnUnfitPayloadOrNoTargetBuildsNothing)
     EXPECT_EQ(g_finished.load(), 0);
 }
 
-TEST_F(DispatcherTest, WidgetCountFollowsCreationAndDestruction)
-{
-    create(&m_parentKey, nullptr);
-    create(&m_childKey, nullptr);
-    create(&m_otherKey, nullptr);
-    EXPECT_EQ(count(), m_baseline + 3);
-    send(new QtMessage(&m_childKey, DestroyWidgetMsg));
-    EXPECT_EQ(count(), m_baseline + 2);
-}
-
 TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModal)
 {
     create(&m_parentKey, nullptr, "plain");

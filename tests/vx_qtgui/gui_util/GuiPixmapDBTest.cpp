@@ -144,7 +144,7 @@ TEST_F(PixmapTable, IconWithAColourMadeTransparent)
     EXPECT_EQ(argb(GuiPixmapDB::getPixmapFromPath(file)).pixel(0, 0), qRgb(255, 0, 0));
 }
 
-TEST_F(PixmapTable, ConvertsOneColourAndClipsTheBackground)
+TEST_F(PixmapTable, ConvertsOneColourClipsTheBackgroundAndKeepsEachPixelsTransparency)
 {
     // White frame, red centre with one green pixel; red becomes blue.
     QImage image(5, 5, QImage::Format_ARGB32);
@@ -160,18 +160,15 @@ TEST_F(PixmapTable, ConvertsOneColourAndClipsTheBackground)
     EXPECT_EQ(converted.pixel(2, 2), qRgb(0, 255, 0));
     EXPECT_EQ(qAlpha(converted.pixel(0, 0)), 0);
     EXPECT_TRUE(GuiPixmapDB::convertPixmapColors(QPixmap(), Qt::red, Qt::blue).isNull());
-}
 
-TEST_F(PixmapTable, ConvertingKeepsEachPixelsTransparency)
-{
-    QImage image(3, 3, QImage::Format_ARGB32);
-    image.fill(qRgba(0, 0, 0, 0));
-    image.setPixel(1, 1, qRgba(255, 0, 0, 128));
-    const QImage converted = argb(GuiPixmapDB::convertPixmapColors(
-        QPixmap::fromImage(image), QColor(0, 0, 0), QColor(255, 255, 255)));
+    QImage faint(3, 3, QImage::Format_ARGB32);
+    faint.fill(qRgba(0, 0, 0, 0));
+    faint.setPixel(1, 1, qRgba(255, 0, 0, 128));
+    const QImage whitened = argb(GuiPixmapDB::convertPixmapColors(
+        QPixmap::fromImage(faint), QColor(0, 0, 0), QColor(255, 255, 255)));
     // Transparent black stays transparent instead of turning into opaque white.
-    EXPECT_EQ(qAlpha(converted.pixel(0, 0)), 0);
-    EXPECT_NEAR(qAlpha(converted.pixel(1, 1)), 128, 1);
+    EXPECT_EQ(qAlpha(whitened.pixel(0, 0)), 0);
+    EXPECT_NEAR(qAlpha(whitened.pixel(1, 1)), 128, 1);
 }
 
 } // namespace

@@ -83,14 +83,10 @@ protected:
     }
 };
 
-TEST_F(ColumnWidth, EmptyTextGetsTwentyOne)
-{
-    EXPECT_EQ(GuiUtil::getStandardColumnWidth(QString(), QFontMetrics(testFont())), 21);
-}
-
-TEST_F(ColumnWidth, TextWidthPlusHalfTheWidestCharacter)
+TEST_F(ColumnWidth, TextWidthPlusHalfTheWidestCharacterAndTwentyOneWithoutText)
 {
     const QFontMetrics fm(testFont());
+    EXPECT_EQ(GuiUtil::getStandardColumnWidth(QString(), fm), 21);
     ASSERT_GT(fm.horizontalAdvance("abc"), 0);
     const double pad
         = fm.maxWidth() != 0 ? fm.maxWidth() / 2.0 : fm.horizontalAdvance(QLatin1Char('W'));

@@ -26,6 +26,14 @@ void ItemIndex::setIndexRow(UDInterface* owner, unsigned uid, ListItem* item)
     m_indexRows[owner].insert(uid, item);
 }
 
+void ItemIndex::reserveIndexRows(UDInterface* owner, int count)
+{
+    if (!owner || count <= 0)
+        return;
+    QHash<unsigned, ListItem*>& rows = m_indexRows[owner];
+    rows.reserve(rows.size() + count);
+}
+
 void ItemIndex::removeIndexRow(UDInterface* owner, unsigned uid, const ListItem* item)
 {
     auto it = m_indexRows.find(owner);

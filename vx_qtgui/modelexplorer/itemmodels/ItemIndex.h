@@ -21,6 +21,8 @@ public:
     ListItem* indexRow(UDInterface* owner, unsigned uid) const;
     void setIndexRow(UDInterface* owner, unsigned uid, ListItem* item);
     void removeIndexRow(UDInterface* owner, unsigned uid, const ListItem* item = nullptr);
+    /// Makes room for `count` more index rows of `owner` (a long list arriving at once).
+    void reserveIndexRows(UDInterface* owner, int count);
 
     /// Drops both entries of `item` (its object's and its index row's) when they name it.
     void forget(const ListItem* item);

@@ -230,6 +230,7 @@ bool ListModel::setData(const QModelIndex& index, const QVariant& value, int rol
         item->setText(index.column(), value.toString());
         if (group)
             m_groups.add(item->text(0), item);
+        emit dataChanged(index, index);
     }
     return true;
 }
@@ -321,6 +322,16 @@ void ListModel::updateHeaderWidth(int section, int width, bool custom)
     h.width = width;
     h.customWidth = custom;
     emit headerWidthChanged(h.title, width);
+}
+
+void ListModel::renameHeader(int section, const QString& name)
+{
+    if (!m_headers.contains(section))
+        return;
+    ListHeader& h = m_headers.at(section);
+    h.name = name;
+    h.title = ListHeaders::displayTitle(name);
+    emit headerDataChanged(Qt::Horizontal, section, section);
 }
 
 void ListModel::moveHeader(int from, int to)

@@ -64,6 +64,8 @@ public:
     const ListHeader* getHeaderInfo(const QString& name) const;
     void updateHeaderWidth(int section, int width, bool custom);
     void moveHeader(int from, int to);
+    /// Gives a column another property name (and the title that goes with it).
+    void renameHeader(int section, const QString& name);
     /// The icon column's header (" ") followed by the named ones in the given order.
     void reorderHeader(const QStringList& names);
     void updateHeaderAttribute(int section, const ListItem::ItemAttribute& attribute);
@@ -81,6 +83,8 @@ public:
     /// An index row (placeholder `uid` of `owner`'s list), in its group when grouped.
     QModelIndex addItem(unsigned uid, UDInterface* owner, const QString& sortKey,
         const QString& groupValue, int section);
+    /// Makes room for `count` more index rows of `owner` before they are added one by one.
+    void reserveIndexRows(UDInterface* owner, int count) { m_index.reserveIndexRows(owner, count); }
     /// A complete row of plain strings.
     QModelIndex addItem(const QStringList& values, const QString& iconPath,
         const QModelIndex& parent = QModelIndex());

@@ -28,6 +28,11 @@ void ListProxyModel::setSourceModel(QAbstractItemModel* model)
             m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { dropRowRanks(); });
         m_sourceConnections[2] = connect(
             m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { dropRowRanks(); });
+        // A new list is ranked once before the base sorts it, not key by key in its comparisons.
+        m_sourceConnections[3] = connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+            if (sortColumn() >= 0)
+                rankAll(sortOrder());
+        });
     }
     QSortFilterProxyModel::setSourceModel(model);
 }
@@ -170,10 +175,24 @@ void ListProxyModel::sort(int column, Qt::SortOrder order)
 {
     // Keys are read again and ranked once for this sort; the base's sorting then compares ranks,
     // and the cache serves until a row's key changes.
+    if (m_model && column >= 0)
+        rankAll(order);
+    else
+        clearRanks();
+    QSortFilterProxyModel::sort(column, order);
+}
+
+void ListProxyModel::clearRanks()
+{
     m_keys.clear();
     m_slots.clear();
     m_rowRanks.clear();
-    if (m_model && column >= 0) {
+}
+
+void ListProxyModel::rankAll(Qt::SortOrder order)
+{
+    clearRanks();
+    if (m_model) {
         QList<ListItem*> items;
         m_model->getItems(items);
         m_keys.reserve(std::size_t(items.size()));
@@ -194,7 +213,6 @@ void ListProxyModel::sort(int column, Qt::SortOrder order)
             }
         }
     }
-    QSortFilterProxyModel::sort(column, order);
 }
 
 std::uint32_t ListProxyModel::keySlot(const ListItem* item) const

@@ -63,6 +63,9 @@ private:
     bool anyChildAccepted(ListItem* group, int column) const;
     bool contains(const ListItem* item, int column) const;
     std::uint32_t keySlot(const ListItem* item) const;
+    /// Reads every row's key and ranks them all for `order`.
+    void rankAll(Qt::SortOrder order);
+    void clearRanks();
 
     ListModel* m_model = nullptr;
     QString m_filterText;
@@ -87,6 +90,6 @@ private:
     };
     std::vector<RowRank> m_rowRanks;
     void dropRowRanks() { m_rowRanks.clear(); }
-    QMetaObject::Connection m_sourceConnections[3];
+    QMetaObject::Connection m_sourceConnections[4];
     Qt::SortOrder m_rankOrder = Qt::AscendingOrder;
 };

@@ -1,0 +1,3 @@
+#include "engine/modelexplorer/VXMEEditTypeData.h"
+
+VXMEEditTypeData::~VXMEEditTypeData() = default;

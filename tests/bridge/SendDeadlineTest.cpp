@@ -1,0 +1,132 @@
+// A send waits for the GUI thread unless the host set a deadline; past it the operation returns
+// its failure result, the late answer is dropped, and later sends are answered again. A nested
+// loop on the GUI thread (the edit field's context menu) holds every send until it ends.
+#include "engine/VXBridge.h"
+#include "engine/VXEdit.h"
+#include "engine/VXPopupMenu.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/WidgetLeakTest.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+
+using vxtest::bridge;
+
+namespace {
+
+// Keeps the GUI thread inside one handler until released.
+class GuiHold {
+public:
+    GuiHold()
+    {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [this] {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_held = true;
+                m_changed.notify_all();
+                m_changed.wait(lock, [this] { return m_released; });
+                m_held = false;
+                m_changed.notify_all();
+            },
+            Qt::QueuedConnection);
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_held; });
+    }
+    // Returns once the handler has left, so it never touches a destroyed hold.
+    ~GuiHold()
+    {
+        release();
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this] { return !m_held; });
+    }
+    GuiHold(const GuiHold&) = delete;
+    GuiHold& operator=(const GuiHold&) = delete;
+
+    bool held()
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        return m_held;
+    }
+    void release()
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_released = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_held = false;
+    bool m_released = false;
+};
+
+bool popupOpen()
+{
+    bool open = false;
+    vxtest::runOnGuiThread([&] { open = QApplication::activePopupWidget() != nullptr; });
+    return open;
+}
+
+class SendDeadlineTest : public vxtest::WidgetLeakTest {
+protected:
+    void TearDown() override
+    {
+        bridge()->setSendDeadline(0);
+        vxtest::WidgetLeakTest::TearDown();
+    }
+};
+
+TEST_F(SendDeadlineTest, ASendPastItsDeadlineFailsAndTheNextOneIsAnswered)
+{
+    std::unique_ptr<VXEdit> edit(bridge()->createEdit(nullptr, "kept"));
+    EXPECT_EQ(bridge()->sendDeadline(), 0);
+    bridge()->setSendDeadline(-5);
+    EXPECT_EQ(bridge()->sendDeadline(), 0);
+    bridge()->setSendDeadline(50);
+    {
+        GuiHold hold;
+        // Both the reply-carrying getter and the plain result give up while the GUI is held.
+        EXPECT_EQ(edit->getTextU(), u"");
+        EXPECT_EQ(edit->imGetFontSize(), 0);
+        EXPECT_TRUE(hold.held());
+    }
+    // The late answers went into records the abandoned messages still hold, nowhere else.
+    EXPECT_EQ(edit->getTextU(), u"kept");
+    EXPECT_GT(edit->imGetFontSize(), 0);
+}
+
+TEST_F(SendDeadlineTest, ANestedMenuLoopHoldsSendsUntilItCloses)
+{
+    std::unique_ptr<VXEdit> edit(bridge()->createEdit(nullptr, "menu"));
+    std::unique_ptr<VXPopupMenu> extra(bridge()->createPopupMenu(nullptr));
+    edit->show();
+    edit->setCustomContextMenu(extra.get());
+    ASSERT_TRUE(vxtest::pumpUntil(popupOpen));
+
+    // With a deadline the host gets the failure result while the menu is open.
+    bridge()->setSendDeadline(50);
+    EXPECT_EQ(edit->getTextU(), u"");
+    EXPECT_TRUE(popupOpen());
+
+    // Without one the send is answered once a user (here a timer) closes the menu.
+    bridge()->setSendDeadline(0);
+    vxtest::runOnGuiThread([] {
+        QTimer::singleShot(100, [] {
+            if (QWidget* popup = QApplication::activePopupWidget())
+                popup->close();
+        });
+    });
+    EXPECT_EQ(edit->getTextU(), u"menu");
+    EXPECT_FALSE(popupOpen());
+}
+
+} // namespace

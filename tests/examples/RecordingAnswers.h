@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/modelexplorer/VXMEEditTypeData.h"
+#include "engine/modelexplorer/VXMEObjectMessageData.h"
+#include "examples/vxdemo/explorer/ExplorerAnswers.h"
+#include "vrix/VXStringList.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+/// Keeps every answer the demo host gives, in order, and frees them with itself.
+class RecordingAnswers : public ExplorerAnswers {
+public:
+    /// One answer: which operation, and what it carried.
+    struct Answer {
+        std::string operation;
+        std::unique_ptr<VXMEObjectMessageData> record;
+        std::vector<std::unique_ptr<VXMEObjectData>> rows;
+        std::unique_ptr<VXMEEditTypeData> editor;
+        std::unique_ptr<VXStringList> names;
+        std::u16string text;
+
+        /// Row `i` as a row record (null when it is a bare record).
+        const VXMEObjectMessageData* row(std::size_t i) const;
+    };
+
+    void setColumns(VXStringList* names, VXStringList* titles) override;
+    void setRoot(VXMEObjectMessageData* root) override;
+    void replaceSubtree(VXMEObjectMessageData* subtree) override;
+    void replaceList(VXMEObjectDataList* rows, const std::u16string& message) override;
+    void updatePendingData(VXMEObjectDataList* rows) override;
+    void updateNodes(VXMEObjectDataList* rows) override;
+    void changeEditType(VXMEEditTypeData* editor) override;
+    void editListNodes(VXMEObjectDataList* rows) override;
+    void showDialog(const std::u16string& page) override;
+
+    std::vector<Answer> answers;
+    /// The operations in order, joined by spaces.
+    std::string operations() const;
+    const Answer& last() const { return answers.back(); }
+    void clear() { answers.clear(); }
+
+private:
+    Answer& add(const std::string& operation);
+    void addRows(const std::string& operation, VXMEObjectDataList* rows);
+};

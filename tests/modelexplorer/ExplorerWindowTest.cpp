@@ -1,0 +1,530 @@
+// The explorer window driven by a host through the real bridge: what the host sets it reads
+// back, the user's actions on the window reach the host's listeners as events with their
+// records, and dialogs the window runs answer as the user chose.
+#include "engine/VXAction.h"
+#include "engine/VXBridge.h"
+#include "engine/VXEvent.h"
+#include "engine/VXListener.h"
+#include "engine/VXModelExplorer.h"
+#include "engine/VXPopupMenu.h"
+#include "engine/modelexplorer/VXEventBoolArray.h"
+#include "engine/modelexplorer/VXEventIntArray.h"
+#include "engine/modelexplorer/VXEventRect.h"
+#include "engine/modelexplorer/VXMEEventCreateObject.h"
+#include "messaging/QtBoolInt2Message.h"
+#include "tests/support/AnswerNextDialog.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "tests/support/WidgetLeakTest.h"
+#include "vrix/VXStringList.h"
+#include "vx_qtgui/modelexplorer/GuiMEDialogPanel.h"
+#include "vx_qtgui/modelexplorer/GuiMESelectionChangedDialog.h"
+#include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
+#include "vx_qtgui/modelexplorer/GuiModelView.h"
+#include "vx_qtgui/modelexplorer/GuiObjectSelectionDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <climits>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using vxtest::deliverEvents;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+// Keeps what the explorer's payload classes carry, copied while the listener runs.
+class PayloadLog : public VXListener {
+public:
+    void handleEvent(const VXEvent* event) override
+    {
+        types.push_back(event->getType());
+        states.push_back(event->getState());
+        texts.push_back(event->getString() ? event->getString() : "");
+        if (auto* flags = dynamic_cast<const VXEventBoolArray*>(event))
+            visibility.emplace_back(flags->getValues(), flags->getValues() + flags->getCount());
+        if (auto* rect = dynamic_cast<const VXEventRect*>(event))
+            frame = { rect->left, rect->top, rect->width, rect->height };
+        if (auto* ints = dynamic_cast<const VXEventIntArray*>(event))
+            splitters.assign(ints->getValues(), ints->getValues() + ints->getCount());
+        if (auto* create = dynamic_cast<const VXMEEventCreateObject*>(event)) {
+            names.clear();
+            if (VXStringList* list = create->getNames())
+                names = list->elements();
+            namesGiven = create->getNames() != nullptr;
+        }
+    }
+
+    std::vector<VXEventType> types;
+    std::vector<bool> states;
+    std::vector<std::string> texts;
+    std::vector<std::vector<bool>> visibility;
+    std::vector<std::string> names;
+    bool namesGiven = false;
+    std::vector<int> frame;
+    std::vector<int> splitters;
+    std::size_t count(VXEventType type) const
+    {
+        return std::size_t(std::count(types.begin(), types.end(), type));
+    }
+};
+
+class ExplorerWindowTest : public vxtest::WidgetLeakTest {
+protected:
+    void SetUp() override
+    {
+        vxtest::WidgetLeakTest::SetUp();
+        std::map<int, std::u16string> strings = { { 7, u"Selection changed" },
+            { 8, u"Apply the changes?" }, { 9, u"Never ask again" }, { 10, u"Apply" },
+            { 11, u"Ignore" }, { 12, u"Cancel" }, { 14, u"Name" }, { 15, u"Type" },
+            { 16, u"New Object" }, { 17, u"Model Explorer" }, { 18, u"Ready" } };
+        m_explorer = own(vxtest::bridge()->createModelExplorer(strings));
+        ASSERT_NE(m_explorer, nullptr);
+        for (VXEventType type :
+            { ShowHideEvent, CloseEvent, MECreateNewObjEvent, MEGeometryChangedEvent,
+                MESplittersMovedEvent, FontIncreaseEvent, FontDecreaseEvent })
+            m_explorer->addEventListener(&m_log, type);
+    }
+
+    GuiModelExplorer* window() { return widgetOf<GuiModelExplorer>(m_explorer); }
+
+    VXModelExplorer* m_explorer = nullptr;
+    PayloadLog m_log;
+};
+
+TEST_F(ExplorerWindowTest, CreatedHiddenWithTitleStatusAndLayout)
+{
+    EXPECT_FALSE(m_explorer->isVisible());
+    EXPECT_EQ(m_explorer->getTitle(), u"Model Explorer");
+    QString status;
+    int splitters = 0;
+    runOnGuiThread([&] {
+        status = window()->statusBar()->currentMessage();
+        for (int i = 0; i < 3; ++i)
+            splitters += window()->splitter(i) ? 1 : 0;
+    });
+    EXPECT_EQ(status, QStringLiteral("Ready"));
+    EXPECT_EQ(splitters, 3);
+}
+
+TEST_F(ExplorerWindowTest, HostSettingsReadBack)
+{
+    m_explorer->setTitle(u"Vehicles");
+    EXPECT_EQ(m_explorer->getTitle(), u"Vehicles");
+    char* icon = m_explorer->getWindowIcon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_STREQ(icon, "Vehicles") << "the icon text follows the title";
+    std::free(icon);
+
+    m_explorer->show(true, true);
+    m_explorer->setPosition(40, 50, 640, 480);
+    int x = 0, y = 0, w = 0, h = 0;
+    m_explorer->getPosition(x, y, w, h);
+    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 40, 50, 640, 480 }));
+
+    m_explorer->setStatusMessage(u"Loading", -1);
+    m_explorer->setListViewWidth(150);
+    QString status;
+    runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
+    EXPECT_EQ(status, QStringLiteral("Loading"));
+    EXPECT_EQ(m_explorer->getListViewWidth(), 150);
+    m_explorer->setStatusMessage(u"", 0);
+    runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
+    EXPECT_TRUE(status.isEmpty()) << "an empty text stops the wait";
+}
+
+TEST_F(ExplorerWindowTest, ShowAndHideReportVisibilityWithShownOnce)
+{
+    m_explorer->show(true, true);
+    EXPECT_TRUE(m_explorer->isVisible()) << "a waiting show returns once shown";
+    m_explorer->show(false, true);
+    EXPECT_FALSE(m_explorer->isVisible());
+    m_explorer->show(true, false);
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.visibility.size() >= 3; }));
+    using V = std::vector<bool>;
+    EXPECT_EQ(m_log.visibility,
+        (std::vector<V> { V { false, true }, V { true, false }, V { true, true } }));
+}
+
+TEST_F(ExplorerWindowTest, CloseAsksTheHostUnlessForced)
+{
+    m_explorer->show(true, true);
+    m_explorer->close(false);
+    const auto closes
+        = [&] { return std::count(m_log.types.begin(), m_log.types.end(), CloseEvent); };
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return closes() > 0; }));
+    const auto at = std::find(m_log.types.begin(), m_log.types.end(), CloseEvent);
+    EXPECT_FALSE(m_log.states[std::size_t(at - m_log.types.begin())]) << "no Ctrl modifier";
+    EXPECT_TRUE(m_explorer->isVisible()) << "the host decides";
+    m_explorer->close(true);
+    EXPECT_FALSE(m_explorer->isVisible());
+    deliverEvents();
+    EXPECT_EQ(closes(), 1);
+}
+
+TEST_F(ExplorerWindowTest, MenuItemsRaiseTheirActionsEvents)
+{
+    std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
+        m_explorer, 3, "run()", "Run", "", "", "", "", "", true, false, true, true));
+    ASSERT_NE(action, nullptr);
+    vxtest::EventLog actions;
+    actions.watch(action.get(), { ActionToggled, ActionTriggered });
+    struct Case {
+        bool state[2];
+        VXEventType type;
+        bool checked;
+    };
+    const Case cases[] = { { { true, false }, ActionToggled, false },
+        { { true, true }, ActionToggled, true }, { { false, true }, ActionTriggered, false } };
+    for (const Case& c : cases) {
+        bool state[2] = { c.state[0], c.state[1] };
+        m_explorer->executeMenuItem("Run", action.get(), state);
+    }
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return actions.events.size() >= 3; }));
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(actions.events[i].type, cases[i].type) << i;
+        EXPECT_EQ(actions.events[i].state, cases[i].checked) << i;
+    }
+    action.reset();
+}
+
+TEST_F(ExplorerWindowTest, ProgressDialogShowsThePreviousValueAndReportsCancel)
+{
+    m_explorer->show(true, true);
+    struct Step {
+        const char16_t* label;
+        int value;
+        int shown;
+    };
+    // Each call shows the value of the call before it; an empty label only shows the last.
+    const Step steps[] = { { u"Loading", 10, 0 }, { u"Loading", 20, 10 }, { u"", 30, 20 } };
+    for (const Step& step : steps) {
+        m_explorer->progressDialog(step.label, u"Stop", 100, step.value, 0, false);
+        int shown = -1;
+        runOnGuiThread([&] { shown = window()->progressDialogWidget()->value(); });
+        EXPECT_EQ(shown, step.shown) << step.value;
+    }
+    EXPECT_FALSE(m_explorer->progressDialogIsCanceled());
+    runOnGuiThread([&] { window()->slotProgressDialogCanceled(); });
+    EXPECT_TRUE(m_explorer->progressDialogIsCanceled());
+    m_explorer->progressDialogClose();
+    EXPECT_FALSE(m_explorer->progressDialogIsCanceled());
+}
+
+TEST_F(ExplorerWindowTest, ObjectCreationSendsTypeAndSplitNames)
+{
+    auto* types = new VXStringList();
+    types->addElement("Car");
+    types->addElement("Truck");
+    m_explorer->replaceObjSelectionList(types);
+    vxtest::answerNextDialog<GuiObjectSelectionDialog>([](GuiObjectSelectionDialog* dialog) {
+        dialog->nameEdit()->setText(QStringLiteral("a, b\tc"));
+        dialog->typeBox()->setCurrentIndex(1);
+        dialog->accept();
+    });
+    m_explorer->selectAndCreateNewObject(false);
+    ASSERT_TRUE(vxtest::pumpUntil([&] {
+        return std::count(m_log.types.begin(), m_log.types.end(), MECreateNewObjEvent) > 0;
+    }));
+    EXPECT_EQ(m_log.texts.back(), "Truck");
+    EXPECT_EQ(m_log.names, (std::vector<std::string> { "a", "b", "c" }));
+}
+
+TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneIsRejected)
+{
+    // No property dialog is showing: Apply cannot apply, so the answer stays "not applied".
+    vxtest::answerNextDialog<GuiMESelectionChangedDialog>(
+        [](GuiMESelectionChangedDialog* dialog) { dialog->clickedApply(); });
+    bool apply = true, never = true;
+    int handled = 0;
+    m_explorer->showSelectionChangedDialog(apply, never, handled, true);
+    EXPECT_FALSE(apply);
+    EXPECT_FALSE(never);
+    EXPECT_EQ(handled, 1);
+}
+
+TEST_F(ExplorerWindowTest, SynchronousSelectionAnswersPressOnly)
+{
+    std::vector<UDInterface*> objects { reinterpret_cast<UDInterface*>(16) };
+    EXPECT_TRUE(m_explorer->selectListNodesSync(&objects, "Press", "TREE"));
+    EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "press", "LIST"));
+    EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "", "LIST"));
+}
+
+TEST_F(ExplorerWindowTest, OffScreenPositionIsBroughtBackAndReported)
+{
+    m_explorer->show(true, true);
+    m_explorer->setPosition(-3000, -3000, 400, 300);
+    int x = 1, y = 1, w = 0, h = 0;
+    m_explorer->getPosition(x, y, w, h);
+    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 0, 0, 400, 300 }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] {
+        return m_log.frame == std::vector<int>({ 0, 0, 400, 300 });
+    })) << "the geometry event carries the frame";
+}
+
+TEST_F(ExplorerWindowTest, WaitCursorAndSleepFollowTheirTimers)
+{
+    m_explorer->show(true, true);
+    m_explorer->startWait(0);
+    EXPECT_TRUE(
+        vxtest::pumpUntilOnGui([&] { return window()->cursor().shape() == Qt::WaitCursor; }));
+    m_explorer->stopWait();
+    m_explorer->sleep(u"Busy");
+    QString status;
+    runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
+    EXPECT_EQ(status, QStringLiteral("Busy"));
+    EXPECT_TRUE(vxtest::pumpUntilOnGui([&] { return !window()->isEnabled(); }));
+    m_explorer->wake();
+    bool enabled = false;
+    Qt::CursorShape shape = Qt::BlankCursor;
+    runOnGuiThread([&] {
+        enabled = window()->isEnabled();
+        status = window()->statusBar()->currentMessage();
+        shape = window()->cursor().shape();
+    });
+    EXPECT_TRUE(enabled);
+    EXPECT_TRUE(status.isEmpty());
+    EXPECT_EQ(shape, Qt::ArrowCursor);
+}
+
+TEST_F(ExplorerWindowTest, SplitterSizesSetStretchPerPair)
+{
+    m_explorer->show(true, true);
+    // The tree's splitter holds a second pane once the accordion has one.
+    m_explorer->addAccordionPane(u"extra", u"Extra", u"", u"", u"");
+    const auto stretches = [&] {
+        std::vector<int> all;
+        runOnGuiThread([&] {
+            for (int i = 0; i < 3; ++i) {
+                QSplitter* splitter = window()->splitter(i);
+                for (int pane = 0; pane < 2; ++pane) {
+                    const QSizePolicy policy = splitter->widget(pane)->sizePolicy();
+                    all.push_back(splitter->orientation() == Qt::Horizontal
+                            ? policy.horizontalStretch()
+                            : policy.verticalStretch());
+                }
+            }
+        });
+        return all;
+    };
+    const std::vector<int> before = stretches();
+    int one[] = { 5 };
+    m_explorer->setSplitterSizes(one, 1);
+    EXPECT_EQ(stretches(), before) << "half a pair changes nothing";
+    int seven[] = { 0, 0, 3, 4, 5, 6, 99 };
+    m_explorer->setSplitterSizes(seven, 7);
+    EXPECT_EQ(stretches(), (std::vector<int> { 1, 1, 3, 4, 5, 6 }));
+    runOnGuiThread([&] { window()->splitter(1)->resize(700, 400); });
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.splitters.size() == 6; }));
+}
+
+TEST_F(ExplorerWindowTest, FontAndZoomReachWindowAndHost)
+{
+    m_explorer->show(true, true);
+    m_explorer->setFont("", 20, 1, 1, -1);
+    QFont font;
+    runOnGuiThread([&] {
+        font = window()->font();
+        QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+            Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window(), &down);
+        QWheelEvent plain(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window(), &plain);
+        QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
+            Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window(), &up);
+    });
+    EXPECT_EQ(font.pointSize(), 20);
+    EXPECT_TRUE(font.bold());
+    EXPECT_TRUE(font.italic());
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(FontIncreaseEvent) == 1; }));
+    EXPECT_EQ(m_log.count(FontDecreaseEvent), 1u) << "a wheel without Ctrl zooms nothing";
+}
+
+TEST_F(ExplorerWindowTest, MenuBarTakesAndClearsMenus)
+{
+    std::unique_ptr<VXPopupMenu> menu(vxtest::bridge()->createPopupMenu(m_explorer));
+    ASSERT_NE(menu, nullptr);
+    m_explorer->addSubMenu(menu.get(), "File");
+    m_explorer->addSubMenu(nullptr, "Nothing");
+    EXPECT_EQ(m_explorer->countMenuBarItems(), 1) << "an unknown menu is ignored";
+    m_explorer->clearMenus();
+    EXPECT_EQ(m_explorer->countMenuBarItems(), 0);
+    menu.reset();
+}
+
+TEST_F(ExplorerWindowTest, ActionShortcutsWorkAnywhereInTheWindow)
+{
+    std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
+        m_explorer, 4, "find()", "Find", "Ctrl+K", "", "", "", "", false, false, true, true));
+    ASSERT_NE(action, nullptr);
+    vxtest::EventLog actions;
+    actions.watch(action.get(), { ActionTriggered });
+    m_explorer->show(true, true);
+    runOnGuiThread([&] {
+        QTest::keyClick(window()->modelView()->dialogPane(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(window(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(window(), Qt::Key_J, Qt::ControlModifier);
+    });
+    // A key the pane does not take travels up to the window; Ctrl+J names no action.
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return actions.events.size() >= 2; }));
+    deliverEvents();
+    EXPECT_EQ(actions.count(ActionTriggered), 2u);
+    action.reset();
+}
+
+struct AutoAnswer {
+    const char* action;
+    bool handled;
+};
+
+class SelectionAutoAnswerTest : public ExplorerWindowTest,
+                                public testing::WithParamInterface<AutoAnswer> { };
+
+TEST_P(SelectionAutoAnswerTest, HelperThreadAnswersTheRunningDialog)
+{
+    bool handled = false;
+    int applied = -1;
+    runOnGuiThread([&] {
+        std::unique_ptr<QtBoolInt2Message> reply(
+            window()->runSelectionChangedDialog(false, QString::fromLatin1(GetParam().action)));
+        handled = reply->m_bool;
+        applied = reply->m_int1;
+    });
+    EXPECT_EQ(handled, GetParam().handled);
+    EXPECT_EQ(applied, 0) << "without a property dialog nothing is applied";
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, SelectionAutoAnswerTest,
+    testing::Values(AutoAnswer { "Apply", true }, AutoAnswer { "Ignore", true },
+        AutoAnswer { "Close", false }));
+
+TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
+{
+    m_explorer->show(true, true);
+    int huge[] = { INT_MIN, INT_MAX, INT_MAX, 0, -1, INT_MIN };
+    const std::vector<std::function<void()>> calls = {
+        [&] { m_explorer->setPosition(INT_MAX, INT_MIN, INT_MAX, -5); },
+        [&] { m_explorer->setSplitterSizes(nullptr, 4); },
+        [&] { m_explorer->setSplitterSizes(huge, 6); },
+        [&] { m_explorer->setSplitterSizes(huge, -3); },
+        [&] { m_explorer->setFont(nullptr, INT_MAX, 7, 7, 7); },
+        [&] { m_explorer->setListViewWidth(INT_MIN); },
+        [&] { m_explorer->setListViewWidth(INT_MAX); },
+        [&] {
+            m_explorer->executeMenuItem(nullptr, reinterpret_cast<VXAction*>(m_explorer), nullptr);
+        },
+        [&] { m_explorer->addPopupMenu(reinterpret_cast<VXPopupMenu*>(0x40), 1, 1); },
+        [&] { m_explorer->addSubMenu(reinterpret_cast<VXPopupMenu*>(0x40), "x"); },
+        [&] { m_explorer->selectListNodesSync(nullptr, "Press", nullptr); },
+        [&] { m_explorer->selectListNodesSync(nullptr, nullptr, nullptr); },
+        [&] { m_explorer->addList(nullptr); },
+        [&] { m_explorer->setRoot(nullptr); },
+        [&] { m_explorer->removeList(nullptr); },
+        [&] { m_explorer->replaceObjSelectionList(nullptr); },
+        [&] { m_explorer->setWindowIcon(nullptr); },
+        [&] { m_explorer->setWindowIcon("/no/such/picture.png"); },
+        [&] { m_explorer->startWait(INT_MIN); },
+        [&] { m_explorer->progressDialog(u"p", u"", INT_MIN, INT_MAX, INT_MIN, true); },
+        [&] { m_explorer->progressDialogClose(); },
+    };
+    for (const auto& call : calls)
+        call();
+    m_explorer->setTitle(u"Still here");
+    EXPECT_EQ(m_explorer->getTitle(), u"Still here");
+    int x = 0, y = 0, w = 0, h = 0;
+    m_explorer->getPosition(x, y, w, h);
+    EXPECT_GE(x, 0);
+    EXPECT_GE(y, 0);
+    EXPECT_GT(w, 0);
+    EXPECT_GT(h, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Writes the pictures of docs/images when VX_EXPLORER_SCREENSHOTS names a directory.
+class ExplorerScreenshotTest : public ExplorerWindowTest {
+protected:
+    static bool hasText(const QPixmap& picture)
+    {
+        const QImage image = picture.toImage();
+        const QRgb background = image.pixel(0, 0);
+        int differing = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                differing += image.pixel(x, y) != background ? 1 : 0;
+        return differing > 50;
+    }
+    static void save(QWidget* widget, const char* name)
+    {
+        const QPixmap picture = widget->grab();
+        EXPECT_TRUE(hasText(picture)) << name;
+        const QString dir = qEnvironmentVariable("VX_EXPLORER_SCREENSHOTS");
+        EXPECT_TRUE(picture.save(QDir(dir).filePath(QString::fromLatin1(name)))) << name;
+    }
+};
+
+TEST_F(ExplorerScreenshotTest, WindowAndDialogs)
+{
+    if (qEnvironmentVariableIsEmpty("VX_EXPLORER_SCREENSHOTS"))
+        GTEST_SKIP() << "set VX_EXPLORER_SCREENSHOTS to a directory to write the pictures";
+    m_explorer->show(true, true);
+    std::unique_ptr<VXPopupMenu> file(vxtest::bridge()->createPopupMenu(m_explorer));
+    std::unique_ptr<VXPopupMenu> view(vxtest::bridge()->createPopupMenu(m_explorer));
+    m_explorer->addSubMenu(file.get(), "File");
+    m_explorer->addSubMenu(view.get(), "View");
+    m_explorer->setStatusMessage(u"12 objects", -1);
+    ASSERT_EQ(m_explorer->countMenuBarItems(), 2); // also waits for what was posted before
+    runOnGuiThread([&] { save(window(), "explorer-window-main.png"); });
+
+    m_explorer->progressDialog(u"Loading vehicles...", u"Cancel", 100, 40, 0, false);
+    m_explorer->progressDialog(u"Loading vehicles...", u"Cancel", 100, 60, 0, false);
+    runOnGuiThread([&] {
+        QProgressDialog* dialog = window()->progressDialogWidget();
+        dialog->show();
+        dialog->resize(360, dialog->sizeHint().height());
+        save(dialog, "explorer-window-progress.png");
+    });
+    m_explorer->progressDialogClose();
+
+    auto* types = new VXStringList();
+    types->addElement("Car");
+    types->addElement("Truck");
+    m_explorer->replaceObjSelectionList(types);
+    vxtest::answerNextDialog<GuiObjectSelectionDialog>([](GuiObjectSelectionDialog* dialog) {
+        save(dialog, "explorer-window-create.png");
+        dialog->reject();
+    });
+    m_explorer->selectAndCreateNewObject(false);
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([] { return !QApplication::activeModalWidget(); }));
+
+    vxtest::answerNextDialog<GuiMESelectionChangedDialog>([](GuiMESelectionChangedDialog* dialog) {
+        save(dialog, "explorer-window-selection.png");
+        dialog->reject();
+    });
+    bool apply = false, never = false;
+    int handled = 0;
+    m_explorer->showSelectionChangedDialog(apply, never, handled, false);
+}
+
+} // namespace

@@ -1,0 +1,586 @@
+// The tree panel as the host and a user drive it: whole-tree and subtree replacements that keep
+// expansion and scroll position, children asked for when a node is expanded, keyboard expansion
+// and type-ahead, selection reports, check boxes, clicks, drops, and the accordion of panes.
+#include "vx_qtgui/modelexplorer/GuiTreePanel.h"
+
+#include "engine/modelexplorer/VXMEObjectEventData.h"
+#include "host/HostObjectDataFactory.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/TreeTestRecords.h"
+#include "tests/support/QStringPrinter.h"
+#include "vx_qtgui/GuiAccordion.h"
+#include "vx_qtgui/GuiAccordionComponent.h"
+#include "vx_qtgui/modelexplorer/GuiTreeAccordion.h"
+#include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiTreeView.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDir>
+#include <QMimeData>
+#include <QPainter>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(VXMEObjectEventData*)
+Q_DECLARE_METATYPE(ListItem*)
+
+namespace {
+
+using Records = std::vector<std::unique_ptr<VXMEObjectEventData>>;
+
+// Takes the records a spy caught (the receiver owns them) and returns their objects' ids.
+std::vector<std::uintptr_t> takeIds(QSignalSpy& spy, Records* keep = nullptr)
+{
+    std::vector<std::uintptr_t> ids;
+    for (const QList<QVariant>& call : spy) {
+        auto* record = call.at(0).value<VXMEObjectEventData*>();
+        ids.push_back(record ? reinterpret_cast<std::uintptr_t>(record->object) / 16 : 0);
+        if (keep)
+            keep->emplace_back(record);
+        else
+            delete record;
+    }
+    spy.clear();
+    return ids;
+}
+
+class GuiTreeViewTest : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        qRegisterMetaType<VXMEObjectEventData*>();
+        qRegisterMetaType<ListItem*>();
+        qRegisterMetaType<Qt::MouseButtons>();
+        VXHost::installObjectDataFactory();
+    }
+    void SetUp() override
+    {
+        CountedRecord::alive = 0;
+        panel = std::make_unique<GuiTreePanel>(nullptr);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(12);
+        panel->setFont(font);
+        panel->resize(260, 320);
+        panel->show();
+        view = panel->view();
+        model = panel->model();
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model, QAbstractItemModelTester::FailureReportingMode::Warning);
+        view->setUseSelectionDelay(false);
+    }
+    void TearDown() override
+    {
+        tester.reset();
+        panel.reset();
+        EXPECT_EQ(CountedRecord::alive, 0);
+    }
+
+    void setRoot(VXMEObjectMessageData* record)
+    {
+        panel->setRoot(record);
+        delete record;
+    }
+    void replace(VXMEObjectMessageData* record, bool request = false)
+    {
+        panel->replaceSubtree(record, request);
+        delete record;
+    }
+    QModelIndex at(std::uintptr_t id) const { return model->indexFromItem(handle(id)); }
+    QPoint centre(std::uintptr_t id) const { return view->visualRect(at(id)).center(); }
+
+    std::unique_ptr<GuiTreePanel> panel;
+    GuiTreeView* view = nullptr;
+    TreeModel* model = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+VXMEObjectMessageData* sample()
+{
+    return treeNode(1, u"car",
+        { treeNode(2, u"engine", { treeNode(5, u"piston"), treeNode(6, u"valve") }),
+            treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
+            treeNode(4, u"wheel") });
+}
+
+TEST_F(GuiTreeViewTest, RootIsExpandedAndSelectedAndExpansionSurvivesReplacement)
+{
+    QSignalSpy selection(view, &GuiTreeView::treeSelectionChanged);
+    setRoot(sample());
+    EXPECT_TRUE(view->isExpanded(at(1)));
+    EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(1)));
+    EXPECT_EQ(takeIds(selection), (std::vector<std::uintptr_t> { 1 }));
+
+    // The user opens body and door, then the host replaces the whole tree.
+    QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
+    view->expand(at(3));
+    view->expand(at(7));
+    EXPECT_EQ(takeIds(expanded), (std::vector<std::uintptr_t> { 3, 7 }));
+    setRoot(treeNode(1, u"car",
+        { treeNode(3, u"body*", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
+            treeNode(2, u"engine", { treeNode(5, u"piston") }) }));
+    EXPECT_TRUE(view->isExpanded(at(3)));
+    EXPECT_TRUE(view->isExpanded(at(7)));
+    EXPECT_FALSE(view->isExpanded(at(2)));
+    EXPECT_EQ(expanded.count(), 0) << "restoring expansion asks the host nothing";
+    EXPECT_EQ(takeIds(selection), (std::vector<std::uintptr_t> {}))
+        << "the same root selected again is no news";
+
+    std::vector<std::u16string> text;
+    panel->fillVectorWithTreeViewText(&text);
+    EXPECT_EQ(
+        text, (std::vector<std::u16string> { u"car", u"body*", u"door", u"hinge", u"engine" }));
+    std::vector<UDInterface*> nodes;
+    panel->fillVectorWithVisibleTreeNodes(&nodes, handle(3));
+    EXPECT_EQ(nodes, (std::vector<UDInterface*> { handle(7), handle(8) }));
+}
+
+TEST_F(GuiTreeViewTest, ExpandingANodeTheHostHasNotFilledAsksOnce)
+{
+    // The engine comes with a placeholder child until the host fills it.
+    setRoot(treeNode(
+        1, u"car", { treeNode(2, u"engine", { treeNode(90, u"...") }), treeNode(4, u"wheel") }));
+    QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
+    QSignalSpy requests(view, &GuiTreeView::subtreeReplaceRequested);
+    view->setFocus();
+    view->setCurrentIndex(at(2));
+    QTest::keyClick(view, Qt::Key_Right);
+    Records records;
+    ASSERT_EQ(takeIds(expanded, &records), (std::vector<std::uintptr_t> { 2 }));
+    // The record names the node and its ancestors up to the root.
+    ASSERT_NE(records[0]->parent, nullptr);
+    EXPECT_EQ(records[0]->parent->object, handle(1));
+    EXPECT_EQ(records[0]->parent->parent, nullptr);
+
+    replace(treeNode(2, u"engine", { treeNode(5, u"piston"), treeNode(6, u"valve") }));
+    EXPECT_TRUE(view->isExpanded(at(2)));
+    EXPECT_EQ(model->rowCount(at(2)), 2);
+    EXPECT_EQ(expanded.count(), 0);
+    EXPECT_EQ(requests.count(), 0);
+
+    QSignalSpy collapsed(view, &GuiTreeView::treeCollapsed);
+    view->setCurrentIndex(at(2));
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_EQ(takeIds(collapsed), (std::vector<std::uintptr_t> { 2 }));
+    EXPECT_FALSE(model->isItemExpanded(at(2)));
+}
+
+TEST_F(GuiTreeViewTest, ReplacingACollapsedSubtreeWhoseKeyIsKeptExpandsIt)
+{
+    setRoot(sample());
+    ASSERT_FALSE(view->isExpanded(at(3)));
+    model->setExpanded(TreeModel::expansionKey("body", handle(3)), true);
+    QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
+    replace(treeNode(3, u"body", { treeNode(7, u"door"), treeNode(9, u"roof") }));
+    EXPECT_TRUE(view->isExpanded(at(3)));
+    EXPECT_EQ(expanded.count(), 0) << "the host sent these children itself";
+    // A node the view shows expanded joins the set when its subtree is replaced.
+    view->expand(at(2));
+    model->setExpanded(TreeModel::expansionKey("engine", handle(2)), false);
+    replace(treeNode(2, u"engine", { treeNode(5, u"piston") }));
+    EXPECT_TRUE(model->isItemExpanded(at(2)));
+    takeIds(expanded);
+}
+
+TEST_F(GuiTreeViewTest, AnExpandedLeafAfterAResetAsksForItsChildrenOnce)
+{
+    setRoot(sample());
+    view->expand(at(4)); // the wheel has no children: nothing happens in the view
+    model->setExpanded(TreeModel::expansionKey("wheel", handle(4)), true);
+    QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
+    // A reset that does not come through setRoot.
+    model->beginReset();
+    model->endReset();
+    EXPECT_EQ(takeIds(expanded), (std::vector<std::uintptr_t> { 4 }));
+}
+
+TEST_F(GuiTreeViewTest, AChildSentWithoutItsShownChildrenIsRequestedOnce)
+{
+    setRoot(sample());
+    QSignalSpy requests(view, &GuiTreeView::subtreeReplaceRequested);
+    replace(treeNode(
+                1, u"car", { treeNode(2, u"engine"), treeNode(3, u"body"), treeNode(4, u"wheel") }),
+        true);
+    EXPECT_EQ(takeIds(requests), (std::vector<std::uintptr_t> { 2, 3 }));
+    replace(treeNode(1, u"car", { treeNode(2, u"engine") }), false);
+    EXPECT_EQ(requests.count(), 0);
+}
+
+TEST_F(GuiTreeViewTest, TypeAheadMovesToTheMatchingNode)
+{
+    setRoot(sample());
+    view->setFocus();
+    QTest::keyClicks(view, "wh");
+    EXPECT_EQ(view->currentIndex(), at(4));
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(view->currentIndex(), at(3));
+}
+
+TEST_F(GuiTreeViewTest, ReplacingASubtreeKeepsTheScrollPositionAndSelection)
+{
+    auto* root = treeNode(1, u"root");
+    for (std::uintptr_t i = 0; i < 200; ++i)
+        root->addChild(treeNode(100 + i, u"node", { treeNode(1000 + i, u"leaf") }));
+    setRoot(root);
+    QApplication::processEvents();
+    QScrollBar* bar = view->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 100);
+    view->setCurrentIndex(at(150));
+    bar->setValue(bar->maximum() / 2);
+    const int before = bar->value();
+    QSignalSpy selection(view, &GuiTreeView::treeSelectionChanged);
+    takeIds(selection);
+
+    // A visible node gets new children, then the whole top level comes again in another order.
+    replace(treeNode(150, u"node", { treeNode(2000, u"a"), treeNode(2001, u"b") }));
+    EXPECT_EQ(bar->value(), before);
+    auto* again = treeNode(1, u"root");
+    for (std::uintptr_t i = 0; i < 200; ++i)
+        again->addChild(treeNode(100 + i, u"node"));
+    replace(again);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), before);
+    EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(150)));
+    EXPECT_EQ(model->rowCount(at(150)), 2) << "children not sent are kept";
+    EXPECT_EQ(selection.count(), 0);
+}
+
+TEST_F(GuiTreeViewTest, RemovingTheSelectedNodeSelectsANeighbourAndReportsIt)
+{
+    setRoot(sample());
+    view->setCurrentIndex(at(3));
+    QSignalSpy selection(view, &GuiTreeView::treeSelectionChanged);
+    const std::vector<UDInterface*> gone { handle(3), handle(99) };
+    panel->removeSubtrees(&gone);
+    EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(4)));
+    EXPECT_EQ(takeIds(selection), (std::vector<std::uintptr_t> { 4 }));
+    // A single removal moves the selection the same way.
+    EXPECT_TRUE(panel->removeSubtree(handle(4)));
+    EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(2)));
+    EXPECT_EQ(takeIds(selection), (std::vector<std::uintptr_t> { 2 }));
+    const std::vector<UDInterface*> none;
+    panel->removeSubtrees(&none);
+    panel->removeSubtrees(nullptr);
+    EXPECT_EQ(selection.count(), 0);
+}
+
+TEST_F(GuiTreeViewTest, TwoSelectionsWithinTheDelayReportOnlyTheSecond)
+{
+    setRoot(sample());
+    view->setUseSelectionDelay(true);
+    QSignalSpy selection(view, &GuiTreeView::treeSelectionChanged);
+    view->setCurrentIndex(at(2));
+    view->setCurrentIndex(at(4));
+    EXPECT_EQ(selection.count(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return selection.count() > 0; }, 2000));
+    EXPECT_EQ(takeIds(selection), (std::vector<std::uintptr_t> { 4 }));
+}
+
+TEST_F(GuiTreeViewTest, CheckBoxClicksAskTheHostAndDisabledOnesStaySilent)
+{
+    using B = TreeModel::NodeBit;
+    setRoot(treeNode(1, u"root",
+        { withAttribute(treeNode(2, u"on"), B::CheckBoxBit, u"checked"),
+            withAttribute(treeNode(3, u"off"), B::CheckBoxBit, u"unchecked"),
+            withAttribute(treeNode(4, u"locked"), B::CheckBoxBit | B::DisabledBit, u"partial") }));
+    QSignalSpy toggles(view, &GuiBaseView::checkboxStateChanged);
+    for (std::uintptr_t id : { 2, 3, 4 }) {
+        const QRect box = view->checkBoxRect(at(id));
+        ASSERT_TRUE(box.isValid()) << id;
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, box.center());
+    }
+    ASSERT_EQ(toggles.count(), 2);
+    EXPECT_EQ(toggles.at(0).at(0).value<ListItem*>(), model->itemForObject(handle(2)));
+    EXPECT_FALSE(toggles.at(0).at(1).toBool());
+    EXPECT_TRUE(toggles.at(1).at(1).toBool());
+    EXPECT_EQ(panel->getCheckState(handle(2)), "CHECKED") << "the node waits for the host";
+    // The space key toggles the current node's box the same way.
+    view->setFocus();
+    view->setCurrentIndex(at(3));
+    QTest::keyClick(view, Qt::Key_Space);
+    view->setCurrentIndex(at(4));
+    QTest::keyClick(view, Qt::Key_Space);
+    ASSERT_EQ(toggles.count(), 3);
+    EXPECT_EQ(toggles.at(2).at(0).value<ListItem*>(), model->itemForObject(handle(3)));
+    EXPECT_TRUE(toggles.at(2).at(1).toBool());
+    EXPECT_EQ(panel->getCheckState(handle(4)), "PARTIAL_DISABLE");
+    EXPECT_EQ(panel->getCheckState(handle(77)), "");
+
+    // A label update without tree attributes keeps the check state.
+    VXMEObjectDataList update { treeNode(2, u"renamed") };
+    panel->updateNodes(&update);
+    EXPECT_EQ(at(2).data().toString(), "renamed");
+    EXPECT_EQ(panel->getCheckState(handle(2)), "CHECKED");
+    for (VXMEObjectData* r : update)
+        delete r;
+}
+
+TEST_F(GuiTreeViewTest, DoubleAndRightClicksReachTheWindow)
+{
+    setRoot(sample());
+    QSignalSpy doubles(view, &GuiTreeView::treeItemDoubleClicked);
+    QSignalSpy rights(view, &GuiTreeView::rightButtonClicked);
+    // A widget double click is the second press of a click.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(4));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre(4));
+    ASSERT_EQ(doubles.count(), 1);
+    EXPECT_EQ(doubles.at(0).at(0).value<ListItem*>(), model->itemForObject(handle(4)));
+    EXPECT_TRUE(model->isItemExpanded(at(4)));
+
+    QContextMenuEvent onNode(
+        QContextMenuEvent::Mouse, centre(3), view->viewport()->mapToGlobal(centre(3)));
+    QApplication::sendEvent(view->viewport(), &onNode);
+    const QPoint below(10, view->viewport()->height() - 3);
+    QContextMenuEvent onSpace(
+        QContextMenuEvent::Mouse, below, view->viewport()->mapToGlobal(below));
+    QApplication::sendEvent(view->viewport(), &onSpace);
+    ASSERT_EQ(rights.count(), 2);
+    EXPECT_EQ(rights.at(0).at(3).value<QModelIndex>(), at(3));
+    EXPECT_FALSE(rights.at(0).at(2).toBool());
+    EXPECT_TRUE(rights.at(1).at(2).toBool());
+}
+
+TEST_F(GuiTreeViewTest, APressOnTheSelectedNodeRefreshesTheDialog)
+{
+    setRoot(sample());
+    QSignalSpy dialog(view, &GuiBaseView::dialogUpdate);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(4));
+    EXPECT_EQ(dialog.count(), 0) << "the first press selects";
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(4));
+    ASSERT_EQ(dialog.count(), 1);
+    EXPECT_EQ(dialog.at(0).at(0).value<ListItem*>(), model->itemForObject(handle(4)));
+}
+
+TEST_F(GuiTreeViewTest, ASelectionDuringALoadSetsTheHostsCancelFlag)
+{
+    setRoot(sample());
+    bool cancel = false;
+    view->setLoadFlags(&cancel);
+    EXPECT_TRUE(view->isLoading());
+    view->setCurrentIndex(at(4));
+    EXPECT_TRUE(cancel) << "another node was chosen while loading";
+    cancel = false;
+    view->clearLoadFlags();
+    view->setCurrentIndex(at(2));
+    EXPECT_FALSE(cancel);
+    view->cancelLoading();
+    EXPECT_FALSE(cancel) << "no load is running";
+    view->setLoadFlags(&cancel);
+    view->cancelLoading();
+    EXPECT_TRUE(cancel);
+    view->clearLoadFlags();
+}
+
+TEST_F(GuiTreeViewTest, HoveringADragOverACollapsedNodeExpandsItQuietly)
+{
+    setRoot(sample());
+    ASSERT_FALSE(view->isExpanded(at(3)));
+    QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
+    QSignalSpy queries(view, &GuiBaseView::dropQuery);
+    QMimeData data;
+    data.setData(QLatin1String(GuiBaseView::HandleVectorMimeType), QByteArray());
+    QDragEnterEvent enter(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &enter);
+    QDragMoveEvent move(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &move);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->isExpanded(at(3)); }, 2000));
+    EXPECT_EQ(expanded.count(), 0);
+    EXPECT_EQ(takeIds(queries), (std::vector<std::uintptr_t> { 3 }));
+
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(view->viewport(), &leave);
+    takeIds(queries);
+}
+
+TEST_F(GuiTreeViewTest, DropsOnNodesAskTheHostAndFollowItsAnswer)
+{
+    setRoot(sample());
+    QSignalSpy queries(view, &GuiBaseView::dropQuery);
+    // The opaque handle cannot travel in a variant: the spy sees the other arguments.
+    QSignalSpy drops(view, SIGNAL(drop(UDInterface*, bool, int, int)));
+    QMimeData data;
+    data.setData(QLatin1String(GuiBaseView::HandleVectorMimeType), QByteArray());
+    const QPoint target = centre(4);
+    QDragEnterEvent enter(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+
+    QDragMoveEvent first(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &first);
+    EXPECT_FALSE(first.isAccepted()) << "the host has not answered yet";
+    ASSERT_EQ(queries.count(), 1);
+    std::unique_ptr<VXMEObjectEventData> asked(queries.at(0).at(0).value<VXMEObjectEventData*>());
+    EXPECT_EQ(asked->object, handle(4));
+    QDragMoveEvent again(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &again);
+    EXPECT_EQ(queries.count(), 1) << "asked once while the answer is pending";
+
+    VXMEObjectMessageData answer(handle(4));
+    ASSERT_TRUE(panel->setAcceptedActions(&answer, GuiBaseView::DropCopy));
+    QDragMoveEvent answered(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &answered);
+    EXPECT_TRUE(answered.isAccepted());
+    EXPECT_EQ(answered.dropAction(), Qt::CopyAction);
+
+    QDropEvent dropped(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &dropped);
+    ASSERT_EQ(drops.count(), 1);
+    EXPECT_EQ(drops.at(0).at(2).toInt(), view->viewport()->mapToGlobal(target).x());
+    EXPECT_EQ(drops.at(0).at(3).toInt(), view->viewport()->mapToGlobal(target).y());
+
+    view->setDropCancel();
+    EXPECT_EQ(model->itemForObject(handle(4))->dropStatus, 0);
+}
+
+TEST_F(GuiTreeViewTest, HostileCallsAreHarmless)
+{
+    panel->replaceSubtree(nullptr, true);
+    panel->updateNodes(nullptr);
+    EXPECT_FALSE(panel->selectTreeItem(handle(1), false, false));
+    setRoot(sample());
+    EXPECT_FALSE(panel->selectTreeItem(handle(99), false, false));
+    EXPECT_FALSE(panel->expandTreeItem(handle(99)));
+    EXPECT_FALSE(panel->expandTreeItem(QModelIndex()));
+    EXPECT_FALSE(panel->collapseTreeItem(nullptr));
+    EXPECT_FALSE(panel->mouseSelectTreeViewNode(handle(99)));
+    EXPECT_FALSE(panel->removeSubtree(handle(99)));
+    EXPECT_FALSE(panel->repaintNode(handle(99), Qt::yellow));
+    EXPECT_FALSE(panel->setAcceptedActions(nullptr, 1));
+    panel->addAction(nullptr);
+    replace(treeNode(99, u"stranger", { treeNode(1, u"car") }));
+    EXPECT_EQ(treeText(*model), "car(engine(piston valve) body(door(hinge)) wheel)");
+    EXPECT_TRUE(panel->selectTreeItem(handle(8), false, false));
+    EXPECT_TRUE(view->isExpanded(at(7)));
+    EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(8)));
+    EXPECT_TRUE(panel->mouseSelectTreeViewNode(handle(5)));
+    EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(5)));
+}
+
+TEST_F(GuiTreeViewTest, KeysAreSwallowedWhileTheTreeIsHidden)
+{
+    setRoot(sample());
+    view->setCurrentIndex(at(2));
+    view->hide();
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->currentIndex(), at(2));
+    view->show();
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_NE(view->currentIndex(), at(2));
+}
+
+TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    auto picture = [&](const char* name, QColor colour, bool lock) {
+        QPixmap pixmap(16, 16);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(colour);
+        p.setPen(colour.darker());
+        p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 3, 3);
+        if (lock) {
+            p.setBrush(QColor(250, 210, 60));
+            p.setPen(QColor(120, 90, 0));
+            p.drawRect(QRectF(7.5, 8.5, 7, 6));
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(8.5, 5.5, 5, 6), 0, 180 * 16);
+        }
+        p.end();
+        const QString path = dir.filePath(QLatin1String(name));
+        pixmap.save(path);
+        return path.toStdU16String();
+    };
+    const std::u16string block = picture("block.png", QColor(70, 120, 200), false);
+    const std::u16string locked = picture("locked.png", QColor(70, 120, 200), true);
+    auto icon = [](VXMEObjectMessageData* r, const std::u16string& path, bool readOnly) {
+        r->iconPath = path;
+        r->itemFlag = readOnly;
+        return r;
+    };
+    using B = TreeModel::NodeBit;
+    setRoot(icon(
+        treeNode(1, u"vehicle",
+            { icon(withAttribute(treeNode(2, u"engine"), B::CheckBoxBit, u"checked"), block, false),
+                icon(withAttribute(treeNode(3, u"gearbox"), B::CheckBoxBit, u"partial"), block,
+                    false),
+                icon(withAttribute(treeNode(4, u"chassis (library)"),
+                         B::CheckBoxBit | B::DisabledBit, u"unchecked"),
+                    locked, true),
+                icon(treeNode(5, u"brakes"), block, false),
+                icon(treeNode(6, u"sensors (library)"), locked, true) }),
+        block, false));
+    panel->setTitle(QStringLiteral("Model Hierarchy"));
+    panel->repaintNode(handle(3), QColor(255, 230, 80));
+    panel->repaintNode(handle(5), QColor(140, 220, 140));
+    view->clearSelection();
+    panel->resize(240, 200);
+    QApplication::processEvents();
+
+    const QByteArray lockPath = QString::fromStdU16String(locked).toLocal8Bit();
+    bool found = false;
+    EXPECT_TRUE(panel->isNodePixmapForReadOnly(handle(6), lockPath.constData(), found));
+    EXPECT_TRUE(found);
+    const QImage image = view->viewport()->grab().toImage();
+    // The yellow highlight is painted behind the gearbox's text.
+    const QRect row = view->visualRect(at(3));
+    int yellow = 0;
+    for (int x = row.left(); x <= std::min(row.right(), image.width() - 1); ++x) {
+        const QColor c = image.pixelColor(x, row.center().y() + 2);
+        yellow += (c.red() > 230 && c.green() > 200 && c.blue() < 120) ? 1 : 0;
+    }
+    EXPECT_GT(yellow, 10);
+    const QByteArray out = qgetenv("VX_SCREENSHOT_DIR");
+    if (!out.isEmpty())
+        panel->grab().save(
+            QDir(QString::fromLocal8Bit(out)).filePath("tree-checkboxes-highlights.png"));
+}
+
+TEST(GuiTreeAccordionTest, PanesAreAddedOnceAndTheirSelectionNamesThePane)
+{
+    QTemporaryDir dir;
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::darkCyan);
+    const QString icon = dir.filePath("pane.png");
+    pixmap.save(icon);
+    auto* panel = new GuiTreePanel(nullptr);
+    GuiTreeAccordion side(panel);
+    side.resize(240, 400);
+    side.show();
+    EXPECT_EQ(side.accordion(), nullptr);
+    QSignalSpy changed(&side, &GuiTreeAccordion::accordionChanged);
+    side.addAccordionComponent("signals", "Signals", icon, "", "");
+    side.addAccordionComponent("params", "Parameters", icon, "", "");
+    side.addAccordionComponent("signals", "Again", icon, "", "");
+    ASSERT_NE(side.accordion(), nullptr);
+    EXPECT_TRUE(side.accordion()->isVisible());
+    EXPECT_EQ(side.accordion()->count(), 2);
+    EXPECT_EQ(side.accordion()->getSelected()->id(), "signals");
+    EXPECT_EQ(changed.count(), 0) << "selecting the first pane on adding is no user choice";
+    side.selectAccordionComponent("params");
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(0).toString(), "params");
+    // Hiding and showing a pane moves the splitter by one pane header each way.
+    const int header = side.accordion()->component(0)->minimumSizeHint().height();
+    const QList<int> before = side.sizes();
+    side.hideAccordionComponent("params");
+    const QList<int> hidden = side.sizes();
+    EXPECT_EQ(hidden.at(1), before.at(1) - header);
+    EXPECT_EQ(hidden.at(0) + hidden.at(1), before.at(0) + before.at(1));
+    // Showing grows by every pane the smaller accordion had folded away, up to its maximum.
+    side.showAccordionComponent("params");
+    EXPECT_GT(side.sizes().at(1), hidden.at(1));
+    EXPECT_FALSE(side.accordion()->getAccordionComponent("params")->isHidden());
+    side.removeAccordionComponent("params");
+    side.removeAccordionComponent("signals");
+    EXPECT_TRUE(side.accordion()->isHidden());
+}
+
+} // namespace

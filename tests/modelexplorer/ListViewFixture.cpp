@@ -1,0 +1,136 @@
+#include "tests/modelexplorer/ListViewFixture.h"
+
+#include "engine/VXBridge.h"
+#include "engine/VXPanel.h"
+#include "engine/modelexplorer/VXMEObjectMessageData.h"
+#include "engine/modelexplorer/VXPropertyAttribute.h"
+#include "host/HostObjectDataFactory.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "vrix/VXUStringList.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
+#include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QStyle>
+
+#include <atomic>
+#include <string>
+
+namespace {
+std::atomic<int> s_testerFailures { 0 };
+QtMessageHandler s_previous = nullptr;
+
+void countTesterFailures(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.contains(QLatin1String("FAIL!")))
+        ++s_testerFailures;
+    if (s_previous)
+        s_previous(type, context, text);
+}
+
+VXPropertyAttribute attributeFor(unsigned kind)
+{
+    // Bits: valid, greyed, read-only, hyperlink, boolean.
+    return VXPropertyAttribute(
+        !(kind & Missing), false, kind & ReadOnly, kind & Link, kind & Boolean);
+}
+} // namespace
+
+void ListViewFixture::SetUp()
+{
+    WidgetLeakTest::SetUp();
+    ASSERT_FALSE(HasFatalFailure());
+    VXHost::installObjectDataFactory();
+    s_testerFailures = 0;
+    if (!s_previous)
+        s_previous = qInstallMessageHandler(countTesterFailures);
+    m_owner = own(vxtest::bridge()->createPanel());
+    ASSERT_NE(m_owner, nullptr);
+    m_host.watch(m_owner);
+    build(false, 6);
+}
+
+void ListViewFixture::TearDown()
+{
+    destroyView();
+    EXPECT_EQ(testerFailures(), 0) << "QAbstractItemModelTester reported broken invariants";
+    WidgetLeakTest::TearDown();
+}
+
+int ListViewFixture::testerFailures()
+{
+    return s_testerFailures.load();
+}
+
+void ListViewFixture::destroyView()
+{
+    vxtest::runOnGuiThread([&] {
+        delete m_view;
+        delete m_proxyTester;
+        delete m_modelTester;
+        delete m_proxy;
+        delete m_model;
+    });
+    m_view = nullptr;
+    m_proxyTester = m_modelTester = nullptr;
+    m_proxy = nullptr;
+    m_model = nullptr;
+}
+
+VXMEObjectMessageData* ListViewFixture::row(
+    int id, unsigned kindCell, unsigned doneCell, unsigned linkCell, const char16_t* done)
+{
+    const std::u16string name = u"row" + std::u16string(1, char16_t(u'0' + id % 10));
+    auto* record = makeRecord(std::uintptr_t(id),
+        { name.c_str(), id % 2 ? u"A" : u"B", done, u"open" }, name, id % 2 ? u"A" : u"B");
+    record->listAttributes = new VXMEObjectMessageData::AttributeVector { attributeFor(Plain),
+        attributeFor(kindCell), attributeFor(doneCell), attributeFor(linkCell) };
+    return record;
+}
+
+void ListViewFixture::build(bool spreadsheet, int rows)
+{
+    destroyView();
+    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+        m_model = new ListModel(spreadsheet);
+        m_modelTester = new QAbstractItemModelTester(
+            m_model, QAbstractItemModelTester::FailureReportingMode::Warning);
+        m_model->setHeaderInfo(0, " ", 20, false, QString());
+        m_model->setHeaderInfo(1, "Name", 80, false, QString());
+        m_model->setHeaderInfo(2, "Info.Kind", 80, false, QString());
+        m_model->setHeaderInfo(3, "Done", 60, false, QString());
+        m_model->setHeaderInfo(4, "Link", 80, false, QString());
+        m_proxy = new ListProxyModel;
+        m_proxy->setSourceModel(m_model);
+        m_proxyTester = new QAbstractItemModelTester(
+            m_proxy, QAbstractItemModelTester::FailureReportingMode::Warning);
+        m_view = new GuiListView(m_model, m_proxy, m_owner);
+        m_view->resize(640, 320);
+        m_view->show();
+        VXMEObjectDataList records;
+        for (int i = 1; i <= rows; ++i)
+            records.push_back(row(i));
+        m_view->replaceList(&records, QString(), false);
+        for (VXMEObjectData* r : records)
+            delete r;
+    }));
+}
+
+QPoint ListViewFixture::cell(int row, int column) const
+{
+    return m_view->visualRect(m_proxy->index(row, column)).center();
+}
+
+QPoint ListViewFixture::checkBox(int row, int column) const
+{
+    const QModelIndex index = m_proxy->index(row, column);
+    QStyleOptionViewItem option;
+    option.initFrom(m_view);
+    option.rect = m_view->visualRect(index);
+    option.widget = m_view;
+    option.font = m_view->font();
+    return m_view->listDelegate()->checkBoxRect(option, index).center();
+}

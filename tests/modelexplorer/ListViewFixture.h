@@ -1,0 +1,63 @@
+#pragma once
+
+#include "engine/modelexplorer/VXMEObjectData.h"
+#include "tests/modelexplorer/ListViewTestHost.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/WidgetLeakTest.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <initializer_list>
+#include <memory>
+
+class GuiListView;
+class ListModel;
+class ListProxyModel;
+class QAbstractItemModelTester;
+class VXMEObjectMessageData;
+class VXPanel;
+
+/// Cell kinds of the fixture's rows, as the host marks them.
+enum CellKind : unsigned {
+    Plain = 0,
+    ReadOnly = 1,
+    Boolean = 2,
+    Link = 4,
+    Missing = 8,
+};
+
+/// A list view on the GUI thread over a model with the columns " ", "Name", "Info.Kind",
+/// "Done" (boolean) and "Link", sending its events for a panel proxy to a test host on the
+/// engine thread. The models are watched by QAbstractItemModelTester while they change.
+class ListViewFixture : public vxtest::WidgetLeakTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /// Rebuilds the view (spreadsheet mode on request) with `rows` object rows 1..rows: name
+    /// "row<i>", kind "A"/"B" alternating, done "0", link "open".
+    void build(bool spreadsheet, int rows);
+    /// A row record of object `id` with the given cell kinds for kind, done and link.
+    static VXMEObjectMessageData* row(int id, unsigned kindCell = Plain,
+        unsigned doneCell = Boolean, unsigned linkCell = Link, const char16_t* done = u"0");
+    /// GUI thread: the viewport position of a cell's centre (proxy row and column).
+    QPoint cell(int row, int column) const;
+    /// GUI thread: the centre of the check indicator of a boolean cell.
+    QPoint checkBox(int row, int column) const;
+    /// Engine thread: delivers queued events to the host.
+    void deliver() { vxtest::deliverEvents(); }
+    /// Model warnings reported by the testers since SetUp.
+    static int testerFailures();
+
+    ListViewTestHost m_host;
+    VXPanel* m_owner = nullptr;
+    ListModel* m_model = nullptr;
+    ListProxyModel* m_proxy = nullptr;
+    GuiListView* m_view = nullptr;
+    QAbstractItemModelTester* m_modelTester = nullptr;
+    QAbstractItemModelTester* m_proxyTester = nullptr;
+
+private:
+    void destroyView();
+};

@@ -1,0 +1,535 @@
+// The list view end to end: the user acts on the view on the GUI thread, the test host on the
+// engine thread receives the events with the records of the rows concerned and answers as a
+// real host would.
+#include "engine/VXPanel.h"
+#include "engine/modelexplorer/VXMEObjectEventData.h"
+#include "engine/modelexplorer/VXMEObjectMessageData.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ListViewFixture.h"
+#include "vrix/VXUStringList.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
+
+#include <cmath>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTest>
+
+using testing::ElementsAre;
+using vxtest::runOnGuiThread;
+
+namespace {
+
+std::vector<UDInterface*> objectsOf(const SeenListEvent& e)
+{
+    std::vector<UDInterface*> out;
+    for (const SeenRecord& r : e.records)
+        out.push_back(r.object);
+    return out;
+}
+
+using ListViewEvents = ListViewFixture;
+
+TEST_F(ListViewEvents, ClicksSendTheSelectedRowsRecords)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(1, 1));
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ControlModifier, cell(3, 2));
+    }));
+    deliver();
+    const auto events = m_host.ofType(SSSelectionChangedEvent);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_THAT(objectsOf(events[0]), ElementsAre(handle(2)));
+    EXPECT_THAT(objectsOf(events[1]), ElementsAre(handle(2), handle(4)));
+}
+
+TEST_F(ListViewEvents, HostSelectionsSendNothingAndMarkRowsFakeSelected)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        VXMEObjectDataList objects { new VXMEObjectData(handle(3)),
+            new VXMEObjectData(handle(99)) }; // a foreign handle is skipped
+        m_view->selectListViewItem(&objects, true, false);
+        for (VXMEObjectData* r : objects)
+            delete r;
+        EXPECT_TRUE(m_model->itemForObject(handle(3))->fakeSelected);
+        std::vector<UDInterface*> selected;
+        m_view->fillVectorWithSelectedListNodes(selected);
+        EXPECT_THAT(selected, ElementsAre(handle(3)));
+        m_view->selectListViewItem(nullptr, true, false);
+        EXPECT_FALSE(m_model->itemForObject(handle(3))->fakeSelected);
+    }));
+    deliver();
+    EXPECT_EQ(m_host.count(SSSelectionChangedEvent), 0u);
+}
+
+TEST_F(ListViewEvents, SelectionDelaySendsOneEventAfterTheLastChange)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_view->setUseSelectionDelay(true);
+        for (int r = 0; r < 4; ++r)
+            QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(r, 1));
+    }));
+    deliver();
+    EXPECT_EQ(m_host.count(SSSelectionChangedEvent), 0u) << "still within the delay";
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_host.count(SSSelectionChangedEvent) > 0; }));
+    QTest::qWait(150);
+    deliver();
+    const auto events = m_host.ofType(SSSelectionChangedEvent);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_THAT(objectsOf(events[0]), ElementsAre(handle(4)));
+}
+
+struct DoubleClickCase {
+    const char* name;
+    int row;
+    int column;
+    bool wholeRow;
+    bool grouped;
+    bool sent;
+};
+
+class ListViewDoubleClick : public ListViewFixture,
+                            public testing::WithParamInterface<DoubleClickCase> { };
+
+TEST_P(ListViewDoubleClick, CountsWhereItShould)
+{
+    const DoubleClickCase& c = GetParam();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_view->setAllowWholeRowDblClick(c.wholeRow);
+        if (c.grouped) {
+            m_view->setGroupColumn(QStringLiteral("Info.Kind"));
+            VXMEObjectDataList records { row(1), row(2) };
+            m_view->replaceList(&records, QString(), false);
+            for (VXMEObjectData* r : records)
+                delete r;
+        }
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(c.row, c.column));
+        QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, cell(c.row, c.column));
+    }));
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    deliver();
+    EXPECT_EQ(m_host.count(SSItemsEditRequest), 0u) << "a double click is no slow second click";
+    const auto events = m_host.ofType(SSItemsDblClickedEvent);
+    ASSERT_EQ(events.size(), c.sent ? 1u : 0u);
+    if (c.sent) {
+        EXPECT_THAT(objectsOf(events[0]), ElementsAre(handle(std::uintptr_t(c.row + 1))));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ListViewDoubleClick,
+    testing::Values(DoubleClickCase { "FirstColumn", 2, 0, false, false, true },
+        DoubleClickCase { "OtherColumn", 2, 2, false, false, false },
+        DoubleClickCase { "OtherColumnWholeRow", 2, 2, true, false, true },
+        DoubleClickCase { "GroupRow", 0, 0, false, true, false }),
+    [](const testing::TestParamInfo<DoubleClickCase>& info) { return info.param.name; });
+
+TEST_F(ListViewEvents, ASlowSecondClickOnTheCurrentCellAsksToEditIt)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(1, 2));
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(1, 2), 1000);
+    }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_host.count(SSItemsEditRequest) > 0; }));
+    const auto requests = m_host.ofType(SSItemsEditRequest);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].text, "Info.Kind");
+    ASSERT_EQ(requests[0].records.size(), 1u);
+    EXPECT_EQ(requests[0].records[0].object, handle(2));
+}
+
+TEST_F(ListViewEvents, HeaderClicksRequestSortingAndControlHidesTheIndicator)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_view->enableListSorting(true, QStringLiteral("Name"), true, false);
+        QHeaderView* h = m_view->header();
+        const QPoint kind(h->sectionViewportPosition(2) + 10, h->height() / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::ControlModifier, kind);
+        EXPECT_FALSE(h->isSortIndicatorShown());
+    }));
+    deliver();
+    const auto events = m_host.ofType(SSSortingChangedEvent);
+    ASSERT_EQ(events.size(), 2u) << "enableListSorting and the Control click send nothing";
+    EXPECT_EQ(events[0].text, "Kind");
+    EXPECT_TRUE(events[0].state);
+    EXPECT_EQ(events[1].text, "Kind");
+    EXPECT_FALSE(events[1].state);
+    EXPECT_EQ(events[0].value, 0) << "no check box toggled";
+}
+
+TEST_F(ListViewEvents, HyperlinkClickSendsTheRowAndProperty)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        const QRect link = m_view->visualRect(m_proxy->index(4, 4));
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.left() + 6, link.center().y()));
+        // Past the link text the click is an ordinary one.
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.right() - 2, link.center().y()));
+    }));
+    deliver();
+    const auto events = m_host.ofType(SSClickHyperlinkPropEvent);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].object, handle(5));
+    EXPECT_EQ(events[0].text, "Link");
+}
+
+TEST_F(ListViewEvents, ClearingTheGroupFromTheHostRemovesGroupRowsBeforeTheEvent)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_view->setGroupColumn(QStringLiteral("Info.Kind"));
+        VXMEObjectDataList records { row(1), row(2), row(3) };
+        m_view->replaceList(&records, QString(), false);
+        for (VXMEObjectData* r : records)
+            delete r;
+        EXPECT_EQ(m_view->getGroupCount(), 2);
+        m_view->setGroupColumn(QString());
+        EXPECT_EQ(m_view->getGroupCount(), 0);
+        EXPECT_EQ(m_proxy->rowCount(), 3) << "the rows stay, ungrouped";
+    }));
+    deliver();
+    const auto events = m_host.ofType(SSGroupingChangedEvent);
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].text, "Info.Kind");
+    EXPECT_EQ(events[1].text, "");
+}
+
+// A list of index rows whose data the test host supplies when asked, as a real host does.
+TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
+{
+    const int rows = 400;
+    m_host.setAnswer([&](const SeenListEvent& e) {
+        if (e.type != SSGetPendingDataEvent)
+            return;
+        auto* answer = new VXMEObjectDataList;
+        for (const SeenRecord& r : e.records) {
+            const std::u16string name = u"item" + std::u16string(1, u'x');
+            auto* record = makeRecord(std::uintptr_t(1000 + r.index), { name.c_str(), u"A" });
+            record->owner = r.owner;
+            record->index = r.index;
+            answer->push_back(record);
+        }
+        vxtest::runOnGuiThread([&] { m_view->updatePendingData(answer); });
+        VXMEObjectData::destroyList(answer);
+    });
+    int visible = 0;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        VXMEObjectDataList records;
+        for (int i = 0; i < rows; ++i) {
+            auto* r = new VXMEObjectData(nullptr);
+            r->owner = handle(7);
+            r->index = std::uint64_t(i);
+            records.push_back(r);
+        }
+        m_view->replaceList(&records, QString(), false);
+        for (VXMEObjectData* r : records)
+            delete r;
+        visible = m_view->getPossibleItemCount();
+    }));
+    ASSERT_GT(visible, 0);
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_host.count(SSGetPendingDataEvent) > 0; }));
+    auto first = m_host.ofType(SSGetPendingDataEvent);
+    ASSERT_EQ(first.size(), 1u) << "one request per batch";
+    EXPECT_GT(first[0].records.size(), 0u);
+    EXPECT_LE(first[0].records.size(), std::size_t(visible) + 1);
+    for (const SeenRecord& r : first[0].records) {
+        EXPECT_EQ(r.object, nullptr);
+        EXPECT_EQ(r.owner, handle(7));
+        EXPECT_LT(r.index, std::uint64_t(visible + 1));
+    }
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(m_model->itemForUID(handle(7), 0)->text(1), QStringLiteral("itemx"));
+        m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
+        m_view->viewport()->repaint();
+    }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_host.count(SSGetPendingDataEvent) > 1; }));
+    const auto second = m_host.ofType(SSGetPendingDataEvent)[1];
+    ASSERT_FALSE(second.records.empty());
+    for (const SeenRecord& r : second.records)
+        EXPECT_GE(r.index, std::uint64_t(rows - visible - 1)) << "only the rows now visible";
+    // The rows first loaded are far out of view now: the host may forget them.
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_host.count(MEClearIndicesEvent) > 0; }));
+    const auto cleared = m_host.ofType(MEClearIndicesEvent)[0];
+    ASSERT_FALSE(cleared.records.empty());
+    EXPECT_EQ(cleared.records[0].owner, handle(7));
+    EXPECT_LT(cleared.records[0].index, std::uint64_t(visible + 1));
+}
+
+TEST_F(ListViewEvents, LoadAllRequestsEveryRowOnceAndHoldsTheTimer)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        VXMEObjectDataList records;
+        for (int i = 0; i < 50; ++i) {
+            auto* r = new VXMEObjectData(nullptr);
+            r->owner = handle(8);
+            r->index = std::uint64_t(i);
+            records.push_back(r);
+        }
+        m_view->replaceList(&records, QString(), false);
+        for (VXMEObjectData* r : records)
+            delete r;
+        m_view->scrollToLoadAll();
+        EXPECT_TRUE(m_view->isListLoading());
+    }));
+    QTest::qWait(300);
+    deliver();
+    const auto events = m_host.ofType(SSGetPendingDataEvent);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0].records.size(), 50u);
+}
+
+// Runs no real drag (it would enter a nested loop); counts the drags instead.
+class CountingDragView : public GuiListView {
+public:
+    using GuiListView::GuiListView;
+    int drags = 0;
+
+protected:
+    void executeDrag() override { ++drags; }
+};
+
+TEST_F(ListViewEvents, DragStartsAtFourPixelsNotThree)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        for (int distance : { 3, 4 }) {
+            CountingDragView view(m_model, m_proxy, m_owner);
+            view.resize(640, 320);
+            view.show();
+            int starts = 0;
+            QObject::connect(&view, &GuiBaseView::dragStart, &view, [&](bool) { ++starts; });
+            const QPoint p = view.visualRect(m_proxy->index(1, 1)).center();
+            QTest::mousePress(view.viewport(), Qt::LeftButton, {}, p);
+            EXPECT_TRUE(view.isDragArmed());
+            for (const QPoint& d : { QPoint(distance, 0), QPoint(0, distance) }) {
+                QMouseEvent move(QEvent::MouseMove, p + d, Qt::NoButton, Qt::LeftButton, {});
+                QApplication::sendEvent(view.viewport(), &move);
+            }
+            EXPECT_EQ(view.drags, distance >= 4 ? 1 : 0) << distance;
+            EXPECT_EQ(starts, view.drags);
+            QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, p);
+            EXPECT_FALSE(view.isDragArmed());
+        }
+    }));
+}
+
+TEST_F(ListViewEvents, WhitespaceDropsAskTheHostFirstAndRowsRefuse)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        int queries = 0;
+        QObject::connect(m_view, &GuiBaseView::dropQuery, m_view,
+            [&](VXMEObjectEventData*, bool, Qt::MouseButtons) { ++queries; });
+        QMimeData data;
+        data.setData(QLatin1String(GuiBaseView::HandleVectorMimeType), QByteArray());
+        const QPoint overRow = cell(0, 1);
+        const QPoint below(20, m_view->viewport()->height() - 5);
+        auto move = [&](const QPoint& at) {
+            QDragMoveEvent e(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(m_view->viewport(), &e);
+            return e.isAccepted();
+        };
+        QDragEnterEvent enter(overRow, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(m_view->viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        EXPECT_FALSE(move(overRow));
+        EXPECT_FALSE(move(below)) << "first move over whitespace asks";
+        EXPECT_EQ(queries, 1);
+        EXPECT_FALSE(move(below)) << "refused until the host answers";
+        EXPECT_EQ(queries, 1);
+        m_view->setWhitespaceAcceptedActions(GuiBaseView::DropCopy);
+        EXPECT_TRUE(move(below));
+        EXPECT_FALSE(move(overRow));
+    }));
+}
+
+TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
+{
+    build(true, 0);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_model->setHeaderInfo(5, "Extra", 10, false, QString());
+        // Five columns after the icon column, none boolean, none custom: 200 each.
+        m_view->shareOutColumnWidths(1000);
+        for (int c = 1; c <= 5; ++c)
+            EXPECT_EQ(m_model->getHeaderWidth(c), 200) << "column " << c;
+        // A custom width is kept and comes off what the last column takes.
+        m_model->updateHeaderWidth(2, 300, true);
+        m_view->shareOutColumnWidths(1000);
+        EXPECT_EQ(m_model->getHeaderWidth(2), 300);
+        EXPECT_EQ(m_model->getHeaderWidth(3), 200);
+        EXPECT_EQ(m_model->getHeaderWidth(5), 1000 - 300 - 3 * 200);
+    }));
+    build(true, 2);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_model->setHeaderInfo(5, "Extra", 10, false, QString());
+        // "Done" is boolean: it takes its title's width and lends the rest to the next column.
+        m_view->shareOutColumnWidths(1000);
+        const int done = m_view->getStandardColumnWidth(QStringLiteral("Done"));
+        EXPECT_EQ(m_model->getHeaderWidth(3), done);
+        EXPECT_EQ(m_model->getHeaderWidth(4), 200 - done + 200);
+        EXPECT_EQ(m_model->getHeaderWidth(5), 200);
+    }));
+}
+
+TEST_F(ListViewEvents, ListTextQueryHasCountsTitlesAndCells)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        std::vector<void*> out;
+        m_view->fillVectorWithListViewText(out);
+        ASSERT_EQ(out.size(), 2u + 4u + 6u * 4u);
+        EXPECT_EQ(*static_cast<int*>(out[0]), 6);
+        EXPECT_EQ(*static_cast<int*>(out[1]), 4);
+        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[2])), u"Name");
+        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[3])), u"Kind");
+        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[6])), u"row1");
+        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[8])), u"0") << "a boolean's edit text";
+        delete static_cast<int*>(out[0]);
+        delete static_cast<int*>(out[1]);
+        for (std::size_t i = 2; i < out.size(); ++i)
+            delete[] static_cast<char16_t*>(out[i]);
+    }));
+}
+
+TEST_F(ListViewEvents, HostInputThatNamesNothingIsHarmless)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_view->addList(nullptr, false);
+        m_view->updatePendingData(nullptr);
+        m_view->updateNodes(nullptr, false);
+        m_view->editListNodes(nullptr);
+        m_view->doubleClickListViewItem(nullptr);
+        VXMEObjectDataList foreign { new VXMEObjectData(handle(4242)), nullptr };
+        m_view->updatePendingData(&foreign);
+        m_view->updateNodes(&foreign, true);
+        m_view->doubleClickListViewItem(&foreign);
+        delete foreign.front();
+        m_view->setStrColWidth(99, QStringLiteral("x"), 3);
+        m_view->setMaxCharColWidth(-1, 4);
+        m_view->adjustColWidths(std::nan(""));
+        m_view->selectListViewIndices(handle(1), { 5, 99999 }, nullptr);
+        m_view->clickHyperlink(handle(4242), QStringLiteral("Link"));
+        m_view->expandGroup(QStringLiteral("none"));
+        m_view->reorderColumns({ QStringLiteral("Nope") });
+        EXPECT_EQ(m_view->getListViewCount(), 6);
+    }));
+    deliver();
+    EXPECT_EQ(m_host.count(SSItemsDblClickedEvent), 0u);
+    EXPECT_EQ(m_host.count(SSClickHyperlinkPropEvent), 0u);
+}
+
+} // namespace
+
+namespace {
+
+using ListViewColumns = ListViewFixture;
+
+TEST_F(ListViewColumns, ValuesWidenColumnsToTheirStandardWidthAndNeverShrinkThem)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        const QString longName = QStringLiteral("a considerably longer name");
+        const int wanted = m_view->getStandardColumnWidth(longName);
+        ASSERT_GT(wanted, m_model->getHeaderWidth(1));
+        m_model->updateHeaderWidth(2, 30, true); // custom: left alone
+        VXMEObjectDataList records { makeRecord(1,
+                                         { u"a considerably longer name", u"a much longer kind" }),
+            makeRecord(2, { u"x", u"y" }) };
+        m_view->updateColumnWidths(&records);
+        EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
+        EXPECT_EQ(m_view->header()->sectionSize(1), wanted);
+        EXPECT_EQ(m_model->getHeaderWidth(2), 30);
+        VXMEObjectDataList shorter { makeRecord(3, { u"short" }) };
+        m_view->updateColumnWidths(&shorter);
+        EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
+        for (VXMEObjectData* r : records)
+            delete r;
+        delete shorter.front();
+    }));
+}
+
+// A long list is measured from its first rows and a spread over the rest, not value by value;
+// a row that was not measured widens its column when its data arrives in view.
+TEST_F(ListViewColumns, LongListsAreSizedFromASampleAndFetchedRowsWidenLater)
+{
+    const int head = int(GuiListView::WidthSampleHead);
+    const int longList = head + 4 * int(GuiListView::WidthSampleSpread);
+    struct Case {
+        int rows;
+        int longAt;
+        bool widenedAtFill;
+    };
+    const Case cases[] = {
+        { 3, 2, true },
+        { longList, 0, true },
+        { longList, head - 1, true },
+        { longList, head + 1, false },
+    };
+    ASSERT_TRUE(runOnGuiThread([&] {
+        const int initial = m_model->getHeaderWidth(1);
+        const int wanted
+            = m_view->getStandardColumnWidth(QStringLiteral("a considerably longer name"));
+        ASSERT_GT(wanted, initial);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.rows << " rows, long value at " << c.longAt);
+            m_model->updateHeaderWidth(1, initial, false);
+            VXMEObjectDataList records;
+            for (int i = 0; i < c.rows; ++i)
+                records.push_back(makeRecord(std::uintptr_t(i + 1),
+                    { i == c.longAt ? u"a considerably longer name" : u"r", u"A" }));
+            m_view->replaceList(&records, QString(), false);
+            EXPECT_EQ(m_model->getHeaderWidth(1) == wanted, c.widenedAtFill);
+            EXPECT_EQ(m_view->header()->sectionSize(1), m_model->getHeaderWidth(1));
+            VXMEObjectDataList fetched { makeRecord(
+                std::uintptr_t(c.longAt + 1), { u"a considerably longer name", u"A" }) };
+            m_view->updatePendingData(&fetched);
+            EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
+            EXPECT_EQ(m_view->header()->sectionSize(1), wanted);
+            EXPECT_FALSE(m_model->isCustomHeaderWidth(1));
+            for (VXMEObjectData* r : records)
+                delete r;
+            delete fetched.front();
+        }
+    }));
+    EXPECT_EQ(testerFailures(), 0);
+}
+
+TEST_F(ListViewColumns, FreezePaneShowsTheFrozenColumnAndKeepsWidthsAndSelectionInStep)
+{
+    GuiListView* freeze = nullptr;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_view->initFreezePane();
+        freeze = m_view->freezeView();
+        ASSERT_NE(freeze, nullptr);
+        EXPECT_TRUE(m_view->isColumnHidden(0));
+        EXPECT_FALSE(freeze->isColumnHidden(0));
+        EXPECT_TRUE(freeze->isColumnHidden(1));
+        EXPECT_EQ(freeze->selectionModel(), m_view->selectionModel());
+        // The user widens the frozen column: stored as custom and mirrored.
+        freeze->header()->resizeSection(0, 57);
+        EXPECT_EQ(m_model->getHeaderWidth(0), 57);
+        EXPECT_TRUE(m_model->isCustomHeaderWidth(0));
+        // A programmatic width is not taken for the user's.
+        m_model->updateHeaderWidth(1, 90, false);
+        m_view->applyColumnWidths();
+        EXPECT_FALSE(m_model->isCustomHeaderWidth(1));
+        QTest::mouseClick(freeze->viewport(), Qt::LeftButton, {},
+            freeze->visualRect(m_proxy->index(2, 0)).center());
+        EXPECT_EQ(m_view->selectedItems().size(), 1);
+        // Without the pane the column is back here, at the width the user gave it.
+        m_view->enableFreezePane(false);
+        EXPECT_FALSE(m_view->isColumnHidden(0));
+        EXPECT_EQ(m_view->header()->sectionSize(0), 57);
+    }));
+    deliver();
+    const auto events = m_host.ofType(SSSelectionChangedEvent);
+    ASSERT_EQ(events.size(), 1u) << "one event for the shared selection";
+    EXPECT_THAT(objectsOf(events[0]), ElementsAre(handle(3)));
+}
+
+} // namespace

@@ -1,0 +1,566 @@
+// The explorer's model view end to end: a host sets the tree, the columns and the list, reads
+// them back through the explorer's queries, and gets the events of what the user does on the
+// tree, the list, the filter, the link and the tabs; a host dialog placed in the pane follows
+// the list's selection. The list's models are watched by QAbstractItemModelTester throughout.
+#include "engine/VXBridge.h"
+#include "engine/VXDialog.h"
+#include "engine/VXEdit.h"
+#include "engine/VXEvent.h"
+#include "engine/VXListener.h"
+#include "engine/VXModelExplorer.h"
+#include "engine/VXSearchPanel.h"
+#include "engine/modelexplorer/VXEventUDI.h"
+#include "engine/modelexplorer/VXMEEventData.h"
+#include "engine/modelexplorer/VXMEEventDataList.h"
+#include "engine/modelexplorer/VXMEObjectEventData.h"
+#include "host/HostObjectDataFactory.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/TreeTestRecords.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "tests/support/WidgetLeakTest.h"
+#include "vrix/VXStringList.h"
+#include "vrix/VXUStringList.h"
+#include "vx_qtgui/GuiEdit.h"
+#include "vx_qtgui/modelexplorer/GuiMEDialogList.h"
+#include "vx_qtgui/modelexplorer/GuiMEDialogListView.h"
+#include "vx_qtgui/modelexplorer/GuiMEDialogPanel.h"
+#include "vx_qtgui/modelexplorer/GuiMEHyperlink.h"
+#include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
+#include "vx_qtgui/modelexplorer/GuiModelView.h"
+#include "vx_qtgui/modelexplorer/GuiTreePanel.h"
+#include "vx_qtgui/modelexplorer/ODCustListTreeView.h"
+#include "vx_qtgui/modelexplorer/ODProgressBar.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
+#include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiTreeView.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTest>
+
+#include <atomic>
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <vector>
+
+using vxtest::deliverEvents;
+using vxtest::pumpUntil;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+std::atomic<int> s_testerFailures { 0 };
+QtMessageHandler s_previousHandler = nullptr;
+
+void countTesterFailures(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.contains(QLatin1String("FAIL!"))) {
+        ++s_testerFailures;
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+    if (s_previousHandler)
+        s_previousHandler(type, context, text);
+}
+
+/// What the host saw of one explorer event: the object it names (a UDI event's object, or the
+/// first record's), the text and value.
+struct Seen {
+    VXEventType type = InvalidEvent;
+    UDInterface* object = nullptr;
+    std::size_t records = 0;
+    std::string text;
+    int value = 0;
+};
+
+class HostLog : public VXListener {
+public:
+    void handleEvent(const VXEvent* event) override
+    {
+        Seen seen;
+        seen.type = event->getType();
+        seen.value = event->getValue();
+        seen.text = event->getString() ? event->getString() : "";
+        if (auto* udi = dynamic_cast<const VXEventUDI*>(event))
+            seen.object = udi->getObject();
+        if (auto* one = dynamic_cast<const VXMEEventData*>(event)) {
+            seen.records = one->getData() ? 1 : 0;
+            seen.object = one->getData() ? one->getData()->object : nullptr;
+        }
+        if (auto* many = dynamic_cast<const VXMEEventDataList*>(event)) {
+            if (VXMEObjectDataList* list = many->getList()) {
+                seen.records = list->size();
+                seen.object = list->empty() ? nullptr : list->front()->object;
+            }
+        }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_seen.push_back(seen);
+        }
+        if (m_action)
+            m_action(seen);
+    }
+    std::vector<Seen> ofType(VXEventType type) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        std::vector<Seen> out;
+        for (const Seen& s : m_seen)
+            if (s.type == type)
+                out.push_back(s);
+        return out;
+    }
+    std::function<void(const Seen&)> m_action;
+
+private:
+    mutable std::mutex m_mutex;
+    std::vector<Seen> m_seen;
+};
+
+VXMEObjectMessageData* listRow(std::uintptr_t id, const char16_t* name, const char16_t* kind)
+{
+    return makeRecord(id, { name, kind }, name);
+}
+
+class ModelViewTest : public vxtest::WidgetLeakTest {
+protected:
+    void SetUp() override
+    {
+        vxtest::WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        VXHost::installObjectDataFactory();
+        s_testerFailures = 0;
+        if (!s_previousHandler)
+            s_previousHandler = qInstallMessageHandler(countTesterFailures);
+        std::map<int, std::u16string> strings
+            = { { 1, u"Contents" }, { 2, u"Search Results" }, { 3, u"Contents of:" },
+                  { 17, u"Model Explorer" }, { 23, u"Filter contents" }, { 24, u"Clear" } };
+        m_explorer = own(vxtest::bridge()->createModelExplorer(strings));
+        ASSERT_NE(m_explorer, nullptr);
+        for (VXEventType type : { METreeExpandedEvent, METreeSelectionChangedEvent,
+                 SSSelectionChangedEvent, SSItemsChangedEvent, MEListFilterChangedEvent,
+                 MEViewHyperlinkEvent, METabBarSelectionEvent })
+            m_explorer->addEventListener(&m_host, type);
+        runOnGuiThread([&] {
+            ListModel* model = dialogList()->listModel();
+            m_modelTester = new QAbstractItemModelTester(
+                model, QAbstractItemModelTester::FailureReportingMode::Warning);
+            m_proxyTester = new QAbstractItemModelTester(dialogList()->proxyModel(),
+                QAbstractItemModelTester::FailureReportingMode::Warning);
+        });
+    }
+
+    void TearDown() override
+    {
+        runOnGuiThread([&] {
+            delete m_proxyTester;
+            delete m_modelTester;
+        });
+        EXPECT_EQ(s_testerFailures.load(), 0) << "QAbstractItemModelTester found broken invariants";
+        vxtest::WidgetLeakTest::TearDown();
+    }
+
+    // GUI thread.
+    GuiModelExplorer* window() { return widgetOf<GuiModelExplorer>(m_explorer); }
+    GuiModelView* modelView() { return window()->modelView(); }
+    GuiMEDialogList* dialogList() { return modelView()->dialogList(); }
+    GuiListView* list() { return modelView()->listView(); }
+
+    // Engine thread: a tree "Model(Car(Wheel) Truck)" and three rows with two columns.
+    void fill()
+    {
+        m_explorer->setRoot(treeNode(1, u"Model",
+            { treeNode(2, u"Car", { treeNode(4, u"Wheel") }), treeNode(3, u"Truck") }));
+        auto* names = new VXStringList;
+        names->addElement("Name");
+        names->addElement("Info.Kind");
+        m_explorer->replacePropertyNames(names, nullptr);
+        auto* rows = new VXMEObjectDataList { listRow(11, u"alpha", u"A"),
+            listRow(12, u"beta", u"B"), listRow(13, u"gamma", u"A") };
+        m_explorer->replaceList(rows, u"");
+        m_explorer->show(true, true);
+    }
+
+    // GUI thread: a left click on proxy row `row` of the list.
+    void clickRow(int row)
+    {
+        const QRect cell = list()->visualRect(dialogList()->proxyModel()->index(row, 1));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    }
+
+    // Engine thread: the rows the list shows through its filter.
+    int shownRows()
+    {
+        int rows = -1;
+        runOnGuiThread([&] { rows = dialogList()->proxyModel()->rowCount(); });
+        return rows;
+    }
+
+    VXModelExplorer* m_explorer = nullptr;
+    HostLog m_host;
+    QAbstractItemModelTester* m_modelTester = nullptr;
+    QAbstractItemModelTester* m_proxyTester = nullptr;
+};
+
+TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
+{
+    fill();
+    std::vector<std::u16string> labels;
+    m_explorer->fillVectorWithTreeViewText(&labels);
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(labels.front(), u"Model");
+    EXPECT_TRUE(m_explorer->isInHierarchy(handle(4)));
+    EXPECT_FALSE(m_explorer->isInHierarchy(handle(99)));
+    EXPECT_TRUE(m_explorer->expandTreeNode(handle(2)));
+    EXPECT_FALSE(m_explorer->expandTreeNode(handle(99))) << "no such node";
+
+    EXPECT_EQ(m_explorer->getListViewCount(), 3);
+    char* name = m_explorer->getPropertyName(2, false);
+    ASSERT_NE(name, nullptr);
+    EXPECT_STREQ(name, "Info.Kind");
+    std::free(name);
+    name = m_explorer->getPropertyName(2, true);
+    EXPECT_STREQ(name, "Kind") << "the title drops the path";
+    std::free(name);
+    char* state = m_explorer->getTreeNodeCheckboxState(handle(99));
+    ASSERT_NE(state, nullptr) << "an unknown node answers an empty text, not null";
+    EXPECT_STREQ(state, "");
+    std::free(state);
+
+    std::vector<void*> texts;
+    m_explorer->fillVectorWithListViewText(&texts);
+    ASSERT_GE(texts.size(), 2u);
+    const int rows = *static_cast<int*>(texts[0]);
+    const int columns = *static_cast<int*>(texts[1]);
+    EXPECT_EQ(rows, 3);
+    EXPECT_EQ(columns, 2);
+    EXPECT_EQ(texts.size(), std::size_t(2 + columns + rows * columns));
+    delete static_cast<int*>(texts[0]);
+    delete static_cast<int*>(texts[1]);
+    for (std::size_t i = 2; i < texts.size(); ++i)
+        delete[] static_cast<char16_t*>(texts[i]);
+
+    bool treeShown = false, listShown = false;
+    runOnGuiThread([&] {
+        treeShown = modelView()->treePanel()->view()->isVisible();
+        listShown = list()->isVisible();
+    });
+    EXPECT_TRUE(treeShown);
+    EXPECT_TRUE(listShown);
+}
+
+TEST_F(ModelViewTest, SelectingARowPutsTheHostDialogInThePane)
+{
+    fill();
+    VXDialog* dialog = own(vxtest::bridge()->createDialog(0));
+    ASSERT_NE(dialog, nullptr);
+    // The host shows the selected object's dialog, as a property editor would.
+    m_host.m_action = [&](const Seen& seen) {
+        if (seen.type == SSSelectionChangedEvent)
+            m_explorer->setCurrentDialog(seen.object == handle(12) ? dialog : nullptr);
+    };
+    runOnGuiThread([&] { clickRow(1); });
+    ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(SSSelectionChangedEvent).empty(); }));
+    EXPECT_EQ(m_host.ofType(SSSelectionChangedEvent).back().object, handle(12));
+    QWidget* shown = nullptr;
+    QWidget* expected = nullptr;
+    bool visible = false, dirty = true, insidePane = false;
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] { return modelView()->isCurrentDialogVisible(); }));
+    runOnGuiThread([&] {
+        shown = modelView()->dialogPane()->currentDialog();
+        expected = widgetOf<QWidget>(dialog);
+        visible = modelView()->isCurrentDialogVisible();
+        dirty = modelView()->isCurrentDialogDirty();
+        insidePane = modelView()->dialogPane()->isAncestorOf(shown);
+    });
+    EXPECT_EQ(shown, expected);
+    EXPECT_TRUE(visible);
+    EXPECT_TRUE(insidePane);
+    EXPECT_FALSE(dirty) << "a dialog without an Apply button is never dirty";
+
+    // Another row without a dialog empties the pane.
+    runOnGuiThread([&] { clickRow(2); });
+    ASSERT_TRUE(pumpUntil([&] { return m_host.ofType(SSSelectionChangedEvent).size() >= 2; }));
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] { return !modelView()->isCurrentDialogVisible(); }));
+    m_host.m_action = nullptr;
+}
+
+TEST_F(ModelViewTest, FilterNarrowsTheList)
+{
+    fill();
+    struct Case {
+        const char16_t* text;
+        int rows;
+    };
+    const Case cases[] = { { u"a", 3 }, { u"beta", 1 }, { u"Kind:A", 2 }, { u"zzz", 0 },
+        { u"\"Beta\"", 0 }, { u"", 3 } };
+    for (const Case& c : cases) {
+        m_explorer->setFilterString(c.text);
+        EXPECT_EQ(shownRows(), c.rows) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(m_explorer->getFilterString(), c.text);
+        EXPECT_EQ(m_explorer->getListViewCount(), 3) << "filtering hides, never removes";
+    }
+    // Typed by the user: the list narrows and the host hears the text.
+    runOnGuiThread([&] { QTest::keyClicks(dialogList()->filterEdit(), QStringLiteral("gam")); });
+    ASSERT_TRUE(pumpUntil([&] {
+        const auto seen = m_host.ofType(MEListFilterChangedEvent);
+        return !seen.empty() && seen.back().text == "gam";
+    }));
+    EXPECT_EQ(shownRows(), 1);
+}
+
+TEST_F(ModelViewTest, ExpandingATreeNodeReachesTheHost)
+{
+    fill();
+    runOnGuiThread([&] {
+        GuiTreeView* tree = modelView()->treePanel()->view();
+        const QModelIndex car = tree->treeModel()->indexFromItem(handle(2));
+        tree->setCurrentIndex(car);
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Right);
+    });
+    ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(METreeExpandedEvent).empty(); }));
+    EXPECT_EQ(m_host.ofType(METreeExpandedEvent).back().object, handle(2));
+}
+
+TEST_F(ModelViewTest, LinkAndTabsReachTheHost)
+{
+    fill();
+    m_explorer->replaceHyperlink(handle(2), u"Model/Car", u"", u"");
+    EXPECT_EQ(m_explorer->getContentsOfString(), u"Model/Car");
+    EXPECT_TRUE(m_explorer->isHyperLinkEnabled());
+    runOnGuiThread([&] {
+        GuiMEHyperlink* link = dialogList()->hyperlink();
+        QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, link->rect().center());
+    });
+    m_explorer->clickHyperlink();
+    ASSERT_TRUE(pumpUntil([&] { return m_host.ofType(MEViewHyperlinkEvent).size() >= 2; }));
+    for (const Seen& seen : m_host.ofType(MEViewHyperlinkEvent))
+        EXPECT_EQ(seen.object, handle(2));
+
+    // A link without an object is disabled: a click tells nobody.
+    m_explorer->replaceHyperlink(nullptr, u"", u"", u"");
+    EXPECT_FALSE(m_explorer->isHyperLinkEnabled());
+    EXPECT_EQ(m_explorer->getContentsOfString(), u"");
+
+    m_explorer->setFilterString(u"beta");
+    m_explorer->executeListViewTabBar(1);
+    m_explorer->executeListViewTabBar(7);
+    ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(METabBarSelectionEvent).empty(); }));
+    deliverEvents();
+    ASSERT_EQ(m_host.ofType(METabBarSelectionEvent).size(), 1u) << "tab 7 does not exist";
+    EXPECT_EQ(m_host.ofType(METabBarSelectionEvent).front().value, 1);
+    EXPECT_EQ(m_explorer->getFilterString(), u"") << "a tab change clears the filter";
+    EXPECT_EQ(m_host.ofType(MEViewHyperlinkEvent).size(), 2u);
+}
+
+TEST_F(ModelViewTest, HostEditsAndRemovalsReportAsTheUsersWould)
+{
+    fill();
+    runOnGuiThread([&] { clickRow(0); });
+    ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(SSSelectionChangedEvent).empty(); }));
+
+    m_explorer->editListViewNode(
+        new std::vector<UDInterface*> { handle(12), handle(77) }, 1, u"b2");
+    ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(SSItemsChangedEvent).empty(); }));
+    EXPECT_EQ(m_host.ofType(SSItemsChangedEvent).back().records, 1u) << "unknown objects skipped";
+    EXPECT_EQ(m_host.ofType(SSItemsChangedEvent).back().object, handle(12));
+    EXPECT_EQ(m_explorer->getListViewCount(), 3) << "the rows themselves stay";
+
+    // Removing the selected row is a selection change.
+    m_explorer->removeList(new std::vector<UDInterface*> { handle(11) });
+    m_explorer->removeList(new std::vector<UDInterface*>());
+    EXPECT_EQ(m_explorer->getListViewCount(), 2);
+    ASSERT_TRUE(pumpUntil([&] { return m_host.ofType(SSSelectionChangedEvent).size() >= 2; }));
+
+    m_explorer->clearList();
+    EXPECT_EQ(m_explorer->getListViewCount(), 0);
+}
+
+TEST_F(ModelViewTest, LayoutOptionsReadBack)
+{
+    fill();
+    EXPECT_FALSE(m_explorer->isDlgListViewLayoutVert());
+    m_explorer->setDlgListViewLayoutVert(true);
+    EXPECT_TRUE(m_explorer->isDlgListViewLayoutVert());
+    EXPECT_TRUE(m_explorer->isDlgViewScrollable());
+    m_explorer->setDlgViewScrollable(false);
+    EXPECT_FALSE(m_explorer->isDlgViewScrollable());
+    EXPECT_TRUE(m_explorer->isListViewTabBarVisible());
+    m_explorer->showTreeView(false);
+    bool treeVisible = true;
+    runOnGuiThread([&] { treeVisible = modelView()->treeSide()->isVisible(); });
+    EXPECT_FALSE(treeVisible);
+}
+
+// GUI-side rules of the list-and-pane splitter, on a window of known size.
+TEST_F(ModelViewTest, ListWidthAndPaneMinimumSize)
+{
+    m_explorer->show(true, true);
+    // The list gets the width asked for and the pane the rest, never less than nothing.
+    struct Case {
+        int grow;
+        bool pastTheEnd;
+    };
+    const Case cases[] = { { 100, false }, { -50, false }, { 0, true } };
+    for (const Case& c : cases) {
+        QList<int> before, after;
+        int width = 0;
+        runOnGuiThread([&] {
+            GuiMEDialogListView* split = modelView()->dialogListView();
+            before = split->sizes();
+            const int total = before.value(0) + before.value(1);
+            width = c.pastTheEnd ? total + 50 : before.value(0) + c.grow;
+            split->setListViewWidth(width);
+            after = split->sizes();
+        });
+        const int total = before.value(0) + before.value(1);
+        ASSERT_GT(total, 200);
+        EXPECT_EQ(after.value(0), std::min(width, total)) << c.grow;
+        EXPECT_EQ(after.value(1), std::max(0, total - width)) << c.grow;
+    }
+    // Hidden while collapsed, the pane comes back with its minimum width.
+    int pane = -1, minimum = 0;
+    runOnGuiThread([&] {
+        GuiMEDialogListView* split = modelView()->dialogListView();
+        const int total = split->sizes().value(0) + split->sizes().value(1);
+        split->setSizes({ total, 0 });
+        split->setDialogPanel(false);
+        split->setDialogPanel(true);
+        pane = split->sizes().value(1);
+        minimum = split->dialogPanel()->minimumSizeHint().expandedTo(QSize(1, 1)).width();
+    });
+    EXPECT_EQ(pane, minimum);
+    EXPECT_GT(pane, 0);
+}
+
+TEST_F(ModelViewTest, DirtyDialogNeedsAnEnabledApplyButton)
+{
+    struct Case {
+        bool withBar;
+        bool enabled;
+        bool dirty;
+    };
+    const Case cases[] = { { true, true, true }, { true, false, false }, { false, true, false } };
+    for (const Case& c : cases) {
+        bool dirty = !c.dirty;
+        runOnGuiThread([&] {
+            auto* dialog = new QWidget;
+            QWidget* holder = dialog;
+            if (c.withBar) {
+                holder = new QWidget(dialog);
+                holder->setObjectName(QStringLiteral("button_bar"));
+            }
+            auto* apply = new QPushButton(QStringLiteral("Apply"), holder);
+            apply->setObjectName(QStringLiteral("Apply"));
+            apply->setEnabled(c.enabled);
+            GuiMEDialogPanel* pane = modelView()->dialogPane();
+            pane->setCurrentDialog(dialog);
+            dirty = pane->isCurrentDialogDirty();
+            pane->setCurrentDialog(nullptr);
+            delete dialog;
+        });
+        EXPECT_EQ(dirty, c.dirty) << c.withBar << c.enabled;
+    }
+}
+
+TEST_F(ModelViewTest, ShortListLoadNeverShowsTheBusyBar)
+{
+    bool cancel = false;
+    m_explorer->startListLoad(false, &cancel);
+    bool pending = false, running = true;
+    runOnGuiThread([&] { pending = modelView()->isListLoadPending(); });
+    EXPECT_TRUE(pending);
+    m_explorer->stopListLoad();
+    runOnGuiThread([&] {
+        pending = modelView()->isListLoadPending();
+        running = dialogList()->busyBar()->isRunning();
+    });
+    EXPECT_FALSE(pending);
+    EXPECT_FALSE(running);
+    // A long one does, until it stops.
+    m_explorer->startListLoad(true, &cancel);
+    EXPECT_TRUE(vxtest::pumpUntilOnGui([&] { return dialogList()->busyBar()->isRunning(); }));
+    m_explorer->stopListLoad();
+    runOnGuiThread([&] { running = dialogList()->busyBar()->isRunning(); });
+    EXPECT_FALSE(running);
+}
+
+TEST_F(ModelViewTest, SearchPanelSwitchesTheListToSearchMode)
+{
+    m_explorer->show(true, true);
+    VXSearchPanel* panel = own(vxtest::bridge()->createSearchPanel(m_explorer));
+    ASSERT_NE(panel, nullptr);
+    m_explorer->addSearchPanel(panel);
+    m_explorer->addSearchPanel(nullptr);
+    int tab = -1;
+    bool search = true, drops = false;
+    runOnGuiThread([&] {
+        search = list()->searchMode();
+        dialogList()->searchPanel()->show();
+    });
+    EXPECT_FALSE(search) << "the panel starts hidden";
+    runOnGuiThread([&] {
+        tab = dialogList()->tabBar()->currentIndex();
+        search = list()->searchMode();
+        drops = list()->viewport()->acceptDrops();
+    });
+    EXPECT_EQ(tab, 1);
+    EXPECT_TRUE(search);
+    EXPECT_FALSE(drops);
+    runOnGuiThread([&] {
+        dialogList()->searchPanel()->hide();
+        tab = dialogList()->tabBar()->currentIndex();
+        search = list()->searchMode();
+    });
+    EXPECT_EQ(tab, 0);
+    EXPECT_FALSE(search);
+    deliverEvents();
+    EXPECT_TRUE(m_host.ofType(METabBarSelectionEvent).empty()) << "not the user's choice";
+}
+
+// Pictures for the documentation: tree, list and a host dialog in the pane, in both layouts.
+TEST_F(ModelViewTest, Screenshots)
+{
+    fill();
+    VXDialog* dialog = own(vxtest::bridge()->createDialog(0));
+    ASSERT_NE(dialog, nullptr);
+    dialog->setTitle("Properties");
+    VXEdit* edit = own(vxtest::bridge()->createEdit(dialog, "beta"));
+    ASSERT_NE(edit, nullptr);
+    m_explorer->replaceHyperlink(handle(2), u"Model/Car", u"", u"");
+    m_explorer->expandTreeNode(handle(2));
+    m_explorer->selectTreeNode(handle(2));
+    m_explorer->setCurrentDialog(dialog);
+    for (bool vertical : { false, true }) {
+        m_explorer->setDlgListViewLayoutVert(vertical);
+        int darkPixels = 0;
+        runOnGuiThread([&] {
+            window()->resize(900, 520);
+            QApplication::processEvents();
+            const QImage picture = window()->grab().toImage();
+            for (int y = 0; y < picture.height(); y += 2)
+                for (int x = 0; x < picture.width(); x += 2)
+                    darkPixels += qGray(picture.pixel(x, y)) < 100 ? 1 : 0;
+            const QByteArray out = qgetenv("VX_SCREENSHOT_DIR");
+            if (!out.isEmpty())
+                picture.save(QDir(QString::fromLocal8Bit(out))
+                                 .filePath(vertical ? QStringLiteral("explorer-vertical.png")
+                                                    : QStringLiteral("explorer-horizontal.png")));
+        });
+        EXPECT_GT(darkPixels, 200) << "text is drawn";
+    }
+}
+
+} // namespace

@@ -1,0 +1,330 @@
+// The spreadsheet end to end: a host builds it through the bridge, fills it with objects and
+// drives it through its peer; user actions on the grid reach the host as list events. The
+// models are watched by QAbstractItemModelTester while they change.
+#include "engine/VXBridge.h"
+#include "engine/modelexplorer/VXMEObjectMessageData.h"
+#include "engine/modelexplorer/VXPropertyAttribute.h"
+#include "host/HostObjectDataFactory.h"
+#include "messaging/QtSpreadSheet.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ListViewTestHost.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "tests/support/WidgetLeakTest.h"
+#include "vrix/VXStringList.h"
+#include "vx_qtgui/GuiEdit.h"
+#include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
+#include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+
+using vxtest::runOnGuiThread;
+
+namespace {
+
+std::atomic<int> s_testerFailures { 0 };
+QtMessageHandler s_previous = nullptr;
+
+void countTesterFailures(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtWarningMsg && text.contains(QLatin1String("FAIL!")))
+        ++s_testerFailures;
+    if (s_previous)
+        s_previous(type, context, text);
+}
+
+// Rows 1..count: name "row<i>", kind "A"/"B" alternating, a "Done" check box, a "Link" cell.
+// Row `readOnlyKind` has a read-only kind cell.
+VXMEObjectDataList* rows(int count, int readOnlyKind = 0)
+{
+    auto* list = new VXMEObjectDataList;
+    for (int id = 1; id <= count; ++id) {
+        const std::u16string name = u"row" + std::u16string(1, char16_t(u'0' + id % 10));
+        auto* record = makeRecord(std::uintptr_t(id),
+            { name.c_str(), id % 2 ? u"A" : u"B", u"0", u"open" }, name, id % 2 ? u"A" : u"B");
+        // Bits: valid, greyed, read-only, hyperlink, boolean.
+        record->listAttributes = new VXMEObjectMessageData::AttributeVector {
+            VXPropertyAttribute(true, false, false, false, false),
+            VXPropertyAttribute(true, false, id == readOnlyKind, false, false),
+            VXPropertyAttribute(true, false, false, false, true),
+            VXPropertyAttribute(true, false, false, true, false)
+        };
+        list->push_back(record);
+    }
+    return list;
+}
+
+VXStringList* columns()
+{
+    auto* names = new VXStringList;
+    for (const char* name : { "Name", "Info.Kind", "Done", "Link" })
+        names->addElement(name);
+    return names;
+}
+
+class SpreadSheetTest : public vxtest::WidgetLeakTest {
+protected:
+    void SetUp() override
+    {
+        WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        VXHost::installObjectDataFactory();
+        s_testerFailures = 0;
+        if (!s_previous)
+            s_previous = qInstallMessageHandler(countTesterFailures);
+        m_sheet = own(static_cast<QtSpreadSheet*>(vxtest::bridge()->createSpreadSheet(nullptr)));
+        ASSERT_NE(m_sheet, nullptr);
+        m_host.watch(m_sheet);
+        ASSERT_TRUE(runOnGuiThread([&] {
+            m_widget = vxtest::widgetOf<GuiSpreadSheet>(m_sheet);
+            ASSERT_NE(m_widget, nullptr);
+            m_model = m_widget->listModel();
+            m_proxy = m_widget->proxyModel();
+            m_view = m_widget->listView();
+            m_modelTester.reset(new QAbstractItemModelTester(
+                m_model, QAbstractItemModelTester::FailureReportingMode::Warning));
+            m_proxyTester.reset(new QAbstractItemModelTester(
+                m_proxy, QAbstractItemModelTester::FailureReportingMode::Warning));
+        }));
+        m_sheet->replacePropertyNames(columns(), nullptr);
+        m_sheet->replaceList(rows(6, 3), u"");
+        m_sheet->show(true);
+        ASSERT_TRUE(runOnGuiThread([&] { m_widget->resize(640, 320); }));
+        ASSERT_TRUE(vxtest::pumpUntilOnGui([&] { return m_widget->isVisible(); }));
+    }
+
+    void TearDown() override
+    {
+        runOnGuiThread([&] {
+            m_proxyTester.reset();
+            m_modelTester.reset();
+        });
+        EXPECT_EQ(s_testerFailures.load(), 0)
+            << "QAbstractItemModelTester reported broken invariants";
+        WidgetLeakTest::TearDown();
+    }
+
+    // GUI thread: positions in the grid.
+    QPoint headerPoint(int column) const
+    {
+        return QPoint(
+            m_view->header()->sectionViewportPosition(column) + 10, m_view->header()->height() / 2);
+    }
+    QPoint checkBox(int row, int column) const
+    {
+        const QModelIndex index = m_proxy->index(row, column);
+        QStyleOptionViewItem option;
+        option.initFrom(m_view);
+        option.rect = m_view->visualRect(index);
+        option.widget = m_view;
+        option.font = m_view->font();
+        return m_view->listDelegate()->checkBoxRect(option, index).center();
+    }
+    int visibleRows() const
+    {
+        int count = 0;
+        vxtest::runOnGuiThread([&] { count = m_proxy->rowCount(); });
+        return count;
+    }
+
+    ListViewTestHost m_host;
+    QtSpreadSheet* m_sheet = nullptr;
+    GuiSpreadSheet* m_widget = nullptr;
+    ListModel* m_model = nullptr;
+    ListProxyModel* m_proxy = nullptr;
+    GuiListView* m_view = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> m_modelTester;
+    std::unique_ptr<QAbstractItemModelTester> m_proxyTester;
+};
+
+TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
+{
+    EXPECT_EQ(visibleRows(), 6);
+    std::vector<UDInterface*> items;
+    m_sheet->getItems(&items);
+    EXPECT_EQ(items.size(), 6u);
+    EXPECT_TRUE(m_sheet->isInView(handle(6)));
+    EXPECT_FALSE(m_sheet->isInView(handle(99)));
+    EXPECT_FALSE(m_sheet->isInView(nullptr));
+    m_sheet->setTitle(u"Parts");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(m_widget->windowTitle(), QStringLiteral("Parts"));
+        EXPECT_EQ(m_model->getHeaderSection(QStringLiteral("Info.Kind")), 2);
+        EXPECT_EQ(m_model->itemForObject(handle(2))->text(1), QStringLiteral("row2"));
+    }));
+    m_sheet->select({ handle(2), handle(4) }, false);
+    std::vector<UDInterface*> selected;
+    m_sheet->getSelection(&selected);
+    EXPECT_EQ(selected.size(), 2u);
+}
+
+TEST_F(SpreadSheetTest, EditingItemsWritesTheCellsAndReachesTheHost)
+{
+    m_sheet->editItems({ handle(1), handle(2), handle(77) }, "Info.Kind", u"Z");
+    m_sheet->editItems({ handle(1) }, "NoSuchColumn", u"Q");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(m_model->itemForObject(handle(1))->text(2), QStringLiteral("Z"));
+        EXPECT_EQ(m_model->itemForObject(handle(2))->text(2), QStringLiteral("Z"));
+        EXPECT_EQ(m_model->itemForObject(handle(3))->text(2), QStringLiteral("A"));
+    }));
+    vxtest::deliverEvents();
+    const auto changes = m_host.ofType(SSItemsChangedEvent);
+    ASSERT_EQ(changes.size(), 1u) << "an unknown column changes nothing";
+    ASSERT_EQ(changes[0].records.size(), 2u) << "an unknown object is dropped";
+    EXPECT_EQ(changes[0].records[0].object, handle(1));
+    EXPECT_EQ(changes[0].records[1].object, handle(2));
+}
+
+TEST_F(SpreadSheetTest, CheckBoxClickTogglesTheCellAndReachesTheHost)
+{
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_sheet->sort("Name", true); // posted: applied before the click below
+    }));
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, checkBox(0, 3));
+        EXPECT_EQ(m_model->itemForObject(handle(1))->text(3), QStringLiteral("1"));
+    }));
+    vxtest::deliverEvents();
+    const auto changes = m_host.ofType(SSItemsChangedEvent);
+    ASSERT_EQ(changes.size(), 1u);
+    ASSERT_EQ(changes[0].records.size(), 1u);
+    EXPECT_EQ(changes[0].records[0].object, handle(1));
+}
+
+TEST_F(SpreadSheetTest, HeaderClickSortsAndControlClicksGroupThenUngroup)
+{
+    // The host answers a grouping change with the list again, as a host does.
+    m_host.setAnswer([this](const SeenListEvent& e) {
+        if (e.type == SSGroupingChangedEvent)
+            m_sheet->replaceList(rows(6, 3), u"");
+    });
+    auto controlClick = [&](bool control) {
+        ASSERT_TRUE(runOnGuiThread([&] {
+            QTest::mouseClick(m_view->header()->viewport(), Qt::LeftButton,
+                control ? Qt::ControlModifier : Qt::NoModifier, headerPoint(2));
+        }));
+        vxtest::deliverEvents();
+    };
+    auto state = [&](QString* group, int* rowCount) {
+        ASSERT_TRUE(runOnGuiThread([&] {
+            *group = m_model->groupProperty();
+            *rowCount = m_proxy->rowCount();
+        }));
+    };
+    QString group;
+    int rowCount = 0;
+    controlClick(false);
+    controlClick(true);
+    state(&group, &rowCount);
+    EXPECT_EQ(group, QStringLiteral("Info.Kind"));
+    EXPECT_EQ(rowCount, 2) << "one group row per kind";
+    controlClick(true);
+    state(&group, &rowCount);
+    EXPECT_TRUE(group.isEmpty());
+    EXPECT_EQ(rowCount, 6);
+    controlClick(true);
+    state(&group, &rowCount);
+    EXPECT_EQ(group, QStringLiteral("Info.Kind")) << "groups again";
+    m_host.setAnswer(nullptr);
+
+    const auto sorts = m_host.ofType(SSSortingChangedEvent);
+    ASSERT_EQ(sorts.size(), 1u) << "Control clicks send no sort request";
+    EXPECT_EQ(sorts[0].text, "Kind");
+    const auto groups = m_host.ofType(SSGroupingChangedEvent);
+    ASSERT_EQ(groups.size(), 3u);
+    EXPECT_EQ(groups[0].text, "Info.Kind");
+    EXPECT_EQ(groups[1].text, "");
+    EXPECT_EQ(groups[2].text, "Info.Kind");
+}
+
+TEST_F(SpreadSheetTest, HostSortAndGroupCommandsReachTheGrid)
+{
+    m_sheet->sort("Name", false);
+    m_sheet->setGroupColumn("Info.Kind");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(m_view->header()->sortIndicatorSection(), 1);
+        EXPECT_EQ(m_view->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        EXPECT_EQ(m_model->groupProperty(), QStringLiteral("Info.Kind"));
+    }));
+    m_sheet->setGroupColumn(nullptr);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_TRUE(m_model->groupProperty().isEmpty()); }));
+}
+
+TEST_F(SpreadSheetTest, FilterBoxFiltersAndItsCloseButtonShowsEveryRowAgain)
+{
+    m_sheet->toggleFilter();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QWidget* box = m_widget->filterBox();
+        ASSERT_TRUE(box->isVisible());
+        EXPECT_LE(box->geometry().right(), m_widget->width());
+        EXPECT_GE(box->y(), m_view->header()->height()) << "just under the header";
+        EXPECT_EQ(m_widget->filterEdit()->placeholderText(), QStringLiteral("Filter Contents"));
+        QTest::keyClicks(m_widget->filterEdit(), QStringLiteral("row3"));
+    }));
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] { return m_proxy->rowCount() == 1; }));
+    EXPECT_EQ(m_sheet->getFilterText(), u"row3");
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QTest::mouseClick(m_widget->filterCloseButton(), Qt::LeftButton);
+        EXPECT_FALSE(m_widget->filterBox()->isVisible());
+        EXPECT_FALSE(m_proxy->isFilterEnabled());
+        EXPECT_EQ(m_proxy->rowCount(), 6);
+    }));
+    EXPECT_EQ(m_sheet->getFilterText(), u"");
+}
+
+TEST_F(SpreadSheetTest, ReplacingTheListClearsTheFilterText)
+{
+    m_sheet->setFilterText(u"row2");
+    EXPECT_EQ(visibleRows(), 1);
+    m_sheet->replaceList(rows(4), u"");
+    EXPECT_EQ(m_sheet->getFilterText(), u"");
+    EXPECT_EQ(visibleRows(), 4);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_FALSE(m_proxy->isFilterEnabled()); }));
+}
+
+TEST_F(SpreadSheetTest, ReadOnlyCellIsDrawnDisabledAndAWritableOneIsNot)
+{
+    EXPECT_TRUE(m_sheet->isItemDrawnDisabled(handle(3), 2));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(4), 2));
+    // Host input that names nothing answers false.
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(99), 2));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(nullptr, 2));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), -1));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1000));
+}
+
+} // namespace
+
+// Writes the documentation picture when VX_SCREENSHOT_DIR names a directory.
+TEST_F(SpreadSheetTest, Screenshot)
+{
+    const QByteArray dir = qgetenv("VX_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "VX_SCREENSHOT_DIR is not set";
+    m_sheet->setGroupColumn("Info.Kind");
+    m_sheet->replaceList(rows(9, 3), u"");
+    m_sheet->editItems({ handle(1), handle(4) }, "Done", u"1");
+    m_sheet->toggleFilter();
+    bool saved = false;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_widget->resize(560, 300);
+        m_view->expandAll();
+        m_view->startEdit(m_proxy->index(1, 1, m_proxy->index(0, 0)));
+        QTest::qWait(50);
+        saved = m_widget->grab().save(QString::fromLocal8Bit(dir) + "/spreadsheet.png");
+    }));
+    EXPECT_TRUE(saved);
+}

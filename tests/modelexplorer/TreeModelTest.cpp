@@ -1,0 +1,387 @@
+// The tree model under QAbstractItemModelTester while whole trees and subtrees are replaced:
+// expansion keys across rebuilds, node attributes and check states, and hostile records.
+#include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
+
+#include "engine/modelexplorer/VXPropertyAttribute.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/TreeTestRecords.h"
+#include "tests/support/QStringPrinter.h"
+#include "vx_qtgui/GuiUtil.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QPainter>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+class TreeModelTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CountedRecord::alive = 0;
+        model = std::make_unique<TreeModel>();
+        tester = std::make_unique<QAbstractItemModelTester>(
+            model.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    }
+    void TearDown() override
+    {
+        tester.reset();
+        model.reset();
+        EXPECT_EQ(CountedRecord::alive, 0);
+    }
+
+    // Replaces the tree and frees the records, as the panel does after handling a message.
+    TreeModel::FillResult setRoot(VXMEObjectMessageData* record)
+    {
+        TreeModel::FillResult result;
+        model->setRoot(record, &result);
+        delete record;
+        return result;
+    }
+    // What the panel does for a subtree: drop what went, then add and update in order.
+    std::vector<UDInterface*> replaceSubtree(VXMEObjectMessageData* record, bool request = false)
+    {
+        std::vector<UDInterface*> requests;
+        ListItem* node = model->itemForObject(record->object);
+        if (node) {
+            model->refreshSubTree(record->children, node, request, &requests);
+            model->updateItem(node, record, false);
+            model->fillSubTree(record->children, node, nullptr);
+        }
+        delete record;
+        return requests;
+    }
+    void expand(std::uintptr_t id)
+    {
+        ASSERT_TRUE(model->addToExpanded(model->indexFromItem(handle(id))));
+    }
+    static QStringList labels(const std::vector<ListItem*>& items)
+    {
+        QStringList out;
+        for (const ListItem* i : items)
+            out << i->text(0);
+        out.sort();
+        return out;
+    }
+
+    std::unique_ptr<TreeModel> model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+VXMEObjectMessageData* sampleTree(const char16_t* engineLabel = u"engine")
+{
+    return treeNode(1, u"car",
+        { treeNode(2, engineLabel, { treeNode(5, u"piston"), treeNode(6, u"valve") }),
+            treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
+            treeNode(4, u"wheel") });
+}
+
+TEST_F(TreeModelTest, OneNameColumnAndTheTreeInRecordOrder)
+{
+    setRoot(sampleTree());
+    EXPECT_EQ(model->columnCount(), 1);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Name");
+    EXPECT_EQ(treeText(*model), "car(engine(piston valve) body(door(hinge)) wheel)");
+    const QModelIndex door = model->indexFromItem(handle(7));
+    EXPECT_EQ(door.data().toString(), "door");
+    EXPECT_EQ(door.parent().data().toString(), "body");
+    EXPECT_EQ(model->flags(door), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+}
+
+TEST_F(TreeModelTest, ExpansionKeyIsLabelWithoutStarsAndTheAddress)
+{
+    struct Case {
+        const char* label;
+        const char* stripped;
+    };
+    const Case cases[]
+        = { { "engine", "engine" }, { "engine*", "engine" }, { "*a*b*", "ab" }, { "", "" } };
+    for (const Case& c : cases) {
+        const QString expected = QString::fromLatin1(c.stripped) + QLatin1Char('_')
+            + GuiUtil::convertToQString(static_cast<void*>(handle(42)));
+        EXPECT_EQ(TreeModel::expansionKey(QString::fromLatin1(c.label), handle(42)), expected);
+    }
+    EXPECT_EQ(TreeModel::expansionKey("x", nullptr), "x_" + GuiUtil::convertToQString(nullptr));
+}
+
+TEST_F(TreeModelTest, ExpansionSurvivesAWholeTreeReplacement)
+{
+    setRoot(sampleTree());
+    for (std::uintptr_t id : { 1, 2, 7 })
+        expand(id);
+    ASSERT_TRUE(model->addToCollapsed(model->indexFromItem(handle(2))));
+    expand(2);
+    EXPECT_EQ(model->expandedKeys().size(), 3u);
+
+    // The engine gains a star (a modified mark), the body goes, the door moves under the car.
+    TreeModel::FillResult result = setRoot(treeNode(1, u"car",
+        { treeNode(7, u"door", { treeNode(8, u"hinge") }),
+            treeNode(2, u"engine*", { treeNode(6, u"valve"), treeNode(9, u"spark") }),
+            treeNode(4, u"wheel") }));
+    EXPECT_EQ(treeText(*model), "car(door(hinge) engine*(valve spark) wheel)");
+    EXPECT_EQ(labels(result.expand), QStringList({ "door", "engine*" }));
+    EXPECT_EQ(labels(result.collapse), QStringList()) << "leaves have nothing to show expanded";
+    EXPECT_TRUE(model->isItemExpanded(model->indexFromItem(handle(2))));
+
+    // Keys of nodes that went stay: the body expands again when it comes back.
+    result = setRoot(sampleTree());
+    EXPECT_FALSE(labels(result.expand).contains("body"));
+    expand(3);
+    setRoot(treeNode(1, u"car"));
+    EXPECT_EQ(model->itemForObject(handle(3)), nullptr);
+    result = setRoot(sampleTree());
+    EXPECT_TRUE(labels(result.expand).contains("body"));
+}
+
+TEST_F(TreeModelTest, TheSameNodesAgainAreUpdatedInPlaceAndOtherwiseReset)
+{
+    setRoot(sampleTree());
+    expand(2);
+    QSignalSpy resets(model.get(), &QAbstractItemModel::modelReset);
+    QSignalSpy changes(model.get(), &QAbstractItemModel::dataChanged);
+    const QPersistentModelIndex engine = model->indexFromItem(handle(2));
+
+    // The same tree again announces nothing; one label changed announces that row alone.
+    setRoot(sampleTree());
+    EXPECT_EQ(changes.count(), 0);
+    TreeModel::FillResult result = setRoot(sampleTree(u"motor"));
+    EXPECT_EQ(resets.count(), 0);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes.front().at(0).toModelIndex(), QModelIndex(engine));
+    EXPECT_EQ(changes.front().at(1).toModelIndex(), QModelIndex(engine));
+    EXPECT_TRUE(engine.isValid());
+    EXPECT_EQ(engine.data().toString(), "motor");
+    EXPECT_EQ(treeText(*model), "car(motor(piston valve) body(door(hinge)) wheel)");
+    EXPECT_EQ(labels(result.expand), QStringList({ "motor" }));
+    EXPECT_EQ(labels(result.collapse), QStringList({ "body", "door" }))
+        << "the root is the view's to open";
+
+    // Any difference in nodes or order takes the reset.
+    const struct {
+        const char* what;
+        VXMEObjectMessageData* (*tree)();
+    } shapes[] = {
+        { "a child more",
+            [] {
+                VXMEObjectMessageData* tree = sampleTree();
+                tree->addChild(treeNode(9, u"seat"));
+                return tree;
+            } },
+        { "two children swapped",
+            [] {
+                return treeNode(1, u"car",
+                    { treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
+                        treeNode(2, u"engine", { treeNode(5, u"piston"), treeNode(6, u"valve") }),
+                        treeNode(4, u"wheel") });
+            } },
+        { "a leaf without its children", [] { return treeNode(1, u"car"); } },
+        { "another root", [] { return treeNode(10, u"truck"); } },
+    };
+    for (const auto& shape : shapes) {
+        setRoot(sampleTree());
+        resets.clear();
+        setRoot(shape.tree());
+        EXPECT_EQ(resets.count(), 1) << shape.what;
+    }
+}
+
+TEST_F(TreeModelTest, ALabelChangeCarriesTheExpandedKey)
+{
+    setRoot(sampleTree());
+    expand(2);
+    replaceSubtree(treeNode(2, u"motor"));
+    EXPECT_TRUE(model->getExpanded(TreeModel::expansionKey("motor", handle(2))));
+    EXPECT_FALSE(model->getExpanded(TreeModel::expansionKey("engine", handle(2))));
+    // A collapsed node's rename adds nothing.
+    replaceSubtree(treeNode(4, u"tyre"));
+    EXPECT_EQ(model->expandedKeys().size(), 1u);
+}
+
+TEST_F(TreeModelTest, ReplacingASubtreeRemovesMovesAndAddsUnderTheTester)
+{
+    setRoot(sampleTree());
+    QSignalSpy resets(model.get(), &QAbstractItemModel::modelReset);
+    QSignalSpy moves(model.get(), &QAbstractItemModel::rowsMoved);
+    const ListItem* hinge = model->itemForObject(handle(8));
+    // valve before piston, the door comes over from the body, a new node is added.
+    replaceSubtree(treeNode(2, u"engine",
+        { treeNode(6, u"valve"), treeNode(7, u"door"), treeNode(5, u"piston"),
+            treeNode(10, u"belt") }));
+    EXPECT_EQ(treeText(*model), "car(engine(valve door(hinge) piston belt) body wheel)");
+    EXPECT_EQ(model->itemForObject(handle(8)), hinge) << "a moved node keeps its loaded children";
+    EXPECT_EQ(resets.count(), 0);
+    EXPECT_GE(moves.count(), 2);
+
+    // A record without children leaves the node's children; an empty list removes them.
+    replaceSubtree(treeNode(
+        1, u"car", { treeNode(2, u"engine"), treeNode(3, u"body"), treeNode(4, u"wheel") }));
+    EXPECT_EQ(treeText(*model), "car(engine(valve door(hinge) piston belt) body wheel)");
+    auto* emptied = treeNode(2, u"engine");
+    emptied->children = new VXMEObjectDataList;
+    replaceSubtree(emptied);
+    EXPECT_EQ(treeText(*model), "car(engine body wheel)");
+    EXPECT_EQ(model->itemForObject(handle(8)), nullptr) << "removed nodes leave the index";
+}
+
+TEST_F(TreeModelTest, AChildShownWithChildrenButSentWithoutIsRequestedOnce)
+{
+    setRoot(sampleTree());
+    const auto requests = replaceSubtree(
+        treeNode(
+            1, u"car", { treeNode(2, u"engine"), treeNode(3, u"body"), treeNode(4, u"wheel") }),
+        true);
+    // The engine and body have children and came without; the wheel has none.
+    EXPECT_EQ(requests, (std::vector<UDInterface*> { handle(2), handle(3) }));
+    EXPECT_TRUE(replaceSubtree(treeNode(1, u"car", { treeNode(2, u"engine") }), false).empty());
+    // An object not in the tree is ignored.
+    EXPECT_TRUE(
+        replaceSubtree(treeNode(99, u"stranger", { treeNode(2, u"engine") }), true).empty());
+    EXPECT_EQ(treeText(*model), "car(engine(piston valve))");
+}
+
+TEST_F(TreeModelTest, CheckStatesReadBackAsWords)
+{
+    using B = TreeModel::NodeBit;
+    struct Case {
+        std::uint16_t bits;
+        const char16_t* value;
+        const char* word;
+        Qt::ItemFlags extraFlags;
+    };
+    const Qt::ItemFlags checkable = Qt::ItemIsUserCheckable;
+    const Qt::ItemFlags tristate = Qt::ItemIsUserTristate;
+    const Case cases[] = {
+        { B::CheckBoxBit, u"checked", "CHECKED", checkable | tristate },
+        { B::CheckBoxBit, u"unchecked", "UNCHECKED", checkable | tristate },
+        { B::CheckBoxBit, u"partial", "PARTIAL", checkable | tristate },
+        { B::CheckBoxBit, u"Checked", "UNCHECKED", checkable | tristate },
+        { B::CheckBoxBit | B::DisabledBit, u"partial", "PARTIAL_DISABLE", tristate },
+        { B::CheckBoxBit | B::BooleanBit, u"1", "CHECKED", checkable },
+        { B::CheckBoxBit | B::BooleanBit, u"checked", "UNCHECKED", checkable },
+        { B::CheckBoxBit | B::BooleanBit | B::DisabledBit, u"1", "CHECKED_DISABLE", {} },
+        { 0, u"checked", "NOCHECKBOX", {} },
+        { B::DisabledBit, u"", "NOCHECKBOX_DISABLE", {} },
+    };
+    std::uintptr_t id = 100;
+    auto* root = treeNode(1, u"root");
+    for (const Case& c : cases)
+        root->addChild(withAttribute(treeNode(id++, u"n"), c.bits, c.value));
+    setRoot(root);
+    id = 100;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        EXPECT_EQ(model->getCheckState(handle(id)), c.word);
+        EXPECT_EQ(model->flags(model->indexFromItem(handle(id))),
+            Qt::ItemIsSelectable | Qt::ItemIsEnabled | c.extraFlags);
+        ++id;
+    }
+    EXPECT_EQ(model->getCheckState(handle(999)), "") << "a node not in the tree";
+    EXPECT_EQ(model->getCheckState(nullptr), "");
+}
+
+TEST_F(TreeModelTest, AttributesGiveFontColoursAndToolTip)
+{
+    auto* record = withAttribute(
+        treeNode(2, u"styled"), VXPropertyAttribute::BoldBit | VXPropertyAttribute::ItalicBit, u"");
+    record->treeAttributes->front().setStyle("tooltip", "a tip");
+    record->treeAttributes->front().color = "200,10,10";
+    setRoot(treeNode(1, u"root", { record, treeNode(3, u"plain") }));
+    const QModelIndex styled = model->indexFromItem(handle(2));
+    const QFont font = styled.data(Qt::FontRole).value<QFont>();
+    EXPECT_TRUE(font.bold());
+    EXPECT_TRUE(font.italic());
+    EXPECT_EQ(styled.data(Qt::ToolTipRole).toString(), "a tip");
+    EXPECT_EQ(styled.data(Qt::ForegroundRole).value<QColor>(), QColor(200, 10, 10));
+    EXPECT_FALSE(model->indexFromItem(handle(3)).data(Qt::FontRole).isValid());
+    EXPECT_FALSE(model->indexFromItem(handle(3)).data(Qt::CheckStateRole).isValid());
+}
+
+TEST_F(TreeModelTest, ReadOnlyPixmapNeedsThePictureAndTheItemFlag)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QPixmap lock(16, 16);
+    lock.fill(Qt::darkYellow);
+    const QString lockPath = dir.filePath("lock.png");
+    const QString otherPath = dir.filePath("other.png");
+    ASSERT_TRUE(lock.save(lockPath) && lock.save(otherPath));
+    auto withIcon = [](VXMEObjectMessageData* r, const QString& path, bool flag) {
+        r->iconPath = path.toStdU16String();
+        r->itemFlag = flag;
+        return r;
+    };
+    setRoot(treeNode(1, u"root",
+        { withIcon(treeNode(2, u"locked"), lockPath, true),
+            withIcon(treeNode(3, u"flagless"), lockPath, false),
+            withIcon(treeNode(4, u"other"), otherPath, true) }));
+    const QByteArray path = lockPath.toLocal8Bit();
+    struct Case {
+        UDInterface* object;
+        const char* path;
+        bool result;
+        bool found;
+    };
+    const Case cases[] = {
+        { handle(2), path.constData(), true, true },
+        { handle(3), path.constData(), false, true },
+        { handle(4), path.constData(), false, true },
+        { handle(99), path.constData(), false, false },
+        { nullptr, path.constData(), false, false },
+        { handle(2), nullptr, false, false },
+    };
+    for (const Case& c : cases) {
+        bool found = false;
+        EXPECT_EQ(model->isNodePixmapForReadOnly(c.object, c.path, found), c.result);
+        EXPECT_EQ(found, c.found);
+    }
+}
+
+TEST_F(TreeModelTest, HostileRecordsChangeNothingHarmful)
+{
+    setRoot(sampleTree());
+    // The car named again below its own door: dropped, the tree stays a tree.
+    replaceSubtree(treeNode(7, u"door", { treeNode(1, u"car"), treeNode(8, u"hinge") }));
+    EXPECT_EQ(treeText(*model), "car(engine(piston valve) body(door(hinge)) wheel)");
+    // The same object twice in one list ends up once, at its last place.
+    replaceSubtree(treeNode(
+        2, u"engine", { treeNode(5, u"piston"), treeNode(6, u"valve"), treeNode(5, u"piston") }));
+    EXPECT_EQ(treeText(*model), "car(engine(valve piston) body(door(hinge)) wheel)");
+    // A list holding a record of the wrong kind and one without object.
+    auto* odd = treeNode(4, u"wheel");
+    odd->children = new VXMEObjectDataList { new VXMEObjectData(handle(50)), nullptr };
+    replaceSubtree(odd);
+    EXPECT_EQ(treeText(*model), "car(engine(valve piston) body(door(hinge)) wheel)");
+    EXPECT_EQ(model->addItem(nullptr, model->root(), QModelIndex()), QModelIndex());
+    EXPECT_FALSE(model->removeSubtree(handle(99)));
+    EXPECT_FALSE(model->addToExpanded(QModelIndex()));
+    EXPECT_FALSE(model->setAcceptedActions(handle(99), 1));
+    setRoot(nullptr);
+    EXPECT_EQ(model->rowCount(), 0);
+}
+
+TEST_F(TreeModelTest, DropStateIsSetPerNodeAndClearedEverywhere)
+{
+    setRoot(sampleTree());
+    ListItem* hinge = model->itemForObject(handle(8));
+    hinge->setDropStatus(4);
+    ASSERT_TRUE(model->setAcceptedActions(handle(8), 2));
+    EXPECT_EQ(hinge->dropStatus, 3);
+    EXPECT_EQ(hinge->acceptedActions, 2u);
+    model->clearDropState(true, false);
+    EXPECT_EQ(hinge->dropStatus, 0);
+    EXPECT_EQ(hinge->acceptedActions, 2u);
+    model->clearDropState(false, true);
+    EXPECT_EQ(hinge->acceptedActions, 0u);
+    EXPECT_TRUE(model->removeSubtree(handle(3)));
+    EXPECT_EQ(treeText(*model), "car(engine(piston valve) wheel)");
+}
+
+} // namespace

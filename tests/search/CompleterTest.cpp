@@ -1,0 +1,187 @@
+// The record-aware completer on its own: popup sizing, the match rules, filling from records and
+// the texts handed to the host, under QAbstractItemModelTester while the suggestions change.
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "vrix/VXUStringList.h"
+#include "vx_qtgui/GuiEdit.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
+#include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
+#include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+class CompleterTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        CountedRecord::alive = 0;
+        edit = std::make_unique<GuiEdit>(nullptr, nullptr);
+        edit->enableAutoComplete(true);
+        completer = edit->recordCompleter();
+        ASSERT_NE(completer, nullptr);
+        tester = std::make_unique<QAbstractItemModelTester>(
+            completer->proxyModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    }
+    void TearDown() override
+    {
+        tester.reset();
+        edit.reset();
+        EXPECT_EQ(CountedRecord::alive, 0);
+    }
+
+    // A titled list of one-column records, handed to the completer and freed again.
+    void supply(const std::vector<const char16_t*>& names, const QString& prefix = QString())
+    {
+        VXMEObjectDataList records;
+        auto* head = makeRecord(0, { u"Name", u"Kind" });
+        head->object = nullptr;
+        records.push_back(head);
+        std::uintptr_t id = 1;
+        for (const char16_t* name : names)
+            records.push_back(makeRecord(id++, { name, u"block" }));
+        completer->updateModel(&records, prefix);
+        // The records stay the caller's.
+        EXPECT_EQ(CountedRecord::alive, int(records.size()));
+        for (VXMEObjectData* record : records)
+            delete record;
+    }
+    QStringList shown()
+    {
+        QStringList out;
+        auto* proxy = completer->proxyModel();
+        for (int r = 0; r < proxy->rowCount(); ++r)
+            out << proxy->index(r, completer->completionColumn()).data().toString();
+        return out;
+    }
+    QStringList filtered(const QString& prefix)
+    {
+        completer->setPrefix(prefix);
+        completer->proxyModel()->refilter();
+        return shown();
+    }
+
+    std::unique_ptr<GuiEdit> edit;
+    GuiCompleter* completer = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+TEST_F(CompleterTest, PopupIsTwentyOnePixelsPerRowUpToTenPlusTheHeader)
+{
+    QTreeView* view = completer->listView();
+    const int before = view->height();
+    completer->adjustViewHeight(0);
+    EXPECT_EQ(view->height(), before) << "no rows keep the height";
+    const struct {
+        int rows;
+        int height;
+    } cases[] = { { 1, 42 }, { 3, 84 }, { 10, 231 }, { 25, 231 } };
+    for (const auto& c : cases) {
+        completer->adjustViewHeight(c.rows);
+        EXPECT_EQ(view->minimumHeight(), c.height) << c.rows;
+        EXPECT_EQ(view->maximumHeight(), c.height) << c.rows;
+    }
+}
+
+TEST_F(CompleterTest, FillingFromRecordsTitlesTheColumnsAndSizesThePopup)
+{
+    supply({ u"alpha", u"beta", u"gamma" });
+    EXPECT_EQ(completer->listView()->maximumHeight(), 84);
+    ListModel* model = completer->listModel();
+    ASSERT_EQ(model->columnCount(), 3);
+    EXPECT_EQ(model->getHeaderTitle(1), "Name");
+    EXPECT_EQ(model->getHeaderTitle(2), "Kind");
+    EXPECT_EQ(completer->completionColumn(), 1);
+    EXPECT_EQ(shown(), (QStringList { "alpha", "beta", "gamma" }));
+    // Each column is at least as wide as its title needs.
+    const QFontMetrics fm(completer->listView()->header()->font());
+    EXPECT_GE(completer->listView()->columnWidth(1), fm.horizontalAdvance("Name"));
+
+    // The same titles keep the model; records that start with the prefix in another column
+    // make that the completion column.
+    supply({ u"one", u"two" }, QStringLiteral("blo"));
+    EXPECT_EQ(completer->listModel(), model);
+    EXPECT_EQ(completer->completionColumn(), 2);
+}
+
+struct MatchCase {
+    int option;
+    int mode;
+    const char* prefix;
+    QStringList expected;
+};
+
+class CompleterMatchTest : public CompleterTest, public testing::WithParamInterface<MatchCase> { };
+
+TEST_P(CompleterMatchTest, MatchOptionAndCompletionModeDecideTheRows)
+{
+    const MatchCase& c = GetParam();
+    supply({ u"Alpha", u"Beta", u"Gamma", u"Zeta", u"alphabet" });
+    completer->setHostMatchOption(c.option);
+    completer->setHostCompletionMode(c.mode);
+    EXPECT_EQ(filtered(QString::fromLatin1(c.prefix)), c.expected);
+    // Clearing the prefix shows every row again.
+    EXPECT_EQ(filtered(QString()).size(), 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, CompleterMatchTest,
+    testing::Values(MatchCase { 0, 0, "al", { "Alpha", "alphabet" } },
+        MatchCase { 0, 0, "ALPHAB", { "alphabet" } }, MatchCase { 1, 0, "ta", { "Beta", "Zeta" } },
+        MatchCase { 1, 0, "ph", { "Alpha", "alphabet" } },
+        MatchCase { 2, 0, "ta", { "Beta", "Zeta" } }, MatchCase { 2, 0, "ha", { "Alpha" } },
+        MatchCase { 7, 0, "x", {} },
+        MatchCase { 1, 1, "zzz", { "Alpha", "Beta", "Gamma", "Zeta", "alphabet" } }));
+
+TEST_F(CompleterTest, NarrowingAndWideningGiveTheSameRowsAsAFreshFilter)
+{
+    std::vector<std::u16string> names;
+    for (int i = 0; i < 300; ++i)
+        names.push_back(u"item" + QString::number(i * 7).toStdU16String());
+    std::vector<const char16_t*> pointers;
+    for (const auto& n : names)
+        pointers.push_back(n.c_str());
+    supply(pointers);
+    completer->setHostMatchOption(1);
+    // Typed forward, deleted back, retyped differently.
+    for (const char* prefix : { "1", "14", "147", "14", "1", "", "2", "21", "210" }) {
+        const QStringList incremental = filtered(QString::fromLatin1(prefix));
+        completer->proxyModel()->forgetMatches();
+        EXPECT_EQ(filtered(QString::fromLatin1(prefix)), incremental) << prefix;
+    }
+}
+
+TEST_F(CompleterTest, ViewOfPlainStringsAndTheTextsHandedToTheHost)
+{
+    VXUStringList strings;
+    strings.addElement(u"first");
+    strings.addElement(u"second");
+    completer->updateView(&strings);
+    EXPECT_EQ(shown(), (QStringList { "first", "second" }));
+
+    supply({ u"alpha", u"beta" });
+    std::vector<void*> out;
+    EXPECT_EQ(completer->fillVectorWithListViewText(&out), 2);
+    ASSERT_EQ(out.size(), 2u + 2u + 2u * 2u);
+    EXPECT_EQ(*static_cast<int*>(out[0]), 2);
+    EXPECT_EQ(*static_cast<int*>(out[1]), 2);
+    std::vector<std::u16string> texts;
+    for (std::size_t i = 2; i < out.size(); ++i)
+        texts.emplace_back(static_cast<char16_t*>(out[i]));
+    EXPECT_EQ(texts,
+        (std::vector<std::u16string> { u"Name", u"Kind", u"alpha", u"block", u"beta", u"block" }));
+    delete static_cast<int*>(out[0]);
+    delete static_cast<int*>(out[1]);
+    for (std::size_t i = 2; i < out.size(); ++i)
+        delete[] static_cast<char16_t*>(out[i]);
+    EXPECT_EQ(completer->fillVectorWithListViewText(nullptr), 0);
+}
+
+} // namespace

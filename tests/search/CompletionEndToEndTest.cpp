@@ -1,0 +1,236 @@
+// A completing edit field driven by a host: the host supplies explorer records, the user types
+// and chooses, and the host hears the choice. Records handed over are freed whatever happens.
+#include "engine/VXBridge.h"
+#include "engine/VXEdit.h"
+#include "engine/VXEvent.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
+#include "tests/support/WidgetLeakTest.h"
+#include "vrix/VXUStringList.h"
+#include "vx_qtgui/GuiEdit.h"
+#include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
+#include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
+
+#include <QAbstractItemView>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using vxtest::deliverEvents;
+using vxtest::EventLog;
+using vxtest::runOnGuiThread;
+using vxtest::widgetOf;
+
+namespace {
+
+const char16_t* const kNames[] = { u"gain", u"gamma", u"scope", u"sum", u"integrator", u"gate" };
+
+// A titled list of the given names, as the host hands it over.
+VXMEObjectDataList* records(std::initializer_list<const char16_t*> names)
+{
+    auto* list = new VXMEObjectDataList;
+    auto* head = makeRecord(0, { u"Name", u"Library" });
+    head->object = nullptr;
+    list->push_back(head);
+    std::uintptr_t id = 1;
+    for (const char16_t* name : names)
+        list->push_back(makeRecord(id++, { name, u"simulink" }));
+    return list;
+}
+
+// The shown texts of the completion column, from the host's side.
+std::vector<std::u16string> suggestions(VXEdit* edit)
+{
+    std::vector<void*> out;
+    const int rows = edit->fillVectorWithAutoCompleteText(&out);
+    std::vector<std::u16string> names;
+    if (out.size() < 2)
+        return names;
+    const int columns = *static_cast<int*>(out[1]);
+    for (std::size_t i = 2 + std::size_t(columns); i < out.size(); ++i) {
+        if ((i - 2 - std::size_t(columns)) % std::size_t(columns) == 0)
+            names.emplace_back(static_cast<char16_t*>(out[i]));
+    }
+    EXPECT_EQ(int(names.size()), rows);
+    delete static_cast<int*>(out[0]);
+    delete static_cast<int*>(out[1]);
+    for (std::size_t i = 2; i < out.size(); ++i)
+        delete[] static_cast<char16_t*>(out[i]);
+    return names;
+}
+
+class CompletionEndToEndTest : public vxtest::WidgetLeakTest {
+protected:
+    void SetUp() override
+    {
+        vxtest::WidgetLeakTest::SetUp();
+        CountedRecord::alive = 0;
+    }
+    void TearDown() override
+    {
+        vxtest::WidgetLeakTest::TearDown();
+        EXPECT_EQ(CountedRecord::alive, 0) << "every record handed over is freed";
+    }
+
+    VXEdit* makeEdit(bool completing)
+    {
+        VXEdit* edit = own(vxtest::bridge()->createEdit(nullptr, u""));
+        if (!edit)
+            return nullptr;
+        m_log.watch(edit, { EDITReturnPressedEvent, EDITTextChangedEvent });
+        edit->setMinimumSize(220, -1);
+        edit->show();
+        if (completing)
+            edit->enableAutoComplete(true);
+        return edit;
+    }
+
+    // GUI thread: the edit focused in its active window, then `act`.
+    bool withEdit(VXEdit* edit, const std::function<void(GuiEdit*)>& act)
+    {
+        return runOnGuiThread([&] {
+            auto* widget = widgetOf<GuiEdit>(edit);
+            ASSERT_NE(widget, nullptr);
+            widget->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
+            widget->setFocus(Qt::OtherFocusReason);
+            act(widget);
+        });
+    }
+
+    EventLog m_log;
+};
+
+TEST_F(CompletionEndToEndTest, TypingNarrowsTheRecordsAndTheChoiceReachesTheHost)
+{
+    VXEdit* edit = makeEdit(true);
+    ASSERT_NE(edit, nullptr);
+    // Focused before the popup opens, as a user's field is.
+    ASSERT_TRUE(withEdit(edit, [](GuiEdit*) {}));
+    edit->setAutoCompleteData(
+        records({ kNames[0], kNames[1], kNames[2], kNames[3], kNames[4], kNames[5] }), u"", true);
+    EXPECT_EQ(suggestions(edit).size(), 6u);
+    bool popupShown = false;
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { popupShown = widgetOf<GuiEdit>(edit)->recordCompleter()->popup()->isVisible(); }));
+    EXPECT_TRUE(popupShown) << "supplied records open the popup";
+
+    // The user types "ga": after the pause, only the records starting with it remain.
+    ASSERT_TRUE(runOnGuiThread([&] { QTest::keyClicks(widgetOf<GuiEdit>(edit), "ga"); }));
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] {
+        auto* completer = widgetOf<GuiEdit>(edit)->recordCompleter();
+        return completer->proxyModel()->rowCount() == 3 && completer->popup()->isVisible();
+    }));
+    EXPECT_EQ(suggestions(edit), (std::vector<std::u16string> { u"gain", u"gamma", u"gate" }));
+
+    // Down to the second suggestion, Return: the field takes it and reports Return with it.
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QAbstractItemView* popup = widgetOf<GuiEdit>(edit)->recordCompleter()->popup();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+        EXPECT_FALSE(popup->isVisible());
+    }));
+    EXPECT_EQ(edit->getTextU(), u"gamma");
+    deliverEvents();
+    const auto returns = m_log.ofType(EDITReturnPressedEvent);
+    ASSERT_EQ(returns.size(), 1u);
+    EXPECT_EQ(returns[0].text, u"gamma");
+    EXPECT_EQ(returns[0].source, edit);
+    EXPECT_GE(m_log.count(EDITTextChangedEvent), 3u) << "two keys and the choice";
+
+    // The choice is not typing: it does not refresh the suggestions it came from.
+    bool reopened = true;
+    QTest::qWait(300);
+    ASSERT_TRUE(runOnGuiThread(
+        [&] { reopened = widgetOf<GuiEdit>(edit)->recordCompleter()->popup()->isVisible(); }));
+    EXPECT_FALSE(reopened);
+}
+
+struct HostRule {
+    int option;
+    int mode;
+    const char16_t* typed;
+    std::vector<std::u16string> shown;
+};
+
+class CompletionRuleTest : public CompletionEndToEndTest,
+                           public testing::WithParamInterface<HostRule> { };
+
+TEST_P(CompletionRuleTest, HostChosenRulesDecideWhatATypedTextShows)
+{
+    const HostRule& rule = GetParam();
+    VXEdit* edit = makeEdit(true);
+    ASSERT_NE(edit, nullptr);
+    edit->setAutoCompleteMatchOption(rule.option);
+    edit->setAutoCompleteCompletionMode(rule.mode);
+    edit->setAutoCompleteData(
+        records({ kNames[0], kNames[1], kNames[2], kNames[3], kNames[4], kNames[5] }), u"", true);
+    // As if typed: the completion refreshes after the pause.
+    edit->imSetTextU(rule.typed);
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] {
+        auto* completer = widgetOf<GuiEdit>(edit)->recordCompleter();
+        return completer->prefix() == QString::fromStdU16String(rule.typed)
+            && completer->proxyModel()->isFilterEnabled();
+    }));
+    EXPECT_EQ(suggestions(edit), rule.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, CompletionRuleTest,
+    testing::Values(HostRule { 0, 0, u"s", { u"scope", u"sum" } },
+        HostRule { 1, 0, u"at", { u"integrator", u"gate" } },
+        HostRule { 2, 0, u"e", { u"scope", u"gate" } },
+        HostRule { 0, 1, u"zzz", { u"gain", u"gamma", u"scope", u"sum", u"integrator", u"gate" } },
+        HostRule { 1, 0, u"SC", { u"scope" } }));
+
+TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidget)
+{
+    VXEdit* plain = makeEdit(false);
+    ASSERT_NE(plain, nullptr);
+    plain->setAutoCompleteData(records({ kNames[0], kNames[1] }), u"g", true);
+    auto* view = new VXUStringList;
+    view->addElement(u"x");
+    plain->setAutoCompleteView(view);
+    // Without a completer the other completion calls do nothing either.
+    plain->setAutoCompleteMatchOption(1);
+    plain->setAutoCompleteCompletionMode(2);
+    std::vector<void*> out;
+    EXPECT_EQ(plain->fillVectorWithAutoCompleteText(&out), 0);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(plain->fillVectorWithAutoCompleteText(nullptr), 0);
+    EXPECT_EQ(CountedRecord::alive, 0);
+
+    VXEdit* gone = makeEdit(true);
+    ASSERT_NE(gone, nullptr);
+    ASSERT_TRUE(runOnGuiThread([&] { delete widgetOf<GuiEdit>(gone); }));
+    gone->setAutoCompleteData(records({ kNames[2] }), u"", true);
+    EXPECT_FALSE(gone->isVisible()); // a round trip after the post
+    EXPECT_EQ(CountedRecord::alive, 0);
+
+    // Switched off and on again: a fresh completer, nothing shown.
+    VXEdit* toggled = makeEdit(true);
+    toggled->setAutoCompleteData(records({ kNames[3] }), u"", true);
+    toggled->enableAutoComplete(false);
+    toggled->enableAutoComplete(true);
+    EXPECT_TRUE(suggestions(toggled).empty());
+}
+
+TEST_F(CompletionEndToEndTest, APlainStringViewReplacesTheSuggestions)
+{
+    VXEdit* edit = makeEdit(true);
+    ASSERT_NE(edit, nullptr);
+    edit->setAutoCompleteData(records({ kNames[0] }), u"", true);
+    auto* view = new VXUStringList;
+    view->addElement(u"first");
+    view->addElement(u"second");
+    edit->setAutoCompleteView(view);
+    edit->setAutoCompleteView(nullptr);
+    EXPECT_EQ(suggestions(edit), (std::vector<std::u16string> { u"first", u"second" }));
+}
+
+} // namespace
