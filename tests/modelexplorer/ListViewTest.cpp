@@ -453,23 +453,17 @@ TEST_F(ListViewColumns, ValuesWidenColumnsToTheirStandardWidthAndNeverShrinkThem
     }));
 }
 
-// A long list is measured from its first rows and a spread over the rest, not value by value;
-// a row that was not measured widens its column when its data arrives in view.
-TEST_F(ListViewColumns, LongListsAreSizedFromASampleAndFetchedRowsWidenLater)
+// Every value of a list sizes its column, wherever it stands; a placeholder row widens its
+// column when its data arrives.
+TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
 {
-    const int head = int(GuiListView::WidthSampleHead);
-    const int longList = head + 4 * int(GuiListView::WidthSampleSpread);
+    const int longList = 5000;
     struct Case {
         int rows;
-        int longAt;
-        bool widenedAtFill;
+        int longAt; // -1: the long value comes only with the fetched data
     };
-    const Case cases[] = {
-        { 3, 2, true },
-        { longList, 0, true },
-        { longList, head - 1, true },
-        { longList, head + 1, false },
-    };
+    const Case cases[] = { { 3, 2 }, { longList, 0 }, { longList, longList / 2 + 7 },
+        { longList, longList - 1 }, { longList, -1 } };
     ASSERT_TRUE(runOnGuiThread([&] {
         const int initial = m_model->getHeaderWidth(1);
         const int wanted
@@ -483,10 +477,10 @@ TEST_F(ListViewColumns, LongListsAreSizedFromASampleAndFetchedRowsWidenLater)
                 records.push_back(makeRecord(std::uintptr_t(i + 1),
                     { i == c.longAt ? u"a considerably longer name" : u"r", u"A" }));
             m_view->replaceList(&records, QString(), false);
-            EXPECT_EQ(m_model->getHeaderWidth(1) == wanted, c.widenedAtFill);
+            EXPECT_EQ(m_model->getHeaderWidth(1) == wanted, c.longAt >= 0);
             EXPECT_EQ(m_view->header()->sectionSize(1), m_model->getHeaderWidth(1));
-            VXMEObjectDataList fetched { makeRecord(
-                std::uintptr_t(c.longAt + 1), { u"a considerably longer name", u"A" }) };
+            VXMEObjectDataList fetched { makeRecord(std::uintptr_t(std::max(c.longAt, 0) + 1),
+                { u"a considerably longer name", u"A" }) };
             m_view->updatePendingData(&fetched);
             EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
             EXPECT_EQ(m_view->header()->sectionSize(1), wanted);

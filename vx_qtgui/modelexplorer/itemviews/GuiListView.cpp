@@ -90,6 +90,7 @@ public:
         : m_metrics(font)
     {
         const int widest = metrics.maxWidth();
+        m_widest = widest;
         m_pad = widest != 0 ? widest / 2.0 : metrics.horizontalAdvance(QLatin1Char('W'));
         m_advance.fill(-1);
     }
@@ -99,6 +100,9 @@ public:
     {
         if (text.empty())
             return false;
+        // Most values of a long list are settled by their length alone.
+        if (m_widest > 0 && m_pad + 2 + qreal(text.size()) * m_widest <= width)
+            return true;
         qreal sum = m_pad + 2;
         for (char16_t c : text) {
             if (c >= m_advance.size())
@@ -115,6 +119,7 @@ public:
 
 private:
     QFontMetricsF m_metrics;
+    int m_widest = 0;
     std::array<qreal, 128> m_advance;
     qreal m_pad = 0;
 };
@@ -440,14 +445,15 @@ void GuiListView::updatePendingData(const VXMEObjectDataList* records)
             item = m_model->itemForObject(message->object);
         if (!item)
             continue;
+        if (item->uidOwner && (item->valueCount() == 0 || item->stale))
+            m_loadedIndexRows.emplace_back(item->uidOwner, item->uid);
         if (message->object && item->object != message->object)
             m_model->updateItem(item, message, true);
         else
             m_model->updateItem(item, message, false);
     }
-    // The answer holds the rows in view: what the sample taken at filling may have missed.
-    if (!m_model->isSpreadsheetMode()
-        && widenColumnsFor(*records, sampleForWidths(records->size())))
+    // Rows that arrive as placeholders are measured when their values come.
+    if (!m_model->isSpreadsheetMode() && widenColumnsFor(*records))
         applyColumnWidths();
     if (m_model->isFilterDirty())
         m_proxy->invalidateFilter(true);
@@ -520,49 +526,24 @@ void GuiListView::updateColumnWidths(const VXMEObjectDataList* records)
     }
     if (!records)
         return;
-    widenColumnsFor(*records, sampleForWidths(records->size()));
+    widenColumnsFor(*records);
     applyColumnWidths();
 }
 
-std::vector<std::size_t> GuiListView::sampleForWidths(std::size_t count)
-{
-    // Shaping every value of a long list is what filling costs most: the first rows (what the
-    // first screens show) and an even spread over the rest stand for the whole list; rows
-    // fetched later widen the columns when they arrive.
-    std::vector<std::size_t> sample;
-    const std::size_t head = std::min(count, WidthSampleHead);
-    sample.reserve(head + WidthSampleSpread);
-    for (std::size_t i = 0; i < head; ++i)
-        sample.push_back(i);
-    const std::size_t rest = count - head;
-    if (rest == 0)
-        return sample;
-    const std::size_t stride = std::max<std::size_t>(1, rest / WidthSampleSpread);
-    for (std::size_t i = head + stride - 1; i < count && sample.size() < head + WidthSampleSpread;
-         i += stride)
-        sample.push_back(i);
-    return sample;
-}
-
-bool GuiListView::widenColumnsFor(
-    const VXMEObjectDataList& records, const std::vector<std::size_t>& rows)
+bool GuiListView::widenColumnsFor(const VXMEObjectDataList& records)
 {
     const int offset = firstDataColumn();
     const int maxWidth = GuiUtil::ME_MAX_COLWIDTH;
     const int columns = m_model->columnCount();
     const QFontMetrics metrics = fontMetrics();
     TextWidthBound bound(metrics, font());
+    // Columns still able to widen; once none is, the rest of the list cannot change anything.
+    int open = 0;
+    for (int section = offset; section < columns; ++section)
+        if (!m_model->isCustomHeaderWidth(section) && m_model->getHeaderWidth(section) < maxWidth)
+            ++open;
     bool widened = false;
-    auto record = records.begin();
-    std::size_t at = 0;
-    for (std::size_t row : rows) {
-        // Rows ascend: one walk of the list.
-        if (row < at)
-            continue;
-        for (; at < row && record != records.end(); ++at)
-            ++record;
-        if (record == records.end())
-            break;
+    for (auto record = records.begin(); open > 0 && record != records.end(); ++record) {
         auto* message = dynamic_cast<const VXMEObjectMessageData*>(*record);
         if (!message || !message->listValues)
             continue;
@@ -579,6 +560,8 @@ bool GuiListView::widenColumnsFor(
             if (current < wanted) {
                 m_model->updateHeaderWidth(section, wanted, false);
                 widened = true;
+                if (wanted >= maxWidth)
+                    --open;
             }
         }
     }
@@ -1390,21 +1373,27 @@ void GuiListView::slotGetPendingData()
 
 void GuiListView::sendClearIndicesRequest()
 {
-    if (!m_model || !m_model->root() || m_proxy->rowCount() == 0)
+    if (!m_model || !m_model->root() || m_proxy->rowCount() == 0 || m_loadedIndexRows.empty())
         return;
     const int span = getPossibleItemCount();
     const QModelIndex top = indexAt(QPoint(1, 1));
     const int first = top.isValid() ? top.row() : 0;
     const int low = first - span;
     const int high = first + 2 * span;
+    // Only rows loaded since the last request are candidates: the walk is bounded by what the
+    // user scrolled through, not by the length of the list.
     auto* list = new VXMEObjectDataList;
-    for (int row = 0; row < m_proxy->rowCount(); ++row) {
-        if (row >= low && row <= high)
+    std::vector<IndexRowKey> kept;
+    for (const IndexRowKey& key : m_loadedIndexRows) {
+        ListItem* item = m_model->itemForUID(key.first, key.second);
+        if (!item || item->valueCount() == 0 || item->stale)
             continue;
-        ListItem* item = itemForIndex(m_proxy->index(row, 0));
+        const QModelIndex at = m_proxy->mapFromSource(m_model->indexFromItem(item));
+        if (at.isValid() && !at.parent().isValid() && at.row() >= low && at.row() <= high) {
+            kept.push_back(key);
+            continue;
+        }
         // Index rows whose data the host sent: it may forget them, they are fetched again.
-        if (!item || !item->uidOwner || item->valueCount() == 0 || item->stale)
-            continue;
         item->stale = true;
         item->requested = false;
         auto* record = new VXMEObjectData(nullptr);
@@ -1412,6 +1401,7 @@ void GuiListView::sendClearIndicesRequest()
         record->owner = item->uidOwner;
         list->push_back(record);
     }
+    m_loadedIndexRows.swap(kept);
     if (list->empty()) {
         delete list;
         return;

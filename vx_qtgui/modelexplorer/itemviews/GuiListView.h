@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <utility>
 #include <vector>
 
 class GuiFilterInterface;
@@ -37,10 +38,6 @@ public:
     };
     static constexpr int PendingDelayMs = 200;
     static constexpr int SpreadsheetReadOnlyGrey = 249;
-    /// Column widths follow at most this many leading records of a list...
-    static constexpr std::size_t WidthSampleHead = 200;
-    /// ...and this many more spread evenly over the rest.
-    static constexpr std::size_t WidthSampleSpread = 200;
     /// Entry text of an edit for which the host sent no value: shown, never committed.
     static const char NoValueEditText[];
 
@@ -239,11 +236,8 @@ private:
     void appendTexts(std::vector<void*>& out, const QList<ListItem*>& rows, bool utf16) const;
     void setGroupExpanded(const QString& name, bool expanded);
     void announceSelection(bool hadChange);
-    /// Positions of the records of a list of `count` whose values size the columns.
-    static std::vector<std::size_t> sampleForWidths(std::size_t count);
-    /// Widens non-custom columns to the values of `records` at `rows` (ascending); whether
-    /// any grew.
-    bool widenColumnsFor(const VXMEObjectDataList& records, const std::vector<std::size_t>& rows);
+    /// Widens non-custom columns to the values of `records`; whether any grew.
+    bool widenColumnsFor(const VXMEObjectDataList& records);
 
     ListModel* m_model;
     ListProxyModel* m_proxy;
@@ -274,6 +268,9 @@ private:
     bool m_wholeRowDblClick = false;
     bool m_internalRegroup = false;
     bool m_listLoad = false;
+    using IndexRowKey = std::pair<UDInterface*, unsigned>;
+    /// Index rows filled by the host since the last clear-indices request.
+    std::vector<IndexRowKey> m_loadedIndexRows;
     bool m_sortConnected = true;
     bool m_resizeConnected = true;
     bool m_undoingMove = false;
