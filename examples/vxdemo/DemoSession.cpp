@@ -42,7 +42,11 @@ DemoSession::DemoSession(VXBridge& bridge, Options options)
     : m_bridge(bridge)
     , m_options(std::move(options))
     , m_kinds([this](const std::string& name) { return object(name).widget; })
-    , m_printer([this](const VXWidget* widget) { return nameOf(widget); })
+    , m_printer([this](const VXWidget* widget) { return nameOf(widget); },
+          [](const VXWidget* widget, const UDInterface* object) {
+              ExplorerSession* session = ExplorerSession::of(widget);
+              return session ? session->store().nameOf(object) : std::string();
+          })
 {
     m_commands = {
         { "help", { &DemoSession::help, "[kind]" } },

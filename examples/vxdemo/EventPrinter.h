@@ -7,14 +7,21 @@
 #include <string>
 #include <vector>
 
+class UDInterface;
 class VXWidget;
 
 /// The demo's one listener: prints every event it receives as one line
-/// ("event <object> <type> value=<v> state=<on|off> [text=...]") and counts them. Engine thread.
+/// ("event <object> <type> value=<v> state=<on|off> [text=...] [records=...]") and counts them.
+/// Engine thread.
 class EventPrinter : public VXListener {
 public:
-    /// `nameOf` names the object an event came from.
-    explicit EventPrinter(std::function<std::string(const VXWidget*)> nameOf);
+    /// Names a host object an explorer event carries, asked with the widget that sent it.
+    using RecordNamer = std::function<std::string(const VXWidget*, const UDInterface*)>;
+    /// Records printed per event; the rest are counted.
+    static constexpr std::size_t MaxRecords = 5;
+
+    /// `nameOf` names the object an event came from; `recordName` the host objects it carries.
+    EventPrinter(std::function<std::string(const VXWidget*)> nameOf, RecordNamer recordName);
 
     void handleEvent(const VXEvent* event) override;
 
@@ -30,7 +37,10 @@ public:
     static std::vector<VXEventType> allTypes();
 
 private:
+    std::string payloadOf(const VXEvent* event) const;
+
     std::function<std::string(const VXWidget*)> m_nameOf;
+    RecordNamer m_recordName;
     long m_received = 0;
     const VXWidget* m_lastWidget = nullptr;
     VXEventType m_lastType = InvalidEvent;
