@@ -29,6 +29,7 @@
 #include "messaging/QtStringMessage.h"
 #include "messaging/QtUIDStringList2Message.h"
 #include "messaging/QtUIDsMessage.h"
+#include "messaging/RecordPosts.h"
 #include "vrix/VXStringList.h"
 #include "vrix/services/ServiceRegistry.h"
 
@@ -48,21 +49,9 @@ void* key(const void* pointer)
     return const_cast<void*>(pointer);
 }
 
-// A record list is freed element by element.
-void releaseRecords(void* pointer)
-{
-    auto* list = static_cast<RecordList*>(pointer);
-    VXMEObjectData::destroyList(list);
-}
-
 template <class T> void releasePlain(void* pointer)
 {
     delete static_cast<T*>(pointer);
-}
-
-void postRecords(const void* target, VXMessageType id, RecordList* list)
-{
-    vxpeer::post(vxpeer::makeOwningHandleMessage(target, id, list, &releaseRecords));
 }
 
 std::u16string utf16(const QString& text)
@@ -164,14 +153,12 @@ void QtModelExplorer::replacePropertyNames(VXStringList* names, VXStringList* di
 
 void QtModelExplorer::addList(RecordList* list)
 {
-    postRecords(this, MEAddListMsg, list);
+    vxpeer::postRecords(this, MEAddListMsg, list);
 }
 
 void QtModelExplorer::replaceList(RecordList* list, const std::u16string& text)
 {
-    auto* message = new QtHandleNumStrMessage(this, MEReplaceListMsg, list, 0, text);
-    message->m_owned.own(list, &releaseRecords);
-    vxpeer::post(message);
+    vxpeer::postRecords(this, MEReplaceListMsg, list, text);
 }
 
 void QtModelExplorer::removeList(std::vector<UDInterface*>* objects)
@@ -203,21 +190,17 @@ void QtModelExplorer::changeEditType(VXMEEditTypeData* editType)
 
 void QtModelExplorer::editListNodes(RecordList* list)
 {
-    postRecords(this, MEEditListNodesMsg, list);
+    vxpeer::postRecords(this, MEEditListNodesMsg, list);
 }
 
 void QtModelExplorer::updateNodes(RecordList* list, bool flag)
 {
-    auto* message = new QtHandleBoolMessage(this, MEUpdateNodesMsg);
-    message->m_handle = list;
-    message->m_bool = flag;
-    message->m_owned.own(list, &releaseRecords);
-    vxpeer::post(message);
+    vxpeer::postRecords(this, MEUpdateNodesMsg, list, flag);
 }
 
 void QtModelExplorer::updatePendingData(RecordList* list)
 {
-    postRecords(this, MESetPendingDataMsg, list);
+    vxpeer::postRecords(this, MESetPendingDataMsg, list);
 }
 
 void QtModelExplorer::replaceObjSelectionList(VXStringList* types)

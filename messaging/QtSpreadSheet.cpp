@@ -10,6 +10,7 @@
 #include "messaging/QtStrInt4Message.h"
 #include "messaging/QtStringList2Message.h"
 #include "messaging/QtStringMessage.h"
+#include "messaging/RecordPosts.h"
 #include "vrix/VXStringList.h"
 
 #if __has_include("engine/modelexplorer/VXMEEditTypeData.h")
@@ -24,12 +25,6 @@ namespace {
 void* key(const void* pointer)
 {
     return const_cast<void*>(pointer);
-}
-
-void releaseRecords(void* pointer)
-{
-    auto* list = static_cast<VXMEObjectDataList*>(pointer);
-    VXMEObjectData::destroyList(list);
 }
 
 QStringList toQStringList(const VXStringList* list)
@@ -82,30 +77,22 @@ void QtSpreadSheet::replacePropertyNames(VXStringList* names, VXStringList* newN
 
 void QtSpreadSheet::replaceList(RecordList* records, const std::u16string& name)
 {
-    auto* message = new QtHandleNumStrMessage(this, SSReplaceListMsg, records, 0, name);
-    message->m_owned.own(records, &releaseRecords);
-    vxpeer::post(message);
+    vxpeer::postRecords(this, SSReplaceListMsg, records, name);
 }
 
 void QtSpreadSheet::updatePendingData(RecordList* records)
 {
-    vxpeer::post(vxpeer::makeOwningHandleMessage(
-        this, SSUpdatePendingDataMsg, records, records ? &releaseRecords : nullptr));
+    vxpeer::postRecords(this, SSUpdatePendingDataMsg, records);
 }
 
 void QtSpreadSheet::updateNodes(RecordList* records, bool flag)
 {
-    auto* message = new QtHandleBoolMessage(this, MEUpdateNodesMsg);
-    message->m_handle = records;
-    message->m_bool = flag;
-    message->m_owned.own(records, &releaseRecords);
-    vxpeer::post(message);
+    vxpeer::postRecords(this, MEUpdateNodesMsg, records, flag);
 }
 
 void QtSpreadSheet::editListNodes(RecordList* records)
 {
-    vxpeer::post(vxpeer::makeOwningHandleMessage(
-        this, MEEditListNodesMsg, records, records ? &releaseRecords : nullptr));
+    vxpeer::postRecords(this, MEEditListNodesMsg, records);
 }
 
 void QtSpreadSheet::changeEditType(VXMEEditTypeData* editType)
