@@ -21,7 +21,7 @@ TEST(BridgeRegistryTest, EveryIdGivesTheOneBridge)
     // which the sanitizer build reports.
 }
 
-TEST(BridgeRegistryTest, CopyToHostTakesTheToolkitStringAndGivesAHostCopyOrNull)
+TEST(BridgeRegistryTest, StringCopiesBetweenToolkitHostAndGuiAreTerminatedOrNull)
 {
     EXPECT_EQ(VXBridge::copyStringToVELMAR(nullptr), nullptr);
     char* toolkit = new char[4];
@@ -30,10 +30,8 @@ TEST(BridgeRegistryTest, CopyToHostTakesTheToolkitStringAndGivesAHostCopyOrNull)
     ASSERT_NE(host, nullptr);
     EXPECT_STREQ(host, "abc");
     utFree(host);
-}
 
-TEST(BridgeRegistryTest, CopyFromGuiGivesATerminatedCopyOrNullForANull8BitString)
-{
+    // From the GUI: a terminated copy, or null for a null 8-bit string.
     char16_t* empty = VXBridge::copyStringFromGUI(std::u16string());
     ASSERT_NE(empty, nullptr);
     EXPECT_EQ(empty[0], u'\0');

@@ -58,8 +58,18 @@ protected:
         while (runEngineCommands() > 0) { }
     }
 
+    // Raises one counted event per value for `proxy` on the GUI thread, in order.
+    void raiseCounted(VXWidget* proxy, std::initializer_list<int> values)
+    {
+        ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+            for (int value : values)
+                (new CountedEvent(ButtonPressEvent, proxy, value, &m_deletions))->doEvent();
+        }));
+    }
+
     EventLog m_listener;
     std::unique_ptr<VXButton> m_button;
+    std::atomic<int> m_deletions { 0 };
 };
 
 TEST_F(EventDeliveryTest, BurstEnqueuesOneCommandAndOneRunDeliversAllInOrder)
@@ -116,14 +126,9 @@ TEST_F(EventDeliveryTest, EventForAProxyDeletedBeforeProcessingIsDroppedAndFreed
     auto doomed = std::make_unique<VXButton>(nullptr);
     EventLog doomedListener;
     doomed->addEventListener(&doomedListener, ButtonPressEvent);
-    std::atomic<int> deletions { 0 };
-    VXWidget* stale = doomed.get();
-    VXWidget* kept = m_button.get();
-    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
-        (new CountedEvent(ButtonPressEvent, stale, 1, &deletions))->doEvent();
-        (new CountedEvent(ButtonPressEvent, kept, 2, &deletions))->doEvent();
-        (new CountedEvent(ButtonPressEvent, stale, 3, &deletions))->doEvent();
-    }));
+    raiseCounted(doomed.get(), { 1 });
+    raiseCounted(m_button.get(), { 2 });
+    raiseCounted(doomed.get(), { 3 });
     doomed.reset();
     // A new proxy may take the old address; it must not receive the old proxy's events.
     auto successor = std::make_unique<VXButton>(nullptr);
@@ -134,7 +139,7 @@ TEST_F(EventDeliveryTest, EventForAProxyDeletedBeforeProcessingIsDroppedAndFreed
     EXPECT_THAT(doomedListener.values(), IsEmpty());
     EXPECT_THAT(successorListener.values(), IsEmpty());
     EXPECT_THAT(m_listener.values(), ElementsAre(2));
-    EXPECT_EQ(deletions.load(), 3);
+    EXPECT_EQ(m_deletions.load(), 3);
 }
 
 TEST_F(EventDeliveryTest, EventForAnUnregisteredProxyIsNotQueued)
@@ -162,12 +167,18 @@ TEST_F(EventDeliveryTest, EventForAnUnregisteredProxyIsNotQueued)
     EXPECT_EQ(VXBridge::getNextEvent(), nullptr);
 }
 
-TEST_F(EventDeliveryTest, ListenerRegisteredTwiceIsCalledTwice)
+TEST_F(EventDeliveryTest, ListenersRunOncePerRegistrationAndDeletedOnesAreSkipped)
 {
     m_button->addEventListener(&m_listener, ButtonPressEvent);
+    auto* deleted = new EventLog;
+    EventLog later;
+    m_button->addEventListener(deleted, ButtonPressEvent);
+    m_button->addEventListener(&later, ButtonPressEvent);
+    delete deleted;
     raiseEvents(m_button.get(), { 7 });
     runEngineCommands();
     EXPECT_THAT(m_listener.values(), ElementsAre(7, 7));
+    EXPECT_THAT(later.values(), ElementsAre(7));
 }
 
 TEST_F(EventDeliveryTest, ListenerThatDeletesItsWidgetEndsTheNotification)
@@ -177,28 +188,13 @@ TEST_F(EventDeliveryTest, ListenerThatDeletesItsWidgetEndsTheNotification)
     EventLog later;
     widget->addEventListener(&deleter, ButtonPressEvent);
     widget->addEventListener(&later, ButtonPressEvent);
-    std::atomic<int> deletions { 0 };
-    ASSERT_TRUE(vxtest::runOnGuiThread(
-        [&] { (new CountedEvent(ButtonPressEvent, widget, 5, &deletions))->doEvent(); }));
+    raiseCounted(widget, { 5 });
 
     runEngineCommands();
     EXPECT_THAT(deleter.values(), ElementsAre(5));
     EXPECT_THAT(later.values(), IsEmpty());
-    EXPECT_EQ(deletions.load(), 1);
+    EXPECT_EQ(m_deletions.load(), 1);
     EXPECT_FALSE(VXObject::isObjectValid(widget));
-}
-
-TEST_F(EventDeliveryTest, DeletedListenerIsSkippedAndLaterListenersStillCalled)
-{
-    auto* first = new EventLog;
-    EventLog second;
-    m_button->addEventListener(first, ButtonPressEvent);
-    m_button->addEventListener(&second, ButtonPressEvent);
-    delete first;
-    raiseEvents(m_button.get(), { 3 });
-    runEngineCommands();
-    EXPECT_THAT(m_listener.values(), ElementsAre(3));
-    EXPECT_THAT(second.values(), ElementsAre(3));
 }
 
 TEST_F(EventDeliveryTest, ListenerExceptionReachesTheCommandRunAndTheRestStaysQueued)
@@ -209,24 +205,18 @@ TEST_F(EventDeliveryTest, ListenerExceptionReachesTheCommandRunAndTheRestStaysQu
     });
     m_button->removeEventListener(&m_listener, ButtonPressEvent);
     m_button->addEventListener(&thrower, ButtonPressEvent);
-    std::atomic<int> deletions { 0 };
-    VXWidget* proxy = m_button.get();
-    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
-        for (int value : { 1, 2, 3, 4 })
-            (new CountedEvent(ButtonPressEvent, proxy, value, &deletions))->doEvent();
-    }));
+    raiseCounted(m_button.get(), { 1, 2, 3, 4 });
 
     EXPECT_THROW(runEngineCommands(), std::runtime_error);
     EXPECT_THAT(thrower.values(), ElementsAre(1, 2));
-    EXPECT_EQ(deletions.load(), 2) << "the event whose listener threw is deleted too";
+    EXPECT_EQ(m_deletions.load(), 2) << "the event whose listener threw is deleted too";
 
     // Neither the nesting guard nor the engine's queue is left stuck: the next run serves the
     // remaining events before the new one.
-    ASSERT_TRUE(vxtest::runOnGuiThread(
-        [&] { (new CountedEvent(ButtonPressEvent, proxy, 5, &deletions))->doEvent(); }));
+    raiseCounted(m_button.get(), { 5 });
     runEngineCommands();
     EXPECT_THAT(thrower.values(), ElementsAre(1, 2, 3, 4, 5));
-    EXPECT_EQ(deletions.load(), 5);
+    EXPECT_EQ(m_deletions.load(), 5);
 }
 
 TEST_F(EventDeliveryTest, ProcessingFromInsideAListenerReturnsAtOnce)

@@ -7,30 +7,20 @@ namespace {
 
 using Ids = boost::unordered_set<std::uint32_t>;
 
-TEST(ChildrenMap, ChildWithoutEntryHasNoParent)
+TEST(ChildrenMap, OneParentPerChildTheLatestWinsAndAChildWithoutEntryHasNone)
 {
     VXObjectManager manager;
     EXPECT_EQ(manager.getParentUID(42), 0u);
     EXPECT_TRUE(manager.isValidParent(0, 42));
     EXPECT_FALSE(manager.isValidParent(7, 42));
     EXPECT_TRUE(manager.getChildrenUIDs(0).empty());
-}
 
-TEST(ChildrenMap, AddingTheSamePairTwiceKeepsOneEntry)
-{
-    VXObjectManager manager;
     manager.addToChildrenMap(10, 1);
-    manager.addToChildrenMap(10, 1);
-    EXPECT_EQ(manager.getChildrenUIDs(1), (Ids { 10 }));
+    manager.addToChildrenMap(10, 1); // the same pair twice: one entry
+    manager.addToChildrenMap(11, 1);
+    EXPECT_EQ(manager.getChildrenUIDs(1), (Ids { 10, 11 }));
     EXPECT_TRUE(manager.isValidParent(1, 10));
     EXPECT_FALSE(manager.isValidParent(0, 10));
-}
-
-TEST(ChildrenMap, ANewParentReplacesTheOldOne)
-{
-    VXObjectManager manager;
-    manager.addToChildrenMap(10, 1);
-    manager.addToChildrenMap(11, 1);
     manager.addToChildrenMap(10, 2);
     EXPECT_EQ(manager.getParentUID(10), 2u);
     EXPECT_FALSE(manager.isValidParent(1, 10));
@@ -50,17 +40,14 @@ TEST(ChildrenMap, RemovingAChildKeepsTheEntriesThatNameItAsParent)
     EXPECT_EQ(manager.getChildrenUIDs(5), (Ids { 6, 7 }));
     manager.removeFromChildrenMap(99); // unknown: nothing happens
     EXPECT_EQ(manager.getChildrenUIDs(5), (Ids { 6, 7 }));
-}
 
-TEST(ChildrenMap, ADestroyedObjectLeavesTheMapAsAChildOnly)
-{
+    // A destroyed object leaves the process-wide map the same way.
     VXObject parent;
     auto child = std::make_unique<VXObject>();
     const std::uint32_t childId = child->getUID();
     VXObject grandChild;
     VXObject::addToChildrenMap(childId, parent.getUID());
     VXObject::addToChildrenMap(grandChild.getUID(), childId);
-
     child.reset();
     EXPECT_EQ(VXObject::getParentUID(childId), 0u);
     EXPECT_TRUE(VXObject::getChildrenUIDs(parent.getUID()).empty());

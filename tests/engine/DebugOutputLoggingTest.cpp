@@ -70,8 +70,9 @@ protected:
     std::string m_otherPath;
 };
 
-TEST_F(DebugOutputLoggingTest, SecondSwitchOnOpensNothing)
+TEST_F(DebugOutputLoggingTest, SwitchingOnTruncatesASecondSwitchOnOpensNothingOffStopsWriting)
 {
+    std::ofstream(m_path) << "left over\n";
     VXDebugOutputLogging::setEnabled(true, m_path.c_str());
     ASSERT_NE(VXDebugOutputLogging::m_file, nullptr);
     VXDebugOutputLogging::output("one\n");
@@ -79,21 +80,12 @@ TEST_F(DebugOutputLoggingTest, SecondSwitchOnOpensNothing)
     VXDebugOutputLogging::output("two\n");
     EXPECT_FALSE(exists(m_otherPath));
     EXPECT_EQ(trace(), "one\ntwo\n"); // flushed line by line, file still open
-}
 
-TEST_F(DebugOutputLoggingTest, SwitchingOnTruncatesAndSwitchingOffStopsWriting)
-{
-    {
-        std::ofstream old(m_path);
-        old << "left over\n";
-    }
-    VXDebugOutputLogging::setEnabled(true, m_path.c_str());
-    VXDebugOutputLogging::output("fresh\n");
     VXDebugOutputLogging::setEnabled(false, m_path.c_str());
     EXPECT_EQ(VXDebugOutputLogging::m_file, nullptr);
     VXDebugOutputLogging::output("after\n");
     VXDebugOutputLogging::output(nullptr);
-    EXPECT_EQ(trace(), "fresh\n");
+    EXPECT_EQ(trace(), "one\ntwo\n");
 }
 
 TEST_F(DebugOutputLoggingTest, NullOrUnopenablePathKeepsTracingOnAndDropsLines)
@@ -112,20 +104,30 @@ TEST_F(DebugOutputLoggingTest, NullOrUnopenablePathKeepsTracingOnAndDropsLines)
     EXPECT_EQ(trace(), "kept\n");
 }
 
-TEST_F(DebugOutputLoggingTest, LinesNameTheIdOrSayItIsUnknown)
+TEST_F(DebugOutputLoggingTest, LinesNameTheIdOrSayItIsUnknownAndQtDiagnosticsGetTheirPrefix)
 {
+    VXDebugOutputLogging::qtMessage(0, "not traced while off");
     VXDebugOutputLogging::setEnabled(true, m_path.c_str());
     VXDebugOutputLogging::traceMessageUntimed("VELMAR post message", 13);
     VXDebugOutputLogging::traceMessageUntimed("VELMAR send message", 7); // a gap in the table
     VXDebugOutputLogging::traceEventUntimed("VELMAR process event", 9);
     VXDebugOutputLogging::traceListenerError(CheckBoxToggleEvent);
     VXDebugOutputLogging::traceListenerError(4242);
+    for (int level = 0; level < 5; ++level)
+        VXDebugOutputLogging::qtMessage(level, "diagnostic");
+    VXDebugOutputLogging::qtMessage(1, nullptr);
     EXPECT_EQ(trace(),
         "VELMAR post message - 13 HideMsg\n"
         "VELMAR send message - 7 Unknown message ID\n"
         "VELMAR process event - 9 Unknown event ID\n"
         "ERROR notifyListeners() threw an error - 2 CheckBoxToggleEvent\n"
-        "ERROR notifyListeners() threw an error - 4242 Unknown event ID\n");
+        "ERROR notifyListeners() threw an error - 4242 Unknown event ID\n"
+        "QtDebugMsg: diagnostic\n"
+        "QtWarningMsg: diagnostic\n"
+        "Qt message handler: diagnostic\n"
+        "QtFatalMsg: diagnostic\n"
+        "Qt message handler: diagnostic\n"
+        "QtWarningMsg: \n");
 }
 
 TEST_F(DebugOutputLoggingTest, TimedLinesCarryTheMillisecondsInFlight)
@@ -145,71 +147,61 @@ TEST_F(DebugOutputLoggingTest, TimedLinesCarryTheMillisecondsInFlight)
     EXPECT_GE(VXDebugOutputLogging::getElapsedTime(start), 0.0);
 }
 
-TEST_F(DebugOutputLoggingTest, QtDiagnosticsGetTheirPrefix)
-{
-    VXDebugOutputLogging::qtMessage(0, "not traced while off");
-    VXDebugOutputLogging::setEnabled(true, m_path.c_str());
-    VXDebugOutputLogging::qtMessage(0, "debug");
-    VXDebugOutputLogging::qtMessage(1, "warning");
-    VXDebugOutputLogging::qtMessage(2, "critical");
-    VXDebugOutputLogging::qtMessage(3, "fatal");
-    VXDebugOutputLogging::qtMessage(4, "info");
-    VXDebugOutputLogging::qtMessage(1, nullptr);
-    EXPECT_EQ(trace(),
-        "QtDebugMsg: debug\n"
-        "QtWarningMsg: warning\n"
-        "Qt message handler: critical\n"
-        "QtFatalMsg: fatal\n"
-        "Qt message handler: info\n"
-        "QtWarningMsg: \n");
-}
+// Timed events and messages each keep statistics, written as a line of their own at the end of
+// every interval, just before the trace line that completed it.
+struct Statistics {
+    const char* name;
+    int interval;
+    const VXTimingStatistics& (*stats)();
+    void (*add)(double);
+    void (*traceOne)();
+    const char* traced;
+};
 
-// Statistics are process-wide and never reset: each test completes the current interval.
-TEST_F(DebugOutputLoggingTest, EventStatisticsLineAfterEveryHundredTimedEvents)
-{
-    VXDebugOutputLogging::setEnabled(true, m_path.c_str());
-    const auto& stats = VXDebugOutputLogging::eventStatistics();
-    const int interval = VXDebugOutputLogging::EventStatisticsInterval;
-    ASSERT_EQ(interval, 100);
-    const int missing = interval - static_cast<int>(stats.count() % interval);
-    for (int i = 1; i < missing; ++i)
-        VXDebugOutputLogging::addEventTime(2.0);
-    EXPECT_EQ(countContaining(lines(trace()), "statistics"), 0);
+const Statistics s_statistics[] = {
+    { "EVENT", 100, &VXDebugOutputLogging::eventStatistics, &VXDebugOutputLogging::addEventTime,
+        [] {
+            VXDebugOutputLogging::traceEvent(
+                "VELMAR process event", ButtonPressEvent, VXDebugOutputLogging::currentTick());
+        },
+        "VELMAR process event - 1 ButtonPressEvent (" },
+    { "MESSAGE", 5000, &VXDebugOutputLogging::messageStatistics,
+        &VXDebugOutputLogging::addMessageTime,
+        [] {
+            VXDebugOutputLogging::traceMessage(
+                "VRIXOneMessage process message", 35, VXDebugOutputLogging::currentTick());
+        },
+        "VRIXOneMessage process message - 35 ShowMsg (" },
+};
 
-    VXDebugOutputLogging::traceEvent(
-        "VELMAR process event", ButtonPressEvent, VXDebugOutputLogging::currentTick());
-    auto all = lines(trace());
-    ASSERT_EQ(all.size(), 2u);
-    EXPECT_TRUE(std::regex_match(
-        all[0], std::regex(R"(EVENT statistics: min \d+\.\d{3}, max \d+\.\d{3}, ave \d+\.\d{3})")))
-        << all[0];
-    EXPECT_EQ(all[1].rfind("VELMAR process event - 1 ButtonPressEvent (", 0), 0u) << all[1];
-
-    for (int i = 1; i < interval; ++i)
-        VXDebugOutputLogging::addEventTime(1.0);
-    EXPECT_EQ(countContaining(lines(trace()), "EVENT statistics"), 1);
-    VXDebugOutputLogging::addEventTime(1.0);
-    EXPECT_EQ(countContaining(lines(trace()), "EVENT statistics"), 2);
-    EXPECT_EQ(countContaining(lines(trace()), "MESSAGE statistics"), 0);
-}
-
-TEST_F(DebugOutputLoggingTest, MessageStatisticsLineAfterEveryFiveThousandTimedMessages)
+// Statistics are process-wide and never reset: each case completes the current interval.
+TEST_F(DebugOutputLoggingTest, StatisticsLineAfterEveryIntervalOfTimedEventsOrMessages)
 {
     VXDebugOutputLogging::setEnabled(true, m_path.c_str());
-    const auto& stats = VXDebugOutputLogging::messageStatistics();
-    const int interval = VXDebugOutputLogging::MessageStatisticsInterval;
-    ASSERT_EQ(interval, 5000);
-    const int missing = interval - static_cast<int>(stats.count() % interval);
-    for (int i = 1; i < missing; ++i)
-        VXDebugOutputLogging::addMessageTime(0.5);
-    EXPECT_EQ(countContaining(lines(trace()), "statistics"), 0);
+    int linesBefore = 0;
+    for (const Statistics& kind : s_statistics) {
+        SCOPED_TRACE(kind.name);
+        const std::string line = std::string(kind.name) + " statistics";
+        const int missing = kind.interval - static_cast<int>(kind.stats().count() % kind.interval);
+        for (int i = 1; i < missing; ++i)
+            kind.add(2.0);
+        EXPECT_EQ(countContaining(lines(trace()), line), 0);
 
-    VXDebugOutputLogging::traceMessage(
-        "VRIXOneMessage process message", 35, VXDebugOutputLogging::currentTick());
-    const auto all = lines(trace());
-    ASSERT_EQ(all.size(), 2u);
-    EXPECT_EQ(all[0].rfind("MESSAGE statistics: min ", 0), 0u) << all[0];
-    EXPECT_EQ(all[1].rfind("VRIXOneMessage process message - 35 ShowMsg (", 0), 0u) << all[1];
+        kind.traceOne();
+        const auto all = lines(trace());
+        ASSERT_EQ(all.size(), linesBefore + 2u);
+        EXPECT_TRUE(std::regex_match(all[linesBefore],
+            std::regex(line + R"(: min \d+\.\d{3}, max \d+\.\d{3}, ave \d+\.\d{3})")))
+            << all[linesBefore];
+        EXPECT_EQ(all[linesBefore + 1].rfind(kind.traced, 0), 0u) << all[linesBefore + 1];
+
+        for (int i = 1; i < kind.interval; ++i)
+            kind.add(1.0);
+        EXPECT_EQ(countContaining(lines(trace()), line), 1);
+        kind.add(1.0);
+        EXPECT_EQ(countContaining(lines(trace()), line), 2);
+        linesBefore += 3;
+    }
 }
 
 TEST(DebugNameTables, EveryCatalogueEntryIsFoundAndGapsAreNot)

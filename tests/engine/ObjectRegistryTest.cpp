@@ -41,7 +41,7 @@ TEST(ObjectRegistry, IdsStartAtOneAndFollowEachOther)
     EXPECT_EQ(c.getUID(), b.getUID() + 1);
 }
 
-TEST(ObjectRegistry, ALiveObjectIsFoundByIdAndPointer)
+TEST(ObjectRegistry, ALiveObjectIsFoundByIdAndPointerAndUnknownOnesAreNot)
 {
     VXObject object;
     const std::uint32_t id = object.getUID();
@@ -53,10 +53,7 @@ TEST(ObjectRegistry, ALiveObjectIsFoundByIdAndPointer)
     VXObject other;
     EXPECT_FALSE(VXObject::isObjectValid(&object, other.getUID()));
     EXPECT_FALSE(VXObject::isObjectValid(&other, id));
-}
-
-TEST(ObjectRegistry, UnknownIdsAndNullPointersAreHarmless)
-{
+    // Unknown ids and null pointers are harmless.
     EXPECT_EQ(VXObject::find(0u), nullptr);
     EXPECT_EQ(VXObject::find(0xfffffff0u), nullptr);
     EXPECT_FALSE(VXObject::isObjectValid(static_cast<const VXObject*>(nullptr)));

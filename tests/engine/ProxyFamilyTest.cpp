@@ -50,8 +50,11 @@ using ProxiesWithParent = ::testing::Types<VXButton, VXCheckBox, VXComboBox, VXE
     VXVBoxLayout, VXWebBrowser, VXWidgetStack>;
 TYPED_TEST_SUITE(ProxyWithParent, ProxiesWithParent);
 
-TYPED_TEST(ProxyWithParent, AttachesToItsParentAndIsDeletedWithIt)
+TYPED_TEST(ProxyWithParent, AttachesToItsParentAndIsDeletedWithItOrIsTopLevelWithoutOne)
 {
+    TypeParam topLevel(nullptr);
+    EXPECT_EQ(topLevel.getParent(), nullptr);
+    EXPECT_TRUE(VXObject::isObjectValid(&topLevel, topLevel.getUID()));
     VXPanel parent;
     auto* proxy = new TypeParam(&parent);
     const std::uint32_t id = proxy->getUID();
@@ -59,13 +62,6 @@ TYPED_TEST(ProxyWithParent, AttachesToItsParentAndIsDeletedWithIt)
     EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { proxy }));
     parent.deleteChildren();
     EXPECT_FALSE(VXObject::isObjectValid(id));
-}
-
-TYPED_TEST(ProxyWithParent, NullParentGivesATopLevelProxy)
-{
-    TypeParam proxy(nullptr);
-    EXPECT_EQ(proxy.getParent(), nullptr);
-    EXPECT_TRUE(VXObject::isObjectValid(&proxy, proxy.getUID()));
 }
 
 TEST(ProxyFamily, ProgressProxiesKeepTheirBridgeNameAndParent)

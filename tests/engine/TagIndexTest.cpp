@@ -10,8 +10,13 @@ namespace {
 
 using Objects = std::vector<VXObject*>;
 
+Objects tagged(const char* tag)
+{
+    return VXObject::find(std::string(tag));
+}
+
 // Tags are process-wide: each test uses its own.
-TEST(TagIndex, EqualTagsComeBackInTaggingOrder)
+TEST(TagIndex, EqualTagsComeBackInTaggingOrderAndEachNewTagAddsAnEntry)
 {
     VXObject first;
     VXObject second;
@@ -19,29 +24,23 @@ TEST(TagIndex, EqualTagsComeBackInTaggingOrder)
     second.setTag("order");
     first.setTag("order");
     third.setTag("order");
-    EXPECT_EQ(VXObject::find(std::string("order")), (Objects { &second, &first, &third }));
+    EXPECT_EQ(tagged("order"), (Objects { &second, &first, &third }));
     EXPECT_EQ(first.getTag(), "order");
-    EXPECT_TRUE(VXObject::find(std::string("nobody")).empty());
-}
+    EXPECT_TRUE(tagged("nobody").empty());
 
-TEST(TagIndex, EmptyTagChangesNothing)
-{
-    VXObject object;
-    object.setTag("kept");
-    object.setTag("");
-    EXPECT_EQ(object.getTag(), "kept");
-    EXPECT_EQ(VXObject::find(std::string("kept")), (Objects { &object }));
-    EXPECT_TRUE(VXObject::find(std::string("")).empty());
-}
+    // A second tag adds an entry and keeps the first; an empty one changes nothing.
+    first.setTag("second");
+    first.setTag("");
+    EXPECT_EQ(first.getTag(), "second");
+    EXPECT_EQ(tagged("order"), (Objects { &second, &first, &third }));
+    EXPECT_EQ(tagged("second"), (Objects { &first }));
+    EXPECT_TRUE(tagged("").empty());
 
-TEST(TagIndex, SecondTagAddsAnEntryAndKeepsTheFirst)
-{
-    VXObject object;
-    object.setTag("one");
-    object.setTag("two");
-    EXPECT_EQ(object.getTag(), "two");
-    EXPECT_EQ(VXObject::find(std::string("one")), (Objects { &object }));
-    EXPECT_EQ(VXObject::find(std::string("two")), (Objects { &object }));
+    // Removing from the map erases one entry of the object.
+    third.setTag("r2");
+    third.removeFromVXObjectMap();
+    EXPECT_EQ(tagged("order"), (Objects { &second, &first }));
+    EXPECT_EQ(tagged("r2"), (Objects { &third }));
 }
 
 TEST(TagIndex, RenameTagMovesOnlyItsOwnEntry)
@@ -51,27 +50,17 @@ TEST(TagIndex, RenameTagMovesOnlyItsOwnEntry)
     a.setTag("x");
     b.setTag("x");
     b.renameTag("x", "y");
-    EXPECT_EQ(VXObject::find(std::string("x")), (Objects { &a }));
-    EXPECT_EQ(VXObject::find(std::string("y")), (Objects { &b }));
+    EXPECT_EQ(tagged("x"), (Objects { &a }));
+    EXPECT_EQ(tagged("y"), (Objects { &b }));
     EXPECT_EQ(b.getTag(), "x"); // the stored tag is not the index
 
     a.renameTag("x", "x");
-    EXPECT_EQ(VXObject::find(std::string("x")), (Objects { &a }));
+    EXPECT_EQ(tagged("x"), (Objects { &a }));
 
     // Without an entry under the old tag the new one is still added.
     a.renameTag("absent", "y");
-    EXPECT_EQ(VXObject::find(std::string("y")), (Objects { &b, &a }));
-    EXPECT_EQ(VXObject::find(std::string("x")), (Objects { &a }));
-}
-
-TEST(TagIndex, RemoveFromVXObjectMapErasesOneEntry)
-{
-    VXObject object;
-    object.setTag("r1");
-    object.setTag("r2");
-    object.removeFromVXObjectMap();
-    EXPECT_TRUE(VXObject::find(std::string("r1")).empty());
-    EXPECT_EQ(VXObject::find(std::string("r2")), (Objects { &object }));
+    EXPECT_EQ(tagged("y"), (Objects { &b, &a }));
+    EXPECT_EQ(tagged("x"), (Objects { &a }));
 }
 
 TEST(TagIndex, DestroyedObjectIsNeverFoundByTag)
@@ -83,9 +72,9 @@ TEST(TagIndex, DestroyedObjectIsNeverFoundByTag)
     object->setTag("gone-too");
     object->renameTag("nothing", "renamed-only");
     object.reset();
-    EXPECT_EQ(VXObject::find(std::string("gone")), (Objects { &stays }));
-    EXPECT_TRUE(VXObject::find(std::string("gone-too")).empty());
-    EXPECT_TRUE(VXObject::find(std::string("renamed-only")).empty());
+    EXPECT_EQ(tagged("gone"), (Objects { &stays }));
+    EXPECT_TRUE(tagged("gone-too").empty());
+    EXPECT_TRUE(tagged("renamed-only").empty());
 }
 
 } // namespace

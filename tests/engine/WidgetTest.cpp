@@ -59,45 +59,27 @@ protected:
     std::size_t m_liveBefore = 0;
 };
 
-TEST_F(WidgetTest, ChildAddedTwiceIsListedTwiceAndRemovedOneAtATime)
-{
-    VXPanel parent;
-    VXPanel child;
-    child.setParent(&parent);
-    child.setParent(&parent);
-    EXPECT_EQ(child.getParent(), &parent);
-    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { &child, &child }));
-    parent.removeChild(&child);
-    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { &child }));
-    parent.removeChild(nullptr);
-    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { &child }));
-    parent.removeChild(&child);
-    EXPECT_TRUE(parent.getChildren().empty());
-    EXPECT_EQ(child.getParent(), &parent); // removeChild does not touch the child
-}
-
-TEST_F(WidgetTest, DeleteChildrenDeletesEachChildInAttachmentOrder)
+TEST_F(WidgetTest, ChildAddedTwiceIsListedTwiceRemovedOneAtATimeAndDeletedOnce)
 {
     std::vector<std::string> log;
     VXPanel parent;
     auto* first = new RecordingWidget(&log, "first");
     auto* second = new RecordingWidget(&log, "second");
     first->setParent(&parent);
+    first->setParent(&parent);
     second->setParent(&parent);
+    EXPECT_EQ(first->getParent(), &parent);
+    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { first, first, second }));
+    parent.removeChild(first);
+    parent.removeChild(nullptr);
+    EXPECT_EQ(parent.getChildren(), (std::list<VXWidget*> { first, second }));
+    EXPECT_EQ(first->getParent(), &parent); // removeChild does not touch the child
+
+    // Each child is deleted once, in attachment order.
+    first->setParent(&parent);
     parent.deleteChildren();
     EXPECT_EQ(log, (std::vector<std::string> { "first destroyed", "second destroyed" }));
     EXPECT_TRUE(parent.getChildren().empty());
-}
-
-TEST_F(WidgetTest, ChildListedTwiceIsDeletedOnce)
-{
-    std::vector<std::string> log;
-    VXPanel parent;
-    auto* child = new RecordingWidget(&log);
-    child->setParent(&parent);
-    child->setParent(&parent);
-    parent.deleteChildren();
-    EXPECT_EQ(log, (std::vector<std::string> { "destroyed" }));
 }
 
 TEST_F(WidgetTest, ChildDeletedByTheHostLeavesItsParentsList)

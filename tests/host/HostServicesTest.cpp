@@ -159,18 +159,25 @@ TEST_F(RootTest, OverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
     EXPECT_EQ(svVelmarRoot(), builtIn);
 }
 
-TEST(HostServices, ReleaseCharacterSetAndModes)
+TEST(HostServices, ReleaseModesAndACharacterSetThatTextConversionFollows)
 {
     EXPECT_STREQ(svVelmarRelease(), "R2026b");
-    EXPECT_STREQ(svGetDefaultCharacterSet(), "UTF-8");
     EXPECT_GT(std::strlen(svGetBinArchDir()), 0u);
+    EXPECT_STREQ(svGetDefaultCharacterSet(), "UTF-8");
+    EXPECT_EQ(fl::i18n::to_ustring(nullptr), u"");
+    EXPECT_EQ(fl::i18n::to_ustring("caf\xC3\xA9 \xE2\x82\xAC"), u"caf\u00E9 \u20AC");
+    auto& settings = HostSettings::instance();
+    settings.setCharacterSet("ISO-8859-1");
+    EXPECT_STREQ(svGetDefaultCharacterSet(), "ISO-8859-1");
+    EXPECT_EQ(fl::i18n::to_ustring("caf\xE9"), u"caf\u00E9");
+    settings.setCharacterSet(nullptr);
+    EXPECT_STREQ(svGetDefaultCharacterSet(), "UTF-8");
 
     EXPECT_EQ(svIsStandaloneMode(), 0);
     VXHost::hostSetStandaloneMode(true);
     EXPECT_NE(svIsStandaloneMode(), 0);
     VXHost::hostSetStandaloneMode(false);
 
-    auto& settings = HostSettings::instance();
     settings.setDisplayAvailable(0);
     EXPECT_EQ(svIsDisplayAvailable(), 0);
     settings.setDisplayAvailable(1);
@@ -189,19 +196,6 @@ TEST(HostServices, PreferencesDirectoryIsMadeOnlyWhenAsked)
     }
     EXPECT_EQ(svGetPreferencesDirectory(true), path);
     EXPECT_TRUE(std::filesystem::is_directory(path));
-}
-
-TEST(HostServices, TextConversionFollowsTheHostCharacterSet)
-{
-    EXPECT_EQ(fl::i18n::to_ustring(nullptr), u"");
-    EXPECT_EQ(fl::i18n::to_ustring("caf\xC3\xA9 \xE2\x82\xAC"), u"caf\u00E9 \u20AC");
-
-    auto& settings = HostSettings::instance();
-    settings.setCharacterSet("ISO-8859-1");
-    EXPECT_STREQ(svGetDefaultCharacterSet(), "ISO-8859-1");
-    EXPECT_EQ(fl::i18n::to_ustring("caf\xE9"), u"caf\u00E9");
-    settings.setCharacterSet(nullptr);
-    EXPECT_STREQ(svGetDefaultCharacterSet(), "UTF-8");
 }
 
 bool isBlocked(int signal)

@@ -114,7 +114,7 @@ TEST_F(InterpreterTest, ProcessPendingCommandsRunsOnlyWhatWasQueuedWhenItStarted
     EXPECT_EQ(interpreter.processPendingCommands(), 0u);
 }
 
-TEST_F(InterpreterTest, ProcessCommandsUntilAnswersWhetherTheConditionHeld)
+TEST_F(InterpreterTest, WaitingAnswersWhetherTheConditionHeldOrACommandCame)
 {
     // Nothing arrives: the timeout ends the wait.
     EXPECT_FALSE(interpreter.processCommandsUntil([] { return false; }, 30ms));
@@ -132,6 +132,16 @@ TEST_F(InterpreterTest, ProcessCommandsUntilAnswersWhetherTheConditionHeld)
     EXPECT_TRUE(interpreter.processCommandsUntil([&] { return external.load(); }, 10s));
     setter.join();
 
+    // Waiting for a command reports one queued from another thread without running it.
+    EXPECT_FALSE(interpreter.waitForCommand(20ms));
+    bool ran = false;
+    std::thread queuer([&] { interpreter.enqueue([&] { ran = true; }); });
+    EXPECT_TRUE(interpreter.waitForCommand(10s));
+    queuer.join();
+    EXPECT_FALSE(ran);
+    EXPECT_EQ(interpreter.processPendingCommands(), 1u);
+    EXPECT_TRUE(ran);
+
     // "For ever" does not overflow into "already over".
     flag = false;
     interpreter.enqueue([&] { flag = true; });
@@ -140,7 +150,7 @@ TEST_F(InterpreterTest, ProcessCommandsUntilAnswersWhetherTheConditionHeld)
         interpreter.processCommandsUntil([&] { return flag; }, std::chrono::milliseconds::max()));
 
     // A condition that already holds runs nothing.
-    bool ran = false;
+    ran = false;
     interpreter.enqueue([&] { ran = true; });
     EXPECT_TRUE(interpreter.processCommandsUntil([] { return true; }, 10s));
     EXPECT_FALSE(ran);
@@ -165,19 +175,7 @@ TEST_F(InterpreterTest, AThrowingCommandReachesTheCallerAndTheQueueStaysUsable)
     EXPECT_EQ(interpreter.processPendingCommands(), 1u);
 }
 
-TEST_F(InterpreterTest, WaitForCommandReportsAQueuedCommandWithoutRunningIt)
-{
-    EXPECT_FALSE(interpreter.waitForCommand(20ms));
-    bool ran = false;
-    std::thread sender([&] { interpreter.enqueue([&] { ran = true; }); });
-    EXPECT_TRUE(interpreter.waitForCommand(10s));
-    sender.join();
-    EXPECT_FALSE(ran);
-    EXPECT_EQ(interpreter.processPendingCommands(), 1u);
-    EXPECT_TRUE(ran);
-}
-
-TEST_F(InterpreterTest, OnlyTheLiveSessionsHandleQueuesCommands)
+TEST_F(InterpreterTest, OnlyTheLiveSessionsHandleOfAnOpenQueueTakesCommands)
 {
     void* session = zvm::currentLocalInterpreter();
     ASSERT_NE(session, nullptr);
@@ -193,23 +191,15 @@ TEST_F(InterpreterTest, OnlyTheLiveSessionsHandleQueuesCommands)
     interpreter.startSession();
     EXPECT_EQ(zvm::currentLocalInterpreter(), session);
 
+    // Closing discards what waits and refuses more until opened again.
+    EXPECT_TRUE(zvm::enqueueCommand(session, [&] { ran += 100; }));
     interpreter.close();
+    EXPECT_EQ(interpreter.pendingCommands(), 0u);
     EXPECT_FALSE(zvm::enqueueCommand(session, [&] { ++ran; }));
     interpreter.open();
     EXPECT_TRUE(zvm::enqueueCommand(session, [&] { ++ran; }));
     EXPECT_EQ(interpreter.processPendingCommands(), 1u);
     EXPECT_EQ(ran, 1);
-}
-
-TEST_F(InterpreterTest, ClosingDiscardsWaitingCommands)
-{
-    bool ran = false;
-    interpreter.enqueue([&] { ran = true; });
-    interpreter.close();
-    EXPECT_EQ(interpreter.pendingCommands(), 0u);
-    interpreter.open();
-    EXPECT_EQ(interpreter.processPendingCommands(), 0u);
-    EXPECT_FALSE(ran);
 }
 
 } // namespace

@@ -17,9 +17,14 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
+using vxtest::guiObjectCount;
+using vxtest::post;
+using vxtest::ProbeWidget;
 using vxtest::runOnGui;
+using vxtest::send;
 
 namespace {
 
@@ -28,7 +33,7 @@ GuiObject* createProbe(void* key, QtMessage& msg, QWidget*)
 {
     if (!dynamic_cast<QtHandleStr4Message*>(&msg))
         return nullptr;
-    return new vxtest::ProbeWidget(key, {});
+    return new ProbeWidget(key, {});
 }
 
 class BadInputTest : public ::testing::Test {
@@ -37,45 +42,24 @@ protected:
     {
         vxtest::startGuiThreadOnce();
         ASSERT_NE(vxtest::guiThread(), nullptr);
-        runOnGui([this] {
-            m_hadEntry = GuiCreationRoute::replace({ BTNCreateMsg, GuiCreationRoute::WidgetParent,
-                                                       false, false, &createProbe, nullptr },
-                &m_savedEntry);
-            // Records what reaches it; a getter answers how many messages it has seen.
-            m_probe = new vxtest::ProbeWidget(&m_key, [this](VXMessageType type, QtMessage* msg) {
-                auto* numbered = dynamic_cast<QtIntMessage*>(msg);
-                m_seen.push_back(numbered ? numbered->m_int : -static_cast<int>(type));
-                if (msg->m_syncControl)
-                    msg->m_syncControl->m_returnValue = static_cast<int>(m_seen.size());
-            });
+        m_route = std::make_unique<vxtest::ScopedCreationRoute>(GuiCreationRoute::Entry {
+            BTNCreateMsg, GuiCreationRoute::WidgetParent, false, false, &createProbe, nullptr });
+        // Records what reaches it; a getter answers how many messages it has seen.
+        m_probe = ProbeWidget::make(&m_key, [this](VXMessageType type, QtMessage* msg) {
+            auto* numbered = dynamic_cast<QtIntMessage*>(msg);
+            m_seen.push_back(numbered ? numbered->m_int : -static_cast<int>(type));
+            ProbeWidget::answer(msg, static_cast<int>(m_seen.size()));
         });
-        m_baseline = widgetCount();
+        m_baseline = guiObjectCount();
         ASSERT_TRUE(m_trace.start());
     }
 
     void TearDown() override
     {
         m_trace.stop();
-        runOnGui([this] {
-            delete m_probe;
-            if (m_hadEntry)
-                GuiCreationRoute::replace(m_savedEntry);
-            else
-                GuiCreationRoute::remove(BTNCreateMsg);
-        });
+        runOnGui([this] { delete m_probe; });
+        m_route.reset();
     }
-
-    // Straight to the GUI thread: the bridge would refuse most of these before they travel.
-    static void post(QtMessage* message)
-    {
-        vxtest::guiThread()->postMessage(QtMessageHolder(message), false);
-    }
-    static int send(QtMessage* message, QtMessageHolder* reply = nullptr)
-    {
-        return vxtest::guiThread()->sendMessage(QtMessageHolder(message), reply);
-    }
-
-    static int widgetCount() { return send(new QtMessage(nullptr, IMGetWidgetCountMsg)); }
 
     void postNumber(int n) { post(new QtIntMessage(&m_key, HideMsg, n)); }
 
@@ -89,20 +73,19 @@ protected:
 
     QStringList traceLines() const { return m_trace.lines(); }
 
-    // Exactly one drop line for this message with this reason.
-    void expectDropTraced(int id, const char* name, const char* why)
+    // Exactly `times` drop lines for this message with this reason.
+    void expectDropTraced(int id, const char* name, const char* why, int times = 1)
     {
         const QString line
             = QString("VRIXOneMessage dropped message - %1 %2: %3").arg(id).arg(name).arg(why);
-        EXPECT_EQ(traceLines().count(line), 1) << traceLines().join('\n').toStdString();
+        EXPECT_EQ(traceLines().count(line), times) << traceLines().join('\n').toStdString();
     }
 
     int m_key = 0; // its address is the probe's peer key
-    vxtest::ProbeWidget* m_probe = nullptr;
+    ProbeWidget* m_probe = nullptr;
     std::vector<int> m_seen; // GUI thread
     int m_baseline = 0;
-    bool m_hadEntry = false;
-    GuiCreationRoute::Entry m_savedEntry {};
+    std::unique_ptr<vxtest::ScopedCreationRoute> m_route;
     vxtest::TraceCapture m_trace;
 };
 
@@ -117,20 +100,17 @@ TEST_F(BadInputTest, PayloadThatDoesNotFitItsIdIsDropped)
     post(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1));
     postNumber(2);
 
-    EXPECT_EQ(widgetCount(), m_baseline) << "an unfit creation built something";
+    EXPECT_EQ(guiObjectCount(), m_baseline) << "an unfit creation built something";
     EXPECT_EQ(seen(), (std::vector<int> { 1, 2 }));
     expectDropTraced(50, "BTNCreateMsg", "payload does not fit the id");
-    EXPECT_EQ(traceLines().count(
-                  "VRIXOneMessage dropped message - 462 ConvertQPixmapToQImageMsg: payload does "
-                  "not fit the id"),
-        2);
+    expectDropTraced(462, "ConvertQPixmapToQImageMsg", "payload does not fit the id", 2);
 
     // The same id with the payload it expects still creates.
     send(new QtHandleStr4Message(
         &newKey, BTNCreateMsg, nullptr, "ok", nullptr, nullptr, nullptr, false));
-    EXPECT_EQ(widgetCount(), m_baseline + 1);
+    EXPECT_EQ(guiObjectCount(), m_baseline + 1);
     send(new QtMessage(&newKey, DestroyWidgetMsg));
-    EXPECT_EQ(widgetCount(), m_baseline);
+    EXPECT_EQ(guiObjectCount(), m_baseline);
 }
 
 TEST_F(BadInputTest, MissingOrUnknownTargetIsDropped)
@@ -150,7 +130,7 @@ TEST_F(BadInputTest, MissingOrUnknownTargetIsDropped)
     postNumber(2);
 
     EXPECT_EQ(seen(), (std::vector<int> { 1, 2 }));
-    EXPECT_EQ(widgetCount(), m_baseline);
+    EXPECT_EQ(guiObjectCount(), m_baseline);
     expectDropTraced(13, "HideMsg", "no widget for the target");
     expectDropTraced(16, "IsVisibleMsg", "no target");
     expectDropTraced(12, "Unknown message ID", "no widget for the target");
@@ -175,12 +155,7 @@ TEST_F(BadInputTest, IdOutsideTheCatalogueNeverReachesTheWidget)
     postNumber(2);
 
     EXPECT_EQ(seen(), (std::vector<int> { 1, 2 })) << "the widget saw an id it cannot know";
-    const QStringList lines = traceLines();
-    EXPECT_EQ(
-        lines.count(
-            "VRIXOneMessage dropped message - 478 Unknown message ID: id outside the catalogue"),
-        3)
-        << lines.join('\n').toStdString();
+    expectDropTraced(478, "Unknown message ID", "id outside the catalogue", 3);
     // The ends of the catalogue are still delivered.
     EXPECT_EQ(send(new QtIntMessage(&m_key, SyncDiagnosticEchoMsg, 3)), 3);
     EXPECT_EQ(send(new QtHandleMessage(&m_key, SSIsInViewMsg, nullptr)), 4);

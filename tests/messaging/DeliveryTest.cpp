@@ -1,4 +1,5 @@
-// Posting and sending through a real GUI thread running Qt's event loop.
+// Posting and sending through a real GUI thread running Qt's event loop (the order of heavy
+// traffic is the stress test's).
 #include "messaging/QtBridge.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
@@ -6,7 +7,6 @@
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/TraceCapture.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiThread.h"
 #include "vx_qtgui/GuiThreadTickle.h"
@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QRegularExpression>
 #include <QThread>
 #include <QTimer>
 
@@ -28,8 +27,10 @@
 #include <string>
 #include <vector>
 
+using vxtest::post;
 using vxtest::ProbeWidget;
 using vxtest::runOnGui;
+using vxtest::send;
 using vxtest::waitUntil;
 
 namespace {
@@ -72,7 +73,7 @@ protected:
 
     void addProbe(void* key, ProbeWidget::Handler handler)
     {
-        runOnGui([&] { m_probes.push_back(new ProbeWidget(key, std::move(handler))); });
+        m_probes.push_back(ProbeWidget::make(key, std::move(handler)));
     }
 
     // Counts the application's wake-ups from now to the end of the test.
@@ -85,76 +86,29 @@ protected:
         return m_wakeUps.get();
     }
 
-    static void post(QtMessage* msg, bool keepAsynchronous = false)
-    {
-        vxtest::guiThread()->postMessage(QtMessageHolder(msg), keepAsynchronous);
-    }
-
-    static int send(QtMessage* msg, QtMessageHolder* reply = nullptr)
-    {
-        return vxtest::guiThread()->sendMessage(QtMessageHolder(msg), reply);
-    }
-
-    static void setResult(QtMessage* msg, int value)
-    {
-        if (msg->m_syncControl)
-            msg->m_syncControl->m_returnValue = value;
-    }
-
     int m_baseline = 0;
     std::vector<ProbeWidget*> m_probes;
     std::unique_ptr<WakeUpCounter> m_wakeUps; // GUI thread
     int m_key = 0; // its address is the peer key
 };
 
-TEST_F(DeliveryTest, PostsReachTheWidgetInOrderOnTheGuiThread)
-{
-    std::vector<int> seen;
-    bool offGuiThread = false;
-    addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
-        offGuiThread = offGuiThread || QThread::currentThread() != qApp->thread();
-        if (type == HideMsg)
-            seen.push_back(static_cast<QtIntMessage*>(msg)->m_int);
-        if (type == IsVisibleMsg)
-            setResult(msg, static_cast<int>(seen.size()));
-    });
-
-    std::vector<int> expected;
-    for (int i = 0; i < 200; ++i) {
-        post(new QtIntMessage(&m_key, HideMsg, i));
-        expected.push_back(i);
-    }
-    // A send is served after everything posted before it.
-    EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 200);
-    EXPECT_EQ(seen, expected);
-    EXPECT_FALSE(offGuiThread);
-}
-
-TEST_F(DeliveryTest, SendReturnsWhatTheHandlerWroteAndZeroOtherwise)
+TEST_F(DeliveryTest, SendAnswersWithTheHandlersResultAndReplyMessage)
 {
     bool sawRecord = false;
     addProbe(&m_key, [&](VXMessageType type, QtMessage* msg) {
         sawRecord = msg->m_syncControl != nullptr;
         if (type == IsEnabledMsg)
-            setResult(msg, 7);
+            ProbeWidget::answer(msg, 7);
+        if (type == GetToolTipMsg)
+            msg->setReturnMsg(new QtStringMessage(msg->m_target, type, QStringLiteral("tip text")));
     });
-
     EXPECT_EQ(send(new QtMessage(&m_key, IsEnabledMsg)), 7);
     EXPECT_TRUE(sawRecord);
     // Each send has a fresh record: nothing carries over from the previous result.
     EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 0);
-}
-
-TEST_F(DeliveryTest, ReplyMessageOutlivesTheSend)
-{
-    addProbe(&m_key, [](VXMessageType type, QtMessage* msg) {
-        if (type == GetToolTipMsg)
-            msg->setReturnMsg(new QtStringMessage(msg->m_target, type, QStringLiteral("tip text")));
-    });
 
     QtMessageHolder reply;
     send(new QtMessage(&m_key, GetToolTipMsg), &reply);
-    ASSERT_TRUE(reply);
     auto* text = dynamic_cast<QtStringMessage*>(reply.get());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->m_string, QStringLiteral("tip text"));
@@ -167,7 +121,6 @@ TEST_F(DeliveryTest, ReplyMessageOutlivesTheSend)
     QtMessage* before = kept.get();
     send(new QtMessage(&m_key, IsVisibleMsg), &kept);
     EXPECT_EQ(kept.get(), before);
-
     // A reply the caller does not take is released with the record (checked by the sanitizers).
     send(new QtMessage(&m_key, GetToolTipMsg), nullptr);
 }
@@ -236,7 +189,7 @@ TEST_P(NestedLoopTest, WakeUpInNestedLoopIsServedOnlyOutsideAProtectedHandler)
         } else if (type == HideMsg) {
             order.push_back("B");
         } else if (type == IsVisibleMsg) {
-            setResult(msg, static_cast<int>(order.size()));
+            ProbeWidget::answer(msg, static_cast<int>(order.size()));
         }
     });
 
@@ -288,39 +241,13 @@ TEST_F(DeliveryTest, ImPostTurnsPostsIntoSendsUnlessKeptAsynchronous)
 TEST_F(DeliveryTest, HandlerThatThrowsStillReleasesTheSender)
 {
     addProbe(&m_key, [](VXMessageType type, QtMessage* msg) {
-        setResult(msg, 3);
+        ProbeWidget::answer(msg, 3);
         if (type == IsEnabledMsg)
             throw std::runtime_error("handler failed");
     });
     EXPECT_EQ(send(new QtMessage(&m_key, IsEnabledMsg)), 3);
     post(new QtMessage(&m_key, HideMsg));
     EXPECT_EQ(send(new QtMessage(&m_key, IsVisibleMsg)), 3);
-}
-
-TEST_F(DeliveryTest, TraceLinesNameEachPostSendAndDispatch)
-{
-    addProbe(&m_key, [](VXMessageType, QtMessage*) {});
-    vxtest::TraceCapture capture;
-    ASSERT_TRUE(capture.start());
-    post(new QtMessage(&m_key, ShowMsg));
-    send(new QtMessage(&m_key, IsVisibleMsg));
-    send(new QtMessage(&m_key, static_cast<VXMessageType>(11))); // an id that is not used
-    send(new QtMessage(&m_key, GetFontFamilyMsg)); // an id without a debug name
-    runOnGui([] { qWarning("from the GUI thread: %d", 42); });
-    capture.stop();
-    runOnGui([] { qWarning("not traced"); });
-
-    const QString trace = capture.text();
-    EXPECT_TRUE(trace.contains("VELMAR post message - 35 ShowMsg\n")) << trace.toStdString();
-    EXPECT_TRUE(trace.contains("VELMAR send message - 16 IsVisibleMsg\n"));
-    EXPECT_TRUE(trace.contains("VELMAR send message - 11 Unknown message ID\n"));
-    EXPECT_TRUE(trace.contains("VELMAR send message - 7 Unknown message ID\n"));
-    EXPECT_TRUE(trace.contains("QtWarningMsg: from the GUI thread: 42\n"));
-    EXPECT_FALSE(trace.contains("not traced"));
-    const QRegularExpression timed(
-        "^VRIXOneMessage process message - (35 ShowMsg|16 IsVisibleMsg) \\(\\d+\\.\\d{3} mS\\)$",
-        QRegularExpression::MultilineOption);
-    EXPECT_EQ(trace.count(timed), 2) << trace.toStdString();
 }
 
 } // namespace

@@ -63,4 +63,35 @@ bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
     return true;
 }
 
+void post(QtMessage* msg, bool keepAsynchronous)
+{
+    guiThread()->postMessage(QtMessageHolder(msg), keepAsynchronous);
+}
+
+int send(QtMessage* msg, QtMessageHolder* reply)
+{
+    return guiThread()->sendMessage(QtMessageHolder(msg), reply);
+}
+
+int guiObjectCount()
+{
+    return send(new QtMessage(nullptr, IMGetWidgetCountMsg));
+}
+
+ScopedCreationRoute::ScopedCreationRoute(const GuiCreationRoute::Entry& entry)
+    : m_type(entry.type)
+{
+    runOnGui([&] { m_had = GuiCreationRoute::replace(entry, &m_saved); });
+}
+
+ScopedCreationRoute::~ScopedCreationRoute()
+{
+    runOnGui([this] {
+        if (m_had)
+            GuiCreationRoute::replace(m_saved);
+        else
+            GuiCreationRoute::remove(m_type);
+    });
+}
+
 } // namespace vxtest

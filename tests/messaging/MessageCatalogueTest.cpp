@@ -152,7 +152,7 @@ TEST(MessageCatalogueTest, EveryCreationRowBuildsItsWidgetFromItsPayloadClass)
         static int keys[64];
         void* key = &keys[created % 64];
         const int mismatches = Catalogue::mismatchCount();
-        vxtest::guiThread()->sendMessage(QtMessageHolder(Catalogue::make(r.id, key)), nullptr);
+        vxtest::send(Catalogue::make(r.id, key));
         EXPECT_EQ(Catalogue::mismatchCount(), mismatches) << r.name;
         runOnGui([&] {
             GuiObject* object = GuiApplication::findWidget(key);

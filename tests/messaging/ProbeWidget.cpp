@@ -1,5 +1,7 @@
 #include "tests/messaging/ProbeWidget.h"
 
+#include "messaging/SyncMsgControl.h"
+#include "tests/messaging/GuiTestEnvironment.h"
 #include "vx_qtgui/GuiApplication.h"
 
 namespace vxtest {
@@ -15,6 +17,19 @@ void ProbeWidget::vxMessageNotify(VXMessageType type, QtMessage* msg)
 {
     if (m_handler)
         m_handler(type, msg);
+}
+
+ProbeWidget* ProbeWidget::make(void* key, Handler handler)
+{
+    ProbeWidget* probe = nullptr;
+    runOnGui([&] { probe = new ProbeWidget(key, std::move(handler)); });
+    return probe;
+}
+
+void ProbeWidget::answer(QtMessage* msg, int value)
+{
+    if (msg->m_syncControl)
+        msg->m_syncControl->m_returnValue = value;
 }
 
 } // namespace vxtest

@@ -16,6 +16,11 @@ public:
 
     void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
 
+    /// Engine thread: builds one on the GUI thread and returns it.
+    static ProbeWidget* make(void* key, Handler handler);
+    /// The result a waiting sender gets; nothing for a posted message.
+    static void answer(QtMessage* msg, int value);
+
 private:
     Handler m_handler;
 };

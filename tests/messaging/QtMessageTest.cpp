@@ -9,42 +9,26 @@
 #include "messaging/QtStrInt4Message.h"
 #include "messaging/QtStringIDMapMessage.h"
 #include "messaging/QtStringMessage.h"
+#include "tests/messaging/CountedMessage.h"
 #include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <thread>
 #include <vector>
 
 namespace {
 
-std::atomic<int> g_destroyed { 0 };
+using vxtest::CountedMessage;
+using vxtest::g_alive;
 
-class CountedMessage : public QtIntMessage {
-public:
-    CountedMessage()
-        : QtIntMessage(nullptr, HideMsg)
-    {
-    }
-    ~CountedMessage() override { ++g_destroyed; }
-};
-
-TEST(QtMessage, EventTypeCarriesTheIdPlus1000)
+TEST(QtMessage, CarriesItsIdAsEventTypeAndATimestampOnlyWhileLoggingIsOn)
 {
-    QtMessageHolder show(new QtMessage(nullptr, ShowMsg));
-    EXPECT_EQ(static_cast<int>(show->type()), 1035);
-    EXPECT_EQ(show->messageType(), ShowMsg);
-    QtMessageHolder last(new QtMessage(nullptr, SSIsInViewMsg));
-    EXPECT_EQ(static_cast<int>(last->type()), 1477);
-    EXPECT_EQ(last->messageType(), SSIsInViewMsg);
-    EXPECT_EQ(last->m_syncControl, nullptr);
-    EXPECT_EQ(last->referenceCount(), 1);
-}
-
-TEST(QtMessage, TimestampIsTakenOnlyWhileLoggingIsOn)
-{
-    QtMessageHolder before(new QtMessage(nullptr, ShowMsg));
+    QtMessageHolder before(new QtMessage(nullptr, SSIsInViewMsg));
+    EXPECT_EQ(static_cast<int>(before->type()), 1477); // the id plus 1000
+    EXPECT_EQ(before->messageType(), SSIsInViewMsg);
+    EXPECT_EQ(before->m_syncControl, nullptr);
+    EXPECT_EQ(before->referenceCount(), 1);
     EXPECT_EQ(before->m_timestamp, 0);
     VXDebugOutputLogging::setEnabled(true, nullptr); // on, writing nowhere
     QtMessageHolder during(new QtMessage(nullptr, ShowMsg));
@@ -56,8 +40,8 @@ TEST(QtMessage, TimestampIsTakenOnlyWhileLoggingIsOn)
 
 TEST(QtMessage, LastReleaseOnAnyThreadDestroysOnce)
 {
-    g_destroyed = 0;
-    QtMessageHolder first(new CountedMessage);
+    QtMessageHolder first(new CountedMessage(nullptr, HideMsg, 0));
+    ASSERT_EQ(g_alive.load(), 1);
     std::vector<std::thread> threads;
     for (int i = 0; i < 4; ++i) {
         threads.emplace_back([copy = first]() mutable {
@@ -71,15 +55,14 @@ TEST(QtMessage, LastReleaseOnAnyThreadDestroysOnce)
     first.reset();
     for (auto& t : threads)
         t.join();
-    EXPECT_EQ(g_destroyed.load(), 1);
+    EXPECT_EQ(g_alive.load(), 0);
 }
 
 TEST(QtMessage, ReplyToAPostedMessageIsFreed)
 {
-    g_destroyed = 0;
     QtMessageHolder request(new QtMessage(nullptr, GetToolTipMsg));
-    request->setReturnMsg(new CountedMessage);
-    EXPECT_EQ(g_destroyed.load(), 1);
+    request->setReturnMsg(new CountedMessage(nullptr, HideMsg, 0));
+    EXPECT_EQ(g_alive.load(), 0);
     request->setReturnMsg(nullptr);
 }
 

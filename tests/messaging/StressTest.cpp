@@ -40,24 +40,21 @@ TEST(StressTest, InterleavedPostsAndSendsAreHandledInOrderOnce)
     seen.reserve(kPosts + kPosts / kPostsPerSend);
     int offGuiThread = 0;
     int wrongPayload = 0;
-    vxtest::ProbeWidget* probe = nullptr;
-    runOnGui([&] {
-        probe = new vxtest::ProbeWidget(&key, [&](VXMessageType type, QtMessage* msg) {
-            if (QThread::currentThread() != qApp->thread())
-                ++offGuiThread;
-            auto* numbered = dynamic_cast<QtIntMessage*>(msg);
-            if (!numbered || (type != HideMsg && type != IsVisibleMsg)) {
-                ++wrongPayload;
-                return;
-            }
-            seen.push_back(numbered->m_int);
-            // A send must be synchronous and nothing else may be.
-            if ((type == IsVisibleMsg) != (msg->m_syncControl != nullptr))
-                ++wrongPayload;
-            if (msg->m_syncControl)
-                msg->m_syncControl->m_returnValue = static_cast<int>(seen.size());
-        });
-    });
+    vxtest::ProbeWidget* probe
+        = vxtest::ProbeWidget::make(&key, [&](VXMessageType type, QtMessage* msg) {
+              if (QThread::currentThread() != qApp->thread())
+                  ++offGuiThread;
+              auto* numbered = dynamic_cast<QtIntMessage*>(msg);
+              if (!numbered || (type != HideMsg && type != IsVisibleMsg)) {
+                  ++wrongPayload;
+                  return;
+              }
+              seen.push_back(numbered->m_int);
+              // A send must be synchronous and nothing else may be.
+              if ((type == IsVisibleMsg) != (msg->m_syncControl != nullptr))
+                  ++wrongPayload;
+              vxtest::ProbeWidget::answer(msg, static_cast<int>(seen.size()));
+          });
 
     int sequence = 0;
     int sends = 0;

@@ -44,35 +44,23 @@ TEST_F(DpiScaling, DefaultsToOneAndIgnoresFactorsThatAreNotPositiveAndFinite)
     }
 }
 
-TEST_F(DpiScaling, IntegersRoundHalvesAwayFromZeroInBothDirections)
+TEST_F(DpiScaling, IntegersRoundHalvesAwayFromZeroAndClampInsteadOfOverflowing)
 {
-    VRIX::setDpiScale(1.5);
-    EXPECT_EQ(toDpiScaled(3), 5); // 4.5
-    EXPECT_EQ(toDpiScaled(-3), -5); // -4.5
-    EXPECT_EQ(toDpiScaled(1), 2); // 1.5
-    EXPECT_EQ(toDpiScaled(-1), -2); // -1.5
-    EXPECT_EQ(toDpiScaled(2), 3);
-    EXPECT_EQ(toDpiScaled(0), 0);
-
-    VRIX::setDpiScale(2.0);
-    EXPECT_EQ(fromDpiScaled(5), 3); // 2.5
-    EXPECT_EQ(fromDpiScaled(-5), -3); // -2.5
-    EXPECT_EQ(fromDpiScaled(7), 4);
-    EXPECT_EQ(fromDpiScaled(-7), -4);
-    EXPECT_EQ(fromDpiScaled(4), 2);
-}
-
-TEST_F(DpiScaling, IntegersThatWouldOverflowAreClamped)
-{
-    VRIX::setDpiScale(2.0);
-    EXPECT_EQ(toDpiScaled(INT_MAX), INT_MAX);
-    EXPECT_EQ(toDpiScaled(INT_MIN), INT_MIN);
-    VRIX::setDpiScale(0.5);
-    EXPECT_EQ(fromDpiScaled(INT_MAX), INT_MAX);
-}
-
-TEST_F(DpiScaling, DoublesScaleWithoutRounding)
-{
+    struct Row {
+        double scale;
+        int value, up, down; // toDpiScaled(value), fromDpiScaled(value)
+    };
+    const Row rows[] = { { 1.5, 3, 5, 2 }, { 1.5, -3, -5, -2 }, { 1.5, 1, 2, 1 },
+        { 1.5, -1, -2, -1 }, { 1.5, 0, 0, 0 }, { 2.0, 5, 10, 3 }, { 2.0, -5, -10, -3 },
+        { 2.0, 7, 14, 4 }, { 2.0, -7, -14, -4 }, { 2.0, INT_MAX, INT_MAX, 1073741824 },
+        { 2.0, INT_MIN, INT_MIN, -1073741824 }, { 0.5, INT_MAX, 1073741824, INT_MAX } };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "scale " << row.scale << ", value " << row.value);
+        VRIX::setDpiScale(row.scale);
+        EXPECT_EQ(toDpiScaled(row.value), row.up);
+        EXPECT_EQ(fromDpiScaled(row.value), row.down);
+    }
+    // Doubles are not rounded.
     VRIX::setDpiScale(1.5);
     EXPECT_DOUBLE_EQ(toDpiScaled(3.0), 4.5);
     EXPECT_DOUBLE_EQ(fromDpiScaled(4.5), 3.0);
@@ -94,28 +82,21 @@ TEST_F(DpiScaling, RectanglesPointsAndSizesScaleEachPartOnItsOwn)
     EXPECT_EQ(e.h, 6);
 }
 
-TEST_F(DpiScaling, ScaledConstantsReadBaseTimesFactorPlusAHalfTruncated)
+TEST_F(DpiScaling, ScaledConstantsReadBaseTimesTheCurrentFactorPlusAHalfTruncated)
 {
-    VRIX::setDpiScale(1.5);
     const VRIX::DpiScaled<int> width(900);
     const VRIX::DpiScaled<int> icon(16);
     const VRIX::DpiScaled<int> negative(-3);
     const VRIX::DpiScaled<double> exact(2.0);
+    EXPECT_EQ(width.value(), 900);
+    VRIX::setDpiScale(1.5);
     EXPECT_EQ(width.value(), 1350);
     EXPECT_EQ(int(icon), 24);
     EXPECT_EQ(negative.value(), -4); // -4.5 + 0.5 truncates toward zero
     EXPECT_DOUBLE_EQ(exact.value(), 3.0);
     EXPECT_EQ(width.base(), 900);
-}
-
-TEST_F(DpiScaling, ScaledConstantsFollowALaterChangeOfTheFactor)
-{
-    const VRIX::DpiScaled<int> size(10);
-    EXPECT_EQ(size.value(), 10);
-    VRIX::setDpiScale(2.0);
-    EXPECT_EQ(size.value(), 20);
     VRIX::setDpiScale(1.25);
-    EXPECT_EQ(size.value(), 13); // 12.5 + 0.5
+    EXPECT_EQ(VRIX::DpiScaled<int>(10).value(), 13); // 12.5 + 0.5
 }
 
 } // namespace

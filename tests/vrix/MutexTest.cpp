@@ -21,7 +21,7 @@ bool lockableFromAnotherThread(Mutex& mutex)
     return locked;
 }
 
-TEST(Mutex, RecursiveModeLetsTheOwnerRelockAndHoldsOthersOffUntilFullyReleased)
+TEST(Mutex, OnlyRecursiveModeLetsTheOwnerRelockAndOthersWaitUntilFullyReleased)
 {
     Mutex mutex(Mutex::Recursive);
     EXPECT_TRUE(mutex.isRecursive());
@@ -31,17 +31,14 @@ TEST(Mutex, RecursiveModeLetsTheOwnerRelockAndHoldsOthersOffUntilFullyReleased)
     EXPECT_FALSE(lockableFromAnotherThread(mutex));
     mutex.unlock();
     EXPECT_TRUE(lockableFromAnotherThread(mutex));
-}
 
-TEST(Mutex, NonRecursiveModeIsTheDefaultAndExcludesOtherThreads)
-{
-    Mutex mutex;
-    EXPECT_FALSE(mutex.isRecursive());
+    Mutex plain; // non-recursive by default
+    EXPECT_FALSE(plain.isRecursive());
     {
-        std::lock_guard<Mutex> guard(mutex);
-        EXPECT_FALSE(lockableFromAnotherThread(mutex));
+        std::lock_guard<Mutex> guard(plain);
+        EXPECT_FALSE(lockableFromAnotherThread(plain));
     }
-    EXPECT_TRUE(lockableFromAnotherThread(mutex));
+    EXPECT_TRUE(lockableFromAnotherThread(plain));
 }
 
 TEST(Mutex, SerialisesIncrementsFromManyThreads)

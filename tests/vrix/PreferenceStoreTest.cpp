@@ -126,7 +126,7 @@ TEST_F(PreferenceStoreTest, NamesWithLineBreaksStayInMemoryOnly)
     EXPECT_EQ(readFile(), "[G]\nplain=true\n");
 }
 
-TEST_F(PreferenceStoreTest, AFailedWriteIsReportedButTheValueIsHeld)
+TEST_F(PreferenceStoreTest, AFailedWriteIsReportedButHeldAndAMissingDirectoryIsMade)
 {
     const fs::path blocker = m_dir / "not-a-directory";
     std::ofstream(blocker) << "x";
@@ -134,12 +134,9 @@ TEST_F(PreferenceStoreTest, AFailedWriteIsReportedButTheValueIsHeld)
     ASSERT_TRUE(store.setDirectory(blocker.string()));
     EXPECT_FALSE(store.setBool("G", "k", true));
     EXPECT_TRUE(store.getBool("G", "k", false));
-}
 
-TEST_F(PreferenceStoreTest, TheDirectoryIsCreatedOnFirstWrite)
-{
+    // A directory that does not exist yet is made on the first write.
     const fs::path nested = m_dir / "a" / "b";
-    PreferenceStore store;
     ASSERT_TRUE(store.setDirectory(nested.string()));
     EXPECT_TRUE(store.setBool("G", "k", true));
     EXPECT_TRUE(fs::exists(nested / PreferenceStore::fileName));

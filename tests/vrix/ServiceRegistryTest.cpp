@@ -64,7 +64,7 @@ TEST_F(ServiceRegistryTest, InstallReplacesAndDestroysThePreviousObjectExactlyOn
     EXPECT_EQ(VXService<Counted>::get(), nullptr);
 }
 
-TEST_F(ServiceRegistryTest, NullInstallAddsNothingOrEmptiesAnExistingEntry)
+TEST_F(ServiceRegistryTest, NullInstallEmptiesAnEntryAndAnotherTypeUnderItsNameIsNull)
 {
     VXService<Counted>::install(nullptr);
     EXPECT_EQ(ServiceRegistry::instance().find(Counted::serviceName()), nullptr);
@@ -75,10 +75,8 @@ TEST_F(ServiceRegistryTest, NullInstallAddsNothingOrEmptiesAnExistingEntry)
     EXPECT_EQ(VXService<Counted>::get(), nullptr);
     ServiceRegistry::instance().clear();
     EXPECT_EQ(Counted::destroyed[2], 1); // not destroyed a second time
-}
 
-TEST_F(ServiceRegistryTest, TypedLookUpOfAnotherTypeUnderTheSameNameGivesNull)
-{
+    // A typed look-up of another type under the same name gives null.
     VXService<Counted>::install(new Counted(3));
     EXPECT_EQ(VXService<Impostor>::get(), nullptr);
     EXPECT_NE(VXService<Counted>::get(), nullptr);

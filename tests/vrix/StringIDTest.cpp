@@ -23,7 +23,7 @@ TEST(StringID, EqualTextsShareOneCopyAndDifferentTextsDoNot)
     EXPECT_EQ(c.str(), "Qt");
 }
 
-TEST(StringID, EmptyNullAndDefaultAreTheSameEmptyText)
+TEST(StringID, EmptyNullDefaultAndResetToEmptyAreTheSameEmptyText)
 {
     StringID byDefault;
     StringID fromNull(static_cast<const char*>(nullptr));
@@ -34,10 +34,7 @@ TEST(StringID, EmptyNullAndDefaultAreTheSameEmptyText)
     ASSERT_NE(fromNull.c_str(), nullptr);
     EXPECT_STREQ(fromNull.c_str(), "");
     EXPECT_FALSE(byDefault < fromEmpty);
-}
 
-TEST(StringID, SetStringIDReplacesTheText)
-{
     StringID id("first");
     id.setStringID("second");
     EXPECT_EQ(id, StringID("second"));

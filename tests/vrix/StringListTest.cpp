@@ -16,7 +16,7 @@ std::vector<std::string> walk(VXStringList& list)
     return out;
 }
 
-TEST(VXStringList, CursorWalksInInsertionOrderAndRestartsOnFirstElement)
+TEST(VXStringList, CursorWalksInInsertionOrderRestartsOnFirstAndOutOfRangeIsNull)
 {
     VXStringList list;
     list.addElement("a");
@@ -26,23 +26,18 @@ TEST(VXStringList, CursorWalksInInsertionOrderAndRestartsOnFirstElement)
     EXPECT_EQ(list.nextElement(), nullptr); // stays past the end
     EXPECT_EQ(walk(list), (std::vector<std::string> { "a", "", "c" }));
     EXPECT_EQ(list.size(), 3);
-}
-
-TEST(VXStringList, OutOfRangeAndUnstartedAccessGiveNull)
-{
-    VXStringList list;
-    EXPECT_EQ(list.firstElement(), nullptr);
-    EXPECT_EQ(list.nextElement(), nullptr);
-    list.addElement("x");
-    VXStringList fresh;
-    fresh.addElement("y");
-    EXPECT_EQ(fresh.nextElement(), nullptr); // no firstElement yet
     EXPECT_EQ(list.elementAt(-1), nullptr);
-    EXPECT_EQ(list.elementAt(1), nullptr);
-    EXPECT_STREQ(list.elementAt(0), "x");
+    EXPECT_EQ(list.elementAt(3), nullptr);
+    EXPECT_STREQ(list.elementAt(2), "c");
     list.clear();
     EXPECT_TRUE(list.isEmpty());
     EXPECT_EQ(list.elementAt(0), nullptr);
+    EXPECT_EQ(list.firstElement(), nullptr);
+    EXPECT_EQ(list.nextElement(), nullptr);
+
+    VXStringList fresh;
+    fresh.addElement("y");
+    EXPECT_EQ(fresh.nextElement(), nullptr); // no firstElement yet
 }
 
 TEST(VXUStringList, HoldsUtf16TextsWithTheSameCursorRules)

@@ -2,7 +2,7 @@
 # Plain QApplication on the main thread; no engine machinery.
 vx_add_test(guiutil_tests
     SOURCES
-        gui_util/GuiUtilTestMain.cpp
+        ${PROJECT_SOURCE_DIR}/tests/support/QApplicationTestMain.cpp
         gui_util/TestApplicationContext.cpp
         gui_util/PictureFiles.cpp
         gui_util/ZoomTarget.h

@@ -1,7 +1,7 @@
 # The C source highlighter on a plain QApplication; no engine machinery.
 vx_add_test(hiliter_tests
     SOURCES
-        textbrowser/HiliterTestMain.cpp
+        ${PROJECT_SOURCE_DIR}/tests/support/QApplicationTestMain.cpp
         textbrowser/CPPSyntaxHiliterTest.cpp
         textbrowser/CPPSyntaxKeywordsTest.cpp
     LIBS vxqtgui_internal vxhost vxtestsupport Qt5::Widgets)

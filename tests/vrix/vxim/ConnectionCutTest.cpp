@@ -54,9 +54,7 @@ TEST_P(ConnectionCutTest, QueuedPacketsNeverReachAListenerThatIsGone)
     // Hold the worker inside a slot so the packets below stay queued.
     std::atomic<bool> release { false };
     VXIM::Emitter0<> hold;
-    struct Holder : VXIM::Listener {
-        ~Holder() override { disconnect(); }
-    } holdOwner;
+    vxtest::Owner holdOwner;
     if (worker) {
         VXIM::connectFunction(
             hold, &holdOwner,

@@ -56,15 +56,9 @@ void Worker::loop(const std::string&)
     }
 }
 
-namespace {
-struct Runner : VXIM::Listener {
-    ~Runner() override { disconnect(); }
-};
-} // namespace
-
 void Worker::run(const std::function<void()>& f)
 {
-    Runner owner;
+    Owner owner;
     VXIM::Emitter<void(), VXIM::KeepAll> e(VXIM::BlockingSend);
     VXIM::connectFunction(e, &owner, f, m_thread);
     e();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vrix/vxim/Listener.h"
 #include "vrix/vxim/Thread.h"
 
 #include <atomic>
@@ -10,6 +11,11 @@
 #include <thread>
 
 namespace vxtest {
+
+/// A listener that only owns connections (of closures), cut when it goes.
+struct Owner : VXIM::Listener {
+    ~Owner() override { disconnect(); }
+};
 
 /// A thread registered with the messaging core that serves its queue whenever it is tickled,
 /// the way the toolkit's GUI thread does. One Worker exists at a time (the tickle is a plain

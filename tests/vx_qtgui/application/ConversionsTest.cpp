@@ -55,7 +55,7 @@ TEST(WindowFlags, HintsSurviveTheRoundTrip)
     EXPECT_EQ(QtFlagToVrix(vrixFlagToQt(hints)), hints);
 }
 
-TEST(FontConversion, EngineFontToQFont)
+TEST(FontConversion, EngineFontToQFontAndBack)
 {
     ASSERT_NE(vxtest::bridge(), nullptr);
     ASSERT_TRUE(runOnGuiThread([] {
@@ -72,13 +72,7 @@ TEST(FontConversion, EngineFontToQFont)
         EXPECT_EQ(VRIX::toQFont(VRIX::Font("Serif", 10.0, 2), 72.0).style(), QFont::StyleOblique);
         EXPECT_EQ(VRIX::toQFont(VRIX::Font("Serif", 10.0, 9), 72.0).style(), QFont::StyleNormal);
         EXPECT_TRUE(VRIX::toQFont(VRIX::Font(nullptr, 10.0), 72.0).family().isEmpty());
-    }));
-}
 
-TEST(FontConversion, QFontToEngineFont)
-{
-    ASSERT_NE(vxtest::bridge(), nullptr);
-    ASSERT_TRUE(runOnGuiThread([] {
         QFont q(QStringLiteral("Sans"));
         q.setPointSizeF(9.0);
         q.setWeight(QFont::Bold);

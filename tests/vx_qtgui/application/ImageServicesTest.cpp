@@ -81,38 +81,31 @@ TEST_F(ImageServices, ValidImageOnlyForLoadablePictures)
     EXPECT_FALSE(m_bridge->m_isValidImage(u16(text.fileName())));
 }
 
-TEST_F(ImageServices, RotateTurnsAndMirrorsIntoANewFile)
+TEST_F(ImageServices, RotateTurnsAndMirrorsIntoANewFileAndAMissingFileGivesNoName)
 {
-    const QImage clockwise = rotated(0);
-    ASSERT_EQ(clockwise.size(), QSize(2, 4));
-    EXPECT_TRUE(isRed(clockwise, 1, 0));
-
-    const QImage counter = rotated(1);
-    ASSERT_EQ(counter.size(), QSize(2, 4));
-    EXPECT_TRUE(isRed(counter, 0, 3));
-
-    const QImage both = rotated(2);
-    ASSERT_EQ(both.size(), QSize(4, 2));
-    EXPECT_TRUE(isRed(both, 3, 1));
-
-    const QImage vertical = rotated(3);
-    EXPECT_TRUE(isRed(vertical, 0, 1));
-    EXPECT_FALSE(isRed(vertical, 0, 0));
-
-    const QImage horizontal = rotated(4);
-    EXPECT_TRUE(isRed(horizontal, 3, 0));
-    EXPECT_FALSE(isRed(horizontal, 0, 0));
-
-    // An operation nobody knows saves an unchanged copy.
-    const QImage same = rotated(7);
-    EXPECT_EQ(same.convertToFormat(QImage::Format_ARGB32),
-        QImage(m_image).convertToFormat(QImage::Format_ARGB32));
+    // Where each operation moves the red corner of the 4 × 2 picture.
+    const struct {
+        int op;
+        QSize size;
+        QPoint red;
+    } turns[] = { { 0, { 2, 4 }, { 1, 0 } }, { 1, { 2, 4 }, { 0, 3 } }, { 2, { 4, 2 }, { 3, 1 } },
+        { 3, { 4, 2 }, { 0, 1 } }, { 4, { 4, 2 }, { 3, 0 } }, { 7, { 4, 2 }, { 0, 0 } } };
+    for (const auto& turn : turns) {
+        SCOPED_TRACE(turn.op); // 7: an operation nobody knows saves an unchanged copy
+        const QImage image = rotated(turn.op);
+        ASSERT_EQ(image.size(), turn.size);
+        int red = 0, white = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                red += isRed(image, x, y) ? 1 : 0;
+                white += image.pixelColor(x, y) == QColor(Qt::white) ? 1 : 0;
+            }
+        EXPECT_EQ(red, 1);
+        EXPECT_EQ(white, image.width() * image.height() - 1);
+        EXPECT_TRUE(isRed(image, turn.red.x(), turn.red.y()));
+    }
     // The original is never touched.
     EXPECT_TRUE(isRed(QImage(m_image), 0, 0));
-}
-
-TEST_F(ImageServices, RotateOfAMissingFileGivesNoName)
-{
     EXPECT_TRUE(
         m_bridge->m_imageRotate(u16(path("missing.png")), VRIX::RotateOperation::Clockwise90)
             .empty());

@@ -22,7 +22,6 @@ using vxtest::answerNextDialog;
 
 namespace {
 
-// Answers the next modal dialog of type `Dialog` on the GUI thread once it is open.
 class PickerServices : public vxtest::WidgetLeakTest {
 protected:
     VXBridge* const m_bridge = vxtest::bridge();
@@ -47,12 +46,6 @@ TEST_F(PickerServices, ColourChosenComesBackAsFractions)
     EXPECT_DOUBLE_EQ(picked->alpha(), 1.0);
     EXPECT_EQ(*shown, QColor(10, 20, 30));
     EXPECT_EQ(*title, QStringLiteral("Line colour"));
-}
-
-TEST_F(PickerServices, CancelledColourGivesNothing)
-{
-    answerNextDialog<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
-    EXPECT_FALSE(m_bridge->m_pickColor(VRIX::Color(), "Cancel me"));
 }
 
 TEST_F(PickerServices, FontChosenComesBackInHostUnits)
@@ -90,8 +83,10 @@ TEST_F(PickerServices, FontChosenComesBackInHostUnits)
     EXPECT_STRNE(picked.familyName(), "");
 }
 
-TEST_F(PickerServices, CancelledFontGivesTheDefaultFont)
+TEST_F(PickerServices, CancelledPickersGiveNoColourAndTheDefaultFont)
 {
+    answerNextDialog<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(m_bridge->m_pickColor(VRIX::Color(), "Cancel me"));
     answerNextDialog<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
     EXPECT_EQ(m_bridge->m_pickFont(VRIX::Font("Sans", 11.0)), VRIX::Font());
 }

@@ -52,7 +52,7 @@ protected:
     VXBridge* const m_bridge = vxtest::bridge();
 };
 
-TEST_F(ScreenServices, ScreensMatchQt)
+TEST_F(ScreenServices, ScreensAndPointsMatchQtInDeviceIndependentUnits)
 {
     int count = -1;
     QRect geometry;
@@ -79,13 +79,9 @@ TEST_F(ScreenServices, ScreensMatchQt)
     EXPECT_EQ(a.height(), fromDevice(available.height()));
     // A screen index nobody has answers for the primary screen.
     EXPECT_EQ(m_bridge->m_getScreenGeometry(count + 3), g);
-}
 
-TEST_F(ScreenServices, PointsAreScaledToDevicePixels)
-{
-    QRect geometry;
-    ASSERT_TRUE(runOnGuiThread([&] { geometry = QGuiApplication::primaryScreen()->geometry(); }));
-    // Inside the screen in device-independent units, but only because of the scaling.
+    // Points are scaled to device pixels: inside the screen in device-independent units, but only
+    // because of the scaling.
     const VRIX::VXPoint<int> inside(fromDevice(geometry.right()) - 2, 1);
     EXPECT_EQ(m_bridge->m_getScreenNumberOfPoint(inside), 0);
     const VRIX::VXPoint<int> beyond(fromDevice(geometry.right()) + 10, 1);

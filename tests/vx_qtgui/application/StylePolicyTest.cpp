@@ -72,7 +72,7 @@ TEST_F(StylePolicy, ToolBarMetricsAreScaledAndTruncated)
     }));
 }
 
-TEST_F(StylePolicy, ToolBarHandleIsNotDrawn)
+TEST_F(StylePolicy, EmptyControlsAndToolBarHandlesDrawNothingAndToolBarsAreOverdrawn)
 {
     ASSERT_TRUE(runOnGuiThread([] {
         QStyleOption option;
@@ -83,16 +83,11 @@ TEST_F(StylePolicy, ToolBarHandleIsNotDrawn)
             TabCustomize::s_baseStyle->drawPrimitive(QStyle::PE_IndicatorToolBarHandle, &option, p);
         });
         ASSERT_GT(paintedPixels(base), 0) << "the base style draws a handle";
-        const QImage ours = drawnOnWhite([&](QPainter* p) {
+        const QImage handle = drawnOnWhite([&](QPainter* p) {
             QApplication::style()->drawPrimitive(QStyle::PE_IndicatorToolBarHandle, &option, p);
         });
-        EXPECT_EQ(paintedPixels(ours), 0);
-    }));
-}
+        EXPECT_EQ(paintedPixels(handle), 0);
 
-TEST_F(StylePolicy, EmptyControlsDrawNothingAndToolBarsAreOverdrawn)
-{
-    ASSERT_TRUE(runOnGuiThread([] {
         QStyleOptionButton button;
         button.rect = QRect(0, 0, 0, 30);
         button.palette = QApplication::palette();
@@ -134,9 +129,7 @@ TEST_F(StylePolicy, DisabledIconsAreBlendedTowardsTheWindowColour)
         EXPECT_NE(p, qRgba(255, 0, 0, 255));
         // Between red and the window colour.
         const QColor window = option.palette.color(QPalette::Window);
-        EXPECT_LE(qRed(p), 255);
         EXPECT_GE(qRed(p), window.red());
-        EXPECT_GE(qGreen(p), 0);
         EXPECT_LE(qGreen(p), window.green());
         EXPECT_EQ(qAlpha(disabled.pixel(0, 0)), 0);
     }));

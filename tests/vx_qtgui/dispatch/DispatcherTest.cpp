@@ -6,7 +6,6 @@
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
 #include "messaging/QtWFlagsMessage.h"
-#include "messaging/SyncMsgControl.h"
 #include "messaging/VXConvertQPixmapToQImage.h"
 #include "messaging/VXMessageCatalogue.h"
 #include "tests/messaging/GuiTestEnvironment.h"
@@ -24,16 +23,19 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
+using vxtest::post;
 using vxtest::runOnGui;
+using vxtest::send;
 using vxtest::waitUntil;
 
 namespace {
@@ -57,8 +59,8 @@ public:
         m_types.push_back(type);
         if (type == SetToolTipMsg)
             setToolTip(static_cast<QtStringMessage*>(msg)->m_string);
-        if (type == IsVisibleMsg && msg->m_syncControl)
-            msg->m_syncControl->m_returnValue = static_cast<int>(m_types.size());
+        if (type == IsVisibleMsg)
+            vxtest::ProbeWidget::answer(msg, static_cast<int>(m_types.size()));
     }
     ~TestWidget() override { g_life.push_back(m_label.toStdString() + " deleted"); }
     bool event(QEvent* e) override
@@ -113,20 +115,15 @@ protected:
     {
         vxtest::startGuiThreadOnce();
         ASSERT_NE(vxtest::guiThread(), nullptr);
-        runOnGui([this] {
-            // Test kinds under two creation ids, restored afterwards.
-            m_hadButton
-                = GuiCreationRoute::replace({ BTNCreateMsg, GuiCreationRoute::WidgetParent, true,
-                                                true, &createTestWidget, &countFinish },
-                    &m_button);
-            m_hadToolBar
-                = GuiCreationRoute::replace({ TOOLCreateMsg, GuiCreationRoute::MainWindowParent,
-                                                false, false, &createTestToolBar, nullptr },
-                    &m_toolBar);
-            m_hadWindow = GuiCreationRoute::replace({ WNDCreateMsg, GuiCreationRoute::NoParent,
-                                                        false, false, &createMainWindow, nullptr },
-                &m_window);
-        });
+        // Test kinds under three creation ids, restored afterwards.
+        for (const GuiCreationRoute::Entry& entry :
+            { GuiCreationRoute::Entry { BTNCreateMsg, GuiCreationRoute::WidgetParent, true, true,
+                  &createTestWidget, &countFinish },
+                GuiCreationRoute::Entry { TOOLCreateMsg, GuiCreationRoute::MainWindowParent, false,
+                    false, &createTestToolBar, nullptr },
+                GuiCreationRoute::Entry { WNDCreateMsg, GuiCreationRoute::NoParent, false, false,
+                    &createMainWindow, nullptr } })
+            m_routes.push_back(std::make_unique<vxtest::ScopedCreationRoute>(entry));
         m_baseline = count();
         g_finished = 0;
     }
@@ -136,32 +133,10 @@ protected:
         for (void* key : m_keys)
             send(new QtMessage(key, DestroyWidgetMsg));
         EXPECT_EQ(count(), m_baseline) << "a widget stayed registered";
-        runOnGui([this] {
-            restore(m_hadButton, m_button, BTNCreateMsg);
-            restore(m_hadToolBar, m_toolBar, TOOLCreateMsg);
-            restore(m_hadWindow, m_window, WNDCreateMsg);
-        });
+        m_routes.clear();
     }
 
-    static void restore(bool had, const GuiCreationRoute::Entry& entry, VXMessageType type)
-    {
-        if (had)
-            GuiCreationRoute::replace(entry);
-        else
-            GuiCreationRoute::remove(type);
-    }
-
-    static void post(QtMessage* msg)
-    {
-        vxtest::guiThread()->postMessage(QtMessageHolder(msg), false);
-    }
-
-    static int send(QtMessage* msg, QtMessageHolder* reply = nullptr)
-    {
-        return vxtest::guiThread()->sendMessage(QtMessageHolder(msg), reply);
-    }
-
-    static int count() { return send(new QtMessage(nullptr, IMGetWidgetCountMsg)); }
+    static int count() { return vxtest::guiObjectCount(); }
 
     // Posts the creation of a test widget under `key` with the given parent proxy.
     void create(void* key, void* parent, const char* label = "label")
@@ -176,10 +151,17 @@ protected:
         return dynamic_cast<TestWidget*>(GuiApplication::findWidget(key));
     }
 
+    // The life log so far, read on the GUI thread.
+    static std::vector<std::string> life()
+    {
+        std::vector<std::string> copy;
+        runOnGui([&] { copy = g_life; });
+        return copy;
+    }
+
     std::vector<void*> m_keys;
     int m_baseline = 0;
-    bool m_hadButton = false, m_hadToolBar = false, m_hadWindow = false;
-    GuiCreationRoute::Entry m_button {}, m_toolBar {}, m_window {};
+    std::vector<std::unique_ptr<vxtest::ScopedCreationRoute>> m_routes;
     int m_parentKey = 0, m_childKey = 0, m_otherKey = 0;
 };
 
@@ -206,9 +188,12 @@ TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesTheWidgetUnderItsParent
     });
     EXPECT_EQ(g_finished.load(), 2);
     EXPECT_EQ(count(), m_baseline + 2);
+    // The child, registered under its own key, goes with its parent and unregisters itself.
+    send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
+    EXPECT_EQ(count(), m_baseline);
 }
 
-TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidget)
+TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidgetAndAnUnfitPayloadNone)
 {
     int unknownParent = 0;
     create(&m_childKey, &unknownParent);
@@ -216,13 +201,17 @@ TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidget)
     create(&m_parentKey, nullptr);
     m_keys.push_back(&m_otherKey);
     post(new QtHandleMessage(&m_otherKey, TOOLCreateMsg, &m_parentKey));
-    int windowKey = 0, barKey = 0;
-    m_keys.push_back(&barKey);
-    m_keys.push_back(&windowKey);
+    int windowKey = 0, barKey = 0, unfitKey = 0;
+    m_keys.insert(m_keys.end(), { &barKey, &windowKey });
     post(new QtWFlagsMessage(&windowKey, WNDCreateMsg, 0));
     post(new QtHandleMessage(&barKey, TOOLCreateMsg, &windowKey));
+    // A payload of the wrong class, or no key to register under: nothing built or finished.
+    post(new QtIntMessage(&unfitKey, BTNCreateMsg, 1));
+    post(new QtHandleStr4Message(
+        nullptr, BTNCreateMsg, nullptr, "orphan", nullptr, nullptr, nullptr, false));
 
     EXPECT_EQ(count(), m_baseline + 5);
+    EXPECT_EQ(g_finished.load(), 2);
     runOnGui([&] {
         ASSERT_NE(widgetOf(&m_childKey), nullptr);
         EXPECT_EQ(widgetOf(&m_childKey)->parentWidget(), nullptr);
@@ -234,15 +223,6 @@ TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidget)
         EXPECT_EQ(widgetOf(&barKey)->parentWidget(),
             dynamic_cast<QWidget*>(GuiApplication::findWidget(&windowKey)));
     });
-}
-
-TEST_F(DispatcherTest, CreationWithAnUnfitPayloadOrNoTargetBuildsNothing)
-{
-    post(new QtIntMessage(&m_childKey, BTNCreateMsg, 1));
-    post(new QtHandleStr4Message(
-        nullptr, BTNCreateMsg, nullptr, "orphan", nullptr, nullptr, nullptr, false));
-    EXPECT_EQ(count(), m_baseline);
-    EXPECT_EQ(g_finished.load(), 0);
 }
 
 TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModal)
@@ -259,20 +239,13 @@ TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModal)
     // for it when it was built in the same batch.
     send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
     EXPECT_EQ(count(), m_baseline + 1);
-    std::vector<std::string> life;
-    EXPECT_TRUE(waitUntil([&] {
-        runOnGui([&] { life = g_life; });
-        return !life.empty() && life.back() == "plain deleted";
-    }));
-    runOnGui([&] { g_life.erase(g_life.begin(), g_life.end()); });
+    EXPECT_TRUE(waitUntil([&] { return !life().empty() && life().back() == "plain deleted"; }));
+    runOnGui([&] { g_life.clear(); });
 
     // The modal one is closed, then deleted through a deferred deletion.
     send(new QtMessage(&m_childKey, DestroyWidgetMsg));
-    EXPECT_TRUE(waitUntil([&] {
-        runOnGui([&] { life = g_life; });
-        return life.size() == 3;
-    }));
-    EXPECT_EQ(life,
+    EXPECT_TRUE(waitUntil([&] { return life().size() == 3; }));
+    EXPECT_EQ(life(),
         (std::vector<std::string> { "modal closed", "modal deleted later", "modal deleted" }));
     EXPECT_EQ(count(), m_baseline);
 }
@@ -289,14 +262,13 @@ TEST_F(DispatcherTest, ChurnOfFreshWidgetsIsDeletedAfterTheirQueuedEvents)
         post(new QtMessage(&key, DestroyWidgetMsg));
     }
     EXPECT_EQ(count(), m_baseline);
-    std::vector<std::string> life;
     EXPECT_TRUE(waitUntil([&] {
-        runOnGui([&] { life = g_life; });
-        return std::count(life.begin(), life.end(), "churn deleted") == kPairs;
+        const std::vector<std::string> now = life();
+        return std::count(now.begin(), now.end(), "churn deleted") == kPairs;
     }));
 }
 
-TEST_F(DispatcherTest, MessagesForDestroyedOrUnknownWidgetsOnlyComplete)
+TEST_F(DispatcherTest, MessagesForDestroyedOrNoWidgetsOnlyComplete)
 {
     create(&m_childKey, nullptr);
     EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg)), 2);
@@ -307,16 +279,6 @@ TEST_F(DispatcherTest, MessagesForDestroyedOrUnknownWidgetsOnlyComplete)
     EXPECT_EQ(send(new QtMessage(&m_childKey, DestroyWidgetMsg)), 0);
     EXPECT_EQ(send(new QtMessage(nullptr, GenerateSEGVMsg)), 0);
     EXPECT_EQ(send(new QtMessage(nullptr, VXIMProcessEventsMsg)), 0);
-}
-
-TEST_F(DispatcherTest, ChildWidgetUnregistersWithItsParent)
-{
-    // A child registered under its own key goes with its parent and unregisters itself.
-    create(&m_parentKey, nullptr);
-    create(&m_childKey, &m_parentKey);
-    EXPECT_EQ(count(), m_baseline + 2);
-    send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
-    EXPECT_EQ(count(), m_baseline);
 }
 
 TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
@@ -343,44 +305,29 @@ TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
     EXPECT_EQ(send(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1)), 0);
 }
 
-TEST_F(DispatcherTest, IdRegistryKeepsTheFirstObjectAndLooksUpByIdOrAddress)
+// Lookups through the id registry are the lookup test's; here what only it does.
+TEST_F(DispatcherTest, IdRegistryKeepsTheFirstObjectAndCountsTowardsTheWidgetCount)
 {
-    create(&m_childKey, nullptr);
     VXObject proxy; // a proxy the id registry knows by its number
-    bool firstWins = false, removed = false, byAddress = false, unknownIsNull = false;
+    vxtest::ProbeWidget* first = nullptr;
+    vxtest::ProbeWidget* second = nullptr;
+    GuiObject* found = nullptr;
     runOnGui([&] {
-        auto* first = new vxtest::ProbeWidget(nullptr, {});
-        auto* second = new vxtest::ProbeWidget(nullptr, {});
+        first = new vxtest::ProbeWidget(nullptr, {});
+        second = new vxtest::ProbeWidget(nullptr, {});
         VRIX::addObject(proxy.getUID(), first);
         VRIX::addObject(proxy.getUID(), second);
-        firstWins = VRIX::lookup(proxy.getUID()) == first;
+        found = VRIX::lookup(proxy.getUID());
+    });
+    EXPECT_EQ(found, first);
+    EXPECT_EQ(count(), m_baseline + 1);
+    runOnGui([&] {
         VRIX::removeObject(proxy.getUID());
-        removed = VRIX::lookup(proxy.getUID()) == nullptr;
-        byAddress = VRIX::lookup(reinterpret_cast<VXObject*>(&m_childKey))
-            == GuiApplication::findWidget(&m_childKey);
-        unknownIsNull = VRIX::lookup(static_cast<VXObject*>(nullptr)) == nullptr
-            && VRIX::lookup(&proxy) == nullptr;
+        found = VRIX::lookup(static_cast<VXObject*>(nullptr));
         delete first;
         delete second;
     });
-    EXPECT_TRUE(firstWins);
-    EXPECT_TRUE(removed);
-    EXPECT_TRUE(byAddress);
-    EXPECT_TRUE(unknownIsNull);
-}
-
-TEST_F(DispatcherTest, IdRegistryCountsTowardsTheWidgetCount)
-{
-    vxtest::ProbeWidget* object = nullptr;
-    runOnGui([&] {
-        object = new vxtest::ProbeWidget(nullptr, {});
-        VRIX::addObject(4242u, object);
-    });
-    EXPECT_EQ(count(), m_baseline + 1);
-    runOnGui([&] {
-        VRIX::removeObject(4242u);
-        delete object;
-    });
+    EXPECT_EQ(found, nullptr);
 }
 
 struct ActivationListener : VXIM::Listener {

@@ -1,5 +1,6 @@
 #include "vx_qtgui/GuiUtil.h"
 
+#include "tests/vx_qtgui/gui_util/PictureFiles.h"
 #include "vrix/DpiScaling.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,7 @@
 
 namespace {
 
-// The display factor is process-wide: the test puts it back to 1.0.
-class DpiScaledConstants : public ::testing::Test {
-protected:
-    void TearDown() override { VRIX::setDpiScale(1.0); }
-};
+class DpiScaledConstants : public DpiScaleTest { };
 
 // Scaled values are rounded half up, then truncated: 16 × 1.25 = 20 exactly, 16 × 1.3 = 20.8,
 // 16 × 1.28 = 20.48.

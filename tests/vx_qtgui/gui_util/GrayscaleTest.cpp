@@ -53,7 +53,7 @@ QPixmap framedPicture(QRgb frame, QRgb centre, QRgb middle)
     return QPixmap::fromImage(image);
 }
 
-TEST(GreyConversion, WeightsTheChannelsAndMasksTheBackground)
+TEST(GreyConversion, WeightsTheChannelsMasksTheBackgroundAndKeepsANullPixmapNull)
 {
     // (5·50 + 16·100 + 11·200) / 32 = 126; (5·30 + 16·20 + 11·10) / 32 = 18.
     const QImage result = GuiUtil::convertPixmapToGrayscale(
@@ -66,6 +66,7 @@ TEST(GreyConversion, WeightsTheChannelsAndMasksTheBackground)
     // The frame is the background the heuristic mask clips away.
     EXPECT_EQ(qAlpha(result.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(result.pixel(4, 2)), 0);
+    EXPECT_TRUE(GuiUtil::convertPixmapToGrayscale(QPixmap()).isNull());
 }
 
 TEST(GreyConversion, LightensDarkTonesOfAPictureThatWasGreyAlready)
@@ -84,11 +85,6 @@ TEST(GreyConversion, LightensDarkTonesOfAPictureThatWasGreyAlready)
                             .toImage()
                             .convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(edge.pixel(2, 2), qRgba(125, 125, 125, 255));
-}
-
-TEST(GreyConversion, NullPixmapStaysNull)
-{
-    EXPECT_TRUE(GuiUtil::convertPixmapToGrayscale(QPixmap()).isNull());
 }
 
 } // namespace

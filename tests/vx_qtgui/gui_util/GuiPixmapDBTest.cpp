@@ -28,17 +28,7 @@ long long layerLoads()
     return VRIX::ImageCompositor::Manager::instance().layerLoads();
 }
 
-class PixmapTable : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        VRIX::setDpiScale(1.0);
-        ASSERT_TRUE(m_files.isValid());
-    }
-    void TearDown() override { VRIX::setDpiScale(1.0); }
-
-    PictureFiles m_files;
-};
+class PixmapTable : public PictureTest { };
 
 TEST_F(PixmapTable, ResolvesRelativePathsBelowTheInstallationRoot)
 {
@@ -93,15 +83,6 @@ TEST_F(PixmapTable, MissingPictureIsNullAndNotLookedForAgain)
     EXPECT_TRUE(GuiPixmapDB::getIconFromPath(path, Qt::white).isNull());
 }
 
-TEST_F(PixmapTable, UsesAbsolutePathsAsGiven)
-{
-    const QString file = m_files.write("absolute.png", PictureFiles::solid(3, 2, Qt::red));
-    ASSERT_FALSE(file.isEmpty());
-    const QImage loaded = argb(GuiPixmapDB::getPixmapFromPath(file));
-    ASSERT_EQ(loaded.size(), QSize(3, 2));
-    EXPECT_EQ(loaded.pixel(1, 1), qRgb(255, 0, 0));
-}
-
 TEST_F(PixmapTable, ComposesAnEncodedKey)
 {
     QImage badge(2, 2, QImage::Format_ARGB32);
@@ -128,6 +109,7 @@ TEST_F(PixmapTable, PrefersTheHighDensityFileOnAScaledDisplay)
     EXPECT_EQ(argb(pixmap).pixel(0, 0), qRgb(0, 0, 255));
 }
 
+// Absolute paths are used as given.
 TEST_F(PixmapTable, IconWithAColourMadeTransparent)
 {
     QImage image(4, 1, QImage::Format_ARGB32);

@@ -1,6 +1,7 @@
 #include "vx_qtgui/GuiUtil.h"
 
 #include "tests/support/QStringPrinter.h"
+#include "tests/vx_qtgui/gui_util/PictureFiles.h"
 #include "vrix/DpiScaling.h"
 
 #include <QFont>
@@ -70,33 +71,20 @@ TEST(StringConversion, SixteenBitStringsRoundTripUnitForUnit)
     EXPECT_TRUE(GuiUtil::toVXUString(QString()).empty());
 }
 
-class ColumnWidth : public ::testing::Test {
-protected:
-    void SetUp() override { VRIX::setDpiScale(1.0); }
-    void TearDown() override { VRIX::setDpiScale(1.0); }
+class ColumnWidth : public DpiScaleTest { };
 
-    static QFont testFont()
-    {
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(12);
-        return font;
-    }
-};
-
-TEST_F(ColumnWidth, TextWidthPlusHalfTheWidestCharacterAndTwentyOneWithoutText)
+TEST_F(ColumnWidth, TextWidthPlusHalfTheWidestCharacterCappedAtTheScaledMaximum)
 {
-    const QFontMetrics fm(testFont());
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    const QFontMetrics fm(font);
     EXPECT_EQ(GuiUtil::getStandardColumnWidth(QString(), fm), 21);
     ASSERT_GT(fm.horizontalAdvance("abc"), 0);
     const double pad
         = fm.maxWidth() != 0 ? fm.maxWidth() / 2.0 : fm.horizontalAdvance(QLatin1Char('W'));
     EXPECT_EQ(GuiUtil::getStandardColumnWidth("abc", fm), int(pad + fm.horizontalAdvance("abc")));
-}
 
-TEST_F(ColumnWidth, LongTextIsCappedAtTheScaledMaximum)
-{
     const QString longText(400, QLatin1Char('W'));
-    const QFontMetrics fm(testFont());
     EXPECT_EQ(GuiUtil::getStandardColumnWidth(longText, fm), 200);
     VRIX::setDpiScale(1.5);
     EXPECT_EQ(GuiUtil::getStandardColumnWidth(longText, fm), 300);

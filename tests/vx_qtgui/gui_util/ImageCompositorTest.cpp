@@ -24,6 +24,11 @@ TEST(CompositorKey, BuildsAndDecodesLayeredKeys)
     EXPECT_EQ(decoded.layers, (QStringList { "/x|y%z.png", "/over.png" }));
     EXPECT_TRUE(decoded.dpiAware);
     EXPECT_TRUE(decoded.grey);
+
+    // A key is its own key; an escape we never write is part of the path.
+    EXPECT_EQ(IC::buildKey(key, true, false), key);
+    ASSERT_TRUE(IC::decodeKey("vxic::/a%41.png", decoded));
+    EXPECT_EQ(decoded.layers, QStringList { "/a%41.png" });
 }
 
 TEST(CompositorKey, PlainPathsAndMalformedKeysAreNotKeys)
@@ -39,16 +44,6 @@ TEST(CompositorKey, PlainPathsAndMalformedKeysAreNotKeys)
     EXPECT_EQ(untouched.layers, QStringList { "kept" });
 }
 
-TEST(CompositorKey, AKeyIsItsOwnKey)
-{
-    const QString key = IC::buildKey(QStringList { "/a.png", "/b.png" }, false, true);
-    EXPECT_EQ(IC::buildKey(key, true, false), key);
-    // An escape we never write is part of the path.
-    IC::Key decoded;
-    ASSERT_TRUE(IC::decodeKey("vxic::/a%41.png", decoded));
-    EXPECT_EQ(decoded.layers, QStringList { "/a%41.png" });
-}
-
 TEST(HighDensityPath, InsertsTheTagBeforeTheSuffixOfTheFileName)
 {
     EXPECT_EQ(VRIX::highDensityPath("/a/icon.png"), "/a/icon@2x.png");
@@ -57,26 +52,23 @@ TEST(HighDensityPath, InsertsTheTagBeforeTheSuffixOfTheFileName)
     EXPECT_EQ(VRIX::highDensityPath("pack.tar.gz"), "pack.tar@2x.gz");
 }
 
-class Compositor : public ::testing::Test {
+class Compositor : public PictureTest {
 protected:
     void SetUp() override
     {
-        VRIX::setDpiScale(1.0);
-        ASSERT_TRUE(m_files.isValid());
+        PictureTest::SetUp();
         m_plain = m_files.write("pic.png", PictureFiles::solid(4, 4, Qt::red));
         m_files.write("pic@2x.png", PictureFiles::solid(8, 8, Qt::green));
         m_lonely = m_files.write("lonely.png", PictureFiles::solid(4, 4, Qt::blue));
         ASSERT_FALSE(m_plain.isEmpty());
         ASSERT_FALSE(m_lonely.isEmpty());
     }
-    void TearDown() override { VRIX::setDpiScale(1.0); }
 
-    PictureFiles m_files;
     QString m_plain;
     QString m_lonely;
 };
 
-TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOne)
+TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOneAndReadsOneAtRatioTwo)
 {
     QPixmap pixmap = VRIX::loadDpiScaledPixmap(m_plain);
     EXPECT_EQ(pixmap.size(), QSize(4, 4));
@@ -92,11 +84,10 @@ TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOne)
     pixmap = VRIX::loadDpiScaledPixmap(m_lonely);
     EXPECT_EQ(pixmap.size(), QSize(4, 4));
     EXPECT_EQ(pixmap.devicePixelRatio(), 1.0);
-}
 
-TEST_F(Compositor, LoaderReadsAnExplicitHighDensityFileAtRatioTwo)
-{
-    const QPixmap pixmap = VRIX::loadDpiScaledPixmap(m_files.path("pic@2x.png"));
+    // An explicit high-density file is read at ratio two, even at scale 1.
+    VRIX::setDpiScale(1.0);
+    pixmap = VRIX::loadDpiScaledPixmap(m_files.path("pic@2x.png"));
     EXPECT_EQ(pixmap.size(), QSize(8, 8));
     EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);
     EXPECT_TRUE(VRIX::loadDpiScaledPixmap(QString()).isNull());

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 /// Small picture files written for one test into a temporary directory.
 class PictureFiles {
 public:
@@ -24,3 +26,18 @@ private:
 
 /// The installation root the tests run with (the repository's resources/).
 QString testResourcesRoot();
+
+/// Tests that change the process-wide display factor: each starts and ends at 1.0.
+class DpiScaleTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+/// A DpiScaleTest with picture files of its own.
+class PictureTest : public DpiScaleTest {
+protected:
+    void SetUp() override;
+
+    PictureFiles m_files;
+};

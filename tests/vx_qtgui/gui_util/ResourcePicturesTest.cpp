@@ -2,7 +2,6 @@
 
 #include "tests/support/QStringPrinter.h"
 #include "tests/vx_qtgui/gui_util/PictureFiles.h"
-#include "vrix/DpiScaling.h"
 
 #include <QImage>
 
@@ -37,29 +36,20 @@ const char* const kPictures[] = {
     "informer/down_off.png",
 };
 
-class ResourcePicture : public ::testing::TestWithParam<const char*> {
-protected:
-    static QString relative(const char* name)
-    {
-        return QStringLiteral("toolbox/shared/orvidesk/resources/") + QString::fromLatin1(name);
-    }
-};
+class ResourcePicture : public DpiScaleTest, public ::testing::WithParamInterface<const char*> { };
 
-TEST_P(ResourcePicture, ExistsAtBothDensities)
+TEST_P(ResourcePicture, ExistsAtBothDensitiesAndLoadsThroughThePixmapTableAsItself)
 {
-    const QString path = testResourcesRoot() + "/" + relative(GetParam());
+    const QString relative = "toolbox/shared/orvidesk/resources/" + QString::fromLatin1(GetParam());
+    const QString path = testResourcesRoot() + "/" + relative;
     const QImage plain(path);
     ASSERT_FALSE(plain.isNull()) << path.toStdString();
     const QImage dense(path.left(path.size() - 4) + "@2x.png");
     ASSERT_FALSE(dense.isNull()) << "no @2x twin of " << path.toStdString();
     EXPECT_EQ(dense.size(), plain.size() * 2);
     EXPECT_TRUE(plain.hasAlphaChannel());
-}
 
-TEST_P(ResourcePicture, LoadsThroughThePixmapTableAsItself)
-{
-    VRIX::setDpiScale(1.0);
-    const QPixmap pixmap = GuiUtil::GuiPixmapDB::getPixmapFromPath(relative(GetParam()));
+    const QPixmap pixmap = GuiUtil::GuiPixmapDB::getPixmapFromPath(relative);
     ASSERT_FALSE(pixmap.isNull());
     if (QString::fromLatin1(GetParam()) != "Default.png") {
         EXPECT_NE(pixmap.cacheKey(), GuiUtil::GuiPixmapDB::getDefaultPixmap().cacheKey());

@@ -1,5 +1,10 @@
 #include "tests/vx_qtgui/gui_util/TestApplicationContext.h"
 
+#include "tests/vx_qtgui/gui_util/PictureFiles.h"
+#include "vrix/services/ServiceRegistry.h"
+
+#include <gtest/gtest.h>
+
 TestApplicationContext::TestApplicationContext(std::string root)
     : m_root(std::move(root))
 {
@@ -36,3 +41,19 @@ const char* TestApplicationContext::getCharacterEncoding()
 {
     return "UTF-8";
 }
+
+namespace {
+
+// Installed for the whole run of the GUI utility tests, rooted at the repository's resources/.
+class ContextEnvironment : public testing::Environment {
+    void SetUp() override
+    {
+        VXServices::VXService<VXServices::ApplicationContext>::install(
+            new TestApplicationContext(testResourcesRoot().toStdString()));
+    }
+    void TearDown() override { VXServices::ServiceRegistry::instance().clear(); }
+};
+
+testing::Environment* const s_context = testing::AddGlobalTestEnvironment(new ContextEnvironment);
+
+} // namespace

@@ -59,28 +59,22 @@ protected:
 
 } // namespace
 
-TEST_F(CPPSyntaxHiliterTest, AttachesToTheEditAndSetsCourier)
+TEST_F(CPPSyntaxHiliterTest, AttachesToTheEditSetsCourierAndSharesOneKeywordTable)
 {
     EXPECT_EQ(m_hiliter->document(), m_edit.document());
     EXPECT_EQ(m_edit.font().family(), QStringLiteral("Courier"));
     // Typing is coloured without an explicit rehighlight.
     m_edit.setPlainText(QStringLiteral("return;"));
     EXPECT_EQ(paint(0), "kkkkkk.");
-}
 
-TEST_F(CPPSyntaxHiliterTest, HighlightersShareOneKeywordTable)
-{
     QTextEdit other;
     const CPPSyntaxHiliter* second = new CPPSyntaxHiliter(&other);
     EXPECT_EQ(&m_hiliter->keywords(), &second->keywords());
     EXPECT_EQ(&m_hiliter->keywords(), &CPPSyntaxKeywords::getInstance());
-}
-
-TEST(CPPSyntaxHiliterNullTest, NullEditLeavesItDetached)
-{
-    CPPSyntaxHiliter hiliter(nullptr);
-    EXPECT_EQ(hiliter.document(), nullptr);
-    hiliter.rehighlight();
+    // Without an edit it stays detached.
+    CPPSyntaxHiliter detached(nullptr);
+    EXPECT_EQ(detached.document(), nullptr);
+    detached.rehighlight();
 }
 
 namespace {

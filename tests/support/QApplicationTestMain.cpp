@@ -1,4 +1,4 @@
-// main() of the accordion tests: a plain QApplication on the main thread, no engine.
+// main() of the GUI-side unit test binaries: a plain QApplication on the main thread, no engine.
 #include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
