@@ -68,6 +68,67 @@ void fillStandard(QStandardItemModel& model, int rows)
     }
 }
 
+// The explorer's list as the dialog list makes it: model, proxy over it, view.
+struct ExplorerList {
+    ListModel model;
+    ListProxyModel proxy;
+    std::unique_ptr<GuiListView> view;
+
+    explicit ExplorerList(bool show)
+    {
+        setHeaders(model);
+        proxy.setSourceModel(&model);
+        view = std::make_unique<GuiListView>(&model, &proxy, nullptr);
+        view->resize(kViewSize);
+        if (show)
+            view->show();
+    }
+};
+
+VXMEObjectDataList placeholderList(int rows)
+{
+    VXMEObjectDataList placeholders;
+    for (int r = 0; r < rows; ++r) {
+        auto* p = new VXMEObjectData(nullptr);
+        p->owner = handle(1);
+        p->index = std::uint64_t(r);
+        placeholders.push_back(p);
+    }
+    return placeholders;
+}
+
+void deleteRecords(VXMEObjectDataList& records)
+{
+    for (VXMEObjectData* r : records)
+        delete r;
+    records.clear();
+}
+
+// The host's part, played inline: every row the view found missing gets its record (what the
+// view's request would carry); with `requestPass` the view's request timer runs too, which
+// also lets rows far from view go. Returns how many rows were answered.
+int answerPending(ListModel& model, GuiListView& view, bool requestPass)
+{
+    QList<ListItem*> pending;
+    model.getPendingItems(pending);
+    VXMEObjectDataList answer;
+    for (ListItem* item : pending) {
+        if (item->requested || !model.needsToBeFetched(item))
+            continue;
+        item->requested = true;
+        VXMEObjectMessageData* record = rowRecord(int(item->uid));
+        record->owner = item->uidOwner;
+        record->index = item->uid;
+        answer.push_back(record);
+    }
+    view.updatePendingData(&answer);
+    const int answered = int(answer.size());
+    deleteRecords(answer);
+    if (requestPass)
+        view.slotGetPendingData();
+    return answered;
+}
+
 void BM_StandardTreeFillPaint(benchmark::State& state)
 {
     const int rows = int(state.range(0));
@@ -95,17 +156,11 @@ void BM_ListViewFillPaint(benchmark::State& state)
         for (int r = 0; r < rows; ++r)
             records.push_back(rowRecord(r));
         state.ResumeTiming();
-        ListModel model;
-        setHeaders(model);
-        ListProxyModel proxy;
-        proxy.setSourceModel(&model);
-        GuiListView view(&model, &proxy, nullptr);
-        view.resize(kViewSize);
-        view.replaceList(&records, QString(), false);
-        benchmark::DoNotOptimize(view.grab());
+        ExplorerList list(false);
+        list.view->replaceList(&records, QString(), false);
+        benchmark::DoNotOptimize(list.view->grab());
         state.PauseTiming();
-        for (VXMEObjectData* r : records)
-            delete r;
+        deleteRecords(records);
         state.ResumeTiming();
     }
 }
@@ -164,23 +219,11 @@ void BM_ListViewScrollLazy(benchmark::State& state)
     const int rows = int(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
-        ListModel model;
-        setHeaders(model);
-        ListProxyModel proxy;
-        proxy.setSourceModel(&model);
-        GuiListView view(&model, &proxy, nullptr);
-        view.resize(kViewSize);
-        view.show();
-        VXMEObjectDataList placeholders;
-        for (int r = 0; r < rows; ++r) {
-            auto* p = new VXMEObjectData(nullptr);
-            p->owner = handle(1);
-            p->index = std::uint64_t(r);
-            placeholders.push_back(p);
-        }
+        ExplorerList list(true);
+        GuiListView& view = *list.view;
+        VXMEObjectDataList placeholders = placeholderList(rows);
         view.replaceList(&placeholders, QString(), false);
-        for (VXMEObjectData* p : placeholders)
-            delete p;
+        deleteRecords(placeholders);
         state.ResumeTiming();
         QImage target(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
         QScrollBar* bar = view.verticalScrollBar();
@@ -190,60 +233,12 @@ void BM_ListViewScrollLazy(benchmark::State& state)
         for (int at = 0; at <= bar->maximum(); at += kPageStride * page, ++pages) {
             bar->setValue(at);
             paintViewport(view, target);
-            QList<ListItem*> pending;
-            model.getPendingItems(pending);
-            VXMEObjectDataList answer;
-            for (ListItem* item : pending) {
-                VXMEObjectMessageData* record = rowRecord(int(item->uid));
-                record->owner = item->uidOwner;
-                record->index = item->uid;
-                answer.push_back(record);
-            }
-            view.updatePendingData(&answer);
-            for (VXMEObjectData* r : answer)
-                delete r;
-            fetched += pending.size();
+            fetched += answerPending(list.model, view, false);
             paintViewport(view, target);
         }
         state.counters["fetched"] = fetched;
         state.counters["pages"] = pages;
     }
-}
-
-// The host's part, played inline: every row the view found missing gets its record (what the
-// view's request would carry). Returns how many rows were asked for.
-int answerPending(ListModel& model, GuiListView& view)
-{
-    QList<ListItem*> pending;
-    model.getPendingItems(pending);
-    VXMEObjectDataList answer;
-    for (ListItem* item : pending) {
-        if (item->requested || !model.needsToBeFetched(item))
-            continue;
-        item->requested = true;
-        VXMEObjectMessageData* record = rowRecord(int(item->uid));
-        record->owner = item->uidOwner;
-        record->index = item->uid;
-        answer.push_back(record);
-    }
-    view.updatePendingData(&answer);
-    for (VXMEObjectData* r : answer)
-        delete r;
-    // What the view's request timer runs besides the request: letting rows far from view go.
-    view.slotGetPendingData();
-    return int(answer.size());
-}
-
-VXMEObjectDataList placeholderList(int rows)
-{
-    VXMEObjectDataList placeholders;
-    for (int r = 0; r < rows; ++r) {
-        auto* p = new VXMEObjectData(nullptr);
-        p->owner = handle(1);
-        p->index = std::uint64_t(r);
-        placeholders.push_back(p);
-    }
-    return placeholders;
 }
 
 // The anchor of the million-row list: all rows filled and shown, first screen painted.
@@ -281,34 +276,26 @@ void BM_ListViewLazyFirstScreen(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         // Made and torn down untimed, the million rows with them.
-        auto model = std::make_unique<ListModel>();
-        setHeaders(*model);
-        auto proxy = std::make_unique<ListProxyModel>();
-        proxy->setSourceModel(model.get());
-        auto view = std::make_unique<GuiListView>(model.get(), proxy.get(), nullptr);
-        view->resize(kViewSize);
-        view->show();
+        auto list = std::make_unique<ExplorerList>(true);
+        GuiListView& view = *list->view;
         QApplication::processEvents();
         VXMEObjectDataList placeholders = placeholderList(rows);
-        QImage target(view->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+        QImage target(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
         state.ResumeTiming();
 
-        view->replaceList(&placeholders, QString(), false);
-        paintViewport(*view, target);
-        first = answerPending(*model, *view);
-        paintViewport(*view, target);
+        view.replaceList(&placeholders, QString(), false);
+        paintViewport(view, target);
+        first = answerPending(list->model, view, true);
+        paintViewport(view, target);
 
         state.PauseTiming();
-        visible = view->getPossibleItemCount();
-        view->scrollToBottom();
-        paintViewport(*view, target);
-        atEnd = answerPending(*model, *view);
-        paintViewport(*view, target);
-        for (VXMEObjectData* p : placeholders)
-            delete p;
-        view.reset();
-        proxy.reset();
-        model.reset();
+        visible = view.getPossibleItemCount();
+        view.scrollToBottom();
+        paintViewport(view, target);
+        atEnd = answerPending(list->model, view, true);
+        paintViewport(view, target);
+        deleteRecords(placeholders);
+        list.reset();
         state.ResumeTiming();
     }
     state.counters["visible"] = visible;
@@ -355,19 +342,13 @@ void BM_StandardDelegatePaint(benchmark::State& state)
 
 void BM_ListViewDelegatePaint(benchmark::State& state)
 {
-    ListModel model;
-    setHeaders(model);
-    ListProxyModel proxy;
-    proxy.setSourceModel(&model);
-    GuiListView view(&model, &proxy, nullptr);
-    view.resize(kViewSize);
-    view.show();
+    ExplorerList list(true);
+    GuiListView& view = *list.view;
     VXMEObjectDataList records;
     for (int r = 0; r < kPaintRows; ++r)
         records.push_back(rowRecord(r));
     view.replaceList(&records, QString(), false);
-    for (VXMEObjectData* r : records)
-        delete r;
+    deleteRecords(records);
     QApplication::processEvents();
     QImage target(view.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state)

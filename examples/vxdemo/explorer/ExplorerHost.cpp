@@ -218,22 +218,30 @@ std::uint32_t ExplorerHost::positionOf(std::uint32_t leaf) const
     return leaf < m_positions.size() ? m_positions[leaf] : ObjectStore::kNone;
 }
 
+VXMEObjectDataList* ExplorerHost::answersFor(const VXMEObjectDataList& records,
+    const std::function<void(const VXMEObjectData*, std::uint32_t)>& touch)
+{
+    auto* rows = new VXMEObjectDataList;
+    for (const VXMEObjectData* record : records) {
+        std::uint32_t leaf;
+        if (!leafOf(record, leaf))
+            continue;
+        if (touch)
+            touch(record, leaf);
+        rows->push_back(answerFor(record, leaf));
+    }
+    if (rows->empty())
+        VXMEObjectData::destroyList(rows);
+    return rows;
+}
+
 void ExplorerHost::pendingData(const VXEvent* event)
 {
     const VXMEObjectDataList* records = recordsOf(event);
     if (!records)
         return;
-    auto* rows = new VXMEObjectDataList;
-    for (const VXMEObjectData* record : *records) {
-        std::uint32_t leaf;
-        if (leafOf(record, leaf))
-            rows->push_back(answerFor(record, leaf));
-    }
-    if (rows->empty()) {
-        VXMEObjectData::destroyList(rows);
-        return;
-    }
-    m_answers.updatePendingData(rows);
+    if (VXMEObjectDataList* rows = answersFor(*records))
+        m_answers.updatePendingData(rows);
 }
 
 void ExplorerHost::editRequest(const VXEvent* event)
@@ -243,16 +251,9 @@ void ExplorerHost::editRequest(const VXEvent* event)
     if (!records || !event->getString()
         || !ObjectStore::propertyByName(event->getString(), property))
         return;
-    auto* rows = new VXMEObjectDataList;
-    for (const VXMEObjectData* record : *records) {
-        std::uint32_t leaf;
-        if (leafOf(record, leaf))
-            rows->push_back(answerFor(record, leaf));
-    }
-    if (rows->empty()) {
-        VXMEObjectData::destroyList(rows);
+    VXMEObjectDataList* rows = answersFor(*records);
+    if (!rows)
         return;
-    }
     m_answers.changeEditType(ExplorerRecords::editor(property));
     m_answers.editListNodes(rows);
 }
@@ -262,28 +263,23 @@ void ExplorerHost::itemsChanged(const VXEvent* event)
     const VXMEObjectDataList* records = recordsOf(event);
     if (!records)
         return;
-    auto* rows = new VXMEObjectDataList;
-    for (const VXMEObjectData* record : *records) {
-        auto* data = dynamic_cast<const VXMEObjectEventData*>(record);
-        std::uint32_t leaf;
-        if (!data || !leafOf(record, leaf) || !data->propertyNames || !data->propertyValues)
-            continue;
-        const int pairs = std::min(data->propertyNames->size(), data->propertyValues->size());
-        for (int i = 0; i < pairs; ++i) {
-            Property property;
-            const char* name = data->propertyNames->elementAt(i);
-            if (!name || !ObjectStore::propertyByName(name, property)
-                || !m_store.setText(leaf, property, *data->propertyValues->elementAt(i)))
-                ++m_refused;
-        }
-        // A refused value is answered too, so the cell shows what the object holds.
-        rows->push_back(answerFor(record, leaf));
-    }
-    if (rows->empty()) {
-        VXMEObjectData::destroyList(rows);
-        return;
-    }
-    m_answers.updateNodes(rows);
+    // A refused value is answered too, so the cell shows what the object holds.
+    VXMEObjectDataList* rows
+        = answersFor(*records, [this](const VXMEObjectData* record, std::uint32_t leaf) {
+              auto* data = dynamic_cast<const VXMEObjectEventData*>(record);
+              if (!data || !data->propertyNames || !data->propertyValues)
+                  return;
+              const int pairs = std::min(data->propertyNames->size(), data->propertyValues->size());
+              for (int i = 0; i < pairs; ++i) {
+                  Property property;
+                  const char* name = data->propertyNames->elementAt(i);
+                  if (!name || !ObjectStore::propertyByName(name, property)
+                      || !m_store.setText(leaf, property, *data->propertyValues->elementAt(i)))
+                      ++m_refused;
+              }
+          });
+    if (rows)
+        m_answers.updateNodes(rows);
 }
 
 void ExplorerHost::listSelection(const VXEvent* event)

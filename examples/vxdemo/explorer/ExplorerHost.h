@@ -6,6 +6,7 @@
 #include "examples/vxdemo/explorer/ObjectStore.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,10 @@ private:
     bool leafOf(const VXMEObjectData* record, std::uint32_t& leaf) const;
     /// The row record answering `record` (keeping its place when it names one).
     VXMEObjectMessageData* answerFor(const VXMEObjectData* record, std::uint32_t leaf) const;
+    /// The answer rows for the leaves among `records`, `touch` run on each leaf first (when
+    /// given); null when none is a leaf.
+    VXMEObjectDataList* answersFor(const VXMEObjectDataList& records,
+        const std::function<void(const VXMEObjectData*, std::uint32_t)>& touch = {});
     std::u16string keyAt(std::uint32_t position) const;
     /// Where `leaf` is in the shown list, or ObjectStore::kNone.
     std::uint32_t positionOf(std::uint32_t leaf) const;
