@@ -38,33 +38,17 @@ UDInterface* object(std::uintptr_t n)
     return vxtest::fakeObject(n);
 }
 
-VXModelExplorer::RecordList* records()
+VXMEObjectDataList* records()
 {
-    auto* list = new VXModelExplorer::RecordList();
-    list->push_back(new VXMEObjectMessageData(object(1)));
-    return list;
+    return vxtest::oneRecordList();
 }
 
 VXStringList* names()
 {
-    auto* list = new VXStringList();
-    list->addElement("Name");
-    return list;
+    return vxtest::oneNameList();
 }
 
-struct Operation {
-    const char* name;
-    std::function<void(QtModelExplorer&)> call;
-    VXMessageType id;
-    bool sent;
-    const char* payload;
-};
-
-std::ostream& operator<<(std::ostream& out, const Operation& op)
-{
-    return out << op.name;
-}
-
+using Operation = vxtest::PeerOperation<QtModelExplorer>;
 using E = QtModelExplorer;
 std::vector<UDInterface*> s_objects { object(1), object(2) };
 std::vector<std::u16string> s_texts;
@@ -371,19 +355,8 @@ class ExplorerPeerTest : public vxtest::PeerProbeTest<QtModelExplorer, Operation
 TEST_P(ExplorerPeerTest, OperationSendsOneMessageOfItsRow)
 {
     const Operation& op = GetParam();
-    op.call(*m_peer);
-    const std::vector<Seen> arrived = seen();
-    ASSERT_FALSE(arrived.empty()) << "nothing reached the window";
-    const Seen& first = arrived.front();
-    EXPECT_EQ(first.id, int(op.id));
-    EXPECT_EQ(first.sent, op.sent);
-    EXPECT_EQ(first.payload, op.payload);
     // A waiting hide adds a visibility round trip; every other operation is one message.
-    EXPECT_EQ(arrived.size(), 1u);
-    const VXMessageCatalogue::Row* row = VXMessageCatalogue::find(op.id);
-    ASSERT_NE(row, nullptr);
-    EXPECT_NE(row->delivery, VXMessageCatalogue::Open) << "the row is settled";
-    EXPECT_EQ(VXMessageCatalogue::mismatchCount(), m_mismatches);
+    EXPECT_EQ(callAndCheck(op).size(), 1u);
     EXPECT_TRUE(GuiModelExplorer::routes(op.id)) << "the window has no route for it";
 }
 

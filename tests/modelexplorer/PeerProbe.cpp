@@ -1,7 +1,10 @@
 #include "tests/modelexplorer/PeerProbe.h"
 
+#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtMessage.h"
+
+#include "vrix/VXStringList.h"
 
 #include <cxxabi.h>
 
@@ -40,6 +43,20 @@ void MessageProbe::vxMessageNotify(VXMessageType type, QtMessage* msg)
 UDInterface* fakeObject(std::uintptr_t n)
 {
     return reinterpret_cast<UDInterface*>(n * 16);
+}
+
+VXMEObjectDataList* oneRecordList()
+{
+    auto* list = new VXMEObjectDataList();
+    list->push_back(new VXMEObjectMessageData(fakeObject(1)));
+    return list;
+}
+
+VXStringList* oneNameList()
+{
+    auto* list = new VXStringList();
+    list->addElement("Name");
+    return list;
 }
 
 } // namespace vxtest

@@ -9,12 +9,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <list>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <vector>
 
 class QtMessage;
 class UDInterface;
+class VXMEObjectData;
+class VXStringList;
+using VXMEObjectDataList = std::list<VXMEObjectData*>;
 
 namespace vxtest {
 
@@ -40,6 +46,23 @@ private:
 
 /// A host object's handle for tests: never dereferenced.
 UDInterface* fakeObject(std::uintptr_t n);
+/// A fresh list holding one record of fakeObject(1), and one holding the name "Name".
+VXMEObjectDataList* oneRecordList();
+VXStringList* oneNameList();
+
+/// One row of a peer's operation table: what calling it must hand the GUI side.
+template <class Peer> struct PeerOperation {
+    const char* name;
+    std::function<void(Peer&)> call;
+    VXMessageType id;
+    bool sent;
+    const char* payload;
+};
+
+template <class Peer> std::ostream& operator<<(std::ostream& out, const PeerOperation<Peer>& op)
+{
+    return out << op.name;
+}
 
 /// A fresh `Peer` per case with a probe registered for it on the GUI thread; the cases call
 /// one operation each and compare what arrived with the operation's row.
@@ -65,6 +88,26 @@ protected:
         widgetCount(); // a round trip: everything posted before has been handled
         std::lock_guard<std::mutex> hold(m_lock);
         return m_seen;
+    }
+    /// Calls the operation and checks the first message that arrived against its row and the
+    /// catalogue; returns all that arrived.
+    std::vector<SeenMessage> callAndCheck(const Operation& op)
+    {
+        op.call(*m_peer);
+        const std::vector<SeenMessage> arrived = seen();
+        EXPECT_FALSE(arrived.empty()) << "nothing reached the widget";
+        if (arrived.empty())
+            return arrived;
+        EXPECT_EQ(arrived[0].id, int(op.id));
+        EXPECT_EQ(arrived[0].sent, op.sent);
+        EXPECT_EQ(arrived[0].payload, op.payload);
+        const VXMessageCatalogue::Row* row = VXMessageCatalogue::find(op.id);
+        EXPECT_NE(row, nullptr);
+        if (row) {
+            EXPECT_NE(row->delivery, VXMessageCatalogue::Open) << "the row is settled";
+        }
+        EXPECT_EQ(VXMessageCatalogue::mismatchCount(), m_mismatches);
+        return arrived;
     }
 
     Peer* m_peer = nullptr;

@@ -36,31 +36,15 @@ UDInterface* object(std::uintptr_t n)
 
 VXMEObjectDataList* records()
 {
-    auto* list = new VXMEObjectDataList();
-    list->push_back(new VXMEObjectMessageData(object(1)));
-    return list;
+    return vxtest::oneRecordList();
 }
 
 VXStringList* names()
 {
-    auto* list = new VXStringList();
-    list->addElement("Name");
-    return list;
+    return vxtest::oneNameList();
 }
 
-struct Operation {
-    const char* name;
-    std::function<void(QtSpreadSheet&)> call;
-    VXMessageType id;
-    bool sent;
-    const char* payload;
-};
-
-std::ostream& operator<<(std::ostream& out, const Operation& op)
-{
-    return out << op.name;
-}
-
+using Operation = vxtest::PeerOperation<QtSpreadSheet>;
 using S = QtSpreadSheet;
 std::vector<UDInterface*> s_objects;
 std::vector<void*> s_texts;
@@ -118,17 +102,7 @@ class SpreadSheetPeerTest : public vxtest::PeerProbeTest<QtSpreadSheet, Operatio
 
 TEST_P(SpreadSheetPeerTest, OperationSendsOneMessageOfItsRow)
 {
-    const Operation& op = GetParam();
-    op.call(*m_peer);
-    const std::vector<Seen> arrived = seen();
-    ASSERT_EQ(arrived.size(), 1u);
-    EXPECT_EQ(arrived[0].id, int(op.id));
-    EXPECT_EQ(arrived[0].sent, op.sent);
-    EXPECT_EQ(arrived[0].payload, op.payload);
-    const VXMessageCatalogue::Row* row = VXMessageCatalogue::find(op.id);
-    ASSERT_NE(row, nullptr);
-    EXPECT_NE(row->delivery, VXMessageCatalogue::Open) << "the row is settled";
-    EXPECT_EQ(VXMessageCatalogue::mismatchCount(), m_mismatches);
+    EXPECT_EQ(callAndCheck(GetParam()).size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllOperations, SpreadSheetPeerTest, testing::ValuesIn(kOperations),
