@@ -95,26 +95,28 @@ public:
         m_advance.fill(-1);
     }
 
-    /// Whether the standard width of `text` is surely at most `width`; false when unsure.
-    bool fitsWithin(const std::u16string& text, int width)
+    /// Whether the standard width of `text` is surely at most `width` by its length alone.
+    bool fitsByLength(const std::u16string& text, int width) const
+    {
+        return !text.empty() && m_widest > 0 && m_pad + 2 + qreal(text.size()) * m_widest <= width;
+    }
+
+    /// The pad plus the sum of the characters' own advances (kerning aside), or -1 for an
+    /// empty text or one with characters outside the table.
+    qreal advanceSum(const std::u16string& text)
     {
         if (text.empty())
-            return false;
-        // Most values of a long list are settled by their length alone.
-        if (m_widest > 0 && m_pad + 2 + qreal(text.size()) * m_widest <= width)
-            return true;
-        qreal sum = m_pad + 2;
+            return -1;
+        qreal sum = m_pad;
         for (char16_t c : text) {
             if (c >= m_advance.size())
-                return false;
+                return -1;
             qreal& advance = m_advance[c];
             if (advance < 0)
                 advance = m_metrics.horizontalAdvance(QChar(c));
             sum += advance;
-            if (sum > width)
-                return false;
         }
-        return true;
+        return sum;
     }
 
 private:
@@ -542,6 +544,10 @@ bool GuiListView::widenColumnsFor(const VXMEObjectDataList& records)
     for (int section = offset; section < columns; ++section)
         if (!m_model->isCustomHeaderWidth(section) && m_model->getHeaderWidth(section) < maxWidth)
             ++open;
+    // Per column, the largest advance sum of a value already shaped and found to fit: values
+    // as wide as the widest so far are shaped once, not each time (kerning moves a shaped
+    // width by a pixel at most).
+    std::vector<qreal> fitting(std::size_t(std::max(columns, 0)), -1);
     bool widened = false;
     for (auto record = records.begin(); open > 0 && record != records.end(); ++record) {
         auto* message = dynamic_cast<const VXMEObjectMessageData*>(*record);
@@ -553,7 +559,11 @@ bool GuiListView::widenColumnsFor(const VXMEObjectDataList& records)
             if (section >= columns || m_model->isCustomHeaderWidth(section))
                 continue;
             const int current = m_model->getHeaderWidth(section);
-            if (current >= maxWidth || bound.fitsWithin(values[i], current))
+            if (current >= maxWidth || bound.fitsByLength(values[i], current))
+                continue;
+            const qreal sum = bound.advanceSum(values[i]);
+            qreal& fits = fitting[std::size_t(section)];
+            if (sum >= 0 && (sum + 2 <= current || sum <= fits))
                 continue;
             const int wanted
                 = GuiUtil::getStandardColumnWidth(GuiUtil::toQString(values[i]), metrics);
@@ -563,6 +573,7 @@ bool GuiListView::widenColumnsFor(const VXMEObjectDataList& records)
                 if (wanted >= maxWidth)
                     --open;
             }
+            fits = std::max(fits, sum);
         }
     }
     return widened;
