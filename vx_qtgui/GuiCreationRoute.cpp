@@ -136,6 +136,17 @@ void registerExplorerShortcut(GuiObject* created, QWidget* parent)
         explorer->addShortcut(action);
 }
 
+// A search bar or panel made for an explorer window shows the window's translated texts.
+void giveExplorerTexts(GuiObject* created, QWidget* parent)
+{
+    if (!qobject_cast<GuiModelExplorer*>(parent))
+        return;
+    if (auto* bar = dynamic_cast<GuiSearchBar*>(created))
+        GuiModelExplorer::applyCatalogueTexts(bar);
+    else if (auto* panel = dynamic_cast<GuiSearchPanel*>(created))
+        GuiModelExplorer::applyCatalogueTexts(panel);
+}
+
 Table& table()
 {
     using R = GuiCreationRoute;
@@ -204,8 +215,10 @@ Table& table()
                 &make<GuiVBoxLayout, QtHandleMessage> },
             { LAYCreateVBox2Msg, R::NoParent, true, false, &makeFree<GuiVBoxLayout, QtMessage> },
             // The explorer's search bar and panel.
-            { SBCreateMsg, R::WidgetParent, true, true, &make<GuiSearchBar, QtHandleMessage> },
-            { SPCreateMsg, R::WidgetParent, true, true, &make<GuiSearchPanel, QtHandleMessage> },
+            { SBCreateMsg, R::WidgetParent, true, true, &make<GuiSearchBar, QtHandleMessage>,
+                &giveExplorerTexts },
+            { SPCreateMsg, R::WidgetParent, true, true, &make<GuiSearchPanel, QtHandleMessage>,
+                &giveExplorerTexts },
             { SSCreateMsg, R::WidgetParent, true, true, &make<GuiSpreadSheet, QtHandleMessage> },
         };
         Table built;

@@ -7,6 +7,8 @@
 #include "engine/VXListener.h"
 #include "engine/VXModelExplorer.h"
 #include "engine/VXPopupMenu.h"
+#include "engine/VXSearchBar.h"
+#include "engine/VXSearchPanel.h"
 #include "engine/modelexplorer/VXEventBoolArray.h"
 #include "engine/modelexplorer/VXEventIntArray.h"
 #include "engine/modelexplorer/VXEventRect.h"
@@ -23,17 +25,21 @@
 #include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
 #include "vx_qtgui/modelexplorer/GuiModelView.h"
 #include "vx_qtgui/modelexplorer/GuiObjectSelectionDialog.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -90,10 +96,12 @@ protected:
     void SetUp() override
     {
         vxtest::WidgetLeakTest::SetUp();
-        std::map<int, std::u16string> strings = { { 7, u"Selection changed" },
-            { 8, u"Apply the changes?" }, { 9, u"Never ask again" }, { 10, u"Apply" },
-            { 11, u"Ignore" }, { 12, u"Cancel" }, { 14, u"Name" }, { 15, u"Type" },
-            { 16, u"New Object" }, { 17, u"Model Explorer" }, { 18, u"Ready" } };
+        std::map<int, std::u16string> strings = { { 4, u"Suchen nach:" }, { 5, u"Los" },
+            { 6, u"Suchoptionen" }, { 7, u"Selection changed" }, { 8, u"Apply the changes?" },
+            { 9, u"Never ask again" }, { 10, u"Apply" }, { 11, u"Ignore" }, { 12, u"Cancel" },
+            { 14, u"Name" }, { 15, u"Type" }, { 16, u"New Object" }, { 17, u"Model Explorer" },
+            { 18, u"Ready" }, { 25, u"Suchergebnisse" }, { 26, u"Mehr zeigen" },
+            { 27, u"Weniger zeigen" } };
         m_explorer = own(vxtest::bridge()->createModelExplorer(strings));
         ASSERT_NE(m_explorer, nullptr);
         for (VXEventType type :
@@ -416,6 +424,34 @@ TEST_P(SelectionAutoAnswerTest, HelperThreadAnswersTheRunningDialog)
 INSTANTIATE_TEST_SUITE_P(Actions, SelectionAutoAnswerTest,
     testing::Values(AutoAnswer { "Apply", true }, AutoAnswer { "Ignore", true },
         AutoAnswer { "Close", false }));
+
+TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
+{
+    VXSearchBar* bar = own(vxtest::bridge()->createSearchBar(m_explorer));
+    ASSERT_NE(bar, nullptr);
+    bar->setDynamicWidgets({ "Label", "Name:", "StringEdit", "gain" }, false);
+    // One panel made for the window, one made elsewhere and handed to it.
+    VXSearchPanel* made = own(vxtest::bridge()->createSearchPanel(m_explorer));
+    VXSearchPanel* handed = own(vxtest::bridge()->createSearchPanel(nullptr));
+    ASSERT_NE(made, nullptr);
+    ASSERT_NE(handed, nullptr);
+    m_explorer->addSearchPanel(handed);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        auto* widget = widgetOf<GuiSearchBar>(bar);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->searchLabel()->text(), QStringLiteral("Suchen nach:"));
+        EXPECT_EQ(widget->searchButton()->text(), QStringLiteral("Los"));
+        EXPECT_EQ(widget->optionsButton()->toolTip(), QStringLiteral("Suchoptionen"));
+        for (VXSearchPanel* proxy : { made, handed }) {
+            auto* panel = widgetOf<GuiSearchPanel>(proxy);
+            ASSERT_NE(panel, nullptr);
+            EXPECT_EQ(panel->headerLabel()->text(), QStringLiteral("Suchergebnisse"));
+            EXPECT_EQ(panel->expandButton()->toolTip(), QStringLiteral("Mehr zeigen"));
+            panel->slotExpandCollapse();
+            EXPECT_EQ(panel->expandButton()->toolTip(), QStringLiteral("Weniger zeigen"));
+        }
+    }));
+}
 
 TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
 {

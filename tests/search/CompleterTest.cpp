@@ -1,15 +1,18 @@
-// The record-aware completer on its own: popup sizing, the match rules, filling from records and
-// the texts handed to the host, under QAbstractItemModelTester while the suggestions change.
+// The record-aware completer on its own: its explorer-list popup and the popup's sizing, the match
+// rules, filling from records and the texts handed to the host, under QAbstractItemModelTester
+// while the suggestions change.
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
+#include "vx_qtgui/modelexplorer/search/GuiListAutoCompleterFilter.h"
 
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
-#include <QTreeView>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -39,10 +42,11 @@ protected:
     }
 
     // A titled list of one-column records, handed to the completer and freed again.
-    void supply(const std::vector<const char16_t*>& names, const QString& prefix = QString())
+    void supply(const std::vector<const char16_t*>& names, const QString& prefix = QString(),
+        const char16_t* kindTitle = u"Kind")
     {
         VXMEObjectDataList records;
-        auto* head = makeRecord(0, { u"Name", u"Kind" });
+        auto* head = makeRecord(0, { u"Name", kindTitle });
         head->object = nullptr;
         records.push_back(head);
         std::uintptr_t id = 1;
@@ -74,20 +78,52 @@ protected:
     std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
+TEST_F(CompleterTest, PopupIsAnExplorerListOverTheCompletionRows)
+{
+    supply({ u"alpha", u"beta" });
+    auto* view = qobject_cast<GuiListView*>(completer->popup());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view, completer->listView());
+    EXPECT_EQ(view->listModel(), completer->listModel());
+    EXPECT_EQ(view->proxyModel(), completer->proxyModel());
+    EXPECT_EQ(view->filter(), static_cast<GuiFilterInterface*>(completer->filter()));
+    EXPECT_EQ(completer->filter()->edit(), edit.get());
+    EXPECT_EQ(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(view->header()->sectionsClickable());
+    EXPECT_EQ(view->header()->sectionResizeMode(1), QHeaderView::Interactive);
+    EXPECT_FALSE(view->header()->stretchLastSection());
+    EXPECT_FALSE(view->rootIsDecorated());
+    EXPECT_EQ(view->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_TRUE(view->allColumnsShowFocus());
+    EXPECT_TRUE(view->uniformRowHeights());
+    EXPECT_EQ(view->freezeView(), nullptr);
+
+    // A press on a suggestion never arms a drag of the rows.
+    view->resize(300, 84);
+    const QPoint row = view->visualRect(view->model()->index(0, 1)).center();
+    ASSERT_TRUE(view->indexAt(row).isValid());
+    QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+    EXPECT_FALSE(view->isDragArmed());
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+}
+
 TEST_F(CompleterTest, PopupIsTwentyOnePixelsPerRowUpToTenPlusTheHeader)
 {
-    QTreeView* view = completer->listView();
+    GuiListView* view = completer->listView();
     const int before = view->height();
     completer->adjustViewHeight(0);
     EXPECT_EQ(view->height(), before) << "no rows keep the height";
     const struct {
         int rows;
         int height;
-    } cases[] = { { 1, 42 }, { 3, 84 }, { 10, 231 }, { 25, 231 } };
+    } cases[] = { { 1, 42 }, { 3, 84 }, { 10, 231 }, { 11, 231 }, { 25, 231 } };
     for (const auto& c : cases) {
         completer->adjustViewHeight(c.rows);
         EXPECT_EQ(view->minimumHeight(), c.height) << c.rows;
         EXPECT_EQ(view->maximumHeight(), c.height) << c.rows;
+        completer->adjustViewHeight(0);
+        EXPECT_EQ(view->maximumHeight(), c.height) << "0 rows after " << c.rows;
     }
 }
 
@@ -110,6 +146,15 @@ TEST_F(CompleterTest, FillingFromRecordsTitlesTheColumnsAndSizesThePopup)
     supply({ u"one", u"two" }, QStringLiteral("blo"));
     EXPECT_EQ(completer->listModel(), model);
     EXPECT_EQ(completer->completionColumn(), 2);
+
+    // New titles retitle the popup's model in place.
+    supply({ u"three" }, QString(), u"Library");
+    EXPECT_EQ(completer->listModel(), model);
+    ASSERT_EQ(model->columnCount(), 3);
+    EXPECT_EQ(model->getHeaderTitle(2), "Library");
+    EXPECT_EQ(completer->popup()->model()->headerData(2, Qt::Horizontal).toString(), "Library");
+    EXPECT_EQ(shown(), (QStringList { "three" }));
+    EXPECT_EQ(completer->listView()->maximumHeight(), 42);
 }
 
 struct MatchCase {

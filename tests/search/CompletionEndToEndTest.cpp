@@ -9,12 +9,13 @@
 #include "tests/support/WidgetLeakTest.h"
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiEdit.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
 
 #include <QAbstractItemView>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -116,10 +117,19 @@ TEST_F(CompletionEndToEndTest, TypingNarrowsTheRecordsAndTheChoiceReachesTheHost
     edit->setAutoCompleteData(
         records({ kNames[0], kNames[1], kNames[2], kNames[3], kNames[4], kNames[5] }), u"", true);
     EXPECT_EQ(suggestions(edit).size(), 6u);
+    // The popup: an explorer list, 21 pixels per row and one more for the header.
+    const auto popupOf = [&] {
+        return qobject_cast<GuiListView*>(widgetOf<GuiEdit>(edit)->recordCompleter()->popup());
+    };
     bool popupShown = false;
-    ASSERT_TRUE(runOnGuiThread(
-        [&] { popupShown = widgetOf<GuiEdit>(edit)->recordCompleter()->popup()->isVisible(); }));
+    int height = 0;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        ASSERT_NE(popupOf(), nullptr);
+        popupShown = popupOf()->isVisible();
+        height = popupOf()->height();
+    }));
     EXPECT_TRUE(popupShown) << "supplied records open the popup";
+    EXPECT_EQ(height, 6 * 21 + 21);
 
     // The user types "ga": after the pause, only the records starting with it remain.
     ASSERT_TRUE(runOnGuiThread([&] { QTest::keyClicks(widgetOf<GuiEdit>(edit), "ga"); }));
@@ -128,11 +138,18 @@ TEST_F(CompletionEndToEndTest, TypingNarrowsTheRecordsAndTheChoiceReachesTheHost
         return completer->proxyModel()->rowCount() == 3 && completer->popup()->isVisible();
     }));
     EXPECT_EQ(suggestions(edit), (std::vector<std::u16string> { u"gain", u"gamma", u"gate" }));
+    ASSERT_TRUE(runOnGuiThread([&] { height = popupOf()->height(); }));
+    EXPECT_EQ(height, 3 * 21 + 21);
 
     // Down to the second suggestion, Return: the field takes it and reports Return with it.
+    // Down first offers the suggestion it leaves.
     ASSERT_TRUE(runOnGuiThread([&] {
-        QAbstractItemView* popup = widgetOf<GuiEdit>(edit)->recordCompleter()->popup();
+        GuiListView* popup = popupOf();
+        QSignalSpy offered(popup, &GuiListView::suggestionSelected);
         QTest::keyClick(popup, Qt::Key_Down);
+        ASSERT_EQ(offered.count(), 1);
+        EXPECT_EQ(offered[0][0].value<QModelIndex>().row(), 0);
+        EXPECT_TRUE(offered[0][1].toBool());
         QTest::keyClick(popup, Qt::Key_Return);
         EXPECT_FALSE(popup->isVisible());
     }));

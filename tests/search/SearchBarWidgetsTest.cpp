@@ -1,9 +1,15 @@
-// The search bar's own widgets: what the drop-down validator accepts and how it fixes a text up.
+// The search bar's own widgets: what the drop-down validator accepts and how it fixes a text up;
+// the translated texts the bar and the panel take from their explorer.
+#include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 #include "vx_qtgui/modelexplorer/search/SBComboBox.h"
 #include "vx_qtgui/modelexplorer/search/SBComboBoxValidator.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +62,31 @@ TEST(SBComboBoxTest, ReturnAndFocusLossDeliverTheValue)
     QFocusEvent toPopup(QEvent::FocusOut, Qt::PopupFocusReason);
     QApplication::sendEvent(box, &toPopup);
     EXPECT_EQ(delivered.count(), 0) << "its own popup takes the focus without a value";
+}
+
+// A host whose catalogue lacks some search texts still gets a labelled bar and panel.
+TEST(SearchCatalogueTextsTest, TextsTheCatalogueLacksKeepTheWidgetsOwn)
+{
+    GuiSearchBar bar(nullptr, nullptr);
+    bar.setDynamicWidgets({ "Label", "Name:", "StringEdit", "gain" }, false);
+    const QString label = bar.searchLabel()->text();
+    const QString tip = bar.optionsButton()->toolTip();
+    ASSERT_FALSE(label.isEmpty());
+    ASSERT_FALSE(tip.isEmpty());
+    bar.setCatalogueTexts(QString(), QStringLiteral("Los"), QString());
+    EXPECT_EQ(bar.searchLabel()->text(), label);
+    EXPECT_EQ(bar.searchButton()->text(), QStringLiteral("Los"));
+    EXPECT_EQ(bar.optionsButton()->toolTip(), tip);
+
+    GuiSearchPanel panel(nullptr, nullptr);
+    const QString title = panel.headerLabel()->text();
+    const QString expandTip = panel.expandButton()->toolTip();
+    ASSERT_FALSE(title.isEmpty());
+    panel.setCatalogueTexts(QString(), QString(), QStringLiteral("Weniger"));
+    EXPECT_EQ(panel.headerLabel()->text(), title);
+    EXPECT_EQ(panel.expandButton()->toolTip(), expandTip);
+    panel.slotExpandCollapse();
+    EXPECT_EQ(panel.expandButton()->toolTip(), QStringLiteral("Weniger"));
 }
 
 } // namespace

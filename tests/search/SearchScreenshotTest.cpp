@@ -5,6 +5,7 @@
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
 #include "vx_qtgui/modelexplorer/search/GuiFilterHighlightDelegate.h"
 #include "vx_qtgui/modelexplorer/search/GuiListFilter.h"
@@ -96,7 +97,8 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
         delete record;
     completer->initCustomCompletion();
     completer->showSuggestions();
-    QAbstractItemView* popup = completer->popup();
+    auto* popup = qobject_cast<GuiListView*>(completer->popup());
+    ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     EXPECT_EQ(popup->height(), 4 * 21 + 21);
 
@@ -111,6 +113,7 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
         painter.drawImage(8, 32, list);
     }
     EXPECT_GT(countPixels(list, isText), 200) << "the suggestions show text";
+    EXPECT_GT(countPixels(list, isHighlight), 50) << "the typed prefix is marked";
     keep(shot, "search-completion.png");
 }
 

@@ -40,6 +40,8 @@
 #include "vx_qtgui/modelexplorer/GuiModelView.h"
 #include "vx_qtgui/modelexplorer/GuiObjectSelectionDialog.h"
 #include "vx_qtgui/modelexplorer/IMRevertDlgThread.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
+#include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -181,6 +183,18 @@ GuiModelExplorer::~GuiModelExplorer()
 QString GuiModelExplorer::xlate_ME(int id)
 {
     return m_xlateMap.value(id);
+}
+
+void GuiModelExplorer::applyCatalogueTexts(GuiSearchBar* bar)
+{
+    if (bar)
+        bar->setCatalogueTexts(xlate_ME(4), xlate_ME(5), xlate_ME(6));
+}
+
+void GuiModelExplorer::applyCatalogueTexts(GuiSearchPanel* panel)
+{
+    if (panel)
+        panel->setCatalogueTexts(xlate_ME(25), xlate_ME(26), xlate_ME(27));
 }
 
 QSplitter* GuiModelExplorer::splitter(int index) const

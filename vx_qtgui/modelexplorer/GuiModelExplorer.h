@@ -13,6 +13,8 @@
 class GuiAction;
 class GuiMESelectionChangedDialog;
 class GuiModelView;
+class GuiSearchBar;
+class GuiSearchPanel;
 class QProgressDialog;
 class QtBoolInt2Message;
 class QSplitter;
@@ -37,6 +39,10 @@ public:
     static bool routes(VXMessageType type);
     /// The display text of `id` from the table given at creation; empty when unknown.
     static QString xlate_ME(int id);
+    /// Gives an explorer's search bar its translated label, button text and options tip.
+    static void applyCatalogueTexts(GuiSearchBar* bar);
+    /// Gives an explorer's search panel its translated title and expand and collapse tips.
+    static void applyCatalogueTexts(GuiSearchPanel* panel);
 
     GuiModelView* modelView() const { return m_modelView; }
     QSplitter* splitter(int index) const;

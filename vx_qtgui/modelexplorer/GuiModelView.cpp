@@ -758,9 +758,10 @@ void GuiModelView::forwardListSide(VXMessageType type, QtMessage& msg)
         void* key = handleOf<void>(msg);
         auto* panel
             = key ? dynamic_cast<GuiSearchPanel*>(GuiApplication::findWidget(key)) : nullptr;
-        if (panel)
+        if (panel) {
+            GuiModelExplorer::applyCatalogueTexts(panel);
             side.addSearchPanel(panel);
-        else
+        } else
             trace("no search panel registered for", "addSearchPanel");
         return;
     }

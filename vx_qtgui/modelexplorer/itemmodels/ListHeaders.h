@@ -18,6 +18,7 @@ public:
     const std::vector<ListHeader>& all() const { return m_headers; }
 
     void append(const ListHeader& header) { m_headers.push_back(header); }
+    void clear() { m_headers.clear(); }
     /// The first header whose property name or display title is `name`; -1 when none.
     int section(const QString& name, Qt::CaseSensitivity cs) const;
     /// The first header with exactly this property name; -1 when none.

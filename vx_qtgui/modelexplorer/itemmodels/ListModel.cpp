@@ -288,6 +288,15 @@ void ListModel::setHeaderInfo(
         endInsertColumns();
 }
 
+void ListModel::removeHeaders()
+{
+    // The rows' values pair with the columns: neither outlives the other.
+    beginReset();
+    clear();
+    m_headers.clear();
+    endReset();
+}
+
 int ListModel::getHeaderSection(const QString& name, Qt::CaseSensitivity cs) const
 {
     return m_headers.section(name, cs);

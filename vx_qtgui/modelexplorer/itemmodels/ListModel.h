@@ -55,6 +55,8 @@ public:
     // Headers.
     void setHeaderInfo(
         int section, const QString& name, int width, bool customWidth, const QString& iconPath);
+    /// Drops every column and, with them, every row: a list retitled from scratch.
+    void removeHeaders();
     /// The first header whose property name or display title is `name`; -1 when none.
     int getHeaderSection(const QString& name, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
     QString getHeaderTitle(int section) const;

@@ -2,9 +2,9 @@
 
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 
+#include <QAbstractProxyModel>
 #include <QItemSelectionModel>
 
 namespace {
@@ -65,7 +65,7 @@ AutoSelectListItem::~AutoSelectListItem()
     if (!m_view || !m_view->selectionModel() || m_keys.isEmpty())
         return;
     const ListModel* model = m_view->listModel();
-    const ListProxyModel* proxy = m_view->proxyModel();
+    const QAbstractProxyModel* proxy = m_view->proxyModel();
     QItemSelection selection;
     QModelIndex current;
     for (int i = 0; i < m_keys.size(); ++i) {

@@ -81,7 +81,7 @@ QMimeData* GuiBaseView::createHandleVectorMimeData()
 
 bool GuiBaseView::armsDrag(const QPoint& viewportPosition) const
 {
-    return indexAt(viewportPosition).isValid();
+    return dragEnabled() && indexAt(viewportPosition).isValid();
 }
 
 bool GuiBaseView::acceptRowDrag(QDragMoveEvent*)

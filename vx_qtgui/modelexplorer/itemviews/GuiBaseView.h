@@ -72,7 +72,8 @@ protected:
     virtual void selectionSettled() { }
     /// Called right before a drag of the selection starts.
     virtual void aboutToStartDrag() { }
-    /// Whether a left press at this viewport position arms a drag (default: on a row).
+    /// Whether a left press at this viewport position arms a drag (default: on a row, while
+    /// dragging is enabled).
     virtual bool armsDrag(const QPoint& viewportPosition) const;
     /// Drops over rows; the base refuses them.
     virtual bool acceptRowDrag(QDragMoveEvent* event);

@@ -24,6 +24,7 @@
 #include "vx_qtgui/modelexplorer/itemviews/GuiFilterInterface.h"
 #include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -128,10 +129,12 @@ private:
 
 } // namespace
 
-GuiListView::GuiListView(ListModel* model, ListProxyModel* proxy, VXWidget* owner, QWidget* parent)
+GuiListView::GuiListView(
+    ListModel* model, QAbstractProxyModel* proxy, VXWidget* owner, QWidget* parent)
     : GuiBaseView(parent)
     , m_model(model)
     , m_proxy(proxy)
+    , m_listProxy(qobject_cast<ListProxyModel*>(proxy))
     , m_owner(owner)
     , m_delegate(new ListViewDelegate(this))
 {
@@ -144,6 +147,7 @@ GuiListView::GuiListView(GuiListView* parent, FreezeTag)
     : GuiBaseView(parent)
     , m_model(parent->m_model)
     , m_proxy(parent->m_proxy)
+    , m_listProxy(parent->m_listProxy)
     , m_owner(parent->m_owner)
     , m_delegate(parent->m_delegate)
     , m_parentView(parent)
@@ -427,8 +431,8 @@ void GuiListView::updateNodes(const VXMEObjectDataList* records, bool flag)
         else if (item->object)
             m_model->refresh(item->object, -1, QModelIndex());
     }
-    if (m_model->isFilterDirty())
-        m_proxy->invalidateFilter(true);
+    if (m_model->isFilterDirty() && m_listProxy)
+        m_listProxy->invalidateFilter(true);
 }
 
 void GuiListView::updatePendingData(const VXMEObjectDataList* records)
@@ -457,8 +461,8 @@ void GuiListView::updatePendingData(const VXMEObjectDataList* records)
     // Rows that arrive as placeholders are measured when their values come.
     if (!m_model->isSpreadsheetMode() && widenColumnsFor(*records))
         applyColumnWidths();
-    if (m_model->isFilterDirty())
-        m_proxy->invalidateFilter(true);
+    if (m_model->isFilterDirty() && m_listProxy)
+        m_listProxy->invalidateFilter(true);
 }
 
 void GuiListView::editListNodes(const VXMEObjectDataList* records)
@@ -1045,10 +1049,10 @@ void GuiListView::selectListViewIndices(
 
 void GuiListView::selectListViewItem(const QString& name, const QString& column, bool notify)
 {
-    if (!m_model || !selectionModel())
+    if (!m_model || !m_listProxy || !selectionModel())
         return;
     QModelIndexList found;
-    m_proxy->matchItems(QModelIndex(), name, found);
+    m_listProxy->matchItems(QModelIndex(), name, found);
     const int section
         = column.isEmpty() ? -1 : m_model->getHeaderSection(column, Qt::CaseSensitive);
     if (!notify)
@@ -1327,15 +1331,15 @@ void GuiListView::setFilterString(const QString& text)
 {
     if (GuiFilterInterface* f = filter())
         f->imSetFilterString(text);
-    else if (m_proxy)
-        m_proxy->filter(text, QString(), Qt::CaseInsensitive);
+    else if (m_listProxy)
+        m_listProxy->filter(text, QString(), Qt::CaseInsensitive);
 }
 
 QString GuiListView::getFilterString() const
 {
     if (const GuiFilterInterface* f = filter())
         return f->getFilterString();
-    return m_proxy ? m_proxy->filterText() : QString();
+    return m_listProxy ? m_listProxy->filterText() : QString();
 }
 
 // Lazy data -------------------------------------------------------------------------------------

@@ -17,6 +17,7 @@ class GuiFilterInterface;
 class ListModel;
 class ListProxyModel;
 class ListViewDelegate;
+class QAbstractProxyModel;
 class VXMEEditTypeData;
 class VXMEObjectEventData;
 class VXStringList;
@@ -41,14 +42,18 @@ public:
     /// Entry text of an edit for which the host sent no value: shown, never committed.
     static const char NoValueEditText[];
 
-    /// A view of `proxy` (whose source is `model`) sending its events for `owner`. It makes
-    /// its own cell delegate and takes the standard list settings.
+    /// A view of `proxy` (whose source is `model`) sending its events for `owner` (none without
+    /// one). It makes its own cell delegate and takes the standard list settings. Sorting and
+    /// the filter edit need a `ListProxyModel`; any other proxy only maps rows.
     GuiListView(
-        ListModel* model, ListProxyModel* proxy, VXWidget* owner, QWidget* parent = nullptr);
+        ListModel* model, QAbstractProxyModel* proxy, VXWidget* owner, QWidget* parent = nullptr);
     ~GuiListView() override;
 
     ListModel* listModel() const { return m_model; }
-    ListProxyModel* proxyModel() const { return m_proxy; }
+    /// The proxy the rows are shown through.
+    QAbstractProxyModel* proxyModel() const { return m_proxy; }
+    /// That proxy when it sorts and filters the list; null otherwise.
+    ListProxyModel* listProxy() const { return m_listProxy; }
     ListViewDelegate* listDelegate() const { return m_delegate; }
     VXWidget* owner() const { return m_owner; }
     /// The view that owns the events and state: the main view for a freeze view.
@@ -240,7 +245,8 @@ private:
     bool widenColumnsFor(const VXMEObjectDataList& records);
 
     ListModel* m_model;
-    ListProxyModel* m_proxy;
+    QAbstractProxyModel* m_proxy;
+    ListProxyModel* m_listProxy;
     VXWidget* m_owner;
     ListViewDelegate* m_delegate;
     GuiFilterInterface* m_filter = nullptr;

@@ -279,7 +279,7 @@ void ListViewDelegate::paint(
         painter->fillRect(opt.rect, QColor(grey, grey, grey));
     }
     const GuiFilterInterface* filter = m_listView->filter();
-    const ListProxyModel* proxy = m_listView->proxyModel();
+    const ListProxyModel* proxy = m_listView->listProxy();
     if (filter && proxy && proxy->isFilterEnabled() && !(flags & ListItem::CellBoolean)) {
         const QString filterColumn = filter->getFilterColumn();
         if (filterColumn.isEmpty() || filterColumn == model->getHeaderTitle(column)) {

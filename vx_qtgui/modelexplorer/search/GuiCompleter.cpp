@@ -7,6 +7,7 @@
 #include "vx_qtgui/GuiUtil.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
+#include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
 #include "vx_qtgui/modelexplorer/search/GuiFilterHighlightDelegate.h"
 #include "vx_qtgui/modelexplorer/search/GuiListAutoCompleterFilter.h"
@@ -16,7 +17,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QTreeView>
 
 namespace {
 
@@ -37,9 +37,10 @@ GuiCompleter::GuiCompleter(GuiEdit* edit)
     , m_edit(edit)
     , m_model(new ListModel(false, this))
     , m_proxy(new GuiCompletionProxyModel(this, this))
-    , m_view(new QTreeView)
 {
     m_proxy->setSourceModel(m_model);
+    // The popup belongs to no explorer: it has no owner to send list events for.
+    m_view = new GuiListView(m_model, m_proxy, nullptr);
     m_filter = new GuiListAutoCompleterFilter(edit, this, this);
     setModel(m_proxy);
     setCaseSensitivity(Qt::CaseInsensitive);
@@ -56,14 +57,21 @@ GuiCompleter::GuiCompleter(GuiEdit* edit)
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAllColumnsShowFocus(true);
     m_view->setUniformRowHeights(true);
-    // Rows and header of the height the popup is sized for, no frame around them.
-    auto* delegate = new GuiFilterHighlightDelegate(m_filter, m_view);
-    delegate->setRowHeight(RowHeight);
-    m_view->setItemDelegate(delegate);
+    m_view->enableFreezePane(false);
+    m_view->setFilter(m_filter);
+    // A press on a suggestion chooses it; it never drags the rows anywhere.
+    m_view->setDragDropMode(QAbstractItemView::NoDragDrop);
+    m_view->viewport()->setAcceptDrops(false);
+    // Header of the height the popup is sized for, no frame around the rows.
     m_view->header()->setFixedHeight(RowHeight);
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setPopup(m_view);
+    // After setPopup, which gives the popup Qt's own delegate: rows of the height the popup is
+    // sized for, the matches marked.
+    auto* delegate = new GuiFilterHighlightDelegate(m_filter, m_view);
+    delegate->setRowHeight(RowHeight);
+    m_view->setItemDelegate(delegate);
     setWidget(edit);
 
     connect(this, QOverload<const QString&>::of(&QCompleter::activated), this,
@@ -154,7 +162,6 @@ void GuiCompleter::updateModel(const VXMEObjectDataList* records, const QString&
     columns = qMin(columns, MaxColumns);
     adjustViewHeight(rows);
 
-    // Headers cannot be taken back from a model: new titles get a new model.
     QStringList titles;
     for (int c = 0; c < columns; ++c) {
         const std::u16string* title
@@ -166,29 +173,27 @@ void GuiCompleter::updateModel(const VXMEObjectDataList* records, const QString&
         current << header.name;
     if (!current.isEmpty())
         current.removeFirst();
+    // One reset for the whole refill, rows unfiltered until the prefix is applied again.
+    m_proxy->setFilterEnabled(false);
+    m_model->beginReset();
+    m_model->setFont(m_view->font());
     if (m_model->headers().empty() || current != titles) {
-        auto* model = new ListModel(false, this);
-        model->setFont(m_view->font());
-        model->setHeaderInfo(0, QStringLiteral(" "), 0, false, QString());
+        m_model->removeHeaders();
+        m_model->setHeaderInfo(0, QStringLiteral(" "), 0, false, QString());
         for (int c = 0; c < titles.size(); ++c)
-            model->setHeaderInfo(c + 1, titles[c], 0, false, QString());
-        m_proxy->setSourceModel(model);
-        delete m_model;
-        m_model = model;
+            m_model->setHeaderInfo(c + 1, titles[c], 0, false, QString());
     } else {
         m_model->clear();
     }
-    m_proxy->forgetMatches();
-    m_proxy->setFilterEnabled(false);
     if (records) {
-        m_model->beginReset();
         for (VXMEObjectData* record : *records) {
             auto* row = dynamic_cast<VXMEObjectMessageData*>(record);
             if (row && row != head)
                 m_model->addItem(row);
         }
-        m_model->endReset();
     }
+    m_model->endReset();
+    m_proxy->forgetMatches();
     setCompletionColumn(getCompletionColumn());
     sizeColumns();
 }
@@ -260,12 +265,13 @@ void GuiCompleter::updateView(const VXUStringList* list)
 {
     if (!list)
         return;
+    m_proxy->setFilterEnabled(false);
+    m_model->beginReset();
+    m_model->clear();
     if (m_model->columnCount() == 0) {
         m_model->setHeaderInfo(0, QStringLiteral(" "), 0, false, QString());
         m_model->setHeaderInfo(1, QString(), 0, false, QString());
     }
-    m_model->beginReset();
-    m_model->clear();
     for (const std::u16string& text : list->elements()) {
         QStringList values;
         if (m_model->iconColumn())
@@ -275,7 +281,6 @@ void GuiCompleter::updateView(const VXUStringList* list)
     }
     m_model->endReset();
     m_proxy->forgetMatches();
-    m_proxy->setFilterEnabled(false);
     adjustViewHeight(list->size());
     setCompletionColumn(m_model->iconColumn() ? 1 : 0);
     sizeColumns();

@@ -10,12 +10,13 @@
 class GuiCompletionProxyModel;
 class GuiEdit;
 class GuiListAutoCompleterFilter;
+class GuiListView;
 class ListModel;
-class QTreeView;
 class VXUStringList;
 
-/// The record-aware completer of an edit field: its popup is a list with a header over the
-/// explorer records the host supplies, filtered by the typed prefix in the completion column.
+/// The record-aware completer of an edit field: its popup is an explorer list view with a header
+/// over the explorer records the host supplies, filtered by the typed prefix in the completion
+/// column.
 /// Filtering is its own (the Qt side completes unfiltered over the filtered rows), so a prefix
 /// never makes Qt walk the rows. GUI thread.
 class GuiCompleter : public QCompleter {
@@ -38,7 +39,7 @@ public:
 
     ListModel* listModel() const { return m_model; }
     GuiCompletionProxyModel* proxyModel() const { return m_proxy; }
-    QTreeView* listView() const { return m_view; }
+    GuiListView* listView() const { return m_view; }
     GuiListAutoCompleterFilter* filter() const { return m_filter; }
 
     /// The text suggestions are matched against (not Qt's completion prefix, which stays empty).
@@ -90,9 +91,9 @@ private:
     void sizeColumns();
 
     GuiEdit* m_edit;
-    ListModel* m_model;
+    ListModel* const m_model;
     GuiCompletionProxyModel* m_proxy;
-    QTreeView* m_view;
+    GuiListView* m_view;
     GuiListAutoCompleterFilter* m_filter;
     QString m_prefix;
     QCompleter::CompletionMode m_mode = QCompleter::PopupCompletion;

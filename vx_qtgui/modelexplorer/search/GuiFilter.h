@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vx_qtgui/modelexplorer/itemviews/GuiFilterInterface.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -11,8 +13,8 @@ class QPainter;
 class QRect;
 
 /// A filter edit and the rule that decides which cell texts match it and where the matches are
-/// highlighted. GUI thread.
-class GuiFilter : public QObject {
+/// highlighted; what a list view asks of its filter. GUI thread.
+class GuiFilter : public QObject, public GuiFilterInterface {
     Q_OBJECT
 
 public:
@@ -28,19 +30,21 @@ public:
     GuiEdit* edit() const { return m_edit; }
 
     /// The text matched: the edit's completion prefix when it completes, else its text.
-    virtual QString getFilterString() const;
+    QString getFilterString() const override;
+    /// The header title the text narrows; every column for a plain filter.
+    QString getFilterColumn() const override { return QString(); }
     virtual Qt::CaseSensitivity matchCaseCriteria() const { return Qt::CaseInsensitive; }
     /// Whether the filter text occurs in `text`; an empty filter matches nothing.
     virtual bool isMatch(const QString& text) const;
     /// Fills every occurrence of the filter text in `text`, drawn from `rect`'s left edge, yellow.
     /// An occurrence cut by the right edge leaves room for "..." and ends the scan.
-    void highLight(
-        const QString& text, const QRect& rect, const QFontMetrics& fm, QPainter* painter) const;
+    void highLight(const QString& text, const QRect& rect, const QFontMetrics& fm,
+        QPainter* painter) const override;
 
     /// Empties the edit (which then filters as the user's clearing would).
     void clear();
     /// Sets the edit's text as if typed.
-    void imSetFilterString(const QString& text);
+    void imSetFilterString(const QString& text) override;
     QString imGetFilterString() const;
     void setFont(const QFont& font);
 

@@ -6,11 +6,12 @@
 
 GuiListAutoCompleterFilter::GuiListAutoCompleterFilter(
     GuiEdit* edit, GuiCompleter* completer, QObject* parent)
-    : GuiListFilter(nullptr, nullptr, parent)
+    : GuiListFilter(edit, nullptr, parent)
     , m_completer(completer)
 {
-    // Bound to the field for its text, but the completer decides when to filter.
-    Q_UNUSED(edit);
+    // Bound to the field, but its typing is paced by the field's own refresh of the completer.
+    if (edit)
+        disconnect(edit, &QLineEdit::textChanged, this, &GuiListFilter::onTextChanged);
 }
 
 GuiListAutoCompleterFilter::~GuiListAutoCompleterFilter() = default;

@@ -21,7 +21,7 @@ public:
     ListProxyModel* proxy() const { return m_proxy; }
 
     /// The column the text names ("Name" of "Name:abc"); empty for all columns.
-    virtual QString getFilterColumn() const;
+    QString getFilterColumn() const override;
     /// The model section of that column; -1 for all columns.
     virtual int getFilterColumnIndex() const;
     QString getFilterString() const override;

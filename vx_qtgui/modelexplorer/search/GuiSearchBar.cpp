@@ -86,14 +86,18 @@ GuiSearchBar::~GuiSearchBar()
 void GuiSearchBar::setCatalogueTexts(
     const QString& searchLabel, const QString& searchButton, const QString& optionsToolTip)
 {
-    m_searchLabel = searchLabel;
-    m_searchButtonDefault = searchButton;
-    m_optionsToolTip = optionsToolTip;
-    m_label->setText(searchLabel);
+    // A text the catalogue lacks leaves the bar's own.
+    if (!searchLabel.isEmpty())
+        m_searchLabel = searchLabel;
+    if (!searchButton.isEmpty())
+        m_searchButtonDefault = searchButton;
+    if (!optionsToolTip.isEmpty())
+        m_optionsToolTip = optionsToolTip;
+    m_label->setText(m_searchLabel);
     if (m_searchButton && m_buttonText.isEmpty())
-        m_searchButton->setText(searchButton);
+        m_searchButton->setText(m_searchButtonDefault);
     if (m_optionsButton)
-        m_optionsButton->setToolTip(optionsToolTip);
+        m_optionsButton->setToolTip(m_optionsToolTip);
 }
 
 void GuiSearchBar::setStaticWidgets()

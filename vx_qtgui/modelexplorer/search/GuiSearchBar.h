@@ -30,10 +30,12 @@ public:
 
     void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
 
-    /// The explorer's translated texts: the bar's label, the search button, the options tip.
+    /// The explorer's translated texts: the bar's label, the search button, the options tip. An
+    /// empty text keeps the bar's own.
     void setCatalogueTexts(
         const QString& searchLabel, const QString& searchButton, const QString& optionsToolTip);
 
+    QLabel* searchLabel() const { return m_label; }
     SBComboBox* searchTypeBox() const { return m_typeBox; }
     QPushButton* searchButton() const { return m_searchButton; }
     QToolButton* optionsButton() const { return m_optionsButton; }

@@ -84,9 +84,13 @@ void GuiSearchPanel::createPanelLayout()
 void GuiSearchPanel::setCatalogueTexts(
     const QString& title, const QString& expandTip, const QString& collapseTip)
 {
-    m_header->setText(title);
-    m_expandTip = expandTip;
-    m_collapseTip = collapseTip;
+    // A text the catalogue lacks leaves the panel's own.
+    if (!title.isEmpty())
+        m_header->setText(title);
+    if (!expandTip.isEmpty())
+        m_expandTip = expandTip;
+    if (!collapseTip.isEmpty())
+        m_collapseTip = collapseTip;
     applyExpanded();
 }
 

@@ -19,7 +19,8 @@ public:
 
     void vxMessageNotify(VXMessageType type, QtMessage* msg) override;
 
-    /// The explorer's translated texts: the title, the expand and the collapse tips.
+    /// The explorer's translated texts: the title, the expand and the collapse tips. An empty
+    /// text keeps the panel's own.
     void setCatalogueTexts(
         const QString& title, const QString& expandTip, const QString& collapseTip);
     /// Results, options, condition and warning; the condition label shows the warning when
@@ -28,6 +29,7 @@ public:
         const QString& warning);
 
     bool isExpanded() const { return m_expanded; }
+    QLabel* headerLabel() const { return m_header; }
     QLabel* resultsLabel() const { return m_results; }
     QLabel* optionsLabel() const { return m_options; }
     QLabel* conditionLabel() const { return m_condition; }
