@@ -6,6 +6,7 @@
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiConstants.h"
 #include "vx_qtgui/modelexplorer/itemmodels/AutoReset.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ItemIndex.h"
 
 #include <QAbstractItemModelTester>
 #include <QBitArray>
@@ -13,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -393,3 +396,64 @@ TEST(ListItemEqualityTest, ItemsDifferByCellsAttributesOrIdentity)
 }
 
 } // namespace
+
+// The index of (owner, row number) pairs against a plain map, over numbers counted from 0 (a
+// long list), numbers just past the dense part, and hostile ones up to the largest unsigned.
+TEST(ItemIndexTest, IndexRowsAgreeWithAMapWhateverTheNumbers)
+{
+    ItemIndex index;
+    std::map<std::pair<std::uintptr_t, unsigned>, ListItem*> expected;
+    std::mt19937 random(7);
+    auto pick = [&]() -> unsigned {
+        switch (random() % 4) {
+        case 0:
+            return unsigned(random() % 3000);
+        case 1:
+            return unsigned(random() % 200);
+        case 2:
+            return 4000000000u + unsigned(random() % 16);
+        default:
+            return unsigned(random());
+        }
+    };
+    // Rows numbered past the dense part first, then the rows before them: the dense part grows
+    // over the earlier ones.
+    auto* first = reinterpret_cast<UDInterface*>(16);
+    for (unsigned uid = 3000; uid-- > 0;) {
+        auto* item = reinterpret_cast<ListItem*>(std::uintptr_t(uid + 1) * 32);
+        index.setIndexRow(first, uid, item);
+        expected[std::make_pair(std::uintptr_t(1), uid)] = item;
+    }
+    for (unsigned uid = 0; uid < 3000; ++uid)
+        ASSERT_EQ(
+            index.indexRow(first, uid), reinterpret_cast<ListItem*>(std::uintptr_t(uid + 1) * 32))
+            << uid;
+    for (int step = 0; step < 40000; ++step) {
+        const std::uintptr_t owner = 1 + random() % 3;
+        auto* handle = reinterpret_cast<UDInterface*>(owner * 16);
+        const unsigned uid = pick();
+        auto* item = reinterpret_cast<ListItem*>(std::uintptr_t(step + 1) * 16);
+        const auto key = std::make_pair(owner, uid);
+        switch (random() % 3) {
+        case 0:
+            index.setIndexRow(handle, uid, item);
+            expected[key] = item;
+            break;
+        case 1:
+            index.removeIndexRow(handle, uid);
+            expected.erase(key);
+            break;
+        default: {
+            // Removing through another item leaves the entry.
+            const auto found = expected.find(key);
+            index.removeIndexRow(handle, uid, item);
+            if (found != expected.end() && found->second == item)
+                expected.erase(found);
+        }
+        }
+        ASSERT_EQ(index.indexRow(handle, uid), expected.count(key) ? expected[key] : nullptr)
+            << "step " << step;
+    }
+    for (const auto& [key, item] : expected)
+        EXPECT_EQ(index.indexRow(reinterpret_cast<UDInterface*>(key.first * 16), key.second), item);
+}

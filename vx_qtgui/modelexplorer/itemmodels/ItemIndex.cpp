@@ -2,6 +2,8 @@
 
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 
+#include <algorithm>
+
 void ItemIndex::setObject(UDInterface* object, ListItem* item)
 {
     if (object)
@@ -15,23 +17,76 @@ void ItemIndex::removeObject(UDInterface* object, const ListItem* item)
         m_objects.erase(it);
 }
 
+namespace {
+// Numbers up to this far past the owner's row count stay in the vector.
+constexpr unsigned kDenseSlack = 1024;
+} // namespace
+
+ListItem* ItemIndex::OwnerRows::find(unsigned uid) const
+{
+    return uid < dense.size() ? dense[uid] : sparse.value(uid);
+}
+
+ListItem*& ItemIndex::OwnerRows::slot(unsigned uid)
+{
+    const std::size_t limit = 2 * std::size_t(count) + kDenseSlack;
+    if (uid >= dense.size() && uid <= limit) {
+        // Grown by doubling, so the hash below is walked a logarithmic number of times.
+        dense.resize(
+            std::max(std::size_t(uid) + 1, std::min(2 * dense.size(), limit + 1)), nullptr);
+        // Entries that now fall inside the vector move there.
+        for (auto it = sparse.begin(); it != sparse.end();) {
+            if (it.key() < dense.size()) {
+                dense[it.key()] = it.value();
+                it = sparse.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    ListItem*& at = uid < dense.size() ? dense[uid] : sparse[uid];
+    return at;
+}
+
+void ItemIndex::OwnerRows::remove(unsigned uid, const ListItem* item)
+{
+    if (uid < dense.size()) {
+        if (dense[uid] && (!item || dense[uid] == item)) {
+            dense[uid] = nullptr;
+            --count;
+        }
+        return;
+    }
+    auto row = sparse.find(uid);
+    if (row != sparse.end() && (!item || row.value() == item)) {
+        sparse.erase(row);
+        --count;
+    }
+}
+
 ListItem* ItemIndex::indexRow(UDInterface* owner, unsigned uid) const
 {
     auto it = m_indexRows.constFind(owner);
-    return it == m_indexRows.constEnd() ? nullptr : it->value(uid);
+    return it == m_indexRows.constEnd() ? nullptr : it->find(uid);
 }
 
 void ItemIndex::setIndexRow(UDInterface* owner, unsigned uid, ListItem* item)
 {
-    m_indexRows[owner].insert(uid, item);
+    OwnerRows& rows = m_indexRows[owner];
+    ListItem*& at = rows.slot(uid);
+    if (!at && item)
+        ++rows.count;
+    else if (at && !item)
+        --rows.count;
+    at = item;
 }
 
 void ItemIndex::reserveIndexRows(UDInterface* owner, int count)
 {
     if (!owner || count <= 0)
         return;
-    QHash<unsigned, ListItem*>& rows = m_indexRows[owner];
-    rows.reserve(rows.size() + count);
+    OwnerRows& rows = m_indexRows[owner];
+    rows.dense.reserve(rows.dense.size() + std::size_t(count));
 }
 
 void ItemIndex::removeIndexRow(UDInterface* owner, unsigned uid, const ListItem* item)
@@ -39,10 +94,8 @@ void ItemIndex::removeIndexRow(UDInterface* owner, unsigned uid, const ListItem*
     auto it = m_indexRows.find(owner);
     if (it == m_indexRows.end())
         return;
-    auto row = it->find(uid);
-    if (row != it->end() && (!item || row.value() == item))
-        it->erase(row);
-    if (it->isEmpty())
+    it->remove(uid, item);
+    if (it->count == 0)
         m_indexRows.erase(it);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <vector>
+
 class ListItem;
 
 /// Finds rows by host object and index rows by (owner, row index). Holds no ownership. GUI thread.
@@ -30,6 +32,20 @@ public:
     int objectCount() const { return m_objects.size(); }
 
 private:
+    /// The index rows of one owner: a long list's rows are numbered from 0, so most sit in a
+    /// vector by their number; numbers far past the count go to a hash.
+    struct OwnerRows {
+        std::vector<ListItem*> dense;
+        QHash<unsigned, ListItem*> sparse;
+        int count = 0;
+
+        ListItem* find(unsigned uid) const;
+        /// The slot of `uid`, made when missing.
+        ListItem*& slot(unsigned uid);
+        /// Removes the entry when it names `item` (any item when null).
+        void remove(unsigned uid, const ListItem* item);
+    };
+
     QHash<UDInterface*, ListItem*> m_objects;
-    QHash<UDInterface*, QHash<unsigned, ListItem*>> m_indexRows;
+    QHash<UDInterface*, OwnerRows> m_indexRows;
 };
