@@ -157,6 +157,9 @@ TEST_F(ListModelTest, GroupingPutsRowsUnderGroupRowsAndUngroupingLiftsThem)
     EXPECT_TRUE(x.data(ListModel::FlagBitsRole).isValid());
     EXPECT_EQ(model->rowCount(x), 2);
     EXPECT_EQ(text(1, 1, x), "c");
+    // Views skip rows that say they never have children: group rows must not say so.
+    EXPECT_FALSE(model->flags(x) & Qt::ItemNeverHasChildren);
+    EXPECT_TRUE(model->flags(model->index(0, 1, x)) & Qt::ItemNeverHasChildren);
     EXPECT_EQ(model->getGroupName(model->itemForIndex(x), true), "Kind: x");
     EXPECT_EQ(model->getGroupName(model->itemForIndex(x), false), "Info.Kind: x");
     model->setShowGroupPropertyName(false);

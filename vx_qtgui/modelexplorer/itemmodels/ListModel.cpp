@@ -184,8 +184,12 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const
 {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    const Qt::ItemFlags base = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     const ListItem* item = static_cast<ListItem*>(index.internalPointer());
+    // Only group rows hold rows: saying so of the others spares a view's layout a look-up per
+    // row (a million-row list is laid out whole).
+    const bool leaf = item->object || item->uidOwner || item->parent() != m_root;
+    const Qt::ItemFlags base = Qt::ItemIsSelectable | Qt::ItemIsEnabled
+        | (leaf ? Qt::ItemNeverHasChildren : Qt::NoItemFlags);
     if (isGroupItem(item) || index.column() >= item->valueCount())
         return base;
     if (item->cellFlags(index.column()) & ListItem::CellReadOnly)
