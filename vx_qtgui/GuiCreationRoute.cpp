@@ -136,14 +136,19 @@ void registerExplorerShortcut(GuiObject* created, QWidget* parent)
         explorer->addShortcut(action);
 }
 
-// A search bar or panel made for an explorer window shows the window's translated texts.
+// A search bar or panel made for an explorer window shows the window's translated texts; the
+// window's list tab bar shows while its search bar does.
 void giveExplorerTexts(GuiObject* created, QWidget* parent)
 {
-    if (!qobject_cast<GuiModelExplorer*>(parent))
+    auto* explorer = qobject_cast<GuiModelExplorer*>(parent);
+    if (!explorer)
         return;
-    if (auto* bar = dynamic_cast<GuiSearchBar*>(created))
+    if (auto* bar = dynamic_cast<GuiSearchBar*>(created)) {
         GuiModelExplorer::applyCatalogueTexts(bar);
-    else if (auto* panel = dynamic_cast<GuiSearchPanel*>(created))
+        QObject::connect(bar, &QToolBar::visibilityChanged, explorer,
+            &GuiModelExplorer::slotSBVisibilityChanged);
+        QObject::connect(bar, &QObject::destroyed, explorer, &GuiModelExplorer::slotSBDestroyed);
+    } else if (auto* panel = dynamic_cast<GuiSearchPanel*>(created))
         GuiModelExplorer::applyCatalogueTexts(panel);
 }
 

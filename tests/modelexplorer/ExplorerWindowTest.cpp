@@ -23,6 +23,7 @@
 #include "vx_qtgui/modelexplorer/GuiMEDialogPanel.h"
 #include "vx_qtgui/modelexplorer/GuiMESelectionChangedDialog.h"
 #include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
+#include "vx_qtgui/modelexplorer/GuiMEDialogList.h"
 #include "vx_qtgui/modelexplorer/GuiModelView.h"
 #include "vx_qtgui/modelexplorer/GuiObjectSelectionDialog.h"
 #include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
@@ -451,6 +452,31 @@ TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
             EXPECT_EQ(panel->expandButton()->toolTip(), QStringLiteral("Weniger zeigen"));
         }
     }));
+}
+
+// The window's list tab bar follows its search bar: shown with it, hidden with it and when it
+// is destroyed.
+TEST_F(ExplorerWindowTest, ListTabBarFollowsTheSearchBar)
+{
+    m_explorer->show(true, true);
+    VXSearchBar* bar = vxtest::bridge()->createSearchBar(m_explorer);
+    ASSERT_NE(bar, nullptr);
+    auto tabBarShown = [&] {
+        bool shown = false;
+        EXPECT_TRUE(runOnGuiThread([&] {
+            auto* window = widgetOf<GuiModelExplorer>(m_explorer);
+            shown = window && window->modelView()->dialogList()->isTabBarVisible();
+        }));
+        return shown;
+    };
+    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->show(); }));
+    EXPECT_TRUE(tabBarShown());
+    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->hide(); }));
+    EXPECT_FALSE(tabBarShown());
+    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->show(); }));
+    ASSERT_TRUE(tabBarShown());
+    delete bar;
+    EXPECT_FALSE(tabBarShown());
 }
 
 TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
