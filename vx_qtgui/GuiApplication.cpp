@@ -750,6 +750,14 @@ void GuiApplication::createObject(QtMessage& msg)
         traceDrop("creation without a target", msg);
         return;
     }
+    // A key that still has an object (a second creation for one proxy, or an address handed
+    // out again while a modal widget was still going) gives it up first: only dropped from the
+    // registry, it would live on with no owner. Before the parent is looked up, which may be
+    // the old object or lie inside it.
+    if (auto* previous = dynamic_cast<GuiWidget*>(m_pointerRegistry.value(msg.m_target, nullptr))) {
+        traceProblem("VRIXOneMessage replaced object", "the key already had one", msg);
+        destroyObject(*previous);
+    }
     QWidget* parent = nullptr;
     if (entry->parent != GuiCreationRoute::NoParent) {
         GuiObject* registered
@@ -784,7 +792,12 @@ void GuiApplication::destroyWidget(QtMessage& msg)
         traceDrop(msg.m_target ? "no widget for the target" : "no target", msg);
         return;
     }
-    auto* qwidget = dynamic_cast<QWidget*>(widget);
+    destroyObject(*widget);
+}
+
+void GuiApplication::destroyObject(GuiWidget& object)
+{
+    auto* qwidget = dynamic_cast<QWidget*>(&object);
     if (qwidget && qwidget->isModal()) {
         // A modal widget may be running its own loop below us: close it, delete it later.
         qwidget->close();
@@ -795,7 +808,7 @@ void GuiApplication::destroyWidget(QtMessage& msg)
         retireWidget(*qwidget);
         return;
     }
-    delete widget;
+    delete &object;
 }
 
 bool GuiApplication::awaitsPolish(const QWidget& widget) const

@@ -19,6 +19,7 @@
 #include <unordered_map>
 
 class GuiObject;
+class GuiWidget;
 class QTranslator;
 class VXBridge;
 class VXObject;
@@ -134,6 +135,9 @@ private:
     void dispatch(QtMessage& msg);
     void createObject(QtMessage& msg);
     void destroyWidget(QtMessage& msg);
+    /// Takes `object` away as a destroy message would: a modal widget is closed and deleted
+    /// later, a widget awaiting its polish is retired, anything else is deleted now.
+    void destroyObject(GuiWidget& object);
     /// Unregisters `widget` and everything registered below it now and deletes it once Qt
     /// has delivered what is queued for it.
     void retireWidget(QWidget& widget);

@@ -2,7 +2,7 @@
 
 #include "vrix/VXUStringList.h"
 
-int CountedRecord::alive = 0;
+std::atomic<int> CountedRecord::alive { 0 };
 
 CountedRecord::CountedRecord(UDInterface* object)
     : VXMEObjectMessageData(object)

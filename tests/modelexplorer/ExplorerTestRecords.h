@@ -2,15 +2,17 @@
 
 #include "engine/modelexplorer/VXMEObjectMessageData.h"
 
+#include <atomic>
 #include <initializer_list>
 #include <string>
 
 /// A record that counts how many of its kind are alive, so tests can see every one freed once.
+/// The engine thread builds records while the GUI thread frees those handed over before.
 class CountedRecord : public VXMEObjectMessageData {
 public:
     explicit CountedRecord(UDInterface* object);
     ~CountedRecord() override;
-    static int alive;
+    static std::atomic<int> alive;
 };
 
 /// A fake host handle: tests only compare the pointers.

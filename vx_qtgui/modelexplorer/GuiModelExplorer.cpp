@@ -886,10 +886,8 @@ QtBoolInt2Message* GuiModelExplorer::runSelectionChangedDialog(
         answer->start();
     }
     dialog->exec();
-    if (answer) {
-        answer->wait();
-        reply->m_bool = answer->result() != 0;
-    }
+    if (answer)
+        reply->m_bool = answer->waitForResult() != 0;
     m_selectionChangedDialog.store(nullptr);
     delete dialog;
     return reply;

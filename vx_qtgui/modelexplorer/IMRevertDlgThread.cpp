@@ -1,5 +1,6 @@
 #include "vx_qtgui/modelexplorer/IMRevertDlgThread.h"
 
+#include "vrix/SanitizerAnnotations.h"
 #include "vx_qtgui/modelexplorer/GuiMESelectionChangedDialog.h"
 #include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
 
@@ -23,7 +24,17 @@ void IMRevertDlgThread::run()
         // The GUI thread keeps the dialog alive until it has waited for this thread.
         if (GuiMESelectionChangedDialog* dialog = m_explorer->runningSelectionChangedDialog()) {
             m_result = dialog->runAction(m_action.constData()) ? 1 : 0;
-            return;
+            break;
         }
     }
+    // QThread::wait() hands the result over through Qt's own lock; said here so the thread
+    // sanitizer sees it too.
+    vxTsanRelease(this);
+}
+
+int IMRevertDlgThread::waitForResult()
+{
+    wait();
+    vxTsanAcquire(this);
+    return m_result;
 }

@@ -14,8 +14,9 @@ class IMRevertDlgThread : public QThread {
 public:
     IMRevertDlgThread(GuiModelExplorer* explorer, const QString& action);
 
-    /// What the dialog answered to the action; 0 when it never came.
-    int result() const { return m_result; }
+    /// Waits for the thread to end; then what the dialog answered to the action, 0 when it
+    /// never came.
+    int waitForResult();
 
 protected:
     void run() override;
