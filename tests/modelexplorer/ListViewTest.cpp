@@ -454,7 +454,8 @@ TEST_F(ListViewColumns, ValuesWidenColumnsToTheirStandardWidthAndNeverShrinkThem
 }
 
 // A long list is measured from its first rows and a spread over the rest, not value by value;
-// a row that was not measured widens its column when its data arrives in view.
+// a row that was not measured widens its column when its data arrives in view. A list handed
+// over (whose records go as their rows are made) is measured the same way.
 TEST_F(ListViewColumns, LongListsAreSizedFromASampleAndFetchedRowsWidenLater)
 {
     const int head = int(GuiListView::WidthSampleHead);
@@ -464,25 +465,37 @@ TEST_F(ListViewColumns, LongListsAreSizedFromASampleAndFetchedRowsWidenLater)
         int longAt;
         bool widenedAtFill;
     };
-    const Case cases[] = {
-        { 3, 2, true },
-        { longList, 0, true },
-        { longList, head - 1, true },
-        { longList, head + 1, false },
+    const std::pair<Case, bool> cases[] = {
+        { { 3, 2, true }, false },
+        { { longList, 0, true }, false },
+        { { longList, head - 1, true }, false },
+        { { longList, head + 1, false }, false },
+        { { 3, 2, true }, true },
+        { { longList, head - 1, true }, true },
+        { { longList, head + 1, false }, true },
     };
     ASSERT_TRUE(runOnGuiThread([&] {
         const int initial = m_model->getHeaderWidth(1);
         const int wanted
             = m_view->getStandardColumnWidth(QStringLiteral("a considerably longer name"));
         ASSERT_GT(wanted, initial);
-        for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << c.rows << " rows, long value at " << c.longAt);
+        for (const auto& [c, taken] : cases) {
+            SCOPED_TRACE(testing::Message()
+                << c.rows << " rows, long value at " << c.longAt << (taken ? ", handed over" : ""));
             m_model->updateHeaderWidth(1, initial, false);
+            const int alive = CountedRecord::alive;
             VXMEObjectDataList records;
             for (int i = 0; i < c.rows; ++i)
                 records.push_back(makeRecord(std::uintptr_t(i + 1),
                     { i == c.longAt ? u"a considerably longer name" : u"r", u"A" }));
-            m_view->replaceList(&records, QString(), false);
+            if (taken) {
+                m_view->replaceListTaking(records, QString(), false);
+                EXPECT_TRUE(records.empty());
+                EXPECT_EQ(CountedRecord::alive, alive) << "every record handed over is freed";
+            } else {
+                m_view->replaceList(&records, QString(), false);
+            }
+            EXPECT_EQ(m_view->getListViewCount(), c.rows);
             EXPECT_EQ(m_model->getHeaderWidth(1) == wanted, c.widenedAtFill);
             EXPECT_EQ(m_view->header()->sectionSize(1), m_model->getHeaderWidth(1));
             VXMEObjectDataList fetched { makeRecord(
