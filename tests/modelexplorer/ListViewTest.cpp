@@ -453,30 +453,43 @@ TEST_F(ListViewColumns, ValuesWidenColumnsToTheirStandardWidthAndNeverShrinkThem
     }));
 }
 
-// Every value of a list sizes its column, wherever it stands; a placeholder row widens its
-// column when its data arrives.
+// Every value of a list sizes its column, wherever it stands, also for a list handed over
+// (whose records go as their rows are made); a placeholder row widens its column when its data
+// arrives.
 TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
 {
     const int longList = 5000;
     struct Case {
         int rows;
         int longAt; // -1: the long value comes only with the fetched data
+        bool taken;
     };
-    const Case cases[] = { { 3, 2 }, { longList, 0 }, { longList, longList / 2 + 7 },
-        { longList, longList - 1 }, { longList, -1 } };
+    const Case cases[]
+        = { { 3, 2, false }, { longList, 0, false }, { longList, longList / 2 + 7, false },
+              { longList, longList - 1, false }, { longList, -1, false }, { 3, 2, true },
+              { longList, longList - 1, true }, { longList, -1, true } };
     ASSERT_TRUE(runOnGuiThread([&] {
         const int initial = m_model->getHeaderWidth(1);
         const int wanted
             = m_view->getStandardColumnWidth(QStringLiteral("a considerably longer name"));
         ASSERT_GT(wanted, initial);
         for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << c.rows << " rows, long value at " << c.longAt);
+            SCOPED_TRACE(testing::Message() << c.rows << " rows, long value at " << c.longAt
+                                            << (c.taken ? ", handed over" : ""));
             m_model->updateHeaderWidth(1, initial, false);
+            const int alive = CountedRecord::alive;
             VXMEObjectDataList records;
             for (int i = 0; i < c.rows; ++i)
                 records.push_back(makeRecord(std::uintptr_t(i + 1),
                     { i == c.longAt ? u"a considerably longer name" : u"r", u"A" }));
-            m_view->replaceList(&records, QString(), false);
+            if (c.taken) {
+                m_view->replaceListTaking(records, QString(), false);
+                EXPECT_TRUE(records.empty());
+                EXPECT_EQ(CountedRecord::alive, alive) << "every record handed over is freed";
+            } else {
+                m_view->replaceList(&records, QString(), false);
+            }
+            EXPECT_EQ(m_view->getListViewCount(), c.rows);
             EXPECT_EQ(m_model->getHeaderWidth(1) == wanted, c.longAt >= 0);
             EXPECT_EQ(m_view->header()->sectionSize(1), m_model->getHeaderWidth(1));
             VXMEObjectDataList fetched { makeRecord(std::uintptr_t(std::max(c.longAt, 0) + 1),

@@ -2,6 +2,7 @@
 // drives it through its peer; user actions on the grid reach the host as list events. The
 // models are watched by QAbstractItemModelTester while they change.
 #include "engine/VXBridge.h"
+#include "engine/modelexplorer/VXMEEditTypeData.h"
 #include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "host/HostObjectDataFactory.h"
@@ -21,6 +22,7 @@
 #include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
 
 #include <QAbstractItemModelTester>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QTest>
 #include <QToolButton>
@@ -308,7 +310,9 @@ TEST_F(SpreadSheetTest, ReadOnlyCellIsDrawnDisabledAndAWritableOneIsNot)
 
 } // namespace
 
-// Writes the documentation picture when VX_SCREENSHOT_DIR names a directory.
+// Writes the documentation picture when VX_SCREENSHOT_DIR names a directory: rows grouped by
+// kind, check boxes, the floating filter box, and a kind being edited in place in the combo box
+// the host asked for.
 TEST_F(SpreadSheetTest, Screenshot)
 {
     const QByteArray dir = qgetenv("VX_SCREENSHOT_DIR");
@@ -316,14 +320,38 @@ TEST_F(SpreadSheetTest, Screenshot)
         GTEST_SKIP() << "VX_SCREENSHOT_DIR is not set";
     m_sheet->setGroupColumn("Info.Kind");
     m_sheet->replaceList(rows(9, 3), u"");
-    m_sheet->editItems({ handle(1), handle(4) }, "Done", u"1");
+    m_sheet->editItems({ handle(1), handle(4), handle(7) }, "Done", u"1");
     m_sheet->toggleFilter();
+    // The host answers the edit request as a host does: a combo box of kinds, and the value.
+    m_host.setAnswer([this](const SeenListEvent& e) {
+        if (e.type != SSItemsEditRequest || e.records.empty())
+            return;
+        auto* type = new VXMEEditTypeData;
+        for (const char* kind : { "A", "B", "C" })
+            type->choices.addElement(kind);
+        type->editable = true;
+        m_sheet->changeEditType(type);
+        m_sheet->editListNodes(new VXMEObjectDataList { makeRecord(5, { u"row5", u"A" }) });
+    });
+    ASSERT_TRUE(runOnGuiThread([&] {
+        m_widget->resize(560, 320);
+        m_view->expandAll();
+        const QModelIndex kind = m_proxy->index(2, 2, m_proxy->index(0, 0)); // row5
+        ASSERT_EQ(m_model->itemForIndex(m_proxy->mapToSource(kind))->object, handle(5));
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, m_view->visualRect(kind).center());
+        QTest::keyClick(m_view, Qt::Key_F2);
+    }));
+    vxtest::deliverEvents();
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] {
+        return qobject_cast<QComboBox*>(m_view->indexWidget(m_view->currentIndex())) != nullptr;
+    }));
+    m_host.setAnswer(nullptr);
     bool saved = false;
     ASSERT_TRUE(runOnGuiThread([&] {
-        m_widget->resize(560, 300);
-        m_view->expandAll();
-        m_view->startEdit(m_proxy->index(1, 1, m_proxy->index(0, 0)));
-        QTest::qWait(50);
+        auto* combo = qobject_cast<QComboBox*>(m_view->indexWidget(m_view->currentIndex()));
+        EXPECT_EQ(combo->currentText(), QStringLiteral("A"));
+        EXPECT_TRUE(m_widget->filterBox()->isVisible());
         saved = m_widget->grab().save(QString::fromLocal8Bit(dir) + "/spreadsheet.png");
     }));
     EXPECT_TRUE(saved);

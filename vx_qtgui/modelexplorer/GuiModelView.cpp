@@ -376,10 +376,10 @@ void GuiModelView::addList(const RecordList& list)
     listView()->updateColumnWidths(&list);
 }
 
-void GuiModelView::replaceList(const RecordList& list, const QString& text)
+void GuiModelView::replaceList(RecordList& list, const QString& text)
 {
     ++m_replaceListCounter;
-    listView()->replaceList(&list, text);
+    listView()->replaceListTaking(list, text);
 }
 
 void GuiModelView::removeList(const Objects& objects)

@@ -76,7 +76,8 @@ public:
 
     // List operations (list side).
     void addList(const RecordList& list);
-    void replaceList(const RecordList& list, const QString& text);
+    /// Replaces the rows with the records handed over; they are freed as their rows are made.
+    void replaceList(RecordList& list, const QString& text);
     void removeList(const Objects& objects);
     void clearList();
     void editListNodes(const RecordList& list);

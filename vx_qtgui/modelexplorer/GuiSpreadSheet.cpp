@@ -471,7 +471,7 @@ bool GuiSpreadSheet::handleList(VXMessageType type, QtMessage* msg)
         m_proxy->setFilterEnabled(false);
         auto* p = as<QtHandleNumStrMessage>(msg);
         if (const OwnedRecords records = takeRecords(msg))
-            list.replaceList(records.get(), p ? p->m_string : QString());
+            list.replaceListTaking(*records, p ? p->m_string : QString());
         return true;
     }
     case SSUpdatePendingDataMsg:

@@ -13,9 +13,10 @@
 
 namespace {
 
+// Unit for unit, as the cells are stored: no conversion pass, a leading byte-order mark kept.
 QString fromU16(const std::u16string& s)
 {
-    return s.empty() ? QString() : QString::fromUtf16(s.data(), int(s.size()));
+    return s.empty() ? QString() : GuiUtil::toQString(s);
 }
 
 QString fromLocal(const std::string& s)
@@ -381,10 +382,15 @@ void ListModel::updateHeaderAttribute(int section, const ListItem::ItemAttribute
 
 // Rows ----------------------------------------------------------------------------------------
 
+std::uint16_t ListModel::toCellFlags(const VXPropertyAttribute& a)
+{
+    return std::uint16_t((a.flags & 0x3f) | (((a.flags >> 7) & 0x7) << 10));
+}
+
 ListItem::ItemAttribute ListModel::toItemAttribute(const VXPropertyAttribute& a)
 {
     ListItem::ItemAttribute out;
-    out.flags = std::uint16_t((a.flags & 0x3f) | (((a.flags >> 7) & 0x7) << 10));
+    out.flags = toCellFlags(a);
     out.icon = fromLocal(a.icon);
     out.tooltip = fromLocal(a.tooltip);
     out.color = fromLocal(a.color);
@@ -556,40 +562,41 @@ void ListModel::updateItem(ListItem* item, VXMEObjectMessageData* record, bool r
     }
 
     // Gather every cell first: the row gets one allocation.
-    thread_local std::vector<CellStore::Source> sources;
-    thread_local std::vector<CellStyle> styles;
-    sources.clear();
-    styles.clear();
-    if (m_iconColumn) {
-        CellStore::Source s;
-        s.flags = ListItem::CellValid;
-        sources.push_back(s);
-    }
     const VXUStringList* values = record->listValues;
     const VXMEObjectMessageData::AttributeVector* attributes = record->listAttributes;
     const int count = values ? values->size() : 0;
-    styles.resize(std::size_t(count));
+    const int firstValue = m_iconColumn ? 1 : 0;
+    const int attributed = attributes ? std::min(count, int(attributes->size())) : 0;
+    // Sources point into the styles: sized before any cell takes an address.
+    if (m_rowStyles.size() < std::size_t(count))
+        m_rowStyles.resize(std::size_t(count));
+    m_rowCells.assign(std::size_t(firstValue + count), CellStore::Source());
+    CellStore::Source* cells = m_rowCells.data();
+    if (m_iconColumn)
+        cells[0].flags = ListItem::CellValid;
+    const std::u16string* texts = count ? values->elements().data() : nullptr;
+    const int headers = m_headers.size();
     for (int i = 0; i < count; ++i) {
-        const std::u16string& value = values->elements()[std::size_t(i)];
-        CellStore::Source s;
-        s.text = value.data();
-        s.length = std::uint32_t(value.size());
+        CellStore::Source& s = cells[firstValue + i];
+        s.text = texts[i].data();
+        s.length = std::uint32_t(texts[i].size());
         s.flags = ListItem::CellValid;
-        if (attributes && i < int(attributes->size())) {
+        if (i < attributed) {
             const VXPropertyAttribute& a = (*attributes)[std::size_t(i)];
-            const ListItem::ItemAttribute converted = toItemAttribute(a);
-            s.flags = converted.flags;
-            CellStyle& style = styles[std::size_t(i)];
-            style = CellStyle { converted.icon, converted.tooltip, converted.color,
-                converted.backgroundcolor };
-            s.style = style.isEmpty() ? nullptr : &style;
+            s.flags = toCellFlags(a);
+            // Most cells carry flags only: their texts are not converted.
+            if (!a.icon.empty() || !a.tooltip.empty() || !a.color.empty()
+                || !a.backgroundColor.empty()) {
+                CellStyle& style = m_rowStyles[std::size_t(i)];
+                style = CellStyle { fromLocal(a.icon), fromLocal(a.tooltip), fromLocal(a.color),
+                    fromLocal(a.backgroundColor) };
+                s.style = style.isEmpty() ? nullptr : &style;
+            }
         }
-        const int headerColumn = int(sources.size());
-        if (m_headers.contains(headerColumn))
-            m_headers.at(headerColumn).booleanColumn = s.flags & ListItem::CellBoolean;
-        sources.push_back(s);
+        if (firstValue + i < headers)
+            m_headers.at(firstValue + i).booleanColumn = s.flags & ListItem::CellBoolean;
     }
-    item->setValues(sources.data(), int(sources.size()));
+    item->setValues(cells, firstValue + count);
 
     const QModelIndex first = indexFromItem(item);
     if (!isResetting() && first.isValid() && columnCount() > 0)

@@ -161,6 +161,8 @@ public:
 
     /// The cell attribute the host described.
     static ListItem::ItemAttribute toItemAttribute(const VXPropertyAttribute& attribute);
+    /// The cell flags of a host attribute (its style texts aside).
+    static std::uint16_t toCellFlags(const VXPropertyAttribute& attribute);
 
 signals:
     void groupChanged(const QString& oldName, const QString& newName);
@@ -205,6 +207,9 @@ private:
     GroupIndex m_groups;
     std::set<QString> m_collapsed;
     QHash<QString, QString> m_iconPaths;
+    // updateItem's cells of one row, kept between rows: a row costs no allocation of its own.
+    std::vector<CellStore::Source> m_rowCells;
+    std::vector<CellStyle> m_rowStyles;
     int m_resetDepth = 0;
     const bool m_spreadsheetMode;
 };

@@ -36,6 +36,7 @@
 
 #include <array>
 #include <cmath>
+#include <memory>
 
 const char GuiListView::NoValueEditText[] = "<edit>";
 
@@ -354,23 +355,27 @@ void GuiListView::addList(const VXMEObjectDataList* records, bool reset)
     if (!records || !m_model)
         return;
     AutoReset guard(m_model, reset, false);
+    addRecords(records, nullptr);
+}
+
+void GuiListView::addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken)
+{
     bool first = m_model->root() == nullptr || m_model->rowCount() == 0;
     // A list of placeholders comes from one owner: its index grows once, not by rehashing.
     if (!records->empty() && records->front() && !records->front()->object)
         m_model->reserveIndexRows(records->front()->owner, int(records->size()));
-    for (VXMEObjectData* record : *records) {
-        QModelIndex added;
-        if (auto* message = dynamic_cast<VXMEObjectMessageData*>(record)) {
-            if (message->object || !message->owner)
-                added = m_model->addItem(message);
-            else
-                added = m_model->addItem(unsigned(message->index), message->owner,
-                    GuiUtil::toQString(message->sortKey), GuiUtil::toQString(message->groupName),
-                    -1);
-        } else if (record && record->owner) {
-            added = m_model->addItem(
-                unsigned(record->index), record->owner, QString(), QString(), -1);
+    auto next = records->begin();
+    while (next != records->end()) {
+        std::unique_ptr<VXMEObjectData> owned;
+        VXMEObjectData* record = *next;
+        if (taken) {
+            owned.reset(record);
+            taken->pop_front();
+            next = taken->begin();
+        } else {
+            ++next;
         }
+        const QModelIndex added = addRecord(record);
         if (first && added.isValid() && m_model->iconColumn() && m_model->columnCount() > 0
             && !m_model->isCustomHeaderWidth(0)) {
             first = false;
@@ -385,11 +390,44 @@ void GuiListView::addList(const VXMEObjectDataList* records, bool reset)
     }
 }
 
+QModelIndex GuiListView::addRecord(VXMEObjectData* record)
+{
+    if (auto* message = dynamic_cast<VXMEObjectMessageData*>(record)) {
+        if (message->object || !message->owner)
+            return m_model->addItem(message);
+        return m_model->addItem(unsigned(message->index), message->owner,
+            GuiUtil::toQString(message->sortKey), GuiUtil::toQString(message->groupName), -1);
+    }
+    if (record && record->owner)
+        return m_model->addItem(unsigned(record->index), record->owner, QString(), QString(), -1);
+    return QModelIndex();
+}
+
 void GuiListView::replaceList(
     const VXMEObjectDataList* records, const QString& message, bool recycle)
 {
-    if (!m_model)
-        return;
+    if (m_model)
+        fillList(records, nullptr, message, recycle);
+}
+
+void GuiListView::replaceListTaking(
+    VXMEObjectDataList& records, const QString& message, bool recycle)
+{
+    if (m_model) {
+        // The records go as their rows are made: their widths are measured first (the fill
+        // changes no data column's width) and applied after the fill.
+        if (!m_model->isSpreadsheetMode())
+            widenColumnsFor(records);
+        fillList(&records, &records, message, recycle);
+    }
+    for (VXMEObjectData* record : records)
+        delete record;
+    records.clear();
+}
+
+void GuiListView::fillList(const VXMEObjectDataList* records, VXMEObjectDataList* taken,
+    const QString& message, bool recycle)
+{
     const QVector<AutoSelectListItem::Key> before = AutoSelectListItem::keysOf(this);
     ++m_fillDepth;
     {
@@ -399,11 +437,19 @@ void GuiListView::replaceList(
             AutoReset reset(m_model, true, true);
             m_listMessage = message;
             m_model->refresh(records, QModelIndex(), recycle);
-            addList(records, false);
+            if (records)
+                addRecords(records, taken);
             m_model->purgeRecycleList();
         }
     }
-    updateColumnWidths(records);
+    if (taken) {
+        // The taken records are gone: their widths were measured before the fill.
+        if (m_model->isSpreadsheetMode())
+            shareOutColumnWidths(viewport()->width());
+        applyColumnWidths();
+    } else {
+        updateColumnWidths(records);
+    }
     --m_fillDepth;
     emit modelChanged();
     if (AutoSelectListItem::keysOf(this) != before) {

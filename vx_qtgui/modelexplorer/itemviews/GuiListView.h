@@ -65,6 +65,10 @@ public:
     void addList(const VXMEObjectDataList* records, bool reset);
     void replaceList(
         const VXMEObjectDataList* records, const QString& message, bool recycle = true);
+    /// replaceList for a list handed over with its records: each record is freed as soon as
+    /// its row is made, while it is still in cache, and the list is left empty.
+    void replaceListTaking(
+        VXMEObjectDataList& records, const QString& message, bool recycle = true);
     void updateNodes(const VXMEObjectDataList* records, bool flag);
     void updatePendingData(const VXMEObjectDataList* records);
     void editListNodes(const VXMEObjectDataList* records);
@@ -241,6 +245,12 @@ private:
     void appendTexts(std::vector<void*>& out, const QList<ListItem*>& rows, bool utf16) const;
     void setGroupExpanded(const QString& name, bool expanded);
     void announceSelection(bool hadChange);
+    // The body of replaceList; with `taken`, the records are freed as their rows are made.
+    void fillList(const VXMEObjectDataList* records, VXMEObjectDataList* taken,
+        const QString& message, bool recycle);
+    // Adds the records (freeing those of `taken`), setting the icon column from the first row.
+    void addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken);
+    QModelIndex addRecord(VXMEObjectData* record);
     /// Widens non-custom columns to the values of `records`; whether any grew.
     bool widenColumnsFor(const VXMEObjectDataList& records);
 

@@ -309,7 +309,7 @@ void ListViewDelegate::paint(
         const QWidget* widget = opt.widget ? opt.widget : m_listView;
         widget->style()->drawControl(QStyle::CE_ItemViewItem, &plain, painter, widget);
     } else {
-        ODItemDelegate::paint(painter, opt, index);
+        paintStyledCell(painter, opt, index);
     }
     if ((flags & ListItem::CellGreyed) && column == 0) {
         QStyleOptionViewItem icon = opt;

@@ -3,6 +3,20 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
+#include <QTextLayout>
+
+#include <cstring>
+
+namespace {
+
+// The styles whose item cells are the common style's: background panel, then the text.
+bool paintsCommonCells(const QStyle* style)
+{
+    const char* name = style->metaObject()->className();
+    return std::strcmp(name, "QFusionStyle") == 0 || std::strcmp(name, "QWindowsStyle") == 0;
+}
+
+} // namespace
 
 ODItemDelegate::ODItemDelegate(QAbstractItemView* view)
     : QStyledItemDelegate(view)
@@ -43,4 +57,68 @@ void ODItemDelegate::drawCheckBoxIcon(QPainter* painter, const QStyleOptionViewI
     const QWidget* widget = opt.widget ? opt.widget : m_view;
     QStyle* style = widget ? widget->style() : QApplication::style();
     style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &opt, painter, widget);
+}
+
+bool ODItemDelegate::paintStyledCell(
+    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    if (drawOneLineCell(painter, opt, widget, style))
+        return true;
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    return false;
+}
+
+bool ODItemDelegate::drawOneLineCell(QPainter* painter, const QStyleOptionViewItem& option,
+    const QWidget* widget, QStyle* style) const
+{
+    constexpr auto besideText = QStyleOptionViewItem::HasCheckIndicator
+        | QStyleOptionViewItem::HasDecoration | QStyleOptionViewItem::WrapText;
+    if (option.text.isEmpty() || (option.features & besideText)
+        || (option.state & (QStyle::State_HasFocus | QStyle::State_Editing))
+        || !(option.displayAlignment & Qt::AlignVCenter)
+        || (widget && widget->testAttribute(Qt::WA_StyleSheet)) || !paintsCommonCells(style)
+        || option.text.contains(QChar::LineSeparator))
+        return false;
+    // Where and how the common style lays out the text of a cell with nothing beside it.
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    const QRect textRect = option.rect.adjusted(margin, 0, -margin, 0);
+    QTextOption textOption;
+    textOption.setWrapMode(QTextOption::ManualWrap);
+    textOption.setTextDirection(option.direction);
+    textOption.setAlignment(QStyle::visualAlignment(option.direction, option.displayAlignment));
+    QTextLayout layout(option.text, option.font);
+    layout.setTextOption(textOption);
+    // Keeps the glyphs of the layout for the drawing: shaped once, not twice.
+    layout.setCacheEnabled(true);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (!line.isValid()) {
+        layout.endLayout();
+        return false;
+    }
+    line.setLineWidth(textRect.width());
+    line.setPosition(QPointF(0, 0));
+    const bool oneLine = !layout.createLine().isValid();
+    layout.endLayout();
+    // Anything the style would elide or clip is left to it.
+    if (!oneLine || line.naturalTextWidth() > textRect.width() || line.height() > textRect.height())
+        return false;
+
+    QPalette::ColorGroup group
+        = option.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+    if (group == QPalette::Normal && !(option.state & QStyle::State_Active))
+        group = QPalette::Inactive;
+    painter->save();
+    painter->setClipRect(option.rect);
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, widget);
+    painter->setPen(option.palette.color(
+        group, option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+    layout.draw(
+        painter, QPointF(textRect.x(), textRect.top() + (textRect.height() - line.height()) / 2));
+    painter->restore();
+    return true;
 }

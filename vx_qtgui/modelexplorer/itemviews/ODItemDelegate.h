@@ -20,7 +20,17 @@ public:
     /// Draws a check-box icon in `rect` in state `state` (Qt::CheckState), disabled or not.
     void drawCheckBoxIcon(QPainter* painter, const QStyleOptionViewItem& option, const QRect& rect,
         int state, bool enabled) const;
+    /// QStyledItemDelegate::paint, with the same pixels: the text of a cell that shows one line
+    /// and nothing beside it is laid out once here rather than three times by the style. True
+    /// when it was.
+    bool paintStyledCell(
+        QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const;
 
 private:
+    // Draws a cell whose text shows as one line with nothing beside it as the common style
+    // would; false, having drawn nothing, for any other cell or style.
+    bool drawOneLineCell(QPainter* painter, const QStyleOptionViewItem& option,
+        const QWidget* widget, QStyle* style) const;
+
     QAbstractItemView* m_view;
 };
