@@ -164,7 +164,8 @@ bool GuiCompletionProxyModel::matches(int sourceRow) const
         const QString& text = m_folded[std::size_t(sourceRow)];
         switch (m_completer->filterMode()) {
         case Qt::MatchContains:
-            return m_contains.indexIn(text) >= 0;
+            // Candidates are short: a plain search beats a skip table built for long texts.
+            return QStringView(text).indexOf(QStringView(m_foldedPrefix)) >= 0;
         case Qt::MatchEndsWith:
             return text.endsWith(m_foldedPrefix);
         default:
