@@ -6,6 +6,7 @@
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/TesterFailures.h"
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
@@ -20,17 +21,6 @@
 #include <string>
 
 namespace {
-std::atomic<int> s_testerFailures { 0 };
-QtMessageHandler s_previous = nullptr;
-
-void countTesterFailures(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type == QtWarningMsg && text.contains(QLatin1String("FAIL!")))
-        ++s_testerFailures;
-    if (s_previous)
-        s_previous(type, context, text);
-}
-
 VXPropertyAttribute attributeFor(unsigned kind)
 {
     // Bits: valid, greyed, read-only, hyperlink, boolean.
@@ -44,9 +34,7 @@ void ListViewFixture::SetUp()
     WidgetLeakTest::SetUp();
     ASSERT_FALSE(HasFatalFailure());
     VXHost::installObjectDataFactory();
-    s_testerFailures = 0;
-    if (!s_previous)
-        s_previous = qInstallMessageHandler(countTesterFailures);
+    vxtest::testerfailures::start();
     m_owner = own(vxtest::bridge()->createPanel());
     ASSERT_NE(m_owner, nullptr);
     m_host.watch(m_owner);
@@ -62,7 +50,7 @@ void ListViewFixture::TearDown()
 
 int ListViewFixture::testerFailures()
 {
-    return s_testerFailures.load();
+    return vxtest::testerfailures::count();
 }
 
 void ListViewFixture::destroyView()

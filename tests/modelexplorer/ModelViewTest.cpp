@@ -15,6 +15,7 @@
 #include "engine/modelexplorer/VXMEObjectEventData.h"
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/TesterFailures.h"
 #include "tests/modelexplorer/TreeTestRecords.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
@@ -61,19 +62,6 @@ using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
-
-std::atomic<int> s_testerFailures { 0 };
-QtMessageHandler s_previousHandler = nullptr;
-
-void countTesterFailures(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type == QtWarningMsg && text.contains(QLatin1String("FAIL!"))) {
-        ++s_testerFailures;
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-    if (s_previousHandler)
-        s_previousHandler(type, context, text);
-}
 
 /// What the host saw of one explorer event: the object it names (a UDI event's object, or the
 /// first record's), the text and value.
@@ -140,9 +128,7 @@ protected:
         vxtest::WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
         VXHost::installObjectDataFactory();
-        s_testerFailures = 0;
-        if (!s_previousHandler)
-            s_previousHandler = qInstallMessageHandler(countTesterFailures);
+        vxtest::testerfailures::start();
         std::map<int, std::u16string> strings
             = { { 1, u"Contents" }, { 2, u"Search Results" }, { 3, u"Contents of:" },
                   { 17, u"Model Explorer" }, { 23, u"Filter contents" }, { 24, u"Clear" } };
@@ -167,7 +153,8 @@ protected:
             delete m_proxyTester;
             delete m_modelTester;
         });
-        EXPECT_EQ(s_testerFailures.load(), 0) << "QAbstractItemModelTester found broken invariants";
+        EXPECT_EQ(vxtest::testerfailures::count(), 0)
+            << "QAbstractItemModelTester found broken invariants";
         vxtest::WidgetLeakTest::TearDown();
     }
 

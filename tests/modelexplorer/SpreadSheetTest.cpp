@@ -9,6 +9,7 @@
 #include "messaging/QtSpreadSheet.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
+#include "tests/modelexplorer/TesterFailures.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "tests/support/WidgetLeakTest.h"
@@ -35,17 +36,6 @@
 using vxtest::runOnGuiThread;
 
 namespace {
-
-std::atomic<int> s_testerFailures { 0 };
-QtMessageHandler s_previous = nullptr;
-
-void countTesterFailures(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type == QtWarningMsg && text.contains(QLatin1String("FAIL!")))
-        ++s_testerFailures;
-    if (s_previous)
-        s_previous(type, context, text);
-}
 
 // Rows 1..count: name "row<i>", kind "A"/"B" alternating, a "Done" check box, a "Link" cell.
 // Row `readOnlyKind` has a read-only kind cell.
@@ -83,9 +73,7 @@ protected:
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
         VXHost::installObjectDataFactory();
-        s_testerFailures = 0;
-        if (!s_previous)
-            s_previous = qInstallMessageHandler(countTesterFailures);
+        vxtest::testerfailures::start();
         m_sheet = own(static_cast<QtSpreadSheet*>(vxtest::bridge()->createSpreadSheet(nullptr)));
         ASSERT_NE(m_sheet, nullptr);
         m_host.watch(m_sheet);
@@ -113,7 +101,7 @@ protected:
             m_proxyTester.reset();
             m_modelTester.reset();
         });
-        EXPECT_EQ(s_testerFailures.load(), 0)
+        EXPECT_EQ(vxtest::testerfailures::count(), 0)
             << "QAbstractItemModelTester reported broken invariants";
         WidgetLeakTest::TearDown();
     }
