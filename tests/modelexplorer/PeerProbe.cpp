@@ -40,19 +40,19 @@ void MessageProbe::vxMessageNotify(VXMessageType type, QtMessage* msg)
     m_seen->push_back({ int(type), msg->m_syncControl != nullptr, classOf(*msg), flags });
 }
 
-UDInterface* fakeObject(std::uintptr_t n)
+UDInterface* object(std::uintptr_t n)
 {
     return reinterpret_cast<UDInterface*>(n * 16);
 }
 
-VXMEObjectDataList* oneRecordList()
+VXMEObjectDataList* records()
 {
     auto* list = new VXMEObjectDataList();
-    list->push_back(new VXMEObjectMessageData(fakeObject(1)));
+    list->push_back(new VXMEObjectMessageData(object(1)));
     return list;
 }
 
-VXStringList* oneNameList()
+VXStringList* names()
 {
     auto* list = new VXStringList();
     list->addElement("Name");

@@ -45,10 +45,10 @@ private:
 };
 
 /// A host object's handle for tests: never dereferenced.
-UDInterface* fakeObject(std::uintptr_t n);
-/// A fresh list holding one record of fakeObject(1), and one holding the name "Name".
-VXMEObjectDataList* oneRecordList();
-VXStringList* oneNameList();
+UDInterface* object(std::uintptr_t n);
+/// A fresh list holding one record of object(1), and one holding the name "Name".
+VXMEObjectDataList* records();
+VXStringList* names();
 
 /// One row of a peer's operation table: what calling it must hand the GUI side.
 template <class Peer> struct PeerOperation {

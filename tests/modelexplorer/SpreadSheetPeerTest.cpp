@@ -29,20 +29,9 @@ namespace {
 
 using Seen = vxtest::SeenMessage;
 
-UDInterface* object(std::uintptr_t n)
-{
-    return vxtest::fakeObject(n);
-}
-
-VXMEObjectDataList* records()
-{
-    return vxtest::oneRecordList();
-}
-
-VXStringList* names()
-{
-    return vxtest::oneNameList();
-}
+using vxtest::names;
+using vxtest::object;
+using vxtest::records;
 
 using Operation = vxtest::PeerOperation<QtSpreadSheet>;
 using S = QtSpreadSheet;
