@@ -22,8 +22,14 @@ std::atomic<bool> s_handleFetched { false };
 // starts: every event raised before the clear is seen by that run, every later one emits
 // again. So a burst costs one packet instead of one per event.
 std::atomic<bool> s_runRequested { false };
-// While a deferred request is on its way, the events of the same burst wake nobody.
+// A run asked for while a handler's burst is open is sent when the burst closes; meanwhile
+// the events of the burst wake nobody.
 std::atomic<bool> s_flushPending { false };
+// On the thread whose first request of a handler went out at once: the deferral's generation,
+// until the deferral runs at the end of that handler. A burst of a deferral since replaced
+// counts as closed, its closing call may never come.
+std::atomic<unsigned> s_deferralGeneration { 1 };
+thread_local unsigned t_openBurst = 0;
 std::atomic<VXEvent::WakeDeferral> s_wakeDeferral { nullptr };
 // Engine thread only.
 bool s_processEventsPaused = false;
@@ -81,28 +87,32 @@ void VXEvent::doEvent()
 
 void VXEvent::requestProcessing()
 {
-    const WakeDeferral deferral = s_wakeDeferral.load();
     if (s_runRequested.exchange(true)) {
-        // The run asked for is still to come. Until a deferred request goes out, waking the
+        // The run asked for is still to come. While a burst holds a request back, waking the
         // engine thread would only make it look at an empty queue; otherwise it is woken for
         // every event, as if a packet had been queued (a no-op while a wake-up is outstanding).
         if (!s_flushPending.load())
             tickleVELMARThread();
         return;
     }
-    if (deferral) {
+    // The first request of a handler goes out at once, so a single event is not held up by
+    // the rest of the handler; later ones wait for the handler's end and go out as one.
+    const unsigned generation = s_deferralGeneration.load();
+    if (t_openBurst == generation) {
         s_flushPending.store(true);
-        if (deferral(&flushProcessingRequest))
-            return;
-        s_flushPending.store(false);
+        return;
     }
+    const WakeDeferral deferral = s_wakeDeferral.load();
+    if (deferral && deferral(&closeBurst))
+        t_openBurst = generation;
     sendProcessingRequest();
 }
 
-void VXEvent::flushProcessingRequest()
+void VXEvent::closeBurst()
 {
-    s_flushPending.store(false);
-    sendProcessingRequest();
+    t_openBurst = 0;
+    if (s_flushPending.exchange(false))
+        sendProcessingRequest();
 }
 
 void VXEvent::sendProcessingRequest()
@@ -116,8 +126,9 @@ void VXEvent::sendProcessingRequest()
 void VXEvent::setWakeDeferral(WakeDeferral deferral)
 {
     s_wakeDeferral.store(deferral);
+    ++s_deferralGeneration;
     // A request put off by the old deferral may never be served: send one now.
-    if (!deferral && s_flushPending.exchange(false))
+    if (s_flushPending.exchange(false))
         sendProcessingRequest();
 }
 

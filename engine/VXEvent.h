@@ -56,7 +56,8 @@ public:
 
     /// Puts `flush` off until the calling thread's current work is done and returns true, or
     /// returns false when it cannot (another thread). Installed by the GUI side, so that a burst
-    /// of events raised in one handler wakes the engine thread once, after the burst.
+    /// of events raised in one handler wakes the engine thread at its first event and once
+    /// more after the burst, not once per event.
     using WakeDeferral = bool (*)(void (*flush)());
     static void setWakeDeferral(WakeDeferral deferral);
 
@@ -64,7 +65,7 @@ public:
     void debugOutput(const char* label, bool timed) const;
 
 private:
-    static void flushProcessingRequest();
+    static void closeBurst();
     static void sendProcessingRequest();
 
     VXEventType m_type;

@@ -11,16 +11,21 @@
 #include "tests/support/EventLog.h"
 #include "tests/support/GuiThreadRunner.h"
 
+#include <QCoreApplication>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <memory>
 #include <stdexcept>
+#include <thread>
 
 using testing::ElementsAre;
 using testing::IsEmpty;
 using vxtest::EventLog;
+using vxtest::queuedEngineCommands;
 using vxtest::raiseEvents;
 using vxtest::runEngineCommands;
 
@@ -83,6 +88,47 @@ TEST_F(EventDeliveryTest, BurstEnqueuesOneCommandAndOneRunDeliversAllInOrder)
     // The later packets of the burst found the queue empty and asked for nothing more.
     EXPECT_EQ(runEngineCommands(), 0u);
     EXPECT_EQ(m_listener.values().size(), 10u);
+}
+
+// The first event of a handler wakes the engine at once; what the handler raises after the
+// engine has started that run waits for the handler's end and asks once.
+TEST_F(EventDeliveryTest, FirstEventAsksAtOnceAndTheRestOfTheHandlerOnceAtItsEnd)
+{
+    std::promise<std::size_t> askedDuringHandler;
+    std::promise<void> engineRan;
+    std::promise<std::size_t> askedAfterRun;
+    std::thread gui([&] {
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [&] {
+                auto* first = new VXEvent(ButtonPressEvent, m_button.get());
+                first->setValue(1);
+                first->doEvent();
+                askedDuringHandler.set_value(VXHost::Interpreter::instance().pendingCommands());
+                engineRan.get_future().wait();
+                for (int value : { 2, 3 }) {
+                    auto* event = new VXEvent(ButtonPressEvent, m_button.get());
+                    event->setValue(value);
+                    event->doEvent();
+                }
+                askedAfterRun.set_value(VXHost::Interpreter::instance().pendingCommands());
+            },
+            Qt::BlockingQueuedConnection);
+    });
+    const std::size_t during = askedDuringHandler.get_future().get();
+    // The GUI thread is held: the engine runs what is queued without a round trip to it.
+    const std::size_t ran = VXHost::Interpreter::instance().processPendingCommands();
+    engineRan.set_value();
+    const std::size_t after = askedAfterRun.get_future().get();
+    gui.join();
+
+    EXPECT_EQ(during, 1u) << "the first event does not wait for the handler to end";
+    EXPECT_EQ(ran, 1u);
+    EXPECT_THAT(m_listener.values(), ElementsAre(1));
+    EXPECT_EQ(after, 0u) << "the rest of the burst is held until the handler ends";
+    EXPECT_EQ(queuedEngineCommands(), 1u);
+    EXPECT_EQ(runEngineCommands(), 1u);
+    EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
 }
 
 TEST_F(EventDeliveryTest, EventsOfOtherTypesAreNotDeliveredToTheListener)
