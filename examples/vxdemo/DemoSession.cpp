@@ -36,6 +36,14 @@ std::chrono::milliseconds secondsArgument(const CommandLine& line, std::size_t i
     return std::chrono::milliseconds(static_cast<long>(seconds * 1000));
 }
 
+VXEventType eventType(const CommandLine& line, std::size_t index)
+{
+    VXEventType type = InvalidEvent;
+    if (!EventPrinter::typeByName(line.word(index, "event type"), type))
+        throw CommandError("unknown event type \"" + line.word(index, "event type") + '"');
+    return type;
+}
+
 } // namespace
 
 DemoSession::DemoSession(VXBridge& bridge, Options options)
@@ -63,7 +71,9 @@ DemoSession::DemoSession(VXBridge& bridge, Options options)
         { "message", { &DemoSession::message, "info|warning|error <title> <text>" } },
         { "closebox", { &DemoSession::closeBox, "<handle>|all" } },
         { "alert", { &DemoSession::alert, "<title> <text> <button1> [button2] [button3]" } },
-        { "wait", { &DemoSession::wait, "events <count> [seconds] | close <name> [seconds]" } },
+        { "wait",
+            { &DemoSession::wait,
+                "events <count> [seconds] | event <type> [seconds] | close <name> [seconds]" } },
         { "pause", { &DemoSession::pause, "<milliseconds>" } },
         { "capture", { &DemoSession::capture, "<window title> <file.png>" } },
         { "screens", { &DemoSession::screens, "" } },
@@ -246,6 +256,7 @@ void DemoSession::act(const CommandLine& line)
     const Object& target = object(line.word(1, "name"));
     const std::string& action = line.word(2, "action");
     const Kind::Entry& entry = m_kinds.find(target.kind).action(action);
+    m_beforeAct = m_printer.receivedByType();
     applyEntry(entry, "act <name> " + action, *target.widget, line.from(3));
 }
 
@@ -273,10 +284,7 @@ void DemoSession::listen(const CommandLine& line)
     VXWidget* widget = object(line.word(1, "name")).widget;
     std::vector<VXEventType> types;
     for (std::size_t i = 2; i < line.size(); ++i) {
-        VXEventType type = InvalidEvent;
-        if (!EventPrinter::typeByName(line.word(i, "event type"), type))
-            throw CommandError("unknown event type \"" + line.word(i, "event type") + '"');
-        types.push_back(type);
+        types.push_back(eventType(line, i));
     }
     if (types.empty())
         types = EventPrinter::allTypes();
@@ -361,6 +369,17 @@ void DemoSession::wait(const CommandLine& line)
                 + std::to_string(count) + " events");
         return;
     }
+    if (what == "event") {
+        // An event the last action causes, whenever it arrives (a fixed pause is too short on
+        // a busy machine).
+        const VXEventType type = eventType(line, 2);
+        const auto before = m_beforeAct.find(type);
+        const long seen = before == m_beforeAct.end() ? 0 : before->second;
+        if (!serveUntil(
+                [&] { return m_printer.receivedOf(type) > seen; }, secondsArgument(line, 3)))
+            throw CommandError("timed out waiting for " + line.word(2, "event type"));
+        return;
+    }
     if (what == "close") {
         const std::string& name = line.word(2, "name");
         const VXWidget* widget = object(name).widget;
@@ -382,7 +401,7 @@ void DemoSession::wait(const CommandLine& line)
             throw CommandError("timed out waiting for " + name + " to close");
         return;
     }
-    throw CommandError("wait what? events or close");
+    throw CommandError("wait what? events, event or close");
 }
 
 void DemoSession::pause(const CommandLine& line)

@@ -93,6 +93,8 @@ private:
     std::vector<int> m_boxes;
     /// Events received up to the end of the last `wait events`.
     long m_waitedFor = 0;
+    /// Events received per type when the last `act` began.
+    std::map<VXEventType, long> m_beforeAct;
     bool m_quit = false;
     int m_errors = 0;
 };

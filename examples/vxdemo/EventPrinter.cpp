@@ -48,8 +48,15 @@ void EventPrinter::handleEvent(const VXEvent* event)
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
     ++m_received;
+    ++m_receivedByType[event->getType()];
     m_lastWidget = event->getWidget();
     m_lastType = event->getType();
+}
+
+long EventPrinter::receivedOf(VXEventType type) const
+{
+    const auto found = m_receivedByType.find(type);
+    return found == m_receivedByType.end() ? 0 : found->second;
 }
 
 std::string EventPrinter::payloadOf(const VXEvent* event) const

@@ -4,6 +4,7 @@
 #include "engine/VXListener.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ public:
     void handleEvent(const VXEvent* event) override;
 
     long received() const { return m_received; }
+    /// Events of `type` received so far.
+    long receivedOf(VXEventType type) const;
+    /// Counts per type, to tell later which arrived since.
+    const std::map<VXEventType, long>& receivedByType() const { return m_receivedByType; }
     /// The object and type of the last event received (null before the first).
     const VXWidget* lastWidget() const { return m_lastWidget; }
     VXEventType lastType() const { return m_lastType; }
@@ -42,6 +47,7 @@ private:
     std::function<std::string(const VXWidget*)> m_nameOf;
     RecordNamer m_recordName;
     long m_received = 0;
+    std::map<VXEventType, long> m_receivedByType;
     const VXWidget* m_lastWidget = nullptr;
     VXEventType m_lastType = InvalidEvent;
 };
