@@ -41,8 +41,10 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -113,13 +115,30 @@ static_assert(sizeof(s_rows) / sizeof(s_rows[0]) == sizeof(s_typed) / sizeof(s_t
 
 std::atomic<int> s_mismatches { 0 };
 
+// Ids are nearly dense: one slot per id up to the largest, each the row's index or the row
+// count for a gap. Every message passes here twice on its way, a search would cost more.
+const std::vector<std::uint16_t>& rowIndex()
+{
+    static const std::vector<std::uint16_t> index = [] {
+        const std::size_t count = VXMessageCatalogue::rowCount();
+        int largest = 0;
+        for (std::size_t i = 0; i < count; ++i)
+            largest = std::max(largest, static_cast<int>(s_rows[i].id));
+        std::vector<std::uint16_t> built(
+            static_cast<std::size_t>(largest) + 1, static_cast<std::uint16_t>(count));
+        for (std::size_t i = 0; i < count; ++i)
+            built[static_cast<std::size_t>(s_rows[i].id)] = static_cast<std::uint16_t>(i);
+        return built;
+    }();
+    return index;
+}
+
 std::size_t indexOf(int id)
 {
-    const auto* end = s_rows + VXMessageCatalogue::rowCount();
-    const auto* row = std::lower_bound(s_rows, end, id,
-        [](const VXMessageCatalogue::Row& r, int wanted) { return r.id < wanted; });
-    return row != end && row->id == id ? static_cast<std::size_t>(row - s_rows)
-                                       : VXMessageCatalogue::rowCount();
+    const std::vector<std::uint16_t>& index = rowIndex();
+    return id >= 0 && static_cast<std::size_t>(id) < index.size()
+        ? index[static_cast<std::size_t>(id)]
+        : VXMessageCatalogue::rowCount();
 }
 
 void traceDelivery(const VXMessageCatalogue::Row& row, bool sent, const char* where)
@@ -173,7 +192,10 @@ bool VXMessageCatalogue::fitsPayload(const QtMessage& message, const char* where
     }
     const Row& row = s_rows[index];
     const TypedRow& typed = s_typed[index];
-    if (row.delivery == Open || typeid(message) == *typed.payload || (!exact && typed.isA(message)))
+    // The same type_info object first: comparing two of them by name is what costs.
+    const std::type_info& actual = typeid(message);
+    if (row.delivery == Open || &actual == typed.payload || (!exact && typed.isA(message))
+        || actual == *typed.payload)
         return true;
     ++s_mismatches;
     PayloadCheck::traceMismatch(where, id, row.name, typeid(message), row.payload);
