@@ -59,6 +59,16 @@ template <class Peer> struct PeerOperation {
     const char* payload;
 };
 
+constexpr bool Send = true; ///< the caller waits for the GUI side
+constexpr bool Post = false;
+
+/// A row of `Peer`'s operation table: a name, the call made on the peer `p`, the message id, Send
+/// or Post, and the payload class between "Qt" and "Message".
+// clang-format off
+#define VX_PEER_OPERATION(Peer, name, call, id, delivery, payload) \
+    vxtest::PeerOperation<Peer> { #name, [](Peer& p) { call; }, id, delivery, "Qt" payload "Message" }
+// clang-format on
+
 template <class Peer> std::ostream& operator<<(std::ostream& out, const PeerOperation<Peer>& op)
 {
     return out << op.name;

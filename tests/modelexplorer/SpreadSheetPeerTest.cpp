@@ -4,87 +4,64 @@
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMEObjectMessageData.h"
-#include "messaging/QtMessage.h"
 #include "messaging/QtSpreadSheet.h"
-#include "messaging/VXMessageCatalogue.h"
 #include "tests/modelexplorer/PeerProbe.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/GuiThreadRunner.h"
-#include "vrix/VXStringList.h"
-#include "vx_qtgui/GuiApplication.h"
-#include "vx_qtgui/GuiEdit.h"
-#include "vx_qtgui/GuiWidget.h"
 #include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Seen = vxtest::SeenMessage;
-
 using vxtest::names;
 using vxtest::object;
+using vxtest::Post;
 using vxtest::records;
+using vxtest::Send;
 
 using Operation = vxtest::PeerOperation<QtSpreadSheet>;
-using S = QtSpreadSheet;
+#define OP(...) VX_PEER_OPERATION(QtSpreadSheet, __VA_ARGS__)
 std::vector<UDInterface*> s_objects;
 std::vector<void*> s_texts;
 
 const Operation kOperations[] = {
-    { "show", [](S& s) { s.show(true); }, SSShowMsg, false, "QtBoolMessage" },
-    { "setVisible", [](S& s) { s.setVisible(false); }, SSShowMsg, false, "QtBoolMessage" },
-    { "showColumns", [](S& s) { s.showColumns(); }, SSShowColumnsMsg, false, "QtMessage" },
-    { "hideColumns", [](S& s) { s.hideColumns(); }, SSHideColumnsMsg, false, "QtMessage" },
-    { "replacePropertyNames", [](S& s) { s.replacePropertyNames(names(), nullptr); },
-        SSReplacePropertyNamesMsg, false, "QtStringList2Message" },
-    { "replaceList", [](S& s) { s.replaceList(records(), u"n"); }, SSReplaceListMsg, false,
-        "QtHandleNumStrMessage" },
-    { "updatePendingData", [](S& s) { s.updatePendingData(records()); }, SSUpdatePendingDataMsg,
-        false, "QtHandleMessage" },
-    { "updateNodes", [](S& s) { s.updateNodes(records(), true); }, MEUpdateNodesMsg, false,
-        "QtHandleBoolMessage" },
-    { "editListNodes", [](S& s) { s.editListNodes(records()); }, MEEditListNodesMsg, false,
-        "QtHandleMessage" },
-    { "editItems", [](S& s) { s.editItems({ object(1) }, "Name", u"v"); }, SSEditItemsMsg, false,
-        "QtHandleMessage" },
-    { "sort", [](S& s) { s.sort("Name", false); }, SSEnableSortingMsg, false, "QtStrInt4Message" },
-    { "setGroupColumn", [](S& s) { s.setGroupColumn("Name"); }, MESetGroupColumnMsg, true,
-        "QtStringMessage" },
-    { "setTitle", [](S& s) { s.setTitle(u"t"); }, SSSetTitleMsg, true, "QtStringMessage" },
-    { "select", [](S& s) { s.select({ object(1) }, true); }, SSSelectMsg, false,
-        "QtHandleBoolMessage" },
-    { "toggleFilter", [](S& s) { s.toggleFilter(); }, SSToggleFilterMsg, false, "QtMessage" },
-    { "setFilterText", [](S& s) { s.setFilterText(u"f"); }, MESetFilterStringMsg, true,
-        "QtStringMessage" },
-    { "getFilterText", [](S& s) { s.getFilterText(); }, MEGetFilterStringMsg, true, "QtMessage" },
-    { "setFilterWidget", [](S& s) { s.setFilterWidget(nullptr); }, SSSetFilterWidgetMsg, false,
-        "QtHandleMessage" },
-    { "setListViewManager", [](S& s) { s.setListViewManager(nullptr); }, MESetListViewManagerMsg,
-        false, "QtHandleMessage" },
-    { "fillVectorWithSpreadSheetText", [](S& s) { s.fillVectorWithSpreadSheetText(&s_texts); },
-        SSFillVectorWithTextMsg, true, "QtHandleMessage" },
-    { "getItems", [](S& s) { s.getItems(&s_objects); }, SSGetItemsMsg, true, "QtHandleMessage" },
-    { "getSelection", [](S& s) { s.getSelection(&s_objects); }, SSGetSelectionMsg, true,
-        "QtHandleMessage" },
-    { "isItemDrawnDisabled", [](S& s) { s.isItemDrawnDisabled(object(1), 2); },
-        SSIsItemDrawnDisabledMsg, true, "QtHandleInt5Message" },
-    { "clickHyperlink", [](S& s) { s.clickHyperlink(object(1), "Link"); }, SSClickHyperLinkMsg,
-        false, "QtHandleStr4Message" },
-    { "loadAllContent", [](S& s) { s.loadAllContent(); }, SSLoadAllContentMsg, true, "QtMessage" },
-    { "getListLoadFlagStatus", [](S& s) { s.getListLoadFlagStatus(); }, SSGetListLoadFlagStatusMsg,
-        true, "QtMessage" },
-    { "setEnabled", [](S& s) { s.setEnabled(false); }, SSSetEnabledMsg, false, "QtBoolMessage" },
-    { "isEnabled", [](S& s) { s.isEnabled(); }, IsEnabledMsg, true, "QtMessage" },
-    { "isVisible", [](S& s) { s.isVisible(); }, IsVisibleMsg, true, "QtMessage" },
-    { "isInView", [](S& s) { s.isInView(object(1)); }, SSIsInViewMsg, true, "QtHandleMessage" },
+    OP(show, p.show(true), SSShowMsg, Post, "Bool"),
+    OP(setVisible, p.setVisible(false), SSShowMsg, Post, "Bool"),
+    OP(showColumns, p.showColumns(), SSShowColumnsMsg, Post, ""),
+    OP(hideColumns, p.hideColumns(), SSHideColumnsMsg, Post, ""),
+    OP(replacePropertyNames, p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg,
+        Post, "StringList2"),
+    OP(replaceList, p.replaceList(records(), u"n"), SSReplaceListMsg, Post, "HandleNumStr"),
+    OP(updatePendingData, p.updatePendingData(records()), SSUpdatePendingDataMsg, Post, "Handle"),
+    OP(updateNodes, p.updateNodes(records(), true), MEUpdateNodesMsg, Post, "HandleBool"),
+    OP(editListNodes, p.editListNodes(records()), MEEditListNodesMsg, Post, "Handle"),
+    OP(editItems, p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg, Post, "Handle"),
+    OP(sort, p.sort("Name", false), SSEnableSortingMsg, Post, "StrInt4"),
+    OP(setGroupColumn, p.setGroupColumn("Name"), MESetGroupColumnMsg, Send, "String"),
+    OP(setTitle, p.setTitle(u"t"), SSSetTitleMsg, Send, "String"),
+    OP(select, p.select({ object(1) }, true), SSSelectMsg, Post, "HandleBool"),
+    OP(toggleFilter, p.toggleFilter(), SSToggleFilterMsg, Post, ""),
+    OP(setFilterText, p.setFilterText(u"f"), MESetFilterStringMsg, Send, "String"),
+    OP(getFilterText, p.getFilterText(), MEGetFilterStringMsg, Send, ""),
+    OP(setFilterWidget, p.setFilterWidget(nullptr), SSSetFilterWidgetMsg, Post, "Handle"),
+    OP(setListViewManager, p.setListViewManager(nullptr), MESetListViewManagerMsg, Post, "Handle"),
+    OP(fillVectorWithSpreadSheetText, p.fillVectorWithSpreadSheetText(&s_texts),
+        SSFillVectorWithTextMsg, Send, "Handle"),
+    OP(getItems, p.getItems(&s_objects), SSGetItemsMsg, Send, "Handle"),
+    OP(getSelection, p.getSelection(&s_objects), SSGetSelectionMsg, Send, "Handle"),
+    OP(isItemDrawnDisabled, p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg, Send,
+        "HandleInt5"),
+    OP(clickHyperlink, p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg, Post,
+        "HandleStr4"),
+    OP(loadAllContent, p.loadAllContent(), SSLoadAllContentMsg, Send, ""),
+    OP(getListLoadFlagStatus, p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg, Send, ""),
+    OP(setEnabled, p.setEnabled(false), SSSetEnabledMsg, Post, "Bool"),
+    OP(isEnabled, p.isEnabled(), IsEnabledMsg, Send, ""),
+    OP(isVisible, p.isVisible(), IsVisibleMsg, Send, ""),
+    OP(isInView, p.isInView(object(1)), SSIsInViewMsg, Send, "Handle"),
 };
 
 class SpreadSheetPeerTest : public vxtest::PeerProbeTest<QtSpreadSheet, Operation> { };
