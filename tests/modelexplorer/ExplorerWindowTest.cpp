@@ -117,7 +117,7 @@ protected:
     PayloadLog m_log;
 };
 
-TEST_F(ExplorerWindowTest, CreatedHiddenWithTitleStatusAndLayout)
+TEST_F(ExplorerWindowTest, CreatedHiddenAndHostSettingsReadBack)
 {
     EXPECT_FALSE(m_explorer->isVisible());
     EXPECT_EQ(m_explorer->getTitle(), u"Model Explorer");
@@ -130,10 +130,7 @@ TEST_F(ExplorerWindowTest, CreatedHiddenWithTitleStatusAndLayout)
     });
     EXPECT_EQ(status, QStringLiteral("Ready"));
     EXPECT_EQ(splitters, 3);
-}
 
-TEST_F(ExplorerWindowTest, HostSettingsReadBack)
-{
     m_explorer->setTitle(u"Vehicles");
     EXPECT_EQ(m_explorer->getTitle(), u"Vehicles");
     char* icon = m_explorer->getWindowIcon();
@@ -149,7 +146,6 @@ TEST_F(ExplorerWindowTest, HostSettingsReadBack)
 
     m_explorer->setStatusMessage(u"Loading", -1);
     m_explorer->setListViewWidth(150);
-    QString status;
     runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
     EXPECT_EQ(status, QStringLiteral("Loading"));
     EXPECT_EQ(m_explorer->getListViewWidth(), 150);
@@ -158,7 +154,7 @@ TEST_F(ExplorerWindowTest, HostSettingsReadBack)
     EXPECT_TRUE(status.isEmpty()) << "an empty text stops the wait";
 }
 
-TEST_F(ExplorerWindowTest, ShowAndHideReportVisibilityWithShownOnce)
+TEST_F(ExplorerWindowTest, ShowHideAndCloseReportToTheHost)
 {
     m_explorer->show(true, true);
     EXPECT_TRUE(m_explorer->isVisible()) << "a waiting show returns once shown";
@@ -169,10 +165,8 @@ TEST_F(ExplorerWindowTest, ShowAndHideReportVisibilityWithShownOnce)
     using V = std::vector<bool>;
     EXPECT_EQ(m_log.visibility,
         (std::vector<V> { V { false, true }, V { true, false }, V { true, true } }));
-}
 
-TEST_F(ExplorerWindowTest, CloseAsksTheHostUnlessForced)
-{
+    // Closing asks the host unless forced.
     m_explorer->show(true, true);
     m_explorer->close(false);
     const auto closes
@@ -187,7 +181,7 @@ TEST_F(ExplorerWindowTest, CloseAsksTheHostUnlessForced)
     EXPECT_EQ(closes(), 1);
 }
 
-TEST_F(ExplorerWindowTest, MenuItemsRaiseTheirActionsEvents)
+TEST_F(ExplorerWindowTest, MenuItemsAndShortcutsRaiseTheirActionsEvents)
 {
     std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
         m_explorer, 3, "run()", "Run", "", "", "", "", "", true, false, true, true));
@@ -210,6 +204,25 @@ TEST_F(ExplorerWindowTest, MenuItemsRaiseTheirActionsEvents)
         EXPECT_EQ(actions.events[i].type, cases[i].type) << i;
         EXPECT_EQ(actions.events[i].state, cases[i].checked) << i;
     }
+
+    // A shortcut works anywhere in the window: a key the pane does not take travels up to the
+    // window; Ctrl+J names no action.
+    std::unique_ptr<VXAction> find(vxtest::bridge()->createAction(
+        m_explorer, 4, "find()", "Find", "Ctrl+K", "", "", "", "", false, false, true, true));
+    ASSERT_NE(find, nullptr);
+    vxtest::EventLog finds;
+    finds.watch(find.get(), { ActionTriggered });
+    m_explorer->show(true, true);
+    runOnGuiThread([&] {
+        QTest::keyClick(window()->modelView()->dialogPane(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(window(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(window(), Qt::Key_J, Qt::ControlModifier);
+    });
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return finds.events.size() >= 2; }));
+    deliverEvents();
+    EXPECT_EQ(finds.count(ActionTriggered), 2u);
+    EXPECT_EQ(actions.events.size(), 3u);
+    find.reset();
     action.reset();
 }
 
@@ -255,7 +268,7 @@ TEST_F(ExplorerWindowTest, ObjectCreationSendsTypeAndSplitNames)
     EXPECT_EQ(m_log.names, (std::vector<std::string> { "a", "b", "c" }));
 }
 
-TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneIsRejected)
+TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneAppliesNothing)
 {
     // No property dialog is showing: Apply cannot apply, so the answer stays "not applied".
     vxtest::answerNextDialog<GuiMESelectionChangedDialog>(
@@ -266,6 +279,22 @@ TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneIsRejected)
     EXPECT_FALSE(apply);
     EXPECT_FALSE(never);
     EXPECT_EQ(handled, 1);
+
+    // A helper thread answers the running dialog with the action named.
+    const std::pair<const char*, bool> actions[]
+        = { { "Apply", true }, { "Ignore", true }, { "Close", false } };
+    for (const auto& [action, expected] : actions) {
+        bool answered = !expected;
+        int applied = -1;
+        runOnGuiThread([&] {
+            std::unique_ptr<QtBoolInt2Message> reply(
+                window()->runSelectionChangedDialog(false, QString::fromLatin1(action)));
+            answered = reply->m_bool;
+            applied = reply->m_int1;
+        });
+        EXPECT_EQ(answered, expected) << action;
+        EXPECT_EQ(applied, 0) << action;
+    }
 }
 
 TEST_F(ExplorerWindowTest, SynchronousSelectionAnswersPressOnly)
@@ -379,52 +408,6 @@ TEST_F(ExplorerWindowTest, MenuBarTakesAndClearsMenus)
     EXPECT_EQ(m_explorer->countMenuBarItems(), 0);
     menu.reset();
 }
-
-TEST_F(ExplorerWindowTest, ActionShortcutsWorkAnywhereInTheWindow)
-{
-    std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
-        m_explorer, 4, "find()", "Find", "Ctrl+K", "", "", "", "", false, false, true, true));
-    ASSERT_NE(action, nullptr);
-    vxtest::EventLog actions;
-    actions.watch(action.get(), { ActionTriggered });
-    m_explorer->show(true, true);
-    runOnGuiThread([&] {
-        QTest::keyClick(window()->modelView()->dialogPane(), Qt::Key_K, Qt::ControlModifier);
-        QTest::keyClick(window(), Qt::Key_K, Qt::ControlModifier);
-        QTest::keyClick(window(), Qt::Key_J, Qt::ControlModifier);
-    });
-    // A key the pane does not take travels up to the window; Ctrl+J names no action.
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return actions.events.size() >= 2; }));
-    deliverEvents();
-    EXPECT_EQ(actions.count(ActionTriggered), 2u);
-    action.reset();
-}
-
-struct AutoAnswer {
-    const char* action;
-    bool handled;
-};
-
-class SelectionAutoAnswerTest : public ExplorerWindowTest,
-                                public testing::WithParamInterface<AutoAnswer> { };
-
-TEST_P(SelectionAutoAnswerTest, HelperThreadAnswersTheRunningDialog)
-{
-    bool handled = false;
-    int applied = -1;
-    runOnGuiThread([&] {
-        std::unique_ptr<QtBoolInt2Message> reply(
-            window()->runSelectionChangedDialog(false, QString::fromLatin1(GetParam().action)));
-        handled = reply->m_bool;
-        applied = reply->m_int1;
-    });
-    EXPECT_EQ(handled, GetParam().handled);
-    EXPECT_EQ(applied, 0) << "without a property dialog nothing is applied";
-}
-
-INSTANTIATE_TEST_SUITE_P(Actions, SelectionAutoAnswerTest,
-    testing::Values(AutoAnswer { "Apply", true }, AutoAnswer { "Ignore", true },
-        AutoAnswer { "Close", false }));
 
 TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
 {

@@ -101,10 +101,27 @@ void ListViewFixture::build(bool spreadsheet, int rows)
         VXMEObjectDataList records;
         for (int i = 1; i <= rows; ++i)
             records.push_back(row(i));
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceRows(records);
     }));
+}
+
+void ListViewFixture::replaceRows(VXMEObjectDataList records)
+{
+    m_view->replaceList(&records, QString(), false);
+    for (VXMEObjectData* r : records)
+        delete r;
+}
+
+void ListViewFixture::replaceWithIndexRows(UDInterface* owner, int count)
+{
+    VXMEObjectDataList records;
+    for (int i = 0; i < count; ++i) {
+        auto* r = new VXMEObjectData(nullptr);
+        r->owner = owner;
+        r->index = std::uint64_t(i);
+        records.push_back(r);
+    }
+    replaceRows(records);
 }
 
 QPoint ListViewFixture::cell(int row, int column) const

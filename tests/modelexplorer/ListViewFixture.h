@@ -41,6 +41,10 @@ protected:
     /// A row record of object `id` with the given cell kinds for kind, done and link.
     static VXMEObjectMessageData* row(int id, unsigned kindCell = Plain,
         unsigned doneCell = Boolean, unsigned linkCell = Link, const char16_t* done = u"0");
+    /// GUI thread: shows `records` (then frees them) as the host's new list.
+    void replaceRows(VXMEObjectDataList records);
+    /// GUI thread: shows `count` index rows of `owner` whose data the host has not sent yet.
+    void replaceWithIndexRows(UDInterface* owner, int count);
     /// GUI thread: the viewport position of a cell's centre (proxy row and column).
     QPoint cell(int row, int column) const;
     /// GUI thread: the centre of the check indicator of a boolean cell.

@@ -106,10 +106,7 @@ TEST_P(ListViewDoubleClick, CountsWhereItShould)
         m_view->setAllowWholeRowDblClick(c.wholeRow);
         if (c.grouped) {
             m_view->setGroupColumn(QStringLiteral("Info.Kind"));
-            VXMEObjectDataList records { row(1), row(2) };
-            m_view->replaceList(&records, QString(), false);
-            for (VXMEObjectData* r : records)
-                delete r;
+            replaceRows({ row(1), row(2) });
         }
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(c.row, c.column));
         QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, cell(c.row, c.column));
@@ -145,7 +142,7 @@ TEST_F(ListViewEvents, ASlowSecondClickOnTheCurrentCellAsksToEditIt)
     EXPECT_EQ(requests[0].records[0].object, handle(2));
 }
 
-TEST_F(ListViewEvents, HeaderClicksRequestSortingAndControlHidesTheIndicator)
+TEST_F(ListViewEvents, HeaderLinkAndGroupChangesReachTheHost)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
         m_view->enableListSorting(true, QStringLiteral("Name"), true, false);
@@ -155,6 +152,19 @@ TEST_F(ListViewEvents, HeaderClicksRequestSortingAndControlHidesTheIndicator)
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
         QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::ControlModifier, kind);
         EXPECT_FALSE(h->isSortIndicatorShown());
+        // A click on the link text sends the link; past it the click is an ordinary one.
+        const QRect link = m_view->visualRect(m_proxy->index(4, 4));
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.left() + 6, link.center().y()));
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.right() - 2, link.center().y()));
+        // The host clears the grouping: the group rows go before the event.
+        m_view->setGroupColumn(QStringLiteral("Info.Kind"));
+        replaceRows({ row(1), row(2), row(3) });
+        EXPECT_EQ(m_view->getGroupCount(), 2);
+        m_view->setGroupColumn(QString());
+        EXPECT_EQ(m_view->getGroupCount(), 0);
+        EXPECT_EQ(m_proxy->rowCount(), 3) << "the rows stay, ungrouped";
     }));
     deliver();
     const auto events = m_host.ofType(SSSortingChangedEvent);
@@ -164,43 +174,14 @@ TEST_F(ListViewEvents, HeaderClicksRequestSortingAndControlHidesTheIndicator)
     EXPECT_EQ(events[1].text, "Kind");
     EXPECT_FALSE(events[1].state);
     EXPECT_EQ(events[0].value, 0) << "no check box toggled";
-}
-
-TEST_F(ListViewEvents, HyperlinkClickSendsTheRowAndProperty)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        const QRect link = m_view->visualRect(m_proxy->index(4, 4));
-        QTest::mouseClick(
-            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.left() + 6, link.center().y()));
-        // Past the link text the click is an ordinary one.
-        QTest::mouseClick(
-            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.right() - 2, link.center().y()));
-    }));
-    deliver();
-    const auto events = m_host.ofType(SSClickHyperlinkPropEvent);
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].object, handle(5));
-    EXPECT_EQ(events[0].text, "Link");
-}
-
-TEST_F(ListViewEvents, ClearingTheGroupFromTheHostRemovesGroupRowsBeforeTheEvent)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        m_view->setGroupColumn(QStringLiteral("Info.Kind"));
-        VXMEObjectDataList records { row(1), row(2), row(3) };
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
-        EXPECT_EQ(m_view->getGroupCount(), 2);
-        m_view->setGroupColumn(QString());
-        EXPECT_EQ(m_view->getGroupCount(), 0);
-        EXPECT_EQ(m_proxy->rowCount(), 3) << "the rows stay, ungrouped";
-    }));
-    deliver();
-    const auto events = m_host.ofType(SSGroupingChangedEvent);
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].text, "Info.Kind");
-    EXPECT_EQ(events[1].text, "");
+    const auto links = m_host.ofType(SSClickHyperlinkPropEvent);
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0].object, handle(5));
+    EXPECT_EQ(links[0].text, "Link");
+    const auto groups = m_host.ofType(SSGroupingChangedEvent);
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].text, "Info.Kind");
+    EXPECT_EQ(groups[1].text, "");
 }
 
 // A list of index rows whose data the test host supplies when asked, as a real host does.
@@ -223,16 +204,7 @@ TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
     });
     int visible = 0;
     ASSERT_TRUE(runOnGuiThread([&] {
-        VXMEObjectDataList records;
-        for (int i = 0; i < rows; ++i) {
-            auto* r = new VXMEObjectData(nullptr);
-            r->owner = handle(7);
-            r->index = std::uint64_t(i);
-            records.push_back(r);
-        }
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceWithIndexRows(handle(7), rows);
         visible = m_view->getPossibleItemCount();
     }));
     ASSERT_GT(visible, 0);
@@ -267,16 +239,7 @@ TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
 TEST_F(ListViewEvents, LoadAllRequestsEveryRowOnceAndHoldsTheTimer)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
-        VXMEObjectDataList records;
-        for (int i = 0; i < 50; ++i) {
-            auto* r = new VXMEObjectData(nullptr);
-            r->owner = handle(8);
-            r->index = std::uint64_t(i);
-            records.push_back(r);
-        }
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceWithIndexRows(handle(8), 50);
         m_view->scrollToLoadAll();
         EXPECT_TRUE(m_view->isListLoading());
     }));
