@@ -231,22 +231,6 @@ TEST_F(TreeModelTest, ReplacingASubtreeRemovesMovesAndAddsUnderTheTester)
     EXPECT_EQ(model->itemForObject(handle(8)), nullptr) << "removed nodes leave the index";
 }
 
-TEST_F(TreeModelTest, AChildShownWithChildrenButSentWithoutIsRequestedOnce)
-{
-    setRoot(sampleTree());
-    const auto requests = replaceSubtree(
-        treeNode(
-            1, u"car", { treeNode(2, u"engine"), treeNode(3, u"body"), treeNode(4, u"wheel") }),
-        true);
-    // The engine and body have children and came without; the wheel has none.
-    EXPECT_EQ(requests, (std::vector<UDInterface*> { handle(2), handle(3) }));
-    EXPECT_TRUE(replaceSubtree(treeNode(1, u"car", { treeNode(2, u"engine") }), false).empty());
-    // An object not in the tree is ignored.
-    EXPECT_TRUE(
-        replaceSubtree(treeNode(99, u"stranger", { treeNode(2, u"engine") }), true).empty());
-    EXPECT_EQ(treeText(*model), "car(engine(piston valve))");
-}
-
 TEST_F(TreeModelTest, CheckStatesReadBackAsWords)
 {
     using B = TreeModel::NodeBit;
