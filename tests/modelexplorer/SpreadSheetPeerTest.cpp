@@ -1,6 +1,7 @@
-// Every spreadsheet operation, one case each: the peer hands the GUI side one message with the
-// id, delivery and payload class of its row, and nothing is refused on the way. A probe stands
-// in for the widget; owned payloads it never takes are freed with their messages.
+// Every spreadsheet operation, one case each: the peer hands the GUI side one message of the id
+// of its row, and the bridge refuses nothing on the way (it holds every message to the
+// catalogue's payload class and delivery). A probe stands in for the widget; owned payloads it
+// never takes are freed with their messages.
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMEObjectMessageData.h"
@@ -18,9 +19,7 @@ namespace {
 
 using vxtest::names;
 using vxtest::object;
-using vxtest::Post;
 using vxtest::records;
-using vxtest::Send;
 
 using Operation = vxtest::PeerOperation<QtSpreadSheet>;
 #define OP(...) VX_PEER_OPERATION(QtSpreadSheet, __VA_ARGS__)
@@ -28,40 +27,37 @@ std::vector<UDInterface*> s_objects;
 std::vector<void*> s_texts;
 
 const Operation kOperations[] = {
-    OP(show, p.show(true), SSShowMsg, Post, "Bool"),
-    OP(setVisible, p.setVisible(false), SSShowMsg, Post, "Bool"),
-    OP(showColumns, p.showColumns(), SSShowColumnsMsg, Post, ""),
-    OP(hideColumns, p.hideColumns(), SSHideColumnsMsg, Post, ""),
-    OP(replacePropertyNames, p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg,
-        Post, "StringList2"),
-    OP(replaceList, p.replaceList(records(), u"n"), SSReplaceListMsg, Post, "HandleNumStr"),
-    OP(updatePendingData, p.updatePendingData(records()), SSUpdatePendingDataMsg, Post, "Handle"),
-    OP(updateNodes, p.updateNodes(records(), true), MEUpdateNodesMsg, Post, "HandleBool"),
-    OP(editListNodes, p.editListNodes(records()), MEEditListNodesMsg, Post, "Handle"),
-    OP(editItems, p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg, Post, "Handle"),
-    OP(sort, p.sort("Name", false), SSEnableSortingMsg, Post, "StrInt4"),
-    OP(setGroupColumn, p.setGroupColumn("Name"), MESetGroupColumnMsg, Send, "String"),
-    OP(setTitle, p.setTitle(u"t"), SSSetTitleMsg, Send, "String"),
-    OP(select, p.select({ object(1) }, true), SSSelectMsg, Post, "HandleBool"),
-    OP(toggleFilter, p.toggleFilter(), SSToggleFilterMsg, Post, ""),
-    OP(setFilterText, p.setFilterText(u"f"), MESetFilterStringMsg, Send, "String"),
-    OP(getFilterText, p.getFilterText(), MEGetFilterStringMsg, Send, ""),
-    OP(setFilterWidget, p.setFilterWidget(nullptr), SSSetFilterWidgetMsg, Post, "Handle"),
-    OP(setListViewManager, p.setListViewManager(nullptr), MESetListViewManagerMsg, Post, "Handle"),
+    OP(show, p.show(true), SSShowMsg),
+    OP(setVisible, p.setVisible(false), SSShowMsg),
+    OP(showColumns, p.showColumns(), SSShowColumnsMsg),
+    OP(hideColumns, p.hideColumns(), SSHideColumnsMsg),
+    OP(replacePropertyNames, p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg),
+    OP(replaceList, p.replaceList(records(), u"n"), SSReplaceListMsg),
+    OP(updatePendingData, p.updatePendingData(records()), SSUpdatePendingDataMsg),
+    OP(updateNodes, p.updateNodes(records(), true), MEUpdateNodesMsg),
+    OP(editListNodes, p.editListNodes(records()), MEEditListNodesMsg),
+    OP(editItems, p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg),
+    OP(sort, p.sort("Name", false), SSEnableSortingMsg),
+    OP(setGroupColumn, p.setGroupColumn("Name"), MESetGroupColumnMsg),
+    OP(setTitle, p.setTitle(u"t"), SSSetTitleMsg),
+    OP(select, p.select({ object(1) }, true), SSSelectMsg),
+    OP(toggleFilter, p.toggleFilter(), SSToggleFilterMsg),
+    OP(setFilterText, p.setFilterText(u"f"), MESetFilterStringMsg),
+    OP(getFilterText, p.getFilterText(), MEGetFilterStringMsg),
+    OP(setFilterWidget, p.setFilterWidget(nullptr), SSSetFilterWidgetMsg),
+    OP(setListViewManager, p.setListViewManager(nullptr), MESetListViewManagerMsg),
     OP(fillVectorWithSpreadSheetText, p.fillVectorWithSpreadSheetText(&s_texts),
-        SSFillVectorWithTextMsg, Send, "Handle"),
-    OP(getItems, p.getItems(&s_objects), SSGetItemsMsg, Send, "Handle"),
-    OP(getSelection, p.getSelection(&s_objects), SSGetSelectionMsg, Send, "Handle"),
-    OP(isItemDrawnDisabled, p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg, Send,
-        "HandleInt5"),
-    OP(clickHyperlink, p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg, Post,
-        "HandleStr4"),
-    OP(loadAllContent, p.loadAllContent(), SSLoadAllContentMsg, Send, ""),
-    OP(getListLoadFlagStatus, p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg, Send, ""),
-    OP(setEnabled, p.setEnabled(false), SSSetEnabledMsg, Post, "Bool"),
-    OP(isEnabled, p.isEnabled(), IsEnabledMsg, Send, ""),
-    OP(isVisible, p.isVisible(), IsVisibleMsg, Send, ""),
-    OP(isInView, p.isInView(object(1)), SSIsInViewMsg, Send, "Handle"),
+        SSFillVectorWithTextMsg),
+    OP(getItems, p.getItems(&s_objects), SSGetItemsMsg),
+    OP(getSelection, p.getSelection(&s_objects), SSGetSelectionMsg),
+    OP(isItemDrawnDisabled, p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg),
+    OP(clickHyperlink, p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg),
+    OP(loadAllContent, p.loadAllContent(), SSLoadAllContentMsg),
+    OP(getListLoadFlagStatus, p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg),
+    OP(setEnabled, p.setEnabled(false), SSSetEnabledMsg),
+    OP(isEnabled, p.isEnabled(), IsEnabledMsg),
+    OP(isVisible, p.isVisible(), IsVisibleMsg),
+    OP(isInView, p.isInView(object(1)), SSIsInViewMsg),
 };
 
 class SpreadSheetPeerTest : public vxtest::PeerProbeTest<QtSpreadSheet, Operation> { };
