@@ -131,11 +131,15 @@ QPoint ListViewFixture::cell(int row, int column) const
 
 QPoint ListViewFixture::checkBox(int row, int column) const
 {
-    const QModelIndex index = m_proxy->index(row, column);
+    return checkBox(m_view, m_proxy->index(row, column));
+}
+
+QPoint ListViewFixture::checkBox(const GuiListView* view, const QModelIndex& index)
+{
     QStyleOptionViewItem option;
-    option.initFrom(m_view);
-    option.rect = m_view->visualRect(index);
-    option.widget = m_view;
-    option.font = m_view->font();
-    return m_view->listDelegate()->checkBoxRect(option, index).center();
+    option.initFrom(view);
+    option.rect = view->visualRect(index);
+    option.widget = view;
+    option.font = view->font();
+    return view->listDelegate()->checkBoxRect(option, index).center();
 }
