@@ -121,23 +121,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListViewTypedEdit,
         TypedEditCase { "NoValueThenTyped", u"", "typed", u"typed" }),
     [](const testing::TestParamInfo<TypedEditCase>& info) { return info.param.name; });
 
-TEST_F(ListViewEditing, NoChoicesAndNoFreeTextGiveNoEditor)
+TEST_F(ListViewEditing, ReadOnlyCellsAreNotOfferedAndNoChoicesNorFreeTextGiveNoEditor)
 {
     answerEditsWith([] { return editType(false); }, u"x");
-    requestEditOfRow(1);
-    ASSERT_EQ(m_host.count(SSItemsEditRequest), 1u);
-    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(editor(), nullptr); }));
-}
-
-TEST_F(ListViewEditing, ReadOnlyCellsAreNotOfferedForEditing)
-{
     ASSERT_TRUE(runOnGuiThread([&] {
-        replaceRows({ row(1, ReadOnly) });
+        replaceRows({ row(1, ReadOnly), row(2) });
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(0, 2));
         QTest::keyClick(m_view, Qt::Key_F2);
     }));
     deliver();
     EXPECT_EQ(m_host.count(SSItemsEditRequest), 0u);
+    requestEditOfRow(1);
+    ASSERT_EQ(m_host.count(SSItemsEditRequest), 1u);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(editor(), nullptr); }));
 }
 
 TEST_F(ListViewEditing, ChoicesComeInAComboBoxThatCommitsTheChosenItem)

@@ -344,19 +344,17 @@ TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
 TEST_F(ListViewEvents, ListTextQueryHasCountsTitlesAndCells)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
-        std::vector<void*> out;
-        m_view->fillVectorWithListViewText(out);
-        ASSERT_EQ(out.size(), 2u + 4u + 6u * 4u);
-        EXPECT_EQ(*static_cast<int*>(out[0]), 6);
-        EXPECT_EQ(*static_cast<int*>(out[1]), 4);
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[2])), u"Name");
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[3])), u"Kind");
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[6])), u"row1");
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[8])), u"0") << "a boolean's edit text";
-        delete static_cast<int*>(out[0]);
-        delete static_cast<int*>(out[1]);
-        for (std::size_t i = 2; i < out.size(); ++i)
-            delete[] static_cast<char16_t*>(out[i]);
+        std::vector<void*> answer;
+        m_view->fillVectorWithListViewText(answer);
+        int rows = 0, columns = 0;
+        const std::vector<std::u16string> texts = takeListTexts(answer, &rows, &columns);
+        EXPECT_EQ(rows, 6);
+        EXPECT_EQ(columns, 4);
+        ASSERT_EQ(texts.size(), 4u + 6u * 4u);
+        EXPECT_EQ(texts[0], u"Name");
+        EXPECT_EQ(texts[1], u"Kind");
+        EXPECT_EQ(texts[4], u"row1");
+        EXPECT_EQ(texts[6], u"0") << "a boolean's edit text";
     }));
 }
 

@@ -162,18 +162,13 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     EXPECT_STREQ(state, "");
     std::free(state);
 
-    std::vector<void*> texts;
-    m_explorer->fillVectorWithListViewText(&texts);
-    ASSERT_GE(texts.size(), 2u);
-    const int rows = *static_cast<int*>(texts[0]);
-    const int columns = *static_cast<int*>(texts[1]);
+    std::vector<void*> answer;
+    m_explorer->fillVectorWithListViewText(&answer);
+    int rows = 0, columns = 0;
+    const std::size_t texts = takeListTexts(answer, &rows, &columns).size();
+    EXPECT_EQ(texts, std::size_t(columns + rows * columns));
     EXPECT_EQ(rows, 3);
     EXPECT_EQ(columns, 2);
-    EXPECT_EQ(texts.size(), std::size_t(2 + columns + rows * columns));
-    delete static_cast<int*>(texts[0]);
-    delete static_cast<int*>(texts[1]);
-    for (std::size_t i = 2; i < texts.size(); ++i)
-        delete[] static_cast<char16_t*>(texts[i]);
 
     bool treeShown = false, listShown = false;
     runOnGuiThread([&] {

@@ -84,18 +84,6 @@ VXMEObjectMessageData* sampleTree(const char16_t* engineLabel = u"engine")
             treeNode(4, u"wheel") });
 }
 
-TEST_F(TreeModelTest, OneNameColumnAndTheTreeInRecordOrder)
-{
-    setRoot(sampleTree());
-    EXPECT_EQ(model->columnCount(), 1);
-    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Name");
-    EXPECT_EQ(treeText(*model), "car(engine(piston valve) body(door(hinge)) wheel)");
-    const QModelIndex door = model->indexFromItem(handle(7));
-    EXPECT_EQ(door.data().toString(), "door");
-    EXPECT_EQ(door.parent().data().toString(), "body");
-    EXPECT_EQ(model->flags(door), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-}
-
 TEST_F(TreeModelTest, ExpansionKeyIsLabelWithoutStarsAndTheAddress)
 {
     struct Case {
