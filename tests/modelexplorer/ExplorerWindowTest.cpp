@@ -3,17 +3,12 @@
 // records, and dialogs the window runs answer as the user chose.
 #include "engine/VXAction.h"
 #include "engine/VXBridge.h"
-#include "engine/VXEvent.h"
-#include "engine/VXListener.h"
 #include "engine/VXModelExplorer.h"
 #include "engine/VXPopupMenu.h"
 #include "engine/VXSearchBar.h"
 #include "engine/VXSearchPanel.h"
-#include "engine/modelexplorer/VXEventBoolArray.h"
-#include "engine/modelexplorer/VXEventIntArray.h"
-#include "engine/modelexplorer/VXEventRect.h"
-#include "engine/modelexplorer/VXMEEventCreateObject.h"
 #include "messaging/QtBoolInt2Message.h"
+#include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/EventLog.h"
@@ -56,42 +51,6 @@ using vxtest::widgetOf;
 
 namespace {
 
-// Keeps what the explorer's payload classes carry, copied while the listener runs.
-class PayloadLog : public VXListener {
-public:
-    void handleEvent(const VXEvent* event) override
-    {
-        types.push_back(event->getType());
-        states.push_back(event->getState());
-        texts.push_back(event->getString() ? event->getString() : "");
-        if (auto* flags = dynamic_cast<const VXEventBoolArray*>(event))
-            visibility.emplace_back(flags->getValues(), flags->getValues() + flags->getCount());
-        if (auto* rect = dynamic_cast<const VXEventRect*>(event))
-            frame = { rect->left, rect->top, rect->width, rect->height };
-        if (auto* ints = dynamic_cast<const VXEventIntArray*>(event))
-            splitters.assign(ints->getValues(), ints->getValues() + ints->getCount());
-        if (auto* create = dynamic_cast<const VXMEEventCreateObject*>(event)) {
-            names.clear();
-            if (VXStringList* list = create->getNames())
-                names = list->elements();
-            namesGiven = create->getNames() != nullptr;
-        }
-    }
-
-    std::vector<VXEventType> types;
-    std::vector<bool> states;
-    std::vector<std::string> texts;
-    std::vector<std::vector<bool>> visibility;
-    std::vector<std::string> names;
-    bool namesGiven = false;
-    std::vector<int> frame;
-    std::vector<int> splitters;
-    std::size_t count(VXEventType type) const
-    {
-        return std::size_t(std::count(types.begin(), types.end(), type));
-    }
-};
-
 class ExplorerWindowTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
@@ -105,16 +64,15 @@ protected:
             { 27, u"Weniger zeigen" } };
         m_explorer = own(vxtest::bridge()->createModelExplorer(strings));
         ASSERT_NE(m_explorer, nullptr);
-        for (VXEventType type :
+        m_log.watch(m_explorer,
             { ShowHideEvent, CloseEvent, MECreateNewObjEvent, MEGeometryChangedEvent,
-                MESplittersMovedEvent, FontIncreaseEvent, FontDecreaseEvent })
-            m_explorer->addEventListener(&m_log, type);
+                MESplittersMovedEvent, FontIncreaseEvent, FontDecreaseEvent });
     }
 
     GuiModelExplorer* window() { return widgetOf<GuiModelExplorer>(m_explorer); }
 
     VXModelExplorer* m_explorer = nullptr;
-    PayloadLog m_log;
+    ListViewTestHost m_log;
 };
 
 TEST_F(ExplorerWindowTest, CreatedHiddenAndHostSettingsReadBack)
@@ -161,24 +119,22 @@ TEST_F(ExplorerWindowTest, ShowHideAndCloseReportToTheHost)
     m_explorer->show(false, true);
     EXPECT_FALSE(m_explorer->isVisible());
     m_explorer->show(true, false);
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.visibility.size() >= 3; }));
-    using V = std::vector<bool>;
-    EXPECT_EQ(m_log.visibility,
-        (std::vector<V> { V { false, true }, V { true, false }, V { true, true } }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(ShowHideEvent) >= 3; }));
+    std::vector<std::vector<int>> visibility;
+    for (const SeenListEvent& e : m_log.ofType(ShowHideEvent))
+        visibility.push_back(e.numbers);
+    EXPECT_EQ(visibility, (std::vector<std::vector<int>> { { 0, 1 }, { 1, 0 }, { 1, 1 } }));
 
     // Closing asks the host unless forced.
     m_explorer->show(true, true);
     m_explorer->close(false);
-    const auto closes
-        = [&] { return std::count(m_log.types.begin(), m_log.types.end(), CloseEvent); };
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return closes() > 0; }));
-    const auto at = std::find(m_log.types.begin(), m_log.types.end(), CloseEvent);
-    EXPECT_FALSE(m_log.states[std::size_t(at - m_log.types.begin())]) << "no Ctrl modifier";
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(CloseEvent) > 0; }));
+    EXPECT_FALSE(m_log.ofType(CloseEvent)[0].state) << "no Ctrl modifier";
     EXPECT_TRUE(m_explorer->isVisible()) << "the host decides";
     m_explorer->close(true);
     EXPECT_FALSE(m_explorer->isVisible());
     deliverEvents();
-    EXPECT_EQ(closes(), 1);
+    EXPECT_EQ(m_log.count(CloseEvent), 1u);
 }
 
 TEST_F(ExplorerWindowTest, MenuItemsAndShortcutsRaiseTheirActionsEvents)
@@ -261,11 +217,10 @@ TEST_F(ExplorerWindowTest, ObjectCreationSendsTypeAndSplitNames)
         dialog->accept();
     });
     m_explorer->selectAndCreateNewObject(false);
-    ASSERT_TRUE(vxtest::pumpUntil([&] {
-        return std::count(m_log.types.begin(), m_log.types.end(), MECreateNewObjEvent) > 0;
-    }));
-    EXPECT_EQ(m_log.texts.back(), "Truck");
-    EXPECT_EQ(m_log.names, (std::vector<std::string> { "a", "b", "c" }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(MECreateNewObjEvent) > 0; }));
+    EXPECT_EQ(m_log.ofType(MECreateNewObjEvent)[0].text, "Truck");
+    EXPECT_EQ(
+        m_log.ofType(MECreateNewObjEvent)[0].names, (std::vector<std::string> { "a", "b", "c" }));
 }
 
 TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneAppliesNothing)
@@ -313,7 +268,8 @@ TEST_F(ExplorerWindowTest, OffScreenPositionIsBroughtBackAndReported)
     m_explorer->getPosition(x, y, w, h);
     EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 0, 0, 400, 300 }));
     ASSERT_TRUE(vxtest::pumpUntil([&] {
-        return m_log.frame == std::vector<int>({ 0, 0, 400, 300 });
+        const auto frames = m_log.ofType(MEGeometryChangedEvent);
+        return !frames.empty() && frames.back().numbers == std::vector<int>({ 0, 0, 400, 300 });
     })) << "the geometry event carries the frame";
 }
 
@@ -370,7 +326,10 @@ TEST_F(ExplorerWindowTest, SplitterSizesSetStretchPerPair)
     m_explorer->setSplitterSizes(seven, 7);
     EXPECT_EQ(stretches(), (std::vector<int> { 1, 1, 3, 4, 5, 6 }));
     runOnGuiThread([&] { window()->splitter(1)->resize(700, 400); });
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.splitters.size() == 6; }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] {
+        const auto moves = m_log.ofType(MESplittersMovedEvent);
+        return !moves.empty() && moves.back().numbers.size() == 6;
+    }));
 }
 
 TEST_F(ExplorerWindowTest, FontAndZoomReachWindowAndHost)

@@ -2,7 +2,11 @@
 
 #include "engine/VXEvent.h"
 #include "engine/VXWidget.h"
+#include "engine/modelexplorer/VXEventBoolArray.h"
+#include "engine/modelexplorer/VXEventIntArray.h"
+#include "engine/modelexplorer/VXEventRect.h"
 #include "engine/modelexplorer/VXEventUDI.h"
+#include "engine/modelexplorer/VXMEEventCreateObject.h"
 #include "engine/modelexplorer/VXMEEventData.h"
 #include "engine/modelexplorer/VXMEEventDataList.h"
 #include "engine/modelexplorer/VXMEObjectEventData.h"
@@ -46,6 +50,15 @@ void ListViewTestHost::handleEvent(const VXEvent* event)
     }
     if (auto* udi = dynamic_cast<const VXEventUDI*>(event))
         seen.object = udi->getObject();
+    if (auto* flags = dynamic_cast<const VXEventBoolArray*>(event))
+        seen.numbers.assign(flags->getValues(), flags->getValues() + flags->getCount());
+    if (auto* ints = dynamic_cast<const VXEventIntArray*>(event))
+        seen.numbers.assign(ints->getValues(), ints->getValues() + ints->getCount());
+    if (auto* rect = dynamic_cast<const VXEventRect*>(event))
+        seen.numbers = { rect->left, rect->top, rect->width, rect->height };
+    if (auto* create = dynamic_cast<const VXMEEventCreateObject*>(event);
+        create && create->getNames())
+        seen.names = create->getNames()->elements();
     if (!seen.object && !seen.records.empty())
         seen.object = seen.records.front().object;
     {

@@ -31,6 +31,8 @@ struct SeenListEvent {
     int value = 0;
     UDInterface* object = nullptr;
     std::vector<SeenRecord> records;
+    std::vector<int> numbers; ///< a flag array, number array or rectangle (x, y, w, h) payload
+    std::vector<std::string> names; ///< the names given to a new object
 };
 
 /// The test host's listener on the list's owner proxy (engine thread): keeps a copy of every
