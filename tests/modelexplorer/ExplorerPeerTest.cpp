@@ -10,9 +10,9 @@
 #include "tests/modelexplorer/PeerProbe.h"
 #include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 

@@ -37,7 +37,6 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <climits>
 #include <functional>
 #include <memory>

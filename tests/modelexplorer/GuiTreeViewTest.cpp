@@ -13,10 +13,10 @@
 #include "vx_qtgui/modelexplorer/GuiTreeAccordion.h"
 #include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiTreeView.h"
+#include <memory>
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
-#include <QDir>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -25,8 +25,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(VXMEObjectEventData*)
 Q_DECLARE_METATYPE(ListItem*)

@@ -1,6 +1,5 @@
 // Check boxes, in-place editing driven by the host, and cell painting of the list view.
 #include "engine/modelexplorer/VXMEEditTypeData.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"

@@ -1,4 +1,5 @@
 #include "tests/modelexplorer/ListViewFixture.h"
+#include <string>
 
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
@@ -7,18 +8,13 @@
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/TesterFailures.h"
-#include "vrix/VXUStringList.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QStyle>
-
-#include <atomic>
-#include <string>
 
 namespace {
 VXPropertyAttribute attributeFor(unsigned kind)

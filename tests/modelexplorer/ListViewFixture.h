@@ -6,10 +6,6 @@
 #include "tests/support/WidgetLeakTest.h"
 
 #include <QPoint>
-#include <QString>
-
-#include <initializer_list>
-#include <memory>
 
 class GuiListView;
 class ListModel;

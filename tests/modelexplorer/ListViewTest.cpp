@@ -3,10 +3,8 @@
 // real host would.
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMEObjectEventData.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
-#include "vrix/VXUStringList.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"

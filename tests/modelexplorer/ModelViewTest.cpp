@@ -34,6 +34,8 @@
 #include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -42,9 +44,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-
-#include <string>
-#include <vector>
 
 using vxtest::deliverEvents;
 using vxtest::pumpUntil;

@@ -4,7 +4,6 @@
 // never takes are freed with their messages.
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "messaging/QtSpreadSheet.h"
 #include "tests/modelexplorer/PeerProbe.h"
 #include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"

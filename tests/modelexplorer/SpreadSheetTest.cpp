@@ -3,7 +3,6 @@
 // models are watched by QAbstractItemModelTester while they change.
 #include "engine/VXBridge.h"
 #include "engine/modelexplorer/VXMEEditTypeData.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "host/HostObjectDataFactory.h"
 #include "messaging/QtSpreadSheet.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
@@ -22,10 +21,9 @@
 #include <QHeaderView>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 using vxtest::runOnGuiThread;
 

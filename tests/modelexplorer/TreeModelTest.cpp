@@ -1,3 +1,4 @@
+#include <memory>
 // The tree model under QAbstractItemModelTester while whole trees and subtrees are replaced:
 // expansion keys across rebuilds, node attributes and check states, and hostile records.
 #include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
@@ -9,16 +10,11 @@
 #include "vx_qtgui/GuiUtil.h"
 
 #include <QAbstractItemModelTester>
-#include <QDir>
-#include <QPainter>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
 
 namespace {
 
