@@ -108,6 +108,16 @@ TEST_F(ExplorerWindowTest, CreatedHiddenAndHostSettingsReadBack)
     m_explorer->setStatusMessage(u"", 0);
     runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
     EXPECT_TRUE(status.isEmpty()) << "an empty text stops the wait";
+
+    // An off-screen position is brought back and reported.
+    m_explorer->setPosition(-3000, -3000, 400, 300);
+    x = y = 1;
+    m_explorer->getPosition(x, y, w, h);
+    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 0, 0, 400, 300 }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] {
+        const auto frames = m_log.ofType(MEGeometryChangedEvent);
+        return !frames.empty() && frames.back().numbers == std::vector<int>({ 0, 0, 400, 300 });
+    })) << "the geometry event carries the frame";
 }
 
 TEST_F(ExplorerWindowTest, ShowHideAndCloseReportToTheHost)
@@ -135,7 +145,7 @@ TEST_F(ExplorerWindowTest, ShowHideAndCloseReportToTheHost)
     EXPECT_EQ(m_log.count(CloseEvent), 1u);
 }
 
-TEST_F(ExplorerWindowTest, MenuItemsAndShortcutsRaiseTheirActionsEvents)
+TEST_F(ExplorerWindowTest, MenusMenuItemsAndShortcutsWork)
 {
     std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
         m_explorer, 3, "run()", "Run", "", "", "", "", "", true, false, true, true));
@@ -178,6 +188,16 @@ TEST_F(ExplorerWindowTest, MenuItemsAndShortcutsRaiseTheirActionsEvents)
     EXPECT_EQ(actions.events.size(), 3u);
     find.reset();
     action.reset();
+
+    // The menu bar takes menus it knows and clears them.
+    std::unique_ptr<VXPopupMenu> menu(vxtest::bridge()->createPopupMenu(m_explorer));
+    ASSERT_NE(menu, nullptr);
+    m_explorer->addSubMenu(menu.get(), "File");
+    m_explorer->addSubMenu(nullptr, "Nothing");
+    EXPECT_EQ(m_explorer->countMenuBarItems(), 1) << "an unknown menu is ignored";
+    m_explorer->clearMenus();
+    EXPECT_EQ(m_explorer->countMenuBarItems(), 0);
+    menu.reset();
 }
 
 TEST_F(ExplorerWindowTest, ProgressDialogShowsThePreviousValueAndReportsCancel)
@@ -248,27 +268,12 @@ TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneAppliesNothing
         EXPECT_EQ(answered, expected) << action;
         EXPECT_EQ(applied, 0) << action;
     }
-}
 
-TEST_F(ExplorerWindowTest, SynchronousSelectionAnswersPressOnly)
-{
+    // A synchronous selection answers a press only.
     std::vector<UDInterface*> objects { reinterpret_cast<UDInterface*>(16) };
     EXPECT_TRUE(m_explorer->selectListNodesSync(&objects, "Press", "TREE"));
     EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "press", "LIST"));
     EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "", "LIST"));
-}
-
-TEST_F(ExplorerWindowTest, OffScreenPositionIsBroughtBackAndReported)
-{
-    m_explorer->show(true, true);
-    m_explorer->setPosition(-3000, -3000, 400, 300);
-    int x = 1, y = 1, w = 0, h = 0;
-    m_explorer->getPosition(x, y, w, h);
-    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 0, 0, 400, 300 }));
-    ASSERT_TRUE(vxtest::pumpUntil([&] {
-        const auto frames = m_log.ofType(MEGeometryChangedEvent);
-        return !frames.empty() && frames.back().numbers == std::vector<int>({ 0, 0, 400, 300 });
-    })) << "the geometry event carries the frame";
 }
 
 TEST_F(ExplorerWindowTest, WaitCursorAndSleepFollowTheirTimers)
@@ -352,18 +357,6 @@ TEST_F(ExplorerWindowTest, FontAndZoomReachWindowAndHost)
     EXPECT_TRUE(font.italic());
     ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(FontIncreaseEvent) == 1; }));
     EXPECT_EQ(m_log.count(FontDecreaseEvent), 1u) << "a wheel without Ctrl zooms nothing";
-}
-
-TEST_F(ExplorerWindowTest, MenuBarTakesAndClearsMenus)
-{
-    std::unique_ptr<VXPopupMenu> menu(vxtest::bridge()->createPopupMenu(m_explorer));
-    ASSERT_NE(menu, nullptr);
-    m_explorer->addSubMenu(menu.get(), "File");
-    m_explorer->addSubMenu(nullptr, "Nothing");
-    EXPECT_EQ(m_explorer->countMenuBarItems(), 1) << "an unknown menu is ignored";
-    m_explorer->clearMenus();
-    EXPECT_EQ(m_explorer->countMenuBarItems(), 0);
-    menu.reset();
 }
 
 TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
