@@ -31,3 +31,20 @@ VXMEObjectMessageData* makeRecord(std::uintptr_t id, std::initializer_list<const
     record->groupName = groupName;
     return record;
 }
+
+std::vector<std::u16string> takeListTexts(std::vector<void*>& answer, int* rows, int* columns)
+{
+    std::vector<std::u16string> texts;
+    *rows = *columns = -1;
+    for (std::size_t i = 0; i < answer.size(); ++i) {
+        if (i < 2) {
+            *(i ? columns : rows) = *static_cast<int*>(answer[i]);
+            delete static_cast<int*>(answer[i]);
+        } else {
+            texts.emplace_back(static_cast<char16_t*>(answer[i]));
+            delete[] static_cast<char16_t*>(answer[i]);
+        }
+    }
+    answer.clear();
+    return texts;
+}

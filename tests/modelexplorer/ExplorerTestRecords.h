@@ -5,6 +5,7 @@
 #include <atomic>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 /// A record that counts how many of its kind are alive, so tests can see every one freed once.
 /// The engine thread builds records while the GUI thread frees those handed over before.
@@ -21,3 +22,8 @@ UDInterface* handle(std::uintptr_t id);
 /// A list row record with values (and optional attributes) of the object `id`.
 VXMEObjectMessageData* makeRecord(std::uintptr_t id, std::initializer_list<const char16_t*> values,
     const std::u16string& sortKey = u"", const std::u16string& groupName = u"");
+
+/// Takes a list text query's answer (row count, column count, then titles and cells, all owned
+/// by the caller) apart and frees it: the titles and cells, with the counts in `rows` and
+/// `columns`.
+std::vector<std::u16string> takeListTexts(std::vector<void*>& answer, int* rows, int* columns);

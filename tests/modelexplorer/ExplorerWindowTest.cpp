@@ -3,17 +3,12 @@
 // records, and dialogs the window runs answer as the user chose.
 #include "engine/VXAction.h"
 #include "engine/VXBridge.h"
-#include "engine/VXEvent.h"
-#include "engine/VXListener.h"
 #include "engine/VXModelExplorer.h"
 #include "engine/VXPopupMenu.h"
 #include "engine/VXSearchBar.h"
 #include "engine/VXSearchPanel.h"
-#include "engine/modelexplorer/VXEventBoolArray.h"
-#include "engine/modelexplorer/VXEventIntArray.h"
-#include "engine/modelexplorer/VXEventRect.h"
-#include "engine/modelexplorer/VXMEEventCreateObject.h"
 #include "messaging/QtBoolInt2Message.h"
+#include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/EventLog.h"
@@ -32,7 +27,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -43,7 +37,6 @@
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <climits>
 #include <functional>
 #include <memory>
@@ -55,42 +48,6 @@ using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
-
-// Keeps what the explorer's payload classes carry, copied while the listener runs.
-class PayloadLog : public VXListener {
-public:
-    void handleEvent(const VXEvent* event) override
-    {
-        types.push_back(event->getType());
-        states.push_back(event->getState());
-        texts.push_back(event->getString() ? event->getString() : "");
-        if (auto* flags = dynamic_cast<const VXEventBoolArray*>(event))
-            visibility.emplace_back(flags->getValues(), flags->getValues() + flags->getCount());
-        if (auto* rect = dynamic_cast<const VXEventRect*>(event))
-            frame = { rect->left, rect->top, rect->width, rect->height };
-        if (auto* ints = dynamic_cast<const VXEventIntArray*>(event))
-            splitters.assign(ints->getValues(), ints->getValues() + ints->getCount());
-        if (auto* create = dynamic_cast<const VXMEEventCreateObject*>(event)) {
-            names.clear();
-            if (VXStringList* list = create->getNames())
-                names = list->elements();
-            namesGiven = create->getNames() != nullptr;
-        }
-    }
-
-    std::vector<VXEventType> types;
-    std::vector<bool> states;
-    std::vector<std::string> texts;
-    std::vector<std::vector<bool>> visibility;
-    std::vector<std::string> names;
-    bool namesGiven = false;
-    std::vector<int> frame;
-    std::vector<int> splitters;
-    std::size_t count(VXEventType type) const
-    {
-        return std::size_t(std::count(types.begin(), types.end(), type));
-    }
-};
 
 class ExplorerWindowTest : public vxtest::WidgetLeakTest {
 protected:
@@ -105,19 +62,18 @@ protected:
             { 27, u"Weniger zeigen" } };
         m_explorer = own(vxtest::bridge()->createModelExplorer(strings));
         ASSERT_NE(m_explorer, nullptr);
-        for (VXEventType type :
+        m_log.watch(m_explorer,
             { ShowHideEvent, CloseEvent, MECreateNewObjEvent, MEGeometryChangedEvent,
-                MESplittersMovedEvent, FontIncreaseEvent, FontDecreaseEvent })
-            m_explorer->addEventListener(&m_log, type);
+                MESplittersMovedEvent, FontIncreaseEvent, FontDecreaseEvent });
     }
 
     GuiModelExplorer* window() { return widgetOf<GuiModelExplorer>(m_explorer); }
 
     VXModelExplorer* m_explorer = nullptr;
-    PayloadLog m_log;
+    ListViewTestHost m_log;
 };
 
-TEST_F(ExplorerWindowTest, CreatedHiddenWithTitleStatusAndLayout)
+TEST_F(ExplorerWindowTest, CreatedHiddenAndHostSettingsReadBack)
 {
     EXPECT_FALSE(m_explorer->isVisible());
     EXPECT_EQ(m_explorer->getTitle(), u"Model Explorer");
@@ -130,10 +86,7 @@ TEST_F(ExplorerWindowTest, CreatedHiddenWithTitleStatusAndLayout)
     });
     EXPECT_EQ(status, QStringLiteral("Ready"));
     EXPECT_EQ(splitters, 3);
-}
 
-TEST_F(ExplorerWindowTest, HostSettingsReadBack)
-{
     m_explorer->setTitle(u"Vehicles");
     EXPECT_EQ(m_explorer->getTitle(), u"Vehicles");
     char* icon = m_explorer->getWindowIcon();
@@ -149,45 +102,50 @@ TEST_F(ExplorerWindowTest, HostSettingsReadBack)
 
     m_explorer->setStatusMessage(u"Loading", -1);
     m_explorer->setListViewWidth(150);
-    QString status;
     runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
     EXPECT_EQ(status, QStringLiteral("Loading"));
     EXPECT_EQ(m_explorer->getListViewWidth(), 150);
     m_explorer->setStatusMessage(u"", 0);
     runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
     EXPECT_TRUE(status.isEmpty()) << "an empty text stops the wait";
+
+    // An off-screen position is brought back and reported.
+    m_explorer->setPosition(-3000, -3000, 400, 300);
+    x = y = 1;
+    m_explorer->getPosition(x, y, w, h);
+    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 0, 0, 400, 300 }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] {
+        const auto frames = m_log.ofType(MEGeometryChangedEvent);
+        return !frames.empty() && frames.back().numbers == std::vector<int>({ 0, 0, 400, 300 });
+    })) << "the geometry event carries the frame";
 }
 
-TEST_F(ExplorerWindowTest, ShowAndHideReportVisibilityWithShownOnce)
+TEST_F(ExplorerWindowTest, ShowHideAndCloseReportToTheHost)
 {
     m_explorer->show(true, true);
     EXPECT_TRUE(m_explorer->isVisible()) << "a waiting show returns once shown";
     m_explorer->show(false, true);
     EXPECT_FALSE(m_explorer->isVisible());
     m_explorer->show(true, false);
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.visibility.size() >= 3; }));
-    using V = std::vector<bool>;
-    EXPECT_EQ(m_log.visibility,
-        (std::vector<V> { V { false, true }, V { true, false }, V { true, true } }));
-}
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(ShowHideEvent) >= 3; }));
+    std::vector<std::vector<int>> visibility;
+    for (const SeenListEvent& e : m_log.ofType(ShowHideEvent))
+        visibility.push_back(e.numbers);
+    EXPECT_EQ(visibility, (std::vector<std::vector<int>> { { 0, 1 }, { 1, 0 }, { 1, 1 } }));
 
-TEST_F(ExplorerWindowTest, CloseAsksTheHostUnlessForced)
-{
+    // Closing asks the host unless forced.
     m_explorer->show(true, true);
     m_explorer->close(false);
-    const auto closes
-        = [&] { return std::count(m_log.types.begin(), m_log.types.end(), CloseEvent); };
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return closes() > 0; }));
-    const auto at = std::find(m_log.types.begin(), m_log.types.end(), CloseEvent);
-    EXPECT_FALSE(m_log.states[std::size_t(at - m_log.types.begin())]) << "no Ctrl modifier";
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(CloseEvent) > 0; }));
+    EXPECT_FALSE(m_log.ofType(CloseEvent)[0].state) << "no Ctrl modifier";
     EXPECT_TRUE(m_explorer->isVisible()) << "the host decides";
     m_explorer->close(true);
     EXPECT_FALSE(m_explorer->isVisible());
     deliverEvents();
-    EXPECT_EQ(closes(), 1);
+    EXPECT_EQ(m_log.count(CloseEvent), 1u);
 }
 
-TEST_F(ExplorerWindowTest, MenuItemsRaiseTheirActionsEvents)
+TEST_F(ExplorerWindowTest, MenusMenuItemsAndShortcutsWork)
 {
     std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
         m_explorer, 3, "run()", "Run", "", "", "", "", "", true, false, true, true));
@@ -210,7 +168,36 @@ TEST_F(ExplorerWindowTest, MenuItemsRaiseTheirActionsEvents)
         EXPECT_EQ(actions.events[i].type, cases[i].type) << i;
         EXPECT_EQ(actions.events[i].state, cases[i].checked) << i;
     }
+
+    // A shortcut works anywhere in the window: a key the pane does not take travels up to the
+    // window; Ctrl+J names no action.
+    std::unique_ptr<VXAction> find(vxtest::bridge()->createAction(
+        m_explorer, 4, "find()", "Find", "Ctrl+K", "", "", "", "", false, false, true, true));
+    ASSERT_NE(find, nullptr);
+    vxtest::EventLog finds;
+    finds.watch(find.get(), { ActionTriggered });
+    m_explorer->show(true, true);
+    runOnGuiThread([&] {
+        QTest::keyClick(window()->modelView()->dialogPane(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(window(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(window(), Qt::Key_J, Qt::ControlModifier);
+    });
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return finds.events.size() >= 2; }));
+    deliverEvents();
+    EXPECT_EQ(finds.count(ActionTriggered), 2u);
+    EXPECT_EQ(actions.events.size(), 3u);
+    find.reset();
     action.reset();
+
+    // The menu bar takes menus it knows and clears them.
+    std::unique_ptr<VXPopupMenu> menu(vxtest::bridge()->createPopupMenu(m_explorer));
+    ASSERT_NE(menu, nullptr);
+    m_explorer->addSubMenu(menu.get(), "File");
+    m_explorer->addSubMenu(nullptr, "Nothing");
+    EXPECT_EQ(m_explorer->countMenuBarItems(), 1) << "an unknown menu is ignored";
+    m_explorer->clearMenus();
+    EXPECT_EQ(m_explorer->countMenuBarItems(), 0);
+    menu.reset();
 }
 
 TEST_F(ExplorerWindowTest, ProgressDialogShowsThePreviousValueAndReportsCancel)
@@ -248,14 +235,13 @@ TEST_F(ExplorerWindowTest, ObjectCreationSendsTypeAndSplitNames)
         dialog->accept();
     });
     m_explorer->selectAndCreateNewObject(false);
-    ASSERT_TRUE(vxtest::pumpUntil([&] {
-        return std::count(m_log.types.begin(), m_log.types.end(), MECreateNewObjEvent) > 0;
-    }));
-    EXPECT_EQ(m_log.texts.back(), "Truck");
-    EXPECT_EQ(m_log.names, (std::vector<std::string> { "a", "b", "c" }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(MECreateNewObjEvent) > 0; }));
+    EXPECT_EQ(m_log.ofType(MECreateNewObjEvent)[0].text, "Truck");
+    EXPECT_EQ(
+        m_log.ofType(MECreateNewObjEvent)[0].names, (std::vector<std::string> { "a", "b", "c" }));
 }
 
-TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneIsRejected)
+TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneAppliesNothing)
 {
     // No property dialog is showing: Apply cannot apply, so the answer stays "not applied".
     vxtest::answerNextDialog<GuiMESelectionChangedDialog>(
@@ -266,26 +252,28 @@ TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneIsRejected)
     EXPECT_FALSE(apply);
     EXPECT_FALSE(never);
     EXPECT_EQ(handled, 1);
-}
 
-TEST_F(ExplorerWindowTest, SynchronousSelectionAnswersPressOnly)
-{
+    // A helper thread answers the running dialog with the action named.
+    const std::pair<const char*, bool> actions[]
+        = { { "Apply", true }, { "Ignore", true }, { "Close", false } };
+    for (const auto& [action, expected] : actions) {
+        bool answered = !expected;
+        int applied = -1;
+        runOnGuiThread([&] {
+            std::unique_ptr<QtBoolInt2Message> reply(
+                window()->runSelectionChangedDialog(false, QString::fromLatin1(action)));
+            answered = reply->m_bool;
+            applied = reply->m_int1;
+        });
+        EXPECT_EQ(answered, expected) << action;
+        EXPECT_EQ(applied, 0) << action;
+    }
+
+    // A synchronous selection answers a press only.
     std::vector<UDInterface*> objects { reinterpret_cast<UDInterface*>(16) };
     EXPECT_TRUE(m_explorer->selectListNodesSync(&objects, "Press", "TREE"));
     EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "press", "LIST"));
     EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "", "LIST"));
-}
-
-TEST_F(ExplorerWindowTest, OffScreenPositionIsBroughtBackAndReported)
-{
-    m_explorer->show(true, true);
-    m_explorer->setPosition(-3000, -3000, 400, 300);
-    int x = 1, y = 1, w = 0, h = 0;
-    m_explorer->getPosition(x, y, w, h);
-    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 0, 0, 400, 300 }));
-    ASSERT_TRUE(vxtest::pumpUntil([&] {
-        return m_log.frame == std::vector<int>({ 0, 0, 400, 300 });
-    })) << "the geometry event carries the frame";
 }
 
 TEST_F(ExplorerWindowTest, WaitCursorAndSleepFollowTheirTimers)
@@ -341,7 +329,10 @@ TEST_F(ExplorerWindowTest, SplitterSizesSetStretchPerPair)
     m_explorer->setSplitterSizes(seven, 7);
     EXPECT_EQ(stretches(), (std::vector<int> { 1, 1, 3, 4, 5, 6 }));
     runOnGuiThread([&] { window()->splitter(1)->resize(700, 400); });
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.splitters.size() == 6; }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] {
+        const auto moves = m_log.ofType(MESplittersMovedEvent);
+        return !moves.empty() && moves.back().numbers.size() == 6;
+    }));
 }
 
 TEST_F(ExplorerWindowTest, FontAndZoomReachWindowAndHost)
@@ -367,64 +358,6 @@ TEST_F(ExplorerWindowTest, FontAndZoomReachWindowAndHost)
     ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(FontIncreaseEvent) == 1; }));
     EXPECT_EQ(m_log.count(FontDecreaseEvent), 1u) << "a wheel without Ctrl zooms nothing";
 }
-
-TEST_F(ExplorerWindowTest, MenuBarTakesAndClearsMenus)
-{
-    std::unique_ptr<VXPopupMenu> menu(vxtest::bridge()->createPopupMenu(m_explorer));
-    ASSERT_NE(menu, nullptr);
-    m_explorer->addSubMenu(menu.get(), "File");
-    m_explorer->addSubMenu(nullptr, "Nothing");
-    EXPECT_EQ(m_explorer->countMenuBarItems(), 1) << "an unknown menu is ignored";
-    m_explorer->clearMenus();
-    EXPECT_EQ(m_explorer->countMenuBarItems(), 0);
-    menu.reset();
-}
-
-TEST_F(ExplorerWindowTest, ActionShortcutsWorkAnywhereInTheWindow)
-{
-    std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
-        m_explorer, 4, "find()", "Find", "Ctrl+K", "", "", "", "", false, false, true, true));
-    ASSERT_NE(action, nullptr);
-    vxtest::EventLog actions;
-    actions.watch(action.get(), { ActionTriggered });
-    m_explorer->show(true, true);
-    runOnGuiThread([&] {
-        QTest::keyClick(window()->modelView()->dialogPane(), Qt::Key_K, Qt::ControlModifier);
-        QTest::keyClick(window(), Qt::Key_K, Qt::ControlModifier);
-        QTest::keyClick(window(), Qt::Key_J, Qt::ControlModifier);
-    });
-    // A key the pane does not take travels up to the window; Ctrl+J names no action.
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return actions.events.size() >= 2; }));
-    deliverEvents();
-    EXPECT_EQ(actions.count(ActionTriggered), 2u);
-    action.reset();
-}
-
-struct AutoAnswer {
-    const char* action;
-    bool handled;
-};
-
-class SelectionAutoAnswerTest : public ExplorerWindowTest,
-                                public testing::WithParamInterface<AutoAnswer> { };
-
-TEST_P(SelectionAutoAnswerTest, HelperThreadAnswersTheRunningDialog)
-{
-    bool handled = false;
-    int applied = -1;
-    runOnGuiThread([&] {
-        std::unique_ptr<QtBoolInt2Message> reply(
-            window()->runSelectionChangedDialog(false, QString::fromLatin1(GetParam().action)));
-        handled = reply->m_bool;
-        applied = reply->m_int1;
-    });
-    EXPECT_EQ(handled, GetParam().handled);
-    EXPECT_EQ(applied, 0) << "without a property dialog nothing is applied";
-}
-
-INSTANTIATE_TEST_SUITE_P(Actions, SelectionAutoAnswerTest,
-    testing::Values(AutoAnswer { "Apply", true }, AutoAnswer { "Ignore", true },
-        AutoAnswer { "Close", false }));
 
 TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
 {
@@ -518,75 +451,6 @@ TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
     EXPECT_GE(y, 0);
     EXPECT_GT(w, 0);
     EXPECT_GT(h, 0);
-}
-
-} // namespace
-
-namespace {
-
-// Writes the pictures of docs/images when VX_EXPLORER_SCREENSHOTS names a directory.
-class ExplorerScreenshotTest : public ExplorerWindowTest {
-protected:
-    static bool hasText(const QPixmap& picture)
-    {
-        const QImage image = picture.toImage();
-        const QRgb background = image.pixel(0, 0);
-        int differing = 0;
-        for (int y = 0; y < image.height(); y += 2)
-            for (int x = 0; x < image.width(); x += 2)
-                differing += image.pixel(x, y) != background ? 1 : 0;
-        return differing > 50;
-    }
-    static void save(QWidget* widget, const char* name)
-    {
-        const QPixmap picture = widget->grab();
-        EXPECT_TRUE(hasText(picture)) << name;
-        const QString dir = qEnvironmentVariable("VX_EXPLORER_SCREENSHOTS");
-        EXPECT_TRUE(picture.save(QDir(dir).filePath(QString::fromLatin1(name)))) << name;
-    }
-};
-
-TEST_F(ExplorerScreenshotTest, WindowAndDialogs)
-{
-    if (qEnvironmentVariableIsEmpty("VX_EXPLORER_SCREENSHOTS"))
-        GTEST_SKIP() << "set VX_EXPLORER_SCREENSHOTS to a directory to write the pictures";
-    m_explorer->show(true, true);
-    std::unique_ptr<VXPopupMenu> file(vxtest::bridge()->createPopupMenu(m_explorer));
-    std::unique_ptr<VXPopupMenu> view(vxtest::bridge()->createPopupMenu(m_explorer));
-    m_explorer->addSubMenu(file.get(), "File");
-    m_explorer->addSubMenu(view.get(), "View");
-    m_explorer->setStatusMessage(u"12 objects", -1);
-    ASSERT_EQ(m_explorer->countMenuBarItems(), 2); // also waits for what was posted before
-    runOnGuiThread([&] { save(window(), "explorer-window-main.png"); });
-
-    m_explorer->progressDialog(u"Loading vehicles...", u"Cancel", 100, 40, 0, false);
-    m_explorer->progressDialog(u"Loading vehicles...", u"Cancel", 100, 60, 0, false);
-    runOnGuiThread([&] {
-        QProgressDialog* dialog = window()->progressDialogWidget();
-        dialog->show();
-        dialog->resize(360, dialog->sizeHint().height());
-        save(dialog, "explorer-window-progress.png");
-    });
-    m_explorer->progressDialogClose();
-
-    auto* types = new VXStringList();
-    types->addElement("Car");
-    types->addElement("Truck");
-    m_explorer->replaceObjSelectionList(types);
-    vxtest::answerNextDialog<GuiObjectSelectionDialog>([](GuiObjectSelectionDialog* dialog) {
-        save(dialog, "explorer-window-create.png");
-        dialog->reject();
-    });
-    m_explorer->selectAndCreateNewObject(false);
-    ASSERT_TRUE(vxtest::pumpUntilOnGui([] { return !QApplication::activeModalWidget(); }));
-
-    vxtest::answerNextDialog<GuiMESelectionChangedDialog>([](GuiMESelectionChangedDialog* dialog) {
-        save(dialog, "explorer-window-selection.png");
-        dialog->reject();
-    });
-    bool apply = false, never = false;
-    int handled = 0;
-    m_explorer->showSelectionChangedDialog(apply, never, handled, false);
 }
 
 } // namespace

@@ -13,10 +13,10 @@
 #include "vx_qtgui/modelexplorer/GuiTreeAccordion.h"
 #include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiTreeView.h"
+#include <memory>
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
-#include <QDir>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
@@ -25,8 +25,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(VXMEObjectEventData*)
 Q_DECLARE_METATYPE(ListItem*)
@@ -209,10 +207,12 @@ TEST_F(GuiTreeViewTest, AChildSentWithoutItsShownChildrenIsRequestedOnce)
         true);
     EXPECT_EQ(takeIds(requests), (std::vector<std::uintptr_t> { 2, 3 }));
     replace(treeNode(1, u"car", { treeNode(2, u"engine") }), false);
-    EXPECT_EQ(requests.count(), 0);
+    replace(treeNode(99, u"stranger", { treeNode(2, u"engine") }), true);
+    EXPECT_EQ(requests.count(), 0) << "nothing asked without a request or for a stranger";
+    EXPECT_EQ(treeText(*model), "car(engine(piston valve))");
 }
 
-TEST_F(GuiTreeViewTest, TypeAheadMovesToTheMatchingNode)
+TEST_F(GuiTreeViewTest, TypeAheadMovesToTheMatchingNodeAndHiddenTreesSwallowKeys)
 {
     setRoot(sample());
     view->setFocus();
@@ -220,6 +220,13 @@ TEST_F(GuiTreeViewTest, TypeAheadMovesToTheMatchingNode)
     EXPECT_EQ(view->currentIndex(), at(4));
     QTest::keyClick(view, Qt::Key_Up);
     EXPECT_EQ(view->currentIndex(), at(3));
+    // Keys are swallowed while the tree is hidden.
+    view->hide();
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->currentIndex(), at(3));
+    view->show();
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->currentIndex(), at(4));
 }
 
 TEST_F(GuiTreeViewTest, ReplacingASubtreeKeepsTheScrollPositionAndSelection)
@@ -321,13 +328,18 @@ TEST_F(GuiTreeViewTest, CheckBoxClicksAskTheHostAndDisabledOnesStaySilent)
         delete r;
 }
 
-TEST_F(GuiTreeViewTest, DoubleAndRightClicksReachTheWindow)
+TEST_F(GuiTreeViewTest, ClicksReachTheWindow)
 {
     setRoot(sample());
     QSignalSpy doubles(view, &GuiTreeView::treeItemDoubleClicked);
     QSignalSpy rights(view, &GuiTreeView::rightButtonClicked);
-    // A widget double click is the second press of a click.
+    QSignalSpy dialog(view, &GuiBaseView::dialogUpdate);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(4));
+    EXPECT_EQ(dialog.count(), 0) << "the first press selects";
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(4));
+    ASSERT_EQ(dialog.count(), 1) << "a press on the selected node refreshes the dialog";
+    EXPECT_EQ(dialog.at(0).at(0).value<ListItem*>(), model->itemForObject(handle(4)));
+    // A widget double click is the second press of a click.
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre(4));
     ASSERT_EQ(doubles.count(), 1);
     EXPECT_EQ(doubles.at(0).at(0).value<ListItem*>(), model->itemForObject(handle(4)));
@@ -344,17 +356,6 @@ TEST_F(GuiTreeViewTest, DoubleAndRightClicksReachTheWindow)
     EXPECT_EQ(rights.at(0).at(3).value<QModelIndex>(), at(3));
     EXPECT_FALSE(rights.at(0).at(2).toBool());
     EXPECT_TRUE(rights.at(1).at(2).toBool());
-}
-
-TEST_F(GuiTreeViewTest, APressOnTheSelectedNodeRefreshesTheDialog)
-{
-    setRoot(sample());
-    QSignalSpy dialog(view, &GuiBaseView::dialogUpdate);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(4));
-    EXPECT_EQ(dialog.count(), 0) << "the first press selects";
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre(4));
-    ASSERT_EQ(dialog.count(), 1);
-    EXPECT_EQ(dialog.at(0).at(0).value<ListItem*>(), model->itemForObject(handle(4)));
 }
 
 TEST_F(GuiTreeViewTest, ASelectionDuringALoadSetsTheHostsCancelFlag)
@@ -377,35 +378,28 @@ TEST_F(GuiTreeViewTest, ASelectionDuringALoadSetsTheHostsCancelFlag)
     view->clearLoadFlags();
 }
 
-TEST_F(GuiTreeViewTest, HoveringADragOverACollapsedNodeExpandsItQuietly)
+TEST_F(GuiTreeViewTest, DragsExpandNodesAndDropsFollowTheHostsAnswer)
 {
     setRoot(sample());
     ASSERT_FALSE(view->isExpanded(at(3)));
     QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
     QSignalSpy queries(view, &GuiBaseView::dropQuery);
-    QMimeData data;
-    data.setData(QLatin1String(GuiBaseView::HandleVectorMimeType), QByteArray());
-    QDragEnterEvent enter(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &enter);
-    QDragMoveEvent move(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &move);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return view->isExpanded(at(3)); }, 2000));
-    EXPECT_EQ(expanded.count(), 0);
-    EXPECT_EQ(takeIds(queries), (std::vector<std::uintptr_t> { 3 }));
-
-    QDragLeaveEvent leave;
-    QApplication::sendEvent(view->viewport(), &leave);
-    takeIds(queries);
-}
-
-TEST_F(GuiTreeViewTest, DropsOnNodesAskTheHostAndFollowItsAnswer)
-{
-    setRoot(sample());
-    QSignalSpy queries(view, &GuiBaseView::dropQuery);
     // The opaque handle cannot travel in a variant: the spy sees the other arguments.
     QSignalSpy drops(view, SIGNAL(drop(UDInterface*, bool, int, int)));
     QMimeData data;
     data.setData(QLatin1String(GuiBaseView::HandleVectorMimeType), QByteArray());
+    // Hovering over a collapsed node expands it quietly.
+    QDragEnterEvent hover(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &hover);
+    QDragMoveEvent over(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &over);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->isExpanded(at(3)); }, 2000));
+    EXPECT_EQ(expanded.count(), 0);
+    EXPECT_EQ(takeIds(queries), (std::vector<std::uintptr_t> { 3 }));
+    QDragLeaveEvent leave;
+    QApplication::sendEvent(view->viewport(), &leave);
+    takeIds(queries);
+
     const QPoint target = centre(4);
     QDragEnterEvent enter(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(view->viewport(), &enter);
@@ -460,18 +454,6 @@ TEST_F(GuiTreeViewTest, HostileCallsAreHarmless)
     EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(8)));
     EXPECT_TRUE(panel->mouseSelectTreeViewNode(handle(5)));
     EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(5)));
-}
-
-TEST_F(GuiTreeViewTest, KeysAreSwallowedWhileTheTreeIsHidden)
-{
-    setRoot(sample());
-    view->setCurrentIndex(at(2));
-    view->hide();
-    QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_EQ(view->currentIndex(), at(2));
-    view->show();
-    QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_NE(view->currentIndex(), at(2));
 }
 
 TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)

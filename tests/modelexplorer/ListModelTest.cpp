@@ -46,6 +46,16 @@ protected:
         delete record;
         return index;
     }
+    // Refreshes the list keeping rows for reuse, adds the records and frees them.
+    void refreshWith(VXMEObjectDataList records)
+    {
+        model->refresh(&records, QModelIndex(), true);
+        for (VXMEObjectData* r : records)
+            if (r)
+                model->addItem(static_cast<VXMEObjectMessageData*>(r));
+        for (VXMEObjectData* r : records)
+            delete r;
+    }
     QString text(int row, int column, const QModelIndex& parent = QModelIndex())
     {
         return model->index(row, column, parent).data().toString();
@@ -84,18 +94,12 @@ TEST_F(ListModelTest, RefreshWithRecycleReusesRowsAndDropsTheRest)
     for (std::uintptr_t i = 1; i <= 5; ++i)
         add(makeRecord(i, { u"old" }));
     const ListItem* kept = model->itemForObject(handle(4));
-    VXMEObjectDataList records { makeRecord(10, { u"new10" }), makeRecord(11, { u"new11" }) };
-    model->refresh(&records, QModelIndex(), true);
+    refreshWith({ makeRecord(10, { u"new10" }), makeRecord(11, { u"new11" }) });
     EXPECT_EQ(model->rowCount(), 2) << "rows beyond the number of records go";
     EXPECT_EQ(model->itemForObject(handle(1)), nullptr);
-    for (VXMEObjectData* r : records)
-        model->addItem(static_cast<VXMEObjectMessageData*>(r));
-    EXPECT_EQ(model->rowCount(), 2);
     EXPECT_EQ(model->itemForObject(handle(10)), kept) << "the earliest kept row serves first";
     EXPECT_EQ(text(0, 1), "new10");
     EXPECT_EQ(text(1, 1), "new11");
-    VXMEObjectDataList* owned = new VXMEObjectDataList(records);
-    VXMEObjectData::destroyList(owned);
 
     // Without records nothing is kept.
     model->refresh(nullptr, QModelIndex(), true);
@@ -106,12 +110,8 @@ TEST_F(ListModelTest, RecycledRowsWithoutValuesAreStaleAndFetchedAgain)
 {
     add(makeRecord(1, { u"a" }));
     model->clearPendingItems(); // the tester read the row before its cells arrived
-    VXMEObjectDataList records { new CountedRecord(handle(2)) };
     QSignalSpy pending(model.get(), &ListModel::pendingListChanged);
-    model->refresh(&records, QModelIndex(), true);
-    model->addItem(static_cast<VXMEObjectMessageData*>(records.front()));
-    VXMEObjectDataList* owned = new VXMEObjectDataList(records);
-    VXMEObjectData::destroyList(owned);
+    refreshWith({ new CountedRecord(handle(2)) });
     ListItem* item = model->itemForObject(handle(2));
     ASSERT_NE(item, nullptr);
     EXPECT_TRUE(item->stale);
@@ -301,10 +301,7 @@ TEST_F(ListModelTest, HostileInputIsHarmless)
     EXPECT_EQ(text(1, 1).size(), 1 << 20);
 
     // Lists that hold null, null values, more values than columns.
-    VXMEObjectDataList withNull { nullptr, makeRecord(6, { u"x" }) };
-    model->refresh(&withNull, QModelIndex(), true);
-    VXMEObjectDataList* owned = new VXMEObjectDataList(withNull);
-    VXMEObjectData::destroyList(owned);
+    refreshWith({ nullptr, makeRecord(6, { u"x" }) });
     add(makeRecord(7, { u"a", u"b", u"c", u"d", u"e" }));
     auto* noValues = new CountedRecord(handle(8));
     noValues->listValues = new VXUStringList;
@@ -341,11 +338,7 @@ TEST_F(ListModelTest, IndexRowsAreFoundByOwnerAndRowIndex)
     // A placeholder kept for reuse comes back as a plain object row.
     model->setGroup(QString());
     model->removeGroup();
-    VXMEObjectDataList records { makeRecord(60, { u"real" }) };
-    model->refresh(&records, QModelIndex(), true);
-    model->addItem(static_cast<VXMEObjectMessageData*>(records.front()));
-    VXMEObjectDataList* owned = new VXMEObjectDataList(records);
-    VXMEObjectData::destroyList(owned);
+    refreshWith({ makeRecord(60, { u"real" }) });
     ASSERT_EQ(model->rowCount(), 1);
     const ListItem* row = model->itemForObject(handle(60));
     ASSERT_NE(row, nullptr);
@@ -353,30 +346,21 @@ TEST_F(ListModelTest, IndexRowsAreFoundByOwnerAndRowIndex)
     EXPECT_EQ(model->itemForUID(handle(50), 8), nullptr);
 }
 
-TEST(ListModelOwnershipTest, ModelKeepsNoPointerIntoRecords)
+TEST_F(ListModelTest, ModelKeepsNoPointerIntoRecords)
 {
-    CountedRecord::alive = 0;
-    ListModel model;
-    model.setHeaderInfo(0, " ", 20, false, QString());
-    model.setHeaderInfo(1, "Name", 20, false, QString());
     for (std::uintptr_t i = 1; i <= 100; ++i) {
         VXMEObjectMessageData* record = makeRecord(i, { u"value" }, u"key");
         record->listAttributes = new VXMEObjectMessageData::AttributeVector(1);
         (*record->listAttributes)[0].setStyle("tooltip", std::string("t"));
-        model.addItem(record);
-        delete record;
+        add(record);
     }
     EXPECT_EQ(CountedRecord::alive, 0);
     // Read everything after the records are gone (AddressSanitizer reports any stale pointer).
-    for (int r = 0; r < model.rowCount(); ++r) {
-        EXPECT_EQ(model.index(r, 1).data(Qt::ToolTipRole).toString(), "t");
-        EXPECT_EQ(model.index(r, 1).data(ListModel::SortKeyRole).toString(), "key");
+    for (int r = 0; r < model->rowCount(); ++r) {
+        EXPECT_EQ(model->index(r, 1).data(Qt::ToolTipRole).toString(), "t");
+        EXPECT_EQ(model->index(r, 1).data(ListModel::SortKeyRole).toString(), "key");
     }
 }
-
-} // namespace
-
-namespace {
 
 TEST(ListItemEqualityTest, ItemsDifferByCellsAttributesOrIdentity)
 {

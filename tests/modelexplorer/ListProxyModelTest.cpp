@@ -5,7 +5,6 @@
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "vx_qtgui/modelexplorer/itemmodels/AutoReset.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
-#include "vx_qtgui/modelexplorer/itemmodels/NaturalSortKey.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -1,6 +1,5 @@
 // Check boxes, in-place editing driven by the host, and cell painting of the list view.
 #include "engine/modelexplorer/VXMEEditTypeData.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
@@ -121,25 +120,19 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListViewTypedEdit,
         TypedEditCase { "NoValueThenTyped", u"", "typed", u"typed" }),
     [](const testing::TestParamInfo<TypedEditCase>& info) { return info.param.name; });
 
-TEST_F(ListViewEditing, NoChoicesAndNoFreeTextGiveNoEditor)
+TEST_F(ListViewEditing, ReadOnlyCellsAreNotOfferedAndNoChoicesNorFreeTextGiveNoEditor)
 {
     answerEditsWith([] { return editType(false); }, u"x");
-    requestEditOfRow(1);
-    ASSERT_EQ(m_host.count(SSItemsEditRequest), 1u);
-    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(editor(), nullptr); }));
-}
-
-TEST_F(ListViewEditing, ReadOnlyCellsAreNotOfferedForEditing)
-{
     ASSERT_TRUE(runOnGuiThread([&] {
-        VXMEObjectDataList records { row(1, ReadOnly) };
-        m_view->replaceList(&records, QString(), false);
-        delete records.front();
+        replaceRows({ row(1, ReadOnly), row(2) });
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(0, 2));
         QTest::keyClick(m_view, Qt::Key_F2);
     }));
     deliver();
     EXPECT_EQ(m_host.count(SSItemsEditRequest), 0u);
+    requestEditOfRow(1);
+    ASSERT_EQ(m_host.count(SSItemsEditRequest), 1u);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(editor(), nullptr); }));
 }
 
 TEST_F(ListViewEditing, ChoicesComeInAComboBoxThatCommitsTheChosenItem)
@@ -166,10 +159,7 @@ TEST_F(ListViewEditing, ChoicesComeInAComboBoxThatCommitsTheChosenItem)
 TEST_F(ListViewEditing, CheckBoxToggleWritesEverySelectedWritableRowAndSendsOneEvent)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
-        VXMEObjectDataList records { row(1), row(2, Plain, Boolean | ReadOnly), row(3), row(4) };
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceRows({ row(1), row(2, Plain, Boolean | ReadOnly), row(3), row(4) });
         m_view->enableListSorting(true, QStringLiteral("Done"), true, false);
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(0, 1));
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(2, 1));
@@ -228,10 +218,7 @@ TEST_F(ListViewEditing, PaintsReadOnlySpreadsheetCellsGreyAndMarksMissingPropert
             palette.setColor(QPalette::Base, Qt::white);
             m_view->setPalette(palette);
             m_view->markUnrelatedProperties(c.mark);
-            VXMEObjectDataList records { row(1, c.kind), row(2) };
-            m_view->replaceList(&records, QString(), false);
-            for (VXMEObjectData* r : records)
-                delete r;
+            replaceRows({ row(1, c.kind), row(2) });
             const QImage image = m_view->viewport()->grab().toImage();
             const QRect r = m_view->visualRect(m_proxy->index(0, 2));
             EXPECT_EQ(pixelAt(image, QPoint(r.right() - 3, r.center().y())), c.background)
@@ -257,11 +244,8 @@ TEST_F(ListViewEditing, ScreenshotShowsTextAndTheOpenEditor)
         m_view->setFont(font);
         m_view->resize(520, 240);
         m_view->setGroupColumn(QStringLiteral("Info.Kind"));
-        VXMEObjectDataList records { row(1, ReadOnly, Boolean, Link, u"1"), row(2),
-            row(3, Plain, Boolean | ReadOnly, Link, u"1"), row(4), row(5, ReadOnly) };
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceRows({ row(1, ReadOnly, Boolean, Link, u"1"), row(2),
+            row(3, Plain, Boolean | ReadOnly, Link, u"1"), row(4), row(5, ReadOnly) });
         m_view->expandAllGroups();
     }));
     ASSERT_TRUE(runOnGuiThread([&] {

@@ -1,4 +1,5 @@
 #include "tests/modelexplorer/ListViewFixture.h"
+#include <string>
 
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
@@ -7,18 +8,13 @@
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/TesterFailures.h"
-#include "vrix/VXUStringList.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QStyle>
-
-#include <atomic>
-#include <string>
 
 namespace {
 VXPropertyAttribute attributeFor(unsigned kind)
@@ -101,10 +97,27 @@ void ListViewFixture::build(bool spreadsheet, int rows)
         VXMEObjectDataList records;
         for (int i = 1; i <= rows; ++i)
             records.push_back(row(i));
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceRows(records);
     }));
+}
+
+void ListViewFixture::replaceRows(VXMEObjectDataList records)
+{
+    m_view->replaceList(&records, QString(), false);
+    for (VXMEObjectData* r : records)
+        delete r;
+}
+
+void ListViewFixture::replaceWithIndexRows(UDInterface* owner, int count)
+{
+    VXMEObjectDataList records;
+    for (int i = 0; i < count; ++i) {
+        auto* r = new VXMEObjectData(nullptr);
+        r->owner = owner;
+        r->index = std::uint64_t(i);
+        records.push_back(r);
+    }
+    replaceRows(records);
 }
 
 QPoint ListViewFixture::cell(int row, int column) const
@@ -114,11 +127,15 @@ QPoint ListViewFixture::cell(int row, int column) const
 
 QPoint ListViewFixture::checkBox(int row, int column) const
 {
-    const QModelIndex index = m_proxy->index(row, column);
+    return checkBox(m_view, m_proxy->index(row, column));
+}
+
+QPoint ListViewFixture::checkBox(const GuiListView* view, const QModelIndex& index)
+{
     QStyleOptionViewItem option;
-    option.initFrom(m_view);
-    option.rect = m_view->visualRect(index);
-    option.widget = m_view;
-    option.font = m_view->font();
-    return m_view->listDelegate()->checkBoxRect(option, index).center();
+    option.initFrom(view);
+    option.rect = view->visualRect(index);
+    option.widget = view;
+    option.font = view->font();
+    return view->listDelegate()->checkBoxRect(option, index).center();
 }

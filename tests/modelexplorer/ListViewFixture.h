@@ -6,15 +6,12 @@
 #include "tests/support/WidgetLeakTest.h"
 
 #include <QPoint>
-#include <QString>
-
-#include <initializer_list>
-#include <memory>
 
 class GuiListView;
 class ListModel;
 class ListProxyModel;
 class QAbstractItemModelTester;
+class QModelIndex;
 class VXMEObjectMessageData;
 class VXPanel;
 
@@ -31,6 +28,13 @@ enum CellKind : unsigned {
 /// "Done" (boolean) and "Link", sending its events for a panel proxy to a test host on the
 /// engine thread. The models are watched by QAbstractItemModelTester while they change.
 class ListViewFixture : public vxtest::WidgetLeakTest {
+public:
+    /// A row record of object `id` with the given cell kinds for kind, done and link.
+    static VXMEObjectMessageData* row(int id, unsigned kindCell = Plain,
+        unsigned doneCell = Boolean, unsigned linkCell = Link, const char16_t* done = u"0");
+    /// GUI thread: the centre of the check indicator of a boolean cell of `view`.
+    static QPoint checkBox(const GuiListView* view, const QModelIndex& index);
+
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -38,9 +42,10 @@ protected:
     /// Rebuilds the view (spreadsheet mode on request) with `rows` object rows 1..rows: name
     /// "row<i>", kind "A"/"B" alternating, done "0", link "open".
     void build(bool spreadsheet, int rows);
-    /// A row record of object `id` with the given cell kinds for kind, done and link.
-    static VXMEObjectMessageData* row(int id, unsigned kindCell = Plain,
-        unsigned doneCell = Boolean, unsigned linkCell = Link, const char16_t* done = u"0");
+    /// GUI thread: shows `records` (then frees them) as the host's new list.
+    void replaceRows(VXMEObjectDataList records);
+    /// GUI thread: shows `count` index rows of `owner` whose data the host has not sent yet.
+    void replaceWithIndexRows(UDInterface* owner, int count);
     /// GUI thread: the viewport position of a cell's centre (proxy row and column).
     QPoint cell(int row, int column) const;
     /// GUI thread: the centre of the check indicator of a boolean cell.

@@ -3,10 +3,8 @@
 // real host would.
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMEObjectEventData.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
-#include "vrix/VXUStringList.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
@@ -87,65 +85,80 @@ TEST_F(ListViewEvents, SelectionDelaySendsOneEventAfterTheLastChange)
     EXPECT_THAT(objectsOf(events[0]), ElementsAre(handle(4)));
 }
 
-struct DoubleClickCase {
+enum ClickKind { Double, SlowSecond, OnLinkText, PastLinkText };
+
+struct ClickCase {
     const char* name;
     int row;
     int column;
+    ClickKind kind;
     bool wholeRow;
     bool grouped;
-    bool sent;
+    VXEventType type;
+    int object; // 0: no event of the type
+    const char* text = nullptr;
 };
 
-class ListViewDoubleClick : public ListViewFixture,
-                            public testing::WithParamInterface<DoubleClickCase> { };
-
-TEST_P(ListViewDoubleClick, CountsWhereItShould)
+void PrintTo(const ClickCase& c, std::ostream* out)
 {
-    const DoubleClickCase& c = GetParam();
+    *out << c.name;
+}
+
+class ListViewClick : public ListViewFixture, public testing::WithParamInterface<ClickCase> { };
+
+TEST_P(ListViewClick, SendsItsEventOnlyWhereItShould)
+{
+    const ClickCase& c = GetParam();
     ASSERT_TRUE(runOnGuiThread([&] {
         m_view->setAllowWholeRowDblClick(c.wholeRow);
         if (c.grouped) {
             m_view->setGroupColumn(QStringLiteral("Info.Kind"));
-            VXMEObjectDataList records { row(1), row(2) };
-            m_view->replaceList(&records, QString(), false);
-            for (VXMEObjectData* r : records)
-                delete r;
+            replaceRows({ row(1), row(2) });
         }
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(c.row, c.column));
-        QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, cell(c.row, c.column));
+        const QRect r = m_view->visualRect(m_proxy->index(c.row, c.column));
+        const QPoint at = c.kind == OnLinkText ? QPoint(r.left() + 6, r.center().y())
+            : c.kind == PastLinkText           ? QPoint(r.right() - 2, r.center().y())
+                                               : r.center();
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, at);
+        if (c.kind == Double)
+            QTest::mouseDClick(m_view->viewport(), Qt::LeftButton, {}, at);
+        if (c.kind == SlowSecond)
+            QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, at, 1000);
     }));
     QTest::qWait(QApplication::doubleClickInterval() + 100);
+    if (c.object) {
+        ASSERT_TRUE(vxtest::pumpUntil([&] { return m_host.count(c.type) > 0; }));
+    }
     deliver();
-    EXPECT_EQ(m_host.count(SSItemsEditRequest), 0u) << "a double click is no slow second click";
-    const auto events = m_host.ofType(SSItemsDblClickedEvent);
-    ASSERT_EQ(events.size(), c.sent ? 1u : 0u);
-    if (c.sent) {
-        EXPECT_THAT(objectsOf(events[0]), ElementsAre(handle(std::uintptr_t(c.row + 1))));
+    if (c.kind == Double) {
+        EXPECT_EQ(m_host.count(SSItemsEditRequest), 0u) << "a double click is no slow second click";
+    }
+    const auto events = m_host.ofType(c.type);
+    ASSERT_EQ(events.size(), c.object ? 1u : 0u);
+    if (c.object) {
+        EXPECT_EQ(events[0].object, handle(std::uintptr_t(c.object)));
+        EXPECT_EQ(events[0].records.size(), c.type == SSClickHyperlinkPropEvent ? 0u : 1u);
+        if (c.text) {
+            EXPECT_EQ(events[0].text, c.text);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ListViewDoubleClick,
-    testing::Values(DoubleClickCase { "FirstColumn", 2, 0, false, false, true },
-        DoubleClickCase { "OtherColumn", 2, 2, false, false, false },
-        DoubleClickCase { "OtherColumnWholeRow", 2, 2, true, false, true },
-        DoubleClickCase { "GroupRow", 0, 0, false, true, false }),
-    [](const testing::TestParamInfo<DoubleClickCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Cases, ListViewClick,
+    testing::Values(
+        ClickCase { "DoubleOnFirstColumn", 2, 0, Double, false, false, SSItemsDblClickedEvent, 3 },
+        ClickCase { "DoubleOnOtherColumn", 2, 2, Double, false, false, SSItemsDblClickedEvent, 0 },
+        ClickCase { "DoubleWholeRow", 2, 2, Double, true, false, SSItemsDblClickedEvent, 3 },
+        ClickCase { "DoubleOnGroupRow", 0, 0, Double, false, true, SSItemsDblClickedEvent, 0 },
+        ClickCase { "SlowSecondAsksToEdit", 1, 2, SlowSecond, false, false, SSItemsEditRequest, 2,
+            "Info.Kind" },
+        ClickCase {
+            "OnLinkText", 4, 4, OnLinkText, false, false, SSClickHyperlinkPropEvent, 5, "Link" },
+        ClickCase {
+            "PastLinkText", 4, 4, PastLinkText, false, false, SSClickHyperlinkPropEvent, 0 }),
+    [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
 
-TEST_F(ListViewEvents, ASlowSecondClickOnTheCurrentCellAsksToEditIt)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(1, 2));
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(1, 2), 1000);
-    }));
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_host.count(SSItemsEditRequest) > 0; }));
-    const auto requests = m_host.ofType(SSItemsEditRequest);
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(requests[0].text, "Info.Kind");
-    ASSERT_EQ(requests[0].records.size(), 1u);
-    EXPECT_EQ(requests[0].records[0].object, handle(2));
-}
-
-TEST_F(ListViewEvents, HeaderClicksRequestSortingAndControlHidesTheIndicator)
+TEST_F(ListViewEvents, HeaderClicksAskToSortAndAGroupClearedByTheHostIsReported)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
         m_view->enableListSorting(true, QStringLiteral("Name"), true, false);
@@ -155,6 +168,13 @@ TEST_F(ListViewEvents, HeaderClicksRequestSortingAndControlHidesTheIndicator)
         QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
         QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::ControlModifier, kind);
         EXPECT_FALSE(h->isSortIndicatorShown());
+        // The host clears the grouping: the group rows go before the event.
+        m_view->setGroupColumn(QStringLiteral("Info.Kind"));
+        replaceRows({ row(1), row(2), row(3) });
+        EXPECT_EQ(m_view->getGroupCount(), 2);
+        m_view->setGroupColumn(QString());
+        EXPECT_EQ(m_view->getGroupCount(), 0);
+        EXPECT_EQ(m_proxy->rowCount(), 3) << "the rows stay, ungrouped";
     }));
     deliver();
     const auto events = m_host.ofType(SSSortingChangedEvent);
@@ -164,43 +184,10 @@ TEST_F(ListViewEvents, HeaderClicksRequestSortingAndControlHidesTheIndicator)
     EXPECT_EQ(events[1].text, "Kind");
     EXPECT_FALSE(events[1].state);
     EXPECT_EQ(events[0].value, 0) << "no check box toggled";
-}
-
-TEST_F(ListViewEvents, HyperlinkClickSendsTheRowAndProperty)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        const QRect link = m_view->visualRect(m_proxy->index(4, 4));
-        QTest::mouseClick(
-            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.left() + 6, link.center().y()));
-        // Past the link text the click is an ordinary one.
-        QTest::mouseClick(
-            m_view->viewport(), Qt::LeftButton, {}, QPoint(link.right() - 2, link.center().y()));
-    }));
-    deliver();
-    const auto events = m_host.ofType(SSClickHyperlinkPropEvent);
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].object, handle(5));
-    EXPECT_EQ(events[0].text, "Link");
-}
-
-TEST_F(ListViewEvents, ClearingTheGroupFromTheHostRemovesGroupRowsBeforeTheEvent)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        m_view->setGroupColumn(QStringLiteral("Info.Kind"));
-        VXMEObjectDataList records { row(1), row(2), row(3) };
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
-        EXPECT_EQ(m_view->getGroupCount(), 2);
-        m_view->setGroupColumn(QString());
-        EXPECT_EQ(m_view->getGroupCount(), 0);
-        EXPECT_EQ(m_proxy->rowCount(), 3) << "the rows stay, ungrouped";
-    }));
-    deliver();
-    const auto events = m_host.ofType(SSGroupingChangedEvent);
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].text, "Info.Kind");
-    EXPECT_EQ(events[1].text, "");
+    const auto groups = m_host.ofType(SSGroupingChangedEvent);
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].text, "Info.Kind");
+    EXPECT_EQ(groups[1].text, "");
 }
 
 // A list of index rows whose data the test host supplies when asked, as a real host does.
@@ -223,16 +210,7 @@ TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
     });
     int visible = 0;
     ASSERT_TRUE(runOnGuiThread([&] {
-        VXMEObjectDataList records;
-        for (int i = 0; i < rows; ++i) {
-            auto* r = new VXMEObjectData(nullptr);
-            r->owner = handle(7);
-            r->index = std::uint64_t(i);
-            records.push_back(r);
-        }
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceWithIndexRows(handle(7), rows);
         visible = m_view->getPossibleItemCount();
     }));
     ASSERT_GT(visible, 0);
@@ -267,16 +245,7 @@ TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
 TEST_F(ListViewEvents, LoadAllRequestsEveryRowOnceAndHoldsTheTimer)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
-        VXMEObjectDataList records;
-        for (int i = 0; i < 50; ++i) {
-            auto* r = new VXMEObjectData(nullptr);
-            r->owner = handle(8);
-            r->index = std::uint64_t(i);
-            records.push_back(r);
-        }
-        m_view->replaceList(&records, QString(), false);
-        for (VXMEObjectData* r : records)
-            delete r;
+        replaceWithIndexRows(handle(8), 50);
         m_view->scrollToLoadAll();
         EXPECT_TRUE(m_view->isListLoading());
     }));
@@ -381,19 +350,17 @@ TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
 TEST_F(ListViewEvents, ListTextQueryHasCountsTitlesAndCells)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
-        std::vector<void*> out;
-        m_view->fillVectorWithListViewText(out);
-        ASSERT_EQ(out.size(), 2u + 4u + 6u * 4u);
-        EXPECT_EQ(*static_cast<int*>(out[0]), 6);
-        EXPECT_EQ(*static_cast<int*>(out[1]), 4);
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[2])), u"Name");
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[3])), u"Kind");
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[6])), u"row1");
-        EXPECT_EQ(std::u16string(static_cast<char16_t*>(out[8])), u"0") << "a boolean's edit text";
-        delete static_cast<int*>(out[0]);
-        delete static_cast<int*>(out[1]);
-        for (std::size_t i = 2; i < out.size(); ++i)
-            delete[] static_cast<char16_t*>(out[i]);
+        std::vector<void*> answer;
+        m_view->fillVectorWithListViewText(answer);
+        int rows = 0, columns = 0;
+        const std::vector<std::u16string> texts = takeListTexts(answer, &rows, &columns);
+        EXPECT_EQ(rows, 6);
+        EXPECT_EQ(columns, 4);
+        ASSERT_EQ(texts.size(), 4u + 6u * 4u);
+        EXPECT_EQ(texts[0], u"Name");
+        EXPECT_EQ(texts[1], u"Kind");
+        EXPECT_EQ(texts[4], u"row1");
+        EXPECT_EQ(texts[6], u"0") << "a boolean's edit text";
     }));
 }
 

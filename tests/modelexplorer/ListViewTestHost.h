@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -22,7 +23,7 @@ struct SeenRecord {
     std::vector<std::u16string> values;
 };
 
-/// One explorer event as the host saw it.
+/// One explorer event as the host saw it; `object` is the event's own or its first record's.
 struct SeenListEvent {
     VXEventType type = InvalidEvent;
     std::string text;
@@ -30,16 +31,19 @@ struct SeenListEvent {
     int value = 0;
     UDInterface* object = nullptr;
     std::vector<SeenRecord> records;
+    std::vector<int> numbers; ///< a flag array, number array or rectangle (x, y, w, h) payload
+    std::vector<std::string> names; ///< the names given to a new object
 };
 
 /// The test host's listener on the list's owner proxy (engine thread): keeps a copy of every
-/// list event with its records and may answer each one as a host would.
+/// explorer event with its records and may answer each one as a host would.
 class ListViewTestHost : public VXListener {
 public:
     using Answer = std::function<void(const SeenListEvent&)>;
 
     void handleEvent(const VXEvent* event) override;
-    void watch(VXWidget* owner);
+    /// Listens to the list's events on `owner`, or to `types` when given.
+    void watch(VXWidget* owner, std::initializer_list<VXEventType> types = {});
     void setAnswer(Answer answer) { m_answer = std::move(answer); }
 
     std::vector<SeenListEvent> ofType(VXEventType type) const;

@@ -5,23 +5,17 @@
 #include "engine/VXBridge.h"
 #include "engine/VXDialog.h"
 #include "engine/VXEdit.h"
-#include "engine/VXEvent.h"
-#include "engine/VXListener.h"
 #include "engine/VXModelExplorer.h"
 #include "engine/VXSearchPanel.h"
-#include "engine/modelexplorer/VXEventUDI.h"
-#include "engine/modelexplorer/VXMEEventData.h"
-#include "engine/modelexplorer/VXMEEventDataList.h"
-#include "engine/modelexplorer/VXMEObjectEventData.h"
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/modelexplorer/TesterFailures.h"
 #include "tests/modelexplorer/TreeTestRecords.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "tests/support/WidgetLeakTest.h"
 #include "vrix/VXStringList.h"
-#include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/GuiMEDialogList.h"
 #include "vx_qtgui/modelexplorer/GuiMEDialogListView.h"
@@ -40,21 +34,16 @@
 #include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabBar>
 #include <QTest>
-
-#include <atomic>
-#include <cstdio>
-#include <mutex>
-#include <string>
-#include <vector>
 
 using vxtest::deliverEvents;
 using vxtest::pumpUntil;
@@ -62,59 +51,6 @@ using vxtest::runOnGuiThread;
 using vxtest::widgetOf;
 
 namespace {
-
-/// What the host saw of one explorer event: the object it names (a UDI event's object, or the
-/// first record's), the text and value.
-struct Seen {
-    VXEventType type = InvalidEvent;
-    UDInterface* object = nullptr;
-    std::size_t records = 0;
-    std::string text;
-    int value = 0;
-};
-
-class HostLog : public VXListener {
-public:
-    void handleEvent(const VXEvent* event) override
-    {
-        Seen seen;
-        seen.type = event->getType();
-        seen.value = event->getValue();
-        seen.text = event->getString() ? event->getString() : "";
-        if (auto* udi = dynamic_cast<const VXEventUDI*>(event))
-            seen.object = udi->getObject();
-        if (auto* one = dynamic_cast<const VXMEEventData*>(event)) {
-            seen.records = one->getData() ? 1 : 0;
-            seen.object = one->getData() ? one->getData()->object : nullptr;
-        }
-        if (auto* many = dynamic_cast<const VXMEEventDataList*>(event)) {
-            if (VXMEObjectDataList* list = many->getList()) {
-                seen.records = list->size();
-                seen.object = list->empty() ? nullptr : list->front()->object;
-            }
-        }
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_seen.push_back(seen);
-        }
-        if (m_action)
-            m_action(seen);
-    }
-    std::vector<Seen> ofType(VXEventType type) const
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        std::vector<Seen> out;
-        for (const Seen& s : m_seen)
-            if (s.type == type)
-                out.push_back(s);
-        return out;
-    }
-    std::function<void(const Seen&)> m_action;
-
-private:
-    mutable std::mutex m_mutex;
-    std::vector<Seen> m_seen;
-};
 
 VXMEObjectMessageData* listRow(std::uintptr_t id, const char16_t* name, const char16_t* kind)
 {
@@ -134,10 +70,10 @@ protected:
                   { 17, u"Model Explorer" }, { 23, u"Filter contents" }, { 24, u"Clear" } };
         m_explorer = own(vxtest::bridge()->createModelExplorer(strings));
         ASSERT_NE(m_explorer, nullptr);
-        for (VXEventType type : { METreeExpandedEvent, METreeSelectionChangedEvent,
-                 SSSelectionChangedEvent, SSItemsChangedEvent, MEListFilterChangedEvent,
-                 MEViewHyperlinkEvent, METabBarSelectionEvent })
-            m_explorer->addEventListener(&m_host, type);
+        m_host.watch(m_explorer,
+            { METreeExpandedEvent, METreeSelectionChangedEvent, SSSelectionChangedEvent,
+                SSItemsChangedEvent, MEListFilterChangedEvent, MEViewHyperlinkEvent,
+                METabBarSelectionEvent });
         runOnGuiThread([&] {
             ListModel* model = dialogList()->listModel();
             m_modelTester = new QAbstractItemModelTester(
@@ -195,7 +131,7 @@ protected:
     }
 
     VXModelExplorer* m_explorer = nullptr;
-    HostLog m_host;
+    ListViewTestHost m_host;
     QAbstractItemModelTester* m_modelTester = nullptr;
     QAbstractItemModelTester* m_proxyTester = nullptr;
 };
@@ -225,18 +161,13 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     EXPECT_STREQ(state, "");
     std::free(state);
 
-    std::vector<void*> texts;
-    m_explorer->fillVectorWithListViewText(&texts);
-    ASSERT_GE(texts.size(), 2u);
-    const int rows = *static_cast<int*>(texts[0]);
-    const int columns = *static_cast<int*>(texts[1]);
+    std::vector<void*> answer;
+    m_explorer->fillVectorWithListViewText(&answer);
+    int rows = 0, columns = 0;
+    const std::size_t texts = takeListTexts(answer, &rows, &columns).size();
+    EXPECT_EQ(texts, std::size_t(columns + rows * columns));
     EXPECT_EQ(rows, 3);
     EXPECT_EQ(columns, 2);
-    EXPECT_EQ(texts.size(), std::size_t(2 + columns + rows * columns));
-    delete static_cast<int*>(texts[0]);
-    delete static_cast<int*>(texts[1]);
-    for (std::size_t i = 2; i < texts.size(); ++i)
-        delete[] static_cast<char16_t*>(texts[i]);
 
     bool treeShown = false, listShown = false;
     runOnGuiThread([&] {
@@ -245,6 +176,18 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     });
     EXPECT_TRUE(treeShown);
     EXPECT_TRUE(listShown);
+
+    // Layout options read back from the window.
+    EXPECT_FALSE(m_explorer->isDlgListViewLayoutVert());
+    m_explorer->setDlgListViewLayoutVert(true);
+    EXPECT_TRUE(m_explorer->isDlgListViewLayoutVert());
+    EXPECT_TRUE(m_explorer->isDlgViewScrollable());
+    m_explorer->setDlgViewScrollable(false);
+    EXPECT_FALSE(m_explorer->isDlgViewScrollable());
+    EXPECT_TRUE(m_explorer->isListViewTabBarVisible());
+    m_explorer->showTreeView(false);
+    runOnGuiThread([&] { treeShown = modelView()->treeSide()->isVisible(); });
+    EXPECT_FALSE(treeShown);
 }
 
 TEST_F(ModelViewTest, SelectingARowPutsTheHostDialogInThePane)
@@ -253,10 +196,10 @@ TEST_F(ModelViewTest, SelectingARowPutsTheHostDialogInThePane)
     VXDialog* dialog = own(vxtest::bridge()->createDialog(0));
     ASSERT_NE(dialog, nullptr);
     // The host shows the selected object's dialog, as a property editor would.
-    m_host.m_action = [&](const Seen& seen) {
+    m_host.setAnswer([&](const SeenListEvent& seen) {
         if (seen.type == SSSelectionChangedEvent)
             m_explorer->setCurrentDialog(seen.object == handle(12) ? dialog : nullptr);
-    };
+    });
     runOnGuiThread([&] { clickRow(1); });
     ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(SSSelectionChangedEvent).empty(); }));
     EXPECT_EQ(m_host.ofType(SSSelectionChangedEvent).back().object, handle(12));
@@ -280,7 +223,7 @@ TEST_F(ModelViewTest, SelectingARowPutsTheHostDialogInThePane)
     runOnGuiThread([&] { clickRow(2); });
     ASSERT_TRUE(pumpUntil([&] { return m_host.ofType(SSSelectionChangedEvent).size() >= 2; }));
     ASSERT_TRUE(vxtest::pumpUntilOnGui([&] { return !modelView()->isCurrentDialogVisible(); }));
-    m_host.m_action = nullptr;
+    m_host.setAnswer(nullptr);
 }
 
 TEST_F(ModelViewTest, FilterNarrowsTheList)
@@ -307,23 +250,18 @@ TEST_F(ModelViewTest, FilterNarrowsTheList)
     EXPECT_EQ(shownRows(), 1);
 }
 
-TEST_F(ModelViewTest, ExpandingATreeNodeReachesTheHost)
+TEST_F(ModelViewTest, TreeExpansionLinkAndTabsReachTheHost)
 {
     fill();
     runOnGuiThread([&] {
         GuiTreeView* tree = modelView()->treePanel()->view();
-        const QModelIndex car = tree->treeModel()->indexFromItem(handle(2));
-        tree->setCurrentIndex(car);
+        tree->setCurrentIndex(tree->treeModel()->indexFromItem(handle(2)));
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_Right);
     });
     ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(METreeExpandedEvent).empty(); }));
     EXPECT_EQ(m_host.ofType(METreeExpandedEvent).back().object, handle(2));
-}
 
-TEST_F(ModelViewTest, LinkAndTabsReachTheHost)
-{
-    fill();
     m_explorer->replaceHyperlink(handle(2), u"Model/Car", u"", u"");
     EXPECT_EQ(m_explorer->getContentsOfString(), u"Model/Car");
     EXPECT_TRUE(m_explorer->isHyperLinkEnabled());
@@ -333,7 +271,7 @@ TEST_F(ModelViewTest, LinkAndTabsReachTheHost)
     });
     m_explorer->clickHyperlink();
     ASSERT_TRUE(pumpUntil([&] { return m_host.ofType(MEViewHyperlinkEvent).size() >= 2; }));
-    for (const Seen& seen : m_host.ofType(MEViewHyperlinkEvent))
+    for (const SeenListEvent& seen : m_host.ofType(MEViewHyperlinkEvent))
         EXPECT_EQ(seen.object, handle(2));
 
     // A link without an object is disabled: a click tells nobody.
@@ -361,7 +299,8 @@ TEST_F(ModelViewTest, HostEditsAndRemovalsReportAsTheUsersWould)
     m_explorer->editListViewNode(
         new std::vector<UDInterface*> { handle(12), handle(77) }, 1, u"b2");
     ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(SSItemsChangedEvent).empty(); }));
-    EXPECT_EQ(m_host.ofType(SSItemsChangedEvent).back().records, 1u) << "unknown objects skipped";
+    EXPECT_EQ(m_host.ofType(SSItemsChangedEvent).back().records.size(), 1u)
+        << "unknown objects skipped";
     EXPECT_EQ(m_host.ofType(SSItemsChangedEvent).back().object, handle(12));
     EXPECT_EQ(m_explorer->getListViewCount(), 3) << "the rows themselves stay";
 
@@ -373,22 +312,6 @@ TEST_F(ModelViewTest, HostEditsAndRemovalsReportAsTheUsersWould)
 
     m_explorer->clearList();
     EXPECT_EQ(m_explorer->getListViewCount(), 0);
-}
-
-TEST_F(ModelViewTest, LayoutOptionsReadBack)
-{
-    fill();
-    EXPECT_FALSE(m_explorer->isDlgListViewLayoutVert());
-    m_explorer->setDlgListViewLayoutVert(true);
-    EXPECT_TRUE(m_explorer->isDlgListViewLayoutVert());
-    EXPECT_TRUE(m_explorer->isDlgViewScrollable());
-    m_explorer->setDlgViewScrollable(false);
-    EXPECT_FALSE(m_explorer->isDlgViewScrollable());
-    EXPECT_TRUE(m_explorer->isListViewTabBarVisible());
-    m_explorer->showTreeView(false);
-    bool treeVisible = true;
-    runOnGuiThread([&] { treeVisible = modelView()->treeSide()->isVisible(); });
-    EXPECT_FALSE(treeVisible);
 }
 
 // GUI-side rules of the list-and-pane splitter, on a window of known size.

@@ -6,23 +6,7 @@
 
 #include "vrix/VXStringList.h"
 
-#include <cxxabi.h>
-
-#include <cstdlib>
-#include <typeinfo>
-
 namespace vxtest {
-
-namespace {
-std::string classOf(const QtMessage& message)
-{
-    int status = 0;
-    char* readable = abi::__cxa_demangle(typeid(message).name(), nullptr, nullptr, &status);
-    const std::string name = readable ? readable : typeid(message).name();
-    std::free(readable);
-    return name;
-}
-} // namespace
 
 MessageProbe::MessageProbe(void* key, std::vector<SeenMessage>* seen, std::mutex* lock)
     : GuiWidget(key)
@@ -37,7 +21,7 @@ void MessageProbe::vxMessageNotify(VXMessageType type, QtMessage* msg)
     std::string flags;
     if (auto* texts = dynamic_cast<QtHandleStr4Message*>(msg))
         flags = (texts->m_string2 + QLatin1Char(',') + texts->m_string3).toStdString();
-    m_seen->push_back({ int(type), msg->m_syncControl != nullptr, classOf(*msg), flags });
+    m_seen->push_back({ int(type), msg->m_syncControl != nullptr, flags });
 }
 
 UDInterface* object(std::uintptr_t n)

@@ -28,7 +28,6 @@ namespace vxtest {
 struct SeenMessage {
     int id;
     bool sent;
-    std::string payload; ///< the payload's class name
     /// The second and third texts of a handle-and-texts payload, joined by a comma.
     std::string flags;
 };
@@ -50,14 +49,18 @@ UDInterface* object(std::uintptr_t n);
 VXMEObjectDataList* records();
 VXStringList* names();
 
-/// One row of a peer's operation table: what calling it must hand the GUI side.
+/// One row of a peer's operation table: calling it must hand the GUI side a message of this id.
 template <class Peer> struct PeerOperation {
     const char* name;
     std::function<void(Peer&)> call;
     VXMessageType id;
-    bool sent;
-    const char* payload;
 };
+
+/// A row of `Peer`'s operation table: a name, the call made on the peer `p`, the message id.
+// clang-format off
+#define VX_PEER_OPERATION(Peer, name, call, id) \
+    vxtest::PeerOperation<Peer> { #name, [](Peer& p) { call; }, id }
+// clang-format on
 
 template <class Peer> std::ostream& operator<<(std::ostream& out, const PeerOperation<Peer>& op)
 {
@@ -90,23 +93,22 @@ protected:
         return m_seen;
     }
     /// Calls the operation and checks the first message that arrived against its row and the
-    /// catalogue; returns all that arrived.
+    /// catalogue (the bridge refuses and counts a message of another payload or delivery);
+    /// returns all that arrived.
     std::vector<SeenMessage> callAndCheck(const Operation& op)
     {
         op.call(*m_peer);
         const std::vector<SeenMessage> arrived = seen();
+        EXPECT_EQ(VXMessageCatalogue::mismatchCount(), m_mismatches);
         EXPECT_FALSE(arrived.empty()) << "nothing reached the widget";
         if (arrived.empty())
             return arrived;
         EXPECT_EQ(arrived[0].id, int(op.id));
-        EXPECT_EQ(arrived[0].sent, op.sent);
-        EXPECT_EQ(arrived[0].payload, op.payload);
         const VXMessageCatalogue::Row* row = VXMessageCatalogue::find(op.id);
         EXPECT_NE(row, nullptr);
         if (row) {
             EXPECT_NE(row->delivery, VXMessageCatalogue::Open) << "the row is settled";
         }
-        EXPECT_EQ(VXMessageCatalogue::mismatchCount(), m_mismatches);
         return arrived;
     }
 

@@ -12,7 +12,6 @@
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "vrix/Color.h"
-#include "vrix/PreferenceStore.h"
 #include "vrix/VXPreferences.h"
 #include "vrix/VXStringList.h"
 #include "vrix/VXUStringList.h"

@@ -1,90 +1,62 @@
-// Every spreadsheet operation, one case each: the peer hands the GUI side one message with the
-// id, delivery and payload class of its row, and nothing is refused on the way. A probe stands
-// in for the widget; owned payloads it never takes are freed with their messages.
+// Every spreadsheet operation, one case each: the peer hands the GUI side one message of the id
+// of its row, and the bridge refuses nothing on the way (it holds every message to the
+// catalogue's payload class and delivery). A probe stands in for the widget; owned payloads it
+// never takes are freed with their messages.
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
-#include "messaging/QtMessage.h"
 #include "messaging/QtSpreadSheet.h"
-#include "messaging/VXMessageCatalogue.h"
 #include "tests/modelexplorer/PeerProbe.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/GuiThreadRunner.h"
-#include "vrix/VXStringList.h"
-#include "vx_qtgui/GuiApplication.h"
-#include "vx_qtgui/GuiEdit.h"
-#include "vx_qtgui/GuiWidget.h"
 #include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Seen = vxtest::SeenMessage;
 
 using vxtest::names;
 using vxtest::object;
 using vxtest::records;
 
 using Operation = vxtest::PeerOperation<QtSpreadSheet>;
-using S = QtSpreadSheet;
+#define OP(...) VX_PEER_OPERATION(QtSpreadSheet, __VA_ARGS__)
 std::vector<UDInterface*> s_objects;
 std::vector<void*> s_texts;
 
 const Operation kOperations[] = {
-    { "show", [](S& s) { s.show(true); }, SSShowMsg, false, "QtBoolMessage" },
-    { "setVisible", [](S& s) { s.setVisible(false); }, SSShowMsg, false, "QtBoolMessage" },
-    { "showColumns", [](S& s) { s.showColumns(); }, SSShowColumnsMsg, false, "QtMessage" },
-    { "hideColumns", [](S& s) { s.hideColumns(); }, SSHideColumnsMsg, false, "QtMessage" },
-    { "replacePropertyNames", [](S& s) { s.replacePropertyNames(names(), nullptr); },
-        SSReplacePropertyNamesMsg, false, "QtStringList2Message" },
-    { "replaceList", [](S& s) { s.replaceList(records(), u"n"); }, SSReplaceListMsg, false,
-        "QtHandleNumStrMessage" },
-    { "updatePendingData", [](S& s) { s.updatePendingData(records()); }, SSUpdatePendingDataMsg,
-        false, "QtHandleMessage" },
-    { "updateNodes", [](S& s) { s.updateNodes(records(), true); }, MEUpdateNodesMsg, false,
-        "QtHandleBoolMessage" },
-    { "editListNodes", [](S& s) { s.editListNodes(records()); }, MEEditListNodesMsg, false,
-        "QtHandleMessage" },
-    { "editItems", [](S& s) { s.editItems({ object(1) }, "Name", u"v"); }, SSEditItemsMsg, false,
-        "QtHandleMessage" },
-    { "sort", [](S& s) { s.sort("Name", false); }, SSEnableSortingMsg, false, "QtStrInt4Message" },
-    { "setGroupColumn", [](S& s) { s.setGroupColumn("Name"); }, MESetGroupColumnMsg, true,
-        "QtStringMessage" },
-    { "setTitle", [](S& s) { s.setTitle(u"t"); }, SSSetTitleMsg, true, "QtStringMessage" },
-    { "select", [](S& s) { s.select({ object(1) }, true); }, SSSelectMsg, false,
-        "QtHandleBoolMessage" },
-    { "toggleFilter", [](S& s) { s.toggleFilter(); }, SSToggleFilterMsg, false, "QtMessage" },
-    { "setFilterText", [](S& s) { s.setFilterText(u"f"); }, MESetFilterStringMsg, true,
-        "QtStringMessage" },
-    { "getFilterText", [](S& s) { s.getFilterText(); }, MEGetFilterStringMsg, true, "QtMessage" },
-    { "setFilterWidget", [](S& s) { s.setFilterWidget(nullptr); }, SSSetFilterWidgetMsg, false,
-        "QtHandleMessage" },
-    { "setListViewManager", [](S& s) { s.setListViewManager(nullptr); }, MESetListViewManagerMsg,
-        false, "QtHandleMessage" },
-    { "fillVectorWithSpreadSheetText", [](S& s) { s.fillVectorWithSpreadSheetText(&s_texts); },
-        SSFillVectorWithTextMsg, true, "QtHandleMessage" },
-    { "getItems", [](S& s) { s.getItems(&s_objects); }, SSGetItemsMsg, true, "QtHandleMessage" },
-    { "getSelection", [](S& s) { s.getSelection(&s_objects); }, SSGetSelectionMsg, true,
-        "QtHandleMessage" },
-    { "isItemDrawnDisabled", [](S& s) { s.isItemDrawnDisabled(object(1), 2); },
-        SSIsItemDrawnDisabledMsg, true, "QtHandleInt5Message" },
-    { "clickHyperlink", [](S& s) { s.clickHyperlink(object(1), "Link"); }, SSClickHyperLinkMsg,
-        false, "QtHandleStr4Message" },
-    { "loadAllContent", [](S& s) { s.loadAllContent(); }, SSLoadAllContentMsg, true, "QtMessage" },
-    { "getListLoadFlagStatus", [](S& s) { s.getListLoadFlagStatus(); }, SSGetListLoadFlagStatusMsg,
-        true, "QtMessage" },
-    { "setEnabled", [](S& s) { s.setEnabled(false); }, SSSetEnabledMsg, false, "QtBoolMessage" },
-    { "isEnabled", [](S& s) { s.isEnabled(); }, IsEnabledMsg, true, "QtMessage" },
-    { "isVisible", [](S& s) { s.isVisible(); }, IsVisibleMsg, true, "QtMessage" },
-    { "isInView", [](S& s) { s.isInView(object(1)); }, SSIsInViewMsg, true, "QtHandleMessage" },
+    OP(show, p.show(true), SSShowMsg),
+    OP(setVisible, p.setVisible(false), SSShowMsg),
+    OP(showColumns, p.showColumns(), SSShowColumnsMsg),
+    OP(hideColumns, p.hideColumns(), SSHideColumnsMsg),
+    OP(replacePropertyNames, p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg),
+    OP(replaceList, p.replaceList(records(), u"n"), SSReplaceListMsg),
+    OP(updatePendingData, p.updatePendingData(records()), SSUpdatePendingDataMsg),
+    OP(updateNodes, p.updateNodes(records(), true), MEUpdateNodesMsg),
+    OP(editListNodes, p.editListNodes(records()), MEEditListNodesMsg),
+    OP(editItems, p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg),
+    OP(sort, p.sort("Name", false), SSEnableSortingMsg),
+    OP(setGroupColumn, p.setGroupColumn("Name"), MESetGroupColumnMsg),
+    OP(setTitle, p.setTitle(u"t"), SSSetTitleMsg),
+    OP(select, p.select({ object(1) }, true), SSSelectMsg),
+    OP(toggleFilter, p.toggleFilter(), SSToggleFilterMsg),
+    OP(setFilterText, p.setFilterText(u"f"), MESetFilterStringMsg),
+    OP(getFilterText, p.getFilterText(), MEGetFilterStringMsg),
+    OP(setFilterWidget, p.setFilterWidget(nullptr), SSSetFilterWidgetMsg),
+    OP(setListViewManager, p.setListViewManager(nullptr), MESetListViewManagerMsg),
+    OP(fillVectorWithSpreadSheetText, p.fillVectorWithSpreadSheetText(&s_texts),
+        SSFillVectorWithTextMsg),
+    OP(getItems, p.getItems(&s_objects), SSGetItemsMsg),
+    OP(getSelection, p.getSelection(&s_objects), SSGetSelectionMsg),
+    OP(isItemDrawnDisabled, p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg),
+    OP(clickHyperlink, p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg),
+    OP(loadAllContent, p.loadAllContent(), SSLoadAllContentMsg),
+    OP(getListLoadFlagStatus, p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg),
+    OP(setEnabled, p.setEnabled(false), SSSetEnabledMsg),
+    OP(isEnabled, p.isEnabled(), IsEnabledMsg),
+    OP(isVisible, p.isVisible(), IsVisibleMsg),
+    OP(isInView, p.isInView(object(1)), SSIsInViewMsg),
 };
 
 class SpreadSheetPeerTest : public vxtest::PeerProbeTest<QtSpreadSheet, Operation> { };

@@ -3,58 +3,38 @@
 // models are watched by QAbstractItemModelTester while they change.
 #include "engine/VXBridge.h"
 #include "engine/modelexplorer/VXMEEditTypeData.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
-#include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "host/HostObjectDataFactory.h"
 #include "messaging/QtSpreadSheet.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
-#include "tests/modelexplorer/ListViewTestHost.h"
+#include "tests/modelexplorer/ListViewFixture.h"
 #include "tests/modelexplorer/TesterFailures.h"
-#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
-#include "tests/support/WidgetLeakTest.h"
 #include "vrix/VXStringList.h"
-#include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
-#include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 #include <gtest/gtest.h>
-
-#include <atomic>
-#include <memory>
 
 using vxtest::runOnGuiThread;
 
 namespace {
 
-// Rows 1..count: name "row<i>", kind "A"/"B" alternating, a "Done" check box, a "Link" cell.
-// Row `readOnlyKind` has a read-only kind cell.
+// The list fixture's rows 1..count; row `readOnlyKind` has a read-only kind cell.
 VXMEObjectDataList* rows(int count, int readOnlyKind = 0)
 {
     auto* list = new VXMEObjectDataList;
-    for (int id = 1; id <= count; ++id) {
-        const std::u16string name = u"row" + std::u16string(1, char16_t(u'0' + id % 10));
-        auto* record = makeRecord(std::uintptr_t(id),
-            { name.c_str(), id % 2 ? u"A" : u"B", u"0", u"open" }, name, id % 2 ? u"A" : u"B");
-        // Bits: valid, greyed, read-only, hyperlink, boolean.
-        record->listAttributes = new VXMEObjectMessageData::AttributeVector {
-            VXPropertyAttribute(true, false, false, false, false),
-            VXPropertyAttribute(true, false, id == readOnlyKind, false, false),
-            VXPropertyAttribute(true, false, false, false, true),
-            VXPropertyAttribute(true, false, false, true, false)
-        };
-        list->push_back(record);
-    }
+    for (int id = 1; id <= count; ++id)
+        list->push_back(ListViewFixture::row(id, id == readOnlyKind ? ReadOnly : Plain));
     return list;
 }
 
@@ -114,13 +94,7 @@ protected:
     }
     QPoint checkBox(int row, int column) const
     {
-        const QModelIndex index = m_proxy->index(row, column);
-        QStyleOptionViewItem option;
-        option.initFrom(m_view);
-        option.rect = m_view->visualRect(index);
-        option.widget = m_view;
-        option.font = m_view->font();
-        return m_view->listDelegate()->checkBoxRect(option, index).center();
+        return ListViewFixture::checkBox(m_view, m_proxy->index(row, column));
     }
     int visibleRows() const
     {
@@ -158,9 +132,18 @@ TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
     std::vector<UDInterface*> selected;
     m_sheet->getSelection(&selected);
     EXPECT_EQ(selected.size(), 2u);
+    // A read-only cell is drawn disabled, a writable one is not.
+    EXPECT_TRUE(m_sheet->isItemDrawnDisabled(handle(3), 2));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(4), 2));
+    // Host input that names nothing answers false.
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(99), 2));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(nullptr, 2));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), -1));
+    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1000));
 }
 
-TEST_F(SpreadSheetTest, EditingItemsWritesTheCellsAndReachesTheHost)
+TEST_F(SpreadSheetTest, EditsAndCheckBoxClicksWriteTheCellsAndReachTheHost)
 {
     m_sheet->editItems({ handle(1), handle(2), handle(77) }, "Info.Kind", u"Z");
     m_sheet->editItems({ handle(1) }, "NoSuchColumn", u"Q");
@@ -175,25 +158,21 @@ TEST_F(SpreadSheetTest, EditingItemsWritesTheCellsAndReachesTheHost)
     ASSERT_EQ(changes[0].records.size(), 2u) << "an unknown object is dropped";
     EXPECT_EQ(changes[0].records[0].object, handle(1));
     EXPECT_EQ(changes[0].records[1].object, handle(2));
-}
 
-TEST_F(SpreadSheetTest, CheckBoxClickTogglesTheCellAndReachesTheHost)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        m_sheet->sort("Name", true); // posted: applied before the click below
-    }));
+    // A check box click toggles the cell and reaches the host.
+    m_sheet->sort("Name", true); // posted: applied before the click below
     ASSERT_TRUE(runOnGuiThread([&] {
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, checkBox(0, 3));
         EXPECT_EQ(m_model->itemForObject(handle(1))->text(3), QStringLiteral("1"));
     }));
     vxtest::deliverEvents();
-    const auto changes = m_host.ofType(SSItemsChangedEvent);
-    ASSERT_EQ(changes.size(), 1u);
-    ASSERT_EQ(changes[0].records.size(), 1u);
-    EXPECT_EQ(changes[0].records[0].object, handle(1));
+    const auto toggles = m_host.ofType(SSItemsChangedEvent);
+    ASSERT_EQ(toggles.size(), 2u);
+    ASSERT_EQ(toggles[1].records.size(), 1u);
+    EXPECT_EQ(toggles[1].records[0].object, handle(1));
 }
 
-TEST_F(SpreadSheetTest, HeaderClickSortsAndControlClicksGroupThenUngroup)
+TEST_F(SpreadSheetTest, HeaderClicksAndHostCommandsSortAndGroup)
 {
     // The host answers a grouping change with the list again, as a host does.
     m_host.setAnswer([this](const SeenListEvent& e) {
@@ -237,10 +216,8 @@ TEST_F(SpreadSheetTest, HeaderClickSortsAndControlClicksGroupThenUngroup)
     EXPECT_EQ(groups[0].text, "Info.Kind");
     EXPECT_EQ(groups[1].text, "");
     EXPECT_EQ(groups[2].text, "Info.Kind");
-}
 
-TEST_F(SpreadSheetTest, HostSortAndGroupCommandsReachTheGrid)
-{
+    // The host's own sort and group commands reach the grid.
     m_sheet->sort("Name", false);
     m_sheet->setGroupColumn("Info.Kind");
     ASSERT_TRUE(runOnGuiThread([&] {
@@ -252,7 +229,7 @@ TEST_F(SpreadSheetTest, HostSortAndGroupCommandsReachTheGrid)
     ASSERT_TRUE(runOnGuiThread([&] { EXPECT_TRUE(m_model->groupProperty().isEmpty()); }));
 }
 
-TEST_F(SpreadSheetTest, FilterBoxFiltersAndItsCloseButtonShowsEveryRowAgain)
+TEST_F(SpreadSheetTest, FilterBoxFiltersAndItsCloseButtonOrANewListShowEveryRowAgain)
 {
     m_sheet->toggleFilter();
     ASSERT_TRUE(runOnGuiThread([&] {
@@ -272,28 +249,13 @@ TEST_F(SpreadSheetTest, FilterBoxFiltersAndItsCloseButtonShowsEveryRowAgain)
         EXPECT_EQ(m_proxy->rowCount(), 6);
     }));
     EXPECT_EQ(m_sheet->getFilterText(), u"");
-}
-
-TEST_F(SpreadSheetTest, ReplacingTheListClearsTheFilterText)
-{
+    // Replacing the list clears the filter text.
     m_sheet->setFilterText(u"row2");
     EXPECT_EQ(visibleRows(), 1);
     m_sheet->replaceList(rows(4), u"");
     EXPECT_EQ(m_sheet->getFilterText(), u"");
     EXPECT_EQ(visibleRows(), 4);
     ASSERT_TRUE(runOnGuiThread([&] { EXPECT_FALSE(m_proxy->isFilterEnabled()); }));
-}
-
-TEST_F(SpreadSheetTest, ReadOnlyCellIsDrawnDisabledAndAWritableOneIsNot)
-{
-    EXPECT_TRUE(m_sheet->isItemDrawnDisabled(handle(3), 2));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(4), 2));
-    // Host input that names nothing answers false.
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(99), 2));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(nullptr, 2));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), -1));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1000));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include <memory>
 // The tree model under QAbstractItemModelTester while whole trees and subtrees are replaced:
 // expansion keys across rebuilds, node attributes and check states, and hostile records.
 #include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
@@ -9,16 +10,11 @@
 #include "vx_qtgui/GuiUtil.h"
 
 #include <QAbstractItemModelTester>
-#include <QDir>
-#include <QPainter>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -82,18 +78,6 @@ VXMEObjectMessageData* sampleTree(const char16_t* engineLabel = u"engine")
         { treeNode(2, engineLabel, { treeNode(5, u"piston"), treeNode(6, u"valve") }),
             treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
             treeNode(4, u"wheel") });
-}
-
-TEST_F(TreeModelTest, OneNameColumnAndTheTreeInRecordOrder)
-{
-    setRoot(sampleTree());
-    EXPECT_EQ(model->columnCount(), 1);
-    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), "Name");
-    EXPECT_EQ(treeText(*model), "car(engine(piston valve) body(door(hinge)) wheel)");
-    const QModelIndex door = model->indexFromItem(handle(7));
-    EXPECT_EQ(door.data().toString(), "door");
-    EXPECT_EQ(door.parent().data().toString(), "body");
-    EXPECT_EQ(model->flags(door), Qt::ItemIsSelectable | Qt::ItemIsEnabled);
 }
 
 TEST_F(TreeModelTest, ExpansionKeyIsLabelWithoutStarsAndTheAddress)
@@ -229,22 +213,6 @@ TEST_F(TreeModelTest, ReplacingASubtreeRemovesMovesAndAddsUnderTheTester)
     replaceSubtree(emptied);
     EXPECT_EQ(treeText(*model), "car(engine body wheel)");
     EXPECT_EQ(model->itemForObject(handle(8)), nullptr) << "removed nodes leave the index";
-}
-
-TEST_F(TreeModelTest, AChildShownWithChildrenButSentWithoutIsRequestedOnce)
-{
-    setRoot(sampleTree());
-    const auto requests = replaceSubtree(
-        treeNode(
-            1, u"car", { treeNode(2, u"engine"), treeNode(3, u"body"), treeNode(4, u"wheel") }),
-        true);
-    // The engine and body have children and came without; the wheel has none.
-    EXPECT_EQ(requests, (std::vector<UDInterface*> { handle(2), handle(3) }));
-    EXPECT_TRUE(replaceSubtree(treeNode(1, u"car", { treeNode(2, u"engine") }), false).empty());
-    // An object not in the tree is ignored.
-    EXPECT_TRUE(
-        replaceSubtree(treeNode(99, u"stranger", { treeNode(2, u"engine") }), true).empty());
-    EXPECT_EQ(treeText(*model), "car(engine(piston valve))");
 }
 
 TEST_F(TreeModelTest, CheckStatesReadBackAsWords)
