@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -451,6 +452,75 @@ TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
     EXPECT_GE(y, 0);
     EXPECT_GT(w, 0);
     EXPECT_GT(h, 0);
+}
+
+} // namespace
+
+namespace {
+
+// Writes the pictures of docs/images when VX_EXPLORER_SCREENSHOTS names a directory.
+class ExplorerScreenshotTest : public ExplorerWindowTest {
+protected:
+    static bool hasText(const QPixmap& picture)
+    {
+        const QImage image = picture.toImage();
+        const QRgb background = image.pixel(0, 0);
+        int differing = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2)
+                differing += image.pixel(x, y) != background ? 1 : 0;
+        return differing > 50;
+    }
+    static void save(QWidget* widget, const char* name)
+    {
+        const QPixmap picture = widget->grab();
+        EXPECT_TRUE(hasText(picture)) << name;
+        const QString dir = qEnvironmentVariable("VX_EXPLORER_SCREENSHOTS");
+        EXPECT_TRUE(picture.save(QDir(dir).filePath(QString::fromLatin1(name)))) << name;
+    }
+};
+
+TEST_F(ExplorerScreenshotTest, WindowAndDialogs)
+{
+    if (qEnvironmentVariableIsEmpty("VX_EXPLORER_SCREENSHOTS"))
+        GTEST_SKIP() << "set VX_EXPLORER_SCREENSHOTS to a directory to write the pictures";
+    m_explorer->show(true, true);
+    std::unique_ptr<VXPopupMenu> file(vxtest::bridge()->createPopupMenu(m_explorer));
+    std::unique_ptr<VXPopupMenu> view(vxtest::bridge()->createPopupMenu(m_explorer));
+    m_explorer->addSubMenu(file.get(), "File");
+    m_explorer->addSubMenu(view.get(), "View");
+    m_explorer->setStatusMessage(u"12 objects", -1);
+    ASSERT_EQ(m_explorer->countMenuBarItems(), 2); // also waits for what was posted before
+    runOnGuiThread([&] { save(window(), "explorer-window-main.png"); });
+
+    m_explorer->progressDialog(u"Loading vehicles...", u"Cancel", 100, 40, 0, false);
+    m_explorer->progressDialog(u"Loading vehicles...", u"Cancel", 100, 60, 0, false);
+    runOnGuiThread([&] {
+        QProgressDialog* dialog = window()->progressDialogWidget();
+        dialog->show();
+        dialog->resize(360, dialog->sizeHint().height());
+        save(dialog, "explorer-window-progress.png");
+    });
+    m_explorer->progressDialogClose();
+
+    auto* types = new VXStringList();
+    types->addElement("Car");
+    types->addElement("Truck");
+    m_explorer->replaceObjSelectionList(types);
+    vxtest::answerNextDialog<GuiObjectSelectionDialog>([](GuiObjectSelectionDialog* dialog) {
+        save(dialog, "explorer-window-create.png");
+        dialog->reject();
+    });
+    m_explorer->selectAndCreateNewObject(false);
+    ASSERT_TRUE(vxtest::pumpUntilOnGui([] { return !QApplication::activeModalWidget(); }));
+
+    vxtest::answerNextDialog<GuiMESelectionChangedDialog>([](GuiMESelectionChangedDialog* dialog) {
+        save(dialog, "explorer-window-selection.png");
+        dialog->reject();
+    });
+    bool apply = false, never = false;
+    int handled = 0;
+    m_explorer->showSelectionChangedDialog(apply, never, handled, false);
 }
 
 } // namespace
