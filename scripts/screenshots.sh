@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Builds the demo host and plays the gallery, the message boxes and the explorer's scenes under
-# Xvfb (or the offscreen platform when Xvfb is missing), saving its window captures to docs/images/.
+# Xvfb (or the offscreen platform when Xvfb is missing), saving its window captures to docs/images/;
+# then the explorer's widget tests that draw pictures (window and dialogs, model view layouts,
+# list editing, tree, search, spreadsheet) save theirs there too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -G Ninja >/dev/null
-cmake --build build --target vxdemo
+cmake -S . -B build -G Ninja -DVX_BUILD_TESTS=ON >/dev/null
+pictures=(tests/modelexplorer/modelexplorer_tests tests/modelexplorer/listview_tests
+    tests/modelexplorer/modelexplorer_e2e_tests tests/search/search_tests)
+cmake --build build --target vxdemo $(basename -a "${pictures[@]}")
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$PWD/build/xdg-runtime}"
 mkdir -p "$XDG_RUNTIME_DIR" docs/images && chmod 700 "$XDG_RUNTIME_DIR"
 run=(build/examples/vxdemo --headless --out docs/images examples/scripts/gallery.vxs
@@ -15,4 +19,8 @@ if command -v xvfb-run >/dev/null; then
 else
     QT_QPA_PLATFORM=offscreen "${run[@]}"
 fi
+for binary in "${pictures[@]}"; do
+    QT_QPA_PLATFORM=offscreen VX_SCREENSHOT_DIR="$PWD/docs/images" \
+        "build/$binary" --gtest_filter='*Screenshot*' --gtest_brief=1
+done
 ls -l docs/images/*.png
