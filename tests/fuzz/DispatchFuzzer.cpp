@@ -189,8 +189,10 @@ void DispatchFuzzer::step()
         marker();
     else
         anyMessage();
-    if (m_step % 40 == 0)
-        serveEngine();
+    if (m_step % 40 == 0) {
+        note("serve engine", -1, -1);
+        runEngineCommands();
+    }
 }
 
 int DispatchFuzzer::sweepExtremeIntegers()
@@ -413,12 +415,6 @@ void DispatchFuzzer::deliver(QtMessage* message)
     QtMessageHolder reply;
     toGuiAndWait(message, &reply);
     ++m_stats.sends;
-}
-
-void DispatchFuzzer::serveEngine()
-{
-    note("serve engine", -1, -1);
-    runEngineCommands();
 }
 
 void DispatchFuzzer::note(const char* what, int id, int payloadClass)

@@ -1,24 +1,17 @@
 // Progress bars driven by the host through their emitters.
-#include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
 #include "engine/VXProgressBar.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiProgressBar.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-using vxtest::pumpUntilOnGui;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class ProgressBarTest : public vxtest::WidgetLeakTest {
+class ProgressBarTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
@@ -101,17 +94,17 @@ TEST_F(ProgressBarTest, BarGoesWithItsProxyWhileUpdatesAreStillQueued)
 
 TEST_F(ProgressBarTest, CreationForATargetThatIsNoProgressProxyBuildsNothing)
 {
-    const int before = vxtest::bridge()->getHashedSize();
+    const int before = bridge()->getHashedSize();
     int notAProxy = 0;
     QtBridge::send(new QtHandleMessage(&notAProxy, ProgressBarCreateMsg, nullptr));
     VXPanel wrongKind; // a live proxy, but not a progress bar
     QtBridge::send(new QtHandleMessage(&wrongKind, ProgressBarCreateMsg, nullptr));
     QtBridge::send(new QtHandleMessage(&wrongKind, ProgressDialogCreateMsg, nullptr));
-    vxtest::bridge()->createProgressBar(nullptr, nullptr);
-    EXPECT_EQ(vxtest::bridge()->getHashedSize(), before);
+    bridge()->createProgressBar(nullptr, nullptr);
+    EXPECT_EQ(bridge()->getHashedSize(), before);
     ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_EQ(vxtest::findWidget(&notAProxy), nullptr);
-        EXPECT_EQ(vxtest::findWidget(&wrongKind), nullptr);
+        EXPECT_EQ(findWidget(&notAProxy), nullptr);
+        EXPECT_EQ(findWidget(&wrongKind), nullptr);
     }));
 }
 

@@ -1,12 +1,9 @@
 // A completing edit field driven by a host: the host supplies explorer records, the user types
 // and chooses, and the host hears the choice. Records handed over are freed whatever happens.
-#include "engine/VXBridge.h"
 #include "engine/VXEdit.h"
 #include "engine/VXEvent.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
@@ -15,18 +12,12 @@
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
@@ -66,7 +57,7 @@ std::vector<std::u16string> suggestions(VXEdit* edit)
     return names;
 }
 
-class CompletionEndToEndTest : public vxtest::WidgetLeakTest {
+class CompletionEndToEndTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
@@ -81,7 +72,7 @@ protected:
 
     VXEdit* makeEdit(bool completing)
     {
-        VXEdit* edit = own(vxtest::bridge()->createEdit(nullptr, u""));
+        VXEdit* edit = own(bridge()->createEdit(nullptr, u""));
         if (!edit)
             return nullptr;
         m_log.watch(edit, { EDITReturnPressedEvent, EDITTextChangedEvent });
@@ -133,7 +124,7 @@ TEST_F(CompletionEndToEndTest, TypingNarrowsTheRecordsAndTheChoiceReachesTheHost
 
     // The user types "ga": after the pause, only the records starting with it remain.
     ASSERT_TRUE(runOnGuiThread([&] { QTest::keyClicks(widgetOf<GuiEdit>(edit), "ga"); }));
-    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] {
+    ASSERT_TRUE(pumpUntilOnGui([&] {
         auto* completer = widgetOf<GuiEdit>(edit)->recordCompleter();
         return completer->proxyModel()->rowCount() == 3 && completer->popup()->isVisible();
     }));
@@ -190,7 +181,7 @@ TEST_P(CompletionRuleTest, HostChosenRulesDecideWhatATypedTextShows)
         records({ kNames[0], kNames[1], kNames[2], kNames[3], kNames[4], kNames[5] }), u"", true);
     // As if typed: the completion refreshes after the pause.
     edit->imSetTextU(rule.typed);
-    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] {
+    ASSERT_TRUE(pumpUntilOnGui([&] {
         auto* completer = widgetOf<GuiEdit>(edit)->recordCompleter();
         return completer->prefix() == QString::fromStdU16String(rule.typed)
             && completer->proxyModel()->isFilterEnabled();

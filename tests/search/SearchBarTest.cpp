@@ -1,43 +1,33 @@
 // The search bar driven by a host: search types and parameter widgets described by the host,
 // values entered by the user or by the host, the search button, and visibility reports.
-#include "engine/VXBridge.h"
 #include "engine/VXPopupMenu.h"
 #include "engine/VXSearchBar.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
 #include "vx_qtgui/modelexplorer/search/SBComboBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QToolButton>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-using testing::ElementsAre;
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
 const std::vector<std::string> kParameters = { "Label", "Name:", "StringEdit", "gain", "Label",
     "Depth:", "IntEdit", "3", "DropDown", "Alpha\rBeta\rGamma", "Combo", "x\ry" };
 
-class SearchBarTest : public vxtest::WidgetLeakTest {
+class SearchBarTest : public WidgetLeakTest {
 protected:
     VXSearchBar* makeBar()
     {
-        VXSearchBar* bar = own(vxtest::bridge()->createSearchBar(nullptr));
+        VXSearchBar* bar = own(bridge()->createSearchBar(nullptr));
         if (!bar)
             return nullptr;
         m_log.watch(bar,
@@ -186,8 +176,8 @@ TEST_F(SearchBarTest, TheUsersSearchTypeAndSearchReachTheHost)
     const auto values = m_log.ofType(SBValueEnteredEvent);
     ASSERT_FALSE(values.empty());
     EXPECT_EQ(values.back().text, u"k*");
-    EXPECT_EQ(std::count_if(values.begin(), values.end(),
-                  [](const vxtest::SeenEvent& e) { return e.text == u"k*"; }),
+    EXPECT_EQ(std::count_if(
+                  values.begin(), values.end(), [](const SeenEvent& e) { return e.text == u"k*"; }),
         1)
         << "Return delivers the value once";
     EXPECT_EQ(m_log.count(SBSearchEvent), 2u) << "a click and Return on the button";
@@ -209,7 +199,7 @@ TEST_F(SearchBarTest, HostSettingsAndVisibilityReports)
     EXPECT_FALSE(bar->isSearchButtonEnabled()) << "no button before the parameters";
     bar->pressSearchButton();
 
-    VXPopupMenu* menu = own(vxtest::bridge()->createPopupMenu(nullptr));
+    VXPopupMenu* menu = own(bridge()->createPopupMenu(nullptr));
     bar->addOptionsMenu(menu);
     bar->addOptionsMenu(nullptr);
     bar->addOptionsMenu(menu);
