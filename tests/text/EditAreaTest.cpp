@@ -1,38 +1,29 @@
 // Edit areas: Ctrl+Enter, silent and typed sets, and files shown with C source colouring.
-#include "engine/VXBridge.h"
 #include "engine/VXEditArea.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiEditArea.h"
 #include "vx_qtgui/GuiEventTypes.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include <memory>
 #include <set>
 
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class EditAreaTest : public vxtest::WidgetLeakTest {
+class EditAreaTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_area = own(vxtest::bridge()->createEditArea(nullptr));
+        m_area = own(bridge()->createEditArea(nullptr));
         ASSERT_NE(m_area, nullptr);
         m_log.watch(m_area,
             { EDITAREACtrlEnterEvent, EDITAREATextChangedEvent, EDITAREAFocusLostEvent,

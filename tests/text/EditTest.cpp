@@ -1,36 +1,24 @@
 // Edit fields driven by the host through the bridge, typed into by the user.
-#include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXEdit.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiEdit.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QApplication>
-#include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <memory>
-
-using testing::ElementsAre;
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class EditTest : public vxtest::WidgetLeakTest {
+class EditTest : public WidgetLeakTest {
 protected:
     std::unique_ptr<VXEdit> makeEdit(const char* text = "")
     {
-        std::unique_ptr<VXEdit> edit(vxtest::bridge()->createEdit(nullptr, text));
+        std::unique_ptr<VXEdit> edit(bridge()->createEdit(nullptr, text));
         m_log.watch(edit.get(),
             { EDITTextChangedEvent, EDITReturnPressedEvent, EDITTextEditDoneEvent,
                 EDITFocusLostEvent, EDITContextMenuEvent });
@@ -153,7 +141,7 @@ protected:
     {
         EditTest::SetUp();
         m_edit = makeEdit();
-        m_button.reset(vxtest::bridge()->createButton(nullptr, "Apply"));
+        m_button.reset(bridge()->createButton(nullptr, "Apply"));
         m_button->addEventListener(&m_log, ButtonPressEvent);
         m_edit->setText("typed");
         m_edit->isVisible(); // every creation has been applied
