@@ -36,9 +36,7 @@ TEST_F(ButtonTest, SettersReachTheWidgetAndGettersReadThemBack)
     EXPECT_TRUE(button->isVisible());
     EXPECT_FALSE(button->isIconSet());
 
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiButton>(button.get());
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiButton>(button.get(), [&](GuiButton* widget) {
         EXPECT_EQ(widget->text(), QStringLiteral("Run now"));
         EXPECT_EQ(widget->objectName(), QStringLiteral("Run")) << "the name stays the first label";
         EXPECT_EQ(widget->geometry(), QRect(10, 20, 100, 30));
@@ -74,6 +72,7 @@ TEST_F(ButtonTest, UserClickReachesTheListenerOnTheEngineThread)
     auto button = makeButton("Go");
     button->setRect(0, 0, 80, 24);
     button->show();
+    EXPECT_TRUE(button->isVisible()); // a getter: every earlier post has been applied
     ASSERT_TRUE(runOnGuiThread(
         [&] { QTest::mouseClick(widgetOf<GuiButton>(button.get()), Qt::LeftButton); }));
     EXPECT_THAT(m_listener.values(), IsEmpty()) << "events wait for the interpreter";
@@ -108,8 +107,7 @@ TEST_F(ButtonTest, OkButtonBecomesDefaultWhenRelabelled)
     ok->setLabel("Accept");
     apply->setLabel("Use");
     EXPECT_FALSE(ok->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* okWidget = widgetOf<GuiButton>(ok.get());
+    ASSERT_TRUE(onWidget<GuiButton>(ok.get(), [&](GuiButton* okWidget) {
         EXPECT_TRUE(okWidget->isDefault());
         EXPECT_EQ(okWidget->objectName(), QStringLiteral("OK"));
         EXPECT_FALSE(okWidget->isApplyButton());

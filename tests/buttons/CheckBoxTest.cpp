@@ -67,6 +67,7 @@ TEST_F(CheckBoxTest, UserClickTogglesAndReportsTheNewState)
 {
     m_box->setRect(0, 0, 120, 24);
     m_box->show();
+    EXPECT_TRUE(m_box->isVisible());
     ASSERT_TRUE(runOnGuiThread([&] { QTest::mouseClick(widget(), Qt::LeftButton); }));
     deliverEvents();
     EXPECT_THAT(m_toggles.values(), ElementsAre(1));
@@ -76,6 +77,7 @@ TEST_F(CheckBoxTest, UserClickTogglesAndReportsTheNewState)
 TEST_F(CheckBoxTest, ShiftF1AsksForHelpWithoutValueAndPlainF1DoesNot)
 {
     m_box->show();
+    EXPECT_TRUE(m_box->isVisible());
     ASSERT_TRUE(runOnGuiThread([&] {
         QTest::keyClick(widget(), Qt::Key_F1, Qt::ShiftModifier);
         QTest::keyClick(widget(), Qt::Key_F1);

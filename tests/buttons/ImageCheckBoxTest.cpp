@@ -122,9 +122,7 @@ TEST_F(ImageCheckBoxTest, MissingArrowPicturesLeaveTheArrowEmpty)
     ASSERT_NE(bare, nullptr);
     bare->addEventListener(&m_toggles, CheckBoxToggleEvent);
     bare->setToggled(true);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* box = widgetOf<GuiImageCheckBox>(bare.get());
-        ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(onWidget<GuiImageCheckBox>(bare.get(), [&](GuiImageCheckBox* box) {
         EXPECT_TRUE(box->arrowLabel()->pixmap(Qt::ReturnByValue).isNull());
         QTest::mousePress(box->arrowLabel(), Qt::LeftButton); // still works without a picture
     }));

@@ -53,11 +53,8 @@ TEST_F(RadioButtonTest, ParentWithoutWidgetGivesATopLevelButton)
     ASSERT_NE(child, nullptr);
     child->setLabel("orphan");
     EXPECT_EQ(child->getLabel(), u"orphan");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* button = widgetOf<GuiRadioButton>(child.get());
-        ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->parentWidget(), nullptr);
-    }));
+    ASSERT_TRUE(onWidget<GuiRadioButton>(
+        child.get(), [&](GuiRadioButton* button) { EXPECT_EQ(button->parentWidget(), nullptr); }));
     child.reset();
     EXPECT_TRUE(noWidget.getChildren().empty());
 }

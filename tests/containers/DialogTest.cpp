@@ -55,9 +55,7 @@ TEST_F(DialogTest, GridOfButtonsAndCheckBoxesLaysOutAsAsked)
     EXPECT_GE(frame.width(), client.width());
     EXPECT_EQ(dialog->getTitle(), u"Grid of buttons") << "the title is whitespace-simplified";
 
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* window = widgetOf<GuiDialog>(dialog.get());
-        ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(onWidget<GuiDialog>(dialog.get(), [&](GuiDialog* window) {
         window->layout()->activate();
         const QRect okRect = widgetOf<GuiButton>(ok)->geometry();
         const QRect cancelRect = widgetOf<GuiButton>(cancel)->geometry();
@@ -92,22 +90,16 @@ TEST_F(DialogTest, EscapeAsksTheHostAndLeavesTheDialogOpenUnlessIgnored)
     auto dialog = makeDialog();
     dialog->show();
     ASSERT_TRUE(dialog->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* window = widgetOf<GuiDialog>(dialog.get());
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        // The shortcut serves the dialog while it or a child has the focus.
-        window->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(window, Qt::Key_Escape);
-    }));
+    // The shortcut serves the dialog while it or a child has the focus.
+    ASSERT_TRUE(onFocusedWidget<GuiDialog>(
+        dialog.get(), [](GuiDialog* window) { QTest::keyClick(window, Qt::Key_Escape); }));
     deliverEvents();
     EXPECT_THAT(m_closes.values(), ElementsAre(1));
     EXPECT_THAT(m_closes.states(), ElementsAre(false));
     EXPECT_TRUE(dialog->isVisible()) << "the host decides whether to close";
 
     dialog->ignoreESC(true);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* window = widgetOf<GuiDialog>(dialog.get());
+    ASSERT_TRUE(onWidget<GuiDialog>(dialog.get(), [&](GuiDialog* window) {
         EXPECT_FALSE(window->isEscapeEnabled());
         QTest::keyClick(window, Qt::Key_Escape);
     }));
@@ -154,6 +146,7 @@ TEST_F(DialogTest, WindowFlagsFollowTheCreationFlagsAndTheHost)
 {
     auto plain = makeDialog(0x0002);
     auto full = makeDialog(0x0002 | 0x0100 | 0x0200);
+    EXPECT_FALSE(plain->isVisible());
     ASSERT_TRUE(runOnGuiThread([&] {
         const Qt::WindowFlags flags = widgetOf<GuiDialog>(plain.get())->windowFlags();
         EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
@@ -201,8 +194,7 @@ TEST_F(DialogTest, TransientDialogAsksToApplyWhenAnotherWindowIsActivated)
     other->show();
     EXPECT_TRUE(dialog->isVisible());
     const auto activate = [&](VXDialog* which) {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* window = widgetOf<GuiDialog>(which);
+        ASSERT_TRUE(onWidget<GuiDialog>(which, [&](GuiDialog* window) {
             window->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         }));

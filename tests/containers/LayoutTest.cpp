@@ -60,9 +60,7 @@ TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
     grid->addWidget(toEnd, -5, -1, 0, -1, 0);
     m_panel->show();
     ASSERT_TRUE(m_panel->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiGridLayout>(grid);
-        ASSERT_NE(layout, nullptr);
+    ASSERT_TRUE(onWidget<GuiGridLayout>(grid, [&](GuiGridLayout* layout) {
         const Placement s = placementOf(layout, widgetOf<GuiButton>(spanned));
         EXPECT_EQ(s.row, 1);
         EXPECT_EQ(s.column, 0);
@@ -99,8 +97,7 @@ TEST_F(LayoutTest, StretchFactorsAndMarginsFollowTheHost)
     grid->setColStretchFactor(0, 1);
     m_panel->show();
     ASSERT_TRUE(m_panel->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiGridLayout>(grid);
+    ASSERT_TRUE(onWidget<GuiGridLayout>(grid, [&](GuiGridLayout* layout) {
         layout->activate();
         EXPECT_EQ(layout->rowStretch(0), 1);
         EXPECT_EQ(layout->rowStretch(1), 2);
@@ -147,8 +144,7 @@ TEST_F(LayoutTest, RemovingAndReAddingWidgets)
     row->addWidget(b, 0);
     row->addWidget(a, 2);
     row->addSpacerWidget(10, 5);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiHBoxLayout>(row);
+    ASSERT_TRUE(onWidget<GuiHBoxLayout>(row, [&](GuiHBoxLayout* layout) {
         ASSERT_EQ(layout->count(), 3) << "a widget added twice is there once";
         EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(b)), 0);
         EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(a)), 1) << "and moved to the end";
@@ -159,8 +155,7 @@ TEST_F(LayoutTest, RemovingAndReAddingWidgets)
     }));
     row->removeWidget(a);
     row->removeWidget(nullptr);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiHBoxLayout>(row);
+    ASSERT_TRUE(onWidget<GuiHBoxLayout>(row, [&](GuiHBoxLayout* layout) {
         EXPECT_EQ(layout->count(), 2);
         EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(a)), -1);
         EXPECT_NE(widgetOf<GuiButton>(a), nullptr) << "the widget itself stays";

@@ -56,8 +56,8 @@ TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
     deliverEvents();
     EXPECT_THAT(changes.values(), IsEmpty()) << "adding pages is not the user's doing";
 
-    ASSERT_TRUE(runOnGuiThread([&] {
-        QTabBar* tabs = widgetOf<GuiTabBar>(bar)->findChild<QTabBar*>();
+    ASSERT_TRUE(onWidget<GuiTabBar>(bar, [&](GuiTabBar* widget) {
+        QTabBar* tabs = widget->findChild<QTabBar*>();
         ASSERT_NE(tabs, nullptr);
         QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(2).center());
     }));
@@ -95,8 +95,7 @@ TEST_F(TabAndSplitterTest, HidingATabRemovesItAndShowingPutsItBack)
     two->setEnabled(false);
     EXPECT_TRUE(two->isVisible());
     EXPECT_FALSE(two->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiTabBar>(bar);
+    ASSERT_TRUE(onWidget<GuiTabBar>(bar, [&](GuiTabBar* widget) {
         ASSERT_EQ(widget->count(), 3) << "a page added twice is there once";
         EXPECT_EQ(widget->tabText(1), QStringLiteral("Two"));
         EXPECT_FALSE(widget->isTabEnabled(1));
@@ -110,9 +109,7 @@ TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
     bridge()->createPanel(splitter, "bottom");
     m_dialog->show();
     int handle = 0;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiSplitter>(splitter);
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiSplitter>(splitter, [&](GuiSplitter* widget) {
         EXPECT_EQ(widget->orientation(), Qt::Vertical) << "the name is compared lower-cased";
         ASSERT_EQ(widget->count(), 2);
         handle = widget->handleWidth();

@@ -71,9 +71,7 @@ protected:
         column->addWidget(stack, 0);
         column->addWidget(toggle, 0);
         EXPECT_EQ(stack->getCurrentWidgetId(), 0);
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* view = widgetOf<GuiScrollView>(scroll);
-            ASSERT_NE(view, nullptr);
+        ASSERT_TRUE(onWidget<GuiScrollView>(scroll, [&](GuiScrollView* view) {
             EXPECT_EQ(view->widget(), widgetOf<GuiPanel>(content));
             auto* folding = widgetOf<GuiTogglePanel>(toggle);
             ASSERT_NE(folding, nullptr);
@@ -100,6 +98,7 @@ TEST_F(WindowTreeTest, DestroyingAWindowOrDialogRemovesEveryWidgetAndSilencesIts
         top->show();
         EXPECT_GT(bridge()->getHashedSize(), m_startCount + 20);
         buttons.front()->click();
+        widgetCount(); // a round trip: the click has been handled
         deliverEvents();
         EXPECT_THAT(presses.values(), ElementsAre(0)) << "events flow while the tree is alive";
 
@@ -140,8 +139,7 @@ TEST_F(WindowTreeTest, WindowStateRoundTripsAndShortStatesChangeNothing)
     window->showStatusBarMessageEmitter(std::string("Ready"));
     window->setBackgroundColorEmitter(VRIX::Color::fromBytes(10, 20, 30));
     window->getStateEmitter(); // after the queued emissions
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiWindow>(window.get());
+    ASSERT_TRUE(onWidget<GuiWindow>(window.get(), [&](GuiWindow* widget) {
         EXPECT_FALSE(widget->windowFlags().testFlag(Qt::WindowFullscreenButtonHint));
         EXPECT_EQ(widget->statusBar()->currentMessage(), QStringLiteral("Ready"));
         EXPECT_EQ(widget->palette().color(QPalette::Inactive, widget->backgroundRole()),
@@ -163,8 +161,6 @@ TEST_F(WindowTreeTest, GroupBoxTitleComesBackAsLatin1)
     VXDialog* dialog = own(bridge()->createDialog(0));
     VXGroupBox* box = own(bridge()->createGroupBox(dialog, u"Caf\u00e9 \u00c5"));
     EXPECT_EQ(box->getTitle(), std::string("Caf\xe9 \xc5"));
-    box->setTitle(u"plain");
-    EXPECT_EQ(box->getTitle(), "plain");
 }
 
 } // namespace

@@ -116,10 +116,8 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
 
     // A modal alert runs its loop inside the picker's; posted so this thread goes on.
     // Straight to the GUI thread: its row is a send, and this thread must go on.
-    QtBridge::m_thread->postMessage(
-        QtMessageHolder(new QtHandleString6IntMessage(
-            nullptr, MSGBOXCreateModalAlertMsg, "Alert", u"open at quit", "One", "Two", "", 1, "")),
-        false);
+    vxtest::post(new QtHandleString6IntMessage(
+        nullptr, MSGBOXCreateModalAlertMsg, "Alert", u"open at quit", "One", "Two", "", 1, ""));
     ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "Alert"; }));
     ASSERT_TRUE(vxtest::waitUntil([&] {
         vxtest::runEngineCommands();
@@ -134,8 +132,7 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
         button.setLabel(i % 2 ? "odd" : "even");
         // Counted, so their release can be checked; straight to the GUI thread, whose dispatcher
         // takes any message class with the row's fields.
-        QtBridge::m_thread->postMessage(
-            QtMessageHolder(new vxtest::CountedMessage(&unknown, HideMsg, i)), false);
+        vxtest::post(new vxtest::CountedMessage(&unknown, HideMsg, i));
         if (i % 2000 == 0) {
             button.isEnabled();
             check->getLabel();

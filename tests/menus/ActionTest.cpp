@@ -160,7 +160,6 @@ TEST_F(ActionTest, PlainActionIgnoresToggleRequestsUntilItBecomesAToggleAction)
 
     action->trigger();
     action->setToggleAction(true);
-    EXPECT_TRUE(action->isToggleAction());
     action->trigger(); // now a toggle action: left alone
     action->toggle();
     EXPECT_TRUE(action->isOn());
@@ -182,13 +181,8 @@ TEST_F(ActionTest, ShortcutsTriggerAndASharedShortcutFiresBoth)
     EXPECT_EQ(first->getAccel(), u"Ctrl+K");
 
     const auto pressCtrl = [&](Qt::Key key) {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiToolBar>(bar.get());
-            ASSERT_NE(widget, nullptr);
-            widget->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-            QTest::keyClick(widget, key, Qt::ControlModifier);
-        }));
+        ASSERT_TRUE(onFocusedWidget<GuiToolBar>(
+            bar.get(), [&](GuiToolBar* w) { QTest::keyClick(w, key, Qt::ControlModifier); }));
         deliverEvents();
     };
 
@@ -226,9 +220,7 @@ TEST_F(ActionTest, ToolBarStylesLabelsWidgetsAndReportsOnlyUserVisibilityChanges
     bar->hide();
     bar->show();
     EXPECT_EQ(widgetCount(), m_startCount + 3) << "the id registry counts too";
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiToolBar>(bar.get());
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiToolBar>(bar.get(), [&](GuiToolBar* widget) {
         EXPECT_EQ(widget->windowTitle(), QStringLiteral("Tools"));
         EXPECT_EQ(widget->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         EXPECT_EQ(widgetOf<GuiButton>(button.get())->parentWidget(), widget);

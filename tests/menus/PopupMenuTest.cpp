@@ -139,8 +139,7 @@ TEST_F(PopupMenuTest, MenuRebuiltJustBeforeItShowsOffersTheNewItems)
     settle();
     ASSERT_EQ(shows, 1);
     EXPECT_EQ(itemsOf(popup.get()), QStringList({ "Open 1", "-", "More[Deep]", "Tail" }));
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiPopupMenu>(popup.get());
+    ASSERT_TRUE(onWidget<GuiPopupMenu>(popup.get(), [&](GuiPopupMenu* widget) {
         EXPECT_TRUE(widget->isVisible()) << "the refresh keeps the menu up";
         widget->close();
     }));
@@ -188,9 +187,7 @@ TEST_F(PopupMenuTest, ButtonShowsTheMenuItIsGiven)
     std::unique_ptr<VXButton> button(bridge()->createButton(nullptr, "Choose"));
     button->setMenu(popup.get());
     EXPECT_TRUE(button->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiButton>(button.get());
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiButton>(button.get(), [&](GuiButton* widget) {
         EXPECT_EQ(widget->menu(), widgetOf<GuiPopupMenu>(popup.get()));
     }));
     button->setMenu(nullptr);

@@ -29,9 +29,7 @@ protected:
     State state()
     {
         State s;
-        EXPECT_TRUE(runOnGuiThread([&] {
-            auto* bar = widgetOf<GuiProgressBar>(m_bar);
-            ASSERT_NE(bar, nullptr);
+        EXPECT_TRUE(onWidget<GuiProgressBar>(m_bar, [&](GuiProgressBar* bar) {
             s = { bar->minimum(), bar->maximum(), bar->value() };
         }));
         return s;
@@ -79,11 +77,8 @@ TEST_F(ProgressBarTest, BarGoesWithItsProxyWhileUpdatesAreStillQueued)
 {
     VXPanel noWidget; // a parent proxy without a GUI widget: the bar gets no parent widget
     auto child = std::make_unique<VXProgressBar>("qt", &noWidget);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* bar = widgetOf<GuiProgressBar>(child.get());
-        ASSERT_NE(bar, nullptr);
-        EXPECT_EQ(bar->parentWidget(), nullptr);
-    }));
+    ASSERT_TRUE(onWidget<GuiProgressBar>(
+        child.get(), [&](GuiProgressBar* bar) { EXPECT_EQ(bar->parentWidget(), nullptr); }));
     for (int v = 0; v < 1000; ++v)
         child->setValueEmitter(v % 100);
     const void* key = child.get();

@@ -83,19 +83,6 @@ protected:
         return edit;
     }
 
-    // GUI thread: the edit focused in its active window, then `act`.
-    bool withEdit(VXEdit* edit, const std::function<void(GuiEdit*)>& act)
-    {
-        return runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiEdit>(edit);
-            ASSERT_NE(widget, nullptr);
-            widget->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-            widget->setFocus(Qt::OtherFocusReason);
-            act(widget);
-        });
-    }
-
     EventLog m_log;
 };
 
@@ -104,7 +91,7 @@ TEST_F(CompletionEndToEndTest, TypingNarrowsTheRecordsAndTheChoiceReachesTheHost
     VXEdit* edit = makeEdit(true);
     ASSERT_NE(edit, nullptr);
     // Focused before the popup opens, as a user's field is.
-    ASSERT_TRUE(withEdit(edit, [](GuiEdit*) {}));
+    ASSERT_TRUE(onFocusedWidget<GuiEdit>(edit, [](GuiEdit*) {}));
     edit->setAutoCompleteData(
         records({ kNames[0], kNames[1], kNames[2], kNames[3], kNames[4], kNames[5] }), u"", true);
     EXPECT_EQ(suggestions(edit).size(), 6u);
@@ -196,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, CompletionRuleTest,
         HostRule { 0, 1, u"zzz", { u"gain", u"gamma", u"scope", u"sum", u"integrator", u"gate" } },
         HostRule { 1, 0, u"SC", { u"scope" } }));
 
-TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidget)
+TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidgetAndViewsReplaceThem)
 {
     VXEdit* plain = makeEdit(false);
     ASSERT_NE(plain, nullptr);
@@ -220,25 +207,20 @@ TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidget)
     EXPECT_FALSE(gone->isVisible()); // a round trip after the post
     EXPECT_EQ(CountedRecord::alive, 0);
 
-    // Switched off and on again: a fresh completer, nothing shown.
+    // Switched off and on again: a fresh completer, nothing shown; a plain string view then
+    // replaces the suggestions (and a null one changes nothing).
     VXEdit* toggled = makeEdit(true);
     toggled->setAutoCompleteData(records({ kNames[3] }), u"", true);
     toggled->enableAutoComplete(false);
     toggled->enableAutoComplete(true);
     EXPECT_TRUE(suggestions(toggled).empty());
-}
-
-TEST_F(CompletionEndToEndTest, APlainStringViewReplacesTheSuggestions)
-{
-    VXEdit* edit = makeEdit(true);
-    ASSERT_NE(edit, nullptr);
-    edit->setAutoCompleteData(records({ kNames[0] }), u"", true);
-    auto* view = new VXUStringList;
-    view->addElement(u"first");
-    view->addElement(u"second");
-    edit->setAutoCompleteView(view);
-    edit->setAutoCompleteView(nullptr);
-    EXPECT_EQ(suggestions(edit), (std::vector<std::u16string> { u"first", u"second" }));
+    toggled->setAutoCompleteData(records({ kNames[0] }), u"", true);
+    auto* strings = new VXUStringList;
+    strings->addElement(u"first");
+    strings->addElement(u"second");
+    toggled->setAutoCompleteView(strings);
+    toggled->setAutoCompleteView(nullptr);
+    EXPECT_EQ(suggestions(toggled), (std::vector<std::u16string> { u"first", u"second" }));
 }
 
 } // namespace

@@ -36,17 +36,6 @@ protected:
         bar->show();
         return bar;
     }
-    // GUI thread: the bar active in its window, then `act`.
-    bool withBar(VXSearchBar* bar, const std::function<void(GuiSearchBar*)>& act)
-    {
-        return runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiSearchBar>(bar);
-            ASSERT_NE(widget, nullptr);
-            widget->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-            act(widget);
-        });
-    }
 
     EventLog m_log;
 };
@@ -126,8 +115,7 @@ TEST_F(SearchBarTest, SameKindsKeepTheUsersEntriesAndAnotherKindRebuilds)
     EXPECT_EQ(bar->getWidgetValue(4), u"Gamma") << "the previous choice is still offered";
     QString label;
     QWidget* sameEdit = nullptr;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* w = widgetOf<GuiSearchBar>(bar);
+    ASSERT_TRUE(onWidget<GuiSearchBar>(bar, [&](GuiSearchBar* w) {
         label = qobject_cast<QLabel*>(w->dynamicWidgets().first())->text();
         sameEdit = w->widgetNumber(2);
     }));
@@ -152,7 +140,9 @@ TEST_F(SearchBarTest, TheUsersSearchTypeAndSearchReachTheHost)
     deliverEvents();
     m_log.events.clear();
 
-    ASSERT_TRUE(withBar(bar, [](GuiSearchBar* w) {
+    ASSERT_TRUE(onWidget<GuiSearchBar>(bar, [](GuiSearchBar* w) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         SBComboBox* types = w->searchTypeBox();
         types->setFocus(Qt::OtherFocusReason);
         types->lineEdit()->clear();
@@ -208,8 +198,7 @@ TEST_F(SearchBarTest, HostSettingsAndVisibilityReports)
     QString title;
     bool buttonEnabled = true;
     bool hasMenu = false;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* w = widgetOf<GuiSearchBar>(bar);
+    ASSERT_TRUE(onWidget<GuiSearchBar>(bar, [&](GuiSearchBar* w) {
         title = w->windowTitle();
         buttonEnabled = w->searchButton()->isEnabled();
         hasMenu = w->optionsButton()->menu() != nullptr;

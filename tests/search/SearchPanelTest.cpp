@@ -30,8 +30,7 @@ TEST_F(SearchPanelTest, TextsExpandCollapseAndClose)
         QString conditionText, tip;
     } shown;
     const auto look = [&] {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* w = widgetOf<GuiSearchPanel>(panel);
+        ASSERT_TRUE(onWidget<GuiSearchPanel>(panel, [&](GuiSearchPanel* w) {
             shown = { w->optionsLabel()->isVisible(), w->conditionLabel()->isVisible(),
                 w->conditionLabel()->text(), w->expandButton()->toolTip() };
         }));

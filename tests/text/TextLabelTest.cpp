@@ -25,8 +25,7 @@ TEST_F(TextLabelTest, AmpersandShowsWithoutABuddyAndMarksTheMnemonicWithOne)
     label->assignBuddy(edit.get());
     label->setText(u"&Name");
     EXPECT_EQ(label->getText(), u"&Name");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiText>(label.get());
+    ASSERT_TRUE(onWidget<GuiText>(label.get(), [&](GuiText* widget) {
         EXPECT_EQ(widget->buddy(), widgetOf<GuiEdit>(edit.get()));
         EXPECT_EQ(widget->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
     }));

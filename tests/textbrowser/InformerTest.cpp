@@ -225,9 +225,7 @@ TEST_F(InformerTest, PlainBrowserHasNoInformerPartsAndIgnoresMode)
     plain->setMode(false);
     plain->setAlwaysOnTop(true);
     EXPECT_TRUE(plain->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiTextBrowser>(plain.get());
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiTextBrowser>(plain.get(), [&](GuiTextBrowser* widget) {
         EXPECT_FALSE(widget->isInformer());
         EXPECT_EQ(widget->pushPinButton(), nullptr);
         EXPECT_EQ(widget->modeButton(), nullptr);

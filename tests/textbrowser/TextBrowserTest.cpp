@@ -105,6 +105,7 @@ TEST_F(TextBrowserTest, ToolBarHelpAndCommonMessagesReachTheWidget)
     m_browser->enableHelp(true);
     m_browser->setToolBarVisible(false);
     m_browser->show();
+    EXPECT_TRUE(m_browser->isVisible());
     ASSERT_TRUE(runOnGuiThread([&] {
         GuiTextBrowser* widget = gui();
         EXPECT_EQ(widget->geometry(), QRect(10, 20, 300, 200));
@@ -120,6 +121,7 @@ TEST_F(TextBrowserTest, ToolBarHelpAndCommonMessagesReachTheWidget)
     }));
     m_browser->setToolBarVisible(true);
     m_browser->enableHelp(false);
+    EXPECT_TRUE(m_browser->isVisible());
     ASSERT_TRUE(runOnGuiThread([&] {
         EXPECT_TRUE(gui()->toolBar()->isVisible());
         EXPECT_FALSE(gui()->homeButton()->isEnabled());
@@ -171,6 +173,7 @@ TEST_F(TextBrowserTest, LinkEventOfADeletedPeerReachesNobody)
     m_browser->setText("<a href=\"velmar:late\">late</a>");
     m_browser->setRect(0, 0, 200, 100);
     m_browser->show();
+    EXPECT_TRUE(m_browser->isVisible());
     ASSERT_TRUE(runOnGuiThread(
         [&] { ASSERT_TRUE(clickLink(gui()->view(), QStringLiteral("velmar:late"))); }));
     destroy(m_browser);

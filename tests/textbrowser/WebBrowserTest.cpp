@@ -23,9 +23,7 @@ protected:
 
     void navigate(const QString& url)
     {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiWebBrowser>(m_web);
-            ASSERT_NE(widget, nullptr);
+        ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
             bool cancel = false;
             widget->onNavigate(QString(), url, cancel);
             EXPECT_FALSE(cancel);
@@ -68,8 +66,7 @@ TEST_F(WebBrowserTest, TakesPartAsAPlainWidget)
     m_web->setEnabled(false);
     EXPECT_TRUE(m_web->isVisible());
     EXPECT_FALSE(m_web->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiWebBrowser>(m_web);
+    ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
         EXPECT_EQ(widget->toolTip(), QStringLiteral("Page"));
         EXPECT_EQ(widget->minimumSize(), QSize(50, 40));
         EXPECT_EQ(widget->maximumSize(), QSize(500, 400));
@@ -80,8 +77,7 @@ TEST_F(WebBrowserTest, EngineSignalsAreTracedToTheDebugLog)
 {
     TraceCapture trace;
     ASSERT_TRUE(trace.start());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiWebBrowser>(m_web);
+    ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
         widget->logSignal("DocumentComplete");
         widget->logSignal(nullptr);
     }));
