@@ -10,11 +10,9 @@ using namespace vxtest;
 
 namespace {
 
-class TextLabelTest : public WidgetLeakTest {
-protected:
-};
+class TextLabelTest : public WidgetLeakTest { };
 
-TEST_F(TextLabelTest, AmpersandShowsWithoutABuddyAndMarksTheMnemonicWithOne)
+TEST_F(TextLabelTest, AmpersandsBuddiesFontAndWordWrap)
 {
     std::unique_ptr<VXText> label(bridge()->createTextBox(nullptr, "Salt & pepper"));
     EXPECT_EQ(label->getText(), u"Salt && pepper") << "the creation text shows its ampersand";
@@ -33,11 +31,7 @@ TEST_F(TextLabelTest, AmpersandShowsWithoutABuddyAndMarksTheMnemonicWithOne)
     label->assignBuddy(nullptr);
     label->setText("&Name");
     EXPECT_EQ(label->getText(), u"&&Name") << "an unknown buddy clears the buddy";
-}
 
-TEST_F(TextLabelTest, FontSizeAndWordWrapReachTheWidget)
-{
-    std::unique_ptr<VXText> label(bridge()->createTextBox(nullptr, u"Label"));
     label->setFont("", 13, -1, -1, -1);
     label->setWordWrap(true);
     EXPECT_EQ(label->getFontSize(), 13);
