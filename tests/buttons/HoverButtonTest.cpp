@@ -33,15 +33,9 @@ QImage shown(const HoverButton& button)
     return button.icon().pixmap(button.iconSize()).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-void enter(HoverButton& button)
+void send(HoverButton& button, QEvent::Type type)
 {
-    QEvent event(QEvent::Enter);
-    QCoreApplication::sendEvent(&button, &event);
-}
-
-void leave(HoverButton& button)
-{
-    QEvent event(QEvent::Leave);
+    QEvent event(type);
     QCoreApplication::sendEvent(&button, &event);
 }
 
@@ -74,10 +68,10 @@ TEST_F(HoverButtonTest, IsFlatShowsNothingUntilEnterShowsOnAndLeaveShowsOffAtThe
         EXPECT_TRUE(button.isFlat());
         EXPECT_EQ(button.objectName(), QStringLiteral("hover"));
         EXPECT_TRUE(button.icon().isNull());
-        enter(button);
+        send(button, QEvent::Enter);
         EXPECT_EQ(button.iconSize(), on.size());
         EXPECT_EQ(shown(button), on);
-        leave(button);
+        send(button, QEvent::Leave);
         EXPECT_EQ(button.iconSize(), off.size());
         EXPECT_EQ(shown(button), off);
     });
@@ -87,7 +81,7 @@ TEST_F(HoverButtonTest, CheckableButtonIgnoresHoverAndShowsItsStateOnRelease)
 {
     withButton([](HoverButton& button, const QImage& on, const QImage& off) {
         button.setCheckable(true);
-        enter(button);
+        send(button, QEvent::Enter);
         EXPECT_TRUE(button.icon().isNull());
         QTest::mouseClick(&button, Qt::LeftButton); // checks it; the release sees it unchecked
         EXPECT_TRUE(button.isChecked());
@@ -95,7 +89,7 @@ TEST_F(HoverButtonTest, CheckableButtonIgnoresHoverAndShowsItsStateOnRelease)
         QTest::mouseClick(&button, Qt::LeftButton); // unchecks; the release sees it checked
         EXPECT_FALSE(button.isChecked());
         EXPECT_EQ(shown(button), on);
-        leave(button);
+        send(button, QEvent::Leave);
         EXPECT_EQ(shown(button), on);
     });
 }
@@ -105,7 +99,7 @@ TEST_F(HoverButtonTest, ReleaseOfAPlainButtonShowsOffAndStillClicks)
     withButton([](HoverButton& button, const QImage&, const QImage& off) {
         int clicks = 0;
         QObject::connect(&button, &QPushButton::clicked, [&clicks] { ++clicks; });
-        enter(button);
+        send(button, QEvent::Enter);
         QTest::mouseClick(&button, Qt::LeftButton);
         EXPECT_EQ(shown(button), off);
         EXPECT_EQ(clicks, 1);
@@ -119,11 +113,11 @@ TEST_F(HoverButtonTest, MissingPicturesLeaveTheIconEmpty)
         button.setOnImage(QStringLiteral("no/such/on.png"));
         button.setOffImage(QString());
         button.show();
-        enter(button);
+        send(button, QEvent::Enter);
         EXPECT_TRUE(button.icon().isNull());
         QTest::mouseClick(&button, Qt::LeftButton);
         EXPECT_TRUE(shown(button).isNull());
-        leave(button);
+        send(button, QEvent::Leave);
         EXPECT_TRUE(shown(button).isNull());
     }));
 }

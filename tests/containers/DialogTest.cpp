@@ -1,40 +1,28 @@
 // Dialogs driven by the host through the bridge: layout of a grid of controls, the close
 // paths, modality and a layout as parent.
-#include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXCheckBox.h"
 #include "engine/VXDialog.h"
 #include "engine/VXGridLayout.h"
 #include "engine/VXPanel.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiCheckBox.h"
 #include "vx_qtgui/GuiDialog.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QGridLayout>
-#include <QTest>
 
-#include <memory>
-
-using testing::ElementsAre;
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class DialogTest : public vxtest::WidgetLeakTest {
+class DialogTest : public WidgetLeakTest {
 protected:
     std::unique_ptr<VXDialog> makeDialog(unsigned flags = 0)
     {
-        std::unique_ptr<VXDialog> dialog(vxtest::bridge()->createDialog(flags));
+        std::unique_ptr<VXDialog> dialog(bridge()->createDialog(flags));
         dialog->addEventListener(&m_closes, DLGCloseEvent);
         return dialog;
     }
@@ -45,11 +33,11 @@ protected:
 TEST_F(DialogTest, GridOfButtonsAndCheckBoxesLaysOutAsAsked)
 {
     auto dialog = makeDialog();
-    auto* grid = vxtest::bridge()->createGridLayout(dialog.get(), 2, 2);
-    VXButton* ok = vxtest::bridge()->createButton(dialog.get(), "OK");
-    VXButton* cancel = vxtest::bridge()->createButton(dialog.get(), "Cancel");
-    VXCheckBox* first = vxtest::bridge()->createCheckBox(dialog.get(), "First");
-    VXCheckBox* second = vxtest::bridge()->createCheckBox(dialog.get(), "Second");
+    auto* grid = bridge()->createGridLayout(dialog.get(), 2, 2);
+    VXButton* ok = bridge()->createButton(dialog.get(), "OK");
+    VXButton* cancel = bridge()->createButton(dialog.get(), "Cancel");
+    VXCheckBox* first = bridge()->createCheckBox(dialog.get(), "First");
+    VXCheckBox* second = bridge()->createCheckBox(dialog.get(), "Second");
     grid->addWidget(first, 0, 0, 0);
     grid->addWidget(second, 0, 1, 0);
     grid->addWidget(ok, 1, 0, 0);
@@ -67,9 +55,7 @@ TEST_F(DialogTest, GridOfButtonsAndCheckBoxesLaysOutAsAsked)
     EXPECT_GE(frame.width(), client.width());
     EXPECT_EQ(dialog->getTitle(), u"Grid of buttons") << "the title is whitespace-simplified";
 
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* window = widgetOf<GuiDialog>(dialog.get());
-        ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(onWidget<GuiDialog>(dialog.get(), [&](GuiDialog* window) {
         window->layout()->activate();
         const QRect okRect = widgetOf<GuiButton>(ok)->geometry();
         const QRect cancelRect = widgetOf<GuiButton>(cancel)->geometry();
@@ -104,22 +90,16 @@ TEST_F(DialogTest, EscapeAsksTheHostAndLeavesTheDialogOpenUnlessIgnored)
     auto dialog = makeDialog();
     dialog->show();
     ASSERT_TRUE(dialog->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* window = widgetOf<GuiDialog>(dialog.get());
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-        // The shortcut serves the dialog while it or a child has the focus.
-        window->setFocus(Qt::OtherFocusReason);
-        QTest::keyClick(window, Qt::Key_Escape);
-    }));
+    // The shortcut serves the dialog while it or a child has the focus.
+    ASSERT_TRUE(onFocusedWidget<GuiDialog>(
+        dialog.get(), [](GuiDialog* window) { QTest::keyClick(window, Qt::Key_Escape); }));
     deliverEvents();
     EXPECT_THAT(m_closes.values(), ElementsAre(1));
     EXPECT_THAT(m_closes.states(), ElementsAre(false));
     EXPECT_TRUE(dialog->isVisible()) << "the host decides whether to close";
 
     dialog->ignoreESC(true);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* window = widgetOf<GuiDialog>(dialog.get());
+    ASSERT_TRUE(onWidget<GuiDialog>(dialog.get(), [&](GuiDialog* window) {
         EXPECT_FALSE(window->isEscapeEnabled());
         QTest::keyClick(window, Qt::Key_Escape);
     }));
@@ -137,10 +117,10 @@ TEST_F(DialogTest, EscapeAsksTheHostAndLeavesTheDialogOpenUnlessIgnored)
 TEST_F(DialogTest, ModalDialogBlocksNeitherTheHostNorItsOwnControls)
 {
     auto dialog = makeDialog();
-    VXButton* inside = vxtest::bridge()->createButton(dialog.get(), "Inside");
+    VXButton* inside = bridge()->createButton(dialog.get(), "Inside");
     EventLog presses;
     inside->addEventListener(&presses, ButtonPressEvent);
-    auto other = std::unique_ptr<VXPanel>(vxtest::bridge()->createPanel());
+    auto other = std::unique_ptr<VXPanel>(bridge()->createPanel());
     other->show();
     dialog->setModal(true);
     dialog->show();
@@ -156,14 +136,13 @@ TEST_F(DialogTest, ModalDialogBlocksNeitherTheHostNorItsOwnControls)
     EXPECT_THAT(presses.values(), ElementsAre(0)) << "controls in the modal dialog still work";
 
     // A modal dialog is closed first and deleted later.
-    const int withDialog = vxtest::bridge()->getHashedSize();
+    const int withDialog = bridge()->getHashedSize();
     dialog.reset();
-    EXPECT_TRUE(
-        vxtest::pumpUntil([&] { return vxtest::bridge()->getHashedSize() == withDialog - 2; }));
+    EXPECT_TRUE(pumpUntil([&] { return bridge()->getHashedSize() == withDialog - 2; }));
     ASSERT_TRUE(runOnGuiThread([] { EXPECT_EQ(QApplication::activeModalWidget(), nullptr); }));
 }
 
-TEST_F(DialogTest, DialogHasACloseButtonButMinimiseAndMaximiseOnlyWhenAsked)
+TEST_F(DialogTest, WindowFlagsFollowTheCreationFlagsAndTheHost)
 {
     auto plain = makeDialog(0x0002);
     auto full = makeDialog(0x0002 | 0x0100 | 0x0200);
@@ -177,26 +156,20 @@ TEST_F(DialogTest, DialogHasACloseButtonButMinimiseAndMaximiseOnlyWhenAsked)
         EXPECT_TRUE(fullFlags.testFlag(Qt::WindowMinimizeButtonHint));
         EXPECT_TRUE(fullFlags.testFlag(Qt::WindowMaximizeButtonHint));
     }));
-}
-
-TEST_F(DialogTest, FramelessAndTransientFlagsAreReadBack)
-{
-    auto dialog = makeDialog();
-    EXPECT_FALSE(dialog->isWindowTransient());
-    EXPECT_FALSE(dialog->isWindowFrameless());
-    dialog->setWindowFrameless(true);
-    EXPECT_TRUE(dialog->isWindowFrameless());
-    EXPECT_TRUE(dialog->isWindowTransient());
-    dialog->setWindowTransient(false);
-    EXPECT_FALSE(dialog->isWindowTransient());
-    EXPECT_TRUE(dialog->isWindowFrameless()) << "the window flags are not restored";
+    EXPECT_FALSE(plain->isWindowTransient());
+    plain->setWindowFrameless(true);
+    EXPECT_TRUE(plain->isWindowFrameless());
+    EXPECT_TRUE(plain->isWindowTransient()) << "a frameless dialog is transient";
+    plain->setWindowTransient(false);
+    EXPECT_FALSE(plain->isWindowTransient());
+    EXPECT_TRUE(plain->isWindowFrameless()) << "the window flags are not restored";
 }
 
 TEST_F(DialogTest, ALayoutIsNoContainerForTheWidgetsBuiltOnIt)
 {
     auto dialog = makeDialog();
-    auto* grid = vxtest::bridge()->createGridLayout(dialog.get(), 1, 1);
-    VXButton* orphan = vxtest::bridge()->createButton(grid, "Orphan");
+    auto* grid = bridge()->createGridLayout(dialog.get(), 1, 1);
+    VXButton* orphan = bridge()->createButton(grid, "Orphan");
     grid->addWidget(nullptr, 0, 0, 0);
     grid->addLayout(grid, 0, 0, 0, 0, 0);
     ASSERT_TRUE(runOnGuiThread([&] {
@@ -205,9 +178,9 @@ TEST_F(DialogTest, ALayoutIsNoContainerForTheWidgetsBuiltOnIt)
         EXPECT_EQ(widgetOf<GuiDialog>(dialog.get())->layout()->count(), 0);
     }));
     // The orphan had no Qt parent: it goes with its proxy, a child of the layout's proxy.
-    const int before = vxtest::widgetCount();
-    vxtest::bridge()->destroyWidget(dialog.get());
-    EXPECT_LT(vxtest::widgetCount(), before);
+    const int before = widgetCount();
+    bridge()->destroyWidget(dialog.get());
+    EXPECT_LT(widgetCount(), before);
 }
 
 TEST_F(DialogTest, TransientDialogAsksToApplyWhenAnotherWindowIsActivated)
@@ -221,8 +194,7 @@ TEST_F(DialogTest, TransientDialogAsksToApplyWhenAnotherWindowIsActivated)
     other->show();
     EXPECT_TRUE(dialog->isVisible());
     const auto activate = [&](VXDialog* which) {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* window = widgetOf<GuiDialog>(which);
+        ASSERT_TRUE(onWidget<GuiDialog>(which, [&](GuiDialog* window) {
             window->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         }));

@@ -1,23 +1,19 @@
 // Numbers a host passes that Qt would turn into an allocation, an index or a loop count, at
 // their extremes: every kind of argument with INT_MIN, -1, 0 and INT_MAX must leave the GUI
 // thread answering and the widget within GuiLimits.
-#include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXGridLayout.h"
 #include "engine/VXHBoxLayout.h"
 #include "engine/VXPanel.h"
 #include "engine/VXSlider.h"
 #include "engine/VXWidgetStack.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiGridLayout.h"
 #include "vx_qtgui/GuiHBoxLayout.h"
 #include "vx_qtgui/GuiLimits.h"
 #include "vx_qtgui/GuiSlider.h"
 #include "vx_qtgui/GuiWidgetStack.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QSpacerItem>
@@ -27,8 +23,8 @@
 #include <string>
 #include <tuple>
 
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
@@ -184,7 +180,7 @@ const BoundCase kCases[] = {
 
 const int kValues[] = { INT_MIN, -1, 0, INT_MAX };
 
-class HostBoundsTest : public vxtest::WidgetLeakTest,
+class HostBoundsTest : public WidgetLeakTest,
                        public testing::WithParamInterface<std::tuple<BoundCase, int>> { };
 
 TEST_P(HostBoundsTest, StaysWithinItsBound)
@@ -202,12 +198,12 @@ TEST_P(HostBoundsTest, StaysWithinItsBound)
     s.stack = own(bridge->createWidgetStack(s.panel));
     row.apply(s, value);
     // A synchronous round trip: everything posted has run and the GUI thread still answers.
-    vxtest::widgetCount();
+    widgetCount();
     ASSERT_TRUE(runOnGuiThread([&] {
         row.check(s, value);
         QApplication::processEvents(); // lays out and paints what was shown
     }));
-    vxtest::widgetCount();
+    widgetCount();
 }
 
 std::string caseName(const testing::TestParamInfo<std::tuple<BoundCase, int>>& info)

@@ -1,12 +1,10 @@
 // Grid and box layouts built by the host: placement, stretch, margins, removal.
-#include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXGridLayout.h"
 #include "engine/VXHBoxLayout.h"
 #include "engine/VXPanel.h"
 #include "engine/VXVBoxLayout.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiGridLayout.h"
@@ -14,26 +12,22 @@
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiVBoxLayout.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class LayoutTest : public vxtest::WidgetLeakTest {
+class LayoutTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_panel = own(vxtest::bridge()->createPanel());
+        m_panel = own(bridge()->createPanel());
         m_panel->setRect(0, 0, 420, 200);
     }
 
-    VXButton* button(const char* label) { return vxtest::bridge()->createButton(m_panel, label); }
+    VXButton* button(const char* label) { return bridge()->createButton(m_panel, label); }
 
     struct Placement {
         int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
@@ -57,7 +51,7 @@ protected:
 
 TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
 {
-    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel, 1, 1);
+    VXGridLayout* grid = bridge()->createGridLayout(m_panel, 1, 1);
     VXButton* spanned = button("spanned");
     VXButton* toEnd = button("to end");
     VXButton* corner = button("corner");
@@ -66,9 +60,7 @@ TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
     grid->addWidget(toEnd, -5, -1, 0, -1, 0);
     m_panel->show();
     ASSERT_TRUE(m_panel->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiGridLayout>(grid);
-        ASSERT_NE(layout, nullptr);
+    ASSERT_TRUE(onWidget<GuiGridLayout>(grid, [&](GuiGridLayout* layout) {
         const Placement s = placementOf(layout, widgetOf<GuiButton>(spanned));
         EXPECT_EQ(s.row, 1);
         EXPECT_EQ(s.column, 0);
@@ -90,7 +82,7 @@ TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
 
 TEST_F(LayoutTest, StretchFactorsAndMarginsFollowTheHost)
 {
-    VXGridLayout* grid = vxtest::bridge()->createGridLayout(m_panel, 2, 2);
+    VXGridLayout* grid = bridge()->createGridLayout(m_panel, 2, 2);
     const int rows[] = { 1, 2 };
     const int cols[] = { 5 };
     grid->setStretchFactors(rows, cols, 2, 1);
@@ -105,8 +97,7 @@ TEST_F(LayoutTest, StretchFactorsAndMarginsFollowTheHost)
     grid->setColStretchFactor(0, 1);
     m_panel->show();
     ASSERT_TRUE(m_panel->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiGridLayout>(grid);
+    ASSERT_TRUE(onWidget<GuiGridLayout>(grid, [&](GuiGridLayout* layout) {
         layout->activate();
         EXPECT_EQ(layout->rowStretch(0), 1);
         EXPECT_EQ(layout->rowStretch(1), 2);
@@ -121,10 +112,10 @@ TEST_F(LayoutTest, StretchFactorsAndMarginsFollowTheHost)
 TEST_F(LayoutTest, NewLayoutMarginsAreScaledAndTruncated)
 {
     ASSERT_TRUE(runOnGuiThread([] { VRIX::setDpiScale(1.75); }));
-    auto* free = vxtest::bridge()->createVBoxLayout();
-    auto* column = vxtest::bridge()->createVBoxLayout(m_panel);
-    auto* row = vxtest::bridge()->createHBoxLayout();
-    auto* grid = vxtest::bridge()->createGridLayout(2, 2);
+    auto* free = bridge()->createVBoxLayout();
+    auto* column = bridge()->createVBoxLayout(m_panel);
+    auto* row = bridge()->createHBoxLayout();
+    auto* grid = bridge()->createGridLayout(2, 2);
     column->addLayout(row, 1);
     column->addLayout(grid, 0);
     EXPECT_FALSE(m_panel->isVisible());
@@ -146,15 +137,14 @@ TEST_F(LayoutTest, NewLayoutMarginsAreScaledAndTruncated)
 
 TEST_F(LayoutTest, RemovingAndReAddingWidgets)
 {
-    VXHBoxLayout* row = vxtest::bridge()->createHBoxLayout(m_panel);
+    VXHBoxLayout* row = bridge()->createHBoxLayout(m_panel);
     VXButton* a = button("a");
     VXButton* b = button("b");
     row->addWidget(a, 0);
     row->addWidget(b, 0);
     row->addWidget(a, 2);
     row->addSpacerWidget(10, 5);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiHBoxLayout>(row);
+    ASSERT_TRUE(onWidget<GuiHBoxLayout>(row, [&](GuiHBoxLayout* layout) {
         ASSERT_EQ(layout->count(), 3) << "a widget added twice is there once";
         EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(b)), 0);
         EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(a)), 1) << "and moved to the end";
@@ -165,8 +155,7 @@ TEST_F(LayoutTest, RemovingAndReAddingWidgets)
     }));
     row->removeWidget(a);
     row->removeWidget(nullptr);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* layout = widgetOf<GuiHBoxLayout>(row);
+    ASSERT_TRUE(onWidget<GuiHBoxLayout>(row, [&](GuiHBoxLayout* layout) {
         EXPECT_EQ(layout->count(), 2);
         EXPECT_EQ(layout->indexOf(widgetOf<GuiButton>(a)), -1);
         EXPECT_NE(widgetOf<GuiButton>(a), nullptr) << "the widget itself stays";

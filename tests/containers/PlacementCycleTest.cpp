@@ -1,6 +1,5 @@
 // Every operation that puts one widget, layout or menu inside another, asked to make a cycle:
 // the GUI thread must stay responsive, no parent chain may loop, and the refusal is logged.
-#include "engine/VXBridge.h"
 #include "engine/VXDebugOutputLogging.h"
 #include "engine/VXGridLayout.h"
 #include "engine/VXHBoxLayout.h"
@@ -14,13 +13,10 @@
 #include "engine/VXWidgetStack.h"
 #include "engine/VXWindow.h"
 #include "messaging/VXMessageType.h"
-#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/TraceCapture.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiLookup.h"
 #include "vx_qtgui/GuiObject.h"
-
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QLayout>
@@ -32,7 +28,8 @@
 #include <string>
 #include <vector>
 
-using vxtest::runOnGuiThread;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
@@ -46,15 +43,13 @@ struct CycleCase {
     std::function<std::vector<VXWidget*>(PlacementCycleTest&, VXBridge*)> build;
 };
 
-class PlacementCycleTest : public vxtest::WidgetLeakTest,
-                           public testing::WithParamInterface<CycleCase> {
+class PlacementCycleTest : public WidgetLeakTest, public testing::WithParamInterface<CycleCase> {
 public:
-    template <class P> P* keep(P* proxy) { return own(proxy); }
     // Tool bars find the widgets they take by id.
     void registerById(VXWidget* proxy)
     {
         const unsigned id = proxy->getUID();
-        ASSERT_TRUE(runOnGuiThread([&] { VRIX::addObject(id, vxtest::findWidget(proxy)); }));
+        ASSERT_TRUE(runOnGuiThread([&] { VRIX::addObject(id, findWidget(proxy)); }));
         m_ids.push_back(id);
     }
 
@@ -105,16 +100,16 @@ bool menuLoops(const QMenu* root)
 TEST_P(PlacementCycleTest, IsRefusedAndLogged)
 {
     const CycleCase& row = GetParam();
-    vxtest::TraceCapture trace;
+    TraceCapture trace;
     ASSERT_TRUE(trace.start());
-    const std::vector<VXWidget*> proxies = row.build(*this, vxtest::bridge());
+    const std::vector<VXWidget*> proxies = row.build(*this, bridge());
     // A synchronous round trip: the GUI thread is still answering.
-    vxtest::widgetCount();
+    widgetCount();
     trace.stop();
 
     ASSERT_TRUE(runOnGuiThread([&] {
         for (VXWidget* proxy : proxies) {
-            auto* object = dynamic_cast<QObject*>(vxtest::findWidget(proxy));
+            auto* object = dynamic_cast<QObject*>(findWidget(proxy));
             ASSERT_NE(object, nullptr);
             EXPECT_FALSE(chainLoops(object)) << row.name;
             if (auto* menu = qobject_cast<QMenu*>(object)) {
@@ -137,130 +132,130 @@ std::u16string u(const char* text)
 const CycleCase kCases[] = {
     { "window_own_central", WNDSetCentralWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXWindow* w = t.keep(b->createWindow(0));
+            VXWindow* w = t.own(b->createWindow(0));
             w->setCentralWidget(w);
             return { w };
         } },
     { "windows_each_others_central", WNDSetCentralWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXWindow* first = t.keep(b->createWindow(0));
-            VXWindow* second = t.keep(b->createWindow(0));
+            VXWindow* first = t.own(b->createWindow(0));
+            VXWindow* second = t.own(b->createWindow(0));
             first->setCentralWidget(second);
             second->setCentralWidget(first);
             return { first, second };
         } },
     { "hbox_adds_its_own_widget", LAYHBoxAddWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.keep(b->createPanel(nullptr, "p"));
-            VXHBoxLayout* row = t.keep(b->createHBoxLayout(panel));
+            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
+            VXHBoxLayout* row = t.own(b->createHBoxLayout(panel));
             row->addWidget(panel, 0);
             return { panel, row };
         } },
     { "vbox_adds_an_ancestor", LAYVBoxAddWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* outer = t.keep(b->createPanel(nullptr, "outer"));
-            VXPanel* inner = t.keep(b->createPanel(outer, "inner"));
-            VXVBoxLayout* column = t.keep(b->createVBoxLayout(inner));
+            VXPanel* outer = t.own(b->createPanel(nullptr, "outer"));
+            VXPanel* inner = t.own(b->createPanel(outer, "inner"));
+            VXVBoxLayout* column = t.own(b->createVBoxLayout(inner));
             column->addWidget(outer, 0);
             return { outer, inner, column };
         } },
     { "grid_adds_an_ancestor", LAYGridAddWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* outer = t.keep(b->createPanel(nullptr, "outer"));
-            VXPanel* inner = t.keep(b->createPanel(outer, "inner"));
-            VXGridLayout* grid = t.keep(b->createGridLayout(inner, 2, 2));
+            VXPanel* outer = t.own(b->createPanel(nullptr, "outer"));
+            VXPanel* inner = t.own(b->createPanel(outer, "inner"));
+            VXGridLayout* grid = t.own(b->createGridLayout(inner, 2, 2));
             grid->addWidget(outer, 0, 0, 0, 0, 0);
             return { outer, inner, grid };
         } },
     { "grid_cell_adds_its_own_widget", LAYGridAddWidget2Msg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.keep(b->createPanel(nullptr, "p"));
-            VXGridLayout* grid = t.keep(b->createGridLayout(panel, 2, 2));
+            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
+            VXGridLayout* grid = t.own(b->createGridLayout(panel, 2, 2));
             grid->addWidget(panel, 1, 1, 0);
             return { panel, grid };
         } },
     { "layouts_hold_each_other", LAYVBoxAddLayoutMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXHBoxLayout* row = t.keep(b->createHBoxLayout());
-            VXVBoxLayout* column = t.keep(b->createVBoxLayout());
+            VXHBoxLayout* row = t.own(b->createHBoxLayout());
+            VXVBoxLayout* column = t.own(b->createVBoxLayout());
             row->addLayout(column, 0);
             column->addLayout(row, 0);
             return { row, column };
         } },
     { "hbox_adds_itself", LAYHBoxAddLayoutMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.keep(b->createPanel(nullptr, "p"));
-            VXHBoxLayout* row = t.keep(b->createHBoxLayout(panel));
+            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
+            VXHBoxLayout* row = t.own(b->createHBoxLayout(panel));
             row->addLayout(row, 0);
             return { panel, row };
         } },
     { "grid_adds_a_layout_holding_its_widget", LAYGridAddLayoutMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.keep(b->createPanel(nullptr, "p"));
-            VXGridLayout* grid = t.keep(b->createGridLayout(panel, 2, 2));
-            VXHBoxLayout* loose = t.keep(b->createHBoxLayout());
+            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
+            VXGridLayout* grid = t.own(b->createGridLayout(panel, 2, 2));
+            VXHBoxLayout* loose = t.own(b->createHBoxLayout());
             loose->addWidget(panel, 0); // a free layout has nothing to loop through yet
             grid->addLayout(loose, 0, 0, 0, 0, 0);
             return { panel, grid, loose };
         } },
     { "scroll_view_holds_itself", SVAddWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.keep(b->createPanel(nullptr, "root"));
-            VXScrollView* scroll = t.keep(b->createScrollView(root));
+            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
+            VXScrollView* scroll = t.own(b->createScrollView(root));
             scroll->addWidget(scroll);
             return { root, scroll };
         } },
     { "scroll_view_holds_an_ancestor", SVAddWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.keep(b->createPanel(nullptr, "root"));
-            VXScrollView* scroll = t.keep(b->createScrollView(root));
+            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
+            VXScrollView* scroll = t.own(b->createScrollView(root));
             scroll->addWidget(root);
             return { root, scroll };
         } },
     { "stack_page_is_an_ancestor", WSAddWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.keep(b->createPanel(nullptr, "root"));
-            VXWidgetStack* stack = t.keep(b->createWidgetStack(root));
+            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
+            VXWidgetStack* stack = t.own(b->createWidgetStack(root));
             stack->addWidget(root, 0);
             return { root, stack };
         } },
     { "tab_holds_the_bar_it_joins", TABBARAddTabMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.keep(b->createPanel(nullptr, "root"));
-            VXTabBar* outer = t.keep(b->createTabBar(root));
-            VXTab* tab = t.keep(b->createTab(outer));
+            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
+            VXTabBar* outer = t.own(b->createTabBar(root));
+            VXTab* tab = t.own(b->createTab(outer));
             outer->addTab(tab);
-            VXTabBar* inner = t.keep(b->createTabBar(tab));
+            VXTabBar* inner = t.own(b->createTabBar(tab));
             inner->addTab(tab);
             return { root, outer, tab, inner };
         } },
     { "tool_bar_holds_its_window", TOOLAddWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXWindow* window = t.keep(b->createWindow(0));
-            VXToolBar* bar = t.keep(b->createToolBar(window));
+            VXWindow* window = t.own(b->createWindow(0));
+            VXToolBar* bar = t.own(b->createToolBar(window));
             t.registerById(window);
             bar->addWidget(window);
             return { window, bar };
         } },
     { "menu_opens_itself", POPAddSubMenuMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPopupMenu* menu = t.keep(b->createPopupMenu(nullptr));
+            VXPopupMenu* menu = t.own(b->createPopupMenu(nullptr));
             menu->addSubMenu(menu, u("Itself"));
             return { menu };
         } },
     { "menus_open_each_other", POPAddSubMenuMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPopupMenu* first = t.keep(b->createPopupMenu(nullptr));
-            VXPopupMenu* second = t.keep(b->createPopupMenu(nullptr));
+            VXPopupMenu* first = t.own(b->createPopupMenu(nullptr));
+            VXPopupMenu* second = t.own(b->createPopupMenu(nullptr));
             first->addSubMenu(second, u("Second"));
             second->addSubMenu(first, u("First"));
             return { first, second };
         } },
     { "menu_item_opens_a_menu_above", POPAddSubMenuItemMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPopupMenu* top = t.keep(b->createPopupMenu(nullptr));
-            VXPopupMenu* middle = t.keep(b->createPopupMenu(nullptr));
-            VXPopupMenu* bottom = t.keep(b->createPopupMenu(nullptr));
+            VXPopupMenu* top = t.own(b->createPopupMenu(nullptr));
+            VXPopupMenu* middle = t.own(b->createPopupMenu(nullptr));
+            VXPopupMenu* bottom = t.own(b->createPopupMenu(nullptr));
             top->addSubMenu(middle, u("Middle"));
             middle->addSubMenu(bottom, u("Bottom"));
             bottom->addSubMenuItem(top, u("Top"), u(""), false);

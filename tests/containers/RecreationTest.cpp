@@ -2,7 +2,6 @@
 // allocator handed out again): the new object takes the key and the old one goes as a destroy
 // would take it. Before, the old one was only dropped from the registry and lived on with no
 // owner, a free layout leaked for good.
-#include "engine/VXBridge.h"
 #include "engine/VXGridLayout.h"
 #include "engine/VXHBoxLayout.h"
 #include "engine/VXPanel.h"
@@ -11,15 +10,12 @@
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtInt5Message.h"
 #include "messaging/VXGuiThread.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiGridLayout.h"
 #include "vx_qtgui/GuiHBoxLayout.h"
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiVBoxLayout.h"
-
-#include <gtest/gtest.h>
 
 #include <QLayout>
 #include <QPointer>
@@ -27,7 +23,8 @@
 #include <functional>
 #include <ostream>
 
-using vxtest::runOnGuiThread;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
@@ -48,17 +45,14 @@ void PrintTo(const RecreationCase& row, std::ostream* out)
     *out << row.name;
 }
 
-class RecreationTest : public vxtest::WidgetLeakTest,
-                       public testing::WithParamInterface<RecreationCase> {
+class RecreationTest : public WidgetLeakTest, public testing::WithParamInterface<RecreationCase> {
 public:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_panel = own(vxtest::bridge()->createPanel());
+        m_panel = own(bridge()->createPanel());
     }
-
-    template <class P> P* keep(P* proxy) { return own(proxy); }
 
     VXPanel* m_panel = nullptr;
 };
@@ -71,7 +65,7 @@ template <class T> bool is(GuiObject* object)
 // GUI thread: the registered object of `proxy` as a QObject, watched.
 QPointer<QObject> watch(const void* proxy)
 {
-    return QPointer<QObject>(dynamic_cast<QObject*>(vxtest::findWidget(proxy)));
+    return QPointer<QObject>(dynamic_cast<QObject*>(findWidget(proxy)));
 }
 
 TEST_P(RecreationTest, OldObjectGoesAndTheNewOneTakesTheKey)
@@ -90,10 +84,10 @@ TEST_P(RecreationTest, OldObjectGoesAndTheNewOneTakesTheKey)
     QtBridge::m_thread->sendMessage(second, nullptr);
 
     // A widget still waiting for its polish request is deleted once the loop turns.
-    EXPECT_TRUE(vxtest::pumpUntilOnGui([&] { return old.isNull(); }))
+    EXPECT_TRUE(pumpUntilOnGui([&] { return old.isNull(); }))
         << row.name << ": the replaced object lives on with no owner";
     ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_TRUE(row.isSecond(vxtest::findWidget(proxy))) << row.name;
+        EXPECT_TRUE(row.isSecond(findWidget(proxy))) << row.name;
         old.clear();
     }));
     // The proxy's destroy takes the new object; the fixture checks nothing is left.
@@ -101,27 +95,23 @@ TEST_P(RecreationTest, OldObjectGoesAndTheNewOneTakesTheKey)
 
 const RecreationCase kCases[] = {
     { "FreeHBoxByFreePanel",
-        [](RecreationTest& test) -> VXWidget* {
-            return test.keep(vxtest::bridge()->createHBoxLayout());
-        },
+        [](RecreationTest& test) -> VXWidget* { return test.own(bridge()->createHBoxLayout()); },
         [](void* key, void*) { return new QtMessage(key, PNLCreate2Msg); }, &is<GuiPanel> },
     { "FreeVBoxByButton",
-        [](RecreationTest& test) -> VXWidget* {
-            return test.keep(vxtest::bridge()->createVBoxLayout());
-        },
+        [](RecreationTest& test) -> VXWidget* { return test.own(bridge()->createVBoxLayout()); },
         [](void* key, void* panel) -> QtMessage* {
             return new QtHandleStr4Message(key, BTNCreateMsg, panel, "b", "", "", "", false);
         },
         &is<GuiButton> },
     { "FreeGridByFreeHBox",
         [](RecreationTest& test) -> VXWidget* {
-            return test.keep(vxtest::bridge()->createGridLayout(2, 2));
+            return test.own(bridge()->createGridLayout(2, 2));
         },
         [](void* key, void*) { return new QtMessage(key, LAYCreateHBox2Msg); },
         &is<GuiHBoxLayout> },
     { "PanelLayoutByFreeGrid",
         [](RecreationTest& test) -> VXWidget* {
-            return test.keep(vxtest::bridge()->createHBoxLayout(test.m_panel));
+            return test.own(bridge()->createHBoxLayout(test.m_panel));
         },
         [](void* key, void*) -> QtMessage* {
             return new QtInt5Message(key, LAYCreateGrid2Msg, 1, 1);
@@ -129,17 +119,15 @@ const RecreationCase kCases[] = {
         &is<GuiGridLayout> },
     { "NestedLayoutByFreeVBox",
         [](RecreationTest& test) -> VXWidget* {
-            VXVBoxLayout* column = test.keep(vxtest::bridge()->createVBoxLayout(test.m_panel));
-            VXHBoxLayout* row = test.keep(vxtest::bridge()->createHBoxLayout());
+            VXVBoxLayout* column = test.own(bridge()->createVBoxLayout(test.m_panel));
+            VXHBoxLayout* row = test.own(bridge()->createHBoxLayout());
             column->addLayout(row, 0);
             return row;
         },
         [](void* key, void*) { return new QtMessage(key, LAYCreateVBox2Msg); },
         &is<GuiVBoxLayout> },
     { "FreePanelByFreeVBox",
-        [](RecreationTest& test) -> VXWidget* {
-            return test.keep(vxtest::bridge()->createPanel());
-        },
+        [](RecreationTest& test) -> VXWidget* { return test.own(bridge()->createPanel()); },
         [](void* key, void*) { return new QtMessage(key, LAYCreateVBox2Msg); },
         &is<GuiVBoxLayout> },
 };

@@ -1,51 +1,38 @@
 // Tab bars and splitters: the user's tab change reaches the host once; the host's splitter
 // moves reach the widget once, scaled.
-#include "engine/VXBridge.h"
 #include "engine/VXCheckBox.h"
 #include "engine/VXDialog.h"
 #include "engine/VXPanel.h"
 #include "engine/VXSplitter.h"
 #include "engine/VXTab.h"
 #include "engine/VXTabBar.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiSplitter.h"
 #include "vx_qtgui/GuiTab.h"
 #include "vx_qtgui/GuiTabBar.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QTabBar>
-#include <QTest>
 
-#include <memory>
-
-using testing::ElementsAre;
-using testing::IsEmpty;
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class TabAndSplitterTest : public vxtest::WidgetLeakTest {
+class TabAndSplitterTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_dialog = own(vxtest::bridge()->createDialog(0));
+        m_dialog = own(bridge()->createDialog(0));
         m_dialog->setClientGeometry(0, 0, 500, 300);
     }
 
     VXTab* addTab(VXTabBar* bar, const char* name)
     {
-        VXTab* tab = vxtest::bridge()->createTab(bar);
+        VXTab* tab = bridge()->createTab(bar);
         tab->setName(name);
         bar->addTab(tab);
         return tab;
@@ -56,21 +43,21 @@ protected:
 
 TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
 {
-    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog);
+    VXTabBar* bar = bridge()->createTabBar(m_dialog);
     EventLog changes;
     bar->addEventListener(&changes, TABBARTabChangedEvent);
     addTab(bar, "One");
     VXTab* two = addTab(bar, "Two");
     addTab(bar, "Three");
-    vxtest::bridge()->createCheckBox(two, "On page two");
+    bridge()->createCheckBox(two, "On page two");
     m_dialog->show();
     EXPECT_EQ(bar->getCurrentTab(), 0);
     EXPECT_EQ(two->getName(), u"Two");
     deliverEvents();
     EXPECT_THAT(changes.values(), IsEmpty()) << "adding pages is not the user's doing";
 
-    ASSERT_TRUE(runOnGuiThread([&] {
-        QTabBar* tabs = widgetOf<GuiTabBar>(bar)->findChild<QTabBar*>();
+    ASSERT_TRUE(onWidget<GuiTabBar>(bar, [&](GuiTabBar* widget) {
+        QTabBar* tabs = widget->findChild<QTabBar*>();
         ASSERT_NE(tabs, nullptr);
         QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(2).center());
     }));
@@ -94,7 +81,7 @@ TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceWithItsIndex)
 
 TEST_F(TabAndSplitterTest, HidingATabRemovesItAndShowingPutsItBack)
 {
-    VXTabBar* bar = vxtest::bridge()->createTabBar(m_dialog);
+    VXTabBar* bar = bridge()->createTabBar(m_dialog);
     addTab(bar, "One");
     VXTab* two = addTab(bar, "Two");
     addTab(bar, "Three");
@@ -108,8 +95,7 @@ TEST_F(TabAndSplitterTest, HidingATabRemovesItAndShowingPutsItBack)
     two->setEnabled(false);
     EXPECT_TRUE(two->isVisible());
     EXPECT_FALSE(two->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiTabBar>(bar);
+    ASSERT_TRUE(onWidget<GuiTabBar>(bar, [&](GuiTabBar* widget) {
         ASSERT_EQ(widget->count(), 3) << "a page added twice is there once";
         EXPECT_EQ(widget->tabText(1), QStringLiteral("Two"));
         EXPECT_FALSE(widget->isTabEnabled(1));
@@ -118,14 +104,12 @@ TEST_F(TabAndSplitterTest, HidingATabRemovesItAndShowingPutsItBack)
 
 TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
 {
-    VXSplitter* splitter = vxtest::bridge()->createSplitter(m_dialog, "VERTICAL", "split");
-    vxtest::bridge()->createPanel(splitter, "top");
-    vxtest::bridge()->createPanel(splitter, "bottom");
+    VXSplitter* splitter = bridge()->createSplitter(m_dialog, "VERTICAL", "split");
+    bridge()->createPanel(splitter, "top");
+    bridge()->createPanel(splitter, "bottom");
     m_dialog->show();
     int handle = 0;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiSplitter>(splitter);
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiSplitter>(splitter, [&](GuiSplitter* widget) {
         EXPECT_EQ(widget->orientation(), Qt::Vertical) << "the name is compared lower-cased";
         ASSERT_EQ(widget->count(), 2);
         handle = widget->handleWidth();
@@ -138,7 +122,7 @@ TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
     splitter->setOrientationEmitter(VRIX::Horizontal);
     splitter->setSizesEmitter(std::vector<int> { 101, 301 });
     QList<int> sizes;
-    EXPECT_TRUE(vxtest::pumpUntil([&] {
+    EXPECT_TRUE(pumpUntil([&] {
         runOnGuiThread([&] { sizes = widgetOf<GuiSplitter>(splitter)->sizes(); });
         return sizes == QList<int>({ 151, 451 });
     })) << "sizes are scaled by 1.5 and truncated";

@@ -157,20 +157,14 @@ public:
 
     std::string line()
     {
-        switch (below(20)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
+        const int kind = below(20);
+        if (kind < 4)
             return create();
-        case 4:
-        case 5:
-        case 6:
-        case 7:
+        if (kind < 8)
             return set();
-        case 8:
-        case 9:
+        if (kind < 10)
             return act();
+        switch (kind) {
         case 10:
             return "get " + name() + ' ' + anyOf(kindOf().get, "visible");
         case 11:

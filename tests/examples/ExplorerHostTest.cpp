@@ -198,17 +198,14 @@ TEST_F(MillionLeafHostTest, AMillionLeavesGoOutAsPlaceholdersAndArriveWhenAsked)
     ASSERT_EQ(answers.operations(), "updatePendingData");
     ASSERT_EQ(answers.last().rows.size(), 2u);
     const std::vector<std::uint32_t> listed = store.leavesUnder(0);
-    const struct {
-        std::uint64_t index;
-    } expected[] = { { 999999 }, { 7 } };
+    const std::uint64_t expected[] = { 999999, 7 };
     for (std::size_t i = 0; i < 2; ++i) {
         const VXMEObjectMessageData* row = answers.last().row(i);
         ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->index, expected[i].index);
+        EXPECT_EQ(row->index, expected[i]);
         EXPECT_EQ(row->owner, store.nodeHandle(0));
-        EXPECT_EQ(row->object, store.leafHandle(listed[std::size_t(expected[i].index)]));
-        EXPECT_EQ(
-            valueOf(row, Property::Name), store.leafName(listed[std::size_t(expected[i].index)]));
+        EXPECT_EQ(row->object, store.leafHandle(listed[std::size_t(expected[i])]));
+        EXPECT_EQ(valueOf(row, Property::Name), store.leafName(listed[std::size_t(expected[i])]));
     }
     answers.clear();
     sendList(SSGetPendingDataEvent, new VXMEObjectDataList { placeholderRecord(nullptr, 1) });

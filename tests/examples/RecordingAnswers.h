@@ -26,14 +26,26 @@ public:
     };
 
     void setColumns(VXStringList* names, VXStringList* titles) override;
-    void setRoot(VXMEObjectMessageData* root) override;
-    void replaceSubtree(VXMEObjectMessageData* subtree) override;
-    void replaceList(VXMEObjectDataList* rows, const std::u16string& message) override;
-    void updatePendingData(VXMEObjectDataList* rows) override;
-    void updateNodes(VXMEObjectDataList* rows) override;
-    void changeEditType(VXMEEditTypeData* editor) override;
-    void editListNodes(VXMEObjectDataList* rows) override;
-    void showDialog(const std::u16string& page) override;
+    void setRoot(VXMEObjectMessageData* root) override { add("setRoot").record.reset(root); }
+    void replaceSubtree(VXMEObjectMessageData* subtree) override
+    {
+        add("replaceSubtree").record.reset(subtree);
+    }
+    void replaceList(VXMEObjectDataList* rows, const std::u16string& message) override
+    {
+        addRows("replaceList", rows).text = message;
+    }
+    void updatePendingData(VXMEObjectDataList* rows) override
+    {
+        addRows("updatePendingData", rows);
+    }
+    void updateNodes(VXMEObjectDataList* rows) override { addRows("updateNodes", rows); }
+    void changeEditType(VXMEEditTypeData* editor) override
+    {
+        add("changeEditType").editor.reset(editor);
+    }
+    void editListNodes(VXMEObjectDataList* rows) override { addRows("editListNodes", rows); }
+    void showDialog(const std::u16string& page) override { add("showDialog").text = page; }
 
     std::vector<Answer> answers;
     /// The operations in order, joined by spaces.
@@ -43,5 +55,5 @@ public:
 
 private:
     Answer& add(const std::string& operation);
-    void addRows(const std::string& operation, VXMEObjectDataList* rows);
+    Answer& addRows(const std::string& operation, VXMEObjectDataList* rows);
 };

@@ -32,13 +32,17 @@ TEST(FontMetrics, FixedMetricsAreQtsWithHeightAndLineSpacingLessTheDescent)
     EXPECT_EQ(QFontInfo(info.createMetrics()->qFont()).family(), QString("DejaVu Sans"));
 }
 
-TEST(FontMetrics, MultiplierTwoDoublesThePixelSizeAndHalvesEveryMeasurement)
+TEST(FontMetrics, MultiplierTwoDoublesThePixelSizeAndRemeasuresLiveFontsAtHalfSize)
 {
     fonttest::AutoResetMultiplier reset;
+    const FontInfo info("DejaVu Serif", 10.0, VRIX::FontWeight::Bold);
+    const QFontMetrics at10(qtFont("DejaVu Serif", 10, QFont::Bold));
+    EXPECT_EQ(info.getWidth("Hinted text"), qtWidth(at10, "Hinted text"));
+    EXPECT_EQ(info.getLineSpacing(), at10.lineSpacing() - at10.descent());
+
+    // The cached measurement and the live metrics object are both redone.
     FontInfo::setDefaultHintingMultiplier(2.0);
     EXPECT_EQ(FontInfo::getDefaultHintingMultiplier(), 2.0);
-
-    const FontInfo info("DejaVu Serif", 10.0, VRIX::FontWeight::Bold);
     EXPECT_EQ(info.createMetrics()->qFont().pixelSize(), 20);
     const QFontMetrics qt(qtFont("DejaVu Serif", 20, QFont::Bold));
     EXPECT_EQ(info.getAscent(), qt.ascent() / 2.0);
@@ -53,21 +57,6 @@ TEST(FontMetrics, MultiplierTwoDoublesThePixelSizeAndHalvesEveryMeasurement)
              std::numeric_limits<double>::infinity() })
         FontInfo::setDefaultHintingMultiplier(bad);
     EXPECT_EQ(FontInfo::getDefaultHintingMultiplier(), 2.0);
-}
-
-TEST(FontMetrics, ChangingTheMultiplierRemeasuresCachedFontsAndLiveMetricsObjects)
-{
-    fonttest::AutoResetMultiplier reset;
-    const FontInfo info("DejaVu Sans Mono", 9.0);
-    const QFontMetrics at9(qtFont("DejaVu Sans Mono", 9));
-    EXPECT_EQ(info.getWidth("0123456789"), qtWidth(at9, "0123456789"));
-    EXPECT_EQ(info.getLineSpacing(), at9.lineSpacing() - at9.descent());
-
-    FontInfo::setDefaultHintingMultiplier(3.0);
-    const QFontMetrics at27(qtFont("DejaVu Sans Mono", 27));
-    EXPECT_EQ(info.createMetrics()->qFont().pixelSize(), 27);
-    EXPECT_EQ(info.getWidth("0123456789"), qtWidth(at27, "0123456789") / 3.0);
-    EXPECT_EQ(info.getLineSpacing(), (at27.lineSpacing() - at27.descent()) / 3.0);
 }
 
 TEST(FontMetrics, PixelSizeIsTheSizeInSinglePrecisionTimesTheMultiplierTruncated)

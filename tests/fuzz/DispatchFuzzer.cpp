@@ -2,9 +2,7 @@
 
 #include "engine/VXButton.h"
 #include "engine/VXEvent.h"
-#include "messaging/QtBridge.h"
 #include "messaging/SyncMsgControl.h"
-#include "messaging/VXGuiThread.h"
 #include "messaging/VXMessageCatalogue.h"
 #include "tests/fuzz/FuzzWatchdog.h"
 #include "tests/messaging/CountedMessage.h"
@@ -26,27 +24,8 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// Straight to the GUI thread: the fuzzer tries the dispatcher with payloads that the bridge
-// would refuse before they travel.
-void toGui(QtMessage* message)
-{
-    if (VXGuiThread* thread = QtBridge::m_thread)
-        thread->postMessage(QtMessageHolder(message), false);
-    else
-        QtMessageHolder dropped(message);
-}
-
-int toGuiAndWait(QtMessage* message, QtMessageHolder* reply = nullptr)
-{
-    QtMessageHolder held(message);
-    VXGuiThread* thread = QtBridge::m_thread;
-    return thread ? thread->sendMessage(held, reply) : 0;
-}
-
-} // namespace
-
+// Messages go straight to the GUI thread (post and send): the fuzzer tries the dispatcher with
+// payloads that the bridge would refuse before they travel.
 namespace vxtest {
 
 namespace {
@@ -155,11 +134,11 @@ std::vector<CreationKind> DispatchFuzzer::discoverCreationKinds(const std::set<i
     for (VXMessageType id : ids) {
         CreationKind kind { id, {} };
         for (int c = 0; c < RandomPayload::classCount(); ++c) {
-            toGuiAndWait(payload.make(c, &key, id, {}));
+            send(payload.make(c, &key, id, {}));
             if (!isRegistered(&key))
                 continue;
             kind.fittingClasses.push_back(c);
-            toGuiAndWait(new QtMessage(&key, DestroyWidgetMsg));
+            send(new QtMessage(&key, DestroyWidgetMsg));
             // A modal object goes later, when the loop has turned.
             waitUntil([&] { return !isRegistered(&key); });
         }
@@ -189,8 +168,10 @@ void DispatchFuzzer::step()
         marker();
     else
         anyMessage();
-    if (m_step % 40 == 0)
-        serveEngine();
+    if (m_step % 40 == 0) {
+        note("serve engine", -1, -1);
+        runEngineCommands();
+    }
 }
 
 int DispatchFuzzer::sweepExtremeIntegers()
@@ -214,7 +195,7 @@ int DispatchFuzzer::sweepExtremeIntegers()
         void* key = &m_sweepKeys[i];
         m_everUsed.insert(key);
         note("sweep create", kind.type, kind.fittingClasses.front());
-        toGuiAndWait(plain.make(kind.fittingClasses.front(), key, kind.type, {}));
+        send(plain.make(kind.fittingClasses.front(), key, kind.type, {}));
         if (!isRegistered(key))
             continue;
         targets.push_back(key);
@@ -226,11 +207,11 @@ int DispatchFuzzer::sweepExtremeIntegers()
     const std::vector<void*> handles { child ? child : targets.front() };
 
     int sent = 0;
-    const auto send = [&](QtMessage* message) {
-        toGui(message);
+    const auto postCounted = [&](QtMessage* message) {
+        post(message);
         if (++sent % 500 == 0) {
             // Through the same queue, so the GUI thread keeps up and a stall shows here.
-            toGuiAndWait(new QtMessage(nullptr, IMGetWidgetCountMsg));
+            send(new QtMessage(nullptr, IMGetWidgetCountMsg));
             runEngineCommands();
         }
     };
@@ -251,17 +232,17 @@ int DispatchFuzzer::sweepExtremeIntegers()
                 continue;
             note("sweep", row.id, payloadClass);
             plain.startSweep(-1, 0);
-            send(plain.make(payloadClass, target, row.id, handles));
+            postCounted(plain.make(payloadClass, target, row.id, handles));
             const int integers = plain.integersAsked();
             for (int position = 0; position < integers; ++position) {
                 for (int value : kExtremes) {
                     plain.startSweep(position, value);
-                    send(plain.make(payloadClass, target, row.id, handles));
+                    postCounted(plain.make(payloadClass, target, row.id, handles));
                 }
             }
         }
     }
-    toGuiAndWait(new QtMessage(nullptr, IMGetWidgetCountMsg));
+    send(new QtMessage(nullptr, IMGetWidgetCountMsg));
     m_stats.posts += sent;
     return sent;
 }
@@ -271,9 +252,9 @@ bool DispatchFuzzer::cleanUp()
     note("clean-up", -1, -1);
     runOnGuiThread([] { QApplication::closeAllWindows(); });
     for (void* key : m_everUsed)
-        toGuiAndWait(new QtMessage(key, DestroyWidgetMsg));
+        send(new QtMessage(key, DestroyWidgetMsg));
     for (auto& proxy : m_proxies)
-        toGuiAndWait(new QtMessage(proxy.get(), DestroyWidgetMsg));
+        send(new QtMessage(proxy.get(), DestroyWidgetMsg));
     const bool back = waitUntil([this] { return registeredCount() == m_baseline; });
     while (runEngineCommands() > 0) { }
     VXEvent::processPendingEvents();
@@ -337,7 +318,7 @@ void DispatchFuzzer::create()
     if (target) {
         // A second creation for a key that has a widget replaces nothing: its old widget
         // goes first, as the peer's destructor would have made it.
-        toGui(new QtMessage(target, DestroyWidgetMsg));
+        post(new QtMessage(target, DestroyWidgetMsg));
         m_everUsed.insert(target);
     }
     ++m_stats.creations;
@@ -360,7 +341,7 @@ void DispatchFuzzer::churn()
     note("churn", DestroyWidgetMsg, 0);
     ++m_stats.churns;
     void* old = m_proxies[victim].get();
-    toGui(new QtMessage(old, DestroyWidgetMsg));
+    post(new QtMessage(old, DestroyWidgetMsg));
     m_proxies[victim].reset();
     if (std::find(m_dangling.begin(), m_dangling.end(), old) == m_dangling.end())
         m_dangling.push_back(old);
@@ -394,10 +375,10 @@ void DispatchFuzzer::marker()
     note("marker", HideMsg, -1);
     m_markersSent.push_back(value);
     if (m_payload.anyBool()) {
-        toGui(new CountedMessage(&m_markerKey, HideMsg, value));
+        post(new CountedMessage(&m_markerKey, HideMsg, value));
         ++m_stats.posts;
     } else {
-        if (toGuiAndWait(new CountedMessage(&m_markerKey, IsVisibleMsg, value)) != value)
+        if (send(new CountedMessage(&m_markerKey, IsVisibleMsg, value)) != value)
             ++m_wrongAnswers;
         ++m_stats.sends;
     }
@@ -406,19 +387,13 @@ void DispatchFuzzer::marker()
 void DispatchFuzzer::deliver(QtMessage* message)
 {
     if (m_payload.below(100) < 55) {
-        toGui(message);
+        post(message);
         ++m_stats.posts;
         return;
     }
     QtMessageHolder reply;
-    toGuiAndWait(message, &reply);
+    send(message, &reply);
     ++m_stats.sends;
-}
-
-void DispatchFuzzer::serveEngine()
-{
-    note("serve engine", -1, -1);
-    runEngineCommands();
 }
 
 void DispatchFuzzer::note(const char* what, int id, int payloadClass)

@@ -82,7 +82,6 @@ private:
     void anyMessage();
     void marker();
     void deliver(QtMessage* message);
-    void serveEngine();
     void note(const char* what, int id, int payloadClass);
 
     std::mt19937 m_random;

@@ -75,33 +75,25 @@ QStringList anyList(RandomPayload& p, int n)
     return list;
 }
 
-void draw(RandomPayload& p, QString& field)
-{
-    field = p.anyString();
-}
-void draw(RandomPayload& p, int& field)
-{
-    field = p.anyInt();
-}
-void draw(RandomPayload& p, bool& field)
-{
-    field = p.anyBool();
-}
-void draw(RandomPayload& p, double& field)
-{
-    field = p.anyDouble();
-}
+// One field drawn by its type.
+struct Draw {
+    RandomPayload& p;
+    void operator()(QString& field) { field = p.anyString(); }
+    void operator()(int& field) { field = p.anyInt(); }
+    void operator()(bool& field) { field = p.anyBool(); }
+    void operator()(double& field) { field = p.anyDouble(); }
+};
 
 // Fills the fields in the order given, so a seed always draws the same message.
 template <typename... F> void fill(RandomPayload& p, F&... fields)
 {
-    (draw(p, fields), ...);
+    (Draw { p }(fields), ...);
 }
 
 template <typename T> void fillArray(RandomPayload& p, std::vector<T>& values)
 {
     for (T& v : values)
-        draw(p, v);
+        Draw { p }(v);
 }
 
 // One payload class: a bare message of class M whose fields the statements given set from the
@@ -132,10 +124,7 @@ const PayloadClass kClasses[] = {
             m->setValues(flags.get(), n);
         }),
     VX_PAYLOAD(QtBoolInt2Message, fill(p, m->m_bool, m->m_int1, m->m_int2)),
-    { "QtBoolMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            return new QtBoolMessage(t, id, p.anyBool());
-        } },
+    VX_PAYLOAD(QtBoolMessage, fill(p, m->m_bool)),
     // No pixmap and no image: the pointers are the engine's own, never random.
     VX_PAYLOAD(QtConvertQPixmapToQImage, {}),
     VX_PAYLOAD(QtDoubleArrayMessage,
@@ -144,10 +133,7 @@ const PayloadClass kClasses[] = {
             fillArray(p, values);
             m->setValues(values.data(), static_cast<int>(values.size()));
         }),
-    { "QtDoubleMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            return new QtDoubleMessage(t, id, p.anyDouble());
-        } },
+    VX_PAYLOAD(QtDoubleMessage, fill(p, m->m_double)),
     VX_PAYLOAD(QtGridStretchMessage,
         {
             m->m_rowCount = p.below(20);
@@ -167,10 +153,7 @@ const PayloadClass kClasses[] = {
     VX_PAYLOAD(QtHandleBoolMessage, m->m_handle = h, fill(p, m->m_bool)),
     VX_PAYLOAD(QtHandleInt5Message, m->m_handle = h,
         fill(p, m->m_int1, m->m_int2, m->m_int3, m->m_int4, m->m_int5)),
-    { "QtHandleMessage",
-        [](RandomPayload&, void* t, VXMessageType id, void* h) -> QtMessage* {
-            return new QtHandleMessage(t, id, h);
-        } },
+    VX_PAYLOAD(QtHandleMessage, m->m_handle = h),
     VX_PAYLOAD(QtHandleNumStrMessage, m->m_handle = h, fill(p, m->m_int, m->m_string)),
     VX_PAYLOAD(QtHandleStr4Message, m->m_handle = h,
         fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4)),
@@ -188,10 +171,7 @@ const PayloadClass kClasses[] = {
             fillArray(p, values);
             m->setValues(values.data(), static_cast<int>(values.size()));
         }),
-    { "QtIntMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            return new QtIntMessage(t, id, p.anyInt());
-        } },
+    VX_PAYLOAD(QtIntMessage, fill(p, m->m_int)),
     VX_PAYLOAD(QtListInt2Message,
         {
             m->m_list = anyList(p, p.below(8));
@@ -223,10 +203,7 @@ const PayloadClass kClasses[] = {
             m->m_list1 = anyList(p, p.below(8));
             m->m_list2 = anyList(p, p.below(8));
         }),
-    { "QtStringMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            return new QtStringMessage(t, id, p.anyString());
-        } },
+    VX_PAYLOAD(QtStringMessage, fill(p, m->m_string)),
     VX_PAYLOAD(QtUIDStringList2Message,
         {
             m->m_uid = static_cast<unsigned>(p.anyInt());
@@ -240,10 +217,7 @@ const PayloadClass kClasses[] = {
             for (int i = p.below(10); i > 0; --i)
                 m->m_uids.push_back(static_cast<unsigned>(p.anyInt()));
         }),
-    { "QtWFlagsMessage",
-        [](RandomPayload& p, void* t, VXMessageType id, void*) -> QtMessage* {
-            return new QtWFlagsMessage(t, id, static_cast<std::uint32_t>(p.anyInt()));
-        } },
+    VX_PAYLOAD(QtWFlagsMessage, m->m_flags = static_cast<std::uint32_t>(p.anyInt())),
 };
 
 #undef VX_PAYLOAD

@@ -7,7 +7,6 @@
 #include "engine/VXButton.h"
 #include "engine/VXCheckBox.h"
 #include "engine/VXEvent.h"
-#include "engine/VXListener.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleString6IntMessage.h"
 #include "messaging/VXGuiThread.h"
@@ -15,6 +14,7 @@
 #include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/EventLog.h"
 #include "tests/support/GuiThreadRunner.h"
 
 #include <QApplication>
@@ -34,13 +34,6 @@ namespace {
 constexpr int kButtons = 8;
 constexpr int kPosts = 20000;
 
-// Engine thread: counts deliveries.
-class CountingListener : public VXListener {
-public:
-    void handleEvent(const VXEvent*) override { ++delivered; }
-    int delivered = 0;
-};
-
 // The title of the window that holds the GUI thread in a modal loop now, or empty.
 QString modalTitle()
 {
@@ -58,7 +51,7 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
     ASSERT_NE(bridge, nullptr);
     vxtest::FuzzWatchdog watchdog(120);
 
-    CountingListener listener;
+    vxtest::EventLog listener;
     std::vector<std::unique_ptr<VXButton>> buttons;
     for (int i = 0; i < kButtons; ++i) {
         buttons.emplace_back(bridge->createButton(nullptr, "busy"));
@@ -123,14 +116,12 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
 
     // A modal alert runs its loop inside the picker's; posted so this thread goes on.
     // Straight to the GUI thread: its row is a send, and this thread must go on.
-    QtBridge::m_thread->postMessage(
-        QtMessageHolder(new QtHandleString6IntMessage(
-            nullptr, MSGBOXCreateModalAlertMsg, "Alert", u"open at quit", "One", "Two", "", 1, "")),
-        false);
+    vxtest::post(new QtHandleString6IntMessage(
+        nullptr, MSGBOXCreateModalAlertMsg, "Alert", u"open at quit", "One", "Two", "", 1, ""));
     ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "Alert"; }));
     ASSERT_TRUE(vxtest::waitUntil([&] {
         vxtest::runEngineCommands();
-        return listener.delivered > 0;
+        return !listener.events.empty();
     })) << "events should flow before the quit";
 
     // A backlog of posts and sends, then the quit right behind it.
@@ -141,8 +132,7 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
         button.setLabel(i % 2 ? "odd" : "even");
         // Counted, so their release can be checked; straight to the GUI thread, whose dispatcher
         // takes any message class with the row's fields.
-        QtBridge::m_thread->postMessage(
-            QtMessageHolder(new vxtest::CountedMessage(&unknown, HideMsg, i)), false);
+        vxtest::post(new vxtest::CountedMessage(&unknown, HideMsg, i));
         if (i % 2000 == 0) {
             button.isEnabled();
             check->getLabel();
@@ -151,7 +141,7 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
     }
     watchdog.note("quit under load");
     bridge->quit();
-    const int deliveredAtQuit = listener.delivered;
+    const std::size_t deliveredAtQuit = listener.events.size();
     watchdog.note("after quit");
 
     EXPECT_EQ(QtBridge::m_thread, nullptr);
@@ -165,7 +155,7 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
     EXPECT_EQ(VXBridge::getNextEvent(), nullptr) << "an event raised during the quit was kept";
     while (vxtest::runEngineCommands() > 0) { }
     VXEvent::processPendingEvents();
-    EXPECT_EQ(listener.delivered, deliveredAtQuit);
+    EXPECT_EQ(listener.events.size(), deliveredAtQuit);
     EXPECT_EQ(vxtest::g_alive.load(), 0) << "a message posted before the quit was never released";
 
     // Every operation afterwards is harmless and answers failure.

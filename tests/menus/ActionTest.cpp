@@ -1,37 +1,26 @@
 // Actions and tool bars driven by the host through the bridge, used by the user.
 #include "engine/VXAction.h"
-#include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXToolBar.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiAction.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiLookup.h"
 #include "vx_qtgui/GuiToolBar.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <QTest>
 #include <QToolButton>
 
-#include <memory>
-
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class ActionTest : public vxtest::WidgetLeakTest {
+class ActionTest : public WidgetLeakTest {
 protected:
     std::unique_ptr<VXAction> makeAction(
         VXWidget* parent, const char* text, const char* accel, bool toggle, bool on = false)
     {
-        std::unique_ptr<VXAction> action(vxtest::bridge()->createAction(
+        std::unique_ptr<VXAction> action(bridge()->createAction(
             parent, 7, "run()", text, accel, "", "Runs it", "", "", toggle, on, true, true));
         if (action)
             m_log.watch(action.get(), { ActionTriggered, ActionToggled });
@@ -40,7 +29,7 @@ protected:
 
     std::unique_ptr<VXToolBar> makeShownToolBar()
     {
-        std::unique_ptr<VXToolBar> bar(vxtest::bridge()->createToolBar(nullptr));
+        std::unique_ptr<VXToolBar> bar(bridge()->createToolBar(nullptr));
         if (bar) {
             m_log.watch(bar.get(), { TBVisibilityChangedEvent });
             bar->show();
@@ -156,6 +145,11 @@ TEST_F(ActionTest, CheckableActionReportsTogglesAndSetOnNotifiesOnlyWhenAsked)
 
 TEST_F(ActionTest, PlainActionIgnoresToggleRequestsUntilItBecomesAToggleAction)
 {
+    auto on = makeAction(nullptr, "Snap", "", true, true);
+    ASSERT_NE(on, nullptr);
+    EXPECT_TRUE(on->isOn()) << "created on: checked without a report";
+    EXPECT_TRUE(on->getFlag1());
+    EXPECT_TRUE(on->getFlag2());
     auto action = makeAction(nullptr, "Plain", "", false);
     ASSERT_NE(action, nullptr);
     action->setOn(true, true);
@@ -166,7 +160,6 @@ TEST_F(ActionTest, PlainActionIgnoresToggleRequestsUntilItBecomesAToggleAction)
 
     action->trigger();
     action->setToggleAction(true);
-    EXPECT_TRUE(action->isToggleAction());
     action->trigger(); // now a toggle action: left alone
     action->toggle();
     EXPECT_TRUE(action->isOn());
@@ -175,17 +168,6 @@ TEST_F(ActionTest, PlainActionIgnoresToggleRequestsUntilItBecomesAToggleAction)
     EXPECT_EQ(m_log.events[0].type, ActionTriggered);
     EXPECT_EQ(m_log.events[1].type, ActionToggled);
     EXPECT_TRUE(m_log.events[1].state);
-}
-
-TEST_F(ActionTest, ActionCreatedOnStartsCheckedWithoutReporting)
-{
-    auto action = makeAction(nullptr, "Snap", "", true, true);
-    ASSERT_NE(action, nullptr);
-    EXPECT_TRUE(action->isOn());
-    EXPECT_TRUE(action->getFlag1());
-    EXPECT_TRUE(action->getFlag2());
-    deliverEvents();
-    EXPECT_TRUE(m_log.events.empty());
 }
 
 TEST_F(ActionTest, ShortcutsTriggerAndASharedShortcutFiresBoth)
@@ -199,13 +181,8 @@ TEST_F(ActionTest, ShortcutsTriggerAndASharedShortcutFiresBoth)
     EXPECT_EQ(first->getAccel(), u"Ctrl+K");
 
     const auto pressCtrl = [&](Qt::Key key) {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiToolBar>(bar.get());
-            ASSERT_NE(widget, nullptr);
-            widget->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-            QTest::keyClick(widget, key, Qt::ControlModifier);
-        }));
+        ASSERT_TRUE(onFocusedWidget<GuiToolBar>(
+            bar.get(), [&](GuiToolBar* w) { QTest::keyClick(w, key, Qt::ControlModifier); }));
         deliverEvents();
     };
 
@@ -231,21 +208,19 @@ TEST_F(ActionTest, ToolBarStylesLabelsWidgetsAndReportsOnlyUserVisibilityChanges
 {
     auto bar = makeShownToolBar();
     ASSERT_NE(bar, nullptr);
-    std::unique_ptr<VXButton> button(vxtest::bridge()->createButton(nullptr, "Extra"));
+    std::unique_ptr<VXButton> button(bridge()->createButton(nullptr, "Extra"));
     bar->setLabel(u"Tools");
     bar->setButtonStyle("TextUnderIcon");
     bar->addSeparator();
-    EXPECT_EQ(vxtest::widgetCount(), m_startCount + 2);
+    EXPECT_EQ(widgetCount(), m_startCount + 2);
     ASSERT_TRUE(runOnGuiThread(
         [&] { VRIX::addObject(button->getUID(), widgetOf<GuiButton>(button.get())); }));
     bar->addWidget(button.get());
     bar->setButtonStyle("sideways"); // unknown: unchanged
     bar->hide();
     bar->show();
-    EXPECT_EQ(vxtest::widgetCount(), m_startCount + 3) << "the id registry counts too";
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiToolBar>(bar.get());
-        ASSERT_NE(widget, nullptr);
+    EXPECT_EQ(widgetCount(), m_startCount + 3) << "the id registry counts too";
+    ASSERT_TRUE(onWidget<GuiToolBar>(bar.get(), [&](GuiToolBar* widget) {
         EXPECT_EQ(widget->windowTitle(), QStringLiteral("Tools"));
         EXPECT_EQ(widget->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         EXPECT_EQ(widgetOf<GuiButton>(button.get())->parentWidget(), widget);

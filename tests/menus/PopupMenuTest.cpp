@@ -1,10 +1,8 @@
 // Popup menus filled by the host, rebuilt just before they show.
 #include "engine/VXAction.h"
-#include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "engine/VXPopupMenu.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vrix/vxim/Connect.h"
 #include "vrix/vxim/Listener.h"
 #include "vrix/vxim/Thread.h"
@@ -12,20 +10,15 @@
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiPopupMenu.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QStringList>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-using vxtest::deliverEvents;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
@@ -54,7 +47,7 @@ QStringList visibleItems(QMenu* menu)
     return items;
 }
 
-class PopupMenuTest : public vxtest::WidgetLeakTest {
+class PopupMenuTest : public WidgetLeakTest {
 protected:
     void TearDown() override
     {
@@ -70,14 +63,14 @@ protected:
 
     VXAction* action(const char* text)
     {
-        m_actions.emplace_back(vxtest::bridge()->createAction(
+        m_actions.emplace_back(bridge()->createAction(
             nullptr, 1, "", text, "", "", "", "", "", false, false, true, true));
         return m_actions.back().get();
     }
 
     std::unique_ptr<VXPopupMenu> menu()
     {
-        return std::unique_ptr<VXPopupMenu>(vxtest::bridge()->createPopupMenu(nullptr));
+        return std::unique_ptr<VXPopupMenu>(bridge()->createPopupMenu(nullptr));
     }
 
     // Engine thread: runs `fill` each time the menu is about to show.
@@ -90,9 +83,9 @@ protected:
     // Lets the GUI apply what was posted, the host answer the menu, and the GUI apply that.
     static void settle()
     {
-        vxtest::widgetCount();
+        widgetCount();
         deliverEvents();
-        vxtest::widgetCount();
+        widgetCount();
     }
 
     QStringList itemsOf(VXPopupMenu* popup)
@@ -146,8 +139,7 @@ TEST_F(PopupMenuTest, MenuRebuiltJustBeforeItShowsOffersTheNewItems)
     settle();
     ASSERT_EQ(shows, 1);
     EXPECT_EQ(itemsOf(popup.get()), QStringList({ "Open 1", "-", "More[Deep]", "Tail" }));
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiPopupMenu>(popup.get());
+    ASSERT_TRUE(onWidget<GuiPopupMenu>(popup.get(), [&](GuiPopupMenu* widget) {
         EXPECT_TRUE(widget->isVisible()) << "the refresh keeps the menu up";
         widget->close();
     }));
@@ -192,12 +184,10 @@ TEST_F(PopupMenuTest, ButtonShowsTheMenuItIsGiven)
 {
     auto popup = menu();
     popup->addMenuItem(action("One"));
-    std::unique_ptr<VXButton> button(vxtest::bridge()->createButton(nullptr, "Choose"));
+    std::unique_ptr<VXButton> button(bridge()->createButton(nullptr, "Choose"));
     button->setMenu(popup.get());
     EXPECT_TRUE(button->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiButton>(button.get());
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiButton>(button.get(), [&](GuiButton* widget) {
         EXPECT_EQ(widget->menu(), widgetOf<GuiPopupMenu>(popup.get()));
     }));
     button->setMenu(nullptr);
@@ -219,13 +209,13 @@ TEST_F(PopupMenuTest, BadItemsAreSkippedAndAGoneMenuTakesNothing)
     EXPECT_EQ(itemsOf(popup.get()), QStringList());
 
     // The menu's widget goes at once with its peer, so nothing can fire a gone proxy's emitter.
-    const int before = vxtest::widgetCount();
+    const int before = widgetCount();
     popup.reset();
-    EXPECT_EQ(vxtest::widgetCount(), before - 1);
+    EXPECT_EQ(widgetCount(), before - 1);
 
     // Creation without a GUI widget for the parent still builds a menu.
-    std::unique_ptr<VXButton> button(vxtest::bridge()->createButton(nullptr, "Host"));
-    auto child = std::unique_ptr<VXPopupMenu>(vxtest::bridge()->createPopupMenu(button.get()));
+    std::unique_ptr<VXButton> button(bridge()->createButton(nullptr, "Host"));
+    auto child = std::unique_ptr<VXPopupMenu>(bridge()->createPopupMenu(button.get()));
     child->addMenuItem(action("Child"));
     child->popup();
     EXPECT_EQ(itemsOf(child.get()), QStringList({ "Child" }));

@@ -1,24 +1,17 @@
 // Progress bars driven by the host through their emitters.
-#include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
 #include "engine/VXProgressBar.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiProgressBar.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-using vxtest::pumpUntilOnGui;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class ProgressBarTest : public vxtest::WidgetLeakTest {
+class ProgressBarTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
@@ -36,9 +29,7 @@ protected:
     State state()
     {
         State s;
-        EXPECT_TRUE(runOnGuiThread([&] {
-            auto* bar = widgetOf<GuiProgressBar>(m_bar);
-            ASSERT_NE(bar, nullptr);
+        EXPECT_TRUE(onWidget<GuiProgressBar>(m_bar, [&](GuiProgressBar* bar) {
             s = { bar->minimum(), bar->maximum(), bar->value() };
         }));
         return s;
@@ -86,11 +77,8 @@ TEST_F(ProgressBarTest, BarGoesWithItsProxyWhileUpdatesAreStillQueued)
 {
     VXPanel noWidget; // a parent proxy without a GUI widget: the bar gets no parent widget
     auto child = std::make_unique<VXProgressBar>("qt", &noWidget);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* bar = widgetOf<GuiProgressBar>(child.get());
-        ASSERT_NE(bar, nullptr);
-        EXPECT_EQ(bar->parentWidget(), nullptr);
-    }));
+    ASSERT_TRUE(onWidget<GuiProgressBar>(
+        child.get(), [&](GuiProgressBar* bar) { EXPECT_EQ(bar->parentWidget(), nullptr); }));
     for (int v = 0; v < 1000; ++v)
         child->setValueEmitter(v % 100);
     const void* key = child.get();
@@ -101,17 +89,17 @@ TEST_F(ProgressBarTest, BarGoesWithItsProxyWhileUpdatesAreStillQueued)
 
 TEST_F(ProgressBarTest, CreationForATargetThatIsNoProgressProxyBuildsNothing)
 {
-    const int before = vxtest::bridge()->getHashedSize();
+    const int before = bridge()->getHashedSize();
     int notAProxy = 0;
     QtBridge::send(new QtHandleMessage(&notAProxy, ProgressBarCreateMsg, nullptr));
     VXPanel wrongKind; // a live proxy, but not a progress bar
     QtBridge::send(new QtHandleMessage(&wrongKind, ProgressBarCreateMsg, nullptr));
     QtBridge::send(new QtHandleMessage(&wrongKind, ProgressDialogCreateMsg, nullptr));
-    vxtest::bridge()->createProgressBar(nullptr, nullptr);
-    EXPECT_EQ(vxtest::bridge()->getHashedSize(), before);
+    bridge()->createProgressBar(nullptr, nullptr);
+    EXPECT_EQ(bridge()->getHashedSize(), before);
     ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_EQ(vxtest::findWidget(&notAProxy), nullptr);
-        EXPECT_EQ(vxtest::findWidget(&wrongKind), nullptr);
+        EXPECT_EQ(findWidget(&notAProxy), nullptr);
+        EXPECT_EQ(findWidget(&wrongKind), nullptr);
     }));
 }
 

@@ -89,14 +89,6 @@ TEST_F(CompleterTest, PopupIsAnExplorerListOverTheCompletionRows)
     EXPECT_EQ(view->filter(), static_cast<GuiFilterInterface*>(completer->filter()));
     EXPECT_EQ(completer->filter()->edit(), edit.get());
     EXPECT_EQ(view->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_TRUE(view->header()->sectionsClickable());
-    EXPECT_EQ(view->header()->sectionResizeMode(1), QHeaderView::Interactive);
-    EXPECT_FALSE(view->header()->stretchLastSection());
-    EXPECT_FALSE(view->rootIsDecorated());
-    EXPECT_EQ(view->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_TRUE(view->allColumnsShowFocus());
-    EXPECT_TRUE(view->uniformRowHeights());
     EXPECT_EQ(view->freezeView(), nullptr);
 
     // A press on a suggestion never arms a drag of the rows.

@@ -1,12 +1,9 @@
 // A completing edit field driven by a host: the host supplies explorer records, the user types
 // and chooses, and the host hears the choice. Records handed over are freed whatever happens.
-#include "engine/VXBridge.h"
 #include "engine/VXEdit.h"
 #include "engine/VXEvent.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
@@ -15,18 +12,12 @@
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
@@ -66,7 +57,7 @@ std::vector<std::u16string> suggestions(VXEdit* edit)
     return names;
 }
 
-class CompletionEndToEndTest : public vxtest::WidgetLeakTest {
+class CompletionEndToEndTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
@@ -81,7 +72,7 @@ protected:
 
     VXEdit* makeEdit(bool completing)
     {
-        VXEdit* edit = own(vxtest::bridge()->createEdit(nullptr, u""));
+        VXEdit* edit = own(bridge()->createEdit(nullptr, u""));
         if (!edit)
             return nullptr;
         m_log.watch(edit, { EDITReturnPressedEvent, EDITTextChangedEvent });
@@ -92,19 +83,6 @@ protected:
         return edit;
     }
 
-    // GUI thread: the edit focused in its active window, then `act`.
-    bool withEdit(VXEdit* edit, const std::function<void(GuiEdit*)>& act)
-    {
-        return runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiEdit>(edit);
-            ASSERT_NE(widget, nullptr);
-            widget->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-            widget->setFocus(Qt::OtherFocusReason);
-            act(widget);
-        });
-    }
-
     EventLog m_log;
 };
 
@@ -113,7 +91,7 @@ TEST_F(CompletionEndToEndTest, TypingNarrowsTheRecordsAndTheChoiceReachesTheHost
     VXEdit* edit = makeEdit(true);
     ASSERT_NE(edit, nullptr);
     // Focused before the popup opens, as a user's field is.
-    ASSERT_TRUE(withEdit(edit, [](GuiEdit*) {}));
+    ASSERT_TRUE(onFocusedWidget<GuiEdit>(edit, [](GuiEdit*) {}));
     edit->setAutoCompleteData(
         records({ kNames[0], kNames[1], kNames[2], kNames[3], kNames[4], kNames[5] }), u"", true);
     EXPECT_EQ(suggestions(edit).size(), 6u);
@@ -133,7 +111,7 @@ TEST_F(CompletionEndToEndTest, TypingNarrowsTheRecordsAndTheChoiceReachesTheHost
 
     // The user types "ga": after the pause, only the records starting with it remain.
     ASSERT_TRUE(runOnGuiThread([&] { QTest::keyClicks(widgetOf<GuiEdit>(edit), "ga"); }));
-    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] {
+    ASSERT_TRUE(pumpUntilOnGui([&] {
         auto* completer = widgetOf<GuiEdit>(edit)->recordCompleter();
         return completer->proxyModel()->rowCount() == 3 && completer->popup()->isVisible();
     }));
@@ -190,7 +168,7 @@ TEST_P(CompletionRuleTest, HostChosenRulesDecideWhatATypedTextShows)
         records({ kNames[0], kNames[1], kNames[2], kNames[3], kNames[4], kNames[5] }), u"", true);
     // As if typed: the completion refreshes after the pause.
     edit->imSetTextU(rule.typed);
-    ASSERT_TRUE(vxtest::pumpUntilOnGui([&] {
+    ASSERT_TRUE(pumpUntilOnGui([&] {
         auto* completer = widgetOf<GuiEdit>(edit)->recordCompleter();
         return completer->prefix() == QString::fromStdU16String(rule.typed)
             && completer->proxyModel()->isFilterEnabled();
@@ -205,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, CompletionRuleTest,
         HostRule { 0, 1, u"zzz", { u"gain", u"gamma", u"scope", u"sum", u"integrator", u"gate" } },
         HostRule { 1, 0, u"SC", { u"scope" } }));
 
-TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidget)
+TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidgetAndViewsReplaceThem)
 {
     VXEdit* plain = makeEdit(false);
     ASSERT_NE(plain, nullptr);
@@ -229,25 +207,20 @@ TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidget)
     EXPECT_FALSE(gone->isVisible()); // a round trip after the post
     EXPECT_EQ(CountedRecord::alive, 0);
 
-    // Switched off and on again: a fresh completer, nothing shown.
+    // Switched off and on again: a fresh completer, nothing shown; a plain string view then
+    // replaces the suggestions (and a null one changes nothing).
     VXEdit* toggled = makeEdit(true);
     toggled->setAutoCompleteData(records({ kNames[3] }), u"", true);
     toggled->enableAutoComplete(false);
     toggled->enableAutoComplete(true);
     EXPECT_TRUE(suggestions(toggled).empty());
-}
-
-TEST_F(CompletionEndToEndTest, APlainStringViewReplacesTheSuggestions)
-{
-    VXEdit* edit = makeEdit(true);
-    ASSERT_NE(edit, nullptr);
-    edit->setAutoCompleteData(records({ kNames[0] }), u"", true);
-    auto* view = new VXUStringList;
-    view->addElement(u"first");
-    view->addElement(u"second");
-    edit->setAutoCompleteView(view);
-    edit->setAutoCompleteView(nullptr);
-    EXPECT_EQ(suggestions(edit), (std::vector<std::u16string> { u"first", u"second" }));
+    toggled->setAutoCompleteData(records({ kNames[0] }), u"", true);
+    auto* strings = new VXUStringList;
+    strings->addElement(u"first");
+    strings->addElement(u"second");
+    toggled->setAutoCompleteView(strings);
+    toggled->setAutoCompleteView(nullptr);
+    EXPECT_EQ(suggestions(toggled), (std::vector<std::u16string> { u"first", u"second" }));
 }
 
 } // namespace

@@ -1,43 +1,33 @@
 // The search bar driven by a host: search types and parameter widgets described by the host,
 // values entered by the user or by the host, the search button, and visibility reports.
-#include "engine/VXBridge.h"
 #include "engine/VXPopupMenu.h"
 #include "engine/VXSearchBar.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
 #include "vx_qtgui/modelexplorer/search/SBComboBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QToolButton>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-using testing::ElementsAre;
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
 const std::vector<std::string> kParameters = { "Label", "Name:", "StringEdit", "gain", "Label",
     "Depth:", "IntEdit", "3", "DropDown", "Alpha\rBeta\rGamma", "Combo", "x\ry" };
 
-class SearchBarTest : public vxtest::WidgetLeakTest {
+class SearchBarTest : public WidgetLeakTest {
 protected:
     VXSearchBar* makeBar()
     {
-        VXSearchBar* bar = own(vxtest::bridge()->createSearchBar(nullptr));
+        VXSearchBar* bar = own(bridge()->createSearchBar(nullptr));
         if (!bar)
             return nullptr;
         m_log.watch(bar,
@@ -45,17 +35,6 @@ protected:
         bar->setSearchTypeList({ u"Name", u"Property Value", u"Block Type" });
         bar->show();
         return bar;
-    }
-    // GUI thread: the bar active in its window, then `act`.
-    bool withBar(VXSearchBar* bar, const std::function<void(GuiSearchBar*)>& act)
-    {
-        return runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiSearchBar>(bar);
-            ASSERT_NE(widget, nullptr);
-            widget->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(widget));
-            act(widget);
-        });
     }
 
     EventLog m_log;
@@ -136,8 +115,7 @@ TEST_F(SearchBarTest, SameKindsKeepTheUsersEntriesAndAnotherKindRebuilds)
     EXPECT_EQ(bar->getWidgetValue(4), u"Gamma") << "the previous choice is still offered";
     QString label;
     QWidget* sameEdit = nullptr;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* w = widgetOf<GuiSearchBar>(bar);
+    ASSERT_TRUE(onWidget<GuiSearchBar>(bar, [&](GuiSearchBar* w) {
         label = qobject_cast<QLabel*>(w->dynamicWidgets().first())->text();
         sameEdit = w->widgetNumber(2);
     }));
@@ -162,7 +140,9 @@ TEST_F(SearchBarTest, TheUsersSearchTypeAndSearchReachTheHost)
     deliverEvents();
     m_log.events.clear();
 
-    ASSERT_TRUE(withBar(bar, [](GuiSearchBar* w) {
+    ASSERT_TRUE(onWidget<GuiSearchBar>(bar, [](GuiSearchBar* w) {
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w));
         SBComboBox* types = w->searchTypeBox();
         types->setFocus(Qt::OtherFocusReason);
         types->lineEdit()->clear();
@@ -186,8 +166,8 @@ TEST_F(SearchBarTest, TheUsersSearchTypeAndSearchReachTheHost)
     const auto values = m_log.ofType(SBValueEnteredEvent);
     ASSERT_FALSE(values.empty());
     EXPECT_EQ(values.back().text, u"k*");
-    EXPECT_EQ(std::count_if(values.begin(), values.end(),
-                  [](const vxtest::SeenEvent& e) { return e.text == u"k*"; }),
+    EXPECT_EQ(std::count_if(
+                  values.begin(), values.end(), [](const SeenEvent& e) { return e.text == u"k*"; }),
         1)
         << "Return delivers the value once";
     EXPECT_EQ(m_log.count(SBSearchEvent), 2u) << "a click and Return on the button";
@@ -209,7 +189,7 @@ TEST_F(SearchBarTest, HostSettingsAndVisibilityReports)
     EXPECT_FALSE(bar->isSearchButtonEnabled()) << "no button before the parameters";
     bar->pressSearchButton();
 
-    VXPopupMenu* menu = own(vxtest::bridge()->createPopupMenu(nullptr));
+    VXPopupMenu* menu = own(bridge()->createPopupMenu(nullptr));
     bar->addOptionsMenu(menu);
     bar->addOptionsMenu(nullptr);
     bar->addOptionsMenu(menu);
@@ -218,8 +198,7 @@ TEST_F(SearchBarTest, HostSettingsAndVisibilityReports)
     QString title;
     bool buttonEnabled = true;
     bool hasMenu = false;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* w = widgetOf<GuiSearchBar>(bar);
+    ASSERT_TRUE(onWidget<GuiSearchBar>(bar, [&](GuiSearchBar* w) {
         title = w->windowTitle();
         buttonEnabled = w->searchButton()->isEnabled();
         hasMenu = w->optionsButton()->menu() != nullptr;

@@ -1,25 +1,21 @@
 // The search panel driven by a host: its texts, expanding and collapsing, closing.
-#include "engine/VXBridge.h"
 #include "engine/VXSearchPanel.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 
 #include <QLabel>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class SearchPanelTest : public vxtest::WidgetLeakTest { };
+class SearchPanelTest : public WidgetLeakTest { };
 
 TEST_F(SearchPanelTest, TextsExpandCollapseAndClose)
 {
-    VXSearchPanel* panel = own(vxtest::bridge()->createSearchPanel(nullptr));
+    VXSearchPanel* panel = own(bridge()->createSearchPanel(nullptr));
     ASSERT_NE(panel, nullptr);
     panel->show();
     panel->setSearchLabel(u"3 blocks found", u"Deep, regular expression", u"Name = gain*", u"");
@@ -34,8 +30,7 @@ TEST_F(SearchPanelTest, TextsExpandCollapseAndClose)
         QString conditionText, tip;
     } shown;
     const auto look = [&] {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* w = widgetOf<GuiSearchPanel>(panel);
+        ASSERT_TRUE(onWidget<GuiSearchPanel>(panel, [&](GuiSearchPanel* w) {
             shown = { w->optionsLabel()->isVisible(), w->conditionLabel()->isVisible(),
                 w->conditionLabel()->text(), w->expandButton()->toolTip() };
         }));

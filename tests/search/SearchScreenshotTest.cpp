@@ -1,29 +1,21 @@
 // What the search widgets show a person: a completion popup, the search bar with a search type
-// chosen, the search panel with results and a filtered list. Each picture must hold text (and the
-// filtered list its highlights); with VX_SCREENSHOT_DIR set they are saved there as PNG files.
+// chosen and the search panel with results. Each picture must hold text (and the popup its
+// highlights); with VX_SCREENSHOT_DIR set they are saved there as PNG files. The filtered list's
+// picture is checked by the list filter's tests.
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "vx_qtgui/GuiEdit.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
-#include "vx_qtgui/modelexplorer/search/GuiFilterHighlightDelegate.h"
-#include "vx_qtgui/modelexplorer/search/GuiListFilter.h"
 #include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
 #include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 #include "vx_qtgui/modelexplorer/search/SBComboBox.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QHeaderView>
 #include <QPainter>
 #include <QTest>
-#include <QTreeView>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -148,52 +140,6 @@ TEST_F(SearchScreenshotTest, SearchPanelWithResults)
     const QImage shot = panel.grab().toImage();
     EXPECT_GT(countPixels(shot, isText), 300);
     keep(shot, "search-panel.png");
-}
-
-TEST_F(SearchScreenshotTest, FilteredList)
-{
-    ListModel model(false);
-    model.setHeaderInfo(0, " ", 20, false, QString());
-    model.setHeaderInfo(1, "Name", 120, false, QString());
-    model.setHeaderInfo(2, "BlockType", 120, false, QString());
-    model.setHeaderInfo(3, "SampleTime", 90, false, QString());
-    const char16_t* rows[][3] = { { u"Gain", u"Gain", u"-1" },
-        { u"Integrator", u"Integrator", u"0" }, { u"Gain1", u"Gain", u"0.001" },
-        { u"Scope", u"Scope", u"-1" }, { u"Sum", u"Sum", u"-1" }, { u"Gain2", u"Gain", u"0.01" } };
-    std::uintptr_t id = 1;
-    for (const auto& row : rows) {
-        std::unique_ptr<VXMEObjectMessageData> record(makeRecord(id++, { row[0], row[1], row[2] }));
-        model.addItem(record.get());
-    }
-    ListProxyModel proxy;
-    proxy.setSourceModel(&model);
-
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* edit = new GuiEdit(nullptr, &window);
-    edit->setPlaceholderText(QStringLiteral("Filter"));
-    auto* view = new QTreeView(&window);
-    view->setRootIsDecorated(false);
-    view->setModel(&proxy);
-    auto* filter = new GuiListFilter(edit, &proxy, &window);
-    view->setItemDelegate(new GuiFilterHighlightDelegate(filter, view));
-    layout->addWidget(edit);
-    layout->addWidget(view);
-    for (int c = 0; c < 4; ++c)
-        view->setColumnWidth(c, c == 0 ? 20 : 120);
-    window.resize(420, 200);
-    edit->setText(QStringLiteral("gain"));
-    filter->applyFilter();
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(proxy.rowCount(), 3);
-    const QImage shot = window.grab().toImage();
-    EXPECT_GT(countPixels(shot, isText), 300);
-    EXPECT_GT(countPixels(shot, isHighlight), 100) << "the matches are marked";
-    keep(shot, "search-filter.png");
-
-    edit->clear();
-    EXPECT_EQ(proxy.rowCount(), 6) << "clearing restores every row";
 }
 
 } // namespace

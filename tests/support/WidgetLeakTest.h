@@ -13,10 +13,7 @@ namespace vxtest {
 /// are delivered before each test; afterwards no GUI widget may outlive its proxy, so the GUI's
 /// widget count must be back where the test began.
 class WidgetLeakTest : public testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-
+public:
     /// Keeps `proxy` for the rest of the test and deletes it, latest first, before the leak
     /// check; returns it.
     template <class P> P* own(P* proxy)
@@ -26,6 +23,10 @@ protected:
     }
     /// Deletes an owned proxy now.
     void destroy(VXWidget* proxy);
+
+protected:
+    void SetUp() override;
+    void TearDown() override;
 
     /// Set by fixtures whose widgets are deleted later than their proxies (modal dialogs): the
     /// count is then awaited instead of read once.

@@ -1,38 +1,29 @@
 // Edit areas: Ctrl+Enter, silent and typed sets, and files shown with C source colouring.
-#include "engine/VXBridge.h"
 #include "engine/VXEditArea.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiEditArea.h"
 #include "vx_qtgui/GuiEventTypes.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include <memory>
 #include <set>
 
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class EditAreaTest : public vxtest::WidgetLeakTest {
+class EditAreaTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_area = own(vxtest::bridge()->createEditArea(nullptr));
+        m_area = own(bridge()->createEditArea(nullptr));
         ASSERT_NE(m_area, nullptr);
         m_log.watch(m_area,
             { EDITAREACtrlEnterEvent, EDITAREATextChangedEvent, EDITAREAFocusLostEvent,
@@ -57,9 +48,7 @@ TEST_F(EditAreaTest, CtrlReturnPostsTheTextAndInsertsNoLine)
 {
     m_area->setText("one");
     EXPECT_EQ(m_area->getText(), "one");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area);
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
         widget->show();
         QApplication::setActiveWindow(widget);
         widget->setFocus();
@@ -88,8 +77,7 @@ TEST_F(EditAreaTest, PlainSetterIsSilentImSetterIsHeard)
     EXPECT_EQ(m_area->getText(), "loud");
     deliverEvents();
     EXPECT_GE(m_log.count(EDITAREATextChangedEvent), 1u);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area);
+    ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
         EXPECT_EQ(widget->wordWrapMode(), QTextOption::NoWrap);
         EXPECT_TRUE(widget->acceptRichText());
         EXPECT_TRUE(widget->tabChangesFocus());
@@ -115,8 +103,7 @@ TEST_F(EditAreaTest, CSourceFileIsReadOnlyAndColoured)
         "sample.cpp", "/* header */\n#include <stdio.h>\nint main(void)\n{\n    return 0;\n}\n");
     m_area->setFile(path.toLocal8Bit().constData());
     EXPECT_EQ(m_area->getText().rfind("/* header */", 0), 0u);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area);
+    ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
         EXPECT_TRUE(widget->isReadOnly());
         EXPECT_FALSE(widget->acceptRichText());
         std::set<QRgb> colours;
@@ -140,8 +127,7 @@ TEST_F(EditAreaTest, OtherFilesStayEditableAndMissingOnesChangeNothing)
     EXPECT_EQ(m_area->getText(), "int x; /* not C here */\n");
     m_area->setFile(m_dir.filePath(QStringLiteral("absent.c")).toLocal8Bit().constData());
     EXPECT_EQ(m_area->getText(), "int x; /* not C here */\n");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiEditArea>(m_area);
+    ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
         EXPECT_FALSE(widget->isReadOnly());
         for (QTextBlock block = widget->document()->begin(); block.isValid(); block = block.next())
             EXPECT_TRUE(block.layout()->formats().isEmpty());

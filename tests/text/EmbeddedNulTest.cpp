@@ -1,25 +1,23 @@
 // UTF-16 texts carry their length, so a NUL inside one is a character like any other: every
 // setter that takes a UTF-16 text keeps it whole, and its getter gives it back whole.
-#include "engine/VXBridge.h"
 #include "engine/VXCheckBox.h"
 #include "engine/VXEdit.h"
 #include "engine/VXTab.h"
 #include "engine/VXTabBar.h"
 #include "engine/VXTextBrowser.h"
 #include "engine/VXWindow.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/WidgetTest.h"
 
 #include <functional>
 #include <string>
 
+using namespace testing;
+using namespace vxtest;
+
 namespace {
 
-class EmbeddedNulTest : public vxtest::WidgetLeakTest {
+class EmbeddedNulTest : public WidgetLeakTest {
 public:
-    template <class P> P* keep(P* proxy) { return own(proxy); }
 };
 
 struct RoundTrip {
@@ -31,32 +29,32 @@ struct RoundTrip {
 const RoundTrip kRoundTrips[] = {
     { "window_title",
         [](EmbeddedNulTest& t, const std::u16string& text) {
-            VXWindow* w = t.keep(vxtest::bridge()->createWindow(0));
+            VXWindow* w = t.own(bridge()->createWindow(0));
             w->setTitle(text);
             return w->getTitleU();
         } },
     { "edit_text",
         [](EmbeddedNulTest& t, const std::u16string& text) {
-            VXEdit* e = t.keep(vxtest::bridge()->createEdit(nullptr, "e"));
+            VXEdit* e = t.own(bridge()->createEdit(nullptr, "e"));
             e->setTextU(text);
             return e->getTextU();
         } },
     { "check_box_label",
         [](EmbeddedNulTest& t, const std::u16string& text) {
-            VXCheckBox* c = t.keep(vxtest::bridge()->createCheckBox(nullptr, "c"));
+            VXCheckBox* c = t.own(bridge()->createCheckBox(nullptr, "c"));
             c->setLabel(text);
             return c->getLabel();
         } },
     { "tab_name",
         [](EmbeddedNulTest& t, const std::u16string& text) {
-            VXTabBar* bar = t.keep(vxtest::bridge()->createTabBar(nullptr));
-            VXTab* tab = t.keep(vxtest::bridge()->createTab(bar));
+            VXTabBar* bar = t.own(bridge()->createTabBar(nullptr));
+            VXTab* tab = t.own(bridge()->createTab(bar));
             tab->setName(text);
             return tab->getName();
         } },
     { "browser_text",
         [](EmbeddedNulTest& t, const std::u16string& text) {
-            VXTextBrowser* b = t.keep(vxtest::bridge()->createTextBrowser(nullptr, "b"));
+            VXTextBrowser* b = t.own(bridge()->createTextBrowser(nullptr, "b"));
             b->setTextU(text);
             return b->getTextU();
         } },

@@ -1,15 +1,11 @@
 // Long texts and unreadable files through the real bridge: what reaches Qt's text layout is
 // cut and broken as GuiLimits says, files are read only when regular and small enough, and
 // each change is logged. The time this saves is measured in bench/TextStallBench.cpp.
-#include "engine/VXBridge.h"
 #include "engine/VXEditArea.h"
 #include "engine/VXTextBrowser.h"
-#include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/TraceCapture.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiLimits.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
@@ -20,7 +16,8 @@
 #include <functional>
 #include <string>
 
-using vxtest::runOnGuiThread;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
@@ -43,7 +40,7 @@ int zeroWidthSpaces(const std::u16string& text)
     return int(std::count(text.begin(), text.end(), kZeroWidthSpace));
 }
 
-class LongTextTest : public vxtest::WidgetLeakTest {
+class LongTextTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
@@ -58,11 +55,11 @@ protected:
     }
     QString trace()
     {
-        vxtest::widgetCount(); // everything posted before has run
+        widgetCount(); // everything posted before has run
         return m_trace.text();
     }
     QTemporaryDir m_dir; // the files the tests read
-    vxtest::TraceCapture m_trace;
+    TraceCapture m_trace;
 };
 
 struct TextCase {
@@ -95,7 +92,7 @@ std::u16string repeated(const TextCase& row)
 
 TEST_F(LongTextTest, BrowserTextIsCutAndBrokenAsTheLimitsSay)
 {
-    VXTextBrowser* browser = own(vxtest::bridge()->createTextBrowser(nullptr, "long"));
+    VXTextBrowser* browser = own(bridge()->createTextBrowser(nullptr, "long"));
     for (const TextCase& row : kTexts) {
         const std::u16string given = repeated(row);
         browser->setTextU(given);
@@ -137,7 +134,7 @@ TEST_F(LongTextTest, EditAreaReadsOnlyRegularFilesWithinTheLimit)
         { m_dir.filePath("missing"), "", "does not exist" },
     };
     for (const FileCase& row : cases) {
-        VXEditArea* area = own(vxtest::bridge()->createEditArea(nullptr));
+        VXEditArea* area = own(bridge()->createEditArea(nullptr));
         area->setFile(row.path.toLocal8Bit().constData());
         EXPECT_EQ(area->getText(), row.expected) << row.path.toStdString();
         const QString log = trace();
@@ -153,7 +150,7 @@ TEST_F(LongTextTest, EditAreaReadsOnlyRegularFilesWithinTheLimit)
 TEST_F(LongTextTest, MessageBoxTextIsCutToTheLabelLimit)
 {
     const std::u16string text(1000000, u'x');
-    const int handle = vxtest::bridge()->infoMessage(nullptr, u"Long", text, false);
+    const int handle = bridge()->infoMessage(nullptr, u"Long", text, false);
     ASSERT_GE(handle, 0);
     int shown = -1;
     int breaks = -1;
@@ -166,7 +163,7 @@ TEST_F(LongTextTest, MessageBoxTextIsCutToTheLabelLimit)
             }
         }
     }));
-    vxtest::bridge()->closeMessageBox(handle);
+    bridge()->closeMessageBox(handle);
     EXPECT_EQ(shown - breaks, GuiLimits::MaxLabelChars);
     EXPECT_EQ(breaks, (GuiLimits::MaxLabelChars - 1) / GuiLimits::MaxUnbrokenRun);
     EXPECT_TRUE(trace().contains(QStringLiteral("text cut - 409 ")));

@@ -1,38 +1,29 @@
 // Text labels: ampersands, buddies (stale ones too), font and word wrap.
-#include "engine/VXBridge.h"
 #include "engine/VXEdit.h"
 #include "engine/VXText.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/GuiText.h"
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class TextLabelTest : public vxtest::WidgetLeakTest {
-protected:
-};
+class TextLabelTest : public WidgetLeakTest { };
 
-TEST_F(TextLabelTest, AmpersandShowsWithoutABuddyAndMarksTheMnemonicWithOne)
+TEST_F(TextLabelTest, AmpersandsBuddiesFontAndWordWrap)
 {
-    std::unique_ptr<VXText> label(vxtest::bridge()->createTextBox(nullptr, "Salt & pepper"));
+    std::unique_ptr<VXText> label(bridge()->createTextBox(nullptr, "Salt & pepper"));
     EXPECT_EQ(label->getText(), u"Salt && pepper") << "the creation text shows its ampersand";
     label->setText("&Name");
     EXPECT_EQ(label->getText(), u"&&Name");
 
-    std::unique_ptr<VXEdit> edit(vxtest::bridge()->createEdit(nullptr, ""));
+    std::unique_ptr<VXEdit> edit(bridge()->createEdit(nullptr, ""));
     label->assignBuddy(edit.get());
     label->setText(u"&Name");
     EXPECT_EQ(label->getText(), u"&Name");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiText>(label.get());
+    ASSERT_TRUE(onWidget<GuiText>(label.get(), [&](GuiText* widget) {
         EXPECT_EQ(widget->buddy(), widgetOf<GuiEdit>(edit.get()));
         EXPECT_EQ(widget->alignment(), Qt::AlignLeft | Qt::AlignVCenter);
     }));
@@ -40,11 +31,7 @@ TEST_F(TextLabelTest, AmpersandShowsWithoutABuddyAndMarksTheMnemonicWithOne)
     label->assignBuddy(nullptr);
     label->setText("&Name");
     EXPECT_EQ(label->getText(), u"&&Name") << "an unknown buddy clears the buddy";
-}
 
-TEST_F(TextLabelTest, FontSizeAndWordWrapReachTheWidget)
-{
-    std::unique_ptr<VXText> label(vxtest::bridge()->createTextBox(nullptr, u"Label"));
     label->setFont("", 13, -1, -1, -1);
     label->setWordWrap(true);
     EXPECT_EQ(label->getFontSize(), 13);
@@ -53,9 +40,9 @@ TEST_F(TextLabelTest, FontSizeAndWordWrapReachTheWidget)
 
 TEST_F(TextLabelTest, StaleBuddyAndLabelFindNothing)
 {
-    std::unique_ptr<VXText> label(vxtest::bridge()->createTextBox(nullptr, "&Key"));
-    std::unique_ptr<VXEdit> edit(vxtest::bridge()->createEdit(nullptr, ""));
-    VXText* stale = vxtest::bridge()->createTextBox(nullptr, "gone");
+    std::unique_ptr<VXText> label(bridge()->createTextBox(nullptr, "&Key"));
+    std::unique_ptr<VXEdit> edit(bridge()->createEdit(nullptr, ""));
+    VXText* stale = bridge()->createTextBox(nullptr, "gone");
     edit->imGetPosition(); // the stale label exists on the GUI side now
     delete stale;
     label->assignBuddy(stale);

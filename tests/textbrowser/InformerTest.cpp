@@ -1,17 +1,11 @@
 // The informer: buffers, history, link schemes, push-pin and follow mode, driven by the host
 // and used by the user.
-#include "engine/VXBridge.h"
 #include "engine/VXTextBrowser.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/HoverButton.h"
 #include "vx_qtgui/textbrowser/GuiTextBrowser.h"
 #include "vx_qtgui/textbrowser/TextBrowser.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <QAction>
 #include <QDir>
@@ -19,26 +13,22 @@
 #include <QTemporaryDir>
 
 #include <list>
-#include <memory>
 
-using testing::ElementsAre;
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
 const std::list<std::u16string> s_threeBuffers
     = { u"<p>first page</p>", u"<p>second page</p>", u"<p>third page</p>" };
 
-class InformerTest : public vxtest::WidgetLeakTest {
+class InformerTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_informer = own(vxtest::bridge()->createTextBrowser(nullptr, "Informer"));
+        m_informer = own(bridge()->createTextBrowser(nullptr, "Informer"));
         ASSERT_NE(m_informer, nullptr);
         m_log.watch(m_informer,
             { HYPClickedEvent, TBZVGRefreshClickedEvent, INFAlwaysOnTopToggleEvent,
@@ -96,7 +86,7 @@ TEST_F(InformerTest, HistoryCrossesDocumentsAndRerendersBuffers)
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.write("<html><body><p>a document</p></body></html>");
     page.close();
-    std::list<std::u16string> paths = { vxtest::u16(dir.path() + QLatin1Char('/')) };
+    std::list<std::u16string> paths = { u16(dir.path() + QLatin1Char('/')) };
     m_informer->setFilePath(paths);
     std::list<std::u16string> buffers = s_threeBuffers;
     m_informer->setBuffer(buffers);
@@ -141,10 +131,10 @@ TEST_F(InformerTest, EachLinkSchemeBecomesItsEventWithTheExactString)
 
     ASSERT_TRUE(runOnGuiThread([&] {
         TextBrowser* view = gui()->view();
-        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("velmar://doc/a")));
-        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("velmar:plot(x,%20y)")));
-        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("zvgrefresh:///figure/3")));
-        ASSERT_TRUE(vxtest::clickLink(view, QStringLiteral("https://example.invalid/")));
+        ASSERT_TRUE(clickLink(view, QStringLiteral("velmar://doc/a")));
+        ASSERT_TRUE(clickLink(view, QStringLiteral("velmar:plot(x,%20y)")));
+        ASSERT_TRUE(clickLink(view, QStringLiteral("zvgrefresh:///figure/3")));
+        ASSERT_TRUE(clickLink(view, QStringLiteral("https://example.invalid/")));
     }));
     EXPECT_EQ(m_informer->getSource(), before) << "scheme and web links do not navigate";
     deliverEvents();
@@ -154,7 +144,7 @@ TEST_F(InformerTest, EachLinkSchemeBecomesItsEventWithTheExactString)
 
     // A buffer link navigates inside the view and tells the host nothing.
     ASSERT_TRUE(runOnGuiThread(
-        [&] { ASSERT_TRUE(vxtest::clickLink(gui()->view(), QStringLiteral("buffer://3"))); }));
+        [&] { ASSERT_TRUE(clickLink(gui()->view(), QStringLiteral("buffer://3"))); }));
     EXPECT_EQ(shownText(), QStringLiteral("third page"));
     EXPECT_EQ(m_informer->getCurrentBuffer(), 3);
     deliverEvents();
@@ -228,16 +218,14 @@ TEST_F(InformerTest, PinAndModeButtonsSitAtTheRightEndAfterResize)
 
 TEST_F(InformerTest, PlainBrowserHasNoInformerPartsAndIgnoresMode)
 {
-    std::unique_ptr<VXTextBrowser> plain(vxtest::bridge()->createTextBrowser(nullptr, "Help"));
+    std::unique_ptr<VXTextBrowser> plain(bridge()->createTextBrowser(nullptr, "Help"));
     ASSERT_NE(plain, nullptr);
     m_log.watch(plain.get(), { INFClickMenuClickedEvent, INFFocusMenuClickedEvent });
     plain->setMode(true);
     plain->setMode(false);
     plain->setAlwaysOnTop(true);
     EXPECT_TRUE(plain->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiTextBrowser>(plain.get());
-        ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(onWidget<GuiTextBrowser>(plain.get(), [&](GuiTextBrowser* widget) {
         EXPECT_FALSE(widget->isInformer());
         EXPECT_EQ(widget->pushPinButton(), nullptr);
         EXPECT_EQ(widget->modeButton(), nullptr);

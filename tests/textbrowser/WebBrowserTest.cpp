@@ -1,42 +1,29 @@
 // The web browser control: its messages and its navigation hook.
-#include "engine/VXBridge.h"
 #include "engine/VXWebBrowser.h"
-#include "tests/support/BridgeTestEnvironment.h"
-#include "tests/support/EventLog.h"
 #include "tests/support/TraceCapture.h"
-#include "tests/support/WidgetLeakTest.h"
+#include "tests/support/WidgetTest.h"
 #include "tests/textbrowser/BrowserTestSupport.h"
 #include "vx_qtgui/textbrowser/GuiWebBrowser.h"
 
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include <memory>
-
-using testing::ElementsAre;
-using vxtest::deliverEvents;
-using vxtest::EventLog;
-using vxtest::runOnGuiThread;
-using vxtest::widgetOf;
+using namespace testing;
+using namespace vxtest;
 
 namespace {
 
-class WebBrowserTest : public vxtest::WidgetLeakTest {
+class WebBrowserTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
         ASSERT_FALSE(HasFatalFailure());
-        m_web = own(vxtest::bridge()->createWebBrowser(nullptr, "help-page"));
+        m_web = own(bridge()->createWebBrowser(nullptr, "help-page"));
         ASSERT_NE(m_web, nullptr);
         m_log.watch(m_web, { WEBVelmarLinkEvent, WEBZVGRefreshEvent });
     }
 
     void navigate(const QString& url)
     {
-        ASSERT_TRUE(runOnGuiThread([&] {
-            auto* widget = widgetOf<GuiWebBrowser>(m_web);
-            ASSERT_NE(widget, nullptr);
+        ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
             bool cancel = false;
             widget->onNavigate(QString(), url, cancel);
             EXPECT_FALSE(cancel);
@@ -46,15 +33,6 @@ protected:
     EventLog m_log;
     VXWebBrowser* m_web = nullptr;
 };
-
-TEST_F(WebBrowserTest, AddressSetIsIgnoredAndReadBackEmpty)
-{
-    m_web->setUrl("x");
-    EXPECT_EQ(m_web->getUrl(), "");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_EQ(widgetOf<GuiWebBrowser>(m_web)->objectName(), QStringLiteral("help-page"));
-    }));
-}
 
 TEST_F(WebBrowserTest, HostSchemesBecomeEventsWithSchemeAndSlashesRemoved)
 {
@@ -70,32 +48,30 @@ TEST_F(WebBrowserTest, HostSchemesBecomeEventsWithSchemeAndSlashesRemoved)
     EXPECT_THAT(m_log.texts(), ElementsAre(u"run model", u"fig 1", u"plain"));
 }
 
-TEST_F(WebBrowserTest, TakesPartAsAPlainWidget)
+TEST_F(WebBrowserTest, TakesPartAsAPlainWidgetAndIgnoresAnAddressSet)
 {
+    m_web->setUrl("x");
+    EXPECT_EQ(m_web->getUrl(), "");
     m_web->setToolTip(u"Page");
     m_web->setMinimumSize(50, 40);
     m_web->setMaximumSize(500, 400);
     m_web->setVisible(true);
-    EXPECT_TRUE(m_web->isVisible());
-    EXPECT_TRUE(m_web->isEnabled());
     m_web->setEnabled(false);
+    EXPECT_TRUE(m_web->isVisible());
     EXPECT_FALSE(m_web->isEnabled());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiWebBrowser>(m_web);
+    ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
+        EXPECT_EQ(widget->objectName(), QStringLiteral("help-page"));
         EXPECT_EQ(widget->toolTip(), QStringLiteral("Page"));
         EXPECT_EQ(widget->minimumSize(), QSize(50, 40));
         EXPECT_EQ(widget->maximumSize(), QSize(500, 400));
     }));
-    m_web->setVisible(false);
-    EXPECT_FALSE(m_web->isVisible());
 }
 
 TEST_F(WebBrowserTest, EngineSignalsAreTracedToTheDebugLog)
 {
-    vxtest::TraceCapture trace;
+    TraceCapture trace;
     ASSERT_TRUE(trace.start());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        auto* widget = widgetOf<GuiWebBrowser>(m_web);
+    ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
         widget->logSignal("DocumentComplete");
         widget->logSignal(nullptr);
     }));
