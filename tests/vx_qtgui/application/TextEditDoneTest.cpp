@@ -136,12 +136,12 @@ TEST(TextEditDone, APressOutsideTheFocusedFieldEndsItsEditFirstUnlessMarkedToKee
             { "button:press" } },
     };
     for (const Press& row : presses) {
-        SCOPED_TRACE(row.name);
         ASSERT_TRUE(runOnGuiThread([&] {
             Form form;
-            ASSERT_EQ(QApplication::focusWidget(), form.edit);
+            // Checked on the GUI thread, where a scoped trace would not reach: name the row.
+            ASSERT_EQ(QApplication::focusWidget(), form.edit) << row.name;
             row.act(form);
-            EXPECT_EQ(form.recorder.log, row.seen);
+            EXPECT_EQ(form.recorder.log, row.seen) << row.name;
         }));
     }
 }
