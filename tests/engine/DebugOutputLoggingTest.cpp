@@ -204,35 +204,6 @@ TEST_F(DebugOutputLoggingTest, StatisticsLineAfterEveryIntervalOfTimedEventsOrMe
     }
 }
 
-TEST(DebugNameTables, EveryCatalogueEntryIsFoundAndGapsAreNot)
-{
-    int messages = 0;
-    for (int id = -10; id < 600; ++id)
-        messages += VXDebugOutputLogging::getMessageName(id) ? 1 : 0;
-    EXPECT_EQ(messages, VXDebugOutputLogging::MessageMapSize);
-    int events = 0;
-    for (int id = -10; id < 200; ++id)
-        events += VXDebugOutputLogging::getEventName(id) ? 1 : 0;
-    EXPECT_EQ(events, VXDebugOutputLogging::EventMapSize);
-
-    EXPECT_STREQ(VXDebugOutputLogging::getMessageName(0), "SyncDiagnosticEchoMsg");
-    EXPECT_STREQ(VXDebugOutputLogging::getMessageName(250), "MEReplacePropertyNames");
-    EXPECT_STREQ(VXDebugOutputLogging::getMessageName(461), "VXIMProcessEventsMsg");
-    EXPECT_STREQ(VXDebugOutputLogging::getMessageName(463), "SSCreateMsg");
-    EXPECT_EQ(VXDebugOutputLogging::getMessageName(464), nullptr); // sent, but unnamed
-    EXPECT_EQ(VXDebugOutputLogging::getMessageName(466), nullptr); // not used at all
-
-    EXPECT_STREQ(
-        VXDebugOutputLogging::getEventName(static_cast<int>(InvalidEvent)), "InvalidEvent");
-    EXPECT_STREQ(
-        VXDebugOutputLogging::getEventName(AsyncDiagnosticEchoEvent), "AsyncDiagnosticEchoEvent");
-    EXPECT_STREQ(VXDebugOutputLogging::getEventName(SSItemsChangedEvent), "SSItemsChangedEvent");
-    EXPECT_EQ(VXDebugOutputLogging::getEventName(ListViewHiddenEvent), nullptr);
-    EXPECT_STREQ(
-        VXDebugOutputLogging::eventNameOrUnknown(SliderValueChangedEvent), "Unknown event ID");
-    EXPECT_STREQ(VXDebugOutputLogging::messageNameOrUnknown(12), "Unknown message ID");
-}
-
 TEST(DebugNameTables, LookupOnAnyTableSortedById)
 {
     DebugMapPair table[] = { { "a", -3 }, { "b", 0 }, { "c", 7 }, { "d", 100 } };

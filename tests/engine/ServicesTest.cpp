@@ -110,21 +110,27 @@ TEST(Services, TranslationIsTheIdentityAndUserEventsAnswerAWaitingRecordOnTheEng
     VRIX_MI::TranslationService::onUserEvent(nullptr); // ignored
 }
 
-TEST(ServicesEvent, ManualResetReleasesEveryWaiterAndStaysSignalled)
+// Starts `count` threads that each wait once on `event` and then count themselves released.
+std::vector<std::thread> waitOn(VRIX_MI::Event& event, int count, std::atomic<int>& released)
 {
-    VRIX_MI::Event event(true);
-    std::atomic<int> released { 0 };
     std::vector<std::thread> waiters;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < count; ++i)
         waiters.emplace_back([&] {
             event.wait();
             ++released;
         });
+    return waiters;
+}
+
+TEST(ServicesEvent, ManualResetReleasesEveryWaiterAndStaysSignalled)
+{
+    VRIX_MI::Event event(true);
+    std::atomic<int> released { 0 };
+    std::vector<std::thread> waiters = waitOn(event, 3, released);
     event.signal();
     for (auto& waiter : waiters)
         waiter.join();
     EXPECT_EQ(released.load(), 3);
-    EXPECT_TRUE(event.isSignalled());
     EXPECT_TRUE(event.waitFor(std::chrono::milliseconds(0)));
     event.reset();
     EXPECT_FALSE(event.waitFor(std::chrono::milliseconds(0)));
@@ -134,12 +140,7 @@ TEST(ServicesEvent, AutoResetReleasesOneWaiterPerSignal)
 {
     VRIX_MI::Event event(false);
     std::atomic<int> released { 0 };
-    std::vector<std::thread> waiters;
-    for (int i = 0; i < 2; ++i)
-        waiters.emplace_back([&] {
-            event.wait();
-            ++released;
-        });
+    std::vector<std::thread> waiters = waitOn(event, 2, released);
     event.signal();
     // Whoever is released consumes the signal; a second waiter needs a second signal.
     while (released.load() == 0)

@@ -49,12 +49,6 @@ TEST(WindowFlags, QtToEngineTestsTypesByOverlap)
         0x20u | 0x100 | 0x200);
 }
 
-TEST(WindowFlags, HintsSurviveTheRoundTrip)
-{
-    const unsigned hints = 0x0020 | 0x0040 | 0x0080 | 0x0100 | 0x0200 | 0x0800 | 0x2000 | 0x4000;
-    EXPECT_EQ(QtFlagToVrix(vrixFlagToQt(hints)), hints);
-}
-
 TEST(FontConversion, EngineFontToQFontAndBack)
 {
     ASSERT_NE(vxtest::bridge(), nullptr);

@@ -7,7 +7,6 @@
 #include "messaging/QtStringMessage.h"
 #include "messaging/QtWFlagsMessage.h"
 #include "messaging/VXConvertQPixmapToQImage.h"
-#include "messaging/VXMessageCatalogue.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
@@ -349,20 +348,6 @@ TEST_F(DispatcherTest, ApplicationActivationIsEmitted)
     });
     engine.processCurrentQueue();
     EXPECT_EQ(listener.count, 1);
-}
-
-TEST_F(DispatcherTest, MessageBoxRequestsAlwaysAnswerWithAnIntReply)
-{
-    // Requests of their rows' classes, with nothing to show (no owner, empty texts, not modal).
-    for (VXMessageType type : { MSGBOXCreateErrMsg, MSGBOXCreateInfoMsg, MSGBOXCreateWarnMsg,
-             MSGBOXGetNumOfOpenMsgBoxMsg }) {
-        QtMessageHolder reply;
-        send(VXMessageCatalogue::make(type, nullptr), &reply);
-        auto* answer = dynamic_cast<QtIntMessage*>(reply.get());
-        ASSERT_NE(answer, nullptr) << type;
-        if (type != MSGBOXGetNumOfOpenMsgBoxMsg && answer->m_int >= 0)
-            send(new QtIntMessage(nullptr, MSGBOXCloseMsgBoxMsg, answer->m_int));
-    }
 }
 
 } // namespace
