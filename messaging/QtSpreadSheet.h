@@ -13,8 +13,10 @@ class VXStringList;
 
 /// The spreadsheet's peer: each operation becomes one message to its GuiSpreadSheet, posted for
 /// commands and sent for queries. Record lists and object lists the host hands over travel owned
-/// by their message, so a widget that is gone frees them with it. Engine thread.
-class QtSpreadSheet : public QtPeer<VXSpreadSheet> {
+/// by their message, so a widget that is gone frees them with it. Exported, unlike the other
+/// peers: its proxy has no operations of its own, so hosts drive the sheet through this class.
+/// Engine thread.
+class VXQTGUI_EXPORT QtSpreadSheet : public QtPeer<VXSpreadSheet> {
 public:
     using RecordList = VXMEObjectDataList;
     using Objects = std::vector<UDInterface*>;

@@ -6,6 +6,7 @@
 #include "examples/vxdemo/ExplorerKinds.h"
 #include "examples/vxdemo/MenuKinds.h"
 #include "examples/vxdemo/ProgressKinds.h"
+#include "examples/vxdemo/SheetKinds.h"
 #include "examples/vxdemo/TextKinds.h"
 
 KindTable::KindTable(const Lookup& lookup)
@@ -17,6 +18,7 @@ KindTable::KindTable(const Lookup& lookup)
     TextKinds::addTo(*this);
     BrowserKinds::addTo(*this);
     ExplorerKinds::addTo(*this);
+    SheetKinds::addTo(*this, lookup);
 }
 
 void KindTable::add(const Kind& kind)

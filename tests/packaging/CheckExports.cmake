@@ -4,8 +4,11 @@
 # A symbol is judged by its owner: the demangled name without "typeinfo for " and the like, up
 # to the first "::" or "(".
 
-# Rejected owners, checked first: GUI-side classes (GuiObject, the base the VRIX:: look-ups hand
-# out, excepted), the dispatcher, the message envelope and payloads, engine-side peers, internals.
+# Owners exempt from the rejections: GuiObject, the base the VRIX:: look-ups hand out, and
+# QtSpreadSheet, the one peer hosts call (its proxy has no operations of its own).
+set(EXEMPT GuiObject QtSpreadSheet)
+# Rejected owners, checked first: GUI-side classes, the dispatcher, the message envelope and
+# payloads, engine-side peers, internals.
 set(REJECT
     "^Gui([A-Za-z0-9_]*)$|GUI-side class"
     "[Dd]ispatch|dispatcher"
@@ -24,6 +27,7 @@ set(ACCEPT
     "^VX[A-Za-z0-9_]*$"
     "^VXServices::VXMEObjectDataFactory$"
     "^GuiObject$"
+    "^QtSpreadSheet$"
     "^VRIX::(lookup|addObject|removeObject|getApplicationActivatedEmitter|TextEditDoneEventType)$"
     "^ZG::FontInfo$"
     "^(checkMultiZVM|isWaitingForSynchronousResponse|vxqtguiVersion)$"
@@ -51,6 +55,7 @@ set(REQUIRED
     "typeinfo for VXListener"
     "typeinfo for VXModelExplorer"
     "typeinfo for VXSpreadSheet"
+    "typeinfo for QtSpreadSheet"
     "typeinfo for VXProgressDialog"
     "typeinfo for VXMEObjectData"
     "typeinfo for GuiObject"
@@ -71,6 +76,7 @@ endfunction()
 # Sets `verdict` to "" (accepted) or the reason the symbol must not be exported.
 function(judge symbol verdict)
     owner_of("${symbol}" owner)
+    list(FIND EXEMPT "${owner}" exempt)
     foreach(rule IN LISTS REJECT)
         string(REPLACE "|" ";" parts "${rule}")
         list(LENGTH parts n)
@@ -78,7 +84,7 @@ function(judge symbol verdict)
         list(GET parts ${last} reason)
         list(REMOVE_AT parts ${last})
         string(REPLACE ";" "|" pattern "${parts}")
-        if(owner MATCHES "${pattern}" AND NOT owner STREQUAL "GuiObject")
+        if(owner MATCHES "${pattern}" AND exempt EQUAL -1)
             set(${verdict} "${reason}" PARENT_SCOPE)
             return()
         endif()

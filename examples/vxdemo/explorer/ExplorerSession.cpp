@@ -1,9 +1,10 @@
 #include "examples/vxdemo/explorer/ExplorerSession.h"
 
 #include "engine/VXEventType.h"
-#include "engine/VXModelExplorer.h"
+#include "engine/VXWidget.h"
 
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -25,32 +26,31 @@ const VXEventType kAnswered[]
 } // namespace
 
 ExplorerSession::ExplorerSession(
-    VXBridge& bridge, VXModelExplorer& explorer, const ObjectStore::Shape& shape)
-    : m_explorer(explorer)
-    , m_store(shape)
-    , m_answers(bridge, explorer)
-    , m_host(m_store, m_answers)
+    VXWidget& widget, std::shared_ptr<ObjectStore> store, std::unique_ptr<ExplorerAnswers> answers)
+    : m_widget(widget)
+    , m_store(std::move(store))
+    , m_answers(std::move(answers))
+    , m_host(*m_store, *m_answers)
 {
     for (VXEventType type : kAnswered)
-        m_explorer.addEventListener(&m_host, type);
+        m_widget.addEventListener(&m_host, type);
 }
 
 ExplorerSession::~ExplorerSession()
 {
     for (VXEventType type : kAnswered)
-        m_explorer.removeEventListener(&m_host, type);
+        m_widget.removeEventListener(&m_host, type);
 }
 
-void ExplorerSession::attach(
-    const VXModelExplorer* explorer, std::unique_ptr<ExplorerSession> session)
+void ExplorerSession::attach(const VXWidget* widget, std::unique_ptr<ExplorerSession> session)
 {
-    if (explorer)
-        sessions()[explorer] = std::move(session);
+    if (widget)
+        sessions()[widget] = std::move(session);
 }
 
-ExplorerSession* ExplorerSession::of(const VXWidget* explorer)
+ExplorerSession* ExplorerSession::of(const VXWidget* widget)
 {
-    const auto found = sessions().find(explorer);
+    const auto found = sessions().find(widget);
     return found == sessions().end() ? nullptr : found->second.get();
 }
 
