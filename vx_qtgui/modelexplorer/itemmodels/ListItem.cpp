@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -83,6 +84,47 @@ ListItem::ListItem(unsigned uid, UDInterface* owner, const QString& sortKey, Lis
     attachTo(parent, nullptr, true);
 }
 
+ListItem::ListItem(
+    unsigned uid, UDInterface* owner, const std::u16string& sortKey, ListItem* parent)
+    : uidOwner(owner)
+    , uid(uid)
+{
+    initFlags();
+    // Keys too long for the arena become strings at once.
+    const std::size_t bytes = sizeof(std::uint32_t) + sortKey.size() * sizeof(char16_t);
+    if (!sortKey.empty() && bytes <= RowArena::MaxSize) {
+        m_packedKey = static_cast<std::uint32_t*>(RowArena::allocate(bytes));
+        *m_packedKey = std::uint32_t(sortKey.size());
+        std::memcpy(m_packedKey + 1, sortKey.data(), sortKey.size() * sizeof(char16_t));
+    } else if (!sortKey.empty()) {
+        this->sortKey = GuiUtil::toQString(sortKey);
+    }
+    attachTo(parent, nullptr, true);
+}
+
+void ListItem::dropPackedKey() const
+{
+    if (!m_packedKey)
+        return;
+    RowArena::release(m_packedKey);
+    m_packedKey = nullptr;
+}
+
+const QString& ListItem::key() const
+{
+    if (m_packedKey) {
+        sortKey = QString(reinterpret_cast<const QChar*>(m_packedKey + 1), int(*m_packedKey));
+        dropPackedKey();
+    }
+    return sortKey;
+}
+
+void ListItem::setSortKey(const QString& key)
+{
+    dropPackedKey();
+    sortKey = key;
+}
+
 ListItem::ListItem(const QStringList& values, const QString& iconPath, ListItem* parent)
     : iconPath(iconPath)
 {
@@ -110,6 +152,7 @@ ListItem::ListItem(const QString& text, const ItemAttribute& attribute, ListItem
 
 ListItem::~ListItem()
 {
+    dropPackedKey();
     if (m_children) {
         for (ListItem* c : *m_children)
             delete c;
@@ -183,10 +226,22 @@ void ListItem::insertChild(int at, ListItem* c)
     c->m_rowHint = std::uint32_t(at);
 }
 
+void ListItem::reserveChildren(int count)
+{
+    if (count <= 0)
+        return;
+    if (!m_children)
+        m_children = new std::vector<ListItem*>;
+    // Still growing geometrically: many short batches do not reallocate each time.
+    const std::size_t wanted = m_children->size() + std::size_t(count);
+    if (wanted > m_children->capacity())
+        m_children->reserve(std::max(wanted, 2 * m_children->capacity()));
+}
+
 bool ListItem::operator==(const ListItem& other) const
 {
     if (object != other.object || itemFlag != other.itemFlag || iconPath != other.iconPath
-        || sortKey != other.sortKey || valueCount() != other.valueCount())
+        || key() != other.key() || valueCount() != other.valueCount())
         return false;
     for (int c = 0; c < valueCount(); ++c) {
         if (text(c) != other.text(c) || attribute(c) != other.attribute(c))
@@ -342,7 +397,7 @@ bool ListItem::editTextContains(int column, const QStringMatcher& matcher) const
 QVariant ListItem::data(int column, int role) const
 {
     if (role == SortKeyRole)
-        return sortKey;
+        return key();
     if (column < 0 || column >= m_cells.size())
         return QVariant();
     const std::uint16_t flags = m_cells.flags(column);
