@@ -53,6 +53,11 @@ private:
         void remove(unsigned uid, const ListItem* item);
     };
 
+    OwnerRows& rowsOf(UDInterface* owner);
+
     QHash<UDInterface*, ListItem*> m_objects;
     QHash<UDInterface*, OwnerRows> m_indexRows;
+    // The entry of the last owner written (QHash values stay put while their key is present).
+    UDInterface* m_lastOwner = nullptr;
+    OwnerRows* m_lastRows = nullptr;
 };

@@ -219,9 +219,12 @@ void ListItem::insertChild(int at, ListItem* c)
 {
     if (!m_children)
         m_children = new std::vector<ListItem*>;
-    if (at < 0 || at > int(m_children->size()))
+    if (at < 0 || at >= int(m_children->size())) {
         at = int(m_children->size());
-    m_children->insert(m_children->begin() + at, c);
+        m_children->push_back(c);
+    } else {
+        m_children->insert(m_children->begin() + at, c);
+    }
     c->m_parent = this;
     c->m_rowHint = std::uint32_t(at);
 }

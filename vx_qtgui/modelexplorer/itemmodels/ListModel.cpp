@@ -60,8 +60,11 @@ QModelIndex ListModel::index(int row, int column, const QModelIndex& parent) con
 {
     if (row < 0 || column < 0 || column >= columnCount(parent))
         return QModelIndex();
-    const ListItem* p = itemForIndex(parent);
-    ListItem* c = p ? p->child(row) : nullptr;
+    // Top-level rows (a view's whole walk over a long list) read the root's vector directly.
+    const ListItem* p = parent.isValid() ? itemForIndex(parent) : m_root;
+    const std::vector<ListItem*>* children = p ? p->children() : nullptr;
+    ListItem* c
+        = children && std::size_t(row) < children->size() ? (*children)[std::size_t(row)] : nullptr;
     return c ? createIndex(row, column, c) : QModelIndex();
 }
 
