@@ -90,14 +90,11 @@ ListItem::ListItem(
     , uid(uid)
 {
     initFlags();
-    // Keys too long for the arena become strings at once.
-    const std::size_t bytes = sizeof(std::uint32_t) + sortKey.size() * sizeof(char16_t);
-    if (!sortKey.empty() && bytes <= RowArena::MaxSize) {
+    if (!sortKey.empty()) {
+        const std::size_t bytes = sizeof(std::uint32_t) + sortKey.size() * sizeof(char16_t);
         m_packedKey = static_cast<std::uint32_t*>(RowArena::allocate(bytes));
         *m_packedKey = std::uint32_t(sortKey.size());
         std::memcpy(m_packedKey + 1, sortKey.data(), sortKey.size() * sizeof(char16_t));
-    } else if (!sortKey.empty()) {
-        this->sortKey = GuiUtil::toQString(sortKey);
     }
     attachTo(parent, nullptr, true);
 }

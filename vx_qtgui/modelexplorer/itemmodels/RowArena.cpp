@@ -70,13 +70,11 @@ RowArena::Bulk::~Bulk()
 
 void* RowArena::allocate(std::size_t size)
 {
-    if (size > MaxSize)
-        throw std::bad_alloc();
     const std::size_t bytes = sizeof(Prefix) + ((size + kAlign - 1) & ~(kAlign - 1));
     Prefix* prefix = nullptr;
     Cursor& cursor = t_cursor;
 #if !defined(VX_ROW_ARENA_PLAIN)
-    if (cursor.bulk > 0) {
+    if (cursor.bulk > 0 && size <= MaxSize) {
         if (!cursor.block || cursor.used + bytes > kBlockSize) {
             cursor.retire();
             void* raw = std::malloc(kBlockSize);

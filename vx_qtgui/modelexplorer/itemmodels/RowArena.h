@@ -2,9 +2,9 @@
 
 #include <cstddef>
 
-/// Storage of the explorer's rows (`ListItem`) and their small parts. While a `Bulk` scope lives
-/// on a thread, what that thread asks for is cut from 32 KB blocks, and a block goes back to the
-/// heap when the last piece in it is released (on any thread): a list of a million rows costs
+/// Storage of the explorer's rows (`ListItem`), their cells and packed keys. While a `Bulk` scope
+/// lives on a thread, what that thread asks for is cut from 32 KB blocks, and a block goes back to
+/// the heap when the last piece in it is released (on any thread): a list of a million rows costs
 /// some five thousand allocations instead of two million, and its rows lie side by side for a
 /// view's walk. Outside a scope every piece is a heap block of its own, so rows that come and go
 /// one by one (tree nodes) pin no blocks. Under AddressSanitizer every piece is a heap block.
@@ -12,10 +12,10 @@ class RowArena {
 public:
     RowArena() = delete;
 
-    /// The largest piece one call may ask for.
+    /// The largest piece cut from a block; larger ones are heap blocks.
     static constexpr std::size_t MaxSize = 4096;
 
-    /// Room for `size` bytes (at most `MaxSize`), aligned to 16 bytes.
+    /// Room for `size` bytes, aligned to 16 bytes.
     static void* allocate(std::size_t size);
     /// Gives back room from `allocate`; null is accepted.
     static void release(void* pointer) noexcept;
