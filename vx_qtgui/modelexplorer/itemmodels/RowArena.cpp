@@ -72,8 +72,8 @@ void* RowArena::allocate(std::size_t size)
 {
     const std::size_t bytes = sizeof(Prefix) + ((size + kAlign - 1) & ~(kAlign - 1));
     Prefix* prefix = nullptr;
-    Cursor& cursor = t_cursor;
 #if !defined(VX_ROW_ARENA_PLAIN)
+    Cursor& cursor = t_cursor;
     if (cursor.bulk > 0 && size <= MaxSize) {
         if (!cursor.block || cursor.used + bytes > kBlockSize) {
             cursor.retire();
