@@ -84,26 +84,32 @@ ListItem::ListItem(unsigned uid, UDInterface* owner, const QString& sortKey, Lis
     attachTo(parent, nullptr, true);
 }
 
-ListItem::ListItem(
+ListItem* ListItem::newIndexRow(
     unsigned uid, UDInterface* owner, const std::u16string& sortKey, ListItem* parent)
-    : uidOwner(owner)
-    , uid(uid)
 {
-    initFlags();
-    if (!sortKey.empty()) {
-        const std::size_t bytes = sizeof(std::uint32_t) + sortKey.size() * sizeof(char16_t);
-        m_packedKey = static_cast<std::uint32_t*>(RowArena::allocate(bytes));
-        *m_packedKey = std::uint32_t(sortKey.size());
-        std::memcpy(m_packedKey + 1, sortKey.data(), sortKey.size() * sizeof(char16_t));
+    const std::size_t extra
+        = sortKey.empty() ? 0 : sizeof(std::uint32_t) + sortKey.size() * sizeof(char16_t);
+    void* room = RowArena::allocate(sizeof(ListItem) + extra);
+    ListItem* item = nullptr;
+    try {
+        item = ::new (room) ListItem(uid, owner, QString(), nullptr);
+    } catch (...) {
+        RowArena::release(room);
+        throw;
     }
-    attachTo(parent, nullptr, true);
+    if (extra) {
+        auto* packed = reinterpret_cast<std::uint32_t*>(item + 1);
+        *packed = std::uint32_t(sortKey.size());
+        std::memcpy(packed + 1, sortKey.data(), sortKey.size() * sizeof(char16_t));
+        item->m_packedKey = packed;
+    }
+    item->attachTo(parent, nullptr, true);
+    return item;
 }
 
 void ListItem::dropPackedKey() const
 {
-    if (!m_packedKey)
-        return;
-    RowArena::release(m_packedKey);
+    // The text stays in the row's room until the row goes.
     m_packedKey = nullptr;
 }
 
@@ -149,7 +155,6 @@ ListItem::ListItem(const QString& text, const ItemAttribute& attribute, ListItem
 
 ListItem::~ListItem()
 {
-    dropPackedKey();
     if (m_children) {
         for (ListItem* c : *m_children)
             delete c;

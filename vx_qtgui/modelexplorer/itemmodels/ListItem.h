@@ -58,9 +58,10 @@ public:
         ListItem* parent, ListItem* after = nullptr);
     /// An index row: the placeholder of row `uid` of `owner`'s incrementally loaded list.
     ListItem(unsigned uid, UDInterface* owner, const QString& sortKey, ListItem* parent);
-    /// The same with the key's text packed beside the row until it is first read (`key()`): a
-    /// million placeholders are not a million strings.
-    ListItem(unsigned uid, UDInterface* owner, const std::u16string& sortKey, ListItem* parent);
+    /// The same with the key's text packed in the row's own room until it is first read
+    /// (`key()`): a million placeholders are not a million strings.
+    static ListItem* newIndexRow(
+        unsigned uid, UDInterface* owner, const std::u16string& sortKey, ListItem* parent);
     /// A complete row of plain strings (never fetched); with an icon path column 0 is empty.
     ListItem(const QStringList& values, const QString& iconPath, ListItem* parent);
     /// A group row showing `text`, appended to `parent`.
@@ -173,8 +174,9 @@ private:
 
     void dropPackedKey() const;
 
-    // An index row's key until first read: its length, then its UTF-16 units, in the row arena.
-    mutable std::uint32_t* m_packedKey = nullptr;
+    // An index row's key until first read: its length, then its UTF-16 units, right after the
+    // row in the same room.
+    mutable const std::uint32_t* m_packedKey = nullptr;
     ListItem* m_parent = nullptr;
     std::vector<ListItem*>* m_children = nullptr;
     mutable std::uint32_t m_rowHint = 0;

@@ -24,6 +24,16 @@ QString fromLocal(const std::string& s)
     return s.empty() ? QString() : QString::fromLocal8Bit(s.data(), int(s.size()));
 }
 
+ListItem* newIndexRow(unsigned uid, UDInterface* owner, const QString& key, ListItem* parent)
+{
+    return new ListItem(uid, owner, key, parent);
+}
+
+ListItem* newIndexRow(unsigned uid, UDInterface* owner, const std::u16string& key, ListItem* parent)
+{
+    return ListItem::newIndexRow(uid, owner, key, parent);
+}
+
 QString onOff(const QString& value)
 {
     return QLatin1String(GuiUtil::isTrueStr(value) ? GuiConstants::OnText : GuiConstants::OffText);
@@ -628,7 +638,7 @@ QModelIndex ListModel::addIndexRow(
     if (isGrouped() && !groupValue.isEmpty())
         parent = groupFor(groupValue, ListItem::ItemAttribute());
     ListItem* item = insertItem(
-        parent, parent->childCount(), [&] { return new ListItem(uid, owner, sortKey, parent); });
+        parent, parent->childCount(), [&] { return newIndexRow(uid, owner, sortKey, parent); });
     m_index.setIndexRow(owner, uid, item);
     return indexFromItem(item);
 }

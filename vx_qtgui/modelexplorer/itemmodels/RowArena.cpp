@@ -16,23 +16,26 @@
 namespace {
 
 constexpr std::size_t kBlockSize = 32 * 1024;
-constexpr std::size_t kAlign = 16;
+constexpr std::size_t kAlign = alignof(void*);
+// Counted as pending while the block is still being cut: cutting then costs no atomic operation,
+// and the count falls to zero only once the cutting thread has given the block up.
+constexpr std::size_t kCutting = std::size_t(1) << 40;
 
-struct alignas(kAlign) Block {
-    // Bytes of pieces not yet released plus bytes the cutting thread may still cut (counted up
-    // front, so cutting costs no atomic operation).
+struct Block {
+    // Pieces not yet released, plus kCutting while a thread cuts from the block.
     std::atomic<std::size_t> pending;
 };
 
-// Before each piece: its block (null for a heap piece) and its size with this prefix.
-struct alignas(kAlign) Prefix {
+// Before each piece: its block, or null for a heap piece.
+struct Prefix {
     Block* block;
-    std::size_t size;
 };
+static_assert(sizeof(Prefix) % kAlign == 0, "pieces stay aligned");
+static_assert(sizeof(Block) % kAlign == 0, "pieces stay aligned");
 
-void unref(Block* block, std::size_t bytes) noexcept
+void unref(Block* block, std::size_t pieces) noexcept
 {
-    if (bytes && block->pending.fetch_sub(bytes, std::memory_order_acq_rel) == bytes) {
+    if (block->pending.fetch_sub(pieces, std::memory_order_acq_rel) == pieces) {
         block->~Block();
         std::free(block);
     }
@@ -42,14 +45,15 @@ void unref(Block* block, std::size_t bytes) noexcept
 struct Cursor {
     Block* block = nullptr;
     std::size_t used = 0;
+    std::size_t cut = 0;
     int bulk = 0;
 
     ~Cursor() { retire(); }
-    // Gives up the block: the room never cut is no longer pending.
+    // Gives up the block: from now on only its pieces keep it.
     void retire() noexcept
     {
         if (block)
-            unref(block, kBlockSize - used);
+            unref(block, kCutting - cut);
         block = nullptr;
     }
 };
@@ -81,13 +85,14 @@ void* RowArena::allocate(std::size_t size)
             if (!raw)
                 throw std::bad_alloc();
             cursor.block = new (raw) Block;
+            cursor.block->pending.store(kCutting, std::memory_order_relaxed);
             cursor.used = sizeof(Block);
-            // Every byte after the header is pending until cut and released, or given up.
-            cursor.block->pending.store(kBlockSize - sizeof(Block), std::memory_order_relaxed);
+            cursor.cut = 0;
         }
         prefix = reinterpret_cast<Prefix*>(reinterpret_cast<char*>(cursor.block) + cursor.used);
         prefix->block = cursor.block;
         cursor.used += bytes;
+        ++cursor.cut;
     }
 #endif
     if (!prefix) {
@@ -96,7 +101,6 @@ void* RowArena::allocate(std::size_t size)
             throw std::bad_alloc();
         prefix->block = nullptr;
     }
-    prefix->size = bytes;
     return prefix + 1;
 }
 
@@ -106,7 +110,7 @@ void RowArena::release(void* pointer) noexcept
         return;
     Prefix* prefix = static_cast<Prefix*>(pointer) - 1;
     if (prefix->block)
-        unref(prefix->block, prefix->size);
+        unref(prefix->block, 1);
     else
         std::free(prefix);
 }

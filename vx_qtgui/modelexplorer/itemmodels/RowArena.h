@@ -15,7 +15,7 @@ public:
     /// The largest piece cut from a block; larger ones are heap blocks.
     static constexpr std::size_t MaxSize = 4096;
 
-    /// Room for `size` bytes, aligned to 16 bytes.
+    /// Room for `size` bytes, aligned as a pointer is.
     static void* allocate(std::size_t size);
     /// Gives back room from `allocate`; null is accepted.
     static void release(void* pointer) noexcept;
