@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <list>
+#include <utility>
 
 class VXMEObjectData;
+class VXMEObjectMessageData;
 
 /// A list of records as it travels between host and explorer; whoever holds it owns every element.
 using VXMEObjectDataList = std::list<VXMEObjectData*>;
@@ -23,6 +25,14 @@ public:
     /// Both records name the same host object.
     virtual bool equals(const VXMEObjectData* other) const;
     virtual bool equals(const UDInterface* object) const;
+
+    /// The record as a row or node description; null for other kinds. A virtual call costs a
+    /// long list less than a dynamic_cast per record.
+    virtual const VXMEObjectMessageData* messageData() const { return nullptr; }
+    VXMEObjectMessageData* messageData()
+    {
+        return const_cast<VXMEObjectMessageData*>(std::as_const(*this).messageData());
+    }
 
     /// Deletes every element and the list, then nulls the pointer; null is accepted.
     static void destroyList(VXMEObjectDataList*& list);

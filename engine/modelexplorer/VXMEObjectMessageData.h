@@ -19,6 +19,9 @@ public:
     explicit VXMEObjectMessageData(UDInterface* object);
     ~VXMEObjectMessageData() override;
 
+    using VXMEObjectData::messageData;
+    const VXMEObjectMessageData* messageData() const override { return this; }
+
     /// Appends a non-null child, creating the list on first use; takes ownership.
     void addChild(VXMEObjectMessageData* child);
 

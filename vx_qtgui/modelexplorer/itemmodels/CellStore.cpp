@@ -1,5 +1,7 @@
 #include "vx_qtgui/modelexplorer/itemmodels/CellStore.h"
 
+#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -36,7 +38,7 @@ void CellStore::clear()
     if (!m_block)
         return;
     delete m_block->styles;
-    std::free(m_block);
+    RowArena::release(m_block);
     m_block = nullptr;
 }
 
@@ -59,9 +61,8 @@ void CellStore::rebuild(const Source* sources, int count)
     }
     const std::size_t bytes
         = sizeof(Header) + sizeof(Cell) * std::size_t(count) + sizeof(char16_t) * chars;
-    auto* block = static_cast<Header*>(std::malloc(bytes));
-    if (!block)
-        throw std::bad_alloc();
+    // Beside the row while a list is filled.
+    auto* block = static_cast<Header*>(RowArena::allocate(bytes));
     block->count = std::uint32_t(count);
     block->chars = std::uint32_t(chars);
     block->styles = nullptr;

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-/// The cells of one list row packed into a single heap block: per cell its text, its 16 flag bits
-/// and, only when some cell has them, its style texts. A million rows cost one allocation each
-/// instead of one per cell. GUI thread.
+/// The cells of one list row packed into a single block (of the row arena): per cell its text, its
+/// 16 flag bits and, only when some cell has them, its style texts. A million rows cost one
+/// allocation each instead of one per cell. GUI thread.
 class CellStore {
 public:
     /// One cell handed to `assign`.

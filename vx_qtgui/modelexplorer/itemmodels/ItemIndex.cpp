@@ -70,9 +70,19 @@ ListItem* ItemIndex::indexRow(UDInterface* owner, unsigned uid) const
     return it == m_indexRows.constEnd() ? nullptr : it->find(uid);
 }
 
+ItemIndex::OwnerRows& ItemIndex::rowsOf(UDInterface* owner)
+{
+    // A long list's rows arrive one after the other from one owner: one look-up for all.
+    if (!m_lastRows || m_lastOwner != owner) {
+        m_lastRows = &m_indexRows[owner];
+        m_lastOwner = owner;
+    }
+    return *m_lastRows;
+}
+
 void ItemIndex::setIndexRow(UDInterface* owner, unsigned uid, ListItem* item)
 {
-    OwnerRows& rows = m_indexRows[owner];
+    OwnerRows& rows = rowsOf(owner);
     ListItem*& at = rows.slot(uid);
     if (!at && item)
         ++rows.count;
@@ -85,8 +95,10 @@ void ItemIndex::reserveIndexRows(UDInterface* owner, int count)
 {
     if (!owner || count <= 0)
         return;
-    OwnerRows& rows = m_indexRows[owner];
-    rows.dense.reserve(rows.dense.size() + std::size_t(count));
+    OwnerRows& rows = rowsOf(owner);
+    const std::size_t wanted = rows.dense.size() + std::size_t(count);
+    if (wanted > rows.dense.capacity())
+        rows.dense.reserve(std::max(wanted, 2 * rows.dense.capacity()));
 }
 
 void ItemIndex::removeIndexRow(UDInterface* owner, unsigned uid, const ListItem* item)
@@ -95,8 +107,11 @@ void ItemIndex::removeIndexRow(UDInterface* owner, unsigned uid, const ListItem*
     if (it == m_indexRows.end())
         return;
     it->remove(uid, item);
-    if (it->count == 0)
+    if (it->count == 0) {
+        if (m_lastRows == &it.value())
+            m_lastRows = nullptr;
         m_indexRows.erase(it);
+    }
 }
 
 void ItemIndex::forget(const ListItem* item)
@@ -111,4 +126,5 @@ void ItemIndex::clear()
 {
     m_objects.clear();
     m_indexRows.clear();
+    m_lastRows = nullptr;
 }

@@ -25,6 +25,13 @@ public:
     void removeIndexRow(UDInterface* owner, unsigned uid, const ListItem* item = nullptr);
     /// Makes room for `count` more index rows of `owner` (a long list arriving at once).
     void reserveIndexRows(UDInterface* owner, int count);
+    /// Makes room for `count` more object rows when that at least doubles the index (short
+    /// batches leave the hash to its own growth).
+    void reserveObjects(int count)
+    {
+        if (count > m_objects.size())
+            m_objects.reserve(m_objects.size() + count);
+    }
 
     /// Drops both entries of `item` (its object's and its index row's) when they name it.
     void forget(const ListItem* item);
@@ -46,6 +53,11 @@ private:
         void remove(unsigned uid, const ListItem* item);
     };
 
+    OwnerRows& rowsOf(UDInterface* owner);
+
     QHash<UDInterface*, ListItem*> m_objects;
     QHash<UDInterface*, OwnerRows> m_indexRows;
+    // The entry of the last owner written (QHash values stay put while their key is present).
+    UDInterface* m_lastOwner = nullptr;
+    OwnerRows* m_lastRows = nullptr;
 };

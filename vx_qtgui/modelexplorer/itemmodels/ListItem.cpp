@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -81,6 +82,50 @@ ListItem::ListItem(unsigned uid, UDInterface* owner, const QString& sortKey, Lis
 {
     initFlags();
     attachTo(parent, nullptr, true);
+}
+
+ListItem* ListItem::newIndexRow(
+    unsigned uid, UDInterface* owner, const std::u16string& sortKey, ListItem* parent)
+{
+    const std::size_t extra
+        = sortKey.empty() ? 0 : sizeof(std::uint32_t) + sortKey.size() * sizeof(char16_t);
+    void* room = RowArena::allocate(sizeof(ListItem) + extra);
+    ListItem* item = nullptr;
+    try {
+        item = ::new (room) ListItem(uid, owner, QString(), nullptr);
+    } catch (...) {
+        RowArena::release(room);
+        throw;
+    }
+    if (extra) {
+        auto* packed = reinterpret_cast<std::uint32_t*>(item + 1);
+        *packed = std::uint32_t(sortKey.size());
+        std::memcpy(packed + 1, sortKey.data(), sortKey.size() * sizeof(char16_t));
+        item->m_packedKey = packed;
+    }
+    item->attachTo(parent, nullptr, true);
+    return item;
+}
+
+void ListItem::dropPackedKey() const
+{
+    // The text stays in the row's room until the row goes.
+    m_packedKey = nullptr;
+}
+
+const QString& ListItem::key() const
+{
+    if (m_packedKey) {
+        sortKey = QString(reinterpret_cast<const QChar*>(m_packedKey + 1), int(*m_packedKey));
+        dropPackedKey();
+    }
+    return sortKey;
+}
+
+void ListItem::setSortKey(const QString& key)
+{
+    dropPackedKey();
+    sortKey = key;
 }
 
 ListItem::ListItem(const QStringList& values, const QString& iconPath, ListItem* parent)
@@ -176,17 +221,32 @@ void ListItem::insertChild(int at, ListItem* c)
 {
     if (!m_children)
         m_children = new std::vector<ListItem*>;
-    if (at < 0 || at > int(m_children->size()))
+    if (at < 0 || at >= int(m_children->size())) {
         at = int(m_children->size());
-    m_children->insert(m_children->begin() + at, c);
+        m_children->push_back(c);
+    } else {
+        m_children->insert(m_children->begin() + at, c);
+    }
     c->m_parent = this;
     c->m_rowHint = std::uint32_t(at);
+}
+
+void ListItem::reserveChildren(int count)
+{
+    if (count <= 0)
+        return;
+    if (!m_children)
+        m_children = new std::vector<ListItem*>;
+    // Still growing geometrically: many short batches do not reallocate each time.
+    const std::size_t wanted = m_children->size() + std::size_t(count);
+    if (wanted > m_children->capacity())
+        m_children->reserve(std::max(wanted, 2 * m_children->capacity()));
 }
 
 bool ListItem::operator==(const ListItem& other) const
 {
     if (object != other.object || itemFlag != other.itemFlag || iconPath != other.iconPath
-        || sortKey != other.sortKey || valueCount() != other.valueCount())
+        || key() != other.key() || valueCount() != other.valueCount())
         return false;
     for (int c = 0; c < valueCount(); ++c) {
         if (text(c) != other.text(c) || attribute(c) != other.attribute(c))
@@ -342,7 +402,7 @@ bool ListItem::editTextContains(int column, const QStringMatcher& matcher) const
 QVariant ListItem::data(int column, int role) const
 {
     if (role == SortKeyRole)
-        return sortKey;
+        return key();
     if (column < 0 || column >= m_cells.size())
         return QVariant();
     const std::uint16_t flags = m_cells.flags(column);

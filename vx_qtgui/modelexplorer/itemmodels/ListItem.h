@@ -2,6 +2,7 @@
 
 #include "engine/modelexplorer/UDInterface.h"
 #include "vx_qtgui/modelexplorer/itemmodels/CellStore.h"
+#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
 
 #include <QColor>
 #include <QString>
@@ -9,6 +10,7 @@
 #include <QVariant>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class QPixmap;
@@ -56,10 +58,19 @@ public:
         ListItem* parent, ListItem* after = nullptr);
     /// An index row: the placeholder of row `uid` of `owner`'s incrementally loaded list.
     ListItem(unsigned uid, UDInterface* owner, const QString& sortKey, ListItem* parent);
+    /// The same with the key's text packed in the row's own room until it is first read
+    /// (`key()`): a million placeholders are not a million strings.
+    static ListItem* newIndexRow(
+        unsigned uid, UDInterface* owner, const std::u16string& sortKey, ListItem* parent);
     /// A complete row of plain strings (never fetched); with an icon path column 0 is empty.
     ListItem(const QStringList& values, const QString& iconPath, ListItem* parent);
     /// A group row showing `text`, appended to `parent`.
     ListItem(const QString& text, const ItemAttribute& attribute, ListItem* parent);
+    // Rows of a list being filled come from the row arena: a long list is not a million heap
+    // blocks.
+    static void* operator new(std::size_t size) { return RowArena::allocate(size); }
+    static void operator delete(void* pointer) noexcept { RowArena::release(pointer); }
+
     ListItem(const ListItem&) = delete;
     ListItem& operator=(const ListItem&) = delete;
     ~ListItem();
@@ -71,6 +82,11 @@ public:
 
     /// The item's answer for a cell; an invalid value outside the row's cells (except role 259).
     QVariant data(int column, int role) const;
+
+    /// The row's sort key, made a string on first read when it was packed.
+    const QString& key() const;
+    /// Replaces the sort key (and any packed one).
+    void setSortKey(const QString& key);
 
     // Cells.
     int valueCount() const { return m_cells.size(); }
@@ -100,6 +116,8 @@ public:
     std::vector<ListItem*> takeChildren();
     /// Adopts `child` at `row` (appended when out of range).
     void insertChild(int row, ListItem* child);
+    /// Makes room for `count` more children.
+    void reserveChildren(int count);
     const std::vector<ListItem*>* children() const { return m_children; }
 
     /// Empties the cells and clears `filterMatched`, `requested` and `stale`.
@@ -125,7 +143,9 @@ public:
     UDInterface* uidOwner = nullptr;
     const QPixmap* pixmap = nullptr;
     QString iconPath;
-    QString sortKey;
+    /// The sort key once it is a string: null while an index row's key is still packed, so
+    /// read it with `key()` and write it with `setSortKey()`.
+    mutable QString sortKey;
     QRgb colorRgb = 0;
     unsigned uid = 0;
     unsigned acceptedActions = 0;
@@ -152,6 +172,11 @@ private:
     void attachTo(ListItem* parent, ListItem* after, bool append);
     void initFlags();
 
+    void dropPackedKey() const;
+
+    // An index row's key until first read: its length, then its UTF-16 units, right after the
+    // row in the same room.
+    mutable const std::uint32_t* m_packedKey = nullptr;
     ListItem* m_parent = nullptr;
     std::vector<ListItem*>* m_children = nullptr;
     mutable std::uint32_t m_rowHint = 0;

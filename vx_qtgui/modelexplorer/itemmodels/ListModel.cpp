@@ -24,6 +24,16 @@ QString fromLocal(const std::string& s)
     return s.empty() ? QString() : QString::fromLocal8Bit(s.data(), int(s.size()));
 }
 
+ListItem* newIndexRow(unsigned uid, UDInterface* owner, const QString& key, ListItem* parent)
+{
+    return new ListItem(uid, owner, key, parent);
+}
+
+ListItem* newIndexRow(unsigned uid, UDInterface* owner, const std::u16string& key, ListItem* parent)
+{
+    return ListItem::newIndexRow(uid, owner, key, parent);
+}
+
 QString onOff(const QString& value)
 {
     return QLatin1String(GuiUtil::isTrueStr(value) ? GuiConstants::OnText : GuiConstants::OffText);
@@ -60,8 +70,11 @@ QModelIndex ListModel::index(int row, int column, const QModelIndex& parent) con
 {
     if (row < 0 || column < 0 || column >= columnCount(parent))
         return QModelIndex();
-    const ListItem* p = itemForIndex(parent);
-    ListItem* c = p ? p->child(row) : nullptr;
+    // Top-level rows (a view's whole walk over a long list) read the root's vector directly.
+    const ListItem* p = parent.isValid() ? itemForIndex(parent) : m_root;
+    const std::vector<ListItem*>* children = p ? p->children() : nullptr;
+    ListItem* c
+        = children && std::size_t(row) < children->size() ? (*children)[std::size_t(row)] : nullptr;
     return c ? createIndex(row, column, c) : QModelIndex();
 }
 
@@ -442,6 +455,17 @@ ListItem* ListModel::groupFor(const QString& value, const ListItem::ItemAttribut
     return createGroupItem(value, root, attribute);
 }
 
+void ListModel::reserveRows(int count, bool objects)
+{
+    if (count <= 0)
+        return;
+    // Grouped rows go below their group rows, which stay few.
+    if (!isGrouped())
+        ensureRoot()->reserveChildren(count);
+    if (objects)
+        m_index.reserveObjects(count);
+}
+
 QModelIndex ListModel::addItem(VXMEObjectMessageData* record, const QModelIndex& parent)
 {
     if (!record)
@@ -476,7 +500,7 @@ QModelIndex ListModel::addItem(
             recycle(item, record, parent, afterItem);
         } else {
             item->clear();
-            item->sortKey = fromU16(record->sortKey);
+            item->setSortKey(fromU16(record->sortKey));
             // The row's key changed: sorting proxies must see it even when no cells follow.
             const QModelIndex first = indexFromItem(item);
             if (!isResetting() && !record->listValues && first.isValid() && columnCount() > 0)
@@ -519,7 +543,7 @@ void ListModel::recycle(
     item->iconPath = internIconPath(record->iconPath);
     item->pixmap = ListItem::pixmapForPath(item->iconPath);
     item->itemFlag = record->itemFlag;
-    item->sortKey = fromU16(record->sortKey);
+    item->setSortKey(fromU16(record->sortKey));
     item->stale = true;
     if (item->parent() != parent)
         moveItem(item, parent, after ? after->row() + 1 : parent->childCount());
@@ -570,10 +594,12 @@ void ListModel::updateItem(ListItem* item, VXMEObjectMessageData* record, bool r
     // Sources point into the styles: sized before any cell takes an address.
     if (m_rowStyles.size() < std::size_t(count))
         m_rowStyles.resize(std::size_t(count));
-    m_rowCells.assign(std::size_t(firstValue + count), CellStore::Source());
+    // Every field of every cell is written below: no clearing pass.
+    if (m_rowCells.size() < std::size_t(firstValue + count))
+        m_rowCells.resize(std::size_t(firstValue + count));
     CellStore::Source* cells = m_rowCells.data();
     if (m_iconColumn)
-        cells[0].flags = ListItem::CellValid;
+        cells[0] = CellStore::Source { nullptr, 0, ListItem::CellValid, nullptr };
     const std::u16string* texts = count ? values->elements().data() : nullptr;
     const int headers = m_headers.size();
     for (int i = 0; i < count; ++i) {
@@ -581,6 +607,7 @@ void ListModel::updateItem(ListItem* item, VXMEObjectMessageData* record, bool r
         s.text = texts[i].data();
         s.length = std::uint32_t(texts[i].size());
         s.flags = ListItem::CellValid;
+        s.style = nullptr;
         if (i < attributed) {
             const VXPropertyAttribute& a = (*attributes)[std::size_t(i)];
             s.flags = toCellFlags(a);
@@ -603,16 +630,29 @@ void ListModel::updateItem(ListItem* item, VXMEObjectMessageData* record, bool r
         emit dataChanged(first, first.siblingAtColumn(columnCount() - 1));
 }
 
-QModelIndex ListModel::addItem(unsigned uid, UDInterface* owner, const QString& sortKey,
-    const QString& groupValue, int /*section*/)
+template <class Key>
+QModelIndex ListModel::addIndexRow(
+    unsigned uid, UDInterface* owner, const Key& sortKey, const QString& groupValue)
 {
     ListItem* parent = ensureRoot();
     if (isGrouped() && !groupValue.isEmpty())
         parent = groupFor(groupValue, ListItem::ItemAttribute());
     ListItem* item = insertItem(
-        parent, parent->childCount(), [&] { return new ListItem(uid, owner, sortKey, parent); });
+        parent, parent->childCount(), [&] { return newIndexRow(uid, owner, sortKey, parent); });
     m_index.setIndexRow(owner, uid, item);
     return indexFromItem(item);
+}
+
+QModelIndex ListModel::addItem(unsigned uid, UDInterface* owner, const QString& sortKey,
+    const QString& groupValue, int /*section*/)
+{
+    return addIndexRow(uid, owner, sortKey, groupValue);
+}
+
+QModelIndex ListModel::addItem(unsigned uid, UDInterface* owner, const std::u16string& sortKey,
+    const QString& groupValue, int /*section*/)
+{
+    return addIndexRow(uid, owner, sortKey, groupValue);
 }
 
 QModelIndex ListModel::addItem(

@@ -85,8 +85,14 @@ public:
     /// An index row (placeholder `uid` of `owner`'s list), in its group when grouped.
     QModelIndex addItem(unsigned uid, UDInterface* owner, const QString& sortKey,
         const QString& groupValue, int section);
+    /// The same with the host's key, kept packed until read.
+    QModelIndex addItem(unsigned uid, UDInterface* owner, const std::u16string& sortKey,
+        const QString& groupValue, int section);
     /// Makes room for `count` more index rows of `owner` before they are added one by one.
     void reserveIndexRows(UDInterface* owner, int count) { m_index.reserveIndexRows(owner, count); }
+    /// Makes room for `count` more top-level rows (and, with `objects`, object index entries)
+    /// before a long list arrives: both grow once, not by doubling.
+    void reserveRows(int count, bool objects);
     /// A complete row of plain strings.
     QModelIndex addItem(const QStringList& values, const QString& iconPath,
         const QModelIndex& parent = QModelIndex());
@@ -185,6 +191,9 @@ protected:
     QString internIconPath(const std::u16string& path);
 
 private:
+    template <class Key>
+    QModelIndex addIndexRow(
+        unsigned uid, UDInterface* owner, const Key& sortKey, const QString& groupValue);
     ListItem* groupFor(const QString& value, const ListItem::ItemAttribute& attribute);
     ListItem::ItemAttribute groupAttribute(const VXMEObjectMessageData* record) const;
     void forgetTree(ListItem* item);

@@ -217,7 +217,9 @@ void ListProxyModel::rankAll(Qt::SortOrder order)
 
 std::uint32_t ListProxyModel::keySlot(const ListItem* item) const
 {
-    // The string's data pointer, read without touching the text itself.
+    // The string's data pointer, read without touching the text itself (a packed key becomes
+    // its string here, once).
+    item->key();
     const void* text = const_cast<QString&>(item->sortKey).data_ptr();
     const std::uint32_t slot = item->sortSlot;
     if (slot < m_slots.size() && m_slots[slot].text == text)
@@ -311,8 +313,9 @@ QVariant ListProxyModel::data(const QModelIndex& index, int role) const
         return QSortFilterProxyModel::data(index, role);
     const QModelIndex source = mapToSource(index);
     ListItem* item = source.isValid() ? m_model->itemForIndex(source) : nullptr;
+    // What the base would answer, without mapping the index a second time.
     if (!m_model->isGroupItem(item))
-        return QSortFilterProxyModel::data(index, role);
+        return source.isValid() ? m_model->data(source, role) : QVariant();
     switch (role) {
     case Qt::DisplayRole: {
         if (index.column() != 0)

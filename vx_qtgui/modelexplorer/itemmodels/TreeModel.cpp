@@ -108,7 +108,7 @@ void TreeModel::updateItem(ListItem* item, VXMEObjectMessageData* record, bool r
     item->iconPath = internIconPath(record->iconPath);
     item->pixmap = ListItem::pixmapForPath(item->iconPath);
     item->itemFlag = record->itemFlag;
-    item->sortKey = fromU16(record->sortKey);
+    item->setSortKey(fromU16(record->sortKey));
     const QString label = fromU16(record->label);
     if (item->valueCount() > 0 && label != item->text(0))
         updateExpandedItem(expansionKey(item), expansionKey(label, item->object));

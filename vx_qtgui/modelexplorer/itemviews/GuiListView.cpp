@@ -17,6 +17,7 @@
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
+#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoEnableDisableHeaderResize.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoEnableDisableSort.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoSelectListItem.h"
@@ -358,12 +359,20 @@ void GuiListView::addList(const VXMEObjectDataList* records, bool reset)
     addRecords(records, nullptr);
 }
 
-void GuiListView::addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken)
+bool GuiListView::addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken)
 {
+    bool valued = false;
+    // The rows of one fill lie side by side and go together.
+    RowArena::Bulk bulk;
     bool first = m_model->root() == nullptr || m_model->rowCount() == 0;
-    // A list of placeholders comes from one owner: its index grows once, not by rehashing.
-    if (!records->empty() && records->front() && !records->front()->object)
-        m_model->reserveIndexRows(records->front()->owner, int(records->size()));
+    if (!records->empty()) {
+        // A list of placeholders comes from one owner: its index grows once, not by rehashing.
+        const VXMEObjectData* head = records->front();
+        const bool placeholders = head && !head->object;
+        if (placeholders)
+            m_model->reserveIndexRows(head->owner, int(records->size()));
+        m_model->reserveRows(int(records->size()), !placeholders);
+    }
     auto next = records->begin();
     while (next != records->end()) {
         std::unique_ptr<VXMEObjectData> owned;
@@ -375,6 +384,8 @@ void GuiListView::addRecords(const VXMEObjectDataList* records, VXMEObjectDataLi
         } else {
             ++next;
         }
+        const VXMEObjectMessageData* message = record ? record->messageData() : nullptr;
+        valued = valued || (message && message->listValues);
         const QModelIndex added = addRecord(record);
         if (first && added.isValid() && m_model->iconColumn() && m_model->columnCount() > 0
             && !m_model->isCustomHeaderWidth(0)) {
@@ -388,15 +399,16 @@ void GuiListView::addRecords(const VXMEObjectDataList* records, VXMEObjectDataLi
             header()->resizeSection(0, width);
         }
     }
+    return valued;
 }
 
 QModelIndex GuiListView::addRecord(VXMEObjectData* record)
 {
-    if (auto* message = dynamic_cast<VXMEObjectMessageData*>(record)) {
+    if (auto* message = record ? record->messageData() : nullptr) {
         if (message->object || !message->owner)
             return m_model->addItem(message);
-        return m_model->addItem(unsigned(message->index), message->owner,
-            GuiUtil::toQString(message->sortKey), GuiUtil::toQString(message->groupName), -1);
+        return m_model->addItem(unsigned(message->index), message->owner, message->sortKey,
+            GuiUtil::toQString(message->groupName), -1);
     }
     if (record && record->owner)
         return m_model->addItem(unsigned(record->index), record->owner, QString(), QString(), -1);
@@ -430,6 +442,7 @@ void GuiListView::fillList(const VXMEObjectDataList* records, VXMEObjectDataList
 {
     const QVector<AutoSelectListItem::Key> before = AutoSelectListItem::keysOf(this);
     ++m_fillDepth;
+    bool valued = false;
     {
         AutoUpdate frozen(this, true);
         AutoSelectListItem keep(this);
@@ -438,7 +451,7 @@ void GuiListView::fillList(const VXMEObjectDataList* records, VXMEObjectDataList
             m_listMessage = message;
             m_model->refresh(records, QModelIndex(), recycle);
             if (records)
-                addRecords(records, taken);
+                valued = addRecords(records, taken);
             m_model->purgeRecycleList();
         }
     }
@@ -448,7 +461,8 @@ void GuiListView::fillList(const VXMEObjectDataList* records, VXMEObjectDataList
             shareOutColumnWidths(viewport()->width());
         applyColumnWidths();
     } else {
-        updateColumnWidths(records);
+        // A list of placeholders has no values to measure: its long walk is spared.
+        updateColumnWidths(records, valued);
     }
     --m_fillDepth;
     emit modelChanged();
@@ -471,7 +485,7 @@ void GuiListView::updateNodes(const VXMEObjectDataList* records, bool flag)
             : m_model->itemForUID(record->owner, unsigned(record->index));
         if (!item)
             continue;
-        auto* message = dynamic_cast<VXMEObjectMessageData*>(record);
+        auto* message = record->messageData();
         if (message && message->listValues)
             m_model->updateItem(item, message, item->object != message->object);
         else if (item->object)
@@ -487,7 +501,7 @@ void GuiListView::updatePendingData(const VXMEObjectDataList* records)
     if (!records || !m_model)
         return;
     for (VXMEObjectData* record : *records) {
-        auto* message = dynamic_cast<VXMEObjectMessageData*>(record);
+        auto* message = record ? record->messageData() : nullptr;
         if (!message)
             continue;
         ListItem* item = message->owner
@@ -520,7 +534,7 @@ void GuiListView::editListNodes(const VXMEObjectDataList* records)
         return;
     QString value;
     for (VXMEObjectData* record : *records) {
-        if (auto* message = dynamic_cast<VXMEObjectMessageData*>(record)) {
+        if (auto* message = record ? record->messageData() : nullptr) {
             value = recordValue(message, cell.column() - firstDataColumn());
             break;
         }
@@ -567,7 +581,7 @@ int GuiListView::getStandardColumnWidth(const QString& text) const
     return GuiUtil::getStandardColumnWidth(text, fontMetrics());
 }
 
-void GuiListView::updateColumnWidths(const VXMEObjectDataList* records)
+void GuiListView::updateColumnWidths(const VXMEObjectDataList* records, bool measure)
 {
     if (!m_model)
         return;
@@ -578,7 +592,8 @@ void GuiListView::updateColumnWidths(const VXMEObjectDataList* records)
     }
     if (!records)
         return;
-    widenColumnsFor(*records);
+    if (measure)
+        widenColumnsFor(*records);
     applyColumnWidths();
 }
 
@@ -600,7 +615,7 @@ bool GuiListView::widenColumnsFor(const VXMEObjectDataList& records)
     std::vector<qreal> fitting(std::size_t(std::max(columns, 0)), -1);
     bool widened = false;
     for (auto record = records.begin(); open > 0 && record != records.end(); ++record) {
-        auto* message = dynamic_cast<const VXMEObjectMessageData*>(*record);
+        auto* message = *record ? (*record)->messageData() : nullptr;
         if (!message || !message->listValues)
             continue;
         const auto& values = message->listValues->elements();

@@ -72,7 +72,8 @@ public:
     void updateNodes(const VXMEObjectDataList* records, bool flag);
     void updatePendingData(const VXMEObjectDataList* records);
     void editListNodes(const VXMEObjectDataList* records);
-    void updateColumnWidths(const VXMEObjectDataList* records);
+    /// Widens columns to the records' values (unless `measure` is off) and applies the widths.
+    void updateColumnWidths(const VXMEObjectDataList* records, bool measure = true);
     /// Spreadsheet mode: shares `width` among the columns after the icon column.
     void shareOutColumnWidths(int width);
     void replacePropertyNames(const QStringList& oldNames, const QStringList& newNames);
@@ -248,8 +249,9 @@ private:
     // The body of replaceList; with `taken`, the records are freed as their rows are made.
     void fillList(const VXMEObjectDataList* records, VXMEObjectDataList* taken,
         const QString& message, bool recycle);
-    // Adds the records (freeing those of `taken`), setting the icon column from the first row.
-    void addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken);
+    // Adds the records (freeing those of `taken`), setting the icon column from the first row;
+    // whether any record carried values.
+    bool addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken);
     QModelIndex addRecord(VXMEObjectData* record);
     /// Widens non-custom columns to the values of `records`; whether any grew.
     bool widenColumnsFor(const VXMEObjectDataList& records);

@@ -59,17 +59,45 @@ void ODItemDelegate::drawCheckBoxIcon(QPainter* painter, const QStyleOptionViewI
     style->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &opt, painter, widget);
 }
 
+void ODItemDelegate::lendCellPalette(QStyleOptionViewItem& option) const
+{
+    constexpr QPalette::ColorGroup groups[]
+        = { QPalette::Active, QPalette::Disabled, QPalette::Inactive };
+    const qint64 source = option.palette.cacheKey();
+    if (source != m_cellPaletteSource) {
+        m_cellPalette = option.palette;
+        m_cellPaletteSource = source;
+    }
+    // Only the text brush differs between cells. Setting it copies the palette the first
+    // time (shared) and never after.
+    for (QPalette::ColorGroup group : groups)
+        m_cellPalette.setBrush(group, QPalette::Text, option.palette.brush(group, QPalette::Text));
+    m_cellPalette.setCurrentColorGroup(option.palette.currentColorGroup());
+    m_cellPalette.resolve(option.palette.resolve());
+    m_cellPalette.setCurrentColorGroup(option.palette.currentColorGroup());
+    m_cellPalette.resolve(option.palette.resolve());
+    // Swapped: the option holds the cells' palette, the member the view's until taken back.
+    option.palette = std::move(m_cellPalette);
+}
+
+void ODItemDelegate::takeBackCellPalette(QStyleOptionViewItem& option) const
+{
+    m_cellPalette = std::move(option.palette);
+}
+
 bool ODItemDelegate::paintStyledCell(
     QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem opt = option;
+    lendCellPalette(opt);
     initStyleOption(&opt, index);
     const QWidget* widget = option.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
-    if (drawOneLineCell(painter, opt, widget, style))
-        return true;
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
-    return false;
+    const bool oneLine = drawOneLineCell(painter, opt, widget, style);
+    if (!oneLine)
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    takeBackCellPalette(opt);
+    return oneLine;
 }
 
 bool ODItemDelegate::drawOneLineCell(QPainter* painter, const QStyleOptionViewItem& option,

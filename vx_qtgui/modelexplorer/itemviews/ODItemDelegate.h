@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QStyledItemDelegate>
 
 class QAbstractItemView;
@@ -32,5 +33,13 @@ private:
     bool drawOneLineCell(QPainter* painter, const QStyleOptionViewItem& option,
         const QWidget* widget, QStyle* style) const;
 
+    // Hands `option` the cells' own palette, made equal to the one it carries: the base's
+    // initStyleOption sets each cell's text brush on the option's palette, which copies the
+    // whole palette while it is shared with the view's. `takeBackCellPalette` returns it.
+    void lendCellPalette(QStyleOptionViewItem& option) const;
+    void takeBackCellPalette(QStyleOptionViewItem& option) const;
+
     QAbstractItemView* m_view;
+    mutable QPalette m_cellPalette;
+    mutable qint64 m_cellPaletteSource = 0;
 };

@@ -1,0 +1,116 @@
+#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define VX_ROW_ARENA_PLAIN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VX_ROW_ARENA_PLAIN 1
+#endif
+#endif
+
+namespace {
+
+constexpr std::size_t kBlockSize = 32 * 1024;
+constexpr std::size_t kAlign = alignof(void*);
+// Counted as pending while the block is still being cut: cutting then costs no atomic operation,
+// and the count falls to zero only once the cutting thread has given the block up.
+constexpr std::size_t kCutting = std::size_t(1) << 40;
+
+struct Block {
+    // Pieces not yet released, plus kCutting while a thread cuts from the block.
+    std::atomic<std::size_t> pending;
+};
+
+// Before each piece: its block, or null for a heap piece.
+struct Prefix {
+    Block* block;
+};
+static_assert(sizeof(Prefix) % kAlign == 0, "pieces stay aligned");
+static_assert(sizeof(Block) % kAlign == 0, "pieces stay aligned");
+
+void unref(Block* block, std::size_t pieces) noexcept
+{
+    if (block->pending.fetch_sub(pieces, std::memory_order_acq_rel) == pieces) {
+        block->~Block();
+        std::free(block);
+    }
+}
+
+// The block the current thread cuts from, and how many Bulk scopes are open on it.
+struct Cursor {
+    Block* block = nullptr;
+    std::size_t used = 0;
+    std::size_t cut = 0;
+    int bulk = 0;
+
+    ~Cursor() { retire(); }
+    // Gives up the block: from now on only its pieces keep it.
+    void retire() noexcept
+    {
+        if (block)
+            unref(block, kCutting - cut);
+        block = nullptr;
+    }
+};
+
+thread_local Cursor t_cursor;
+
+} // namespace
+
+RowArena::Bulk::Bulk()
+{
+    ++t_cursor.bulk;
+}
+
+RowArena::Bulk::~Bulk()
+{
+    --t_cursor.bulk;
+}
+
+void* RowArena::allocate(std::size_t size)
+{
+    const std::size_t bytes = sizeof(Prefix) + ((size + kAlign - 1) & ~(kAlign - 1));
+    Prefix* prefix = nullptr;
+#if !defined(VX_ROW_ARENA_PLAIN)
+    Cursor& cursor = t_cursor;
+    if (cursor.bulk > 0 && size <= MaxSize) {
+        if (!cursor.block || cursor.used + bytes > kBlockSize) {
+            cursor.retire();
+            void* raw = std::malloc(kBlockSize);
+            if (!raw)
+                throw std::bad_alloc();
+            cursor.block = new (raw) Block;
+            cursor.block->pending.store(kCutting, std::memory_order_relaxed);
+            cursor.used = sizeof(Block);
+            cursor.cut = 0;
+        }
+        prefix = reinterpret_cast<Prefix*>(reinterpret_cast<char*>(cursor.block) + cursor.used);
+        prefix->block = cursor.block;
+        cursor.used += bytes;
+        ++cursor.cut;
+    }
+#endif
+    if (!prefix) {
+        prefix = static_cast<Prefix*>(std::malloc(bytes));
+        if (!prefix)
+            throw std::bad_alloc();
+        prefix->block = nullptr;
+    }
+    return prefix + 1;
+}
+
+void RowArena::release(void* pointer) noexcept
+{
+    if (!pointer)
+        return;
+    Prefix* prefix = static_cast<Prefix*>(pointer) - 1;
+    if (prefix->block)
+        unref(prefix->block, 1);
+    else
+        std::free(prefix);
+}
