@@ -102,10 +102,11 @@ void VXEvent::requestProcessing()
         s_flushPending.store(true);
         return;
     }
+    // The wake-up first: the engine thread starts while the burst's end is arranged.
+    sendProcessingRequest();
     const WakeDeferral deferral = s_wakeDeferral.load();
     if (deferral && deferral(&closeBurst))
         t_openBurst = generation;
-    sendProcessingRequest();
 }
 
 void VXEvent::closeBurst()
