@@ -62,7 +62,7 @@ void writeLine(const char* label, int id, const char* name, const double* ms)
 
 } // namespace
 
-bool VXDebugOutputLogging::m_isDebugEnabled = false;
+std::atomic<bool> VXDebugOutputLogging::m_isDebugEnabled { false };
 FILE* VXDebugOutputLogging::m_file = nullptr;
 
 // Expanded from the catalogues in id order; sorted by id on the first look-up all the same.

@@ -3,6 +3,7 @@
 #include "engine/DebugMapPair.h"
 #include "vxqtgui_export.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 
@@ -18,8 +19,9 @@ public:
     static constexpr int EventStatisticsInterval = 100;
     static constexpr int MessageStatisticsInterval = 5000;
 
-    /// Producers test only this before doing any work.
-    static bool m_isDebugEnabled;
+    /// Producers test only this before doing any work; switched on the engine thread while the
+    /// GUI thread reads it.
+    static std::atomic<bool> m_isDebugEnabled;
     /// The open trace file, or null.
     static FILE* m_file;
 

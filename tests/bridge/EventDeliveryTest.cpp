@@ -11,8 +11,6 @@
 #include "tests/support/EventLog.h"
 #include "tests/support/GuiThreadRunner.h"
 
-#include <QCoreApplication>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -97,23 +95,21 @@ TEST_F(EventDeliveryTest, FirstEventAsksAtOnceAndTheRestOfTheHandlerOnceAtItsEnd
     std::promise<std::size_t> askedDuringHandler;
     std::promise<void> engineRan;
     std::promise<std::size_t> askedAfterRun;
+    // Another thread waits for the handler, so this one stays free to act as the engine.
     std::thread gui([&] {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [&] {
-                auto* first = new VXEvent(ButtonPressEvent, m_button.get());
-                first->setValue(1);
-                first->doEvent();
-                askedDuringHandler.set_value(VXHost::Interpreter::instance().pendingCommands());
-                engineRan.get_future().wait();
-                for (int value : { 2, 3 }) {
-                    auto* event = new VXEvent(ButtonPressEvent, m_button.get());
-                    event->setValue(value);
-                    event->doEvent();
-                }
-                askedAfterRun.set_value(VXHost::Interpreter::instance().pendingCommands());
-            },
-            Qt::BlockingQueuedConnection);
+        vxtest::runOnGuiThread([&] {
+            auto* first = new VXEvent(ButtonPressEvent, m_button.get());
+            first->setValue(1);
+            first->doEvent();
+            askedDuringHandler.set_value(VXHost::Interpreter::instance().pendingCommands());
+            engineRan.get_future().wait();
+            for (int value : { 2, 3 }) {
+                auto* event = new VXEvent(ButtonPressEvent, m_button.get());
+                event->setValue(value);
+                event->doEvent();
+            }
+            askedAfterRun.set_value(VXHost::Interpreter::instance().pendingCommands());
+        });
     });
     const std::size_t during = askedDuringHandler.get_future().get();
     // The GUI thread is held: the engine runs what is queued without a round trip to it.
