@@ -77,4 +77,7 @@ private:
     std::u16string m_ustring;
     std::int64_t m_timestamp = 0;
     bool m_isValid = false;
+    /// The bridge's queue links its events through this.
+    VXEvent* m_queueNext = nullptr;
+    friend class VXEventQueue;
 };

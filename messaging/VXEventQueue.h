@@ -1,15 +1,14 @@
 #pragma once
 
-#include <cstddef>
-#include <mutex>
-#include <vector>
+#include <atomic>
 
 class VXEvent;
 
 /// The bridge's queue of user events, oldest first; owns the events it holds. The GUI thread
-/// (or any thread) appends; the engine thread alone takes. The taker empties the shared list
-/// in one locked swap and then hands events out from its own, so the two threads meet on the
-/// lock once per burst rather than once per event.
+/// (or any thread) appends; the engine thread alone takes. Appending pushes onto a lock-free
+/// list; the taker takes the whole list in one exchange, puts it in arrival order and hands
+/// events out from there, so the two threads never wait for each other, even while the engine
+/// thread drains a burst the GUI thread is still raising.
 class VXEventQueue {
 public:
     VXEventQueue() = default;
@@ -24,9 +23,8 @@ public:
     VXEvent* dequeue();
 
 private:
-    std::mutex m_mutex;
-    std::vector<VXEvent*> m_incoming; // guarded by m_mutex
-    // Taker's side: events already moved out of m_incoming, handed out from m_next on.
-    std::vector<VXEvent*> m_taken;
-    std::size_t m_next = 0;
+    // Newest first, linked through the events.
+    std::atomic<VXEvent*> m_incoming { nullptr };
+    // Taker's side: events already taken from m_incoming, oldest first.
+    VXEvent* m_taken = nullptr;
 };
