@@ -5,6 +5,7 @@
 #include "engine/VXEdit.h"
 #include "engine/VXPopupMenu.h"
 #include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
 #include "tests/support/WidgetLeakTest.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 using vxtest::bridge;
 
@@ -24,19 +26,20 @@ namespace {
 // Keeps the GUI thread inside one handler until released.
 class GuiHold {
 public:
+    // The handler is posted from a thread of its own through the test runner's hand-off,
+    // whose ordering the thread sanitizer is told of (Qt's own queue it cannot see).
     GuiHold()
-    {
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [this] {
+        : m_poster([this] {
+            vxtest::runOnGuiThread([this] {
                 std::unique_lock<std::mutex> lock(m_mutex);
                 m_held = true;
                 m_changed.notify_all();
                 m_changed.wait(lock, [this] { return m_released; });
                 m_held = false;
                 m_changed.notify_all();
-            },
-            Qt::QueuedConnection);
+            });
+        })
+    {
         std::unique_lock<std::mutex> lock(m_mutex);
         m_changed.wait(lock, [this] { return m_held; });
     }
@@ -44,8 +47,7 @@ public:
     ~GuiHold()
     {
         release();
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait(lock, [this] { return !m_held; });
+        m_poster.join();
     }
     GuiHold(const GuiHold&) = delete;
     GuiHold& operator=(const GuiHold&) = delete;
@@ -67,6 +69,7 @@ private:
     std::condition_variable m_changed;
     bool m_held = false;
     bool m_released = false;
+    std::thread m_poster;
 };
 
 bool popupOpen()
