@@ -89,7 +89,7 @@ TEST_F(ListProxyModelTest, SortsByKeysWithEmptyAndInvalidKeysLastBothWays)
     model->addItem(rekey);
     delete rekey;
     EXPECT_EQ(names().first(), "") << "the row's cells are to be fetched again";
-    EXPECT_EQ(model->itemForIndex(proxy->mapToSource(proxy->index(0, 0)))->sortKey, "a0");
+    EXPECT_EQ(model->itemForIndex(proxy->mapToSource(proxy->index(0, 0)))->key(), "a0");
 }
 
 TEST_F(ListProxyModelTest, FilterAllColumnsFirstMatchDecidesAndBooleanCellsHide)

@@ -54,7 +54,7 @@ ListItem::ListItem(UDInterface* object, bool flag, const QString& iconPath, cons
     ListItem* parent, ListItem* after)
     : object(object)
     , iconPath(iconPath)
-    , sortKey(sortKey)
+    , m_sortKey(sortKey)
 {
     initFlags();
     itemFlag = flag;
@@ -77,8 +77,8 @@ const QPixmap* ListItem::pixmapForPath(const QString& path)
 
 ListItem::ListItem(unsigned uid, UDInterface* owner, const QString& sortKey, ListItem* parent)
     : uidOwner(owner)
-    , sortKey(sortKey)
     , uid(uid)
+    , m_sortKey(sortKey)
 {
     initFlags();
     attachTo(parent, nullptr, true);
@@ -107,25 +107,19 @@ ListItem* ListItem::newIndexRow(
     return item;
 }
 
-void ListItem::dropPackedKey() const
-{
-    // The text stays in the row's room until the row goes.
-    m_packedKey = nullptr;
-}
-
 const QString& ListItem::key() const
 {
     if (m_packedKey) {
-        sortKey = QString(reinterpret_cast<const QChar*>(m_packedKey + 1), int(*m_packedKey));
-        dropPackedKey();
+        m_sortKey = QString(reinterpret_cast<const QChar*>(m_packedKey + 1), int(*m_packedKey));
+        m_packedKey = nullptr; // the text stays in the row's room until the row goes
     }
-    return sortKey;
+    return m_sortKey;
 }
 
 void ListItem::setSortKey(const QString& key)
 {
-    dropPackedKey();
-    sortKey = key;
+    m_packedKey = nullptr;
+    m_sortKey = key;
 }
 
 ListItem::ListItem(const QStringList& values, const QString& iconPath, ListItem* parent)

@@ -143,9 +143,6 @@ public:
     UDInterface* uidOwner = nullptr;
     const QPixmap* pixmap = nullptr;
     QString iconPath;
-    /// The sort key once it is a string: null while an index row's key is still packed, so
-    /// read it with `key()` and write it with `setSortKey()`.
-    mutable QString sortKey;
     QRgb colorRgb = 0;
     unsigned uid = 0;
     unsigned acceptedActions = 0;
@@ -172,8 +169,8 @@ private:
     void attachTo(ListItem* parent, ListItem* after, bool append);
     void initFlags();
 
-    void dropPackedKey() const;
-
+    // The sort key once it is a string (made from the packed key on first read).
+    mutable QString m_sortKey;
     // An index row's key until first read: its length, then its UTF-16 units, right after the
     // row in the same room.
     mutable const std::uint32_t* m_packedKey = nullptr;

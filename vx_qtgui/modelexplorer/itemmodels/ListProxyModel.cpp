@@ -219,12 +219,12 @@ std::uint32_t ListProxyModel::keySlot(const ListItem* item) const
 {
     // The string's data pointer, read without touching the text itself (a packed key becomes
     // its string here, once).
-    item->key();
-    const void* text = const_cast<QString&>(item->sortKey).data_ptr();
+    const QString& key = item->key();
+    const void* text = const_cast<QString&>(key).data_ptr();
     const std::uint32_t slot = item->sortSlot;
     if (slot < m_slots.size() && m_slots[slot].text == text)
         return slot;
-    m_keys.emplace_back(item->sortKey);
+    m_keys.emplace_back(key);
     m_slots.push_back(Slot { text, NoRank });
     item->sortSlot = std::uint32_t(m_keys.size() - 1);
     return item->sortSlot;

@@ -74,8 +74,6 @@ void ODItemDelegate::lendCellPalette(QStyleOptionViewItem& option) const
         m_cellPalette.setBrush(group, QPalette::Text, option.palette.brush(group, QPalette::Text));
     m_cellPalette.setCurrentColorGroup(option.palette.currentColorGroup());
     m_cellPalette.resolve(option.palette.resolve());
-    m_cellPalette.setCurrentColorGroup(option.palette.currentColorGroup());
-    m_cellPalette.resolve(option.palette.resolve());
     // Swapped: the option holds the cells' palette, the member the view's until taken back.
     option.palette = std::move(m_cellPalette);
 }
