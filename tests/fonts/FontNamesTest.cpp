@@ -7,36 +7,35 @@ namespace {
 using VRIX::getClosestScaleableFontName;
 namespace Mode = VRIX::FontMapMode;
 
-TEST(FontNames, ExactModeKeepsEveryName)
+// Logical names are toolkit-only; the scalable modes (printer, scalable and any unknown number)
+// also replace foreign and bitmap faces.
+TEST(FontNames, ExactKeepsScreenMapsLogicalAndScalableModesMapForeignNamesIgnoringCase)
 {
-    EXPECT_EQ(getClosestScaleableFontName("SansSerif", Mode::Exact), "SansSerif");
-    EXPECT_EQ(getClosestScaleableFontName("Helvetica", Mode::Exact), "Helvetica");
-    EXPECT_EQ(getClosestScaleableFontName(nullptr, Mode::Exact), "");
-}
-
-TEST(FontNames, ScreenModeReplacesOnlyLogicalNames)
-{
-    EXPECT_EQ(getClosestScaleableFontName("SansSerif", Mode::Screen), "sans-serif");
-    EXPECT_EQ(getClosestScaleableFontName("dialoginput", Mode::Screen), "monospace");
-    EXPECT_EQ(getClosestScaleableFontName("Serif", Mode::Screen), "serif");
-    EXPECT_EQ(getClosestScaleableFontName("Fixed", Mode::Screen), "Fixed");
-    EXPECT_EQ(getClosestScaleableFontName("Helvetica", Mode::Screen), "Helvetica");
-}
-
-TEST(FontNames, ScalableModesReplaceForeignAndBitmapNamesIgnoringCase)
-{
-    for (Mode::Type mode : { Mode::Printer, Mode::Scalable, Mode::Type(42), Mode::Type(-1) }) {
-        SCOPED_TRACE(mode);
-        EXPECT_EQ(getClosestScaleableFontName("Helvetica", mode), "sans-serif");
-        EXPECT_EQ(getClosestScaleableFontName("TIMES NEW ROMAN", mode), "serif");
-        EXPECT_EQ(getClosestScaleableFontName("courier", mode), "monospace");
-        EXPECT_EQ(getClosestScaleableFontName("Fixed", mode), "monospace");
-        EXPECT_EQ(getClosestScaleableFontName("Monospaced", mode), "monospace");
-        EXPECT_EQ(getClosestScaleableFontName("DejaVu Sans", mode), "DejaVu Sans");
-        EXPECT_EQ(
-            getClosestScaleableFontName("Times Roman", mode), "Times Roman"); // not a prefix match
-        EXPECT_EQ(getClosestScaleableFontName("", mode), "sans-serif");
-        EXPECT_EQ(getClosestScaleableFontName(nullptr, mode), "sans-serif");
+    const struct {
+        const char* name;
+        const char* exact;
+        const char* screen;
+        const char* scalable;
+    } rows[] = {
+        { "SansSerif", "SansSerif", "sans-serif", "sans-serif" },
+        { "dialoginput", "dialoginput", "monospace", "monospace" },
+        { "Serif", "Serif", "serif", "serif" },
+        { "Helvetica", "Helvetica", "Helvetica", "sans-serif" },
+        { "TIMES NEW ROMAN", "TIMES NEW ROMAN", "TIMES NEW ROMAN", "serif" },
+        { "courier", "courier", "courier", "monospace" },
+        { "Fixed", "Fixed", "Fixed", "monospace" },
+        { "Monospaced", "Monospaced", "monospace", "monospace" },
+        { "DejaVu Sans", "DejaVu Sans", "DejaVu Sans", "DejaVu Sans" },
+        { "Times Roman", "Times Roman", "Times Roman", "Times Roman" }, // not a prefix match
+        { "", "", "sans-serif", "sans-serif" },
+        { nullptr, "", "sans-serif", "sans-serif" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name ? row.name : "(null)");
+        EXPECT_EQ(getClosestScaleableFontName(row.name, Mode::Exact), row.exact);
+        EXPECT_EQ(getClosestScaleableFontName(row.name, Mode::Screen), row.screen);
+        for (Mode::Type mode : { Mode::Printer, Mode::Scalable, Mode::Type(42), Mode::Type(-1) })
+            EXPECT_EQ(getClosestScaleableFontName(row.name, mode), row.scalable) << mode;
     }
 }
 
