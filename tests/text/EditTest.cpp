@@ -187,19 +187,6 @@ TEST_F(EditDoneTest, ClickOnAButtonEndsTheEditOnceBeforeThePress)
     EXPECT_EQ(m_log.last(EDITTextEditDoneEvent).source, m_edit.get());
 }
 
-TEST_F(EditDoneTest, ClickInsideTheFieldOrOnAKeeperDoesNotEndTheEdit)
-{
-    ASSERT_TRUE(onWidget<GuiEdit>(m_edit.get(), [&](GuiEdit* field) {
-        QTest::mouseClick(field, Qt::LeftButton);
-        ASSERT_EQ(QApplication::focusWidget(), field);
-        auto* button = widgetOf<GuiButton>(m_button.get());
-        button->setProperty("neverCancelsTextEdit", true);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }));
-    deliverEvents();
-    EXPECT_THAT(actions(), ElementsAre(ButtonPressEvent));
-}
-
 TEST_F(EditDoneTest, FocusLossReportsTheText)
 {
     ASSERT_TRUE(

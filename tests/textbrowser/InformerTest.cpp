@@ -62,10 +62,6 @@ TEST_F(InformerTest, BuffersAreShownOneAtATime)
     EXPECT_EQ(m_informer->getSource(), u"informer2");
     EXPECT_EQ(shownText(), QStringLiteral("second page"));
 
-    m_informer->setCurrentBuffer(4);
-    EXPECT_EQ(shownText(), QStringLiteral("Invalid buffer 4"));
-    EXPECT_EQ(m_informer->getCurrentBuffer(), 2) << "an out-of-range number keeps the current";
-
     std::list<std::u16string> read;
     m_informer->getBuffer(read);
     EXPECT_EQ(read, s_threeBuffers);

@@ -166,19 +166,4 @@ TEST_F(TextBrowserTest, EmptySourcesAndAnEmptyHistoryAreHarmless)
     EXPECT_TRUE(m_browser->getSource().empty());
 }
 
-TEST_F(TextBrowserTest, LinkEventOfADeletedPeerReachesNobody)
-{
-    EventLog log;
-    m_browser->addEventListener(&log, HYPClickedEvent);
-    m_browser->setText("<a href=\"velmar:late\">late</a>");
-    m_browser->setRect(0, 0, 200, 100);
-    m_browser->show();
-    EXPECT_TRUE(m_browser->isVisible());
-    ASSERT_TRUE(runOnGuiThread(
-        [&] { ASSERT_TRUE(clickLink(gui()->view(), QStringLiteral("velmar:late"))); }));
-    destroy(m_browser);
-    deliverEvents();
-    EXPECT_TRUE(log.events.empty());
-}
-
 } // namespace

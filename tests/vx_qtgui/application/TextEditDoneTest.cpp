@@ -104,6 +104,12 @@ TEST(TextEditDone, APressOutsideTheFocusedFieldEndsItsEditFirstUnlessMarkedToKee
             { "edit:done", "button:press" } },
         { "inside the field", [](Form& f) { f.press(f.edit); }, { "edit:press" } },
         { "in a marked panel", [](Form& f) { f.press(f.keeperChild); }, { "keeperChild:press" } },
+        { "on a marked button",
+            [](Form& f) {
+                f.button->setProperty("neverCancelsTextEdit", true);
+                f.press(f.button);
+            },
+            { "button:press" } },
         { "in a popup menu",
             [](Form&) {
                 QMenu menu;
