@@ -124,11 +124,6 @@ TEST_P(PlacementCycleTest, IsRefusedAndLogged)
     EXPECT_EQ(log.count(expected), 1) << row.name << "\n" << log.toStdString();
 }
 
-std::u16string u(const char* text)
-{
-    return std::u16string(text, text + std::char_traits<char>::length(text));
-}
-
 const CycleCase kCases[] = {
     { "window_own_central", WNDSetCentralWidgetMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
@@ -240,15 +235,15 @@ const CycleCase kCases[] = {
     { "menu_opens_itself", POPAddSubMenuMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
             VXPopupMenu* menu = t.own(b->createPopupMenu(nullptr));
-            menu->addSubMenu(menu, u("Itself"));
+            menu->addSubMenu(menu, u"Itself");
             return { menu };
         } },
     { "menus_open_each_other", POPAddSubMenuMsg,
         [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
             VXPopupMenu* first = t.own(b->createPopupMenu(nullptr));
             VXPopupMenu* second = t.own(b->createPopupMenu(nullptr));
-            first->addSubMenu(second, u("Second"));
-            second->addSubMenu(first, u("First"));
+            first->addSubMenu(second, u"Second");
+            second->addSubMenu(first, u"First");
             return { first, second };
         } },
     { "menu_item_opens_a_menu_above", POPAddSubMenuItemMsg,
@@ -256,9 +251,9 @@ const CycleCase kCases[] = {
             VXPopupMenu* top = t.own(b->createPopupMenu(nullptr));
             VXPopupMenu* middle = t.own(b->createPopupMenu(nullptr));
             VXPopupMenu* bottom = t.own(b->createPopupMenu(nullptr));
-            top->addSubMenu(middle, u("Middle"));
-            middle->addSubMenu(bottom, u("Bottom"));
-            bottom->addSubMenuItem(top, u("Top"), u(""), false);
+            top->addSubMenu(middle, u"Middle");
+            middle->addSubMenu(bottom, u"Bottom");
+            bottom->addSubMenuItem(top, u"Top", u"", false);
             return { top, middle, bottom };
         } },
 };

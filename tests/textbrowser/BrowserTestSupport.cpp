@@ -25,10 +25,4 @@ bool clickLink(QTextBrowser* view, const QString& href)
     return false;
 }
 
-std::u16string u16(const QString& text)
-{
-    return std::u16string(
-        reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
-}
-
 } // namespace vxtest

@@ -82,7 +82,7 @@ TEST_F(InformerTest, HistoryCrossesDocumentsAndRerendersBuffers)
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.write("<html><body><p>a document</p></body></html>");
     page.close();
-    std::list<std::u16string> paths = { u16(dir.path() + QLatin1Char('/')) };
+    std::list<std::u16string> paths = { (dir.path() + QLatin1Char('/')).toStdU16String() };
     m_informer->setFilePath(paths);
     std::list<std::u16string> buffers = s_threeBuffers;
     m_informer->setBuffer(buffers);

@@ -73,8 +73,8 @@ TEST_F(TextBrowserTest, FileNameIsLookedUpInTheSearchPathsInOrder)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("<p>from the second path</p>");
     file.close();
-    std::list<std::u16string> paths
-        = { u16(first.path() + QLatin1Char('/')), u16(second.path() + QLatin1Char('/')) };
+    std::list<std::u16string> paths = { (first.path() + QLatin1Char('/')).toStdU16String(),
+        (second.path() + QLatin1Char('/')).toStdU16String() };
     m_browser->setFilePath(paths);
     std::list<std::u16string> read;
     m_browser->getFilePath(read);
@@ -82,7 +82,7 @@ TEST_F(TextBrowserTest, FileNameIsLookedUpInTheSearchPathsInOrder)
 
     m_browser->setSource(u"guide.html");
     const std::u16string source = m_browser->getSource();
-    EXPECT_NE(source.find(u16(second.path())), std::u16string::npos);
+    EXPECT_NE(source.find(second.path().toStdU16String()), std::u16string::npos);
     EXPECT_EQ(source.substr(source.size() - 10), u"guide.html");
     ASSERT_TRUE(runOnGuiThread(
         [&] { EXPECT_EQ(gui()->view()->toPlainText(), QStringLiteral("from the second path")); }));

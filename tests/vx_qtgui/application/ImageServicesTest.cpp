@@ -24,12 +24,7 @@ namespace {
 
 std::u16string u16(const QString& s)
 {
-    return std::u16string(reinterpret_cast<const char16_t*>(s.utf16()), s.size());
-}
-
-QString fromU16(const std::u16string& s)
-{
-    return QString::fromUtf16(s.data(), static_cast<int>(s.size()));
+    return s.toStdU16String();
 }
 
 class ImageServices : public vxtest::WidgetLeakTest {
@@ -55,8 +50,8 @@ protected:
         const std::u16string made
             = m_bridge->m_imageRotate(u16(m_image), static_cast<VRIX::RotateOperation>(op));
         EXPECT_FALSE(made.empty());
-        EXPECT_NE(fromU16(made), m_image);
-        return QImage(fromU16(made));
+        EXPECT_NE(QString::fromStdU16String(made), m_image);
+        return QImage(QString::fromStdU16String(made));
     }
 
     static bool isRed(const QImage& image, int x, int y)
