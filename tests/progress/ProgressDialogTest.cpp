@@ -107,18 +107,6 @@ TEST_F(ProgressDialogTest, HundredThousandUpdatesKeepTheGuiQueueBoundedAndEndOnT
     ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widget()->progressBar()->value(), last); }));
 }
 
-TEST_F(ProgressDialogTest, UserCancelSetsTheFlagAndNotifiesTheHostOnce)
-{
-    m_dialog->showEmitter();
-    settle();
-    EXPECT_FALSE(m_dialog->canceled.load());
-    clickCancel();
-    ASSERT_TRUE(pumpUntil([this] { return m_cancels.count > 0; }));
-    EXPECT_TRUE(m_dialog->canceled.load());
-    deliverEvents();
-    EXPECT_EQ(m_cancels.count, 1);
-}
-
 TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
 {
     m_dialog->showEmitter();
@@ -132,7 +120,7 @@ TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
     ASSERT_TRUE(runOnGuiThread([this] { EXPECT_TRUE(widget()->wasCanceled()); }));
 }
 
-TEST_F(ProgressDialogTest, TitleBarAndProgrammaticClosesAreIgnoredAndCancelStillWorks)
+TEST_F(ProgressDialogTest, ClosesAreIgnoredAndTheUsersCancelSetsTheFlagAndNotifiesOnce)
 {
     m_dialog->showEmitter();
     settle();
@@ -148,8 +136,10 @@ TEST_F(ProgressDialogTest, TitleBarAndProgrammaticClosesAreIgnoredAndCancelStill
     EXPECT_FALSE(m_dialog->canceled.load());
     EXPECT_EQ(m_cancels.count, 0);
     clickCancel(); // still attached to its proxy
-    ASSERT_TRUE(pumpUntil([this] { return m_cancels.count == 1; }));
+    ASSERT_TRUE(pumpUntil([this] { return m_cancels.count > 0; }));
     EXPECT_TRUE(m_dialog->canceled.load());
+    deliverEvents();
+    EXPECT_EQ(m_cancels.count, 1) << "the user's cancel is reported once";
 }
 
 TEST_F(ProgressDialogTest, LongLabelsAreCutAndLabelTextIsElidedToTheFixedWidth)
