@@ -141,9 +141,22 @@ void VXEvent::processPendingEvents()
     if (s_processNesting > 0 || s_processEventsPaused || isWaitingForSynchronousResponse)
         return;
     AutoNesting nesting;
+    // A burst is mostly for one widget: while nothing is destroyed, one look-up serves it.
+    const VXWidget* checkedWidget = nullptr;
+    std::uint32_t checkedUID = 0;
+    std::uint64_t checkedAt = 0;
     while (VXEvent* event = VXBridge::getNextEvent()) {
         try {
-            if (VXObject::isObjectValid(event->m_widget, event->m_widgetUID)) {
+            bool live = checkedWidget && event->m_widget == checkedWidget
+                && event->m_widgetUID == checkedUID && VXObject::destructionCount() == checkedAt;
+            if (!live) {
+                const std::uint64_t destroyed = VXObject::destructionCount();
+                live = VXObject::isObjectValid(event->m_widget, event->m_widgetUID);
+                checkedWidget = live ? event->m_widget : nullptr;
+                checkedUID = event->m_widgetUID;
+                checkedAt = destroyed;
+            }
+            if (live) {
                 event->debugOutput("VELMAR process event", true);
                 event->m_widget->notifyListeners(event);
             }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 std::atomic<std::uint32_t> VXObject::s_lastUID { 0 };
+std::atomic<std::uint64_t> VXObject::s_destroyed { 0 };
 VXObjectManager VXObject::m_ObjectManager;
 std::multimap<std::string, VXObject*> VXObject::m_VXObjectMap;
 
@@ -18,6 +19,7 @@ VXObject::~VXObject()
 {
     removeFromChildrenMap(m_uid);
     removeFromListOfObjects(this);
+    s_destroyed.fetch_add(1, std::memory_order_relaxed);
     // Every entry goes, not only the first: renameTag and repeated setTag can leave several,
     // and a destroyed object must never come back from find(tag).
     removeAllFromVXObjectMap();

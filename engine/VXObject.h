@@ -67,6 +67,9 @@ public:
     /// The id is registered to exactly this pointer: the test before touching an event's target.
     static bool isObjectValid(const VXObject* object, std::uint32_t id);
     static void getAllValidObjects(std::vector<VXObject*>& objects);
+    /// Counts destructions; while it stands still every object valid before still is. Engine
+    /// thread loops use it to skip repeating a registry look-up for the same object.
+    static std::uint64_t destructionCount() { return s_destroyed.load(std::memory_order_relaxed); }
     static void addToListOfObjects(VXObject* object);
     static void removeFromListOfObjects(VXObject* object);
 
@@ -83,6 +86,7 @@ private:
     std::string m_tag;
 
     static std::atomic<std::uint32_t> s_lastUID;
+    static std::atomic<std::uint64_t> s_destroyed;
     static VXObjectManager m_ObjectManager;
     // Engine thread only.
     static std::multimap<std::string, VXObject*> m_VXObjectMap;

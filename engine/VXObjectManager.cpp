@@ -4,7 +4,7 @@
 
 VXObject* VXObjectManager::find(std::uint32_t id) const
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::shared_lock<std::shared_mutex> guard(m_lock);
     auto it = m_objects.by<ObjectUID>().find(id);
     return it == m_objects.by<ObjectUID>().end() ? nullptr : it->get<Object>();
 }
@@ -13,7 +13,7 @@ bool VXObjectManager::isObjectValid(const VXObject* object) const
 {
     if (!object)
         return false;
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::shared_lock<std::shared_mutex> guard(m_lock);
     auto it = m_objects.by<Object>().find(const_cast<VXObject*>(object));
     return it != m_objects.by<Object>().end() && it->get<ObjectUID>() != 0;
 }
@@ -22,7 +22,7 @@ std::uint32_t VXObjectManager::findUID(const VXObject* object) const
 {
     if (!object)
         return 0;
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::shared_lock<std::shared_mutex> guard(m_lock);
     auto it = m_objects.by<Object>().find(const_cast<VXObject*>(object));
     return it != m_objects.by<Object>().end() ? it->get<ObjectUID>() : 0;
 }
@@ -40,7 +40,7 @@ bool VXObjectManager::isObjectValid(const VXObject* object, std::uint32_t id) co
 void VXObjectManager::getAllValidObjects(std::vector<VXObject*>& objects) const
 {
     objects.clear();
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::shared_lock<std::shared_mutex> guard(m_lock);
     objects.reserve(m_objects.size());
     for (const auto& entry : m_objects.by<ObjectUID>())
         objects.push_back(entry.get<Object>());
@@ -51,13 +51,13 @@ bool VXObjectManager::addToListOfObjects(VXObject* object)
     if (!object)
         return false;
     const std::uint32_t id = object->getUID();
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::lock_guard<std::shared_mutex> guard(m_lock);
     return m_objects.insert(ObjectList::value_type(id, object)).second;
 }
 
 void VXObjectManager::removeFromListOfObjects(VXObject* object)
 {
-    std::lock_guard<std::mutex> guard(m_lock);
+    std::lock_guard<std::shared_mutex> guard(m_lock);
     m_objects.by<Object>().erase(object);
 }
 

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <mutex>
+#include <shared_mutex>
 #include <vector>
 
 class VXObject;
@@ -54,8 +55,9 @@ public:
 
 private:
     // Look-ups take the lock as well: the GUI thread reads while the engine thread inserts,
-    // and a rehash under a reader is not survivable. Never held across a call out.
-    mutable std::mutex m_lock;
+    // and a rehash under a reader is not survivable. Shared for look-ups, which both threads
+    // make per event. Never held across a call out.
+    mutable std::shared_mutex m_lock;
     ObjectList m_objects;
     ChildrenMap m_children;
 };

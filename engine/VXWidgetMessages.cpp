@@ -6,23 +6,27 @@
 #include "engine/VXListener.h"
 #include "engine/VXMessagePort.h"
 
-#include <vector>
+#include <boost/container/small_vector.hpp>
 
 void VXWidget::notifyListeners(const VXEvent* event)
 {
     if (!event)
         return;
-    // Copies: a listener may add or remove registrations, or delete this widget, while called.
-    const std::vector<VXListener*> listeners(m_listeners.begin(), m_listeners.end());
-    const std::vector<VXEventType> types(m_listenerTypes.begin(), m_listenerTypes.end());
+    // A copy of the registrations for this type: a listener may add or remove registrations,
+    // or delete this widget, while called. Few listen to one widget, so it stays off the heap.
     const VXEventType type = event->getType();
-    for (std::size_t i = 0; i < listeners.size() && i < types.size(); ++i) {
-        if (types[i] != type)
-            continue;
-        VXListener* listener = listeners[i];
+    boost::container::small_vector<VXListener*, 8> listeners;
+    auto t = m_listenerTypes.begin();
+    for (auto l = m_listeners.begin(); l != m_listeners.end() && t != m_listenerTypes.end();
+         ++l, ++t) {
+        if (*t == type)
+            listeners.push_back(*l);
+    }
+    for (VXListener* listener : listeners) {
         if (VXListener::isListenerValid(listener)) {
+            const std::uint64_t destroyed = VXObject::destructionCount();
             listener->handleEvent(event);
-            if (!VXObject::isObjectValid(this))
+            if (VXObject::destructionCount() != destroyed && !VXObject::isObjectValid(this))
                 return;
         } else {
             removeEventListener(listener, type);
