@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -99,19 +100,12 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
         askerBack = true;
     });
     // However the test ends, the helpers are released (the quit does that) and joined.
-    struct ReleaseHelpers {
-        VXBridge* bridge;
-        std::atomic<bool>& stop;
-        std::thread& picker;
-        std::thread& asker;
-        ~ReleaseHelpers()
-        {
-            stop = true;
-            bridge->quit();
-            picker.join();
-            asker.join();
-        }
-    } releaseHelpers { bridge, stopAsking, picker, asker };
+    const auto releaseHelpers = qScopeGuard([&] {
+        stopAsking = true;
+        bridge->quit();
+        picker.join();
+        asker.join();
+    });
     ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "pick at quit"; }));
 
     // A modal alert runs its loop inside the picker's; posted so this thread goes on.
