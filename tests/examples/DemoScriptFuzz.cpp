@@ -24,9 +24,11 @@ namespace {
 
 constexpr int kTimeLimitSeconds = 60;
 
+using Entries = std::map<std::string, std::vector<std::string>>;
+
 struct KindWords {
     std::vector<std::string> create; // placeholders after <parent|->
-    std::map<std::string, std::vector<std::string>> set, act;
+    Entries set, act;
     std::vector<std::string> get;
 };
 
@@ -63,17 +65,17 @@ RunResult runDemo(const std::string& demo, const std::string& script, const std:
     const auto deadline
         = std::chrono::steady_clock::now() + std::chrono::seconds(kTimeLimitSeconds);
     int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            result.output = readFile(log);
-            return result;
-        }
+    pid_t ended = 0;
+    while ((ended = waitpid(child, &status, WNOHANG)) == 0
+        && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    result.finished = ended == child;
+    if (result.finished) {
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    } else {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
     }
-    result.finished = true;
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     result.output = readFile(log);
     return result;
 }
@@ -88,9 +90,9 @@ std::vector<std::string> splitWords(const std::string& text)
 }
 
 // "name <a> <b>, other on|off" -> {name: [<a>, <b>], other: [on|off]}
-std::map<std::string, std::vector<std::string>> parseEntries(const std::string& list)
+Entries parseEntries(const std::string& list)
 {
-    std::map<std::string, std::vector<std::string>> entries;
+    Entries entries;
     std::size_t start = 0;
     while (start < list.size()) {
         std::size_t end = list.find(", ", start);
@@ -161,9 +163,9 @@ public:
         if (kind < 4)
             return create();
         if (kind < 8)
-            return set();
+            return entry("set", &KindWords::set, 2);
         if (kind < 10)
-            return act();
+            return entry("act", &KindWords::act, 1);
         switch (kind) {
         case 10:
             return "get " + name() + ' ' + anyOf(kindOf().get, "visible");
@@ -253,26 +255,17 @@ private:
             + (kind == "nokind" ? "" : arguments(m_kinds.at(kind).create));
     }
 
-    std::string set()
+    // "set" or "act" with one of the kind's entries and its arguments; now and then a bogus one
+    // with `bogusValues` random words.
+    std::string entry(const std::string& verb, Entries KindWords::*of, int bogusValues)
     {
         m_lastName = name();
-        const KindWords& kind = kindOf();
-        if (kind.set.empty() || below(10) == 0)
-            return "set " + m_lastName + ' ' + value() + ' ' + value();
-        auto entry = kind.set.begin();
-        std::advance(entry, below(static_cast<int>(kind.set.size())));
-        return "set " + m_lastName + ' ' + entry->first + arguments(entry->second);
-    }
-
-    std::string act()
-    {
-        m_lastName = name();
-        const KindWords& kind = kindOf();
-        if (kind.act.empty() || below(10) == 0)
-            return "act " + m_lastName + ' ' + value();
-        auto entry = kind.act.begin();
-        std::advance(entry, below(static_cast<int>(kind.act.size())));
-        return "act " + m_lastName + ' ' + entry->first + arguments(entry->second);
+        const Entries& entries = kindOf().*of;
+        if (entries.empty() || below(10) == 0)
+            return words(verb + ' ' + m_lastName, bogusValues);
+        auto chosen = entries.begin();
+        std::advance(chosen, below(static_cast<int>(entries.size())));
+        return verb + ' ' + m_lastName + ' ' + chosen->first + arguments(chosen->second);
     }
 
     std::string words(const std::string& first, int count)

@@ -41,19 +41,9 @@ std::string valueOf(const VXMEObjectMessageData* row, Property property)
 class ExplorerHostTest : public ::testing::Test {
 protected:
     explicit ExplorerHostTest(std::uint32_t leaves = 900)
-        : store(shape(leaves))
+        : store(ObjectStore::Shape { 1, 3, 3, leaves })
         , host(store, answers)
     {
-    }
-
-    static ObjectStore::Shape shape(std::uint32_t leaves)
-    {
-        ObjectStore::Shape s;
-        s.systems = 1;
-        s.subsystemsPerSystem = 3;
-        s.blocksPerSubsystem = 3;
-        s.leaves = leaves;
-        return s;
     }
 
     std::uint32_t firstBlock() const { return store.childNodes(store.childNodes(1)[0])[0]; }

@@ -15,15 +15,10 @@ std::string narrow(const std::u16string& text)
     return std::string(text.begin(), text.end());
 }
 
+// 2 systems of 2 subsystems of 3 blocks.
 ObjectStore::Shape smallShape(std::uint32_t leaves, std::uint32_t spare = 16)
 {
-    ObjectStore::Shape shape;
-    shape.systems = 2;
-    shape.subsystemsPerSystem = 2;
-    shape.blocksPerSubsystem = 3;
-    shape.leaves = leaves;
-    shape.spare = spare;
-    return shape;
+    return { 2, 2, 3, leaves, spare };
 }
 
 // The first leaf of `type`, or kNone.
@@ -194,35 +189,23 @@ TEST(ObjectStore, RanksOrderAMillionLeavesAndKeepTies)
             ASSERT_EQ(order[rank[i]], ObjectStore::kNone) << "rank given twice";
             order[rank[i]] = i;
         }
+        const auto number = [&](std::uint32_t leaf) {
+            const std::string text = narrow(store.text(leaf, property));
+            return text.empty() ? 0.0 : std::stod(text);
+        };
         for (std::size_t r = 1; r < order.size(); ++r) {
             const std::uint32_t a = leaves[order[r - 1]];
             const std::uint32_t b = leaves[order[r]];
             bool inOrder = true;
             bool tie = false;
-            switch (property) {
-            case Property::Value: {
-                // Leaves without a value come last.
-                const bool hasA = ObjectStore::hasProperty(store.typeOf(a), property);
-                const bool hasB = ObjectStore::hasProperty(store.typeOf(b), property);
-                const double va = std::stod(narrow(store.text(a, property)).empty()
-                        ? "0"
-                        : narrow(store.text(a, property)));
-                const double vb = std::stod(narrow(store.text(b, property)).empty()
-                        ? "0"
-                        : narrow(store.text(b, property)));
-                inOrder = hasA ? (!hasB || va <= vb) : !hasB;
-                tie = hasA == hasB && (!hasA || va == vb);
-                break;
-            }
-            case Property::Priority:
-                inOrder = std::stoi(narrow(store.text(a, property)))
-                    <= std::stoi(narrow(store.text(b, property)));
-                tie = store.text(a, property) == store.text(b, property);
-                break;
-            default: // natural order of the names: type, then number
+            if (property == Property::Name) { // natural order of the names: type, then number
                 inOrder = store.typeOf(a) < store.typeOf(b)
                     || (store.typeOf(a) == store.typeOf(b) && a < b);
-                break;
+            } else { // numbers; leaves without the property come last
+                const bool hasA = ObjectStore::hasProperty(store.typeOf(a), property);
+                const bool hasB = ObjectStore::hasProperty(store.typeOf(b), property);
+                inOrder = hasA ? (!hasB || number(a) <= number(b)) : !hasB;
+                tie = hasA == hasB && (!hasA || number(a) == number(b));
             }
             ASSERT_TRUE(inOrder) << ObjectStore::propertyName(property) << " at rank " << r;
             if (tie) {

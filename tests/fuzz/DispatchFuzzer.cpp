@@ -23,6 +23,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 // Messages go straight to the GUI thread (post and send): the fuzzer tries the dispatcher with
 // payloads that the bridge would refuse before they travel.
@@ -355,7 +356,7 @@ void DispatchFuzzer::anyMessage()
 {
     int id = m_payload.below(SSIsInViewMsg + 1);
     if (m_payload.below(20) == 0)
-        id = kForeignIds[m_payload.below(int(sizeof(kForeignIds) / sizeof(kForeignIds[0])))];
+        id = kForeignIds[m_payload.below(int(std::size(kForeignIds)))];
     // Quitting ends the run itself; the shut-down tests cover it.
     if (id == QuitMsg || m_skipped.count(id) || fillsEngineContainer(id)
         || takesEngineContainers(id))

@@ -39,6 +39,7 @@
 
 #include <climits>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <memory>
 
@@ -96,6 +97,15 @@ template <typename T> void fillArray(RandomPayload& p, std::vector<T>& values)
         Draw { p }(v);
 }
 
+// A new array of `n` random integers, or null when `n` is 0.
+int* anyInts(RandomPayload& p, int n)
+{
+    int* values = n > 0 ? new int[n] : nullptr;
+    for (int i = 0; i < n; ++i)
+        values[i] = p.anyInt();
+    return values;
+}
+
 // One payload class: a bare message of class M whose fields the statements given set from the
 // payload source `p` and a handle `h`.
 // clang-format off
@@ -136,19 +146,9 @@ const PayloadClass kClasses[] = {
     VX_PAYLOAD(QtDoubleMessage, fill(p, m->m_double)),
     VX_PAYLOAD(QtGridStretchMessage,
         {
-            m->m_rowCount = p.below(20);
-            m->m_columnCount = p.below(20);
             // The arrays are as long as their counts say, or absent with a zero count.
-            if (m->m_rowCount > 0) {
-                m->m_rowStretch = new int[m->m_rowCount];
-                for (int i = 0; i < m->m_rowCount; ++i)
-                    m->m_rowStretch[i] = p.anyInt();
-            }
-            if (m->m_columnCount > 0) {
-                m->m_columnStretch = new int[m->m_columnCount];
-                for (int i = 0; i < m->m_columnCount; ++i)
-                    m->m_columnStretch[i] = p.anyInt();
-            }
+            m->m_rowStretch = anyInts(p, m->m_rowCount = p.below(20));
+            m->m_columnStretch = anyInts(p, m->m_columnCount = p.below(20));
         }),
     VX_PAYLOAD(QtHandleBoolMessage, m->m_handle = h, fill(p, m->m_bool)),
     VX_PAYLOAD(QtHandleInt5Message, m->m_handle = h,
@@ -222,7 +222,7 @@ const PayloadClass kClasses[] = {
 
 #undef VX_PAYLOAD
 
-constexpr int kClassCount = static_cast<int>(sizeof(kClasses) / sizeof(kClasses[0]));
+constexpr int kClassCount = int(std::size(kClasses));
 
 } // namespace
 
@@ -257,11 +257,6 @@ void RandomPayload::startSweep(int position, int value)
     m_value = value;
 }
 
-void RandomPayload::stopSweep()
-{
-    m_sweeping = false;
-}
-
 int RandomPayload::below(int bound)
 {
     if (bound <= 1)
@@ -283,7 +278,7 @@ int RandomPayload::anyInt()
     if (m_sweeping)
         return m_asked++ == m_position ? m_value : 1;
     if (below(4) == 0)
-        return kEdges[below(static_cast<int>(sizeof(kEdges) / sizeof(kEdges[0])))];
+        return kEdges[below(int(std::size(kEdges)))];
     return std::uniform_int_distribution<int>(-10, 500)(m_random);
 }
 
@@ -295,7 +290,7 @@ double RandomPayload::anyDouble()
     if (m_sweeping)
         return 1.0;
     if (below(3) == 0)
-        return kEdges[below(static_cast<int>(sizeof(kEdges) / sizeof(kEdges[0])))];
+        return kEdges[below(int(std::size(kEdges)))];
     return std::uniform_real_distribution<double>(-1000.0, 1000.0)(m_random);
 }
 
@@ -303,7 +298,13 @@ QString RandomPayload::anyString()
 {
     if (m_sweeping)
         return QStringLiteral("x");
-    switch (below(12)) {
+    static const char* const kTexts[]
+        = { "<b>rich</b> &amp; <a href=\"velmar:x\">link</a><table><tr><td>", "&&&&&&&&&&&",
+              "255,0,0", "-1,999999,abc,,", "/no/such/file.png", "line\nbreak\ttab\r\n" };
+    const int pick = below(12);
+    if (pick >= 4 && pick < 10)
+        return QString::fromLatin1(kTexts[pick - 4]);
+    switch (pick) {
     case 0:
         return QString(); // null
     case 1:
@@ -313,23 +314,11 @@ QString RandomPayload::anyString()
         const int length = below(40) == 0 ? 200000 : 4096;
         return QString(length, QChar(u'a' + below(26)));
     }
-    case 3:
-        return QStringLiteral("<b>rich</b> &amp; <a href=\"velmar:x\">link</a><table><tr><td>");
-    case 4: {
+    case 3: {
         // Lone surrogates, a NUL, a right-to-left mark and a combining accent.
         const char16_t odd[] = { 0xD800, u'x', 0xDFFF, 0, 0x200F, u'e', 0x0301, 0xFFFF };
         return QString(reinterpret_cast<const QChar*>(odd), 8);
     }
-    case 5:
-        return QStringLiteral("&&&&&&&&&&&");
-    case 6:
-        return QStringLiteral("255,0,0");
-    case 7:
-        return QStringLiteral("-1,999999,abc,,");
-    case 8:
-        return QStringLiteral("/no/such/file.png");
-    case 9:
-        return QStringLiteral("line\nbreak\ttab\r\n");
     default: {
         QString text;
         for (int i = below(24); i > 0; --i)

@@ -31,7 +31,6 @@ public:
     /// integers 1), except the integer asked for at `position` (counted from 0 in each make()),
     /// which is `value`. With `position` -1 nothing is forced.
     void startSweep(int position, int value);
-    void stopSweep();
     /// Integers the last make() asked for.
     int integersAsked() const { return m_asked; }
 

@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -99,19 +100,12 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
         askerBack = true;
     });
     // However the test ends, the helpers are released (the quit does that) and joined.
-    struct ReleaseHelpers {
-        VXBridge* bridge;
-        std::atomic<bool>& stop;
-        std::thread& picker;
-        std::thread& asker;
-        ~ReleaseHelpers()
-        {
-            stop = true;
-            bridge->quit();
-            picker.join();
-            asker.join();
-        }
-    } releaseHelpers { bridge, stopAsking, picker, asker };
+    const auto releaseHelpers = qScopeGuard([&] {
+        stopAsking = true;
+        bridge->quit();
+        picker.join();
+        asker.join();
+    });
     ASSERT_TRUE(vxtest::waitUntil([] { return modalTitle() == "pick at quit"; }));
 
     // A modal alert runs its loop inside the picker's; posted so this thread goes on.
@@ -172,14 +166,7 @@ TEST(ShutdownUnderLoadTest, QuitWhileBusyReturnsReleasesEveryoneAndDeliversNothi
     check->setChecked(true);
     EXPECT_FALSE(check->getChecked());
     EXPECT_TRUE(check->getLabel().empty());
-    EXPECT_EQ(bridge->createButton(nullptr, "late"), nullptr);
-    EXPECT_EQ(bridge->createCheckBox(nullptr, u"late"), nullptr);
-    EXPECT_EQ(bridge->destroyWidget(&button), 0);
-    EXPECT_EQ(bridge->errorMessage(nullptr, "E", "late", true), -1);
-    EXPECT_EQ(bridge->showModalAlert(nullptr, "A", u"late", "1", "", "", 1, ""), -1);
-    EXPECT_EQ(bridge->getNumOfOpenMsgBox(nullptr), 0);
-    EXPECT_EQ(bridge->getHashedSize(), 0);
-    bridge->closeMessageBox(0);
+    // (Creations and message boxes after a quit are the bridge shutdown test's.)
     bridge->triggerAssertionInGuiThread();
     bridge->triggerSegvInGuiThread();
     bridge->increaseUIThreadPriority(true);

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
+#include <cstdio>
 #include <string>
 
-#include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -20,33 +16,15 @@ struct ProbeRun {
 ProbeRun runProbe(const char* mode)
 {
     ProbeRun run;
-    int pipeEnds[2];
-    if (::pipe(pipeEnds) != 0)
+    FILE* pipe = ::popen((std::string(VX_HOST_EXIT_PROBE) + " " + mode).c_str(), "r");
+    if (!pipe)
         return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    const char* path = VX_HOST_EXIT_PROBE;
-    char* argv[] = { const_cast<char*>(path), const_cast<char*>(mode), nullptr };
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, path, &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(pipeEnds[1]);
-    if (spawned == 0) {
-        char buffer[256];
-        for (;;) {
-            const ssize_t n = ::read(pipeEnds[0], buffer, sizeof buffer);
-            if (n > 0)
-                run.out.append(buffer, static_cast<std::size_t>(n));
-            else if (n == 0 || errno != EINTR)
-                break;
-        }
-        int status = 0;
-        if (::waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-            run.exitCode = WEXITSTATUS(status);
-    }
-    ::close(pipeEnds[0]);
+    char buffer[256];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    if (status != -1 && WIFEXITED(status))
+        run.exitCode = WEXITSTATUS(status);
     return run;
 }
 

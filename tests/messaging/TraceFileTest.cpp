@@ -58,16 +58,13 @@ TEST(TraceFileTest, EveryLineHasItsShapeAndEachMessageIsTracedInOrder)
             other << lines[i];
         }
     }
-    const auto id = [](int n) { return QString::number(n); };
+    const auto named = [](int id, const char* name) { return QString::number(id) + " " + name; };
+    const QStringList sent { named(ShowMsg, "ShowMsg"), named(SetEnableMsg, "SetEnableMsg"),
+        named(BTNSetFlatMsg, "Unknown message ID"), named(IsEnabledMsg, "IsEnabledMsg") };
     EXPECT_EQ(left,
         QStringList(
-            { "post " + id(ShowMsg) + " ShowMsg", "post " + id(SetEnableMsg) + " SetEnableMsg",
-                "post " + id(BTNSetFlatMsg) + " Unknown message ID",
-                "send " + id(IsEnabledMsg) + " IsEnabledMsg" }));
-    // Processed in the order they left the engine thread.
-    EXPECT_EQ(processed,
-        QStringList({ id(ShowMsg) + " ShowMsg", id(SetEnableMsg) + " SetEnableMsg",
-            id(BTNSetFlatMsg) + " Unknown message ID", id(IsEnabledMsg) + " IsEnabledMsg" }));
+            { "post " + sent[0], "post " + sent[1], "post " + sent[2], "send " + sent[3] }));
+    EXPECT_EQ(processed, sent) << "processed in the order they left the engine thread";
     EXPECT_EQ(other, QStringList { "QtWarningMsg: from the GUI thread: 42" });
 }
 

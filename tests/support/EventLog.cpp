@@ -5,20 +5,6 @@
 
 namespace vxtest {
 
-namespace {
-
-// One field of every event, in arrival order.
-template <class T>
-std::vector<T> fieldOf(const std::vector<SeenEvent>& events, T SeenEvent::*member)
-{
-    std::vector<T> result;
-    for (const SeenEvent& e : events)
-        result.push_back(e.*member);
-    return result;
-}
-
-} // namespace
-
 EventLog::EventLog(Action action)
     : m_action(std::move(action))
 {
@@ -37,31 +23,6 @@ void EventLog::watch(VXWidget* proxy, const std::vector<VXEventType>& types)
 {
     for (VXEventType type : types)
         proxy->addEventListener(this, type);
-}
-
-std::vector<int> EventLog::values() const
-{
-    return fieldOf(events, &SeenEvent::value);
-}
-
-std::vector<bool> EventLog::states() const
-{
-    return fieldOf(events, &SeenEvent::state);
-}
-
-std::vector<std::u16string> EventLog::texts() const
-{
-    return fieldOf(events, &SeenEvent::text);
-}
-
-std::vector<VXEventType> EventLog::types() const
-{
-    return fieldOf(events, &SeenEvent::type);
-}
-
-std::size_t EventLog::count(VXEventType type) const
-{
-    return ofType(type).size();
 }
 
 std::vector<SeenEvent> EventLog::ofType(VXEventType type) const

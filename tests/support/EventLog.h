@@ -35,11 +35,12 @@ public:
     /// Registers this log on `proxy` for each of `types`.
     void watch(VXWidget* proxy, const std::vector<VXEventType>& types);
 
-    std::vector<int> values() const;
-    std::vector<bool> states() const;
-    std::vector<std::u16string> texts() const;
-    std::vector<VXEventType> types() const;
-    std::size_t count(VXEventType type) const;
+    /// One field of every event, in arrival order.
+    std::vector<int> values() const { return field(&SeenEvent::value); }
+    std::vector<bool> states() const { return field(&SeenEvent::state); }
+    std::vector<std::u16string> texts() const { return field(&SeenEvent::text); }
+    std::vector<VXEventType> types() const { return field(&SeenEvent::type); }
+    std::size_t count(VXEventType type) const { return ofType(type).size(); }
     std::vector<SeenEvent> ofType(VXEventType type) const;
     /// The last event of `type`; a default one (type InvalidEvent) when none came.
     SeenEvent last(VXEventType type) const;
@@ -47,6 +48,14 @@ public:
     std::vector<SeenEvent> events;
 
 private:
+    template <class T> std::vector<T> field(T SeenEvent::*member) const
+    {
+        std::vector<T> result;
+        for (const SeenEvent& e : events)
+            result.push_back(e.*member);
+        return result;
+    }
+
     Action m_action;
 };
 

@@ -13,7 +13,7 @@ Worker::Worker(const std::string& name)
     auto future = ready.get_future();
     m_std = std::thread([this, name, &ready] {
         ready.set_value(VXIM::Thread::registerThread(name, &Worker::tickle));
-        loop(name);
+        loop();
     });
     m_thread = future.get();
 }
@@ -34,7 +34,6 @@ void Worker::tickle()
     Worker* w = s_current;
     if (!w)
         return;
-    ++w->m_tickles;
     {
         std::lock_guard<std::mutex> lock(w->m_mutex);
         w->m_pending = true;
@@ -42,7 +41,7 @@ void Worker::tickle()
     w->m_wake.notify_all();
 }
 
-void Worker::loop(const std::string&)
+void Worker::loop()
 {
     for (;;) {
         {

@@ -3,7 +3,6 @@
 #include "vrix/vxim/Listener.h"
 #include "vrix/vxim/Thread.h"
 
-#include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <future>
@@ -27,20 +26,18 @@ public:
 
     VXIM::Thread thread() const { return m_thread; }
     std::thread::id id() const { return m_std.get_id(); }
-    int tickles() const { return m_tickles.load(); }
     /// Runs `f` on the worker (through its own queue) and waits.
     void run(const std::function<void()>& f);
 
 private:
     static void tickle();
-    void loop(const std::string& name);
+    void loop();
 
     static Worker* s_current;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_pending = false;
     bool m_stop = false;
-    std::atomic<int> m_tickles { 0 };
     VXIM::Thread m_thread;
     std::thread m_std;
 };
