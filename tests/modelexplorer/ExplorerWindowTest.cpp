@@ -8,6 +8,7 @@
 #include "engine/VXSearchBar.h"
 #include "engine/VXSearchPanel.h"
 #include "messaging/QtBoolInt2Message.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
@@ -27,7 +28,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -445,32 +445,21 @@ TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
 
 namespace {
 
-// Writes the pictures of docs/images when VX_EXPLORER_SCREENSHOTS names a directory.
+// Writes the pictures of docs/images when VX_SCREENSHOT_DIR names a directory.
 class ExplorerScreenshotTest : public ExplorerWindowTest {
 protected:
-    static bool hasText(const QPixmap& picture)
-    {
-        const QImage image = picture.toImage();
-        const QRgb background = image.pixel(0, 0);
-        int differing = 0;
-        for (int y = 0; y < image.height(); y += 2)
-            for (int x = 0; x < image.width(); x += 2)
-                differing += image.pixel(x, y) != background ? 1 : 0;
-        return differing > 50;
-    }
     static void save(QWidget* widget, const char* name)
     {
-        const QPixmap picture = widget->grab();
-        EXPECT_TRUE(hasText(picture)) << name;
-        const QString dir = qEnvironmentVariable("VX_EXPLORER_SCREENSHOTS");
-        EXPECT_TRUE(picture.save(QDir(dir).filePath(QString::fromLatin1(name)))) << name;
+        const QImage picture = widget->grab().toImage();
+        EXPECT_GT(vxtest::countPixels(picture, vxtest::isText), 50) << name;
+        EXPECT_TRUE(vxtest::keepScreenshot(picture, name)) << name;
     }
 };
 
 TEST_F(ExplorerScreenshotTest, WindowAndDialogs)
 {
-    if (qEnvironmentVariableIsEmpty("VX_EXPLORER_SCREENSHOTS"))
-        GTEST_SKIP() << "set VX_EXPLORER_SCREENSHOTS to a directory to write the pictures";
+    if (qEnvironmentVariableIsEmpty("VX_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set VX_SCREENSHOT_DIR to a directory to write the pictures";
     m_explorer->show(true, true);
     std::unique_ptr<VXPopupMenu> file(vxtest::bridge()->createPopupMenu(m_explorer));
     std::unique_ptr<VXPopupMenu> view(vxtest::bridge()->createPopupMenu(m_explorer));
