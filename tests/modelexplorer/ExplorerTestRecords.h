@@ -16,6 +16,18 @@ public:
     static std::atomic<int> alive;
 };
 
+/// A record list that frees the records it still holds when it goes; moved, never copied.
+struct OwnedRecords : VXMEObjectDataList {
+    using VXMEObjectDataList::VXMEObjectDataList;
+    OwnedRecords() = default;
+    OwnedRecords(OwnedRecords&& other) noexcept { swap(other); }
+    ~OwnedRecords()
+    {
+        for (VXMEObjectData* r : *this)
+            delete r;
+    }
+};
+
 /// A fake host handle: tests only compare the pointers.
 UDInterface* handle(std::uintptr_t id);
 

@@ -321,12 +321,10 @@ TEST_F(GuiTreeViewTest, CheckBoxClicksAskTheHostAndDisabledOnesStaySilent)
     EXPECT_EQ(panel->getCheckState(handle(77)), "");
 
     // A label update without tree attributes keeps the check state.
-    VXMEObjectDataList update { treeNode(2, u"renamed") };
+    OwnedRecords update { treeNode(2, u"renamed") };
     panel->updateNodes(&update);
     EXPECT_EQ(at(2).data().toString(), "renamed");
     EXPECT_EQ(panel->getCheckState(handle(2)), "CHECKED");
-    for (VXMEObjectData* r : update)
-        delete r;
 }
 
 TEST_F(GuiTreeViewTest, ClicksReachTheWindow)

@@ -43,12 +43,11 @@ protected:
         m_host.setAnswer([this, type, value](const SeenListEvent& e) {
             if (e.type != SSItemsEditRequest || e.records.empty())
                 return;
-            VXMEObjectDataList records { makeRecord(1, { value.c_str() }) };
+            OwnedRecords records { makeRecord(1, { value.c_str() }) };
             runOnGuiThread([&] {
                 m_view->changeEditTypeData(type());
                 m_view->editListNodes(&records);
             });
-            delete records.front();
         });
     }
     /// Clicks the name cell of `row` and asks to edit it as the user does (F2).

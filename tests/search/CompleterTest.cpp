@@ -45,7 +45,7 @@ protected:
     void supply(const std::vector<const char16_t*>& names, const QString& prefix = QString(),
         const char16_t* kindTitle = u"Kind")
     {
-        VXMEObjectDataList records;
+        OwnedRecords records;
         auto* head = makeRecord(0, { u"Name", kindTitle });
         head->object = nullptr;
         records.push_back(head);
@@ -55,8 +55,6 @@ protected:
         completer->updateModel(&records, prefix);
         // The records stay the caller's.
         EXPECT_EQ(CountedRecord::alive, int(records.size()));
-        for (VXMEObjectData* record : records)
-            delete record;
     }
     QStringList shown()
     {

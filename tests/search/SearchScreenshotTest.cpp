@@ -49,7 +49,7 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     GuiCompleter* completer = edit->recordCompleter();
-    VXMEObjectDataList records;
+    OwnedRecords records;
     auto* head = makeRecord(0, { u"Name", u"Library", u"Path" });
     head->object = nullptr;
     records.push_back(head);
@@ -62,8 +62,6 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
         records.push_back(makeRecord(id++, { row[0], row[1], row[2] }));
     edit->setText(QStringLiteral("ga"));
     completer->updateModel(&records, QStringLiteral("ga"));
-    for (VXMEObjectData* record : records)
-        delete record;
     completer->initCustomCompletion();
     completer->showSuggestions();
     auto* popup = qobject_cast<GuiListView*>(completer->popup());
