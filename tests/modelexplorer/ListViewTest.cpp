@@ -197,8 +197,7 @@ TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
             return;
         auto* answer = new VXMEObjectDataList;
         for (const SeenRecord& r : e.records) {
-            const std::u16string name = u"item" + std::u16string(1, u'x');
-            auto* record = makeRecord(std::uintptr_t(1000 + r.index), { name.c_str(), u"A" });
+            auto* record = makeRecord(std::uintptr_t(1000 + r.index), { u"itemx", u"A" });
             record->owner = r.owner;
             record->index = r.index;
             answer->push_back(record);
