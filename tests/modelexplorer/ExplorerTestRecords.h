@@ -35,6 +35,9 @@ UDInterface* handle(std::uintptr_t id);
 VXMEObjectMessageData* makeRecord(std::uintptr_t id, std::initializer_list<const char16_t*> values,
     const std::u16string& sortKey = u"", const std::u16string& groupName = u"");
 
+/// Takes a text the caller must free and frees it; "<null>" for none.
+std::string takeText(char* text);
+
 /// Takes a list text query's answer (row count, column count, then titles and cells, all owned
 /// by the caller) apart and frees it: the titles and cells, with the counts in `rows` and
 /// `columns`.

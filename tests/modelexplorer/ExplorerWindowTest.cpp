@@ -9,6 +9,7 @@
 #include "engine/VXSearchPanel.h"
 #include "messaging/QtBoolInt2Message.h"
 #include "tests/modelexplorer/ExplorerPictures.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
@@ -98,10 +99,7 @@ TEST_F(ExplorerWindowTest, CreatedHiddenAndHostSettingsReadBack)
 
     m_explorer->setTitle(u"Vehicles");
     EXPECT_EQ(m_explorer->getTitle(), u"Vehicles");
-    char* icon = m_explorer->getWindowIcon();
-    ASSERT_NE(icon, nullptr);
-    EXPECT_STREQ(icon, "Vehicles") << "the icon text follows the title";
-    std::free(icon);
+    EXPECT_EQ(takeText(m_explorer->getWindowIcon()), "Vehicles") << "the icon follows the title";
 
     m_explorer->show(true, true);
     m_explorer->setPosition(40, 50, 640, 480);

@@ -149,17 +149,10 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     EXPECT_FALSE(m_explorer->expandTreeNode(handle(99))) << "no such node";
 
     EXPECT_EQ(m_explorer->getListViewCount(), 3);
-    char* name = m_explorer->getPropertyName(2, false);
-    ASSERT_NE(name, nullptr);
-    EXPECT_STREQ(name, "Info.Kind");
-    std::free(name);
-    name = m_explorer->getPropertyName(2, true);
-    EXPECT_STREQ(name, "Kind") << "the title drops the path";
-    std::free(name);
-    char* state = m_explorer->getTreeNodeCheckboxState(handle(99));
-    ASSERT_NE(state, nullptr) << "an unknown node answers an empty text, not null";
-    EXPECT_STREQ(state, "");
-    std::free(state);
+    EXPECT_EQ(takeText(m_explorer->getPropertyName(2, false)), "Info.Kind");
+    EXPECT_EQ(takeText(m_explorer->getPropertyName(2, true)), "Kind") << "the title drops the path";
+    EXPECT_EQ(takeText(m_explorer->getTreeNodeCheckboxState(handle(99))), "")
+        << "an unknown node answers an empty text, not null";
 
     std::vector<void*> answer;
     m_explorer->fillVectorWithListViewText(&answer);
