@@ -2,6 +2,8 @@
 
 #include "vrix/VXUStringList.h"
 
+#include <cstdlib>
+
 std::atomic<int> CountedRecord::alive { 0 };
 
 CountedRecord::CountedRecord(UDInterface* object)
@@ -30,6 +32,13 @@ VXMEObjectMessageData* makeRecord(std::uintptr_t id, std::initializer_list<const
     record->sortKey = sortKey;
     record->groupName = groupName;
     return record;
+}
+
+std::string takeText(char* text)
+{
+    const std::string out = text ? text : "<null>";
+    std::free(text);
+    return out;
 }
 
 std::vector<std::u16string> takeListTexts(std::vector<void*>& answer, int* rows, int* columns)

@@ -16,12 +16,27 @@ public:
     static std::atomic<int> alive;
 };
 
+/// A record list that frees the records it still holds when it goes; moved, never copied.
+struct OwnedRecords : VXMEObjectDataList {
+    using VXMEObjectDataList::VXMEObjectDataList;
+    OwnedRecords() = default;
+    OwnedRecords(OwnedRecords&& other) noexcept { swap(other); }
+    ~OwnedRecords()
+    {
+        for (VXMEObjectData* r : *this)
+            delete r;
+    }
+};
+
 /// A fake host handle: tests only compare the pointers.
 UDInterface* handle(std::uintptr_t id);
 
 /// A list row record with values (and optional attributes) of the object `id`.
 VXMEObjectMessageData* makeRecord(std::uintptr_t id, std::initializer_list<const char16_t*> values,
     const std::u16string& sortKey = u"", const std::u16string& groupName = u"");
+
+/// Takes a text the caller must free and frees it; "<null>" for none.
+std::string takeText(char* text);
 
 /// Takes a list text query's answer (row count, column count, then titles and cells, all owned
 /// by the caller) apart and frees it: the titles and cells, with the counts in `rows` and

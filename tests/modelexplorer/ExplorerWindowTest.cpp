@@ -8,6 +8,8 @@
 #include "engine/VXSearchBar.h"
 #include "engine/VXSearchPanel.h"
 #include "messaging/QtBoolInt2Message.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
@@ -27,7 +29,6 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
@@ -69,6 +70,18 @@ protected:
     }
 
     GuiModelExplorer* window() { return widgetOf<GuiModelExplorer>(m_explorer); }
+    QString status()
+    {
+        QString text;
+        runOnGuiThread([&] { text = window()->statusBar()->currentMessage(); });
+        return text;
+    }
+    std::vector<int> position()
+    {
+        int x = -1, y = -1, w = -1, h = -1;
+        m_explorer->getPosition(x, y, w, h);
+        return { x, y, w, h };
+    }
 
     VXModelExplorer* m_explorer = nullptr;
     ListViewTestHost m_log;
@@ -78,43 +91,30 @@ TEST_F(ExplorerWindowTest, CreatedHiddenAndHostSettingsReadBack)
 {
     EXPECT_FALSE(m_explorer->isVisible());
     EXPECT_EQ(m_explorer->getTitle(), u"Model Explorer");
-    QString status;
-    int splitters = 0;
-    runOnGuiThread([&] {
-        status = window()->statusBar()->currentMessage();
+    EXPECT_EQ(status(), QStringLiteral("Ready"));
+    ASSERT_TRUE(runOnGuiThread([&] {
         for (int i = 0; i < 3; ++i)
-            splitters += window()->splitter(i) ? 1 : 0;
-    });
-    EXPECT_EQ(status, QStringLiteral("Ready"));
-    EXPECT_EQ(splitters, 3);
+            EXPECT_NE(window()->splitter(i), nullptr) << i;
+    }));
 
     m_explorer->setTitle(u"Vehicles");
     EXPECT_EQ(m_explorer->getTitle(), u"Vehicles");
-    char* icon = m_explorer->getWindowIcon();
-    ASSERT_NE(icon, nullptr);
-    EXPECT_STREQ(icon, "Vehicles") << "the icon text follows the title";
-    std::free(icon);
+    EXPECT_EQ(takeText(m_explorer->getWindowIcon()), "Vehicles") << "the icon follows the title";
 
     m_explorer->show(true, true);
     m_explorer->setPosition(40, 50, 640, 480);
-    int x = 0, y = 0, w = 0, h = 0;
-    m_explorer->getPosition(x, y, w, h);
-    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 40, 50, 640, 480 }));
+    EXPECT_EQ(position(), std::vector<int>({ 40, 50, 640, 480 }));
 
     m_explorer->setStatusMessage(u"Loading", -1);
     m_explorer->setListViewWidth(150);
-    runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
-    EXPECT_EQ(status, QStringLiteral("Loading"));
+    EXPECT_EQ(status(), QStringLiteral("Loading"));
     EXPECT_EQ(m_explorer->getListViewWidth(), 150);
     m_explorer->setStatusMessage(u"", 0);
-    runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
-    EXPECT_TRUE(status.isEmpty()) << "an empty text stops the wait";
+    EXPECT_TRUE(status().isEmpty()) << "an empty text stops the wait";
 
     // An off-screen position is brought back and reported.
     m_explorer->setPosition(-3000, -3000, 400, 300);
-    x = y = 1;
-    m_explorer->getPosition(x, y, w, h);
-    EXPECT_EQ(std::vector<int>({ x, y, w, h }), std::vector<int>({ 0, 0, 400, 300 }));
+    EXPECT_EQ(position(), std::vector<int>({ 0, 0, 400, 300 }));
     ASSERT_TRUE(vxtest::pumpUntil([&] {
         const auto frames = m_log.ofType(MEGeometryChangedEvent);
         return !frames.empty() && frames.back().numbers == std::vector<int>({ 0, 0, 400, 300 });
@@ -285,21 +285,14 @@ TEST_F(ExplorerWindowTest, WaitCursorAndSleepFollowTheirTimers)
         vxtest::pumpUntilOnGui([&] { return window()->cursor().shape() == Qt::WaitCursor; }));
     m_explorer->stopWait();
     m_explorer->sleep(u"Busy");
-    QString status;
-    runOnGuiThread([&] { status = window()->statusBar()->currentMessage(); });
-    EXPECT_EQ(status, QStringLiteral("Busy"));
+    EXPECT_EQ(status(), QStringLiteral("Busy"));
     EXPECT_TRUE(vxtest::pumpUntilOnGui([&] { return !window()->isEnabled(); }));
     m_explorer->wake();
-    bool enabled = false;
-    Qt::CursorShape shape = Qt::BlankCursor;
-    runOnGuiThread([&] {
-        enabled = window()->isEnabled();
-        status = window()->statusBar()->currentMessage();
-        shape = window()->cursor().shape();
-    });
-    EXPECT_TRUE(enabled);
-    EXPECT_TRUE(status.isEmpty());
-    EXPECT_EQ(shape, Qt::ArrowCursor);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(window()->isEnabled());
+        EXPECT_TRUE(window()->statusBar()->currentMessage().isEmpty());
+        EXPECT_EQ(window()->cursor().shape(), Qt::ArrowCursor);
+    }));
 }
 
 TEST_F(ExplorerWindowTest, SplitterSizesSetStretchPerPair)
@@ -340,24 +333,23 @@ TEST_F(ExplorerWindowTest, FontAndZoomReachWindowAndHost)
 {
     m_explorer->show(true, true);
     m_explorer->setFont("", 20, 1, 1, -1);
-    QFont font;
-    runOnGuiThread([&] {
-        font = window()->font();
-        QWheelEvent down(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
-            Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window(), &down);
-        QWheelEvent plain(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
-            Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window(), &plain);
-        QWheelEvent up(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton,
-            Qt::ControlModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(window(), &up);
-    });
-    EXPECT_EQ(font.pointSize(), 20);
-    EXPECT_TRUE(font.bold());
-    EXPECT_TRUE(font.italic());
-    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(FontIncreaseEvent) == 1; }));
-    EXPECT_EQ(m_log.count(FontDecreaseEvent), 1u) << "a wheel without Ctrl zooms nothing";
+    ASSERT_TRUE(runOnGuiThread([&] {
+        const QFont font = window()->font();
+        EXPECT_EQ(font.pointSize(), 20);
+        EXPECT_TRUE(font.bold());
+        EXPECT_TRUE(font.italic());
+        // Down with Ctrl, up without, up with Ctrl.
+        for (const auto& [delta, modifiers] : { std::make_pair(-120, Qt::ControlModifier),
+                 std::make_pair(120, Qt::NoModifier), std::make_pair(120, Qt::ControlModifier) }) {
+            QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, delta),
+                Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(window(), &wheel);
+        }
+    }));
+    ASSERT_TRUE(vxtest::pumpUntil([&] { return m_log.count(FontIncreaseEvent) > 0; }));
+    deliverEvents();
+    EXPECT_EQ(m_log.count(FontIncreaseEvent), 1u) << "a wheel without Ctrl zooms nothing";
+    EXPECT_EQ(m_log.count(FontDecreaseEvent), 1u);
 }
 
 TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
@@ -397,18 +389,14 @@ TEST_F(ExplorerWindowTest, ListTabBarFollowsTheSearchBar)
     ASSERT_NE(bar, nullptr);
     auto tabBarShown = [&] {
         bool shown = false;
-        EXPECT_TRUE(runOnGuiThread([&] {
-            auto* window = widgetOf<GuiModelExplorer>(m_explorer);
-            shown = window && window->modelView()->dialogList()->isTabBarVisible();
-        }));
+        EXPECT_TRUE(runOnGuiThread(
+            [&] { shown = window()->modelView()->dialogList()->isTabBarVisible(); }));
         return shown;
     };
-    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->show(); }));
-    EXPECT_TRUE(tabBarShown());
-    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->hide(); }));
-    EXPECT_FALSE(tabBarShown());
-    ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->show(); }));
-    ASSERT_TRUE(tabBarShown());
+    for (bool visible : { true, false, true }) {
+        ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->setVisible(visible); }));
+        ASSERT_EQ(tabBarShown(), visible) << "bar shown: " << visible;
+    }
     delete bar;
     EXPECT_FALSE(tabBarShown());
 }
@@ -446,44 +434,30 @@ TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
         call();
     m_explorer->setTitle(u"Still here");
     EXPECT_EQ(m_explorer->getTitle(), u"Still here");
-    int x = 0, y = 0, w = 0, h = 0;
-    m_explorer->getPosition(x, y, w, h);
-    EXPECT_GE(x, 0);
-    EXPECT_GE(y, 0);
-    EXPECT_GT(w, 0);
-    EXPECT_GT(h, 0);
+    const std::vector<int> frame = position();
+    EXPECT_TRUE(frame[0] >= 0 && frame[1] >= 0 && frame[2] > 0 && frame[3] > 0)
+        << frame[0] << "," << frame[1] << " " << frame[2] << "x" << frame[3];
 }
 
 } // namespace
 
 namespace {
 
-// Writes the pictures of docs/images when VX_EXPLORER_SCREENSHOTS names a directory.
+// Writes the pictures of docs/images when VX_SCREENSHOT_DIR names a directory.
 class ExplorerScreenshotTest : public ExplorerWindowTest {
 protected:
-    static bool hasText(const QPixmap& picture)
-    {
-        const QImage image = picture.toImage();
-        const QRgb background = image.pixel(0, 0);
-        int differing = 0;
-        for (int y = 0; y < image.height(); y += 2)
-            for (int x = 0; x < image.width(); x += 2)
-                differing += image.pixel(x, y) != background ? 1 : 0;
-        return differing > 50;
-    }
     static void save(QWidget* widget, const char* name)
     {
-        const QPixmap picture = widget->grab();
-        EXPECT_TRUE(hasText(picture)) << name;
-        const QString dir = qEnvironmentVariable("VX_EXPLORER_SCREENSHOTS");
-        EXPECT_TRUE(picture.save(QDir(dir).filePath(QString::fromLatin1(name)))) << name;
+        const QImage picture = widget->grab().toImage();
+        EXPECT_GT(vxtest::countPixels(picture, vxtest::isText), 50) << name;
+        EXPECT_TRUE(vxtest::keepScreenshot(picture, name)) << name;
     }
 };
 
 TEST_F(ExplorerScreenshotTest, WindowAndDialogs)
 {
-    if (qEnvironmentVariableIsEmpty("VX_EXPLORER_SCREENSHOTS"))
-        GTEST_SKIP() << "set VX_EXPLORER_SCREENSHOTS to a directory to write the pictures";
+    if (qEnvironmentVariableIsEmpty("VX_SCREENSHOT_DIR"))
+        GTEST_SKIP() << "set VX_SCREENSHOT_DIR to a directory to write the pictures";
     m_explorer->show(true, true);
     std::unique_ptr<VXPopupMenu> file(vxtest::bridge()->createPopupMenu(m_explorer));
     std::unique_ptr<VXPopupMenu> view(vxtest::bridge()->createPopupMenu(m_explorer));

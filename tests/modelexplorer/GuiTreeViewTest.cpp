@@ -5,6 +5,7 @@
 
 #include "engine/modelexplorer/VXMEObjectEventData.h"
 #include "host/HostObjectDataFactory.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/TreeTestRecords.h"
 #include "tests/support/QStringPrinter.h"
@@ -320,12 +321,10 @@ TEST_F(GuiTreeViewTest, CheckBoxClicksAskTheHostAndDisabledOnesStaySilent)
     EXPECT_EQ(panel->getCheckState(handle(77)), "");
 
     // A label update without tree attributes keeps the check state.
-    VXMEObjectDataList update { treeNode(2, u"renamed") };
+    OwnedRecords update { treeNode(2, u"renamed") };
     panel->updateNodes(&update);
     EXPECT_EQ(at(2).data().toString(), "renamed");
     EXPECT_EQ(panel->getCheckState(handle(2)), "CHECKED");
-    for (VXMEObjectData* r : update)
-        delete r;
 }
 
 TEST_F(GuiTreeViewTest, ClicksReachTheWindow)
@@ -345,13 +344,10 @@ TEST_F(GuiTreeViewTest, ClicksReachTheWindow)
     EXPECT_EQ(doubles.at(0).at(0).value<ListItem*>(), model->itemForObject(handle(4)));
     EXPECT_TRUE(model->isItemExpanded(at(4)));
 
-    QContextMenuEvent onNode(
-        QContextMenuEvent::Mouse, centre(3), view->viewport()->mapToGlobal(centre(3)));
-    QApplication::sendEvent(view->viewport(), &onNode);
-    const QPoint below(10, view->viewport()->height() - 3);
-    QContextMenuEvent onSpace(
-        QContextMenuEvent::Mouse, below, view->viewport()->mapToGlobal(below));
-    QApplication::sendEvent(view->viewport(), &onSpace);
+    for (const QPoint& p : { centre(3), QPoint(10, view->viewport()->height() - 3) }) {
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, p, view->viewport()->mapToGlobal(p));
+        QApplication::sendEvent(view->viewport(), &menu);
+    }
     ASSERT_EQ(rights.count(), 2);
     EXPECT_EQ(rights.at(0).at(3).value<QModelIndex>(), at(3));
     EXPECT_FALSE(rights.at(0).at(2).toBool());
@@ -388,11 +384,15 @@ TEST_F(GuiTreeViewTest, DragsExpandNodesAndDropsFollowTheHostsAnswer)
     QSignalSpy drops(view, SIGNAL(drop(UDInterface*, bool, int, int)));
     QMimeData data;
     data.setData(QLatin1String(GuiBaseView::HandleVectorMimeType), QByteArray());
+    // Sends a drag event to the viewport; the action it was accepted with, else none.
+    auto send = [&](auto event) {
+        QApplication::sendEvent(view->viewport(), &event);
+        return event.isAccepted() ? event.dropAction() : Qt::IgnoreAction;
+    };
+    const Qt::DropActions both = Qt::CopyAction | Qt::MoveAction;
     // Hovering over a collapsed node expands it quietly.
-    QDragEnterEvent hover(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &hover);
-    QDragMoveEvent over(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &over);
+    send(QDragEnterEvent(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {}));
+    send(QDragMoveEvent(centre(3), Qt::MoveAction, &data, Qt::LeftButton, {}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return view->isExpanded(at(3)); }, 2000));
     EXPECT_EQ(expanded.count(), 0);
     EXPECT_EQ(takeIds(queries), (std::vector<std::uintptr_t> { 3 }));
@@ -401,29 +401,18 @@ TEST_F(GuiTreeViewTest, DragsExpandNodesAndDropsFollowTheHostsAnswer)
     takeIds(queries);
 
     const QPoint target = centre(4);
-    QDragEnterEvent enter(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &enter);
-    ASSERT_TRUE(enter.isAccepted());
-
-    QDragMoveEvent first(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &first);
-    EXPECT_FALSE(first.isAccepted()) << "the host has not answered yet";
-    ASSERT_EQ(queries.count(), 1);
-    std::unique_ptr<VXMEObjectEventData> asked(queries.at(0).at(0).value<VXMEObjectEventData*>());
-    EXPECT_EQ(asked->object, handle(4));
-    QDragMoveEvent again(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &again);
-    EXPECT_EQ(queries.count(), 1) << "asked once while the answer is pending";
+    ASSERT_NE(send(QDragEnterEvent(target, both, &data, Qt::LeftButton, {})), Qt::IgnoreAction);
+    const QDragMoveEvent move(target, both, &data, Qt::LeftButton, {});
+    EXPECT_EQ(send(move), Qt::IgnoreAction) << "the host has not answered yet";
+    EXPECT_EQ(takeIds(queries), (std::vector<std::uintptr_t> { 4 }));
+    EXPECT_EQ(send(move), Qt::IgnoreAction);
+    EXPECT_EQ(queries.count(), 0) << "asked once while the answer is pending";
 
     VXMEObjectMessageData answer(handle(4));
     ASSERT_TRUE(panel->setAcceptedActions(&answer, GuiBaseView::DropCopy));
-    QDragMoveEvent answered(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &answered);
-    EXPECT_TRUE(answered.isAccepted());
-    EXPECT_EQ(answered.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(send(move), Qt::CopyAction);
 
-    QDropEvent dropped(target, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &dropped);
+    send(QDropEvent(target, both, &data, Qt::LeftButton, {}));
     ASSERT_EQ(drops.count(), 1);
     EXPECT_EQ(drops.at(0).at(2).toInt(), view->viewport()->mapToGlobal(target).x());
     EXPECT_EQ(drops.at(0).at(3).toInt(), view->viewport()->mapToGlobal(target).y());
@@ -519,10 +508,7 @@ TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)
         yellow += (c.red() > 230 && c.green() > 200 && c.blue() < 120) ? 1 : 0;
     }
     EXPECT_GT(yellow, 10);
-    const QByteArray out = qgetenv("VX_SCREENSHOT_DIR");
-    if (!out.isEmpty())
-        panel->grab().save(
-            QDir(QString::fromLocal8Bit(out)).filePath("tree-checkboxes-highlights.png"));
+    EXPECT_TRUE(vxtest::keepScreenshot(panel->grab().toImage(), "tree-checkboxes-highlights.png"));
 }
 
 TEST(GuiTreeAccordionTest, PanesAreAddedOnceAndTheirSelectionNamesThePane)

@@ -47,14 +47,12 @@ protected:
         return index;
     }
     // Refreshes the list keeping rows for reuse, adds the records and frees them.
-    void refreshWith(VXMEObjectDataList records)
+    void refreshWith(OwnedRecords records)
     {
         model->refresh(&records, QModelIndex(), true);
         for (VXMEObjectData* r : records)
             if (r)
                 model->addItem(static_cast<VXMEObjectMessageData*>(r));
-        for (VXMEObjectData* r : records)
-            delete r;
     }
     QString text(int row, int column, const QModelIndex& parent = QModelIndex())
     {

@@ -224,13 +224,10 @@ TEST_F(ListProxyModelTest, RowsChangingUnderASortedFilteredProxyKeepItConsistent
         add(i, name.c_str(), u"k", key.c_str());
     }
     EXPECT_EQ(proxy->rowCount(), 15); // row1, row10..row19, row21, 31, 41, 51
-    VXMEObjectDataList records { makeRecord(100, { u"row100" }, u"b"),
-        makeRecord(101, { u"x1" }, u"a") };
+    OwnedRecords records { makeRecord(100, { u"row100" }, u"b"), makeRecord(101, { u"x1" }, u"a") };
     model->refresh(&records, QModelIndex(), true);
     for (VXMEObjectData* r : records)
         model->addItem(static_cast<VXMEObjectMessageData*>(r));
-    VXMEObjectDataList* owned = new VXMEObjectDataList(records);
-    VXMEObjectData::destroyList(owned);
     EXPECT_EQ(names(), (QStringList { "x1", "row100" }));
     proxy->filter(QString(), QString(), Qt::CaseInsensitive);
     model->clear();

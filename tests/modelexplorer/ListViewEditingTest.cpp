@@ -1,5 +1,6 @@
 // Check boxes, in-place editing driven by the host, and cell painting of the list view.
 #include "engine/modelexplorer/VXMEEditTypeData.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
@@ -13,13 +14,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
-
-#include <cstdlib>
 
 using testing::ElementsAre;
 using vxtest::runOnGuiThread;
@@ -45,12 +43,11 @@ protected:
         m_host.setAnswer([this, type, value](const SeenListEvent& e) {
             if (e.type != SSItemsEditRequest || e.records.empty())
                 return;
-            VXMEObjectDataList records { makeRecord(1, { value.c_str() }) };
+            OwnedRecords records { makeRecord(1, { value.c_str() }) };
             runOnGuiThread([&] {
                 m_view->changeEditTypeData(type());
                 m_view->editListNodes(&records);
             });
-            delete records.front();
         });
     }
     /// Clicks the name cell of `row` and asks to edit it as the user does (F2).
@@ -191,11 +188,6 @@ TEST_F(ListViewEditing, CheckBoxToggleWritesEverySelectedWritableRowAndSendsOneE
     EXPECT_EQ(sorts[1].value, 0) << "cleared once sent";
 }
 
-QColor pixelAt(const QImage& image, const QPoint& p)
-{
-    return image.pixelColor(p);
-}
-
 TEST_F(ListViewEditing, PaintsReadOnlySpreadsheetCellsGreyAndMarksMissingProperties)
 {
     struct Case {
@@ -221,13 +213,13 @@ TEST_F(ListViewEditing, PaintsReadOnlySpreadsheetCellsGreyAndMarksMissingPropert
             replaceRows({ row(1, c.kind), row(2) });
             const QImage image = m_view->viewport()->grab().toImage();
             const QRect r = m_view->visualRect(m_proxy->index(0, 2));
-            EXPECT_EQ(pixelAt(image, QPoint(r.right() - 3, r.center().y())), c.background)
+            EXPECT_EQ(image.pixelColor(r.right() - 3, r.center().y()), c.background)
                 << c.spreadsheet << c.kind;
             // The dash is one grey line across the cell's middle, from 2 pixels in, 10 long.
             const int y = r.top() + r.height() / 2;
             int grey = 0;
             for (int x = r.left() + 2; x <= r.left() + 12; ++x)
-                grey += pixelAt(image, QPoint(x, y)) == QColor(Qt::gray) ? 1 : 0;
+                grey += image.pixelColor(x, y) == QColor(Qt::gray) ? 1 : 0;
             EXPECT_EQ(grey >= 8, c.dash) << c.kind << " " << c.mark << " " << grey;
         }));
     }
@@ -267,15 +259,8 @@ TEST_F(ListViewEditing, ScreenshotShowsTextAndTheOpenEditor)
         ASSERT_NE(qobject_cast<QLineEdit*>(editor()), nullptr);
         QApplication::processEvents();
         const QImage image = m_view->grab().toImage();
-        int dark = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
-        EXPECT_GT(dark, 200) << "text was drawn";
-        if (const char* dir = std::getenv("VX_SCREENSHOT_DIR")) {
-            EXPECT_TRUE(image.save(QDir(QString::fromLocal8Bit(dir))
-                                       .filePath(QStringLiteral("listview-editing.png"))));
-        }
+        EXPECT_GT(vxtest::countPixels(image, vxtest::isText), 200) << "text was drawn";
+        EXPECT_TRUE(vxtest::keepScreenshot(image, "listview-editing.png"));
     }));
 }
 

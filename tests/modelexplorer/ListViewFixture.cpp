@@ -94,30 +94,28 @@ void ListViewFixture::build(bool spreadsheet, int rows)
         m_view = new GuiListView(m_model, m_proxy, m_owner);
         m_view->resize(640, 320);
         m_view->show();
-        VXMEObjectDataList records;
+        OwnedRecords records;
         for (int i = 1; i <= rows; ++i)
             records.push_back(row(i));
-        replaceRows(records);
+        replaceRows(std::move(records));
     }));
 }
 
-void ListViewFixture::replaceRows(VXMEObjectDataList records)
+void ListViewFixture::replaceRows(OwnedRecords records)
 {
     m_view->replaceList(&records, QString(), false);
-    for (VXMEObjectData* r : records)
-        delete r;
 }
 
 void ListViewFixture::replaceWithIndexRows(UDInterface* owner, int count)
 {
-    VXMEObjectDataList records;
+    OwnedRecords records;
     for (int i = 0; i < count; ++i) {
         auto* r = new VXMEObjectData(nullptr);
         r->owner = owner;
         r->index = std::uint64_t(i);
         records.push_back(r);
     }
-    replaceRows(records);
+    replaceRows(std::move(records));
 }
 
 QPoint ListViewFixture::cell(int row, int column) const

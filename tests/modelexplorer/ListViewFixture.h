@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/modelexplorer/VXMEObjectData.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/WidgetLeakTest.h"
@@ -43,7 +44,7 @@ protected:
     /// "row<i>", kind "A"/"B" alternating, done "0", link "open".
     void build(bool spreadsheet, int rows);
     /// GUI thread: shows `records` (then frees them) as the host's new list.
-    void replaceRows(VXMEObjectDataList records);
+    void replaceRows(OwnedRecords records);
     /// GUI thread: shows `count` index rows of `owner` whose data the host has not sent yet.
     void replaceWithIndexRows(UDInterface* owner, int count);
     /// GUI thread: the viewport position of a cell's centre (proxy row and column).

@@ -52,11 +52,9 @@ TEST_F(ListViewEvents, ClicksSendTheSelectedRowsRecords)
 TEST_F(ListViewEvents, HostSelectionsSendNothingAndMarkRowsFakeSelected)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
-        VXMEObjectDataList objects { new VXMEObjectData(handle(3)),
+        OwnedRecords objects { new VXMEObjectData(handle(3)),
             new VXMEObjectData(handle(99)) }; // a foreign handle is skipped
         m_view->selectListViewItem(&objects, true, false);
-        for (VXMEObjectData* r : objects)
-            delete r;
         EXPECT_TRUE(m_model->itemForObject(handle(3))->fakeSelected);
         std::vector<UDInterface*> selected;
         m_view->fillVectorWithSelectedListNodes(selected);
@@ -199,8 +197,7 @@ TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
             return;
         auto* answer = new VXMEObjectDataList;
         for (const SeenRecord& r : e.records) {
-            const std::u16string name = u"item" + std::u16string(1, u'x');
-            auto* record = makeRecord(std::uintptr_t(1000 + r.index), { name.c_str(), u"A" });
+            auto* record = makeRecord(std::uintptr_t(1000 + r.index), { u"itemx", u"A" });
             record->owner = r.owner;
             record->index = r.index;
             answer->push_back(record);
@@ -372,11 +369,10 @@ TEST_F(ListViewEvents, HostInputThatNamesNothingIsHarmless)
         m_view->updateNodes(nullptr, false);
         m_view->editListNodes(nullptr);
         m_view->doubleClickListViewItem(nullptr);
-        VXMEObjectDataList foreign { new VXMEObjectData(handle(4242)), nullptr };
+        OwnedRecords foreign { new VXMEObjectData(handle(4242)), nullptr };
         m_view->updatePendingData(&foreign);
         m_view->updateNodes(&foreign, true);
         m_view->doubleClickListViewItem(&foreign);
-        delete foreign.front();
         m_view->setStrColWidth(99, QStringLiteral("x"), 3);
         m_view->setMaxCharColWidth(-1, 4);
         m_view->adjustColWidths(std::nan(""));
@@ -404,19 +400,16 @@ TEST_F(ListViewColumns, ValuesWidenColumnsToTheirStandardWidthAndNeverShrinkThem
         const int wanted = m_view->getStandardColumnWidth(longName);
         ASSERT_GT(wanted, m_model->getHeaderWidth(1));
         m_model->updateHeaderWidth(2, 30, true); // custom: left alone
-        VXMEObjectDataList records { makeRecord(1,
-                                         { u"a considerably longer name", u"a much longer kind" }),
+        OwnedRecords records { makeRecord(
+                                   1, { u"a considerably longer name", u"a much longer kind" }),
             makeRecord(2, { u"x", u"y" }) };
         m_view->updateColumnWidths(&records);
         EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
         EXPECT_EQ(m_view->header()->sectionSize(1), wanted);
         EXPECT_EQ(m_model->getHeaderWidth(2), 30);
-        VXMEObjectDataList shorter { makeRecord(3, { u"short" }) };
+        OwnedRecords shorter { makeRecord(3, { u"short" }) };
         m_view->updateColumnWidths(&shorter);
         EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
-        for (VXMEObjectData* r : records)
-            delete r;
-        delete shorter.front();
     }));
 }
 
@@ -445,7 +438,7 @@ TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
                                             << (c.taken ? ", handed over" : ""));
             m_model->updateHeaderWidth(1, initial, false);
             const int alive = CountedRecord::alive;
-            VXMEObjectDataList records;
+            OwnedRecords records;
             for (int i = 0; i < c.rows; ++i)
                 records.push_back(makeRecord(std::uintptr_t(i + 1),
                     { i == c.longAt ? u"a considerably longer name" : u"r", u"A" }));
@@ -459,15 +452,12 @@ TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
             EXPECT_EQ(m_view->getListViewCount(), c.rows);
             EXPECT_EQ(m_model->getHeaderWidth(1) == wanted, c.longAt >= 0);
             EXPECT_EQ(m_view->header()->sectionSize(1), m_model->getHeaderWidth(1));
-            VXMEObjectDataList fetched { makeRecord(std::uintptr_t(std::max(c.longAt, 0) + 1),
+            OwnedRecords fetched { makeRecord(std::uintptr_t(std::max(c.longAt, 0) + 1),
                 { u"a considerably longer name", u"A" }) };
             m_view->updatePendingData(&fetched);
             EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
             EXPECT_EQ(m_view->header()->sectionSize(1), wanted);
             EXPECT_FALSE(m_model->isCustomHeaderWidth(1));
-            for (VXMEObjectData* r : records)
-                delete r;
-            delete fetched.front();
         }
     }));
     EXPECT_EQ(testerFailures(), 0);

@@ -8,6 +8,7 @@
 #include "engine/VXModelExplorer.h"
 #include "engine/VXSearchPanel.h"
 #include "host/HostObjectDataFactory.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/modelexplorer/TesterFailures.h"
@@ -39,7 +40,6 @@
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QPushButton>
 #include <QTabBar>
@@ -149,17 +149,10 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     EXPECT_FALSE(m_explorer->expandTreeNode(handle(99))) << "no such node";
 
     EXPECT_EQ(m_explorer->getListViewCount(), 3);
-    char* name = m_explorer->getPropertyName(2, false);
-    ASSERT_NE(name, nullptr);
-    EXPECT_STREQ(name, "Info.Kind");
-    std::free(name);
-    name = m_explorer->getPropertyName(2, true);
-    EXPECT_STREQ(name, "Kind") << "the title drops the path";
-    std::free(name);
-    char* state = m_explorer->getTreeNodeCheckboxState(handle(99));
-    ASSERT_NE(state, nullptr) << "an unknown node answers an empty text, not null";
-    EXPECT_STREQ(state, "");
-    std::free(state);
+    EXPECT_EQ(takeText(m_explorer->getPropertyName(2, false)), "Info.Kind");
+    EXPECT_EQ(takeText(m_explorer->getPropertyName(2, true)), "Kind") << "the title drops the path";
+    EXPECT_EQ(takeText(m_explorer->getTreeNodeCheckboxState(handle(99))), "")
+        << "an unknown node answers an empty text, not null";
 
     std::vector<void*> answer;
     m_explorer->fillVectorWithListViewText(&answer);
@@ -169,13 +162,10 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     EXPECT_EQ(rows, 3);
     EXPECT_EQ(columns, 2);
 
-    bool treeShown = false, listShown = false;
-    runOnGuiThread([&] {
-        treeShown = modelView()->treePanel()->view()->isVisible();
-        listShown = list()->isVisible();
-    });
-    EXPECT_TRUE(treeShown);
-    EXPECT_TRUE(listShown);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(modelView()->treePanel()->view()->isVisible());
+        EXPECT_TRUE(list()->isVisible());
+    }));
 
     // Layout options read back from the window.
     EXPECT_FALSE(m_explorer->isDlgListViewLayoutVert());
@@ -186,8 +176,7 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     EXPECT_FALSE(m_explorer->isDlgViewScrollable());
     EXPECT_TRUE(m_explorer->isListViewTabBarVisible());
     m_explorer->showTreeView(false);
-    runOnGuiThread([&] { treeShown = modelView()->treeSide()->isVisible(); });
-    EXPECT_FALSE(treeShown);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_FALSE(modelView()->treeSide()->isVisible()); }));
 }
 
 TEST_F(ModelViewTest, SelectingARowPutsTheHostDialogInThePane)
@@ -203,21 +192,14 @@ TEST_F(ModelViewTest, SelectingARowPutsTheHostDialogInThePane)
     runOnGuiThread([&] { clickRow(1); });
     ASSERT_TRUE(pumpUntil([&] { return !m_host.ofType(SSSelectionChangedEvent).empty(); }));
     EXPECT_EQ(m_host.ofType(SSSelectionChangedEvent).back().object, handle(12));
-    QWidget* shown = nullptr;
-    QWidget* expected = nullptr;
-    bool visible = false, dirty = true, insidePane = false;
     ASSERT_TRUE(vxtest::pumpUntilOnGui([&] { return modelView()->isCurrentDialogVisible(); }));
-    runOnGuiThread([&] {
-        shown = modelView()->dialogPane()->currentDialog();
-        expected = widgetOf<QWidget>(dialog);
-        visible = modelView()->isCurrentDialogVisible();
-        dirty = modelView()->isCurrentDialogDirty();
-        insidePane = modelView()->dialogPane()->isAncestorOf(shown);
-    });
-    EXPECT_EQ(shown, expected);
-    EXPECT_TRUE(visible);
-    EXPECT_TRUE(insidePane);
-    EXPECT_FALSE(dirty) << "a dialog without an Apply button is never dirty";
+    ASSERT_TRUE(runOnGuiThread([&] {
+        QWidget* shown = modelView()->dialogPane()->currentDialog();
+        EXPECT_EQ(shown, widgetOf<QWidget>(dialog));
+        EXPECT_TRUE(modelView()->dialogPane()->isAncestorOf(shown));
+        EXPECT_FALSE(modelView()->isCurrentDialogDirty())
+            << "a dialog without an Apply button is never dirty";
+    }));
 
     // Another row without a dialog empties the pane.
     runOnGuiThread([&] { clickRow(2); });
@@ -324,35 +306,26 @@ TEST_F(ModelViewTest, ListWidthAndPaneMinimumSize)
         bool pastTheEnd;
     };
     const Case cases[] = { { 100, false }, { -50, false }, { 0, true } };
-    for (const Case& c : cases) {
-        QList<int> before, after;
-        int width = 0;
-        runOnGuiThread([&] {
-            GuiMEDialogListView* split = modelView()->dialogListView();
-            before = split->sizes();
-            const int total = before.value(0) + before.value(1);
-            width = c.pastTheEnd ? total + 50 : before.value(0) + c.grow;
-            split->setListViewWidth(width);
-            after = split->sizes();
-        });
-        const int total = before.value(0) + before.value(1);
-        ASSERT_GT(total, 200);
-        EXPECT_EQ(after.value(0), std::min(width, total)) << c.grow;
-        EXPECT_EQ(after.value(1), std::max(0, total - width)) << c.grow;
-    }
-    // Hidden while collapsed, the pane comes back with its minimum width.
-    int pane = -1, minimum = 0;
-    runOnGuiThread([&] {
+    ASSERT_TRUE(runOnGuiThread([&] {
         GuiMEDialogListView* split = modelView()->dialogListView();
+        for (const Case& c : cases) {
+            const QList<int> before = split->sizes();
+            const int total = before.value(0) + before.value(1);
+            ASSERT_GT(total, 200);
+            const int width = c.pastTheEnd ? total + 50 : before.value(0) + c.grow;
+            split->setListViewWidth(width);
+            EXPECT_EQ(split->sizes().value(0), std::min(width, total)) << c.grow;
+            EXPECT_EQ(split->sizes().value(1), std::max(0, total - width)) << c.grow;
+        }
+        // Hidden while collapsed, the pane comes back with its minimum width.
         const int total = split->sizes().value(0) + split->sizes().value(1);
         split->setSizes({ total, 0 });
         split->setDialogPanel(false);
         split->setDialogPanel(true);
-        pane = split->sizes().value(1);
-        minimum = split->dialogPanel()->minimumSizeHint().expandedTo(QSize(1, 1)).width();
-    });
-    EXPECT_EQ(pane, minimum);
-    EXPECT_GT(pane, 0);
+        const int pane = split->sizes().value(1);
+        EXPECT_EQ(pane, split->dialogPanel()->minimumSizeHint().expandedTo(QSize(1, 1)).width());
+        EXPECT_GT(pane, 0);
+    }));
 }
 
 TEST_F(ModelViewTest, DirtyDialogNeedsAnEnabledApplyButton)
@@ -364,8 +337,7 @@ TEST_F(ModelViewTest, DirtyDialogNeedsAnEnabledApplyButton)
     };
     const Case cases[] = { { true, true, true }, { true, false, false }, { false, true, false } };
     for (const Case& c : cases) {
-        bool dirty = !c.dirty;
-        runOnGuiThread([&] {
+        ASSERT_TRUE(runOnGuiThread([&] {
             auto* dialog = new QWidget;
             QWidget* holder = dialog;
             if (c.withBar) {
@@ -377,11 +349,10 @@ TEST_F(ModelViewTest, DirtyDialogNeedsAnEnabledApplyButton)
             apply->setEnabled(c.enabled);
             GuiMEDialogPanel* pane = modelView()->dialogPane();
             pane->setCurrentDialog(dialog);
-            dirty = pane->isCurrentDialogDirty();
+            EXPECT_EQ(pane->isCurrentDialogDirty(), c.dirty) << c.withBar << c.enabled;
             pane->setCurrentDialog(nullptr);
             delete dialog;
-        });
-        EXPECT_EQ(dirty, c.dirty) << c.withBar << c.enabled;
+        }));
     }
 }
 
@@ -389,22 +360,17 @@ TEST_F(ModelViewTest, ShortListLoadNeverShowsTheBusyBar)
 {
     bool cancel = false;
     m_explorer->startListLoad(false, &cancel);
-    bool pending = false, running = true;
-    runOnGuiThread([&] { pending = modelView()->isListLoadPending(); });
-    EXPECT_TRUE(pending);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_TRUE(modelView()->isListLoadPending()); }));
     m_explorer->stopListLoad();
-    runOnGuiThread([&] {
-        pending = modelView()->isListLoadPending();
-        running = dialogList()->busyBar()->isRunning();
-    });
-    EXPECT_FALSE(pending);
-    EXPECT_FALSE(running);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_FALSE(modelView()->isListLoadPending());
+        EXPECT_FALSE(dialogList()->busyBar()->isRunning());
+    }));
     // A long one does, until it stops.
     m_explorer->startListLoad(true, &cancel);
     EXPECT_TRUE(vxtest::pumpUntilOnGui([&] { return dialogList()->busyBar()->isRunning(); }));
     m_explorer->stopListLoad();
-    runOnGuiThread([&] { running = dialogList()->busyBar()->isRunning(); });
-    EXPECT_FALSE(running);
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_FALSE(dialogList()->busyBar()->isRunning()); }));
 }
 
 TEST_F(ModelViewTest, SearchPanelSwitchesTheListToSearchMode)
@@ -414,28 +380,16 @@ TEST_F(ModelViewTest, SearchPanelSwitchesTheListToSearchMode)
     ASSERT_NE(panel, nullptr);
     m_explorer->addSearchPanel(panel);
     m_explorer->addSearchPanel(nullptr);
-    int tab = -1;
-    bool search = true, drops = false;
-    runOnGuiThread([&] {
-        search = list()->searchMode();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_FALSE(list()->searchMode()) << "the panel starts hidden";
         dialogList()->searchPanel()->show();
-    });
-    EXPECT_FALSE(search) << "the panel starts hidden";
-    runOnGuiThread([&] {
-        tab = dialogList()->tabBar()->currentIndex();
-        search = list()->searchMode();
-        drops = list()->viewport()->acceptDrops();
-    });
-    EXPECT_EQ(tab, 1);
-    EXPECT_TRUE(search);
-    EXPECT_FALSE(drops);
-    runOnGuiThread([&] {
+        EXPECT_EQ(dialogList()->tabBar()->currentIndex(), 1);
+        EXPECT_TRUE(list()->searchMode());
+        EXPECT_FALSE(list()->viewport()->acceptDrops());
         dialogList()->searchPanel()->hide();
-        tab = dialogList()->tabBar()->currentIndex();
-        search = list()->searchMode();
-    });
-    EXPECT_EQ(tab, 0);
-    EXPECT_FALSE(search);
+        EXPECT_EQ(dialogList()->tabBar()->currentIndex(), 0);
+        EXPECT_FALSE(list()->searchMode());
+    }));
     deliverEvents();
     EXPECT_TRUE(m_host.ofType(METabBarSelectionEvent).empty()) << "not the user's choice";
 }
@@ -455,21 +409,14 @@ TEST_F(ModelViewTest, Screenshots)
     m_explorer->setCurrentDialog(dialog);
     for (bool vertical : { false, true }) {
         m_explorer->setDlgListViewLayoutVert(vertical);
-        int darkPixels = 0;
-        runOnGuiThread([&] {
+        ASSERT_TRUE(runOnGuiThread([&] {
             window()->resize(900, 520);
             QApplication::processEvents();
             const QImage picture = window()->grab().toImage();
-            for (int y = 0; y < picture.height(); y += 2)
-                for (int x = 0; x < picture.width(); x += 2)
-                    darkPixels += qGray(picture.pixel(x, y)) < 100 ? 1 : 0;
-            const QByteArray out = qgetenv("VX_SCREENSHOT_DIR");
-            if (!out.isEmpty())
-                picture.save(QDir(QString::fromLocal8Bit(out))
-                                 .filePath(vertical ? QStringLiteral("explorer-vertical.png")
-                                                    : QStringLiteral("explorer-horizontal.png")));
-        });
-        EXPECT_GT(darkPixels, 200) << "text is drawn";
+            EXPECT_GT(vxtest::countPixels(picture, vxtest::isText), 800) << "text is drawn";
+            EXPECT_TRUE(vxtest::keepScreenshot(
+                picture, vertical ? "explorer-vertical.png" : "explorer-horizontal.png"));
+        }));
     }
 }
 

@@ -61,35 +61,25 @@ INSTANTIATE_TEST_SUITE_P(Rules, NaturalPairTest,
         // Digits that do not read as numbers (other scripts, overlong runs): text order.
         Pair { "x\xd9\xa3", "x\xd9\xa2", 1 }, Pair { "", "a", -1 }, Pair { "", "", 0 }));
 
-// The texts sorted as the proxy sorts them: descending, it asks whether y goes before x.
-QStringList sorted(const QStringList& texts, Qt::SortOrder order)
-{
-    std::vector<NaturalSortKey> keys(texts.begin(), texts.end());
-    std::stable_sort(
-        keys.begin(), keys.end(), [&](const NaturalSortKey& x, const NaturalSortKey& y) {
-            return order == Qt::AscendingOrder ? NaturalSortKey::compare(x, y, order) < 0
-                                               : NaturalSortKey::compare(y, x, order) < 0;
-        });
-    QStringList out;
-    for (const NaturalSortKey& k : keys)
-        out << k.text();
-    return out;
-}
-
-TEST(NaturalOrderTest, KeysSortInOneOrderWithEmptyAndInvalidKeysLastBothWays)
+// Both directions with empty and invalid keys last: ListProxyModelTest sorts through the proxy.
+TEST(NaturalOrderTest, KeysSortInOneOrder)
 {
     const QString marker = NaturalSortKey::invalidMarker();
-    const QStringList keys { QStringLiteral("a10"), marker, QString(), QStringLiteral("a9") };
-    EXPECT_EQ(sorted(keys, Qt::AscendingOrder), (QStringList { "a9", "a10", QString(), marker }));
-    EXPECT_EQ(sorted(keys, Qt::DescendingOrder), (QStringList { "a10", "a9", QString(), marker }));
-
     // "nan" reads as a number but meets text by text; capitals first within equal folding.
     const QStringList expected { "-1", "2", "10", "1e2", "alpha", "Item10", "item1", "item2",
         "item10", "nan", "v1.2.3", "v1.10.0", QString(), marker };
     QStringList shuffled = expected;
     std::reverse(shuffled.begin(), shuffled.end());
     std::rotate(shuffled.begin(), shuffled.begin() + 5, shuffled.end());
-    EXPECT_EQ(sorted(shuffled, Qt::AscendingOrder), expected);
+    std::vector<NaturalSortKey> keys(shuffled.begin(), shuffled.end());
+    std::stable_sort(
+        keys.begin(), keys.end(), [](const NaturalSortKey& x, const NaturalSortKey& y) {
+            return NaturalSortKey::compare(x, y, Qt::AscendingOrder) < 0;
+        });
+    QStringList sorted;
+    for (const NaturalSortKey& k : keys)
+        sorted << k.text();
+    EXPECT_EQ(sorted, expected);
 }
 
 // The comparison written out step by step on plain strings, parsing on every call: the prepared

@@ -16,15 +16,18 @@
 
 namespace {
 
+constexpr QStyle::State kPlain = QStyle::State_Enabled | QStyle::State_Active;
+
+// The fields after the text default to a plain left-aligned cell the delegate lays out itself.
 struct CellCase {
     const char* name;
-    QString text;
-    int alignment; // 0: the delegate's default
-    QStyle::State state;
-    int width;
-    bool bold;
-    Qt::LayoutDirection direction;
-    bool laidOutHere;
+    const char* text; // UTF-8
+    bool laidOutHere = true;
+    QStyle::State state = kPlain;
+    int alignment = 0; // 0: the delegate's default
+    int width = 120;
+    bool bold = false;
+    Qt::LayoutDirection direction = Qt::LeftToRight;
 };
 
 void PrintTo(const CellCase& c, std::ostream* out)
@@ -32,32 +35,20 @@ void PrintTo(const CellCase& c, std::ostream* out)
     *out << c.name;
 }
 
-constexpr QStyle::State kPlain = QStyle::State_Enabled | QStyle::State_Active;
-
 const CellCase kCases[] = {
-    { "Plain", QStringLiteral("row12"), 0, kPlain, 120, false, Qt::LeftToRight, true },
-    { "RightAligned", QStringLiteral("12.50"), int(Qt::AlignRight | Qt::AlignVCenter), kPlain, 120,
-        false, Qt::LeftToRight, true },
-    { "Centred", QStringLiteral("A"), int(Qt::AlignCenter), kPlain, 120, false, Qt::LeftToRight,
-        true },
-    { "Selected", QStringLiteral("picked"), 0, kPlain | QStyle::State_Selected, 120, false,
-        Qt::LeftToRight, true },
-    { "SelectedInactive", QStringLiteral("picked"), 0,
-        QStyle::State_Enabled | QStyle::State_Selected, 120, false, Qt::LeftToRight, true },
-    { "Disabled", QStringLiteral("off"), 0, QStyle::State_Active, 120, false, Qt::LeftToRight,
-        true },
-    { "Bold", QStringLiteral("Heavy"), 0, kPlain, 120, true, Qt::LeftToRight, true },
-    { "RightToLeft", QStringLiteral("abc def"), 0, kPlain, 120, false, Qt::RightToLeft, true },
-    { "NotLatin", QStringLiteral("\u03a9\u03bc\u03ad\u03b3\u03b1 \u540d\u524d"), 0, kPlain, 160,
-        false, Qt::LeftToRight, true },
-    { "TooLongIsElidedByTheStyle", QStringLiteral("a value far too long for its column"), 0, kPlain,
-        60, false, Qt::LeftToRight, false },
-    { "FocusFrameByTheStyle", QStringLiteral("current"), 0, kPlain | QStyle::State_HasFocus, 120,
-        false, Qt::LeftToRight, false },
-    { "TopAlignedByTheStyle", QStringLiteral("top"), int(Qt::AlignLeft | Qt::AlignTop), kPlain, 120,
-        false, Qt::LeftToRight, false },
-    { "TwoLinesByTheStyle", QStringLiteral("one\ntwo"), 0, kPlain, 120, false, Qt::LeftToRight,
-        false },
+    { "Plain", "row12" },
+    { "RightAligned", "12.50", true, kPlain, int(Qt::AlignRight | Qt::AlignVCenter) },
+    { "Centred", "A", true, kPlain, int(Qt::AlignCenter) },
+    { "Selected", "picked", true, kPlain | QStyle::State_Selected },
+    { "SelectedInactive", "picked", true, QStyle::State_Enabled | QStyle::State_Selected },
+    { "Disabled", "off", true, QStyle::State_Active },
+    { "Bold", "Heavy", true, kPlain, 0, 120, true },
+    { "RightToLeft", "abc def", true, kPlain, 0, 120, false, Qt::RightToLeft },
+    { "NotLatin", "\u03a9\u03bc\u03ad\u03b3\u03b1 \u540d\u524d", true, kPlain, 0, 160 },
+    { "TooLongIsElidedByTheStyle", "a value far too long for its column", false, kPlain, 0, 60 },
+    { "FocusFrameByTheStyle", "current", false, kPlain | QStyle::State_HasFocus },
+    { "TopAlignedByTheStyle", "top", false, kPlain, int(Qt::AlignLeft | Qt::AlignTop) },
+    { "TwoLinesByTheStyle", "one\ntwo", false },
 };
 
 class ODItemDelegateTest : public testing::TestWithParam<CellCase> {
@@ -90,7 +81,7 @@ TEST_P(ODItemDelegateTest, PaintsTheCellAsTheStyleDoes)
 {
     const CellCase& c = GetParam();
     QStandardItem* item = m_model.item(0);
-    item->setText(c.text);
+    item->setText(QString::fromUtf8(c.text));
     if (c.alignment)
         item->setTextAlignment(Qt::Alignment(c.alignment));
     ODItemDelegate delegate(&m_view);

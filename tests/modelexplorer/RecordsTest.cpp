@@ -1,6 +1,5 @@
 // The explorer's records: ownership, style keys, option records and the record factory.
 #include "engine/modelexplorer/VXEventIntArray.h"
-#include "engine/modelexplorer/VXMECheckState.h"
 #include "engine/modelexplorer/VXMEEventData.h"
 #include "engine/modelexplorer/VXMEEventDataList.h"
 #include "engine/modelexplorer/VXMENavigationAttributes.h"
@@ -152,21 +151,6 @@ TEST(OptionRecordsTest, LoadingFromAnEmptyStoreKeepsDefaultsAndSavedValuesComeBa
     VXMENavigationAttributes fresh;
     fresh.loadFromPreferences("RecordsTestSaved", "Nav");
     EXPECT_TRUE(fresh.allowWholeRowDblClick);
-}
-
-TEST(CheckStateTest, WordsForEveryStateAndTheDisabledSuffix)
-{
-    const std::tuple<int, bool, const char*> table[] = {
-        { 0, false, "UNCHECKED" },
-        { 1, false, "PARTIAL" },
-        { 2, false, "CHECKED" },
-        { 3, false, "NOCHECKBOX" },
-        { -1, true, "NOCHECKBOX_DISABLE" },
-        { 2, true, "CHECKED_DISABLE" },
-        { 1, true, "PARTIAL_DISABLE" },
-    };
-    for (const auto& [state, disabled, expected] : table)
-        EXPECT_EQ(VXMECheckState::word(state, disabled), expected) << state << disabled;
 }
 
 TEST_F(RecordsTest, EventsFreeTheirPayloadOnlyWhenTheyOwnIt)

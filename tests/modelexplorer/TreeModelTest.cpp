@@ -149,31 +149,23 @@ TEST_F(TreeModelTest, TheSameNodesAgainAreUpdatedInPlaceAndOtherwiseReset)
         << "the root is the view's to open";
 
     // Any difference in nodes or order takes the reset.
-    const struct {
-        const char* what;
-        VXMEObjectMessageData* (*tree)();
-    } shapes[] = {
-        { "a child more",
-            [] {
-                VXMEObjectMessageData* tree = sampleTree();
-                tree->addChild(treeNode(9, u"seat"));
-                return tree;
-            } },
-        { "two children swapped",
-            [] {
-                return treeNode(1, u"car",
-                    { treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
-                        treeNode(2, u"engine", { treeNode(5, u"piston"), treeNode(6, u"valve") }),
-                        treeNode(4, u"wheel") });
-            } },
-        { "a leaf without its children", [] { return treeNode(1, u"car"); } },
-        { "another root", [] { return treeNode(10, u"truck"); } },
+    VXMEObjectMessageData* more = sampleTree();
+    more->addChild(treeNode(9, u"seat"));
+    const std::pair<const char*, VXMEObjectMessageData*> shapes[] = {
+        { "a child more", more },
+        { "two leaves swapped",
+            treeNode(1, u"car",
+                { treeNode(2, u"engine", { treeNode(6, u"valve"), treeNode(5, u"piston") }),
+                    treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
+                    treeNode(4, u"wheel") }) },
+        { "a leaf without its children", treeNode(1, u"car") },
+        { "another root", treeNode(10, u"truck") },
     };
-    for (const auto& shape : shapes) {
+    for (const auto& [what, tree] : shapes) {
         setRoot(sampleTree());
         resets.clear();
-        setRoot(shape.tree());
-        EXPECT_EQ(resets.count(), 1) << shape.what;
+        setRoot(tree);
+        EXPECT_EQ(resets.count(), 1) << what;
     }
 }
 

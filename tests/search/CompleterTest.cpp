@@ -45,7 +45,7 @@ protected:
     void supply(const std::vector<const char16_t*>& names, const QString& prefix = QString(),
         const char16_t* kindTitle = u"Kind")
     {
-        VXMEObjectDataList records;
+        OwnedRecords records;
         auto* head = makeRecord(0, { u"Name", kindTitle });
         head->object = nullptr;
         records.push_back(head);
@@ -55,8 +55,6 @@ protected:
         completer->updateModel(&records, prefix);
         // The records stay the caller's.
         EXPECT_EQ(CountedRecord::alive, int(records.size()));
-        for (VXMEObjectData* record : records)
-            delete record;
     }
     QStringList shown()
     {
@@ -206,18 +204,11 @@ TEST_F(CompleterTest, ViewOfPlainStringsAndTheTextsHandedToTheHost)
     supply({ u"alpha", u"beta" });
     std::vector<void*> out;
     EXPECT_EQ(completer->fillVectorWithListViewText(&out), 2);
-    ASSERT_EQ(out.size(), 2u + 2u + 2u * 2u);
-    EXPECT_EQ(*static_cast<int*>(out[0]), 2);
-    EXPECT_EQ(*static_cast<int*>(out[1]), 2);
-    std::vector<std::u16string> texts;
-    for (std::size_t i = 2; i < out.size(); ++i)
-        texts.emplace_back(static_cast<char16_t*>(out[i]));
-    EXPECT_EQ(texts,
+    int rows = 0, columns = 0;
+    EXPECT_EQ(takeListTexts(out, &rows, &columns),
         (std::vector<std::u16string> { u"Name", u"Kind", u"alpha", u"block", u"beta", u"block" }));
-    delete static_cast<int*>(out[0]);
-    delete static_cast<int*>(out[1]);
-    for (std::size_t i = 2; i < out.size(); ++i)
-        delete[] static_cast<char16_t*>(out[i]);
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(columns, 2);
     EXPECT_EQ(completer->fillVectorWithListViewText(nullptr), 0);
 }
 

@@ -1,5 +1,6 @@
 // The filter edit above a list: which rows its texts keep, when it tells the proxy, Escape, and
 // where it paints its highlights. The proxy is watched by QAbstractItemModelTester throughout.
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
@@ -21,11 +22,7 @@
 
 namespace {
 
-bool isHighlight(QRgb pixel)
-{
-    const QColor c(pixel);
-    return c.red() > 230 && c.green() > 230 && c.blue() < 40;
-}
+using vxtest::isHighlight;
 
 class ListFilterTest : public testing::Test {
 protected:

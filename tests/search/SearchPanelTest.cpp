@@ -23,49 +23,34 @@ TEST_F(SearchPanelTest, TextsExpandCollapseAndClose)
     EXPECT_EQ(panel->getOptionsText(), u"Deep, regular expression");
     EXPECT_EQ(panel->getConditionText(), u"Name = gain*");
     EXPECT_EQ(panel->getWarningText(), u"");
-    EXPECT_FALSE(panel->isExpanded());
 
-    struct Shown {
-        bool options, condition;
-        QString conditionText, tip;
-    } shown;
-    const auto look = [&] {
+    // The options and condition lines show only while expanded; the button's tip says which.
+    QString tip[2];
+    const auto expectShown = [&](bool expanded, const char* condition, const char* results) {
+        EXPECT_EQ(panel->isExpanded(), expanded);
         ASSERT_TRUE(onWidget<GuiSearchPanel>(panel, [&](GuiSearchPanel* w) {
-            shown = { w->optionsLabel()->isVisible(), w->conditionLabel()->isVisible(),
-                w->conditionLabel()->text(), w->expandButton()->toolTip() };
+            EXPECT_EQ(w->optionsLabel()->isVisible(), expanded);
+            EXPECT_EQ(w->conditionLabel()->isVisible(), expanded);
+            EXPECT_EQ(w->conditionLabel()->text(), condition);
+            EXPECT_EQ(w->resultsLabel()->text(), results);
+            tip[expanded] = w->expandButton()->toolTip();
         }));
     };
-    look();
-    EXPECT_FALSE(shown.options);
-    EXPECT_FALSE(shown.condition);
-
+    expectShown(false, "Name = gain*", "3 blocks found");
     // Forcing a state works from either state and always answers true.
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_TRUE(panel->expand());
-        EXPECT_TRUE(panel->isExpanded());
-        look();
-        EXPECT_TRUE(shown.options);
-        EXPECT_TRUE(shown.condition);
-        EXPECT_EQ(shown.conditionText, "Name = gain*");
+    const bool steps[] = { true, true, false, false };
+    for (const bool& expand : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << &expand - steps);
+        EXPECT_TRUE(expand ? panel->expand() : panel->collapse());
+        expectShown(expand, "Name = gain*", "3 blocks found");
     }
-    const QString collapseTip = shown.tip;
-    EXPECT_TRUE(panel->collapse());
-    EXPECT_TRUE(panel->collapse());
-    EXPECT_FALSE(panel->isExpanded());
-    look();
-    EXPECT_FALSE(shown.options);
-    EXPECT_NE(shown.tip, collapseTip);
+    EXPECT_NE(tip[0], tip[1]);
 
-    // A warning takes the condition's place; empty texts keep their line.
+    // A warning takes the condition's place; an empty text keeps its line.
     panel->setSearchLabel(u"", u"", u"Name = gain*", u"Search stopped early");
-    panel->expand();
-    look();
-    EXPECT_EQ(shown.conditionText, "Search stopped early");
     EXPECT_EQ(panel->getWarningText(), u"Search stopped early");
-    QString results;
-    ASSERT_TRUE(
-        runOnGuiThread([&] { results = widgetOf<GuiSearchPanel>(panel)->resultsLabel()->text(); }));
-    EXPECT_EQ(results, " ");
+    panel->expand();
+    expectShown(true, "Search stopped early", " ");
 
     panel->clickCloseButton();
     EXPECT_FALSE(panel->isVisible());

@@ -2,6 +2,7 @@
 // chosen and the search panel with results. Each picture must hold text (and the popup its
 // highlights); with VX_SCREENSHOT_DIR set they are saved there as PNG files. The filtered list's
 // picture is checked by the list filter's tests.
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
@@ -11,7 +12,6 @@
 #include "vx_qtgui/modelexplorer/search/SBComboBox.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPainter>
 #include <QTest>
 
@@ -19,32 +19,9 @@
 
 namespace {
 
-int countPixels(const QImage& image, bool (*kind)(QRgb))
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += kind(image.pixel(x, y));
-    return count;
-}
-
-bool isText(QRgb p)
-{
-    return qGray(p) < 90;
-}
-
-bool isHighlight(QRgb p)
-{
-    return qRed(p) > 230 && qGreen(p) > 230 && qBlue(p) < 40;
-}
-
-void keep(const QImage& image, const char* name)
-{
-    const QByteArray dir = qgetenv("VX_SCREENSHOT_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(image.save(QDir(QString::fromLocal8Bit(dir)).filePath(name)));
-    }
-}
+using vxtest::countPixels;
+using vxtest::isHighlight;
+using vxtest::isText;
 
 class SearchScreenshotTest : public testing::Test {
 protected:
@@ -72,7 +49,7 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     GuiCompleter* completer = edit->recordCompleter();
-    VXMEObjectDataList records;
+    OwnedRecords records;
     auto* head = makeRecord(0, { u"Name", u"Library", u"Path" });
     head->object = nullptr;
     records.push_back(head);
@@ -85,8 +62,6 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
         records.push_back(makeRecord(id++, { row[0], row[1], row[2] }));
     edit->setText(QStringLiteral("ga"));
     completer->updateModel(&records, QStringLiteral("ga"));
-    for (VXMEObjectData* record : records)
-        delete record;
     completer->initCustomCompletion();
     completer->showSuggestions();
     auto* popup = qobject_cast<GuiListView*>(completer->popup());
@@ -106,7 +81,7 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
     }
     EXPECT_GT(countPixels(list, isText), 200) << "the suggestions show text";
     EXPECT_GT(countPixels(list, isHighlight), 50) << "the typed prefix is marked";
-    keep(shot, "search-completion.png");
+    EXPECT_TRUE(vxtest::keepScreenshot(shot, "search-completion.png"));
 }
 
 TEST_F(SearchScreenshotTest, SearchBarWithASearchTypeChosen)
@@ -124,7 +99,7 @@ TEST_F(SearchScreenshotTest, SearchBarWithASearchTypeChosen)
     EXPECT_EQ(bar.widgetValue(1), "Property Value");
     const QImage shot = bar.grab().toImage();
     EXPECT_GT(countPixels(shot, isText), 300);
-    keep(shot, "search-bar.png");
+    EXPECT_TRUE(vxtest::keepScreenshot(shot, "search-bar.png"));
 }
 
 TEST_F(SearchScreenshotTest, SearchPanelWithResults)
@@ -139,7 +114,7 @@ TEST_F(SearchScreenshotTest, SearchPanelWithResults)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     const QImage shot = panel.grab().toImage();
     EXPECT_GT(countPixels(shot, isText), 300);
-    keep(shot, "search-panel.png");
+    EXPECT_TRUE(vxtest::keepScreenshot(shot, "search-panel.png"));
 }
 
 } // namespace
