@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake -S . -B build -G Ninja -DVX_BUILD_TESTS=ON >/dev/null
 pictures=(tests/modelexplorer/modelexplorer_tests tests/modelexplorer/listview_tests
-    tests/modelexplorer/modelexplorer_e2e_tests tests/search/search_tests)
+    tests/modelexplorer/modelexplorer_e2e_tests tests/search/search_tests
+    tests/search/search_unit_tests)
 cmake --build build --target vxdemo $(basename -a "${pictures[@]}")
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$PWD/build/xdg-runtime}"
 mkdir -p "$XDG_RUNTIME_DIR" docs/images && chmod 700 "$XDG_RUNTIME_DIR"
