@@ -128,6 +128,7 @@ set(VX_VRIX_HEADERS
     vrix/services/Service.h
     vrix/services/ServiceRegistry.h
     vrix/services/Translation.h
+    vrix/vxim/BlockPool.h
     vrix/vxim/Connect.h
     vrix/vxim/Connection.h
     vrix/vxim/Emitter.h

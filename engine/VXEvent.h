@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/VXEventType.h"
+#include "vrix/vxim/BlockPool.h"
 #include "vxqtgui_export.h"
 
 #include <cstdint>
@@ -15,6 +16,9 @@ extern VXQTGUI_EXPORT bool isWaitingForSynchronousResponse;
 /// the listeners registered on that proxy for its type. Owned by the bridge's queue once raised.
 class VXQTGUI_EXPORT VXEvent {
 public:
+    // Made on the GUI thread and freed on the engine thread, by the thousand in a burst.
+    VXIM_POOLED_ALLOCATION
+
     VXEvent(VXEventType type, VXWidget* widget);
     VXEvent(const VXEvent&) = delete;
     VXEvent& operator=(const VXEvent&) = delete;

@@ -5,6 +5,7 @@
 #include "vrix/ErrorHolder.h"
 #include "vrix/Holder.h"
 #include "vrix/ReferencedTemplate.h"
+#include "vrix/vxim/BlockPool.h"
 
 #include <QEvent>
 
@@ -17,6 +18,9 @@ class SyncMsgControl;
 /// counted; built on the engine thread, handled and usually released on the GUI thread.
 class QtMessage : public QEvent, public VRIX::ReferencedTemplate<VRIX::AtomicCounter> {
 public:
+    // Made on the engine thread and freed on the GUI thread, by the thousand in a burst.
+    VXIM_POOLED_ALLOCATION
+
     QtMessage(void* target, VXMessageType id);
     ~QtMessage() override;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vrix/vxim/BlockPool.h"
 #include "vrix/vxim/Connection.h"
 #include "vrix/vxim/EmitterBase.h"
 #include "vrix/vxim/Listener.h"
@@ -36,7 +37,8 @@ public:
 protected:
     std::shared_ptr<Payload> pack(Args... args)
     {
-        return std::make_shared<ArgsPayload<Args...>>(std::forward<Args>(args)...);
+        return std::allocate_shared<ArgsPayload<Args...>>(
+            PoolAllocator<ArgsPayload<Args...>>(), std::forward<Args>(args)...);
     }
 };
 

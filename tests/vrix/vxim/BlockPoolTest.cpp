@@ -1,0 +1,135 @@
+// The block pool hands freed blocks out again, across threads, and keeps only so many.
+#include "vrix/vxim/BlockPool.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstring>
+#include <set>
+#include <thread>
+#include <vector>
+
+using VXIM::BlockPool;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPlain = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kPlain = true;
+#else
+constexpr bool kPlain = false;
+#endif
+#else
+constexpr bool kPlain = false;
+#endif
+
+struct Pooled {
+    VXIM_POOLED_ALLOCATION
+    virtual ~Pooled() = default;
+    char bytes[40] = {};
+};
+struct Larger : Pooled {
+    char more[150] = {};
+};
+
+// One thread makes, the other frees: every block made is freed once, its contents intact.
+TEST(BlockPoolTest, BlocksMadeOnOneThreadAndFreedOnAnotherComeBackWhole)
+{
+    constexpr int kRounds = 200;
+    constexpr int kPerRound = 500;
+    std::atomic<Pooled**> handed { nullptr };
+    std::atomic<bool> taken { true };
+    std::atomic<long> mismatches { 0 };
+    std::thread freer([&] {
+        for (int r = 0; r < kRounds; ++r) {
+            Pooled** batch = nullptr;
+            while (!(batch = handed.exchange(nullptr, std::memory_order_acquire)))
+                std::this_thread::yield();
+            for (int i = 0; i < kPerRound; ++i) {
+                const char mark = char(i % 100);
+                if (batch[i]->bytes[0] != mark || batch[i]->bytes[39] != mark)
+                    ++mismatches;
+                delete batch[i];
+            }
+            delete[] batch;
+            taken.store(true, std::memory_order_release);
+        }
+    });
+    for (int r = 0; r < kRounds; ++r) {
+        while (!taken.exchange(false, std::memory_order_acquire))
+            std::this_thread::yield();
+        auto** batch = new Pooled*[kPerRound];
+        for (int i = 0; i < kPerRound; ++i) {
+            batch[i] = i % 3 ? new Pooled : new Larger;
+            std::memset(batch[i]->bytes, i % 100, sizeof batch[i]->bytes);
+        }
+        handed.store(batch, std::memory_order_release);
+    }
+    freer.join();
+    EXPECT_EQ(mismatches.load(), 0);
+}
+
+TEST(BlockPoolTest, FreedBlocksAreReusedUpToTheLimitAndLargeOnesGoToTheHeap)
+{
+    if (kPlain)
+        GTEST_SKIP() << "every block is a heap block under the address sanitizer";
+    // Freed on another thread: the shared list, not this thread's cache, holds them.
+    std::vector<void*> blocks;
+    for (int i = 0; i < 100; ++i)
+        blocks.push_back(BlockPool::allocate(100));
+    ASSERT_EQ(BlockPool::kept(100), 0u) << "nothing else here uses this size";
+    std::thread([&] {
+        for (void* b : blocks)
+            BlockPool::deallocate(b, 100);
+    }).join();
+    EXPECT_EQ(BlockPool::kept(100), 100u);
+    std::set<void*> freed(blocks.begin(), blocks.end());
+    int reused = 0;
+    std::vector<void*> again;
+    for (int i = 0; i < 100; ++i) {
+        again.push_back(BlockPool::allocate(120)); // same size class
+        reused += freed.count(again.back()) ? 1 : 0;
+    }
+    EXPECT_EQ(reused, 100);
+    EXPECT_EQ(BlockPool::kept(100), 0u);
+
+    // Past the limit a freed block goes back to the heap.
+    std::vector<void*> many;
+    for (std::size_t i = 0; i < BlockPool::kKeptPerSize + 50; ++i)
+        many.push_back(BlockPool::allocate(64));
+    for (void* b : many)
+        BlockPool::deallocate(b, 64);
+    EXPECT_EQ(BlockPool::kept(64), BlockPool::kKeptPerSize);
+    for (void* b : again)
+        BlockPool::deallocate(b, 120);
+
+    EXPECT_EQ(BlockPool::kept(BlockPool::kLargest + 1), 0u);
+    void* large = BlockPool::allocate(BlockPool::kLargest + 1);
+    BlockPool::deallocate(large, BlockPool::kLargest + 1);
+    EXPECT_EQ(BlockPool::kept(BlockPool::kLargest + 1), 0u);
+}
+
+// A thread that ends gives back the blocks it had taken and not handed out.
+TEST(BlockPoolTest, AnEndingThreadGivesItsTakenBlocksBack)
+{
+    if (kPlain)
+        GTEST_SKIP() << "every block is a heap block under the address sanitizer";
+    std::vector<void*> blocks;
+    for (int i = 0; i < 10; ++i)
+        blocks.push_back(BlockPool::allocate(200));
+    for (void* b : blocks)
+        BlockPool::deallocate(b, 200);
+    const std::size_t kept = BlockPool::kept(200);
+    ASSERT_GE(kept, 10u);
+    std::thread([] {
+        void* one = BlockPool::allocate(200); // takes the whole shared list
+        EXPECT_EQ(BlockPool::kept(200), 0u);
+        BlockPool::deallocate(one, 200);
+    }).join();
+    EXPECT_EQ(BlockPool::kept(200), kept);
+}
+
+} // namespace
