@@ -22,6 +22,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -103,39 +104,70 @@ struct PlainQueue {
     std::mutex mutex;
     std::condition_variable ready;
     std::deque<Clock::time_point> items;
-    bool stop = false;
+
+    void push(Clock::time_point item)
+    {
+        std::lock_guard<std::mutex> guard(mutex);
+        items.push_back(item);
+        ready.notify_one();
+    }
+};
+
+// The anchors' sending side: a thread of its own, asleep until asked for a round, as the GUI
+// thread is. (A sender made afresh per round often ran before the waiter was asleep at all,
+// which is not the hand-off the events make.)
+class Sender {
+public:
+    explicit Sender(std::function<void()> round)
+        : m_thread([this, round = std::move(round)] {
+            for (int served = 0;; ++served) {
+                {
+                    std::unique_lock<std::mutex> lock(m_mutex);
+                    m_go.wait(lock, [&] { return m_done || m_rounds > served; });
+                    if (m_done)
+                        return;
+                }
+                round();
+            }
+        })
+    {
+    }
+    ~Sender()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_done = true;
+        }
+        m_go.notify_one();
+        m_thread.join();
+    }
+    void ask()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_rounds;
+        }
+        m_go.notify_one();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_go;
+    int m_rounds = 0;
+    bool m_done = false;
+    std::thread m_thread; // last: starts once the rest exists
 };
 
 void BM_PlainQueueThroughput(benchmark::State& state)
 {
     const int batch = static_cast<int>(state.range(0));
     PlainQueue queue;
-    std::mutex goMutex;
-    std::condition_variable go;
-    int rounds = 0;
-    bool done = false;
-    std::thread producer([&] {
-        int served = 0;
-        for (;;) {
-            std::unique_lock<std::mutex> lock(goMutex);
-            go.wait(lock, [&] { return done || rounds > served; });
-            if (done)
-                return;
-            ++served;
-            lock.unlock();
-            for (int i = 0; i < batch; ++i) {
-                std::lock_guard<std::mutex> guard(queue.mutex);
-                queue.items.push_back(Clock::now());
-                queue.ready.notify_one();
-            }
-        }
+    Sender producer([&] {
+        for (int i = 0; i < batch; ++i)
+            queue.push(Clock::now());
     });
     for (auto _ : state) {
-        {
-            std::lock_guard<std::mutex> lock(goMutex);
-            ++rounds;
-        }
-        go.notify_one();
+        producer.ask();
         for (int taken = 0; taken < batch;) {
             std::unique_lock<std::mutex> lock(queue.mutex);
             queue.ready.wait(lock, [&] { return !queue.items.empty(); });
@@ -143,46 +175,16 @@ void BM_PlainQueueThroughput(benchmark::State& state)
             queue.items.clear();
         }
     }
-    {
-        std::lock_guard<std::mutex> lock(goMutex);
-        done = true;
-    }
-    go.notify_one();
-    producer.join();
     state.SetItemsProcessed(state.iterations() * batch);
 }
 
-// The sender is a thread of its own, asleep until asked, as the GUI thread is: the waiter asks
-// it to send and sleeps until the item comes. (A sender made afresh per round often ran before
-// the waiter was asleep at all, which is not the hand-off the events make.)
+// The waiter asks the sender for one item and sleeps until it comes.
 void BM_PlainQueueLatency(benchmark::State& state)
 {
     PlainQueue queue;
-    std::mutex goMutex;
-    std::condition_variable go;
-    int rounds = 0;
-    bool done = false;
-    std::thread sender([&] {
-        int served = 0;
-        for (;;) {
-            {
-                std::unique_lock<std::mutex> lock(goMutex);
-                go.wait(lock, [&] { return done || rounds > served; });
-                if (done)
-                    return;
-                ++served;
-            }
-            std::lock_guard<std::mutex> guard(queue.mutex);
-            queue.items.push_back(Clock::now());
-            queue.ready.notify_one();
-        }
-    });
+    Sender sender([&] { queue.push(Clock::now()); });
     for (auto _ : state) {
-        {
-            std::lock_guard<std::mutex> lock(goMutex);
-            ++rounds;
-        }
-        go.notify_one();
+        sender.ask();
         Clock::time_point sent;
         {
             std::unique_lock<std::mutex> lock(queue.mutex);
@@ -193,12 +195,6 @@ void BM_PlainQueueLatency(benchmark::State& state)
         const auto arrived = Clock::now();
         state.SetIterationTime(std::chrono::duration<double>(arrived - sent).count());
     }
-    {
-        std::lock_guard<std::mutex> lock(goMutex);
-        done = true;
-    }
-    go.notify_one();
-    sender.join();
 }
 
 BENCHMARK(BM_EventThroughput)->Arg(1000)->Unit(benchmark::kMicrosecond);

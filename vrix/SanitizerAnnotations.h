@@ -1,5 +1,15 @@
 #pragma once
 
+// VX_ASAN: built with the address sanitizer, whose reports need every block to be a heap block
+// of its own (pools and arenas stand aside).
+#if defined(__SANITIZE_ADDRESS__)
+#define VX_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VX_ASAN 1
+#endif
+#endif
+
 // Hand-offs made through Qt's own locks (its event queue, mutexes and wait conditions) happen
 // where the thread sanitizer does not look; these state them to it. No-ops in other builds.
 

@@ -1,14 +1,8 @@
 #include "vrix/vxim/BlockPool.h"
 
-#include <atomic>
+#include "vrix/SanitizerAnnotations.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VX_BLOCK_POOL_PLAIN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VX_BLOCK_POOL_PLAIN 1
-#endif
-#endif
+#include <atomic>
 
 namespace VXIM {
 namespace {
@@ -76,7 +70,7 @@ thread_local Cache t_cache;
 
 void* BlockPool::allocate(std::size_t size)
 {
-#ifndef VX_BLOCK_POOL_PLAIN
+#ifndef VX_ASAN
     const int c = classOf(size);
     if (c >= 0) {
         Node*& head = t_cache.head[c];
@@ -104,7 +98,7 @@ void BlockPool::deallocate(void* block, std::size_t size) noexcept
 {
     if (!block)
         return;
-#ifndef VX_BLOCK_POOL_PLAIN
+#ifndef VX_ASAN
     const int c = classOf(size);
     if (c >= 0) {
         SizeClass& sc = classes()[c];

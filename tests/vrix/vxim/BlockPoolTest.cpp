@@ -1,5 +1,6 @@
 // The block pool hands freed blocks out again, across threads, and keeps only so many.
 #include "vrix/vxim/BlockPool.h"
+#include "vrix/SanitizerAnnotations.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,8 @@ using VXIM::BlockPool;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef VX_ASAN
 constexpr bool kPlain = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kPlain = true;
-#else
-constexpr bool kPlain = false;
-#endif
 #else
 constexpr bool kPlain = false;
 #endif

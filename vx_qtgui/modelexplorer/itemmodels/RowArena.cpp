@@ -1,17 +1,11 @@
 #include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
 
+#include "vrix/SanitizerAnnotations.h"
+
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define VX_ROW_ARENA_PLAIN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VX_ROW_ARENA_PLAIN 1
-#endif
-#endif
 
 namespace {
 
@@ -76,7 +70,7 @@ void* RowArena::allocate(std::size_t size)
 {
     const std::size_t bytes = sizeof(Prefix) + ((size + kAlign - 1) & ~(kAlign - 1));
     Prefix* prefix = nullptr;
-#if !defined(VX_ROW_ARENA_PLAIN)
+#if !defined(VX_ASAN)
     Cursor& cursor = t_cursor;
     if (cursor.bulk > 0 && size <= MaxSize) {
         if (!cursor.block || cursor.used + bytes > kBlockSize) {
