@@ -103,9 +103,8 @@ void sendPlaceholders(GuiListView& view, const std::vector<std::uint32_t>& ranks
         p->sortKey = rankKey(ranks.empty() ? std::uint32_t(i) : ranks[std::size_t(i)]);
         records.push_back(p);
     }
-    view.replaceList(&records, QString(), false);
-    for (VXMEObjectData* r : records)
-        delete r; // handled: the explorer frees it
+    // As the explorer's message handler does: the records are freed as their rows are made.
+    view.replaceListTaking(records, QString(), false);
 }
 
 // The host's answer to the rows that came into view; returns how many it sent.

@@ -22,6 +22,7 @@
 #include "vx_qtgui/modelexplorer/itemviews/AutoEnableDisableSort.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoSelectListItem.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoUpdate.h"
+#include "vx_qtgui/modelexplorer/itemviews/ColumnWidener.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiFilterInterface.h"
 #include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
 
@@ -35,9 +36,9 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include <array>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 const char GuiListView::NoValueEditText[] = "<edit>";
 
@@ -83,52 +84,6 @@ QString recordValue(const VXMEObjectMessageData* record, int valueIndex)
         : std::size_t(std::max(0, std::min(valueIndex, int(values.size()) - 1)));
     return GuiUtil::toQString(values[i]);
 }
-// Shaping a text to measure it is what filling costs most. The sum of its characters'
-// advances (with the column's padding and two pixels for kerning and rounding) bounds its
-// width from above: a text whose bound stays within a column's width cannot widen it and is
-// not measured.
-class TextWidthBound {
-public:
-    explicit TextWidthBound(const QFontMetrics& metrics, const QFont& font)
-        : m_metrics(font)
-    {
-        const int widest = metrics.maxWidth();
-        m_widest = widest;
-        m_pad = widest != 0 ? widest / 2.0 : metrics.horizontalAdvance(QLatin1Char('W'));
-        m_advance.fill(-1);
-    }
-
-    /// Whether the standard width of `text` is surely at most `width` by its length alone.
-    bool fitsByLength(const std::u16string& text, int width) const
-    {
-        return !text.empty() && m_widest > 0 && m_pad + 2 + qreal(text.size()) * m_widest <= width;
-    }
-
-    /// The pad plus the sum of the characters' own advances (kerning aside), or -1 for an
-    /// empty text or one with characters outside the table.
-    qreal advanceSum(const std::u16string& text)
-    {
-        if (text.empty())
-            return -1;
-        qreal sum = m_pad;
-        for (char16_t c : text) {
-            if (c >= m_advance.size())
-                return -1;
-            qreal& advance = m_advance[c];
-            if (advance < 0)
-                advance = m_metrics.horizontalAdvance(QChar(c));
-            sum += advance;
-        }
-        return sum;
-    }
-
-private:
-    QFontMetricsF m_metrics;
-    int m_widest = 0;
-    std::array<qreal, 128> m_advance;
-    qreal m_pad = 0;
-};
-
 } // namespace
 
 GuiListView::GuiListView(
@@ -359,7 +314,8 @@ void GuiListView::addList(const VXMEObjectDataList* records, bool reset)
     addRecords(records, nullptr);
 }
 
-bool GuiListView::addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken)
+bool GuiListView::addRecords(
+    const VXMEObjectDataList* records, VXMEObjectDataList* taken, ColumnWidener* widener)
 {
     bool valued = false;
     // The rows of one fill lie side by side and go together.
@@ -386,6 +342,8 @@ bool GuiListView::addRecords(const VXMEObjectDataList* records, VXMEObjectDataLi
         }
         const VXMEObjectMessageData* message = record ? record->messageData() : nullptr;
         valued = valued || (message && message->listValues);
+        if (widener && message)
+            widener->measure(*message);
         const QModelIndex added = addRecord(record);
         if (first && added.isValid() && m_model->iconColumn() && m_model->columnCount() > 0
             && !m_model->isCustomHeaderWidth(0)) {
@@ -425,13 +383,8 @@ void GuiListView::replaceList(
 void GuiListView::replaceListTaking(
     VXMEObjectDataList& records, const QString& message, bool recycle)
 {
-    if (m_model) {
-        // The records go as their rows are made: their widths are measured first (the fill
-        // changes no data column's width) and applied after the fill.
-        if (!m_model->isSpreadsheetMode())
-            widenColumnsFor(records);
+    if (m_model)
         fillList(&records, &records, message, recycle);
-    }
     for (VXMEObjectData* record : records)
         delete record;
     records.clear();
@@ -450,13 +403,18 @@ void GuiListView::fillList(const VXMEObjectDataList* records, VXMEObjectDataList
             AutoReset reset(m_model, true, true);
             m_listMessage = message;
             m_model->refresh(records, QModelIndex(), recycle);
+            // Taken records go as their rows are made: their widths are measured in the same
+            // pass and applied after the fill.
+            std::optional<ColumnWidener> widener;
+            if (taken && !m_model->isSpreadsheetMode())
+                widener.emplace(*m_model, firstDataColumn(), font());
             if (records)
-                valued = addRecords(records, taken);
+                valued = addRecords(records, taken, widener ? &*widener : nullptr);
             m_model->purgeRecycleList();
         }
     }
     if (taken) {
-        // The taken records are gone: their widths were measured before the fill.
+        // The taken records are gone: their widths were measured as they went.
         if (m_model->isSpreadsheetMode())
             shareOutColumnWidths(viewport()->width());
         applyColumnWidths();
@@ -599,49 +557,11 @@ void GuiListView::updateColumnWidths(const VXMEObjectDataList* records, bool mea
 
 bool GuiListView::widenColumnsFor(const VXMEObjectDataList& records)
 {
-    const int offset = firstDataColumn();
-    const int maxWidth = GuiUtil::ME_MAX_COLWIDTH;
-    const int columns = m_model->columnCount();
-    const QFontMetrics metrics = fontMetrics();
-    TextWidthBound bound(metrics, font());
-    // Columns still able to widen; once none is, the rest of the list cannot change anything.
-    int open = 0;
-    for (int section = offset; section < columns; ++section)
-        if (!m_model->isCustomHeaderWidth(section) && m_model->getHeaderWidth(section) < maxWidth)
-            ++open;
-    // Per column, the largest advance sum of a value already shaped and found to fit: values
-    // as wide as the widest so far are shaped once, not each time (kerning moves a shaped
-    // width by a pixel at most).
-    std::vector<qreal> fitting(std::size_t(std::max(columns, 0)), -1);
-    bool widened = false;
-    for (auto record = records.begin(); open > 0 && record != records.end(); ++record) {
-        auto* message = *record ? (*record)->messageData() : nullptr;
-        if (!message || !message->listValues)
-            continue;
-        const auto& values = message->listValues->elements();
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            const int section = int(i) + offset;
-            if (section >= columns || m_model->isCustomHeaderWidth(section))
-                continue;
-            const int current = m_model->getHeaderWidth(section);
-            if (current >= maxWidth || bound.fitsByLength(values[i], current))
-                continue;
-            const qreal sum = bound.advanceSum(values[i]);
-            qreal& fits = fitting[std::size_t(section)];
-            if (sum >= 0 && (sum + 2 <= current || sum <= fits))
-                continue;
-            const int wanted
-                = GuiUtil::getStandardColumnWidth(GuiUtil::toQString(values[i]), metrics);
-            if (current < wanted) {
-                m_model->updateHeaderWidth(section, wanted, false);
-                widened = true;
-                if (wanted >= maxWidth)
-                    --open;
-            }
-            fits = std::max(fits, sum);
-        }
-    }
-    return widened;
+    ColumnWidener widener(*m_model, firstDataColumn(), font());
+    for (auto record = records.begin(); !widener.done() && record != records.end(); ++record)
+        if (auto* message = *record ? (*record)->messageData() : nullptr)
+            widener.measure(*message);
+    return widener.widened();
 }
 
 void GuiListView::shareOutColumnWidths(int width)

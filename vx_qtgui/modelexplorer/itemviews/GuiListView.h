@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+class ColumnWidener;
 class GuiFilterInterface;
 class ListModel;
 class ListProxyModel;
@@ -249,9 +250,10 @@ private:
     // The body of replaceList; with `taken`, the records are freed as their rows are made.
     void fillList(const VXMEObjectDataList* records, VXMEObjectDataList* taken,
         const QString& message, bool recycle);
-    // Adds the records (freeing those of `taken`), setting the icon column from the first row;
-    // whether any record carried values.
-    bool addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken);
+    // Adds the records (freeing those of `taken`, measured first by `widener` when given),
+    // setting the icon column from the first row; whether any record carried values.
+    bool addRecords(const VXMEObjectDataList* records, VXMEObjectDataList* taken,
+        ColumnWidener* widener = nullptr);
     QModelIndex addRecord(VXMEObjectData* record);
     /// Widens non-custom columns to the values of `records`; whether any grew.
     bool widenColumnsFor(const VXMEObjectDataList& records);
