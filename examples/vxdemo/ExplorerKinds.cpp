@@ -31,6 +31,36 @@ std::string takeText(char* text)
     return copy;
 }
 
+// The window's display texts, passed once at creation (a real host takes them from its message
+// catalogue). Without them the list's tabs, its "contents of" row and the filter field are blank.
+std::map<int, std::u16string> explorerTexts()
+{
+    return {
+        { 1, u"Contents" },
+        { 2, u"Search Results" },
+        { 3, u"Contents of:" },
+        { 4, u"Search:" },
+        { 5, u"Search" },
+        { 6, u"Search options" },
+        { 7, u"Unapplied Changes" },
+        { 8, u"The dialog of the object you are leaving has changes that were not applied." },
+        { 9, u"Do not show this message again" },
+        { 10, u"Apply" },
+        { 11, u"Ignore" },
+        { 12, u"Cancel" },
+        { 14, u"Name:" },
+        { 15, u"Type:" },
+        { 16, u"New Object" },
+        { 17, u"Model Explorer" },
+        { 18, u"Ready" },
+        { 23, u"Filter Contents" },
+        { 24, u"Clear the filter" },
+        { 25, u"Search Results" },
+        { 26, u"Show search details" },
+        { 27, u"Hide search details" },
+    };
+}
+
 // The list's header has the icon column first, then one column per property.
 int columnOf(Property property)
 {
@@ -62,7 +92,7 @@ Kind explorer()
                 shape.blocksPerSubsystem = blocks;
             }
             DemoRecordFactory::install();
-            std::map<int, std::u16string> strings { { 17, u"Model Explorer" } };
+            std::map<int, std::u16string> strings = explorerTexts();
             VXModelExplorer* made = bridge.createModelExplorer(strings);
             if (!made)
                 return nullptr;

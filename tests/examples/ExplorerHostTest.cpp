@@ -142,13 +142,22 @@ TEST_F(ExplorerHostTest, ASmallListComesCompleteWithAttributes)
 {
     const std::uint32_t block = firstBlock();
     sendNode(METreeSelectionChangedEvent, store.nodeHandle(block));
-    ASSERT_EQ(answers.operations(), "replaceList");
-    const auto& rows = answers.last().rows;
+    // The list names its block, and the block's own page goes to the dialog pane.
+    ASSERT_EQ(answers.operations(), "showContentsOf replaceList showDialog");
+    const std::u16string name = widen("Block" + std::to_string(block));
+    const std::u16string& path = answers.answers[0].text;
+    EXPECT_EQ(path.rfind(u"Model/", 0), 0u);
+    EXPECT_EQ(path.size() - path.rfind(u"/" + name), name.size() + 1);
+    EXPECT_NE(answers.answers[2].text.find(u"<h3>" + name + u"</h3>"), std::u16string::npos);
+    const auto& list = answers.answers[1];
+    const auto& rows = list.rows;
     ASSERT_EQ(rows.size(), store.leavesOf(block).size());
+    EXPECT_NE(answers.answers[2].text.find(u"<td>" + widen(std::to_string(rows.size())) + u"</td>"),
+        std::u16string::npos);
     EXPECT_FALSE(host.incremental());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const std::uint32_t leaf = store.leavesOf(block)[i];
-        const VXMEObjectMessageData* row = answers.last().row(i);
+        const VXMEObjectMessageData* row = list.row(i);
         ASSERT_NE(row, nullptr);
         EXPECT_EQ(row->object, store.leafHandle(leaf));
         EXPECT_EQ(row->sortKey.size(), std::size_t(ExplorerRecords::kKeyDigits));
@@ -168,14 +177,15 @@ TEST_F(ExplorerHostTest, ASmallListComesCompleteWithAttributes)
 TEST_F(MillionLeafHostTest, AMillionLeavesGoOutAsPlaceholdersAndArriveWhenAsked)
 {
     sendNode(METreeSelectionChangedEvent, store.nodeHandle(0));
-    ASSERT_EQ(answers.operations(), "replaceList");
-    const auto& rows = answers.last().rows;
+    ASSERT_EQ(answers.operations(), "showContentsOf replaceList showDialog");
+    EXPECT_EQ(answers.answers[0].text, u"Model");
+    const auto& rows = answers.answers[1].rows;
     ASSERT_EQ(rows.size(), 1000000u);
     EXPECT_TRUE(host.incremental());
     EXPECT_EQ(rows[0]->object, nullptr);
     EXPECT_EQ(rows[999999]->owner, store.nodeHandle(0));
     EXPECT_EQ(rows[999999]->index, 999999u);
-    EXPECT_EQ(answers.last().row(0)->listValues, nullptr);
+    EXPECT_EQ(answers.answers[1].row(0)->listValues, nullptr);
     answers.clear();
 
     // Rows to fetch: two good ones, then an index past the end, another owner and a foreign one.
@@ -377,7 +387,7 @@ TEST_F(ExplorerHostTest, ACreationRequestAddsObjectsToTheShownBlock)
         send(event);
         total += c.added;
         EXPECT_EQ(store.leavesOf(block).size(), before + total) << (c.type ? c.type : "null");
-        EXPECT_EQ(answers.operations(), c.added ? "replaceList" : "");
+        EXPECT_EQ(answers.operations(), c.added ? "showContentsOf replaceList" : "");
         if (c.added) {
             EXPECT_EQ(answers.last().rows.size(), before + total);
         }

@@ -46,6 +46,10 @@ public:
     }
     void editListNodes(VXMEObjectDataList* rows) override { addRows("editListNodes", rows); }
     void showDialog(const std::u16string& page) override { add("showDialog").text = page; }
+    void showContentsOf(UDInterface*, const std::u16string& path) override
+    {
+        add("showContentsOf").text = path;
+    }
 
     std::vector<Answer> answers;
     /// The operations in order, joined by spaces.

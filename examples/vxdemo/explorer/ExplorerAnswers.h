@@ -25,4 +25,6 @@ public:
     virtual void editListNodes(VXMEObjectDataList* rows) = 0;
     /// Shows `page` (HTML) as the current object's dialog.
     virtual void showDialog(const std::u16string& page) = 0;
+    /// Names the node whose objects the list shows (its "contents of" link).
+    virtual void showContentsOf(UDInterface* node, const std::u16string& path) = 0;
 };

@@ -99,8 +99,8 @@ void ExplorerHost::treeSelection(const VXEvent* event)
 {
     auto* data = dynamic_cast<const VXMEEventData*>(event);
     std::uint32_t node;
-    if (data && data->getData() && m_store.nodeOf(data->getData()->object, node))
-        showList(node);
+    if (data && data->getData() && m_store.nodeOf(data->getData()->object, node) && showList(node))
+        m_answers.showDialog(m_records.nodePage(node));
 }
 
 bool ExplorerHost::showList(std::uint32_t node)
@@ -114,6 +114,7 @@ bool ExplorerHost::showList(std::uint32_t node)
     m_ranks.clear();
     if (m_sort >= 0)
         m_ranks = m_store.ranks(m_listed, Property(m_sort));
+    m_answers.showContentsOf(m_owner, m_records.nodePath(node));
     sendList(m_listed.empty() ? u"No objects in this block" : u"");
     return true;
 }

@@ -156,6 +156,36 @@ VXMEEditTypeData* ExplorerRecords::editor(Property property)
     return editor;
 }
 
+std::u16string ExplorerRecords::nodePath(std::uint32_t node) const
+{
+    if (node >= m_store.nodeCount())
+        return {};
+    std::u16string path = widen(m_store.nodeName(node));
+    for (std::uint32_t n = node; n != 0;) {
+        n = m_store.parentOf(n);
+        path = widen(m_store.nodeName(n)) + u'/' + path;
+    }
+    return path;
+}
+
+std::u16string ExplorerRecords::nodePage(std::uint32_t node) const
+{
+    if (node >= m_store.nodeCount())
+        return {};
+    const std::size_t nodes = m_store.childNodes(node).size();
+    const std::size_t leaves = m_store.leavesUnder(node).size();
+    std::u16string page = u"<h3>" + widen(m_store.nodeName(node))
+        + u"</h3><table><tr><td>Kind</td><td>" + (m_store.isBlock(node) ? u"Block" : u"System")
+        + u"</td></tr>";
+    if (!m_store.isBlock(node))
+        page += u"<tr><td>Holds</td><td>" + widen(std::to_string(nodes))
+            + u" systems or blocks</td></tr>";
+    page += u"<tr><td>Objects</td><td>" + widen(std::to_string(leaves)) + u"</td></tr></table>";
+    if (node != 0)
+        page += u"<p>In " + widen(m_store.nodeName(m_store.parentOf(node))) + u"</p>";
+    return page;
+}
+
 std::u16string ExplorerRecords::dialogPage(std::uint32_t leaf) const
 {
     if (leaf >= m_store.leafCount())

@@ -50,6 +50,11 @@ void ProxyAnswers::editListNodes(VXMEObjectDataList* rows)
     m_explorer.editListNodes(rows);
 }
 
+void ProxyAnswers::showContentsOf(UDInterface* node, const std::u16string& path)
+{
+    m_explorer.replaceHyperlink(node, path, path, u"");
+}
+
 void ProxyAnswers::showDialog(const std::u16string& page)
 {
     if (!m_dialog) {

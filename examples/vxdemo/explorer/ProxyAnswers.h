@@ -21,6 +21,7 @@ public:
     void changeEditType(VXMEEditTypeData* editor) override;
     void editListNodes(VXMEObjectDataList* rows) override;
     void showDialog(const std::u16string& page) override;
+    void showContentsOf(UDInterface* node, const std::u16string& path) override;
 
 private:
     VXBridge& m_bridge;

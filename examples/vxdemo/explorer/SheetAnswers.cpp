@@ -49,3 +49,5 @@ void SheetAnswers::editListNodes(VXMEObjectDataList* rows)
 }
 
 void SheetAnswers::showDialog(const std::u16string&) { }
+
+void SheetAnswers::showContentsOf(UDInterface*, const std::u16string&) { }

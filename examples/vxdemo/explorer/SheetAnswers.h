@@ -4,8 +4,8 @@
 
 class QtSpreadSheet;
 
-/// Hands the demo host's answers to a spreadsheet proxy. A spreadsheet has no tree and no
-/// dialog pane: those answers are freed unseen. Engine thread.
+/// Hands the demo host's answers to a spreadsheet proxy. A spreadsheet has no tree, no
+/// dialog pane and no "contents of" link: those answers are freed unseen. Engine thread.
 class SheetAnswers : public ExplorerAnswers {
 public:
     explicit SheetAnswers(QtSpreadSheet& sheet);
@@ -19,6 +19,7 @@ public:
     void changeEditType(VXMEEditTypeData* editor) override;
     void editListNodes(VXMEObjectDataList* rows) override;
     void showDialog(const std::u16string& page) override;
+    void showContentsOf(UDInterface* node, const std::u16string& path) override;
 
 private:
     QtSpreadSheet& m_sheet;
