@@ -101,6 +101,7 @@ Kind explorer()
             for (int i = 0; i < ObjectStore::kTypeCount; ++i)
                 types->addElement(ObjectStore::typeName(ObjectStore::Type(i)));
             made->replaceObjSelectionList(types);
+            made->setTreeColumnTitle(u"Model Hierarchy");
             auto session
                 = std::make_unique<ExplorerSession>(*made, std::make_shared<ObjectStore>(shape),
                     std::make_unique<ProxyAnswers>(bridge, *made));
