@@ -96,6 +96,7 @@ VXMEObjectMessageData* fullRecord(int i, std::uint32_t rank)
 void sendPlaceholders(GuiListView& view, const std::vector<std::uint32_t>& ranks)
 {
     VXMEObjectDataList records;
+    VXMEObjectData::Bulk bulk;
     for (int i = 0; i < kObjects; ++i) {
         auto* p = new VXMEObjectMessageData(nullptr);
         p->owner = kOwner;

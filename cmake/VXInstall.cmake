@@ -96,6 +96,7 @@ set(VX_PUBLIC_HEADERS
     vx_qtgui/GuiObject.h)
 set(VX_VRIX_HEADERS
     vrix/AtomicCounter.h
+    vrix/BlockArena.h
     vrix/Color.h
     vrix/DpiScaled.h
     vrix/DropAction.h

@@ -7,6 +7,16 @@ VXMEObjectData::VXMEObjectData(UDInterface* object)
 
 VXMEObjectData::~VXMEObjectData() = default;
 
+void* VXMEObjectData::operator new(std::size_t size)
+{
+    return VRIX::BlockArena::allocate(size);
+}
+
+void VXMEObjectData::operator delete(void* pointer) noexcept
+{
+    VRIX::BlockArena::release(pointer);
+}
+
 bool VXMEObjectData::equals(const VXMEObjectData* other) const
 {
     return other && other->object == object;

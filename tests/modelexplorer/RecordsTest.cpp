@@ -10,7 +10,9 @@
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "vrix/BlockArena.h"
 #include "vrix/Color.h"
+#include "vrix/SanitizerAnnotations.h"
 #include "vrix/VXPreferences.h"
 #include "vrix/VXStringList.h"
 #include "vrix/VXUStringList.h"
@@ -18,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <tuple>
 
 namespace {
@@ -30,6 +33,29 @@ protected:
         EXPECT_EQ(CountedRecord::alive, 0) << "a record leaked or was freed twice";
     }
 };
+
+// A host builds a long list in a scope on its thread; the explorer frees it on its own.
+TEST_F(RecordsTest, AListBuiltInABulkScopeTakesSharedBlocksAndGivesThemBack)
+{
+    const std::size_t before = VRIX::BlockArena::liveBlocks();
+    auto* list = new VXMEObjectDataList;
+    std::thread([list] {
+        VXMEObjectData::Bulk bulk;
+        for (int i = 0; i < 2000; ++i) {
+            auto* record = new VXMEObjectMessageData(nullptr);
+            record->sortKey = u"0000001";
+            list->push_back(record);
+        }
+        list->push_back(new CountedRecord(handle(1)));
+    }).join();
+#ifndef VX_ASAN
+    // 2 000 records of a few hundred bytes: a few dozen 32 KB blocks, not 2 000 heap blocks.
+    EXPECT_GT(VRIX::BlockArena::liveBlocks(), before);
+    EXPECT_LT(VRIX::BlockArena::liveBlocks(), before + 40);
+#endif
+    VXMEObjectData::destroyList(list);
+    EXPECT_EQ(VRIX::BlockArena::liveBlocks(), before);
+}
 
 TEST_F(RecordsTest, ChildrenAreCreatedOnFirstRealChildAndFreedWithTheParent)
 {

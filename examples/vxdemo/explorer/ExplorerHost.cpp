@@ -127,6 +127,8 @@ std::u16string ExplorerHost::keyAt(std::uint32_t position) const
 void ExplorerHost::sendList(const std::u16string& message)
 {
     auto* rows = new VXMEObjectDataList;
+    // A long list's records come from shared blocks: the explorer frees them cheaply.
+    VXMEObjectData::Bulk bulk;
     const bool placeholders = incremental();
     for (std::uint32_t i = 0; i < m_listed.size(); ++i) {
         const std::uint32_t leaf = m_listed[i];

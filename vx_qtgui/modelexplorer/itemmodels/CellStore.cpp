@@ -1,6 +1,6 @@
 #include "vx_qtgui/modelexplorer/itemmodels/CellStore.h"
 
-#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
+#include "vrix/BlockArena.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -38,7 +38,7 @@ void CellStore::clear()
     if (!m_block)
         return;
     delete m_block->styles;
-    RowArena::release(m_block);
+    VRIX::BlockArena::release(m_block);
     m_block = nullptr;
 }
 
@@ -62,7 +62,7 @@ void CellStore::rebuild(const Source* sources, int count)
     const std::size_t bytes
         = sizeof(Header) + sizeof(Cell) * std::size_t(count) + sizeof(char16_t) * chars;
     // Beside the row while a list is filled.
-    auto* block = static_cast<Header*>(RowArena::allocate(bytes));
+    auto* block = static_cast<Header*>(VRIX::BlockArena::allocate(bytes));
     block->count = std::uint32_t(count);
     block->chars = std::uint32_t(chars);
     block->styles = nullptr;

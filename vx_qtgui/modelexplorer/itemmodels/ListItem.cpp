@@ -89,12 +89,12 @@ ListItem* ListItem::newIndexRow(
 {
     const std::size_t extra
         = sortKey.empty() ? 0 : sizeof(std::uint32_t) + sortKey.size() * sizeof(char16_t);
-    void* room = RowArena::allocate(sizeof(ListItem) + extra);
+    void* room = VRIX::BlockArena::allocate(sizeof(ListItem) + extra);
     ListItem* item = nullptr;
     try {
         item = ::new (room) ListItem(uid, owner, QString(), nullptr);
     } catch (...) {
-        RowArena::release(room);
+        VRIX::BlockArena::release(room);
         throw;
     }
     if (extra) {

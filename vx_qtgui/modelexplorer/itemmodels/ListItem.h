@@ -2,7 +2,7 @@
 
 #include "engine/modelexplorer/UDInterface.h"
 #include "vx_qtgui/modelexplorer/itemmodels/CellStore.h"
-#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
+#include "vrix/BlockArena.h"
 
 #include <QColor>
 #include <QString>
@@ -66,10 +66,10 @@ public:
     ListItem(const QStringList& values, const QString& iconPath, ListItem* parent);
     /// A group row showing `text`, appended to `parent`.
     ListItem(const QString& text, const ItemAttribute& attribute, ListItem* parent);
-    // Rows of a list being filled come from the row arena: a long list is not a million heap
+    // Rows of a list being filled come from the block arena: a long list is not a million heap
     // blocks.
-    static void* operator new(std::size_t size) { return RowArena::allocate(size); }
-    static void operator delete(void* pointer) noexcept { RowArena::release(pointer); }
+    static void* operator new(std::size_t size) { return VRIX::BlockArena::allocate(size); }
+    static void operator delete(void* pointer) noexcept { VRIX::BlockArena::release(pointer); }
 
     ListItem(const ListItem&) = delete;
     ListItem& operator=(const ListItem&) = delete;

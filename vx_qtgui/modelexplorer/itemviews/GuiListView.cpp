@@ -17,7 +17,7 @@
 #include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
-#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
+#include "vrix/BlockArena.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoEnableDisableHeaderResize.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoEnableDisableSort.h"
 #include "vx_qtgui/modelexplorer/itemviews/AutoSelectListItem.h"
@@ -319,7 +319,7 @@ bool GuiListView::addRecords(
 {
     bool valued = false;
     // The rows of one fill lie side by side and go together.
-    RowArena::Bulk bulk;
+    VRIX::BlockArena::Bulk bulk;
     bool first = m_model->root() == nullptr || m_model->rowCount() == 0;
     if (!records->empty()) {
         // A list of placeholders comes from one owner: its index grows once, not by rehashing.

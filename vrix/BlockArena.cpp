@@ -1,4 +1,4 @@
-#include "vx_qtgui/modelexplorer/itemmodels/RowArena.h"
+#include "vrix/BlockArena.h"
 
 #include "vrix/SanitizerAnnotations.h"
 
@@ -27,11 +27,14 @@ struct Prefix {
 static_assert(sizeof(Prefix) % kAlign == 0, "pieces stay aligned");
 static_assert(sizeof(Block) % kAlign == 0, "pieces stay aligned");
 
+std::atomic<std::size_t> g_liveBlocks { 0 };
+
 void unref(Block* block, std::size_t pieces) noexcept
 {
     if (block->pending.fetch_sub(pieces, std::memory_order_acq_rel) == pieces) {
         block->~Block();
         std::free(block);
+        g_liveBlocks.fetch_sub(1, std::memory_order_relaxed);
     }
 }
 
@@ -56,17 +59,19 @@ thread_local Cursor t_cursor;
 
 } // namespace
 
-RowArena::Bulk::Bulk()
+namespace VRIX {
+
+BlockArena::Bulk::Bulk()
 {
     ++t_cursor.bulk;
 }
 
-RowArena::Bulk::~Bulk()
+BlockArena::Bulk::~Bulk()
 {
     --t_cursor.bulk;
 }
 
-void* RowArena::allocate(std::size_t size)
+void* BlockArena::allocate(std::size_t size)
 {
     const std::size_t bytes = sizeof(Prefix) + ((size + kAlign - 1) & ~(kAlign - 1));
     Prefix* prefix = nullptr;
@@ -78,6 +83,7 @@ void* RowArena::allocate(std::size_t size)
             void* raw = std::malloc(kBlockSize);
             if (!raw)
                 throw std::bad_alloc();
+            g_liveBlocks.fetch_add(1, std::memory_order_relaxed);
             cursor.block = new (raw) Block;
             cursor.block->pending.store(kCutting, std::memory_order_relaxed);
             cursor.used = sizeof(Block);
@@ -98,7 +104,7 @@ void* RowArena::allocate(std::size_t size)
     return prefix + 1;
 }
 
-void RowArena::release(void* pointer) noexcept
+void BlockArena::release(void* pointer) noexcept
 {
     if (!pointer)
         return;
@@ -108,3 +114,10 @@ void RowArena::release(void* pointer) noexcept
     else
         std::free(prefix);
 }
+
+std::size_t BlockArena::liveBlocks()
+{
+    return g_liveBlocks.load(std::memory_order_relaxed);
+}
+
+} // namespace VRIX

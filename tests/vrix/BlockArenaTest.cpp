@@ -1,0 +1,116 @@
+// The block arena: pieces cut inside a scope share blocks, and a block goes back to the heap once
+// its last piece is released, on whichever thread, and its cutting thread has let it go.
+#include "vrix/BlockArena.h"
+#include "vrix/SanitizerAnnotations.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <thread>
+#include <vector>
+
+using VRIX::BlockArena;
+
+namespace {
+
+#ifdef VX_ASAN
+constexpr bool kPlain = true;
+#else
+constexpr bool kPlain = false;
+#endif
+
+std::uintptr_t address(const void* p)
+{
+    return reinterpret_cast<std::uintptr_t>(p);
+}
+
+// Pieces cut on a worker thread (which ends, letting its last block go) and released here, on
+// this thread, in an order of the caller's choosing; the worker's marks are checked first.
+void cutOnAWorkerReleaseHere(int count, std::size_t size, bool reverse)
+{
+    const std::size_t before = BlockArena::liveBlocks();
+    std::vector<void*> pieces;
+    std::thread([&] {
+        BlockArena::Bulk bulk;
+        for (int i = 0; i < count; ++i) {
+            void* p = BlockArena::allocate(size);
+            std::memset(p, i & 0x7f, size);
+            pieces.push_back(p);
+        }
+    }).join();
+    EXPECT_GT(BlockArena::liveBlocks(), before) << "its pieces hold the blocks";
+    for (int i = 0; i < count; ++i) {
+        const auto* bytes = static_cast<const unsigned char*>(pieces[std::size_t(i)]);
+        ASSERT_EQ(bytes[0], i & 0x7f) << "piece " << i;
+        ASSERT_EQ(bytes[size - 1], i & 0x7f) << "piece " << i;
+    }
+    if (reverse)
+        for (auto it = pieces.rbegin(); it != pieces.rend(); ++it)
+            BlockArena::release(*it);
+    else
+        for (void* p : pieces)
+            BlockArena::release(p);
+    EXPECT_EQ(BlockArena::liveBlocks(), before);
+}
+
+TEST(BlockArenaTest, PiecesOfAScopeLieSideBySideAndOthersAreHeapBlocks)
+{
+    if (kPlain)
+        GTEST_SKIP() << "every piece is a heap block under the address sanitizer";
+    const std::size_t before = BlockArena::liveBlocks();
+    // On a thread of its own, which has cut nothing before.
+    std::thread([before] {
+        BlockArena::Bulk bulk;
+        void* a = BlockArena::allocate(100);
+        void* b = BlockArena::allocate(100);
+        void* large = BlockArena::allocate(BlockArena::MaxSize + 1);
+        EXPECT_EQ(address(a) % alignof(void*), 0u);
+        EXPECT_GT(address(b), address(a));
+        EXPECT_LT(address(b) - address(a), 200u) << "cut one after the other";
+        EXPECT_EQ(BlockArena::liveBlocks(), before + 1) << "a large piece takes no block";
+        {
+            BlockArena::Bulk nested;
+        }
+        void* c = BlockArena::allocate(100);
+        EXPECT_EQ(BlockArena::liveBlocks(), before + 1) << "a nested scope's end keeps cutting";
+        for (void* p : { a, b, c, large })
+            BlockArena::release(p);
+        EXPECT_EQ(BlockArena::liveBlocks(), before + 1) << "the thread still cuts from its block";
+        BlockArena::release(nullptr);
+    }).join();
+    EXPECT_EQ(BlockArena::liveBlocks(), before) << "an ending thread lets its block go";
+}
+
+TEST(BlockArenaTest, BlocksGoBackOnceEveryPieceIsReleasedOnAnotherThread)
+{
+    if (kPlain)
+        GTEST_SKIP() << "every piece is a heap block under the address sanitizer";
+    // Enough pieces for many blocks; released in the order cut and in the reverse order.
+    cutOnAWorkerReleaseHere(20000, 232, false);
+    cutOnAWorkerReleaseHere(20000, 48, true);
+}
+
+// Under the sanitizers the same traffic runs on plain heap blocks: what they check is the
+// handing over between threads.
+TEST(BlockArenaTest, PiecesCrossThreadsWhole)
+{
+    std::vector<void*> pieces(5000);
+    std::thread maker([&] {
+        BlockArena::Bulk bulk;
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            pieces[i] = BlockArena::allocate(64);
+            std::memset(pieces[i], int(i % 200), 64);
+        }
+    });
+    maker.join();
+    std::thread freer([&] {
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            EXPECT_EQ(static_cast<unsigned char*>(pieces[i])[63], i % 200);
+            BlockArena::release(pieces[i]);
+        }
+    });
+    freer.join();
+}
+
+} // namespace
