@@ -1,6 +1,7 @@
 #include "examples/vxdemo/explorer/ExplorerHost.h"
 
 #include "engine/VXEvent.h"
+#include "engine/modelexplorer/VXEventUDI.h"
 #include "engine/modelexplorer/VXMEEventCreateObject.h"
 #include "engine/modelexplorer/VXMEEventData.h"
 #include "engine/modelexplorer/VXMEEventDataList.h"
@@ -359,6 +360,14 @@ TEST_F(ExplorerHostTest, SelectingARowShowsItsDialog)
     answers.clear();
     sendList(SSSelectionChangedEvent, new VXMEObjectDataList {});
     EXPECT_EQ(answers.operations(), "");
+
+    // The "contents of" link brings the node's page back; a leaf or a foreign handle nothing.
+    int local = 0;
+    for (UDInterface* object : { store.leafHandle(leaf), reinterpret_cast<UDInterface*>(&local),
+             static_cast<UDInterface*>(nullptr), store.nodeHandle(firstBlock()) })
+        send(new VXEventUDI(MEViewHyperlinkEvent, nullptr, object));
+    ASSERT_EQ(answers.operations(), "showDialog");
+    EXPECT_NE(answers.last().text.find(widen(store.nodeName(firstBlock()))), std::u16string::npos);
 }
 
 TEST_F(ExplorerHostTest, ACreationRequestAddsObjectsToTheShownBlock)

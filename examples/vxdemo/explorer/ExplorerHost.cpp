@@ -1,6 +1,7 @@
 #include "examples/vxdemo/explorer/ExplorerHost.h"
 
 #include "engine/VXEvent.h"
+#include "engine/modelexplorer/VXEventUDI.h"
 #include "engine/modelexplorer/VXMEEventCreateObject.h"
 #include "engine/modelexplorer/VXMEEventData.h"
 #include "engine/modelexplorer/VXMEEventDataList.h"
@@ -81,6 +82,9 @@ void ExplorerHost::handleEvent(const VXEvent* event)
         break;
     case MECreateNewObjEvent:
         create(dynamic_cast<const VXMEEventCreateObject*>(event));
+        break;
+    case MEViewHyperlinkEvent:
+        linkClicked(dynamic_cast<const VXEventUDI*>(event));
         break;
     default:
         break;
@@ -283,6 +287,14 @@ void ExplorerHost::itemsChanged(const VXEvent* event)
           });
     if (rows)
         m_answers.updateNodes(rows);
+}
+
+void ExplorerHost::linkClicked(const VXEventUDI* event)
+{
+    // The "contents of" link names the listed node: its page goes to the dialog pane.
+    std::uint32_t node;
+    if (event && m_store.nodeOf(event->getObject(), node))
+        m_answers.showDialog(m_records.nodePage(node));
 }
 
 void ExplorerHost::listSelection(const VXEvent* event)

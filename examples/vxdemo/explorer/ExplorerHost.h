@@ -11,6 +11,7 @@
 #include <vector>
 
 class ExplorerAnswers;
+class VXEventUDI;
 class VXMEEventCreateObject;
 
 /// The demo host's side of one explorer: answers every event the explorer sends (expansion,
@@ -62,6 +63,7 @@ private:
     void editRequest(const VXEvent* event);
     void itemsChanged(const VXEvent* event);
     void listSelection(const VXEvent* event);
+    void linkClicked(const VXEventUDI* event);
     void create(const VXMEEventCreateObject* event);
 
     /// The leaf a record names: its object, or its place in the shown list.

@@ -21,7 +21,7 @@ Sessions& sessions()
 const VXEventType kAnswered[]
     = { MESubtreeReplaceRequest, METreeExpandedEvent, METreeSelectionChangedEvent,
           SSGetPendingDataEvent, SSSortingChangedEvent, SSGroupingChangedEvent, SSItemsEditRequest,
-          SSItemsChangedEvent, SSSelectionChangedEvent, MECreateNewObjEvent };
+          SSItemsChangedEvent, SSSelectionChangedEvent, MECreateNewObjEvent, MEViewHyperlinkEvent };
 
 } // namespace
 
