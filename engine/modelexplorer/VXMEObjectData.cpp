@@ -17,6 +17,16 @@ void VXMEObjectData::operator delete(void* pointer) noexcept
     VRIX::BlockArena::release(pointer);
 }
 
+void* VXMEObjectData::operator new(std::size_t size, std::align_val_t alignment)
+{
+    return ::operator new(size, alignment);
+}
+
+void VXMEObjectData::operator delete(void* pointer, std::align_val_t alignment) noexcept
+{
+    ::operator delete(pointer, alignment);
+}
+
 bool VXMEObjectData::equals(const VXMEObjectData* other) const
 {
     return other && other->object == object;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <list>
+#include <new>
 #include <utility>
 
 class VXMEObjectData;
@@ -24,9 +25,12 @@ public:
     VXMEObjectData& operator=(const VXMEObjectData&) = delete;
     virtual ~VXMEObjectData();
 
-    // Records of a list built inside a `Bulk` scope come from shared blocks (see below).
+    // Records of a list built inside a `Bulk` scope come from shared blocks (see below). A
+    // subclass aligned beyond a pointer's alignment is a heap block of its own.
     static void* operator new(std::size_t size);
     static void operator delete(void* pointer) noexcept;
+    static void* operator new(std::size_t size, std::align_val_t alignment);
+    static void operator delete(void* pointer, std::align_val_t alignment) noexcept;
 
     /// While one lives on a thread, the records made there (of every record class) are cut from
     /// 32 KB blocks shared with their neighbours: building a list of a million costs a few

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
 #include <thread>
 #include <tuple>
 
@@ -55,6 +57,14 @@ TEST_F(RecordsTest, AListBuiltInABulkScopeTakesSharedBlocksAndGivesThemBack)
 #endif
     VXMEObjectData::destroyList(list);
     EXPECT_EQ(VRIX::BlockArena::liveBlocks(), before);
+
+    // A host's record class aligned beyond a pointer keeps its alignment inside a scope too.
+    struct alignas(64) Aligned : VXMEObjectData {
+        char bytes[8] = {};
+    };
+    VXMEObjectData::Bulk bulk;
+    std::unique_ptr<VXMEObjectData> aligned(new Aligned);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(aligned.get()) % 64, 0u);
 }
 
 TEST_F(RecordsTest, ChildrenAreCreatedOnFirstRealChildAndFreedWithTheParent)
