@@ -12,6 +12,8 @@
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiVBoxLayout.h"
 
+#include <tuple>
+
 using namespace testing;
 using namespace vxtest;
 
@@ -29,21 +31,15 @@ protected:
 
     VXButton* button(const char* label) { return bridge()->createButton(m_panel, label); }
 
-    struct Placement {
-        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
-        Qt::Alignment alignment;
-    };
-
-    // GUI thread: where `widget` sits in `grid`.
-    static Placement placementOf(QGridLayout* grid, QWidget* widget)
+    // GUI thread: row, column, row span, column span and alignment of `widget` in `grid`.
+    static std::tuple<int, int, int, int, int> placementOf(QGridLayout* grid, QWidget* widget)
     {
-        Placement p;
+        int row = -1, column = -1, rowSpan = 0, columnSpan = 0;
         const int index = grid->indexOf(widget);
         if (index < 0)
-            return p;
-        grid->getItemPosition(index, &p.row, &p.column, &p.rowSpan, &p.columnSpan);
-        p.alignment = grid->itemAt(index)->alignment();
-        return p;
+            return { row, column, rowSpan, columnSpan, 0 };
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+        return { row, column, rowSpan, columnSpan, int(grid->itemAt(index)->alignment()) };
     }
 
     VXPanel* m_panel = nullptr;
@@ -61,18 +57,12 @@ TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
     m_panel->show();
     ASSERT_TRUE(m_panel->isVisible());
     ASSERT_TRUE(onWidget<GuiGridLayout>(grid, [&](GuiGridLayout* layout) {
-        const Placement s = placementOf(layout, widgetOf<GuiButton>(spanned));
-        EXPECT_EQ(s.row, 1);
-        EXPECT_EQ(s.column, 0);
-        EXPECT_EQ(s.rowSpan, 2);
-        EXPECT_EQ(s.columnSpan, 4);
-        EXPECT_EQ(s.alignment, Qt::AlignCenter);
-        const Placement e = placementOf(layout, widgetOf<GuiButton>(toEnd));
-        EXPECT_EQ(e.row, 0) << "a negative start row is row 0";
-        EXPECT_EQ(e.row + e.rowSpan, layout->rowCount()) << "spans to the last row";
-        EXPECT_EQ(e.column + e.columnSpan, layout->columnCount());
-        EXPECT_EQ(e.alignment, Qt::Alignment());
-        EXPECT_EQ(placementOf(layout, widgetOf<GuiButton>(corner)).alignment, Qt::Alignment())
+        EXPECT_EQ(placementOf(layout, widgetOf<GuiButton>(spanned)),
+            std::make_tuple(1, 0, 2, 4, int(Qt::AlignCenter)));
+        // A negative start row is row 0; an end of -1 spans to the last row and column.
+        EXPECT_EQ(placementOf(layout, widgetOf<GuiButton>(toEnd)),
+            std::make_tuple(0, 0, layout->rowCount(), layout->columnCount(), 0));
+        EXPECT_EQ(std::get<4>(placementOf(layout, widgetOf<GuiButton>(corner))), 0)
             << "alignment 11 is none";
         EXPECT_EQ(GuiGridLayout::getQtAlignmentFlag(1), Qt::AlignLeft);
         EXPECT_EQ(GuiGridLayout::getQtAlignmentFlag(10), Qt::AlignBottom | Qt::AlignRight);

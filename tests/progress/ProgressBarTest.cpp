@@ -6,6 +6,8 @@
 #include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiProgressBar.h"
 
+#include <tuple>
+
 using namespace testing;
 using namespace vxtest;
 
@@ -20,15 +22,10 @@ protected:
         m_bar = own(new VXProgressBar("qt", nullptr));
     }
 
-    // GUI thread: the bar's range and value.
-    struct State {
-        int minimum = 0;
-        int maximum = 0;
-        int value = 0;
-    };
-    State state()
+    // The bar's minimum, maximum and value.
+    std::tuple<int, int, int> state()
     {
-        State s;
+        std::tuple<int, int, int> s;
         EXPECT_TRUE(onWidget<GuiProgressBar>(m_bar, [&](GuiProgressBar* bar) {
             s = { bar->minimum(), bar->maximum(), bar->value() };
         }));
@@ -53,9 +50,7 @@ TEST_F(ProgressBarTest, EmittersSetRangeAndValueInOrderAndStrayOnesLeaveACoheren
     for (int v = 10; v <= 17; ++v)
         m_bar->setValueEmitter(v);
     ASSERT_TRUE(showsValue(17));
-    State s = state();
-    EXPECT_EQ(s.minimum, 10);
-    EXPECT_EQ(s.maximum, 20);
+    EXPECT_EQ(state(), std::make_tuple(10, 20, 17));
 
     m_bar->setMinimumEmitter(-100);
     m_bar->setMaximumEmitter(-10);
@@ -68,9 +63,7 @@ TEST_F(ProgressBarTest, EmittersSetRangeAndValueInOrderAndStrayOnesLeaveACoheren
     m_bar->setMaximumEmitter(10); // below the minimum, which follows
     m_bar->setValueEmitter(10);
     ASSERT_TRUE(showsValue(10));
-    s = state();
-    EXPECT_EQ(s.minimum, 10);
-    EXPECT_EQ(s.maximum, 10);
+    EXPECT_EQ(state(), std::make_tuple(10, 10, 10));
 }
 
 TEST_F(ProgressBarTest, BarGoesWithItsProxyWhileUpdatesAreStillQueued)

@@ -31,6 +31,12 @@ int fromDevice(int value)
     return static_cast<int>(std::lround(value / 1.5));
 }
 
+QRect fromDevice(const QRect& r)
+{
+    return QRect(
+        fromDevice(r.x()), fromDevice(r.y()), fromDevice(r.width()), fromDevice(r.height()));
+}
+
 // A top-level window registered for a fake proxy, as the dispatcher registers real widgets.
 class RegisteredWindow : public QWidget, public GuiWidget {
 public:
@@ -67,16 +73,11 @@ TEST_F(ScreenServices, ScreensAndPointsMatchQtInDeviceIndependentUnits)
     EXPECT_EQ(m_bridge->m_getPrimaryScreen(), 0);
 
     const VRIX::VXRect<int> g = m_bridge->m_getScreenGeometry(0);
-    EXPECT_EQ(g.x(), fromDevice(geometry.x()));
-    EXPECT_EQ(g.y(), fromDevice(geometry.y()));
-    EXPECT_EQ(g.width(), fromDevice(geometry.width()));
-    EXPECT_EQ(g.height(), fromDevice(geometry.height()));
-    EXPECT_EQ(m_bridge->m_getScreenWidth(0), g.width());
-    EXPECT_EQ(m_bridge->m_getScreenHeight(0), g.height());
-
+    EXPECT_EQ(QRect(g.x(), g.y(), g.width(), g.height()), fromDevice(geometry));
+    EXPECT_EQ(QSize(m_bridge->m_getScreenWidth(0), m_bridge->m_getScreenHeight(0)),
+        fromDevice(geometry).size());
     const VRIX::VXRect<int> a = m_bridge->m_getAvailableGeometryOfScreen(0);
-    EXPECT_EQ(a.width(), fromDevice(available.width()));
-    EXPECT_EQ(a.height(), fromDevice(available.height()));
+    EXPECT_EQ(QSize(a.width(), a.height()), fromDevice(available).size());
     // A screen index nobody has answers for the primary screen.
     EXPECT_EQ(m_bridge->m_getScreenGeometry(count + 3), g);
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 namespace IC = VRIX::ImageCompositor;
@@ -70,26 +72,24 @@ protected:
 
 TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOneAndReadsOneAtRatioTwo)
 {
-    QPixmap pixmap = VRIX::loadDpiScaledPixmap(m_plain);
-    EXPECT_EQ(pixmap.size(), QSize(4, 4));
-    EXPECT_EQ(pixmap.devicePixelRatio(), 1.0);
-
-    VRIX::setDpiScale(1.5);
-    pixmap = VRIX::loadDpiScaledPixmap(m_plain);
-    EXPECT_EQ(pixmap.size(), QSize(8, 8));
-    EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);
-    EXPECT_EQ(pixmap.toImage().pixel(0, 0), qRgb(0, 255, 0));
-
-    // Without a twin the plain file is used as it is.
-    pixmap = VRIX::loadDpiScaledPixmap(m_lonely);
-    EXPECT_EQ(pixmap.size(), QSize(4, 4));
-    EXPECT_EQ(pixmap.devicePixelRatio(), 1.0);
-
-    // An explicit high-density file is read at ratio two, even at scale 1.
-    VRIX::setDpiScale(1.0);
-    pixmap = VRIX::loadDpiScaledPixmap(m_files.path("pic@2x.png"));
-    EXPECT_EQ(pixmap.size(), QSize(8, 8));
-    EXPECT_EQ(pixmap.devicePixelRatio(), 2.0);
+    // Without a twin the plain file is used as it is; an explicit one is read at ratio two.
+    const struct {
+        double scale;
+        QString file;
+        int side;
+        qreal ratio;
+        QRgb colour;
+    } loads[] = { { 1.0, m_plain, 4, 1.0, qRgb(255, 0, 0) },
+        { 1.5, m_plain, 8, 2.0, qRgb(0, 255, 0) }, { 1.5, m_lonely, 4, 1.0, qRgb(0, 0, 255) },
+        { 1.0, m_files.path("pic@2x.png"), 8, 2.0, qRgb(0, 255, 0) } };
+    for (const auto& row : loads) {
+        SCOPED_TRACE(row.file.toStdString() + " at " + std::to_string(row.scale));
+        VRIX::setDpiScale(row.scale);
+        const QPixmap pixmap = VRIX::loadDpiScaledPixmap(row.file);
+        EXPECT_EQ(pixmap.size(), QSize(row.side, row.side));
+        EXPECT_EQ(pixmap.devicePixelRatio(), row.ratio);
+        EXPECT_EQ(pixmap.toImage().pixel(0, 0), row.colour);
+    }
     EXPECT_TRUE(VRIX::loadDpiScaledPixmap(QString()).isNull());
     EXPECT_TRUE(VRIX::loadDpiScaledPixmap(m_files.path("absent.png")).isNull());
 }
