@@ -2,6 +2,8 @@
 
 #include "vrix/VXUStringList.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 
 std::atomic<int> CountedRecord::alive { 0 };
@@ -15,6 +17,11 @@ CountedRecord::CountedRecord(UDInterface* object)
 CountedRecord::~CountedRecord()
 {
     --alive;
+}
+
+RecordsFreed::~RecordsFreed()
+{
+    EXPECT_EQ(CountedRecord::alive, 0) << "a record leaked or was freed twice";
 }
 
 UDInterface* handle(std::uintptr_t id)

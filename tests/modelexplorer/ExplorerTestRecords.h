@@ -16,6 +16,13 @@ public:
     static std::atomic<int> alive;
 };
 
+/// A fixture's first member: zeroes the count of live records and, destroyed after every other
+/// member, fails the test if one leaked or was freed twice.
+struct RecordsFreed {
+    RecordsFreed() { CountedRecord::alive = 0; }
+    ~RecordsFreed();
+};
+
 /// A record list that frees the records it still holds when it goes; moved, never copied.
 struct OwnedRecords : VXMEObjectDataList {
     using VXMEObjectDataList::VXMEObjectDataList;

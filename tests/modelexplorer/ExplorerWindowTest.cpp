@@ -40,7 +40,6 @@
 #include <QWheelEvent>
 
 #include <climits>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -405,33 +404,27 @@ TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
 {
     m_explorer->show(true, true);
     int huge[] = { INT_MIN, INT_MAX, INT_MAX, 0, -1, INT_MIN };
-    const std::vector<std::function<void()>> calls = {
-        [&] { m_explorer->setPosition(INT_MAX, INT_MIN, INT_MAX, -5); },
-        [&] { m_explorer->setSplitterSizes(nullptr, 4); },
-        [&] { m_explorer->setSplitterSizes(huge, 6); },
-        [&] { m_explorer->setSplitterSizes(huge, -3); },
-        [&] { m_explorer->setFont(nullptr, INT_MAX, 7, 7, 7); },
-        [&] { m_explorer->setListViewWidth(INT_MIN); },
-        [&] { m_explorer->setListViewWidth(INT_MAX); },
-        [&] {
-            m_explorer->executeMenuItem(nullptr, reinterpret_cast<VXAction*>(m_explorer), nullptr);
-        },
-        [&] { m_explorer->addPopupMenu(reinterpret_cast<VXPopupMenu*>(0x40), 1, 1); },
-        [&] { m_explorer->addSubMenu(reinterpret_cast<VXPopupMenu*>(0x40), "x"); },
-        [&] { m_explorer->selectListNodesSync(nullptr, "Press", nullptr); },
-        [&] { m_explorer->selectListNodesSync(nullptr, nullptr, nullptr); },
-        [&] { m_explorer->addList(nullptr); },
-        [&] { m_explorer->setRoot(nullptr); },
-        [&] { m_explorer->removeList(nullptr); },
-        [&] { m_explorer->replaceObjSelectionList(nullptr); },
-        [&] { m_explorer->setWindowIcon(nullptr); },
-        [&] { m_explorer->setWindowIcon("/no/such/picture.png"); },
-        [&] { m_explorer->startWait(INT_MIN); },
-        [&] { m_explorer->progressDialog(u"p", u"", INT_MIN, INT_MAX, INT_MIN, true); },
-        [&] { m_explorer->progressDialogClose(); },
-    };
-    for (const auto& call : calls)
-        call();
+    m_explorer->setPosition(INT_MAX, INT_MIN, INT_MAX, -5);
+    m_explorer->setSplitterSizes(nullptr, 4);
+    m_explorer->setSplitterSizes(huge, 6);
+    m_explorer->setSplitterSizes(huge, -3);
+    m_explorer->setFont(nullptr, INT_MAX, 7, 7, 7);
+    m_explorer->setListViewWidth(INT_MIN);
+    m_explorer->setListViewWidth(INT_MAX);
+    m_explorer->executeMenuItem(nullptr, reinterpret_cast<VXAction*>(m_explorer), nullptr);
+    m_explorer->addPopupMenu(reinterpret_cast<VXPopupMenu*>(0x40), 1, 1);
+    m_explorer->addSubMenu(reinterpret_cast<VXPopupMenu*>(0x40), "x");
+    m_explorer->selectListNodesSync(nullptr, "Press", nullptr);
+    m_explorer->selectListNodesSync(nullptr, nullptr, nullptr);
+    m_explorer->addList(nullptr);
+    m_explorer->setRoot(nullptr);
+    m_explorer->removeList(nullptr);
+    m_explorer->replaceObjSelectionList(nullptr);
+    m_explorer->setWindowIcon(nullptr);
+    m_explorer->setWindowIcon("/no/such/picture.png");
+    m_explorer->startWait(INT_MIN);
+    m_explorer->progressDialog(u"p", u"", INT_MIN, INT_MAX, INT_MIN, true);
+    m_explorer->progressDialogClose();
     m_explorer->setTitle(u"Still here");
     EXPECT_EQ(m_explorer->getTitle(), u"Still here");
     const std::vector<int> frame = position();

@@ -7,6 +7,7 @@
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TreeTestRecords.h"
 #include "tests/support/QStringPrinter.h"
 #include "vx_qtgui/GuiAccordion.h"
@@ -16,7 +17,6 @@
 #include "vx_qtgui/modelexplorer/itemviews/GuiTreeView.h"
 #include <memory>
 
-#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QMimeData>
 #include <QPainter>
@@ -61,7 +61,6 @@ protected:
     }
     void SetUp() override
     {
-        CountedRecord::alive = 0;
         panel = std::make_unique<GuiTreePanel>(nullptr);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(12);
@@ -70,15 +69,8 @@ protected:
         panel->show();
         view = panel->view();
         model = panel->model();
-        tester = std::make_unique<QAbstractItemModelTester>(
-            model, QAbstractItemModelTester::FailureReportingMode::Warning);
+        tester = vxtest::watchModel(model);
         view->setUseSelectionDelay(false);
-    }
-    void TearDown() override
-    {
-        tester.reset();
-        panel.reset();
-        EXPECT_EQ(CountedRecord::alive, 0);
     }
 
     void setRoot(VXMEObjectMessageData* record)
@@ -94,6 +86,7 @@ protected:
     QModelIndex at(std::uintptr_t id) const { return model->indexFromItem(handle(id)); }
     QPoint centre(std::uintptr_t id) const { return view->visualRect(at(id)).center(); }
 
+    RecordsFreed freed;
     std::unique_ptr<GuiTreePanel> panel;
     GuiTreeView* view = nullptr;
     TreeModel* model = nullptr;

@@ -3,12 +3,12 @@
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiConstants.h"
 #include "vx_qtgui/modelexplorer/itemmodels/AutoReset.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ItemIndex.h"
 
-#include <QAbstractItemModelTester>
 #include <QBitArray>
 #include <QSignalSpy>
 
@@ -24,19 +24,9 @@ class ListModelTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        CountedRecord::alive = 0;
-        model = std::make_unique<ListModel>(false);
-        tester = std::make_unique<QAbstractItemModelTester>(
-            model.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
         model->setHeaderInfo(0, " ", 20, false, QString());
         model->setHeaderInfo(1, "Name", 80, false, QString());
         model->setHeaderInfo(2, "Info.Kind", 80, false, QString());
-    }
-    void TearDown() override
-    {
-        tester.reset();
-        model.reset();
-        EXPECT_EQ(CountedRecord::alive, 0);
     }
 
     // Adds and frees the record, as the explorer does after handling a message.
@@ -59,8 +49,9 @@ protected:
         return model->index(row, column, parent).data().toString();
     }
 
-    std::unique_ptr<ListModel> model;
-    std::unique_ptr<QAbstractItemModelTester> tester;
+    RecordsFreed freed;
+    std::unique_ptr<ListModel> model = std::make_unique<ListModel>(false);
+    std::unique_ptr<QAbstractItemModelTester> tester = vxtest::watchModel(model.get());
 };
 
 TEST_F(ListModelTest, RowsAddedUpdatedAndRemovedKeepTheObjectIndex)
@@ -225,8 +216,7 @@ TEST_F(ListModelTest, CellRolesFollowTheAttributeFlags)
 TEST_F(ListModelTest, SpreadsheetModeShowsReadOnlyCellsFaint)
 {
     ListModel sheet(true);
-    QAbstractItemModelTester sheetTester(
-        &sheet, QAbstractItemModelTester::FailureReportingMode::Warning);
+    const auto sheetTester = vxtest::watchModel(&sheet);
     sheet.setHeaderInfo(0, " ", 20, false, QString());
     sheet.setHeaderInfo(1, "A", 20, false, QString());
     auto* record = makeRecord(1, { u"v" });

@@ -3,10 +3,10 @@
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "vx_qtgui/modelexplorer/itemmodels/AutoReset.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 
-#include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -19,26 +19,13 @@ class ListProxyModelTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        CountedRecord::alive = 0;
-        model = std::make_unique<ListModel>(false);
         model->setHeaderInfo(0, " ", 20, false, QString());
         model->setHeaderInfo(1, "Name", 80, false, QString());
         model->setHeaderInfo(2, "Kind", 80, false, QString());
         model->setHeaderInfo(3, "Flag", 80, false, QString());
-        proxy = std::make_unique<ListProxyModel>();
         proxy->setSourceModel(model.get());
-        sourceTester = std::make_unique<QAbstractItemModelTester>(
-            model.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
-        proxyTester = std::make_unique<QAbstractItemModelTester>(
-            proxy.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
-    }
-    void TearDown() override
-    {
-        proxyTester.reset();
-        sourceTester.reset();
-        proxy.reset();
-        model.reset();
-        EXPECT_EQ(CountedRecord::alive, 0);
+        sourceTester = vxtest::watchModel(model.get());
+        proxyTester = vxtest::watchModel(proxy.get());
     }
 
     // Name, kind and a boolean flag cell; the flag's text is "t" or "".
@@ -60,8 +47,9 @@ protected:
         return out;
     }
 
-    std::unique_ptr<ListModel> model;
-    std::unique_ptr<ListProxyModel> proxy;
+    RecordsFreed freed;
+    std::unique_ptr<ListModel> model = std::make_unique<ListModel>(false);
+    std::unique_ptr<ListProxyModel> proxy = std::make_unique<ListProxyModel>();
     std::unique_ptr<QAbstractItemModelTester> sourceTester;
     std::unique_ptr<QAbstractItemModelTester> proxyTester;
 };

@@ -7,13 +7,13 @@
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "host/HostObjectDataFactory.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TesterFailures.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
 
-#include <QAbstractItemModelTester>
 #include <QStyle>
 
 namespace {
@@ -53,13 +53,12 @@ void ListViewFixture::destroyView()
 {
     vxtest::runOnGuiThread([&] {
         delete m_view;
-        delete m_proxyTester;
-        delete m_modelTester;
+        m_proxyTester.reset();
+        m_modelTester.reset();
         delete m_proxy;
         delete m_model;
     });
     m_view = nullptr;
-    m_proxyTester = m_modelTester = nullptr;
     m_proxy = nullptr;
     m_model = nullptr;
 }
@@ -80,8 +79,7 @@ void ListViewFixture::build(bool spreadsheet, int rows)
     destroyView();
     ASSERT_TRUE(vxtest::runOnGuiThread([&] {
         m_model = new ListModel(spreadsheet);
-        m_modelTester = new QAbstractItemModelTester(
-            m_model, QAbstractItemModelTester::FailureReportingMode::Warning);
+        m_modelTester = vxtest::watchModel(m_model);
         m_model->setHeaderInfo(0, " ", 20, false, QString());
         m_model->setHeaderInfo(1, "Name", 80, false, QString());
         m_model->setHeaderInfo(2, "Info.Kind", 80, false, QString());
@@ -89,8 +87,7 @@ void ListViewFixture::build(bool spreadsheet, int rows)
         m_model->setHeaderInfo(4, "Link", 80, false, QString());
         m_proxy = new ListProxyModel;
         m_proxy->setSourceModel(m_model);
-        m_proxyTester = new QAbstractItemModelTester(
-            m_proxy, QAbstractItemModelTester::FailureReportingMode::Warning);
+        m_proxyTester = vxtest::watchModel(m_proxy);
         m_view = new GuiListView(m_model, m_proxy, m_owner);
         m_view->resize(640, 320);
         m_view->show();

@@ -6,12 +6,14 @@
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/WidgetLeakTest.h"
 
+#include <QAbstractItemModelTester>
 #include <QPoint>
+
+#include <memory>
 
 class GuiListView;
 class ListModel;
 class ListProxyModel;
-class QAbstractItemModelTester;
 class QModelIndex;
 class VXMEObjectMessageData;
 class VXPanel;
@@ -61,8 +63,8 @@ protected:
     ListModel* m_model = nullptr;
     ListProxyModel* m_proxy = nullptr;
     GuiListView* m_view = nullptr;
-    QAbstractItemModelTester* m_modelTester = nullptr;
-    QAbstractItemModelTester* m_proxyTester = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> m_modelTester;
+    std::unique_ptr<QAbstractItemModelTester> m_proxyTester;
 
 private:
     void destroyView();

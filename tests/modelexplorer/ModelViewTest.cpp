@@ -11,6 +11,7 @@
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TesterFailures.h"
 #include "tests/modelexplorer/TreeTestRecords.h"
 #include "tests/support/BridgeTestEnvironment.h"
@@ -38,7 +39,6 @@
 #include <string>
 #include <vector>
 
-#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QImage>
 #include <QPushButton>
@@ -75,19 +75,16 @@ protected:
                 SSItemsChangedEvent, MEListFilterChangedEvent, MEViewHyperlinkEvent,
                 METabBarSelectionEvent });
         runOnGuiThread([&] {
-            ListModel* model = dialogList()->listModel();
-            m_modelTester = new QAbstractItemModelTester(
-                model, QAbstractItemModelTester::FailureReportingMode::Warning);
-            m_proxyTester = new QAbstractItemModelTester(dialogList()->proxyModel(),
-                QAbstractItemModelTester::FailureReportingMode::Warning);
+            m_modelTester = vxtest::watchModel(dialogList()->listModel());
+            m_proxyTester = vxtest::watchModel(dialogList()->proxyModel());
         });
     }
 
     void TearDown() override
     {
         runOnGuiThread([&] {
-            delete m_proxyTester;
-            delete m_modelTester;
+            m_proxyTester.reset();
+            m_modelTester.reset();
         });
         EXPECT_EQ(vxtest::testerfailures::count(), 0)
             << "QAbstractItemModelTester found broken invariants";
@@ -132,8 +129,8 @@ protected:
 
     VXModelExplorer* m_explorer = nullptr;
     ListViewTestHost m_host;
-    QAbstractItemModelTester* m_modelTester = nullptr;
-    QAbstractItemModelTester* m_proxyTester = nullptr;
+    std::unique_ptr<QAbstractItemModelTester> m_modelTester;
+    std::unique_ptr<QAbstractItemModelTester> m_proxyTester;
 };
 
 TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)

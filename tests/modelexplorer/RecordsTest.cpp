@@ -29,11 +29,7 @@ namespace {
 
 class RecordsTest : public testing::Test {
 protected:
-    void SetUp() override { CountedRecord::alive = 0; }
-    void TearDown() override
-    {
-        EXPECT_EQ(CountedRecord::alive, 0) << "a record leaked or was freed twice";
-    }
+    RecordsFreed freed;
 };
 
 // A host builds a long list in a scope on its thread; the explorer frees it on its own.

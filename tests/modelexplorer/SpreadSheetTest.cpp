@@ -8,6 +8,7 @@
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TesterFailures.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "vrix/VXStringList.h"
@@ -17,7 +18,6 @@
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 
-#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTest>
@@ -64,10 +64,8 @@ protected:
             m_model = m_widget->listModel();
             m_proxy = m_widget->proxyModel();
             m_view = m_widget->listView();
-            m_modelTester.reset(new QAbstractItemModelTester(
-                m_model, QAbstractItemModelTester::FailureReportingMode::Warning));
-            m_proxyTester.reset(new QAbstractItemModelTester(
-                m_proxy, QAbstractItemModelTester::FailureReportingMode::Warning));
+            m_modelTester = vxtest::watchModel(m_model);
+            m_proxyTester = vxtest::watchModel(m_proxy);
         }));
         m_sheet->replacePropertyNames(columns(), nullptr);
         m_sheet->replaceList(rows(6, 3), u"");

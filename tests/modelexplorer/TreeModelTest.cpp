@@ -1,15 +1,14 @@
-#include <memory>
 // The tree model under QAbstractItemModelTester while whole trees and subtrees are replaced:
 // expansion keys across rebuilds, node attributes and check states, and hostile records.
 #include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
 
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TreeTestRecords.h"
 #include "tests/support/QStringPrinter.h"
 #include "vx_qtgui/GuiUtil.h"
 
-#include <QAbstractItemModelTester>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -20,20 +19,6 @@ namespace {
 
 class TreeModelTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        CountedRecord::alive = 0;
-        model = std::make_unique<TreeModel>();
-        tester = std::make_unique<QAbstractItemModelTester>(
-            model.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
-    }
-    void TearDown() override
-    {
-        tester.reset();
-        model.reset();
-        EXPECT_EQ(CountedRecord::alive, 0);
-    }
-
     // Replaces the tree and frees the records, as the panel does after handling a message.
     TreeModel::FillResult setRoot(VXMEObjectMessageData* record)
     {
@@ -68,8 +53,9 @@ protected:
         return out;
     }
 
-    std::unique_ptr<TreeModel> model;
-    std::unique_ptr<QAbstractItemModelTester> tester;
+    RecordsFreed freed;
+    std::unique_ptr<TreeModel> model = std::make_unique<TreeModel>();
+    std::unique_ptr<QAbstractItemModelTester> tester = vxtest::watchModel(model.get());
 };
 
 VXMEObjectMessageData* sampleTree(const char16_t* engineLabel = u"engine")

@@ -2,6 +2,7 @@
 // rules, filling from records and the texts handed to the host, under QAbstractItemModelTester
 // while the suggestions change.
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "vrix/VXUStringList.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
@@ -10,7 +11,6 @@
 #include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
 #include "vx_qtgui/modelexplorer/search/GuiListAutoCompleterFilter.h"
 
-#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QTest>
 
@@ -26,19 +26,10 @@ class CompleterTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        CountedRecord::alive = 0;
-        edit = std::make_unique<GuiEdit>(nullptr, nullptr);
         edit->enableAutoComplete(true);
         completer = edit->recordCompleter();
         ASSERT_NE(completer, nullptr);
-        tester = std::make_unique<QAbstractItemModelTester>(
-            completer->proxyModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
-    }
-    void TearDown() override
-    {
-        tester.reset();
-        edit.reset();
-        EXPECT_EQ(CountedRecord::alive, 0);
+        tester = vxtest::watchModel(completer->proxyModel());
     }
 
     // A titled list of one-column records, handed to the completer and freed again.
@@ -71,7 +62,8 @@ protected:
         return shown();
     }
 
-    std::unique_ptr<GuiEdit> edit;
+    RecordsFreed freed;
+    std::unique_ptr<GuiEdit> edit = std::make_unique<GuiEdit>(nullptr, nullptr);
     GuiCompleter* completer = nullptr;
     std::unique_ptr<QAbstractItemModelTester> tester;
 };

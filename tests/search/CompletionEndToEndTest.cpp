@@ -53,17 +53,6 @@ std::vector<std::u16string> suggestions(VXEdit* edit)
 
 class CompletionEndToEndTest : public WidgetLeakTest {
 protected:
-    void SetUp() override
-    {
-        vxtest::WidgetLeakTest::SetUp();
-        CountedRecord::alive = 0;
-    }
-    void TearDown() override
-    {
-        vxtest::WidgetLeakTest::TearDown();
-        EXPECT_EQ(CountedRecord::alive, 0) << "every record handed over is freed";
-    }
-
     VXEdit* makeEdit(bool completing)
     {
         VXEdit* edit = own(bridge()->createEdit(nullptr, u""));
@@ -77,6 +66,7 @@ protected:
         return edit;
     }
 
+    RecordsFreed m_freed;
     EventLog m_log;
 };
 

@@ -2,6 +2,7 @@
 // where it paints its highlights. The proxy is watched by QAbstractItemModelTester throughout.
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
+#include "tests/modelexplorer/ModelTester.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
@@ -9,7 +10,6 @@
 #include "vx_qtgui/modelexplorer/search/GuiFilterHighlightDelegate.h"
 #include "vx_qtgui/modelexplorer/search/GuiListFilter.h"
 
-#include <QAbstractItemModelTester>
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
@@ -28,8 +28,6 @@ class ListFilterTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        CountedRecord::alive = 0;
-        model = std::make_unique<ListModel>(false);
         model->setHeaderInfo(0, " ", 20, false, QString());
         model->setHeaderInfo(1, "Name", 80, false, QString());
         model->setHeaderInfo(2, "Block.Kind", 80, false, QString());
@@ -38,22 +36,9 @@ protected:
         add(3, u"scope", u"Kind:ab");
         add(4, u"sum2", u"Sum");
         add(5, u"gab", u"Product");
-        proxy = std::make_unique<ListProxyModel>();
         proxy->setSourceModel(model.get());
-        tester = std::make_unique<QAbstractItemModelTester>(
-            proxy.get(), QAbstractItemModelTester::FailureReportingMode::Warning);
-        window = std::make_unique<QWidget>();
-        edit = new GuiEdit(nullptr, window.get());
-        filter = new GuiListFilter(edit, proxy.get(), window.get());
+        tester = vxtest::watchModel(proxy.get());
         new GuiFilterEventFilter(edit);
-    }
-    void TearDown() override
-    {
-        window.reset();
-        tester.reset();
-        proxy.reset();
-        model.reset();
-        EXPECT_EQ(CountedRecord::alive, 0);
     }
     void add(std::uintptr_t id, const char16_t* name, const char16_t* kind)
     {
@@ -68,12 +53,13 @@ protected:
         return out;
     }
 
-    std::unique_ptr<ListModel> model;
-    std::unique_ptr<ListProxyModel> proxy;
+    RecordsFreed freed;
+    std::unique_ptr<ListModel> model = std::make_unique<ListModel>(false);
+    std::unique_ptr<ListProxyModel> proxy = std::make_unique<ListProxyModel>();
     std::unique_ptr<QAbstractItemModelTester> tester;
-    std::unique_ptr<QWidget> window;
-    GuiEdit* edit = nullptr;
-    GuiListFilter* filter = nullptr;
+    std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
+    GuiEdit* edit = new GuiEdit(nullptr, window.get());
+    GuiListFilter* filter = new GuiListFilter(edit, proxy.get(), window.get());
 };
 
 struct FilterCase {

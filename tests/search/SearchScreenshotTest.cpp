@@ -29,13 +29,9 @@ protected:
     {
         m_font = QApplication::font();
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-        CountedRecord::alive = 0;
     }
-    void TearDown() override
-    {
-        QApplication::setFont(m_font);
-        EXPECT_EQ(CountedRecord::alive, 0);
-    }
+    void TearDown() override { QApplication::setFont(m_font); }
+    RecordsFreed m_freed;
     QFont m_font;
 };
 

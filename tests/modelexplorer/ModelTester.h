@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QAbstractItemModelTester>
+
+#include <memory>
+
+namespace vxtest {
+
+/// QAbstractItemModelTester on `model`, reporting broken invariants as warnings (which the
+/// explorer's test mains and TesterFailures turn into failures).
+inline std::unique_ptr<QAbstractItemModelTester> watchModel(QAbstractItemModel* model)
+{
+    return std::make_unique<QAbstractItemModelTester>(
+        model, QAbstractItemModelTester::FailureReportingMode::Warning);
+}
+
+} // namespace vxtest
