@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/modelexplorer/UDInterface.h"
-#include "vx_qtgui/modelexplorer/itemmodels/CellStore.h"
 #include "vrix/BlockArena.h"
+#include "vx_qtgui/modelexplorer/itemmodels/CellStore.h"
 
 #include <QColor>
 #include <QString>
