@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-/// The cells of one list row packed into a single block (of the block arena): per cell its text, its
-/// 16 flag bits and, only when some cell has them, its style texts. A million rows cost one
+/// The cells of one list row packed into a single block (of the block arena): per cell its text,
+/// its 16 flag bits and, only when some cell has them, its style texts. A million rows cost one
 /// allocation each instead of one per cell. GUI thread.
 class CellStore {
 public:
