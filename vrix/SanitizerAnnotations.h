@@ -10,6 +10,13 @@
 #endif
 #endif
 
+/// Pools and arenas hand out heap blocks only (an address-sanitizer build).
+#ifdef VX_ASAN
+inline constexpr bool vxHeapBlocksOnly = true;
+#else
+inline constexpr bool vxHeapBlocksOnly = false;
+#endif
+
 // Hand-offs made through Qt's own locks (its event queue, mutexes and wait conditions) happen
 // where the thread sanitizer does not look; these state them to it. No-ops in other builds.
 

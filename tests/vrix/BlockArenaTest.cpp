@@ -14,12 +14,6 @@ using VRIX::BlockArena;
 
 namespace {
 
-#ifdef VX_ASAN
-constexpr bool kPlain = true;
-#else
-constexpr bool kPlain = false;
-#endif
-
 std::uintptr_t address(const void* p)
 {
     return reinterpret_cast<std::uintptr_t>(p);
@@ -56,7 +50,7 @@ void cutOnAWorkerReleaseHere(int count, std::size_t size, bool reverse)
 
 TEST(BlockArenaTest, PiecesOfAScopeLieSideBySideAndOthersAreHeapBlocks)
 {
-    if (kPlain)
+    if (vxHeapBlocksOnly)
         GTEST_SKIP() << "every piece is a heap block under the address sanitizer";
     const std::size_t before = BlockArena::liveBlocks();
     // On a thread of its own, which has cut nothing before.
@@ -84,7 +78,7 @@ TEST(BlockArenaTest, PiecesOfAScopeLieSideBySideAndOthersAreHeapBlocks)
 
 TEST(BlockArenaTest, BlocksGoBackOnceEveryPieceIsReleasedOnAnotherThread)
 {
-    if (kPlain)
+    if (vxHeapBlocksOnly)
         GTEST_SKIP() << "every piece is a heap block under the address sanitizer";
     // Enough pieces for many blocks; released in the order cut and in the reverse order.
     cutOnAWorkerReleaseHere(20000, 232, false);

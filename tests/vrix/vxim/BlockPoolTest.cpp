@@ -15,12 +15,6 @@ using VXIM::BlockPool;
 
 namespace {
 
-#ifdef VX_ASAN
-constexpr bool kPlain = true;
-#else
-constexpr bool kPlain = false;
-#endif
-
 struct Pooled {
     VXIM_POOLED_ALLOCATION
     virtual ~Pooled() = default;
@@ -69,7 +63,7 @@ TEST(BlockPoolTest, BlocksMadeOnOneThreadAndFreedOnAnotherComeBackWhole)
 
 TEST(BlockPoolTest, FreedBlocksAreReusedUpToTheLimitAndLargeOnesGoToTheHeap)
 {
-    if (kPlain)
+    if (vxHeapBlocksOnly)
         GTEST_SKIP() << "every block is a heap block under the address sanitizer";
     // Freed on another thread: the shared list, not this thread's cache, holds them.
     std::vector<void*> blocks;
@@ -110,7 +104,7 @@ TEST(BlockPoolTest, FreedBlocksAreReusedUpToTheLimitAndLargeOnesGoToTheHeap)
 // A thread that ends gives back the blocks it had taken and not handed out.
 TEST(BlockPoolTest, AnEndingThreadGivesItsTakenBlocksBack)
 {
-    if (kPlain)
+    if (vxHeapBlocksOnly)
         GTEST_SKIP() << "every block is a heap block under the address sanitizer";
     std::vector<void*> blocks;
     for (int i = 0; i < 10; ++i)
