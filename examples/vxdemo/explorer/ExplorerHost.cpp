@@ -104,7 +104,7 @@ void ExplorerHost::treeSelection(const VXEvent* event)
     auto* data = dynamic_cast<const VXMEEventData*>(event);
     std::uint32_t node;
     if (data && data->getData() && m_store.nodeOf(data->getData()->object, node) && showList(node))
-        m_answers.showDialog(m_records.nodePage(node));
+        m_answers.showDialog(m_records.nodePage(node, m_listed.size()));
 }
 
 bool ExplorerHost::showList(std::uint32_t node)
@@ -294,7 +294,7 @@ void ExplorerHost::linkClicked(const VXEventUDI* event)
     // The "contents of" link names the listed node: its page goes to the dialog pane.
     std::uint32_t node;
     if (event && m_store.nodeOf(event->getObject(), node))
-        m_answers.showDialog(m_records.nodePage(node));
+        m_answers.showDialog(m_records.nodePage(node, m_store.leavesUnder(node).size()));
 }
 
 void ExplorerHost::listSelection(const VXEvent* event)

@@ -168,19 +168,18 @@ std::u16string ExplorerRecords::nodePath(std::uint32_t node) const
     return path;
 }
 
-std::u16string ExplorerRecords::nodePage(std::uint32_t node) const
+std::u16string ExplorerRecords::nodePage(std::uint32_t node, std::size_t objects) const
 {
     if (node >= m_store.nodeCount())
         return {};
     const std::size_t nodes = m_store.childNodes(node).size();
-    const std::size_t leaves = m_store.leavesUnder(node).size();
     std::u16string page = u"<h3>" + widen(m_store.nodeName(node))
         + u"</h3><table><tr><td>Kind</td><td>" + (m_store.isBlock(node) ? u"Block" : u"System")
         + u"</td></tr>";
     if (!m_store.isBlock(node))
         page += u"<tr><td>Holds</td><td>" + widen(std::to_string(nodes))
             + u" systems or blocks</td></tr>";
-    page += u"<tr><td>Objects</td><td>" + widen(std::to_string(leaves)) + u"</td></tr></table>";
+    page += u"<tr><td>Objects</td><td>" + widen(std::to_string(objects)) + u"</td></tr></table>";
     if (node != 0)
         page += u"<p>In " + widen(m_store.nodeName(m_store.parentOf(node))) + u"</p>";
     return page;

@@ -48,8 +48,9 @@ public:
     static VXMEEditTypeData* editor(ObjectStore::Property property);
     /// The object's properties as a small page for the dialog pane.
     std::u16string dialogPage(std::uint32_t leaf) const;
-    /// A system's or block's page: what it holds.
-    std::u16string nodePage(std::uint32_t node) const;
+    /// A system's or block's page: what it holds (`objects`: the leaves under it, which the
+    /// caller has counted already).
+    std::u16string nodePage(std::uint32_t node, std::size_t objects) const;
     /// "Model/System1/System12/Block13".
     std::u16string nodePath(std::uint32_t node) const;
 
