@@ -19,8 +19,12 @@ public:
     int operator--() noexcept { return m_value.fetch_sub(1, std::memory_order_acq_rel) - 1; }
 
     /// Swaps in `desired` only when the counter holds `expected`; returns whether it did.
+    /// A counter that already differs is only read: callers that fail most of the time (a
+    /// wake-up already pending, per queued packet) leave the line shared with its writer.
     bool testAndSet(int expected, int desired) noexcept
     {
+        if (m_value.load(std::memory_order_acquire) != expected)
+            return false;
         return m_value.compare_exchange_strong(expected, desired, std::memory_order_acq_rel);
     }
 

@@ -16,9 +16,13 @@ struct Node {
 
 struct SizeClass {
     std::atomic<Node*> freed { nullptr };
-    // Blocks on `freed`; raised before a push, lowered when a thread takes the list.
+    // Blocks kept for reuse, on `freed` or in a thread's cache: raised before a push, lowered
+    // as a thread hands blocks out (in batches, so that the line is not fought over per block).
     std::atomic<std::size_t> count { 0 };
 };
+
+// Hand-outs a thread counts before it lowers the shared count once for them.
+constexpr std::size_t kOwedBatch = 64;
 
 SizeClass* classes()
 {
@@ -45,19 +49,22 @@ void push(SizeClass& sc, Node* first, Node* last)
         head, first, std::memory_order_release, std::memory_order_relaxed));
 }
 
-// The blocks a thread took from the shared lists and has not handed out yet.
+// The blocks a thread took from the shared lists and has not handed out yet, and the hand-outs
+// not yet taken off the shared count.
 struct Cache {
     Node* head[kClasses] = {};
+    std::size_t owed[kClasses] = {};
     ~Cache()
     {
         for (int c = 0; c < kClasses; ++c) {
+            classes()[c].count.fetch_sub(owed[c], std::memory_order_relaxed);
+            owed[c] = 0;
             if (!head[c])
                 continue;
-            std::size_t n = 1;
+            // Still counted: they only go back onto the shared list.
             Node* last = head[c];
-            for (; last->next; last = last->next)
-                ++n;
-            classes()[c].count.fetch_add(n, std::memory_order_relaxed);
+            while (last->next)
+                last = last->next;
             push(classes()[c], head[c], last);
             head[c] = nullptr; // a block allocated later, in static destruction, comes anew
         }
@@ -76,16 +83,18 @@ void* BlockPool::allocate(std::size_t size)
         Node*& head = t_cache.head[c];
         if (!head) {
             SizeClass& sc = classes()[c];
-            if (sc.freed.load(std::memory_order_relaxed)) {
+            // Taken whole and not walked: the blocks were just written by the freeing thread,
+            // and counting them would wait on each of their cache lines in turn.
+            if (sc.freed.load(std::memory_order_relaxed))
                 head = sc.freed.exchange(nullptr, std::memory_order_acquire);
-                std::size_t n = 0;
-                for (Node* p = head; p; p = p->next)
-                    ++n;
-                sc.count.fetch_sub(n, std::memory_order_relaxed);
-            }
         }
         if (Node* block = head) {
             head = block->next;
+            std::size_t& owed = t_cache.owed[c];
+            if (++owed == kOwedBatch) {
+                classes()[c].count.fetch_sub(owed, std::memory_order_relaxed);
+                owed = 0;
+            }
             return block;
         }
         return ::operator new(kSizes[c]);
@@ -102,7 +111,8 @@ void BlockPool::deallocate(void* block, std::size_t size) noexcept
     const int c = classOf(size);
     if (c >= 0) {
         SizeClass& sc = classes()[c];
-        if (sc.count.fetch_add(1, std::memory_order_relaxed) < kKeptPerSize) {
+        // This thread's hand-outs not yet taken off the count are not kept blocks.
+        if (sc.count.fetch_add(1, std::memory_order_relaxed) - t_cache.owed[c] < kKeptPerSize) {
             auto* node = static_cast<Node*>(block);
             push(sc, node, node);
             return;
@@ -118,7 +128,7 @@ void BlockPool::deallocate(void* block, std::size_t size) noexcept
 std::size_t BlockPool::kept(std::size_t size)
 {
     const int c = classOf(size);
-    return c < 0 ? 0 : classes()[c].count.load(std::memory_order_relaxed);
+    return c < 0 ? 0 : classes()[c].count.load(std::memory_order_relaxed) - t_cache.owed[c];
 }
 
 } // namespace VXIM

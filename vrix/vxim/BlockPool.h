@@ -20,7 +20,8 @@ public:
 
     static void* allocate(std::size_t size);
     static void deallocate(void* block, std::size_t size) noexcept;
-    /// Blocks of `size`'s class waiting for reuse on the shared list (not in threads' hands).
+    /// Blocks of `size`'s class waiting for reuse, on the shared list or in a thread's cache.
+    /// Exact for the calling thread's hand-outs; another thread's lag by fewer than 64.
     static std::size_t kept(std::size_t size);
 };
 

@@ -47,8 +47,6 @@ public:
     // while the generation matches the queue's. Guarded by the thread's queue lock.
     std::uint64_t m_pendingGeneration = ~std::uint64_t(0);
     std::size_t m_pendingIndex = 0;
-    /// Packets of this connection alive anywhere (queued, being delivered or discarded).
-    std::atomic<int> m_packets { 0 };
 
 protected:
     virtual void invoke(Payload& payload, Rendezvous* rendezvous) = 0;

@@ -41,8 +41,8 @@ public:
     /// delivery of `payload` per connection. With a rendezvous and blocking mode, waits.
     void sendPacket(const std::shared_ptr<Payload>& payload, SendMode mode,
         const std::shared_ptr<Rendezvous>& rendezvous);
-    void sendPacket(const ConnectionList& targets, const std::shared_ptr<Payload>& payload,
-        SendMode mode, const std::shared_ptr<Rendezvous>& rendezvous);
+    void sendPacket(const ConnectionList& targets, std::shared_ptr<Payload> payload, SendMode mode,
+        const std::shared_ptr<Rendezvous>& rendezvous);
 
 protected:
     void addConnection(Listener* listener, const std::shared_ptr<ConnectionBase>& connection);

@@ -42,10 +42,10 @@ std::size_t Listener::connectionCount() const
 
 void Listener::adopt(const std::shared_ptr<ConnectionBase>& connection)
 {
-    // An orphan's packet count only falls (its emitter cannot queue more), so at 0 it is done.
-    m_connections.erase(
-        std::remove_if(m_connections.begin(), m_connections.end(),
-            [](const auto& c) { return !c->m_emitter && c->m_packets.load() == 0; }),
+    // An orphan held by nothing else has no packet left anywhere, and its emitter cannot queue
+    // more: it is done. (Packets hold their connection, so no second count is kept for them.)
+    m_connections.erase(std::remove_if(m_connections.begin(), m_connections.end(),
+                            [](const auto& c) { return !c->m_emitter && c.use_count() == 1; }),
         m_connections.end());
     m_connections.push_back(connection);
 }

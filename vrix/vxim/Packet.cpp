@@ -12,8 +12,6 @@ Packet::Packet(std::shared_ptr<ConnectionBase> connection, std::shared_ptr<Paylo
     , m_payload(std::move(payload))
     , m_rendezvous(std::move(rendezvous))
 {
-    if (m_connection)
-        m_connection->m_packets.fetch_add(1);
     if (m_rendezvous)
         m_rendezvous->expect();
 }
@@ -42,10 +40,7 @@ void Packet::release()
         m_rendezvous->complete();
         m_rendezvous.reset();
     }
-    if (m_connection) {
-        m_connection->m_packets.fetch_sub(1);
-        m_connection.reset();
-    }
+    m_connection.reset();
 }
 
 } // namespace VXIM

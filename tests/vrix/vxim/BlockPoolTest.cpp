@@ -114,11 +114,24 @@ TEST(BlockPoolTest, AnEndingThreadGivesItsTakenBlocksBack)
     const std::size_t kept = BlockPool::kept(200);
     ASSERT_GE(kept, 10u);
     std::thread([] {
+        const std::size_t before = BlockPool::kept(200);
         void* one = BlockPool::allocate(200); // takes the whole shared list
-        EXPECT_EQ(BlockPool::kept(200), 0u);
+        EXPECT_EQ(BlockPool::kept(200), before - 1) << "the rest still counts as kept";
         BlockPool::deallocate(one, 200);
     }).join();
     EXPECT_EQ(BlockPool::kept(200), kept);
+    // A fresh thread finds them all on the shared list again.
+    std::thread([&blocks, kept] {
+        std::set<void*> missing(blocks.begin(), blocks.end());
+        std::vector<void*> taken;
+        for (std::size_t i = 0; i < kept && !missing.empty(); ++i) {
+            taken.push_back(BlockPool::allocate(200));
+            missing.erase(taken.back());
+        }
+        EXPECT_TRUE(missing.empty()) << missing.size() << " blocks were not given back";
+        for (void* b : taken)
+            BlockPool::deallocate(b, 200);
+    }).join();
 }
 
 } // namespace
