@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Release and runs every benchmark; each prints a table of ratios to its anchor, taken
-# between medians of nine repetitions. The repetitions of a benchmark and its anchor are
+# between medians of five repetitions. The repetitions of a benchmark and its anchor are
 # interleaved at random, so that both see the same spells of a shared machine (cross-core
-# wake-ups here vary by a factor of two from one minute to the next).
+# hand-offs here vary by a factor of two from one minute to the next).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,6 +12,6 @@ cmake --build build-release
 export QT_QPA_PLATFORM=offscreen
 for b in build-release/bench/*_bench; do
     echo "== $(basename "$b")"
-    "$b" --benchmark_min_time=0.5 --benchmark_repetitions=9 \
+    "$b" --benchmark_min_time=0.5 --benchmark_repetitions=5 \
         --benchmark_enable_random_interleaving=true "$@"
 done
