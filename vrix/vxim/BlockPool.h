@@ -10,8 +10,8 @@ namespace VXIM {
 /// arena's top back to the system and take it again for the next burst, block by block; the
 /// same burst then runs several times slower depending on how the process started. Here a freed
 /// block goes onto one lock-free list per size; an allocating thread takes the whole list at
-/// once and hands blocks out from it without further atomic operations. At most a few thousand
-/// blocks per size are kept; past that, and for larger sizes, the heap serves. Under the
+/// once and hands blocks out from it, lowering the shared count once per 64. At most a few
+/// thousand blocks per size are kept; past that, and for larger sizes, the heap serves. Under the
 /// address sanitizer every block is a heap block, so that misuse is still reported.
 class BlockPool {
 public:
