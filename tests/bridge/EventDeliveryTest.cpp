@@ -1,5 +1,6 @@
 // Events raised on the GUI thread reach the host's listeners on the engine thread through the
-// bridge's queue and one interpreter command per burst.
+// bridge's queue and one interpreter command per burst; whatever reached the engine thread's
+// queue while a pass ran is served before the command returns or has a wake-up of its own.
 #include "engine/EngineThreadScheduler.h"
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
@@ -10,6 +11,7 @@
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/EventLog.h"
 #include "tests/support/GuiThreadRunner.h"
+#include "vrix/vxim/Connect.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@
 #include <memory>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -44,6 +47,19 @@ private:
     std::atomic<int>* m_deletions;
 };
 
+// Engine thread: records what reaches it through its own messaging connection.
+struct Probe : VXIM::Listener {
+    ~Probe() override { disconnect(); }
+    void take(int v)
+    {
+        values.push_back(v);
+        if (v == throwOn)
+            throw std::runtime_error("slot failed");
+    }
+    std::vector<int> values;
+    int throwOn = -1;
+};
+
 class EventDeliveryTest : public testing::Test {
 protected:
     void SetUp() override
@@ -52,10 +68,12 @@ protected:
         while (runEngineCommands() > 0) { }
         m_button = std::make_unique<VXButton>(nullptr);
         m_button->addEventListener(&m_listener, ButtonPressEvent);
+        VXIM::connect(m_emitter, &m_probe, &Probe::take, VXIM::Thread::getCurrentThread());
     }
 
     void TearDown() override
     {
+        m_probe.disconnect();
         VXEvent::resumePendingEvents();
         isWaitingForSynchronousResponse = false;
         while (runEngineCommands() > 0) { }
@@ -70,13 +88,26 @@ protected:
         }));
     }
 
+    // Emitted on the GUI thread, as widgets do.
+    void emitFromGui(std::initializer_list<int> values)
+    {
+        ASSERT_TRUE(vxtest::runOnGuiThread([&] {
+            for (int v : values)
+                m_emitter(v);
+        }));
+    }
+
     EventLog m_listener;
     std::unique_ptr<VXButton> m_button;
     std::atomic<int> m_deletions { 0 };
+    VXIM::Emitter1<int> m_emitter;
+    Probe m_probe;
 };
+using EngineWakeUpTest = EventDeliveryTest;
 
-TEST_F(EventDeliveryTest, BurstEnqueuesOneCommandAndOneRunDeliversAllInOrder)
+TEST_F(EventDeliveryTest, BurstEnqueuesOneCommandAndOneRunDeliversAllOfTheListenedTypeInOrder)
 {
+    raiseEvents(m_button.get(), { 99 }, CheckBoxToggleEvent);
     raiseEvents(m_button.get(), { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 });
     EXPECT_EQ(vxtest::queuedEngineCommands(), 1u);
     EXPECT_THAT(m_listener.values(), IsEmpty()) << "nothing runs behind the interpreter's back";
@@ -125,14 +156,6 @@ TEST_F(EventDeliveryTest, FirstEventAsksAtOnceAndTheRestOfTheHandlerOnceAtItsEnd
     EXPECT_EQ(queuedEngineCommands(), 1u);
     EXPECT_EQ(runEngineCommands(), 1u);
     EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
-}
-
-TEST_F(EventDeliveryTest, EventsOfOtherTypesAreNotDeliveredToTheListener)
-{
-    raiseEvents(m_button.get(), { 1 }, CheckBoxToggleEvent);
-    raiseEvents(m_button.get(), { 2 });
-    runEngineCommands();
-    EXPECT_THAT(m_listener.values(), ElementsAre(2));
 }
 
 TEST_F(EventDeliveryTest, PausedEventsWaitAndArriveInOrderAtTheRunAfterResume)
@@ -291,6 +314,40 @@ TEST_F(EventDeliveryTest, MessageBlockerHoldsPacketsAndItsEndDeliversThem)
     EXPECT_EQ(vxtest::queuedEngineCommands(), 1u);
     runEngineCommands();
     EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
+}
+
+TEST_F(EngineWakeUpTest, PacketArrivingWhileAListenerReentersTheInterpreterIsServedInTheSameRun)
+{
+    VXButton button(nullptr);
+    int nestedCommands = 0;
+    vxtest::EventLog reentrant([&](const VXEvent*) {
+        // A packet arrives, and the host runs interpreter commands from inside the listener:
+        // the wake-up command for that packet runs nested, while a pass is under way.
+        emitFromGui({ 7 });
+        nestedCommands = static_cast<int>(VXHost::Interpreter::instance().processPendingCommands());
+    });
+    button.addEventListener(&reentrant, ButtonPressEvent);
+    vxtest::raiseEvents(&button, { 1 });
+
+    runEngineCommands();
+    EXPECT_THAT(reentrant.values(), ElementsAre(1));
+    EXPECT_EQ(nestedCommands, 1) << "the packet's wake-up ran nested";
+    EXPECT_THAT(m_probe.values, ElementsAre(7)) << "served before the outer command returned";
+    EXPECT_EQ(vxtest::queuedEngineCommands(), 0u);
+    EXPECT_EQ(pendingEngineTickles(), 0);
+}
+
+TEST_F(EngineWakeUpTest, PacketsBehindAFailingSlotHaveAWakeUpOfTheirOwn)
+{
+    m_probe.throwOn = 1;
+    emitFromGui({ 1, 2, 3 });
+    EXPECT_THROW(runEngineCommands(), std::runtime_error);
+    EXPECT_THAT(m_probe.values, ElementsAre(1));
+
+    // Nothing new is emitted: the rest is served by the wake-up the failure left behind.
+    EXPECT_EQ(vxtest::queuedEngineCommands(), 1u);
+    runEngineCommands();
+    EXPECT_THAT(m_probe.values, ElementsAre(1, 2, 3));
 }
 
 TEST(EngineInterpreterTest, CheckMultiZVMIsFalseInTheLoadingInterpreter)

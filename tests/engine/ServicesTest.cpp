@@ -24,7 +24,7 @@ using VXServices::VXService;
 using ContextService = VXService<VXServices::ApplicationContext>;
 using TranslationLookup = VXService<VXServices::Translation>;
 
-TEST(Services, InitializationInstallsEachServiceOnce)
+TEST(Services, InitializationInstallsEachServiceOnceAndPathsStartAtTheInstallationRoot)
 {
     VRIX_MI::initializeVelmarVRIXServices();
     auto* translation = TranslationLookup::get();
@@ -35,6 +35,14 @@ TEST(Services, InitializationInstallsEachServiceOnce)
     VRIX_MI::initializeVelmarVRIXServices();
     EXPECT_EQ(TranslationLookup::get(), translation);
     EXPECT_EQ(ContextService::get(), context);
+
+    // Resource paths start at the installation root.
+    VXHost::hostSetRoot("/opt/velmar-test-root");
+    EXPECT_EQ(VRIX_MI::installationPath("toolbox/shared/orvidesk/resources/clearedit.png"),
+        "/opt/velmar-test-root/toolbox/shared/orvidesk/resources/clearedit.png");
+    EXPECT_EQ(VRIX_MI::installationPath(nullptr), "/opt/velmar-test-root/");
+    VXHost::hostSetRoot(nullptr);
+    EXPECT_EQ(VRIX_MI::installationPath("x.png"), std::string(svVelmarRoot()) + "/x.png");
 }
 
 TEST(Services, ApplicationContextAnswersWithTheHostsValues)
@@ -71,17 +79,6 @@ TEST(Services, FeaturesAreRegisteredWithTheHostIncludingTheirCallback)
     EXPECT_EQ(s_featureChanges, std::vector<int> { 0 });
     EXPECT_FALSE(context.isFeatureEnabled(nullptr));
     VXHost::FeatureRegistry::instance().remove("EngineServicesTestFeature");
-}
-
-TEST(Services, ResourcePathsStartAtTheInstallationRoot)
-{
-    VRIX_MI::initializeVelmarVRIXServices();
-    VXHost::hostSetRoot("/opt/velmar-test-root");
-    EXPECT_EQ(VRIX_MI::installationPath("toolbox/shared/orvidesk/resources/clearedit.png"),
-        "/opt/velmar-test-root/toolbox/shared/orvidesk/resources/clearedit.png");
-    EXPECT_EQ(VRIX_MI::installationPath(nullptr), "/opt/velmar-test-root/");
-    VXHost::hostSetRoot(nullptr);
-    EXPECT_EQ(VRIX_MI::installationPath("x.png"), std::string(svVelmarRoot()) + "/x.png");
 }
 
 // The registry's replacing of a service is the registry test's.

@@ -159,22 +159,15 @@ TEST_F(WidgetTest, SetVisibleReachesTheOverridingShowAndHide)
     EXPECT_EQ(log, (std::vector<std::string> { "hide", "show", "destroyed" }));
 }
 
-TEST_F(WidgetTest, NewProxyIsRegisteredTranslatesItsTextsAndIgnoresANullParent)
+// Its registration is the proxy family's test.
+TEST_F(WidgetTest, NewProxyTranslatesItsTextsHasNoListenersAndIgnoresANullParent)
 {
-    VXWidget* address = nullptr;
-    std::uint32_t id = 0;
-    {
-        VXPanel panel;
-        panel.setParent(nullptr);
-        EXPECT_EQ(panel.getParent(), nullptr);
-        EXPECT_TRUE(panel.getChildren().empty());
-        address = &panel;
-        id = panel.getUID();
-        EXPECT_TRUE(VXObject::isObjectValid(&panel, id));
-        EXPECT_TRUE(panel.shouldTranslate());
-        EXPECT_EQ(panel.listenerCount(), 0u);
-    }
-    EXPECT_FALSE(VXObject::isObjectValid(address, id));
+    VXPanel panel;
+    panel.setParent(nullptr);
+    EXPECT_EQ(panel.getParent(), nullptr);
+    EXPECT_TRUE(panel.getChildren().empty());
+    EXPECT_TRUE(panel.shouldTranslate());
+    EXPECT_EQ(panel.listenerCount(), 0u);
 }
 
 } // namespace

@@ -46,18 +46,6 @@ protected:
     fs::path m_dir;
 };
 
-TEST_F(PreferenceStoreTest, UnsetKeysGiveTheDefaultAndGroupsAreSeparate)
-{
-    PreferenceStore store;
-    EXPECT_TRUE(store.getBool("ME", "x_ShowDynamicDialogs", true));
-    EXPECT_FALSE(store.getBool("ME", "x_ShowDynamicDialogs", false));
-    EXPECT_TRUE(store.setBool("ME", "x_ShowDynamicDialogs", false));
-    EXPECT_FALSE(store.getBool("ME", "x_ShowDynamicDialogs", true));
-    EXPECT_TRUE(store.getBool("Other", "x_ShowDynamicDialogs", true));
-    EXPECT_FALSE(store.contains("Other", "x_ShowDynamicDialogs"));
-    EXPECT_TRUE(store.filePath().empty());
-}
-
 TEST_F(PreferenceStoreTest, PersistedValuesComeBackInANewStore)
 {
     {
@@ -67,6 +55,10 @@ TEST_F(PreferenceStoreTest, PersistedValuesComeBackInANewStore)
         EXPECT_TRUE(writer.setBool("Explorer", "a=b", false)); // "=" inside a key
         EXPECT_TRUE(writer.setBool("Search [x]", "s_DeepSearch", false));
         EXPECT_TRUE(writer.setBool("", "top", true));
+        // Names with line breaks stay in memory only.
+        writer.setBool("Explorer", "two\nlines", true);
+        writer.setBool("G\r", "k", true);
+        EXPECT_TRUE(writer.getBool("Explorer", "two\nlines", false));
     }
     EXPECT_EQ(readFile(),
         "[]\ntop=true\n"
@@ -102,28 +94,23 @@ TEST_F(PreferenceStoreTest, JunkLinesAreSkippedAndCrLfIsAccepted)
     EXPECT_FALSE(store.contains("G", "garbage"));
 }
 
-TEST_F(PreferenceStoreTest, FileValuesWinOverHeldOnesAndTheRestIsKept)
+TEST_F(PreferenceStoreTest, UnsetKeysGiveTheDefaultAndFileValuesWinOverHeldOnes)
 {
     writeFile("[G]\nshared=true\n");
     PreferenceStore store;
-    store.setBool("G", "shared", false);
+    EXPECT_TRUE(store.filePath().empty());
+    EXPECT_TRUE(store.getBool("G", "shared", true));
+    EXPECT_FALSE(store.getBool("G", "shared", false));
+    EXPECT_TRUE(store.setBool("G", "shared", false));
+    EXPECT_FALSE(store.getBool("G", "shared", true));
     store.setBool("G", "mine", true);
+    EXPECT_FALSE(store.getBool("Other", "mine", false)) << "groups are separate";
+    EXPECT_FALSE(store.contains("Other", "mine"));
     ASSERT_TRUE(store.setDirectory(m_dir.string()));
     EXPECT_TRUE(store.getBool("G", "shared", false));
     EXPECT_TRUE(store.getBool("G", "mine", false));
     store.setBool("G", "later", false);
     EXPECT_EQ(readFile(), "[G]\nlater=false\nmine=true\nshared=true\n");
-}
-
-TEST_F(PreferenceStoreTest, NamesWithLineBreaksStayInMemoryOnly)
-{
-    PreferenceStore store;
-    ASSERT_TRUE(store.setDirectory(m_dir.string()));
-    store.setBool("G", "two\nlines", true);
-    store.setBool("G\r", "k", true);
-    store.setBool("G", "plain", true);
-    EXPECT_TRUE(store.getBool("G", "two\nlines", false));
-    EXPECT_EQ(readFile(), "[G]\nplain=true\n");
 }
 
 TEST_F(PreferenceStoreTest, AFailedWriteIsReportedButHeldAndAMissingDirectoryIsMade)

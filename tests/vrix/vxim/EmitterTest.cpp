@@ -98,7 +98,7 @@ TEST(Emitter, BurstFromTwoThreadsKeepsPerEmitterOrder)
     });
 }
 
-TEST(SingleEmitter, ReturnsTheValueComputedOnTheTargetThread)
+TEST(SingleEmitter, ReturnsTheValueComputedOnTheTargetThreadFoundByItsName)
 {
     vxtest::Worker worker("value-target");
     VXIM::SingleEmitter<int(int)> twice;
@@ -112,6 +112,13 @@ TEST(SingleEmitter, ReturnsTheValueComputedOnTheTargetThread)
     EXPECT_EQ(twice(21), 42);
     EXPECT_EQ(name("gui"), "gui-sink");
     EXPECT_EQ(threadOf(), worker.id());
+
+    // The worker is found by its name.
+    EXPECT_FALSE(Thread::getNamedThread("nobody").isValid());
+    const Thread found = Thread::getNamedThread("value-target");
+    EXPECT_EQ(found, worker.thread());
+    EXPECT_EQ(found.name(), "value-target");
+    EXPECT_FALSE(found.isCurrent());
 }
 
 TEST(SingleEmitter, GivesTheDefaultWhenNobodyAnswersInTime)
@@ -320,17 +327,6 @@ TEST(Emitter, HolderArgumentKeepsItsObjectUntilDelivered)
     drainHere();
     EXPECT_EQ(referencesSeen, 1);
     EXPECT_EQ(alive.load(), 0);
-}
-
-TEST(Thread, NamesFindTheRegisteredThread)
-{
-    EXPECT_FALSE(Thread::getNamedThread("nobody").isValid());
-    vxtest::Worker worker("named-worker");
-    Thread found = Thread::getNamedThread("named-worker");
-    EXPECT_TRUE(found.isValid());
-    EXPECT_EQ(found, worker.thread());
-    EXPECT_EQ(found.name(), "named-worker");
-    EXPECT_FALSE(found.isCurrent());
 }
 
 } // namespace
