@@ -65,7 +65,7 @@ TEST(FontInfo, SettingAnUnchangedValueKeepsMetricsAndANewValueDropsThem)
     EXPECT_EQ(info.getMetrics(), nullptr);
 }
 
-TEST(FontInfo, CopiesGetFreshMetricsOnlyWhenTheSourceHadThem)
+TEST(FontInfo, CopiesGetFreshMetricsOnlyWhenTheSourceHadThemAndMovesTakeThem)
 {
     const FontInfo bare("DejaVu Sans", 12.0, VRIX::FontWeight::Bold, VRIX::FontAngle::Italic);
     const FontInfo bareCopy(bare);
@@ -94,10 +94,8 @@ TEST(FontInfo, CopiesGetFreshMetricsOnlyWhenTheSourceHadThem)
     const ZG::FontMetricsImpl* before = target.getMetrics();
     target = self;
     EXPECT_EQ(target.getMetrics(), before);
-}
 
-TEST(FontInfo, MovesTransferTheMetricsObjectToTheirNewOwner)
-{
+    // Moves hand the metrics object itself to its new owner.
     FontInfo source("DejaVu Sans", 14.0, VRIX::FontWeight::Bold);
     const ZG::FontMetricsImpl* metrics = source.createMetrics();
     FontInfo moved(std::move(source));
@@ -105,7 +103,7 @@ TEST(FontInfo, MovesTransferTheMetricsObjectToTheirNewOwner)
     EXPECT_EQ(moved.getMetrics()->owner(), &moved);
     EXPECT_EQ(moved, FontInfo("DejaVu Sans", 14.0, VRIX::FontWeight::Bold));
 
-    FontInfo target("DejaVu Serif", 8.0);
+    target = FontInfo("DejaVu Serif", 8.0);
     target.createMetrics();
     target = std::move(moved);
     EXPECT_EQ(target.getMetrics(), metrics);
