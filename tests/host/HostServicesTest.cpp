@@ -93,7 +93,7 @@ TEST(HostServices, FeaturesAreEnabledByANonZeroValueAndUnknownOnesAreOff)
     features.remove("test.watched");
 }
 
-TEST(HostServices, StringFunctionsAcceptNull)
+TEST(HostServices, StringFunctionsAcceptNullTicksAreNanosecondsAndScalarsReadBack)
 {
     EXPECT_EQ(utStrdup(nullptr), nullptr);
     utFree(nullptr);
@@ -115,6 +115,22 @@ TEST(HostServices, StringFunctionsAcceptNull)
     EXPECT_EQ(std::u16string(wide), u"xy");
     utf16_strcpy(wide, nullptr);
     EXPECT_EQ(std::u16string(wide), u"");
+
+    // Ticks are monotonic nanoseconds; logical scalars read back their value.
+    utEstimateCPUSpeed();
+    const std::int64_t first = utGetTimeStampCounter();
+    const std::int64_t second = utGetTimeStampCounter();
+    EXPECT_GE(second, first);
+    EXPECT_GE(utCPUElapsedTime(first, second), 0.0);
+    EXPECT_DOUBLE_EQ(utCPUElapsedTime(1000, 1000 + 2500000000LL), 2.5);
+    zxArray* yes = zxCreateLogicalScalar(true);
+    zxArray* no = zxCreateLogicalScalar(false);
+    EXPECT_TRUE(VXHost::logicalScalarValue(yes));
+    EXPECT_FALSE(VXHost::logicalScalarValue(no));
+    EXPECT_FALSE(VXHost::logicalScalarValue(nullptr));
+    VXHost::destroyArray(yes);
+    VXHost::destroyArray(no);
+    VXHost::destroyArray(nullptr);
 }
 
 // Leaves the root as the test found it.
@@ -223,28 +239,6 @@ TEST(HostServices, AsyncSignalsStayBlockedUntilTheOutermostRestore)
     EXPECT_TRUE(isBlocked(SIGINT));
     utRestoreAsyncSignals();
     EXPECT_FALSE(isBlocked(SIGINT));
-}
-
-TEST(HostServices, TicksAreMonotonicNanoseconds)
-{
-    utEstimateCPUSpeed();
-    const std::int64_t first = utGetTimeStampCounter();
-    const std::int64_t second = utGetTimeStampCounter();
-    EXPECT_GE(second, first);
-    EXPECT_GE(utCPUElapsedTime(first, second), 0.0);
-    EXPECT_DOUBLE_EQ(utCPUElapsedTime(1000, 1000 + 2500000000LL), 2.5);
-}
-
-TEST(HostServices, LogicalScalarsReadBackTheirValue)
-{
-    zxArray* yes = zxCreateLogicalScalar(true);
-    zxArray* no = zxCreateLogicalScalar(false);
-    EXPECT_TRUE(VXHost::logicalScalarValue(yes));
-    EXPECT_FALSE(VXHost::logicalScalarValue(no));
-    EXPECT_FALSE(VXHost::logicalScalarValue(nullptr));
-    VXHost::destroyArray(yes);
-    VXHost::destroyArray(no);
-    VXHost::destroyArray(nullptr);
 }
 
 TEST(HostServices, EventManagementIsInstalledOnceWithAFixedHandleAndCountsRedoEvents)

@@ -53,6 +53,13 @@ protected:
             pumpUntilOnGui([this] { return widget()->windowTitle() == QLatin1String("settled"); }));
     }
 
+    // Settles, then runs `work` on the GUI thread.
+    template <class F> void onSettled(F work)
+    {
+        settle();
+        ASSERT_TRUE(runOnGuiThread(work));
+    }
+
     void clickCancel()
     {
         ASSERT_TRUE(runOnGuiThread([this] {
@@ -103,8 +110,7 @@ TEST_F(ProgressDialogTest, HundredThousandUpdatesKeepTheGuiQueueBoundedAndEndOnT
     EXPECT_LE(longest, VXGuiQueueThrottle::kHighWater + allowance);
     RecordProperty("longestGuiQueue", static_cast<int>(longest));
     ASSERT_TRUE(pumpUntilOnGui([this, last] { return widget()->value() == last; }));
-    settle();
-    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widget()->progressBar()->value(), last); }));
+    onSettled([&] { EXPECT_EQ(widget()->progressBar()->value(), last); });
 }
 
 TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
@@ -123,15 +129,14 @@ TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
 TEST_F(ProgressDialogTest, ClosesAreIgnoredAndTheUsersCancelSetsTheFlagAndNotifiesOnce)
 {
     m_dialog->showEmitter();
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         QCloseEvent close;
         QSpontaneKeyEvent::setSpontaneous(&close); // as the window system sends it
         qApp->notify(widget(), &close); // sendEvent would clear the flag
         EXPECT_FALSE(close.isAccepted());
         EXPECT_FALSE(widget()->close()) << "a close from code must be vetoed as well";
         EXPECT_TRUE(widget()->isVisible());
-    }));
+    });
     deliverEvents();
     EXPECT_FALSE(m_dialog->canceled.load());
     EXPECT_EQ(m_cancels.count, 0);
@@ -151,22 +156,20 @@ TEST_F(ProgressDialogTest, LongLabelsAreCutAndLabelTextIsElidedToTheFixedWidth)
         [&] { EXPECT_EQ(widget()->labelWidget()->text(), QString::fromStdString(seventy)); }));
 
     m_dialog->setLabelEmitter(std::string(65, 'a') + std::string(6, 'b'));
-    settle();
-    ASSERT_TRUE(runOnGuiThread([&] {
+    onSettled([&] {
         EXPECT_EQ(widget()->labelWidget()->text(),
             QString(65, QLatin1Char('a')) + QStringLiteral("(...)"));
-    }));
+    });
 
     std::u16string longText(400, u'w');
     m_dialog->setLabelTextEmitter(longText);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([&] {
+    onSettled([&] {
         GuiProgressDialog* dialog = widget();
         EXPECT_EQ(dialog->size(), QSize(VRIX::toDpiScaled(255), VRIX::toDpiScaled(80)));
         const QString shown = dialog->labelWidget()->text();
         EXPECT_LT(shown.size(), 400);
         EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
-    }));
+    });
 }
 
 TEST_F(ProgressDialogTest, TextsModalityAndHiddenCancelButton)
@@ -174,36 +177,32 @@ TEST_F(ProgressDialogTest, TextsModalityAndHiddenCancelButton)
     m_dialog->setWindowModalityEmitter("modal"); // not a modality name: ignored
     m_dialog->setCancelButtonTextEmitter("Stop");
     m_dialog->setWindowIconEmitter("no/such/icon.png");
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         EXPECT_EQ(widget()->windowModality(), Qt::NonModal);
         auto* button = widget()->findChild<QPushButton*>();
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), QStringLiteral("Stop"));
-    }));
+    });
 
     const char* icon = "toolbox/shared/orvidesk/resources/VelmarIcon.png";
     m_dialog->setWindowIconEmitter(icon);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this, icon] {
+    onSettled([this, icon] {
         const QImage expected
             = QIcon(GuiUtil::installationPath(QString::fromLatin1(icon))).pixmap(16, 16).toImage();
         ASSERT_FALSE(expected.isNull());
         EXPECT_EQ(widget()->windowIcon().pixmap(16, 16).toImage(), expected);
-    }));
+    });
 
     m_dialog->setWindowModalityEmitter("WindowModal");
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_EQ(widget()->windowModality(), Qt::WindowModal); }));
+    onSettled([this] { EXPECT_EQ(widget()->windowModality(), Qt::WindowModal); });
     m_dialog->setWindowModalityEmitter("ApplicationModal");
     m_dialog->showEmitter();
     m_dialog->hideCancelButtonEmitter();
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         EXPECT_EQ(widget()->windowModality(), Qt::ApplicationModal);
         for (QPushButton* button : widget()->findChildren<QPushButton*>())
             EXPECT_FALSE(button->isVisible());
-    }));
+    });
     // TearDown destroys the modal dialog, which goes later than its proxy.
 }
 
@@ -211,8 +210,7 @@ TEST_F(ProgressDialogTest, DoProgressShowsOnlyAfterTheMinimumDurationOfCpuTime)
 {
     m_dialog->setMinimumDurationEmitter(5000);
     m_dialog->doProgressEmitter(true, 1);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_FALSE(widget()->isVisible()); }));
+    onSettled([this] { EXPECT_FALSE(widget()->isVisible()); });
 
     // The dialog was built before this reading, so it has used at least this much CPU time.
     const std::clock_t built = std::clock();
@@ -221,8 +219,7 @@ TEST_F(ProgressDialogTest, DoProgressShowsOnlyAfterTheMinimumDurationOfCpuTime)
     while ((std::clock() - built) * 1000.0 / CLOCKS_PER_SEC <= 5)
         sink = sink + 1;
     m_dialog->hideEmitter(); // whatever Qt's own timer did, start hidden
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_FALSE(widget()->isVisible()); }));
+    onSettled([this] { EXPECT_FALSE(widget()->isVisible()); });
     m_dialog->doProgressEmitter(false, 0);
     EXPECT_TRUE(pumpUntilOnGui([this] { return widget()->isVisible(); }));
 }
@@ -232,11 +229,10 @@ TEST_F(ProgressDialogTest, ReversedRangeAndModalDestroyWithCancelQueued)
     m_dialog->setMinimumEmitter(100);
     m_dialog->setMaximumEmitter(10);
     m_dialog->setValueEmitter(-7);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         EXPECT_EQ(widget()->minimum(), 10);
         EXPECT_EQ(widget()->maximum(), 10);
-    }));
+    });
 
     m_dialog->setWindowModalityEmitter("ApplicationModal");
     m_dialog->showEmitter();
