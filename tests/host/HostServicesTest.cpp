@@ -175,7 +175,7 @@ TEST_F(RootTest, OverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
     EXPECT_EQ(svVelmarRoot(), builtIn);
 }
 
-TEST(HostServices, ReleaseModesAndACharacterSetThatTextConversionFollows)
+TEST(HostServices, ReleaseModesCharacterSetAndAPreferencesDirectoryMadeOnlyWhenAsked)
 {
     EXPECT_STREQ(svVelmarRelease(), "R2026b");
     EXPECT_GT(std::strlen(svGetBinArchDir()), 0u);
@@ -194,10 +194,8 @@ TEST(HostServices, ReleaseModesAndACharacterSetThatTextConversionFollows)
     EXPECT_EQ(svIsDisplayAvailable(), 0);
     settings.setDisplayAvailable(-1);
     EXPECT_NE(svIsDisplayAvailable(), 0) << "EngineTestMain sets QT_QPA_PLATFORM or a display";
-}
 
-TEST(HostServices, PreferencesDirectoryIsMadeOnlyWhenAsked)
-{
+    // The preferences directory is made only when asked.
     const std::string path = svGetPreferencesDirectory(false);
     ASSERT_FALSE(path.empty());
     const bool existed = std::filesystem::exists(path);

@@ -75,24 +75,6 @@ protected:
     VXProgressDialog* m_dialog = nullptr;
 };
 
-TEST_F(ProgressDialogTest, IsBuiltCentredWithItsOwnBarAndLabel)
-{
-    ASSERT_TRUE(runOnGuiThread([this] {
-        GuiProgressDialog* dialog = widget();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowFlags() & (Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-            Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
-        EXPECT_EQ(dialog->progressBar()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-        EXPECT_EQ(dialog->labelWidget()->font().family(), QStringLiteral("Helvetica"));
-        EXPECT_EQ(dialog->labelWidget()->font().pointSize(), 10);
-        EXPECT_EQ(dialog->findChild<QProgressBar*>(), dialog->progressBar());
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        EXPECT_EQ(dialog->pos(),
-            QPoint(screen.width() / 2 - dialog->width() / 2,
-                screen.height() / 2 - dialog->height() / 2));
-    }));
-}
-
 TEST_F(ProgressDialogTest, HundredThousandUpdatesKeepTheGuiQueueBoundedAndEndOnTheLast)
 {
     const int last = 100000;
@@ -147,13 +129,26 @@ TEST_F(ProgressDialogTest, ClosesAreIgnoredAndTheUsersCancelSetsTheFlagAndNotifi
     EXPECT_EQ(m_cancels.count, 1) << "the user's cancel is reported once";
 }
 
-TEST_F(ProgressDialogTest, LongLabelsAreCutAndLabelTextIsElidedToTheFixedWidth)
+TEST_F(ProgressDialogTest, IsBuiltCentredAndCutsLongLabelsAndElidesLabelTextToTheFixedWidth)
 {
+    ASSERT_TRUE(runOnGuiThread([this] {
+        GuiProgressDialog* dialog = widget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowFlags() & (Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+            Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(dialog->progressBar()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        EXPECT_EQ(dialog->labelWidget()->font().family(), QStringLiteral("Helvetica"));
+        EXPECT_EQ(dialog->labelWidget()->font().pointSize(), 10);
+        EXPECT_EQ(dialog->findChild<QProgressBar*>(), dialog->progressBar());
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        EXPECT_EQ(dialog->pos(),
+            QPoint(screen.width() / 2 - dialog->width() / 2,
+                screen.height() / 2 - dialog->height() / 2));
+    }));
+
     const std::string seventy(70, 'x');
     m_dialog->setLabelEmitter(seventy);
-    settle();
-    ASSERT_TRUE(runOnGuiThread(
-        [&] { EXPECT_EQ(widget()->labelWidget()->text(), QString::fromStdString(seventy)); }));
+    onSettled([&] { EXPECT_EQ(widget()->labelWidget()->text(), QString::fromStdString(seventy)); });
 
     m_dialog->setLabelEmitter(std::string(65, 'a') + std::string(6, 'b'));
     onSettled([&] {

@@ -151,7 +151,7 @@ TEST_F(InformerTest, EachLinkSchemeBecomesItsEventWithTheExactString)
     EXPECT_EQ(m_log.events.size(), 3u);
 }
 
-TEST_F(InformerTest, PushPinAndFollowModeFollowTheirMenusAndReportUserActionsOnly)
+TEST_F(InformerTest, PushPinAndFollowModeFollowTheirMenusReportUserActionsAndSitAtTheRight)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
         EXPECT_TRUE(gui()->alwaysOnTopAction()->isChecked());
@@ -184,10 +184,8 @@ TEST_F(InformerTest, PushPinAndFollowModeFollowTheirMenusAndReportUserActionsOnl
         ElementsAre(INFAlwaysOnTopToggleEvent, INFAlwaysOnTopToggleEvent, INFClickMenuClickedEvent,
             INFFocusMenuClickedEvent, INFClickMenuClickedEvent));
     EXPECT_THAT(m_log.states(), ElementsAre(false, true, _, _, _));
-}
 
-TEST_F(InformerTest, PinAndModeButtonsSitAtTheRightEndAfterResize)
-{
+    // Both buttons sit at the right end of the tool bar after a resize.
     m_informer->setRect(0, 0, 520, 200);
     EXPECT_TRUE(m_informer->isVisible());
     ASSERT_TRUE(runOnGuiThread([&] {
