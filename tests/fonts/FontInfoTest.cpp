@@ -16,20 +16,6 @@ using Angle = VRIX::FontAngle::Type;
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(FontInfo, DefaultIsEmptyUprightNormalWithoutMetrics)
-{
-    const FontInfo info;
-    EXPECT_TRUE(info.getFontName().isEmpty());
-    EXPECT_EQ(info.getFontSize(), 0.0);
-    EXPECT_EQ(info.getFontWeight(), VRIX::FontWeight::Normal);
-    EXPECT_EQ(info.getFontAngle(), VRIX::FontAngle::Upright);
-    EXPECT_EQ(info.getMetrics(), nullptr);
-
-    const FontInfo nullName(static_cast<const char*>(nullptr), 9.0);
-    EXPECT_STREQ(nullName.getFontName().c_str(), "");
-    EXPECT_EQ(nullName, FontInfo("", 9.0));
-}
-
 TEST(FontInfo, SettingAnUnchangedValueKeepsMetricsAndANewValueDropsThem)
 {
     FontInfo info("DejaVu Sans", 10.0);
@@ -140,8 +126,19 @@ TEST(FontInfo, OrdersByNameBytesThenSizeWeightAndAngle)
     }
 }
 
-TEST(FontInfo, EqualityComparesAllFieldsAndNaNSizesAreNeverEqual)
+TEST(FontInfo, DefaultIsEmptyAndEqualityComparesAllFieldsButNaNSizesAreNeverEqual)
 {
+    const FontInfo info;
+    EXPECT_TRUE(info.getFontName().isEmpty());
+    EXPECT_EQ(info.getFontSize(), 0.0);
+    EXPECT_EQ(info.getFontWeight(), VRIX::FontWeight::Normal);
+    EXPECT_EQ(info.getFontAngle(), VRIX::FontAngle::Upright);
+    EXPECT_EQ(info.getMetrics(), nullptr);
+
+    const FontInfo nullName(static_cast<const char*>(nullptr), 9.0);
+    EXPECT_STREQ(nullName.getFontName().c_str(), "");
+    EXPECT_EQ(nullName, FontInfo("", 9.0));
+
     const FontInfo base("DejaVu Sans", 10.0, Weight(1), Angle(1));
     // Rows that differ in one field each are unequal in the ordering test.
     EXPECT_EQ(base, FontInfo(VRIX::StringID("DejaVu Sans"), 10.0, Weight(1), Angle(1)));

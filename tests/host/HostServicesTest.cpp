@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <future>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -133,31 +134,12 @@ TEST(HostServices, StringFunctionsAcceptNullTicksAreNanosecondsAndScalarsReadBac
     VXHost::destroyArray(nullptr);
 }
 
-// Leaves the root as the test found it.
-class RootTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (const char* root = std::getenv("VX_ROOT")) {
-            saved = root;
-            hadVariable = true;
-        }
-        ::unsetenv("VX_ROOT");
-    }
-    void TearDown() override
-    {
-        VXHost::hostSetRoot(nullptr);
-        if (hadVariable)
-            ::setenv("VX_ROOT", saved.c_str(), 1);
-        else
-            ::unsetenv("VX_ROOT");
-    }
-    std::string saved;
-    bool hadVariable = false;
-};
-
-TEST_F(RootTest, OverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
+TEST(HostServices, RootOverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
 {
+    const char* variable = std::getenv("VX_ROOT");
+    const std::optional<std::string> saved
+        = variable ? std::optional<std::string>(variable) : std::nullopt;
+    ::unsetenv("VX_ROOT");
     const std::string builtIn = svVelmarRoot();
     EXPECT_TRUE(std::filesystem::is_directory(builtIn)) << builtIn;
 
@@ -173,6 +155,8 @@ TEST_F(RootTest, OverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
     EXPECT_STREQ(svVelmarRoot(), "/from/environment");
     ::unsetenv("VX_ROOT");
     EXPECT_EQ(svVelmarRoot(), builtIn);
+    if (saved)
+        ::setenv("VX_ROOT", saved->c_str(), 1);
 }
 
 TEST(HostServices, ReleaseModesCharacterSetAndAPreferencesDirectoryMadeOnlyWhenAsked)
