@@ -60,17 +60,6 @@ protected:
         ASSERT_TRUE(runOnGuiThread(work));
     }
 
-    void clickCancel()
-    {
-        ASSERT_TRUE(runOnGuiThread([this] {
-            auto buttons = widget()->findChildren<QPushButton*>();
-            auto visible = std::find_if(
-                buttons.begin(), buttons.end(), [](QPushButton* b) { return b->isVisible(); });
-            ASSERT_NE(visible, buttons.end());
-            QTest::mouseClick(*visible, Qt::LeftButton);
-        }));
-    }
-
     CancelCounter m_cancels;
     VXProgressDialog* m_dialog = nullptr;
 };
@@ -122,7 +111,11 @@ TEST_F(ProgressDialogTest, ClosesAreIgnoredAndTheUsersCancelSetsTheFlagAndNotifi
     deliverEvents();
     EXPECT_FALSE(m_dialog->canceled.load());
     EXPECT_EQ(m_cancels.count, 0);
-    clickCancel(); // still attached to its proxy
+    ASSERT_TRUE(runOnGuiThread([this] { // still attached to its proxy
+        QPushButton* cancel = widget()->findChild<QPushButton*>();
+        ASSERT_TRUE(cancel && cancel->isVisible());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    }));
     ASSERT_TRUE(pumpUntil([this] { return m_cancels.count > 0; }));
     EXPECT_TRUE(m_dialog->canceled.load());
     deliverEvents();
