@@ -19,29 +19,41 @@ namespace {
 // Static initialisation runs on the process's main thread, before runHost.
 const std::thread::id processMainThread = std::this_thread::get_id();
 
+// State that one thread changes and another waits on.
+struct Monitor {
+    std::mutex mutex;
+    std::condition_variable changed;
+
+    template <class F> void publish(F change)
+    {
+        // Notified under the lock: the waiter may destroy this state as soon as it wakes.
+        std::lock_guard<std::mutex> lock(mutex);
+        change();
+        changed.notify_all();
+    }
+    template <class P> bool waitUntil(P predicate)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return changed.wait_for(lock, std::chrono::seconds(20), predicate);
+    }
+};
+
 // What the main-thread requests of one test saw.
-struct Log {
+struct Log : Monitor {
     struct Entry {
         int poster;
         int sequence;
         std::thread::id thread;
     };
-    std::mutex mutex;
-    std::condition_variable changed;
     std::vector<Entry> entries;
 
     void add(int poster, int sequence)
     {
-        // Notified under the lock: the waiting test may end, destroying the log, once it wakes.
-        std::lock_guard<std::mutex> lock(mutex);
-        entries.push_back({ poster, sequence, std::this_thread::get_id() });
-        changed.notify_all();
+        publish([&] { entries.push_back({ poster, sequence, std::this_thread::get_id() }); });
     }
     bool waitFor(std::size_t count)
     {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(
-            lock, std::chrono::seconds(10), [&] { return entries.size() >= count; });
+        return waitUntil([&] { return entries.size() >= count; });
     }
 };
 
@@ -112,9 +124,7 @@ TEST(MainThread, ARequestMadeWhileOneRunsWaitsForItAndAThrowingOneDoesNotStopThe
 }
 
 // A plain application with its event loop on the main thread, as the toolkit's GUI thread has.
-struct MainThreadApplication {
-    std::mutex mutex;
-    std::condition_variable changed;
+struct MainThreadApplication : Monitor {
     QCoreApplication* application = nullptr;
     bool finished = false;
 
@@ -131,18 +141,6 @@ struct MainThreadApplication {
             state->publish([&] { state->application = nullptr; });
         }
         state->publish([&] { state->finished = true; });
-    }
-    template <class F> void publish(F change)
-    {
-        // Notified under the lock: the waiter may destroy this state as soon as it wakes.
-        std::lock_guard<std::mutex> lock(mutex);
-        change();
-        changed.notify_all();
-    }
-    template <class P> bool waitUntil(P predicate)
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        return changed.wait_for(lock, std::chrono::seconds(20), predicate);
     }
 };
 
