@@ -16,20 +16,6 @@ using Angle = VRIX::FontAngle::Type;
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(FontInfo, DefaultIsEmptyUprightNormalWithoutMetrics)
-{
-    const FontInfo info;
-    EXPECT_TRUE(info.getFontName().isEmpty());
-    EXPECT_EQ(info.getFontSize(), 0.0);
-    EXPECT_EQ(info.getFontWeight(), VRIX::FontWeight::Normal);
-    EXPECT_EQ(info.getFontAngle(), VRIX::FontAngle::Upright);
-    EXPECT_EQ(info.getMetrics(), nullptr);
-
-    const FontInfo nullName(static_cast<const char*>(nullptr), 9.0);
-    EXPECT_STREQ(nullName.getFontName().c_str(), "");
-    EXPECT_EQ(nullName, FontInfo("", 9.0));
-}
-
 TEST(FontInfo, SettingAnUnchangedValueKeepsMetricsAndANewValueDropsThem)
 {
     FontInfo info("DejaVu Sans", 10.0);
@@ -65,7 +51,7 @@ TEST(FontInfo, SettingAnUnchangedValueKeepsMetricsAndANewValueDropsThem)
     EXPECT_EQ(info.getMetrics(), nullptr);
 }
 
-TEST(FontInfo, CopiesGetFreshMetricsOnlyWhenTheSourceHadThem)
+TEST(FontInfo, CopiesGetFreshMetricsOnlyWhenTheSourceHadThemAndMovesTakeThem)
 {
     const FontInfo bare("DejaVu Sans", 12.0, VRIX::FontWeight::Bold, VRIX::FontAngle::Italic);
     const FontInfo bareCopy(bare);
@@ -94,10 +80,8 @@ TEST(FontInfo, CopiesGetFreshMetricsOnlyWhenTheSourceHadThem)
     const ZG::FontMetricsImpl* before = target.getMetrics();
     target = self;
     EXPECT_EQ(target.getMetrics(), before);
-}
 
-TEST(FontInfo, MovesTransferTheMetricsObjectToTheirNewOwner)
-{
+    // Moves hand the metrics object itself to its new owner.
     FontInfo source("DejaVu Sans", 14.0, VRIX::FontWeight::Bold);
     const ZG::FontMetricsImpl* metrics = source.createMetrics();
     FontInfo moved(std::move(source));
@@ -105,7 +89,7 @@ TEST(FontInfo, MovesTransferTheMetricsObjectToTheirNewOwner)
     EXPECT_EQ(moved.getMetrics()->owner(), &moved);
     EXPECT_EQ(moved, FontInfo("DejaVu Sans", 14.0, VRIX::FontWeight::Bold));
 
-    FontInfo target("DejaVu Serif", 8.0);
+    target = FontInfo("DejaVu Serif", 8.0);
     target.createMetrics();
     target = std::move(moved);
     EXPECT_EQ(target.getMetrics(), metrics);
@@ -142,8 +126,19 @@ TEST(FontInfo, OrdersByNameBytesThenSizeWeightAndAngle)
     }
 }
 
-TEST(FontInfo, EqualityComparesAllFieldsAndNaNSizesAreNeverEqual)
+TEST(FontInfo, DefaultIsEmptyAndEqualityComparesAllFieldsButNaNSizesAreNeverEqual)
 {
+    const FontInfo info;
+    EXPECT_TRUE(info.getFontName().isEmpty());
+    EXPECT_EQ(info.getFontSize(), 0.0);
+    EXPECT_EQ(info.getFontWeight(), VRIX::FontWeight::Normal);
+    EXPECT_EQ(info.getFontAngle(), VRIX::FontAngle::Upright);
+    EXPECT_EQ(info.getMetrics(), nullptr);
+
+    const FontInfo nullName(static_cast<const char*>(nullptr), 9.0);
+    EXPECT_STREQ(nullName.getFontName().c_str(), "");
+    EXPECT_EQ(nullName, FontInfo("", 9.0));
+
     const FontInfo base("DejaVu Sans", 10.0, Weight(1), Angle(1));
     // Rows that differ in one field each are unequal in the ordering test.
     EXPECT_EQ(base, FontInfo(VRIX::StringID("DejaVu Sans"), 10.0, Weight(1), Angle(1)));

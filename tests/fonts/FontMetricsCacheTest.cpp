@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <mutex>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -82,69 +81,45 @@ struct Measured {
     ZG::TextExtents extents;
 };
 
-std::vector<FontInfo> concurrentFonts()
-{
-    std::vector<FontInfo> fonts;
-    const char* families[] = { "DejaVu Sans", "DejaVu Serif", "Symbol" };
-    for (const char* family : families) {
-        for (int size = 8; size < 20; ++size)
-            fonts.emplace_back(family, size + 0.25, VRIX::FontWeight::Type(size % 3),
-                VRIX::FontAngle::Type(size % 2));
-    }
-    return fonts;
-}
-
 Measured measure(const FontInfo& info)
 {
-    Measured m;
-    m.fixed.ascent = info.getAscent();
-    m.fixed.descent = info.getDescent();
-    m.fixed.height = info.getHeight();
-    m.fixed.lineSpacing = info.getLineSpacing();
-    m.width = info.getWidth("abc \xB6 xyz");
-    m.extents = info.getExtents(u"first line\nsecond, longer line");
-    return m;
+    return { { info.getAscent(), info.getDescent(), info.getHeight(), info.getLineSpacing() },
+        info.getWidth("abc \xB6 xyz"), info.getExtents(u"first line\nsecond, longer line") };
 }
 
 TEST(FontMetricsCache, FourThreadsMeasuringTheSameFontsAgreeWithOneThread)
 {
     FontMetricsCache& cache = FontMetricsCache::instance();
     cache.clear();
-    const std::vector<FontInfo> fonts = concurrentFonts();
+    std::vector<FontInfo> fonts;
+    for (const char* family : { "DejaVu Sans", "DejaVu Serif", "Symbol" })
+        for (int size = 8; size < 20; ++size)
+            fonts.emplace_back(family, size + 0.25, VRIX::FontWeight::Type(size % 3),
+                VRIX::FontAngle::Type(size % 2));
     constexpr int kThreads = 4;
     constexpr int kRounds = 3;
 
-    std::mutex mutex;
-    std::condition_variable started;
-    bool go = false;
-    std::vector<std::vector<Measured>> results(kThreads);
+    std::atomic<bool> go { false };
+    std::vector<std::vector<Measured>> results(kThreads, std::vector<Measured>(fonts.size()));
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&, t] {
-            {
-                std::unique_lock<std::mutex> lock(mutex);
-                started.wait(lock, [&] { return go; });
-            }
+            while (!go)
+                std::this_thread::yield();
             // Every thread its own descriptions, visited in its own order, several times.
-            std::vector<Measured>& mine = results[t];
-            mine.resize(fonts.size());
+            const std::size_t n = fonts.size();
             for (int round = 0; round < kRounds; ++round) {
-                for (std::size_t i = 0; i < fonts.size(); ++i) {
-                    const std::size_t n = fonts.size();
+                for (std::size_t i = 0; i < n; ++i) {
                     const std::size_t offset = t * n / kThreads + round;
                     const std::size_t k = (t % 2 ? n - 1 - i + offset : i + offset) % n;
                     const FontInfo own(fonts[k].getFontName(), fonts[k].getFontSize(),
                         fonts[k].getFontWeight(), fonts[k].getFontAngle());
-                    mine[k] = measure(own);
+                    results[t][k] = measure(own);
                 }
             }
         });
     }
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        go = true;
-    }
-    started.notify_all();
+    go = true;
     for (std::thread& thread : threads)
         thread.join();
 
@@ -152,11 +127,8 @@ TEST(FontMetricsCache, FourThreadsMeasuringTheSameFontsAgreeWithOneThread)
     for (std::size_t k = 0; k < fonts.size(); ++k) {
         SCOPED_TRACE(fonts[k].getFontName().str() + " " + std::to_string(fonts[k].getFontSize()));
         const ZG::FontMetricsImpl alone(fonts[k]);
-        FixedFontMetrics expected;
-        expected.ascent = alone.ascent();
-        expected.descent = alone.descent();
-        expected.height = alone.height();
-        expected.lineSpacing = alone.lineSpacing();
+        const FixedFontMetrics expected { alone.ascent(), alone.descent(), alone.height(),
+            alone.lineSpacing() };
         for (int t = 0; t < kThreads; ++t) {
             const Measured& got = results[t][k];
             EXPECT_TRUE(sameMetrics(got.fixed, expected)) << "thread " << t;

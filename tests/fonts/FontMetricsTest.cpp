@@ -20,37 +20,36 @@ int qtWidth(const QFontMetrics& metrics, const QString& text)
     return metrics.horizontalAdvance(text);
 }
 
-TEST(FontMetrics, FixedMetricsAreQtsWithHeightAndLineSpacingLessTheDescent)
+// Qt's metrics at `scale` times the size, with height and line spacing less the descent.
+void expectQtMetrics(const FontInfo& info, const QFontMetrics& qt, double scale)
 {
-    const FontInfo info("DejaVu Sans", 13.0);
-    const QFontMetrics qt(qtFont("DejaVu Sans", 13));
     ASSERT_GT(qt.descent(), 0);
-    EXPECT_EQ(info.getAscent(), qt.ascent());
-    EXPECT_EQ(info.getDescent(), qt.descent());
-    EXPECT_EQ(info.getHeight(), qt.height() - qt.descent());
-    EXPECT_EQ(info.getLineSpacing(), qt.lineSpacing() - qt.descent());
-    EXPECT_EQ(QFontInfo(info.createMetrics()->qFont()).family(), QString("DejaVu Sans"));
+    EXPECT_EQ(info.getAscent(), qt.ascent() / scale);
+    EXPECT_EQ(info.getDescent(), qt.descent() / scale);
+    EXPECT_EQ(info.getHeight(), (qt.height() - qt.descent()) / scale);
+    EXPECT_EQ(info.getLineSpacing(), (qt.lineSpacing() - qt.descent()) / scale);
+    EXPECT_EQ(info.getWidth("Hinted text"), qtWidth(qt, "Hinted text") / scale);
+    EXPECT_EQ(info.getWidth(u"Hinted text"), qtWidth(qt, "Hinted text") / scale);
 }
 
-TEST(FontMetrics, MultiplierTwoDoublesThePixelSizeAndRemeasuresLiveFontsAtHalfSize)
+TEST(FontMetrics, AreQtsAndMultiplierTwoDoublesThePixelSizeAndRemeasuresLiveFontsAtHalfSize)
 {
     fonttest::AutoResetMultiplier reset;
     const FontInfo info("DejaVu Serif", 10.0, VRIX::FontWeight::Bold);
-    const QFontMetrics at10(qtFont("DejaVu Serif", 10, QFont::Bold));
-    EXPECT_EQ(info.getWidth("Hinted text"), qtWidth(at10, "Hinted text"));
-    EXPECT_EQ(info.getLineSpacing(), at10.lineSpacing() - at10.descent());
+    {
+        SCOPED_TRACE("multiplier 1");
+        expectQtMetrics(info, QFontMetrics(qtFont("DejaVu Serif", 10, QFont::Bold)), 1.0);
+    }
+    EXPECT_EQ(QFontInfo(info.createMetrics()->qFont()).family(), QString("DejaVu Serif"));
 
     // The cached measurement and the live metrics object are both redone.
     FontInfo::setDefaultHintingMultiplier(2.0);
     EXPECT_EQ(FontInfo::getDefaultHintingMultiplier(), 2.0);
     EXPECT_EQ(info.createMetrics()->qFont().pixelSize(), 20);
-    const QFontMetrics qt(qtFont("DejaVu Serif", 20, QFont::Bold));
-    EXPECT_EQ(info.getAscent(), qt.ascent() / 2.0);
-    EXPECT_EQ(info.getDescent(), qt.descent() / 2.0);
-    EXPECT_EQ(info.getHeight(), (qt.height() - qt.descent()) / 2.0);
-    EXPECT_EQ(info.getLineSpacing(), (qt.lineSpacing() - qt.descent()) / 2.0);
-    EXPECT_EQ(info.getWidth("Hinted text"), qtWidth(qt, "Hinted text") / 2.0);
-    EXPECT_EQ(info.getWidth(u"Hinted text"), qtWidth(qt, "Hinted text") / 2.0);
+    {
+        SCOPED_TRACE("multiplier 2");
+        expectQtMetrics(info, QFontMetrics(qtFont("DejaVu Serif", 20, QFont::Bold)), 2.0);
+    }
 
     // Nonsense leaves the multiplier alone.
     for (double bad : { 0.0, -1.0, std::numeric_limits<double>::quiet_NaN(),

@@ -1,20 +1,23 @@
 #pragma once
 
+#include "fonts/FontInfo.h"
+
 #include <QFont>
 #include <QString>
 
 namespace fonttest {
 
 /// The Qt font the service should build for a family at a pixel size.
-QFont qtFont(const QString& family, int pixelSize, int weight = QFont::Normal, bool italic = false);
+inline QFont qtFont(const QString& family, int pixelSize, int weight = QFont::Normal)
+{
+    QFont font(family, 12, weight);
+    font.setPixelSize(pixelSize);
+    return font;
+}
 
 /// Restores the hinting multiplier to 1.0 when the test ends, however it ends.
-class AutoResetMultiplier {
-public:
-    AutoResetMultiplier() = default;
-    ~AutoResetMultiplier();
-    AutoResetMultiplier(const AutoResetMultiplier&) = delete;
-    AutoResetMultiplier& operator=(const AutoResetMultiplier&) = delete;
+struct AutoResetMultiplier {
+    ~AutoResetMultiplier() { ZG::FontInfo::setDefaultHintingMultiplier(1.0); }
 };
 
 } // namespace fonttest

@@ -3,47 +3,33 @@
 #include "engine/HostFunctions.h"
 #include "host/Host.h"
 
-#include <condition_variable>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
+#include <future>
 #include <stdexcept>
 #include <thread>
 
 namespace {
 
 std::thread::id mainThread;
-std::mutex mutex;
-std::condition_variable changed;
-bool engineDone = false;
+std::promise<void> engineDone;
 
 void report(const char* what)
 {
     std::printf("%s %s\n", what, std::this_thread::get_id() == mainThread ? "main" : "other");
 }
 
-// Holds the main thread until the engine has said it is about to return.
-void first(void*)
-{
-    std::unique_lock<std::mutex> lock(mutex);
-    changed.wait(lock, [] { return engineDone; });
-    report("first");
-}
-
-void second(void*)
-{
-    report("second");
-}
-
 int orderEngine()
 {
-    zcr_run_on_main_thread(first, nullptr);
-    zcr_run_on_main_thread(second, nullptr);
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        engineDone = true;
-    }
-    changed.notify_all();
+    // The first request holds the main thread until the engine is about to return.
+    zcr_run_on_main_thread(
+        [](void*) {
+            engineDone.get_future().wait();
+            report("first");
+        },
+        nullptr);
+    zcr_run_on_main_thread([](void*) { report("second"); }, nullptr);
+    engineDone.set_value();
     return 7;
 }
 

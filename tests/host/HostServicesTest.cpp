@@ -15,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <future>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -93,7 +94,7 @@ TEST(HostServices, FeaturesAreEnabledByANonZeroValueAndUnknownOnesAreOff)
     features.remove("test.watched");
 }
 
-TEST(HostServices, StringFunctionsAcceptNull)
+TEST(HostServices, StringFunctionsAcceptNullTicksAreNanosecondsAndScalarsReadBack)
 {
     EXPECT_EQ(utStrdup(nullptr), nullptr);
     utFree(nullptr);
@@ -115,33 +116,30 @@ TEST(HostServices, StringFunctionsAcceptNull)
     EXPECT_EQ(std::u16string(wide), u"xy");
     utf16_strcpy(wide, nullptr);
     EXPECT_EQ(std::u16string(wide), u"");
+
+    // Ticks are monotonic nanoseconds; logical scalars read back their value.
+    utEstimateCPUSpeed();
+    const std::int64_t first = utGetTimeStampCounter();
+    const std::int64_t second = utGetTimeStampCounter();
+    EXPECT_GE(second, first);
+    EXPECT_GE(utCPUElapsedTime(first, second), 0.0);
+    EXPECT_DOUBLE_EQ(utCPUElapsedTime(1000, 1000 + 2500000000LL), 2.5);
+    zxArray* yes = zxCreateLogicalScalar(true);
+    zxArray* no = zxCreateLogicalScalar(false);
+    EXPECT_TRUE(VXHost::logicalScalarValue(yes));
+    EXPECT_FALSE(VXHost::logicalScalarValue(no));
+    EXPECT_FALSE(VXHost::logicalScalarValue(nullptr));
+    VXHost::destroyArray(yes);
+    VXHost::destroyArray(no);
+    VXHost::destroyArray(nullptr);
 }
 
-// Leaves the root as the test found it.
-class RootTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (const char* root = std::getenv("VX_ROOT")) {
-            saved = root;
-            hadVariable = true;
-        }
-        ::unsetenv("VX_ROOT");
-    }
-    void TearDown() override
-    {
-        VXHost::hostSetRoot(nullptr);
-        if (hadVariable)
-            ::setenv("VX_ROOT", saved.c_str(), 1);
-        else
-            ::unsetenv("VX_ROOT");
-    }
-    std::string saved;
-    bool hadVariable = false;
-};
-
-TEST_F(RootTest, OverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
+TEST(HostServices, RootOverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
 {
+    const char* variable = std::getenv("VX_ROOT");
+    const std::optional<std::string> saved
+        = variable ? std::optional<std::string>(variable) : std::nullopt;
+    ::unsetenv("VX_ROOT");
     const std::string builtIn = svVelmarRoot();
     EXPECT_TRUE(std::filesystem::is_directory(builtIn)) << builtIn;
 
@@ -157,9 +155,11 @@ TEST_F(RootTest, OverrideBeatsEnvironmentWhichBeatsTheBuiltInRoot)
     EXPECT_STREQ(svVelmarRoot(), "/from/environment");
     ::unsetenv("VX_ROOT");
     EXPECT_EQ(svVelmarRoot(), builtIn);
+    if (saved)
+        ::setenv("VX_ROOT", saved->c_str(), 1);
 }
 
-TEST(HostServices, ReleaseModesAndACharacterSetThatTextConversionFollows)
+TEST(HostServices, ReleaseModesCharacterSetAndAPreferencesDirectoryMadeOnlyWhenAsked)
 {
     EXPECT_STREQ(svVelmarRelease(), "R2026b");
     EXPECT_GT(std::strlen(svGetBinArchDir()), 0u);
@@ -178,10 +178,8 @@ TEST(HostServices, ReleaseModesAndACharacterSetThatTextConversionFollows)
     EXPECT_EQ(svIsDisplayAvailable(), 0);
     settings.setDisplayAvailable(-1);
     EXPECT_NE(svIsDisplayAvailable(), 0) << "EngineTestMain sets QT_QPA_PLATFORM or a display";
-}
 
-TEST(HostServices, PreferencesDirectoryIsMadeOnlyWhenAsked)
-{
+    // The preferences directory is made only when asked.
     const std::string path = svGetPreferencesDirectory(false);
     ASSERT_FALSE(path.empty());
     const bool existed = std::filesystem::exists(path);
@@ -223,28 +221,6 @@ TEST(HostServices, AsyncSignalsStayBlockedUntilTheOutermostRestore)
     EXPECT_TRUE(isBlocked(SIGINT));
     utRestoreAsyncSignals();
     EXPECT_FALSE(isBlocked(SIGINT));
-}
-
-TEST(HostServices, TicksAreMonotonicNanoseconds)
-{
-    utEstimateCPUSpeed();
-    const std::int64_t first = utGetTimeStampCounter();
-    const std::int64_t second = utGetTimeStampCounter();
-    EXPECT_GE(second, first);
-    EXPECT_GE(utCPUElapsedTime(first, second), 0.0);
-    EXPECT_DOUBLE_EQ(utCPUElapsedTime(1000, 1000 + 2500000000LL), 2.5);
-}
-
-TEST(HostServices, LogicalScalarsReadBackTheirValue)
-{
-    zxArray* yes = zxCreateLogicalScalar(true);
-    zxArray* no = zxCreateLogicalScalar(false);
-    EXPECT_TRUE(VXHost::logicalScalarValue(yes));
-    EXPECT_FALSE(VXHost::logicalScalarValue(no));
-    EXPECT_FALSE(VXHost::logicalScalarValue(nullptr));
-    VXHost::destroyArray(yes);
-    VXHost::destroyArray(no);
-    VXHost::destroyArray(nullptr);
 }
 
 TEST(HostServices, EventManagementIsInstalledOnceWithAFixedHandleAndCountsRedoEvents)

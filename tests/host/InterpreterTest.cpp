@@ -78,7 +78,7 @@ TEST_F(InterpreterTest, CommandsFromSeveralThreadsRunOnTheEngineThreadInEachThre
     }
 }
 
-TEST_F(InterpreterTest, NothingRunsBehindTheEngineThreadsBack)
+TEST_F(InterpreterTest, NothingRunsBehindTheEngineThreadsBackAndAPassRunsWhatWasQueuedBefore)
 {
     bool ran = false;
     ASSERT_TRUE(interpreter.enqueue([&] { ran = true; }));
@@ -96,10 +96,8 @@ TEST_F(InterpreterTest, NothingRunsBehindTheEngineThreadsBack)
 
     EXPECT_EQ(interpreter.processPendingCommands(), 1u);
     EXPECT_TRUE(ran);
-}
 
-TEST_F(InterpreterTest, ProcessPendingCommandsRunsOnlyWhatWasQueuedWhenItStarted)
-{
+    // A pass runs only what was queued when it started.
     std::vector<int> order;
     interpreter.enqueue([&] {
         order.push_back(1);

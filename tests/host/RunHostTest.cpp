@@ -28,18 +28,22 @@ ProbeRun runProbe(const char* mode)
     return run;
 }
 
+// An engine that throws ends the host with failure instead of crashing it.
 TEST(RunHost, ReturnsTheEngineResultAfterRunningItsMainThreadRequestsInOrder)
 {
-    const ProbeRun run = runProbe("order");
-    EXPECT_EQ(run.exitCode, 7);
-    EXPECT_EQ(run.out, "first main\nsecond main\nresult 7\n");
-}
-
-TEST(RunHost, AnEngineThatThrowsEndsTheHostWithFailureInsteadOfCrashing)
-{
-    const ProbeRun run = runProbe("throw");
-    EXPECT_EQ(run.exitCode, EXIT_FAILURE);
-    EXPECT_EQ(run.out, "result 1\n");
+    const struct {
+        const char* mode;
+        int exitCode;
+        const char* out;
+    } rows[] = {
+        { "order", 7, "first main\nsecond main\nresult 7\n" },
+        { "throw", EXIT_FAILURE, "result 1\n" },
+    };
+    for (const auto& row : rows) {
+        const ProbeRun run = runProbe(row.mode);
+        EXPECT_EQ(run.exitCode, row.exitCode) << row.mode;
+        EXPECT_EQ(run.out, row.out) << row.mode;
+    }
 }
 
 } // namespace

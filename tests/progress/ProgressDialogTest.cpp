@@ -53,38 +53,16 @@ protected:
             pumpUntilOnGui([this] { return widget()->windowTitle() == QLatin1String("settled"); }));
     }
 
-    void clickCancel()
+    // Settles, then runs `work` on the GUI thread.
+    template <class F> void onSettled(F work)
     {
-        ASSERT_TRUE(runOnGuiThread([this] {
-            auto buttons = widget()->findChildren<QPushButton*>();
-            auto visible = std::find_if(
-                buttons.begin(), buttons.end(), [](QPushButton* b) { return b->isVisible(); });
-            ASSERT_NE(visible, buttons.end());
-            QTest::mouseClick(*visible, Qt::LeftButton);
-        }));
+        settle();
+        ASSERT_TRUE(runOnGuiThread(work));
     }
 
     CancelCounter m_cancels;
     VXProgressDialog* m_dialog = nullptr;
 };
-
-TEST_F(ProgressDialogTest, IsBuiltCentredWithItsOwnBarAndLabel)
-{
-    ASSERT_TRUE(runOnGuiThread([this] {
-        GuiProgressDialog* dialog = widget();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->windowFlags() & (Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-            Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
-        EXPECT_EQ(dialog->progressBar()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
-        EXPECT_EQ(dialog->labelWidget()->font().family(), QStringLiteral("Helvetica"));
-        EXPECT_EQ(dialog->labelWidget()->font().pointSize(), 10);
-        EXPECT_EQ(dialog->findChild<QProgressBar*>(), dialog->progressBar());
-        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        EXPECT_EQ(dialog->pos(),
-            QPoint(screen.width() / 2 - dialog->width() / 2,
-                screen.height() / 2 - dialog->height() / 2));
-    }));
-}
 
 TEST_F(ProgressDialogTest, HundredThousandUpdatesKeepTheGuiQueueBoundedAndEndOnTheLast)
 {
@@ -103,8 +81,7 @@ TEST_F(ProgressDialogTest, HundredThousandUpdatesKeepTheGuiQueueBoundedAndEndOnT
     EXPECT_LE(longest, VXGuiQueueThrottle::kHighWater + allowance);
     RecordProperty("longestGuiQueue", static_cast<int>(longest));
     ASSERT_TRUE(pumpUntilOnGui([this, last] { return widget()->value() == last; }));
-    settle();
-    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widget()->progressBar()->value(), last); }));
+    onSettled([&] { EXPECT_EQ(widget()->progressBar()->value(), last); });
 }
 
 TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
@@ -123,50 +100,64 @@ TEST_F(ProgressDialogTest, CancelFromTheHostActsAsTheUserOnce)
 TEST_F(ProgressDialogTest, ClosesAreIgnoredAndTheUsersCancelSetsTheFlagAndNotifiesOnce)
 {
     m_dialog->showEmitter();
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         QCloseEvent close;
         QSpontaneKeyEvent::setSpontaneous(&close); // as the window system sends it
         qApp->notify(widget(), &close); // sendEvent would clear the flag
         EXPECT_FALSE(close.isAccepted());
         EXPECT_FALSE(widget()->close()) << "a close from code must be vetoed as well";
         EXPECT_TRUE(widget()->isVisible());
-    }));
+    });
     deliverEvents();
     EXPECT_FALSE(m_dialog->canceled.load());
     EXPECT_EQ(m_cancels.count, 0);
-    clickCancel(); // still attached to its proxy
+    ASSERT_TRUE(runOnGuiThread([this] { // still attached to its proxy
+        QPushButton* cancel = widget()->findChild<QPushButton*>();
+        ASSERT_TRUE(cancel && cancel->isVisible());
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    }));
     ASSERT_TRUE(pumpUntil([this] { return m_cancels.count > 0; }));
     EXPECT_TRUE(m_dialog->canceled.load());
     deliverEvents();
     EXPECT_EQ(m_cancels.count, 1) << "the user's cancel is reported once";
 }
 
-TEST_F(ProgressDialogTest, LongLabelsAreCutAndLabelTextIsElidedToTheFixedWidth)
+TEST_F(ProgressDialogTest, IsBuiltCentredAndCutsLongLabelsAndElidesLabelTextToTheFixedWidth)
 {
+    ASSERT_TRUE(runOnGuiThread([this] {
+        GuiProgressDialog* dialog = widget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowFlags() & (Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+            Qt::WindowTitleHint | Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(dialog->progressBar()->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+        EXPECT_EQ(dialog->labelWidget()->font().family(), QStringLiteral("Helvetica"));
+        EXPECT_EQ(dialog->labelWidget()->font().pointSize(), 10);
+        EXPECT_EQ(dialog->findChild<QProgressBar*>(), dialog->progressBar());
+        const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+        EXPECT_EQ(dialog->pos(),
+            QPoint(screen.width() / 2 - dialog->width() / 2,
+                screen.height() / 2 - dialog->height() / 2));
+    }));
+
     const std::string seventy(70, 'x');
     m_dialog->setLabelEmitter(seventy);
-    settle();
-    ASSERT_TRUE(runOnGuiThread(
-        [&] { EXPECT_EQ(widget()->labelWidget()->text(), QString::fromStdString(seventy)); }));
+    onSettled([&] { EXPECT_EQ(widget()->labelWidget()->text(), QString::fromStdString(seventy)); });
 
     m_dialog->setLabelEmitter(std::string(65, 'a') + std::string(6, 'b'));
-    settle();
-    ASSERT_TRUE(runOnGuiThread([&] {
+    onSettled([&] {
         EXPECT_EQ(widget()->labelWidget()->text(),
             QString(65, QLatin1Char('a')) + QStringLiteral("(...)"));
-    }));
+    });
 
     std::u16string longText(400, u'w');
     m_dialog->setLabelTextEmitter(longText);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([&] {
+    onSettled([&] {
         GuiProgressDialog* dialog = widget();
         EXPECT_EQ(dialog->size(), QSize(VRIX::toDpiScaled(255), VRIX::toDpiScaled(80)));
         const QString shown = dialog->labelWidget()->text();
         EXPECT_LT(shown.size(), 400);
         EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
-    }));
+    });
 }
 
 TEST_F(ProgressDialogTest, TextsModalityAndHiddenCancelButton)
@@ -174,36 +165,32 @@ TEST_F(ProgressDialogTest, TextsModalityAndHiddenCancelButton)
     m_dialog->setWindowModalityEmitter("modal"); // not a modality name: ignored
     m_dialog->setCancelButtonTextEmitter("Stop");
     m_dialog->setWindowIconEmitter("no/such/icon.png");
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         EXPECT_EQ(widget()->windowModality(), Qt::NonModal);
         auto* button = widget()->findChild<QPushButton*>();
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), QStringLiteral("Stop"));
-    }));
+    });
 
     const char* icon = "toolbox/shared/orvidesk/resources/VelmarIcon.png";
     m_dialog->setWindowIconEmitter(icon);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this, icon] {
+    onSettled([this, icon] {
         const QImage expected
             = QIcon(GuiUtil::installationPath(QString::fromLatin1(icon))).pixmap(16, 16).toImage();
         ASSERT_FALSE(expected.isNull());
         EXPECT_EQ(widget()->windowIcon().pixmap(16, 16).toImage(), expected);
-    }));
+    });
 
     m_dialog->setWindowModalityEmitter("WindowModal");
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_EQ(widget()->windowModality(), Qt::WindowModal); }));
+    onSettled([this] { EXPECT_EQ(widget()->windowModality(), Qt::WindowModal); });
     m_dialog->setWindowModalityEmitter("ApplicationModal");
     m_dialog->showEmitter();
     m_dialog->hideCancelButtonEmitter();
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         EXPECT_EQ(widget()->windowModality(), Qt::ApplicationModal);
         for (QPushButton* button : widget()->findChildren<QPushButton*>())
             EXPECT_FALSE(button->isVisible());
-    }));
+    });
     // TearDown destroys the modal dialog, which goes later than its proxy.
 }
 
@@ -211,8 +198,7 @@ TEST_F(ProgressDialogTest, DoProgressShowsOnlyAfterTheMinimumDurationOfCpuTime)
 {
     m_dialog->setMinimumDurationEmitter(5000);
     m_dialog->doProgressEmitter(true, 1);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_FALSE(widget()->isVisible()); }));
+    onSettled([this] { EXPECT_FALSE(widget()->isVisible()); });
 
     // The dialog was built before this reading, so it has used at least this much CPU time.
     const std::clock_t built = std::clock();
@@ -221,8 +207,7 @@ TEST_F(ProgressDialogTest, DoProgressShowsOnlyAfterTheMinimumDurationOfCpuTime)
     while ((std::clock() - built) * 1000.0 / CLOCKS_PER_SEC <= 5)
         sink = sink + 1;
     m_dialog->hideEmitter(); // whatever Qt's own timer did, start hidden
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] { EXPECT_FALSE(widget()->isVisible()); }));
+    onSettled([this] { EXPECT_FALSE(widget()->isVisible()); });
     m_dialog->doProgressEmitter(false, 0);
     EXPECT_TRUE(pumpUntilOnGui([this] { return widget()->isVisible(); }));
 }
@@ -232,11 +217,10 @@ TEST_F(ProgressDialogTest, ReversedRangeAndModalDestroyWithCancelQueued)
     m_dialog->setMinimumEmitter(100);
     m_dialog->setMaximumEmitter(10);
     m_dialog->setValueEmitter(-7);
-    settle();
-    ASSERT_TRUE(runOnGuiThread([this] {
+    onSettled([this] {
         EXPECT_EQ(widget()->minimum(), 10);
         EXPECT_EQ(widget()->maximum(), 10);
-    }));
+    });
 
     m_dialog->setWindowModalityEmitter("ApplicationModal");
     m_dialog->showEmitter();

@@ -11,6 +11,8 @@
 #include <QTextLayout>
 
 #include <set>
+#include <string>
+#include <utility>
 
 using namespace testing;
 using namespace vxtest;
@@ -22,21 +24,20 @@ protected:
     void SetUp() override
     {
         WidgetLeakTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
         m_area = own(bridge()->createEditArea(nullptr));
-        ASSERT_NE(m_area, nullptr);
         m_log.watch(m_area,
             { EDITAREACtrlEnterEvent, EDITAREATextChangedEvent, EDITAREAFocusLostEvent,
                 EDITAREATextEditDoneEvent });
     }
 
-    QString writeFile(const char* name, const QByteArray& content)
+    // The local 8-bit path of a new file in the test's folder.
+    std::string writeFile(const char* name, const QByteArray& content)
     {
         const QString path = m_dir.filePath(QString::fromLatin1(name));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
-        return path;
+        return path.toLocal8Bit().toStdString();
     }
 
     VXEditArea* m_area = nullptr;
@@ -65,7 +66,7 @@ TEST_F(EditAreaTest, CtrlReturnPostsTheTextAndInsertsNoLine)
     EXPECT_EQ(m_log.count(EDITAREATextChangedEvent), 1u) << "only the typed Return changed it";
 }
 
-TEST_F(EditAreaTest, PlainSetterIsSilentImSetterIsHeard)
+TEST_F(EditAreaTest, PlainSetterIsSilentImSetterIsHeardAndEditDoneReportsTheEightBitText)
 {
     m_area->setText("quiet");
     m_area->setWordWrap(false);
@@ -81,56 +82,49 @@ TEST_F(EditAreaTest, PlainSetterIsSilentImSetterIsHeard)
         EXPECT_EQ(widget->wordWrapMode(), QTextOption::NoWrap);
         EXPECT_TRUE(widget->acceptRichText());
         EXPECT_TRUE(widget->tabChangesFocus());
-    }));
-}
-
-TEST_F(EditAreaTest, TextEditDoneReportsTheEightBitText)
-{
-    m_area->setText("done here");
-    EXPECT_EQ(m_area->getText(), "done here");
-    ASSERT_TRUE(runOnGuiThread([&] {
         QEvent done(static_cast<QEvent::Type>(VRIX::TextEditDoneEventType()));
-        EXPECT_TRUE(QApplication::sendEvent(widgetOf<GuiEditArea>(m_area), &done));
+        EXPECT_TRUE(QApplication::sendEvent(widget, &done));
     }));
     deliverEvents();
     ASSERT_EQ(m_log.count(EDITAREATextEditDoneEvent), 1u);
-    EXPECT_EQ(m_log.last(EDITAREATextEditDoneEvent).text8, "done here");
+    EXPECT_EQ(m_log.last(EDITAREATextEditDoneEvent).text8, "loud");
 }
 
-TEST_F(EditAreaTest, CSourceFileIsReadOnlyAndColoured)
+// Lines of the area's document that carry formats, and the colours they use. GUI thread.
+std::pair<int, std::set<QRgb>> formatting(GuiEditArea* widget)
 {
-    const QString path = writeFile(
-        "sample.cpp", "/* header */\n#include <stdio.h>\nint main(void)\n{\n    return 0;\n}\n");
-    m_area->setFile(path.toLocal8Bit().constData());
+    std::pair<int, std::set<QRgb>> result;
+    for (QTextBlock block = widget->document()->begin(); block.isValid(); block = block.next()) {
+        const auto formats = block.layout()->formats();
+        result.first += formats.isEmpty() ? 0 : 1;
+        for (const auto& range : formats)
+            result.second.insert(range.format.foreground().color().rgb());
+    }
+    return result;
+}
+
+TEST_F(EditAreaTest, CSourceFilesAreReadOnlyAndColouredOthersEditableAndMissingOnesIgnored)
+{
+    m_area->setFile(writeFile(
+        "sample.cpp", "/* header */\n#include <stdio.h>\nint main(void)\n{\n    return 0;\n}\n")
+                        .c_str());
     EXPECT_EQ(m_area->getText().rfind("/* header */", 0), 0u);
     ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
         EXPECT_TRUE(widget->isReadOnly());
         EXPECT_FALSE(widget->acceptRichText());
-        std::set<QRgb> colours;
-        int formatted = 0;
-        for (QTextBlock block = widget->document()->begin(); block.isValid();
-             block = block.next()) {
-            const auto formats = block.layout()->formats();
-            formatted += formats.isEmpty() ? 0 : 1;
-            for (const auto& range : formats)
-                colours.insert(range.format.foreground().color().rgb());
-        }
+        const auto [formatted, colours] = formatting(widget);
         EXPECT_GE(formatted, 3) << "comment, directive and keyword lines carry formats";
         EXPECT_GE(colours.size(), 2u) << "comments and keywords differ in colour";
     }));
-}
 
-TEST_F(EditAreaTest, OtherFilesStayEditableAndMissingOnesChangeNothing)
-{
-    const QString path = writeFile("notes.txt", "int x; /* not C here */\n");
-    m_area->setFile(path.toLocal8Bit().constData());
-    EXPECT_EQ(m_area->getText(), "int x; /* not C here */\n");
-    m_area->setFile(m_dir.filePath(QStringLiteral("absent.c")).toLocal8Bit().constData());
-    EXPECT_EQ(m_area->getText(), "int x; /* not C here */\n");
-    ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
+    VXEditArea* plain = own(bridge()->createEditArea(nullptr)); // a C file left its mark
+    plain->setFile(writeFile("notes.txt", "int x; /* not C here */\n").c_str());
+    EXPECT_EQ(plain->getText(), "int x; /* not C here */\n");
+    plain->setFile(m_dir.filePath(QStringLiteral("absent.c")).toLocal8Bit().constData());
+    EXPECT_EQ(plain->getText(), "int x; /* not C here */\n");
+    ASSERT_TRUE(onWidget<GuiEditArea>(plain, [&](GuiEditArea* widget) {
         EXPECT_FALSE(widget->isReadOnly());
-        for (QTextBlock block = widget->document()->begin(); block.isValid(); block = block.next())
-            EXPECT_TRUE(block.layout()->formats().isEmpty());
+        EXPECT_EQ(formatting(widget).first, 0);
     }));
 }
 

@@ -1,8 +1,14 @@
-// Long texts and unreadable files through the real bridge: what reaches Qt's text layout is
-// cut and broken as GuiLimits says, files are read only when regular and small enough, and
-// each change is logged. The time this saves is measured in bench/TextStallBench.cpp.
+// Texts through the real bridge: UTF-16 texts come back whole, NULs included; what reaches
+// Qt's text layout is cut and broken as GuiLimits says, files are read only when regular and
+// small enough, and each change is logged. The time this saves is measured in
+// bench/TextStallBench.cpp.
+#include "engine/VXCheckBox.h"
+#include "engine/VXEdit.h"
 #include "engine/VXEditArea.h"
+#include "engine/VXTab.h"
+#include "engine/VXTabBar.h"
 #include "engine/VXTextBrowser.h"
+#include "engine/VXWindow.h"
 #include "tests/support/TraceCapture.h"
 #include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiLimits.h"
@@ -15,6 +21,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 using namespace testing;
 using namespace vxtest;
@@ -40,7 +47,7 @@ int zeroWidthSpaces(const std::u16string& text)
     return int(std::count(text.begin(), text.end(), kZeroWidthSpace));
 }
 
-class LongTextTest : public WidgetLeakTest {
+class TextContentTest : public WidgetLeakTest {
 protected:
     void SetUp() override
     {
@@ -62,6 +69,46 @@ protected:
     TraceCapture m_trace;
 };
 
+TEST_F(TextContentTest, UtfSixteenTextsKeepTheirNulCharacters)
+{
+    const std::u16string text(u"before\0after", 12);
+    ASSERT_EQ(text.size(), 12u);
+    const std::pair<const char*, std::function<std::u16string()>> rows[] = {
+        { "window_title",
+            [&] {
+                VXWindow* w = own(bridge()->createWindow(0));
+                w->setTitle(text);
+                return w->getTitleU();
+            } },
+        { "edit_text",
+            [&] {
+                VXEdit* e = own(bridge()->createEdit(nullptr, "e"));
+                e->setTextU(text);
+                return e->getTextU();
+            } },
+        { "check_box_label",
+            [&] {
+                VXCheckBox* c = own(bridge()->createCheckBox(nullptr, "c"));
+                c->setLabel(text);
+                return c->getLabel();
+            } },
+        { "tab_name",
+            [&] {
+                VXTab* tab = own(bridge()->createTab(own(bridge()->createTabBar(nullptr))));
+                tab->setName(text);
+                return tab->getName();
+            } },
+        { "browser_text",
+            [&] {
+                VXTextBrowser* b = own(bridge()->createTextBrowser(nullptr, "b"));
+                b->setTextU(text);
+                return b->getTextU();
+            } },
+    };
+    for (const auto& [name, roundTrip] : rows)
+        EXPECT_EQ(roundTrip(), text) << name;
+}
+
 struct TextCase {
     const char* name;
     int length;
@@ -81,16 +128,14 @@ const TextCase kTexts[] = {
 
 std::u16string repeated(const TextCase& row)
 {
-    const std::u16string unit(row.unit);
     std::u16string text;
-    text.reserve(std::size_t(row.length));
     while (text.size() < std::size_t(row.length))
-        text += unit;
+        text += row.unit;
     text.resize(std::size_t(row.length));
     return text;
 }
 
-TEST_F(LongTextTest, BrowserTextIsCutAndBrokenAsTheLimitsSay)
+TEST_F(TextContentTest, BrowserTextIsCutAndBrokenAsTheLimitsSay)
 {
     VXTextBrowser* browser = own(bridge()->createTextBrowser(nullptr, "long"));
     for (const TextCase& row : kTexts) {
@@ -109,7 +154,7 @@ TEST_F(LongTextTest, BrowserTextIsCutAndBrokenAsTheLimitsSay)
     EXPECT_TRUE(log.contains(QStringLiteral("text broken - ")));
 }
 
-TEST_F(LongTextTest, EditAreaReadsOnlyRegularFilesWithinTheLimit)
+TEST_F(TextContentTest, EditAreaReadsOnlyRegularFilesWithinTheLimit)
 {
     const QString small = m_dir.filePath("small.txt");
     const QString large = m_dir.filePath("large.txt");
@@ -147,7 +192,7 @@ TEST_F(LongTextTest, EditAreaReadsOnlyRegularFilesWithinTheLimit)
     }
 }
 
-TEST_F(LongTextTest, MessageBoxTextIsCutToTheLabelLimit)
+TEST_F(TextContentTest, MessageBoxTextIsCutToTheLabelLimit)
 {
     const std::u16string text(1000000, u'x');
     const int handle = bridge()->infoMessage(nullptr, u"Long", text, false);
