@@ -100,23 +100,6 @@ protected:
     std::vector<std::unique_ptr<VXAction>> m_actions;
 };
 
-TEST_F(PopupMenuTest, SeparatorsAreTidiedWhenTheMenuShows)
-{
-    auto popup = menu();
-    ASSERT_NE(popup, nullptr);
-    popup->addSeparator();
-    popup->addMenuItem(action("A"));
-    popup->addSeparator();
-    popup->addSeparator();
-    popup->addMenuItem(action("B"));
-    popup->addSeparator();
-    int shows = 0;
-    onAboutToShow(popup.get(), [&] { ++shows; });
-    popup->popup();
-    EXPECT_EQ(itemsOf(popup.get()), QStringList({ "A", "-", "B" }));
-    EXPECT_EQ(shows, 1) << "the host hears the menu is about to show";
-}
-
 TEST_F(PopupMenuTest, MenuRebuiltJustBeforeItShowsOffersTheNewItems)
 {
     auto popup = menu();
@@ -156,21 +139,29 @@ TEST_F(PopupMenuTest, MenuRebuiltJustBeforeItShowsOffersTheNewItems)
     EXPECT_EQ(itemsOf(popup.get()).last(), QStringLiteral("Tail"));
 }
 
-TEST_F(PopupMenuTest, SubmenusHangUnderNamedItemsOrAreAppended)
+TEST_F(PopupMenuTest, SeparatorsAreTidiedAndSubmenusHangUnderNamedItemsOrAreAppended)
 {
     auto popup = menu();
     auto tools = menu();
     auto extra = menu();
     tools->addMenuItem(action("Hammer"));
     extra->addMenuItem(action("Saw"));
+    popup->addSeparator();
     popup->addMenuItem(action("&Tools"));
+    popup->addSeparator();
+    popup->addSeparator();
     popup->addSubMenu(tools.get(), "Tools"); // the existing item named Tools takes it
     popup->addSubMenu(extra.get(), u"Extra");
     popup->addSubMenu(nullptr, "Placeholder");
     popup->addSubMenu(popup.get(), u"Itself");
     popup->addSubMenuItem(nullptr, u"Nothing", u"", false);
+    popup->addSeparator();
+    int shows = 0;
+    onAboutToShow(popup.get(), [&] { ++shows; });
+    popup->popup();
     EXPECT_EQ(itemsOf(popup.get()),
-        QStringList({ "&Tools[Hammer]", "Extra[Saw]", "Placeholder", "Itself" }));
+        QStringList({ "&Tools[Hammer]", "-", "Extra[Saw]", "Placeholder", "Itself" }));
+    EXPECT_EQ(shows, 1) << "the host hears the menu is about to show";
 
     popup->clear();
     EXPECT_EQ(itemsOf(popup.get()), QStringList());
