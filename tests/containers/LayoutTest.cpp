@@ -62,7 +62,7 @@ TEST_F(LayoutTest, GridPlacementSpansAndAlignments)
         // A negative start row is row 0; an end of -1 spans to the last row and column.
         EXPECT_EQ(placementOf(layout, widgetOf<GuiButton>(toEnd)),
             std::make_tuple(0, 0, layout->rowCount(), layout->columnCount(), 0));
-        EXPECT_EQ(std::get<4>(placementOf(layout, widgetOf<GuiButton>(corner))), 0)
+        EXPECT_EQ(placementOf(layout, widgetOf<GuiButton>(corner)), std::make_tuple(3, 4, 1, 1, 0))
             << "alignment 11 is none";
         EXPECT_EQ(GuiGridLayout::getQtAlignmentFlag(1), Qt::AlignLeft);
         EXPECT_EQ(GuiGridLayout::getQtAlignmentFlag(10), Qt::AlignBottom | Qt::AlignRight);
