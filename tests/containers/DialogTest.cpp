@@ -124,29 +124,6 @@ TEST_F(DialogTest, ModalDialogBlocksNeitherTheHostNorItsOwnControls)
     ASSERT_TRUE(runOnGuiThread([] { EXPECT_EQ(QApplication::activeModalWidget(), nullptr); }));
 }
 
-TEST_F(DialogTest, WindowFlagsFollowTheCreationFlagsAndTheHost)
-{
-    auto plain = makeDialog(0x0002);
-    auto full = makeDialog(0x0002 | 0x0100 | 0x0200);
-    EXPECT_FALSE(plain->isVisible());
-    ASSERT_TRUE(runOnGuiThread([&] {
-        const Qt::WindowFlags flags = widgetOf<GuiDialog>(plain.get())->windowFlags();
-        EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
-        EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
-        EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
-        const Qt::WindowFlags fullFlags = widgetOf<GuiDialog>(full.get())->windowFlags();
-        EXPECT_TRUE(fullFlags.testFlag(Qt::WindowMinimizeButtonHint));
-        EXPECT_TRUE(fullFlags.testFlag(Qt::WindowMaximizeButtonHint));
-    }));
-    EXPECT_FALSE(plain->isWindowTransient());
-    plain->setWindowFrameless(true);
-    EXPECT_TRUE(plain->isWindowFrameless());
-    EXPECT_TRUE(plain->isWindowTransient()) << "a frameless dialog is transient";
-    plain->setWindowTransient(false);
-    EXPECT_FALSE(plain->isWindowTransient());
-    EXPECT_TRUE(plain->isWindowFrameless()) << "the window flags are not restored";
-}
-
 TEST_F(DialogTest, ALayoutIsNoContainerForTheWidgetsBuiltOnIt)
 {
     auto dialog = makeDialog();
@@ -165,12 +142,20 @@ TEST_F(DialogTest, ALayoutIsNoContainerForTheWidgetsBuiltOnIt)
     EXPECT_LT(widgetCount(), before);
 }
 
-TEST_F(DialogTest, TransientDialogAsksToApplyWhenAnotherWindowIsActivated)
+TEST_F(DialogTest, CreationFlagsGiveTheHintsAndATransientDialogAsksToApplyOnDeactivation)
 {
-    auto dialog = makeDialog();
-    auto other = makeDialog();
+    auto dialog = makeDialog(0x0002);
+    auto other = makeDialog(0x0002 | 0x0100 | 0x0200);
     EventLog applies;
     dialog->addEventListener(&applies, DLGApplyCloseEvent);
+    const Qt::WindowFlags hints
+        = Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(widgetOf<GuiDialog>(dialog.get())->windowFlags() & hints,
+            Qt::WindowFlags(Qt::WindowCloseButtonHint));
+        EXPECT_EQ(widgetOf<GuiDialog>(other.get())->windowFlags() & hints, hints);
+    }));
+    EXPECT_FALSE(dialog->isWindowTransient());
     dialog->setWindowTransient(true);
     dialog->show();
     other->show();
@@ -193,6 +178,13 @@ TEST_F(DialogTest, TransientDialogAsksToApplyWhenAnotherWindowIsActivated)
     activate(other.get());
     deliverEvents();
     EXPECT_EQ(applies.values().size(), before + 1) << "not after the flag is cleared";
+
+    dialog->setWindowFrameless(true);
+    EXPECT_TRUE(dialog->isWindowFrameless());
+    EXPECT_TRUE(dialog->isWindowTransient()) << "a frameless dialog is transient";
+    dialog->setWindowTransient(false);
+    EXPECT_FALSE(dialog->isWindowTransient());
+    EXPECT_TRUE(dialog->isWindowFrameless()) << "the window flags are not restored";
 }
 
 } // namespace

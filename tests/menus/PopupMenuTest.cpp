@@ -171,24 +171,7 @@ TEST_F(PopupMenuTest, SeparatorsAreTidiedAndSubmenusHangUnderNamedItemsOrAreAppe
     }));
 }
 
-TEST_F(PopupMenuTest, ButtonShowsTheMenuItIsGiven)
-{
-    auto popup = menu();
-    popup->addMenuItem(action("One"));
-    std::unique_ptr<VXButton> button(bridge()->createButton(nullptr, "Choose"));
-    button->setMenu(popup.get());
-    EXPECT_TRUE(button->isEnabled());
-    ASSERT_TRUE(onWidget<GuiButton>(button.get(), [&](GuiButton* widget) {
-        EXPECT_EQ(widget->menu(), widgetOf<GuiPopupMenu>(popup.get()));
-    }));
-    button->setMenu(nullptr);
-    EXPECT_TRUE(button->isEnabled());
-    ASSERT_TRUE(
-        runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiButton>(button.get())->menu(), nullptr); }));
-    button.reset();
-}
-
-TEST_F(PopupMenuTest, BadItemsAreSkippedAndAGoneMenuTakesNothing)
+TEST_F(PopupMenuTest, BadItemsAreSkippedAGoneMenuTakesNothingAndAButtonShowsAMenu)
 {
     auto popup = menu();
     VXAction* gone = action("Gone");
@@ -204,12 +187,20 @@ TEST_F(PopupMenuTest, BadItemsAreSkippedAndAGoneMenuTakesNothing)
     popup.reset();
     EXPECT_EQ(widgetCount(), before - 1);
 
-    // Creation without a GUI widget for the parent still builds a menu.
+    // Creation with a parent of another kind still builds a menu, which a button can show.
     std::unique_ptr<VXButton> button(bridge()->createButton(nullptr, "Host"));
     auto child = std::unique_ptr<VXPopupMenu>(bridge()->createPopupMenu(button.get()));
     child->addMenuItem(action("Child"));
+    button->setMenu(child.get());
+    EXPECT_TRUE(button->isEnabled());
+    ASSERT_TRUE(onWidget<GuiButton>(button.get(), [&](GuiButton* widget) {
+        EXPECT_EQ(widget->menu(), widgetOf<GuiPopupMenu>(child.get()));
+    }));
+    button->setMenu(nullptr);
     child->popup();
     EXPECT_EQ(itemsOf(child.get()), QStringList({ "Child" }));
+    ASSERT_TRUE(
+        runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiButton>(button.get())->menu(), nullptr); }));
     child.reset();
     button.reset();
 }
