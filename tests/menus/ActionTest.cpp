@@ -201,7 +201,7 @@ TEST_F(ActionTest, ShortcutsTriggerAndASharedShortcutFiresBoth)
     EXPECT_EQ(m_log.events[3].source, first.get());
 }
 
-TEST_F(ActionTest, ToolBarStylesLabelsWidgetsAndReportsOnlyUserVisibilityChanges)
+TEST_F(ActionTest, ToolBarTakesStylesLabelsAndWidgetsButNoBadHandleAndReportsUserHides)
 {
     auto bar = makeShownToolBar();
     std::unique_ptr<VXButton> button(bridge()->createButton(nullptr, "Extra"));
@@ -216,11 +216,20 @@ TEST_F(ActionTest, ToolBarStylesLabelsWidgetsAndReportsOnlyUserVisibilityChanges
     bar->hide();
     bar->show();
     EXPECT_EQ(widgetCount(), m_startCount + 3) << "the id registry counts too";
+    // Bad and stale handles add nothing.
+    auto kept = makeAction(nullptr, "Kept", "", false);
+    bar->addAction(nullptr);
+    bar->addWidget(nullptr);
+    bar->addWidget(kept.get()); // registered under no id
+    bar->setButtonStyle(nullptr);
+    VXAction* gone = makeAction(nullptr, "Gone", "", false).release();
+    delete gone;
+    bar->addAction(gone); // a stale handle finds no widget
     ASSERT_TRUE(onWidget<GuiToolBar>(bar.get(), [&](GuiToolBar* widget) {
         EXPECT_EQ(widget->windowTitle(), QStringLiteral("Tools"));
         EXPECT_EQ(widget->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
         EXPECT_EQ(widgetOf<GuiButton>(button.get())->parentWidget(), widget);
-        EXPECT_EQ(widget->actions().size(), 2) << "the separator and the button";
+        EXPECT_EQ(widget->actions().size(), 2) << "the separator and the button only";
     }));
     deliverEvents();
     EXPECT_EQ(transcript(), "") << "the host's own hide and show are not reported";
@@ -233,23 +242,6 @@ TEST_F(ActionTest, ToolBarStylesLabelsWidgetsAndReportsOnlyUserVisibilityChanges
     bar.reset(); // takes the button's widget with it
     ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiButton>(button.get()), nullptr); }));
     button.reset();
-}
-
-TEST_F(ActionTest, ToolBarTakesNoBadOrStaleHandles)
-{
-    auto bar = makeShownToolBar();
-    auto action = makeAction(bar.get(), "Kept", "", false);
-    bar->addAction(nullptr);
-    bar->addWidget(nullptr);
-    bar->addWidget(action.get()); // registered under no id
-    bar->setButtonStyle(nullptr);
-    VXAction* gone = makeAction(nullptr, "Gone", "", false).release();
-    delete gone;
-    bar->addAction(gone); // a stale handle finds no widget
-    ASSERT_TRUE(
-        runOnGuiThread([&] { EXPECT_TRUE(widgetOf<GuiToolBar>(bar.get())->actions().isEmpty()); }));
-    deliverEvents();
-    EXPECT_TRUE(m_log.events.empty());
 }
 
 // Owns the host's about-to-show slot (engine thread).
