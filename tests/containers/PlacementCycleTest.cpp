@@ -38,13 +38,19 @@ class PlacementCycleTest;
 struct CycleCase {
     const char* name;
     VXMessageType refused;
-    // Builds the widgets and makes the placements; the last one closes the cycle. Returns
-    // every proxy whose GUI object is checked afterwards.
-    std::function<std::vector<VXWidget*>(PlacementCycleTest&, VXBridge*)> build;
+    // Makes the placements, the last of which closes a cycle; proxies it makes go through make().
+    std::function<void(PlacementCycleTest&)> build;
 };
 
 class PlacementCycleTest : public WidgetLeakTest, public testing::WithParamInterface<CycleCase> {
 public:
+    // Owns `proxy`; its GUI object is checked after the placements.
+    template <class P> P* make(P* proxy)
+    {
+        m_made.push_back(proxy);
+        return own(proxy);
+    }
+
     // Tool bars find the widgets they take by id.
     void registerById(VXWidget* proxy)
     {
@@ -53,13 +59,26 @@ public:
         m_ids.push_back(id);
     }
 
+    VXPanel* root = nullptr;
+    VXPanel* inner = nullptr; // a child of root
+
 protected:
+    void SetUp() override
+    {
+        WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        root = make(bridge()->createPanel(nullptr, "root"));
+        inner = make(bridge()->createPanel(root, "inner"));
+    }
+
     void TearDown() override
     {
         for (unsigned id : m_ids)
             runOnGuiThread([&] { VRIX::removeObject(id); });
         WidgetLeakTest::TearDown();
     }
+
+    std::vector<VXWidget*> m_made;
 
 private:
     std::vector<unsigned> m_ids;
@@ -102,13 +121,13 @@ TEST_P(PlacementCycleTest, IsRefusedAndLogged)
     const CycleCase& row = GetParam();
     TraceCapture trace;
     ASSERT_TRUE(trace.start());
-    const std::vector<VXWidget*> proxies = row.build(*this, bridge());
+    row.build(*this);
     // A synchronous round trip: the GUI thread is still answering.
     widgetCount();
     trace.stop();
 
     ASSERT_TRUE(runOnGuiThread([&] {
-        for (VXWidget* proxy : proxies) {
+        for (VXWidget* proxy : m_made) {
             auto* object = dynamic_cast<QObject*>(findWidget(proxy));
             ASSERT_NE(object, nullptr);
             EXPECT_FALSE(chainLoops(object)) << row.name;
@@ -124,137 +143,77 @@ TEST_P(PlacementCycleTest, IsRefusedAndLogged)
     EXPECT_EQ(log.count(expected), 1) << row.name << "\n" << log.toStdString();
 }
 
+using Fixture = PlacementCycleTest;
+
 const CycleCase kCases[] = {
-    { "window_own_central", WNDSetCentralWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXWindow* w = t.own(b->createWindow(0));
-            w->setCentralWidget(w);
-            return { w };
-        } },
     { "windows_each_others_central", WNDSetCentralWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXWindow* first = t.own(b->createWindow(0));
-            VXWindow* second = t.own(b->createWindow(0));
+        [](Fixture& t) {
+            VXWindow* first = t.make(bridge()->createWindow(0));
+            VXWindow* second = t.make(bridge()->createWindow(0));
             first->setCentralWidget(second);
             second->setCentralWidget(first);
-            return { first, second };
         } },
     { "hbox_adds_its_own_widget", LAYHBoxAddWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
-            VXHBoxLayout* row = t.own(b->createHBoxLayout(panel));
-            row->addWidget(panel, 0);
-            return { panel, row };
-        } },
+        [](Fixture& t) { t.make(bridge()->createHBoxLayout(t.root))->addWidget(t.root, 0); } },
     { "vbox_adds_an_ancestor", LAYVBoxAddWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* outer = t.own(b->createPanel(nullptr, "outer"));
-            VXPanel* inner = t.own(b->createPanel(outer, "inner"));
-            VXVBoxLayout* column = t.own(b->createVBoxLayout(inner));
-            column->addWidget(outer, 0);
-            return { outer, inner, column };
-        } },
+        [](Fixture& t) { t.make(bridge()->createVBoxLayout(t.inner))->addWidget(t.root, 0); } },
     { "grid_adds_an_ancestor", LAYGridAddWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* outer = t.own(b->createPanel(nullptr, "outer"));
-            VXPanel* inner = t.own(b->createPanel(outer, "inner"));
-            VXGridLayout* grid = t.own(b->createGridLayout(inner, 2, 2));
-            grid->addWidget(outer, 0, 0, 0, 0, 0);
-            return { outer, inner, grid };
+        [](Fixture& t) {
+            t.make(bridge()->createGridLayout(t.inner, 2, 2))->addWidget(t.root, 0, 0, 0, 0, 0);
         } },
     { "grid_cell_adds_its_own_widget", LAYGridAddWidget2Msg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
-            VXGridLayout* grid = t.own(b->createGridLayout(panel, 2, 2));
-            grid->addWidget(panel, 1, 1, 0);
-            return { panel, grid };
+        [](Fixture& t) {
+            t.make(bridge()->createGridLayout(t.root, 2, 2))->addWidget(t.root, 1, 1, 0);
         } },
     { "layouts_hold_each_other", LAYVBoxAddLayoutMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXHBoxLayout* row = t.own(b->createHBoxLayout());
-            VXVBoxLayout* column = t.own(b->createVBoxLayout());
+        [](Fixture& t) {
+            VXHBoxLayout* row = t.make(bridge()->createHBoxLayout());
+            VXVBoxLayout* column = t.make(bridge()->createVBoxLayout());
             row->addLayout(column, 0);
             column->addLayout(row, 0);
-            return { row, column };
         } },
     { "hbox_adds_itself", LAYHBoxAddLayoutMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
-            VXHBoxLayout* row = t.own(b->createHBoxLayout(panel));
+        [](Fixture& t) {
+            VXHBoxLayout* row = t.make(bridge()->createHBoxLayout(t.root));
             row->addLayout(row, 0);
-            return { panel, row };
         } },
     { "grid_adds_a_layout_holding_its_widget", LAYGridAddLayoutMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* panel = t.own(b->createPanel(nullptr, "p"));
-            VXGridLayout* grid = t.own(b->createGridLayout(panel, 2, 2));
-            VXHBoxLayout* loose = t.own(b->createHBoxLayout());
-            loose->addWidget(panel, 0); // a free layout has nothing to loop through yet
+        [](Fixture& t) {
+            VXGridLayout* grid = t.make(bridge()->createGridLayout(t.root, 2, 2));
+            VXHBoxLayout* loose = t.make(bridge()->createHBoxLayout());
+            loose->addWidget(t.root, 0); // a free layout has nothing to loop through yet
             grid->addLayout(loose, 0, 0, 0, 0, 0);
-            return { panel, grid, loose };
-        } },
-    { "scroll_view_holds_itself", SVAddWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
-            VXScrollView* scroll = t.own(b->createScrollView(root));
-            scroll->addWidget(scroll);
-            return { root, scroll };
         } },
     { "scroll_view_holds_an_ancestor", SVAddWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
-            VXScrollView* scroll = t.own(b->createScrollView(root));
-            scroll->addWidget(root);
-            return { root, scroll };
-        } },
+        [](Fixture& t) { t.make(bridge()->createScrollView(t.inner))->addWidget(t.root); } },
     { "stack_page_is_an_ancestor", WSAddWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
-            VXWidgetStack* stack = t.own(b->createWidgetStack(root));
-            stack->addWidget(root, 0);
-            return { root, stack };
-        } },
+        [](Fixture& t) { t.make(bridge()->createWidgetStack(t.root))->addWidget(t.root, 0); } },
     { "tab_holds_the_bar_it_joins", TABBARAddTabMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPanel* root = t.own(b->createPanel(nullptr, "root"));
-            VXTabBar* outer = t.own(b->createTabBar(root));
-            VXTab* tab = t.own(b->createTab(outer));
+        [](Fixture& t) {
+            VXTabBar* outer = t.make(bridge()->createTabBar(t.root));
+            VXTab* tab = t.make(bridge()->createTab(outer));
             outer->addTab(tab);
-            VXTabBar* inner = t.own(b->createTabBar(tab));
-            inner->addTab(tab);
-            return { root, outer, tab, inner };
+            t.make(bridge()->createTabBar(tab))->addTab(tab);
         } },
     { "tool_bar_holds_its_window", TOOLAddWidgetMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXWindow* window = t.own(b->createWindow(0));
-            VXToolBar* bar = t.own(b->createToolBar(window));
+        [](Fixture& t) {
+            VXWindow* window = t.make(bridge()->createWindow(0));
             t.registerById(window);
-            bar->addWidget(window);
-            return { window, bar };
+            t.make(bridge()->createToolBar(window))->addWidget(window);
         } },
     { "menu_opens_itself", POPAddSubMenuMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPopupMenu* menu = t.own(b->createPopupMenu(nullptr));
+        [](Fixture& t) {
+            VXPopupMenu* menu = t.make(bridge()->createPopupMenu(nullptr));
             menu->addSubMenu(menu, u"Itself");
-            return { menu };
-        } },
-    { "menus_open_each_other", POPAddSubMenuMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPopupMenu* first = t.own(b->createPopupMenu(nullptr));
-            VXPopupMenu* second = t.own(b->createPopupMenu(nullptr));
-            first->addSubMenu(second, u"Second");
-            second->addSubMenu(first, u"First");
-            return { first, second };
         } },
     { "menu_item_opens_a_menu_above", POPAddSubMenuItemMsg,
-        [](PlacementCycleTest& t, VXBridge* b) -> std::vector<VXWidget*> {
-            VXPopupMenu* top = t.own(b->createPopupMenu(nullptr));
-            VXPopupMenu* middle = t.own(b->createPopupMenu(nullptr));
-            VXPopupMenu* bottom = t.own(b->createPopupMenu(nullptr));
+        [](Fixture& t) {
+            VXPopupMenu* top = t.make(bridge()->createPopupMenu(nullptr));
+            VXPopupMenu* middle = t.make(bridge()->createPopupMenu(nullptr));
+            VXPopupMenu* bottom = t.make(bridge()->createPopupMenu(nullptr));
             top->addSubMenu(middle, u"Middle");
             middle->addSubMenu(bottom, u"Bottom");
             bottom->addSubMenuItem(top, u"Top", u"", false);
-            return { top, middle, bottom };
         } },
 };
 

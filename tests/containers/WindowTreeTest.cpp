@@ -1,5 +1,6 @@
-// Main windows: emitters, the close event, window hints, and tearing down a deep tree of
-// containers.
+// Main windows, tab bars and splitters: emitters, the close event, window hints, tearing down a
+// deep tree of containers, the user's tab change reaching the host once and the host's splitter
+// moves reaching the widget once, scaled.
 #include "engine/VXButton.h"
 #include "engine/VXCheckBox.h"
 #include "engine/VXDialog.h"
@@ -15,15 +16,20 @@
 #include "engine/VXWidgetStack.h"
 #include "engine/VXWindow.h"
 #include "tests/support/WidgetTest.h"
+#include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiButton.h"
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiScrollView.h"
+#include "vx_qtgui/GuiSplitter.h"
+#include "vx_qtgui/GuiTab.h"
+#include "vx_qtgui/GuiTabBar.h"
 #include "vx_qtgui/GuiTogglePanel.h"
 #include "vx_qtgui/GuiWidgetStack.h"
 #include "vx_qtgui/GuiWindow.h"
 
 #include <QCheckBox>
 #include <QStatusBar>
+#include <QTabBar>
 
 #include <string>
 
@@ -121,6 +127,9 @@ TEST_F(WindowTreeTest, WindowStateRoundTripsAndShortStatesChangeNothing)
     window->addEventListener(&closes, WNDCloseEvent);
     window->setTitle(u"Main \u00e9");
     EXPECT_EQ(window->getTitleU(), u"Main \u00e9");
+    // The 8-bit title a host reads back carries one Latin-1 byte per character.
+    VXGroupBox* box = bridge()->createGroupBox(window.get(), u"Caf\u00e9 \u00c5");
+    EXPECT_EQ(box->getTitle(), std::string("Caf\xe9 \xc5"));
     window->show();
     window->setPosition(30, 40, 320, 240);
     const VRIX::VXRect<int> at = window->getPosition();
@@ -155,12 +164,107 @@ TEST_F(WindowTreeTest, WindowStateRoundTripsAndShortStatesChangeNothing)
     EXPECT_THAT(closes.values(), ElementsAre(0));
 }
 
-// The 8-bit title a host reads back carries one Latin-1 byte per character.
-TEST_F(WindowTreeTest, GroupBoxTitleComesBackAsLatin1)
+class TabAndSplitterTest : public WidgetLeakTest {
+protected:
+    void SetUp() override
+    {
+        WidgetLeakTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
+        m_dialog = own(bridge()->createDialog(0));
+        m_dialog->setClientGeometry(0, 0, 500, 300);
+    }
+
+    VXTab* addTab(VXTabBar* bar, const char* name)
+    {
+        VXTab* tab = bridge()->createTab(bar);
+        tab->setName(name);
+        bar->addTab(tab);
+        return tab;
+    }
+
+    VXDialog* m_dialog = nullptr;
+};
+
+TEST_F(TabAndSplitterTest, UserTabChangeReachesTheHostOnceAndHiddenTabsLeaveTheBar)
 {
-    VXDialog* dialog = own(bridge()->createDialog(0));
-    VXGroupBox* box = own(bridge()->createGroupBox(dialog, u"Caf\u00e9 \u00c5"));
-    EXPECT_EQ(box->getTitle(), std::string("Caf\xe9 \xc5"));
+    VXTabBar* bar = bridge()->createTabBar(m_dialog);
+    EventLog changes;
+    bar->addEventListener(&changes, TABBARTabChangedEvent);
+    addTab(bar, "One");
+    VXTab* two = addTab(bar, "Two");
+    addTab(bar, "Three");
+    bar->addTab(two);
+    bar->addTab(nullptr);
+    bridge()->createCheckBox(two, "On page two");
+    m_dialog->show();
+    EXPECT_EQ(bar->getCurrentTab(), 0);
+    EXPECT_EQ(two->getName(), u"Two");
+    deliverEvents();
+    EXPECT_THAT(changes.values(), IsEmpty()) << "adding pages is not the user's doing";
+
+    ASSERT_TRUE(onWidget<GuiTabBar>(bar, [&](GuiTabBar* widget) {
+        ASSERT_EQ(widget->count(), 3) << "a page added twice is there once";
+        QTabBar* tabs = widget->findChild<QTabBar*>();
+        QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(2).center());
+    }));
+    deliverEvents();
+    EXPECT_THAT(changes.values(), ElementsAre(2));
+    EXPECT_EQ(bar->getCurrentTab(), 2);
+
+    bar->setCurrentTab(1);
+    bar->setCurrentTab(7);
+    bar->imSetCurrentTab(-1);
+    EXPECT_EQ(bar->getCurrentTab(), 1);
+    deliverEvents();
+    EXPECT_THAT(changes.values(), ElementsAre(2))
+        << "quiet selection and bad indexes report nothing";
+    bar->imSetCurrentTab(0);
+    EXPECT_EQ(bar->getCurrentTab(), 0);
+    deliverEvents();
+    EXPECT_THAT(changes.values(), ElementsAre(2, 0));
+
+    two->hide();
+    EXPECT_FALSE(two->isVisible());
+    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_EQ(widgetOf<GuiTabBar>(bar)->count(), 2); }));
+    two->show();
+    two->setEnabled(false);
+    EXPECT_TRUE(two->isVisible());
+    EXPECT_FALSE(two->isEnabled());
+    ASSERT_TRUE(onWidget<GuiTabBar>(bar, [&](GuiTabBar* widget) {
+        ASSERT_EQ(widget->count(), 3);
+        EXPECT_EQ(widget->tabText(1), QStringLiteral("Two"));
+        EXPECT_FALSE(widget->isTabEnabled(1));
+    }));
+}
+
+TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
+{
+    VXSplitter* splitter = bridge()->createSplitter(m_dialog, "VERTICAL", "split");
+    bridge()->createPanel(splitter, "top");
+    bridge()->createPanel(splitter, "bottom");
+    m_dialog->show();
+    int handle = 0;
+    ASSERT_TRUE(onWidget<GuiSplitter>(splitter, [&](GuiSplitter* widget) {
+        EXPECT_EQ(widget->orientation(), Qt::Vertical) << "the name is compared lower-cased";
+        ASSERT_EQ(widget->count(), 2);
+        handle = widget->handleWidth();
+        VRIX::setDpiScale(1.5);
+        widget->setOrientation(Qt::Horizontal);
+        widget->resize(151 + 451 + handle, 100);
+    }));
+
+    splitter->setOrientationEmitter(VRIX::Vertical);
+    splitter->setOrientationEmitter(VRIX::Horizontal);
+    splitter->setSizesEmitter(std::vector<int> { 101, 301 });
+    QList<int> sizes;
+    EXPECT_TRUE(pumpUntil([&] {
+        runOnGuiThread([&] { sizes = widgetOf<GuiSplitter>(splitter)->sizes(); });
+        return sizes == QList<int>({ 151, 451 });
+    })) << "sizes are scaled by 1.5 and truncated";
+    ASSERT_TRUE(runOnGuiThread([&] {
+        VRIX::setDpiScale(1.0);
+        EXPECT_EQ(widgetOf<GuiSplitter>(splitter)->orientation(), Qt::Horizontal);
+    }));
 }
 
 } // namespace
