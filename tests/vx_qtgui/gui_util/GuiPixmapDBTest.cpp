@@ -1,11 +1,10 @@
 #include "vx_qtgui/GuiPixmapDB.h"
 
 #include "tests/support/QStringPrinter.h"
-#include "tests/vx_qtgui/gui_util/PictureFiles.h"
-#include "tests/vx_qtgui/gui_util/TestApplicationContext.h"
-#include "vrix/DpiScaling.h"
+#include "tests/vx_qtgui/gui_util/GuiUtilFixture.h"
 #include "vrix/gui/ImageCompositor.h"
 #include "vrix/gui/ImageCompositorManager.h"
+#include "vrix/services/ApplicationContext.h"
 #include "vrix/services/ServiceRegistry.h"
 
 #include <QIcon>
@@ -14,9 +13,42 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 using GuiUtil::GuiPixmapDB;
+
+// The installation root is the repository's resources/ tree unless a test changes it.
+class TestApplicationContext : public VXServices::ApplicationContext {
+public:
+    void registerFeature(const char*, int, void (*)(int)) override { }
+    bool isFeatureEnabled(const char*) override { return false; }
+    const char* getPreferencesDirectory(bool) override { return ""; }
+    const char* getRelease() override { return "test"; }
+    const char* getRoot() override { return root.c_str(); }
+    const char* getBinArchDir() override { return ""; }
+    const char* getCharacterEncoding() override { return "UTF-8"; }
+
+    std::string root;
+};
+
+TestApplicationContext* s_context = nullptr;
+
+class ContextEnvironment : public testing::Environment {
+    void SetUp() override
+    {
+        s_context = new TestApplicationContext;
+        s_context->root = QStringLiteral(VX_TEST_RESOURCES_ROOT).toStdString();
+        VXServices::VXService<VXServices::ApplicationContext>::install(s_context);
+    }
+    void TearDown() override { VXServices::ServiceRegistry::instance().clear(); }
+};
+
+testing::Environment* const s_environment
+    = testing::AddGlobalTestEnvironment(new ContextEnvironment);
+
+const QString kResources = QStringLiteral("toolbox/shared/orvidesk/resources/");
 
 QImage argb(const QPixmap& pixmap)
 {
@@ -28,13 +60,12 @@ long long layerLoads()
     return VRIX::ImageCompositor::Manager::instance().layerLoads();
 }
 
-class PixmapTable : public PictureTest { };
+class PixmapTable : public GuiUtilFixture { };
 
 TEST_F(PixmapTable, ResolvesRelativePathsBelowTheInstallationRoot)
 {
-    EXPECT_EQ(GuiPixmapDB::resolvePath("toolbox/a.png"), testResourcesRoot() + "/toolbox/a.png");
-    EXPECT_EQ(GuiPixmapDB::resolvePath(""),
-        testResourcesRoot() + "/toolbox/shared/orvidesk/resources/Default.png");
+    EXPECT_EQ(GuiPixmapDB::resolvePath("toolbox/a.png"), resourcesRoot() + "/toolbox/a.png");
+    EXPECT_EQ(GuiPixmapDB::resolvePath(""), resourcesRoot() + "/" + kResources + "Default.png");
     EXPECT_EQ(GuiPixmapDB::resolvePath("/elsewhere/a.png"), "/elsewhere/a.png");
     const QString key = VRIX::ImageCompositor::buildKey("/elsewhere/a.png", false, true);
     EXPECT_EQ(GuiPixmapDB::resolvePath(key), key);
@@ -43,65 +74,51 @@ TEST_F(PixmapTable, ResolvesRelativePathsBelowTheInstallationRoot)
 TEST_F(PixmapTable, LoadsTheSameRelativePathOnce)
 {
     // A root of its own, so that no other test can have asked for the picture before.
-    auto* context = dynamic_cast<TestApplicationContext*>(
-        VXServices::VXService<VXServices::ApplicationContext>::get());
-    ASSERT_NE(context, nullptr);
-    m_files.write("once.png", PictureFiles::solid(5, 3, Qt::magenta));
-    context->setRoot(m_files.directory().toStdString());
-
+    write("once.png", solid(5, 3, Qt::magenta));
+    s_context->root = m_dir.path().toStdString();
     const long long before = layerLoads();
     const QPixmap first = GuiPixmapDB::getPixmapFromPath("once.png");
     const QPixmap second = GuiPixmapDB::getPixmapFromPath("once.png");
     const long long loads = layerLoads() - before;
-    context->setRoot(testResourcesRoot().toStdString());
+    s_context->root = resourcesRoot().toStdString();
 
     EXPECT_EQ(loads, 1);
-    ASSERT_FALSE(first.isNull());
     EXPECT_EQ(first.size(), QSize(5, 3));
     EXPECT_EQ(first.cacheKey(), second.cacheKey());
 }
 
-TEST_F(PixmapTable, EmptyPathGivesTheDefaultPicture)
+TEST_F(PixmapTable, EmptyPathGivesTheDefaultPictureAndAMissingOneIsNullAndNotLookedForAgain)
 {
     const QPixmap empty = GuiPixmapDB::getPixmapFromPath(QString());
-    ASSERT_FALSE(empty.isNull());
     EXPECT_EQ(empty.cacheKey(), GuiPixmapDB::getDefaultPixmap().cacheKey());
-    const QImage onDisk(testResourcesRoot() + "/toolbox/shared/orvidesk/resources/Default.png");
+    const QImage onDisk(resourcesRoot() + "/" + kResources + "Default.png");
     ASSERT_FALSE(onDisk.isNull());
     EXPECT_EQ(argb(empty), onDisk.convertToFormat(QImage::Format_ARGB32));
     EXPECT_FALSE(GuiPixmapDB::getIconFromPath("").isNull());
-}
 
-TEST_F(PixmapTable, MissingPictureIsNullAndNotLookedForAgain)
-{
-    const QString path = "toolbox/shared/orvidesk/resources/no-such-picture.png";
-    EXPECT_TRUE(GuiPixmapDB::getPixmapFromPath(path).isNull());
+    const QString missing = kResources + "no-such-picture.png";
+    EXPECT_TRUE(GuiPixmapDB::getPixmapFromPath(missing).isNull());
     const long long before = layerLoads();
-    EXPECT_TRUE(GuiPixmapDB::getPixmapFromPath(path).isNull());
+    EXPECT_TRUE(GuiPixmapDB::getPixmapFromPath(missing).isNull());
     EXPECT_EQ(layerLoads(), before);
-    EXPECT_TRUE(GuiPixmapDB::getIconFromPath(path).isNull());
-    EXPECT_TRUE(GuiPixmapDB::getIconFromPath(path, Qt::white).isNull());
+    EXPECT_TRUE(GuiPixmapDB::getIconFromPath(missing).isNull());
+    EXPECT_TRUE(GuiPixmapDB::getIconFromPath(missing, Qt::white).isNull());
 }
 
-TEST_F(PixmapTable, ComposesAnEncodedKey)
+TEST_F(PixmapTable, ComposesAnEncodedKeyAndPrefersTheHighDensityFileOnAScaledDisplay)
 {
-    QImage badge(2, 2, QImage::Format_ARGB32);
-    badge.fill(Qt::transparent);
+    QImage badge = solid(2, 2, Qt::transparent);
     badge.setPixel(1, 1, qRgb(0, 0, 255));
-    const QString base = m_files.write("key-base.png", PictureFiles::solid(4, 4, Qt::green));
-    const QString over = m_files.write("key-badge.png", badge);
-    const QString key = VRIX::ImageCompositor::buildKey(QStringList { base, over }, false, false);
-
+    const QString base = write("key-base.png", solid(4, 4, Qt::green));
+    const QString key = VRIX::ImageCompositor::buildKey(
+        QStringList { base, write("key-badge.png", badge) }, false, false);
     const QImage composed = argb(GuiPixmapDB::getPixmapFromPath(key));
     ASSERT_EQ(composed.size(), QSize(4, 4));
     EXPECT_EQ(composed.pixel(0, 0), qRgb(0, 255, 0));
     EXPECT_EQ(composed.pixel(3, 3), qRgb(0, 0, 255));
-}
 
-TEST_F(PixmapTable, PrefersTheHighDensityFileOnAScaledDisplay)
-{
-    const QString file = m_files.write("scaled.png", PictureFiles::solid(4, 4, Qt::red));
-    m_files.write("scaled@2x.png", PictureFiles::solid(8, 8, Qt::blue));
+    const QString file = write("scaled.png", solid(4, 4, Qt::red));
+    write("scaled@2x.png", solid(8, 8, Qt::blue));
     VRIX::setDpiScale(2.0);
     const QPixmap pixmap = GuiPixmapDB::getPixmapFromPath(file);
     EXPECT_EQ(pixmap.size(), QSize(8, 8));
@@ -109,16 +126,13 @@ TEST_F(PixmapTable, PrefersTheHighDensityFileOnAScaledDisplay)
     EXPECT_EQ(argb(pixmap).pixel(0, 0), qRgb(0, 0, 255));
 }
 
-// Absolute paths are used as given.
 TEST_F(PixmapTable, IconWithAColourMadeTransparent)
 {
-    QImage image(4, 1, QImage::Format_ARGB32);
-    image.fill(qRgb(255, 0, 0));
+    QImage image = solid(4, 1, qRgb(255, 0, 0));
     image.setPixel(3, 0, qRgb(0, 0, 255));
-    const QString file = m_files.write("keyed.png", image);
-
-    const QIcon icon = GuiPixmapDB::getIconFromPath(file, QColor(255, 0, 0));
-    const QImage shown = argb(icon.pixmap(QSize(4, 1)));
+    const QString file = write("keyed.png", image);
+    const QImage shown
+        = argb(GuiPixmapDB::getIconFromPath(file, QColor(255, 0, 0)).pixmap(QSize(4, 1)));
     ASSERT_EQ(shown.size(), QSize(4, 1));
     EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
     EXPECT_EQ(shown.pixel(3, 0), qRgb(0, 0, 255));
@@ -129,13 +143,11 @@ TEST_F(PixmapTable, IconWithAColourMadeTransparent)
 TEST_F(PixmapTable, ConvertsOneColourClipsTheBackgroundAndKeepsEachPixelsTransparency)
 {
     // White frame, red centre with one green pixel; red becomes blue.
-    QImage image(5, 5, QImage::Format_ARGB32);
-    image.fill(Qt::white);
+    QImage image = solid(5, 5, Qt::white);
     for (int y = 1; y < 4; ++y)
         for (int x = 1; x < 4; ++x)
             image.setPixel(x, y, qRgb(255, 0, 0));
     image.setPixel(2, 2, qRgb(0, 255, 0));
-
     const QImage converted = argb(GuiPixmapDB::convertPixmapColors(
         QPixmap::fromImage(image), QColor(255, 0, 0), QColor(0, 0, 255)));
     EXPECT_EQ(converted.pixel(1, 1), qRgb(0, 0, 255));
@@ -143,8 +155,7 @@ TEST_F(PixmapTable, ConvertsOneColourClipsTheBackgroundAndKeepsEachPixelsTranspa
     EXPECT_EQ(qAlpha(converted.pixel(0, 0)), 0);
     EXPECT_TRUE(GuiPixmapDB::convertPixmapColors(QPixmap(), Qt::red, Qt::blue).isNull());
 
-    QImage faint(3, 3, QImage::Format_ARGB32);
-    faint.fill(qRgba(0, 0, 0, 0));
+    QImage faint = solid(3, 3, Qt::transparent);
     faint.setPixel(1, 1, qRgba(255, 0, 0, 128));
     const QImage whitened = argb(GuiPixmapDB::convertPixmapColors(
         QPixmap::fromImage(faint), QColor(0, 0, 0), QColor(255, 255, 255)));
@@ -152,5 +163,36 @@ TEST_F(PixmapTable, ConvertsOneColourClipsTheBackgroundAndKeepsEachPixelsTranspa
     EXPECT_EQ(qAlpha(whitened.pixel(0, 0)), 0);
     EXPECT_NEAR(qAlpha(whitened.pixel(1, 1)), 128, 1);
 }
+
+// Every picture the toolkit asks for below the installation root.
+const char* const kPictures[] = { "Default.png", "clearedit.png", "down_arrow.png",
+    "right_arrow.png", "BrantolyModelIcon_24.png", "VelmarIcon.png", "ModelExplorer.png",
+    "CloseTabButton-Unselected.png", "CloseTabButton-Selected.png", "CloseTabButton-Hovered.png",
+    "CloseTabButton-Clicked.png", "expand.png", "collapse.png", "informer/back_on.png",
+    "informer/back_on_disabled.png", "informer/forward_on.png", "informer/forward_on_disabled.png",
+    "informer/home_on.png", "informer/home_off.png", "informer/pushpin_off.png",
+    "informer/pushpin_on.png", "informer/down_on.png", "informer/down_off.png" };
+
+class ResourcePicture : public GuiUtilFixture,
+                        public ::testing::WithParamInterface<const char*> { };
+
+TEST_P(ResourcePicture, ExistsAtBothDensitiesAndLoadsThroughThePixmapTableAsItself)
+{
+    const QString relative = kResources + QString::fromLatin1(GetParam());
+    const QString file = resourcesRoot() + "/" + relative;
+    const QImage plain(file);
+    ASSERT_FALSE(plain.isNull()) << file.toStdString();
+    const QImage dense(file.left(file.size() - 4) + "@2x.png");
+    EXPECT_EQ(dense.size(), plain.size() * 2) << "the @2x twin of " << file.toStdString();
+    EXPECT_TRUE(plain.hasAlphaChannel());
+
+    const QPixmap pixmap = GuiPixmapDB::getPixmapFromPath(relative);
+    ASSERT_FALSE(pixmap.isNull());
+    if (QString::fromLatin1(GetParam()) != "Default.png") {
+        EXPECT_NE(pixmap.cacheKey(), GuiPixmapDB::getDefaultPixmap().cacheKey());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Installation, ResourcePicture, ::testing::ValuesIn(kPictures));
 
 } // namespace

@@ -1,7 +1,5 @@
 #include "vx_qtgui/GuiUtil.h"
 
-#include "tests/vx_qtgui/gui_util/ZoomTarget.h"
-
 #include <QImage>
 #include <QKeySequence>
 #include <QPainter>
@@ -13,6 +11,18 @@
 #include <limits>
 
 namespace {
+
+// A widget with zoom slots that counts how often each runs.
+class ZoomTarget : public QWidget {
+    Q_OBJECT
+public:
+    int zoomedIn = 0;
+    int zoomedOut = 0;
+
+public slots:
+    void increaseFontSize() { ++zoomedIn; }
+    void decreaseFontSize() { ++zoomedOut; }
+};
 
 QImage transparentImage(int width, int height)
 {
@@ -146,3 +156,5 @@ TEST(ZoomShortcuts, CallTheWidgetsSlotsAndNoneForAMissingWidgetOrSlot)
 }
 
 } // namespace
+
+#include "GuiUtilPaintingTest.moc"

@@ -3,8 +3,7 @@
 #include "vrix/gui/PixmapLoading.h"
 
 #include "tests/support/QStringPrinter.h"
-#include "tests/vx_qtgui/gui_util/PictureFiles.h"
-#include "vrix/DpiScaling.h"
+#include "tests/vx_qtgui/gui_util/GuiUtilFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -54,20 +53,17 @@ TEST(HighDensityPath, InsertsTheTagBeforeTheSuffixOfTheFileName)
     EXPECT_EQ(VRIX::highDensityPath("pack.tar.gz"), "pack.tar@2x.gz");
 }
 
-class Compositor : public PictureTest {
+// A red 4 × 4 picture with a green 8 × 8 twin.
+class Compositor : public GuiUtilFixture {
 protected:
     void SetUp() override
     {
-        PictureTest::SetUp();
-        m_plain = m_files.write("pic.png", PictureFiles::solid(4, 4, Qt::red));
-        m_files.write("pic@2x.png", PictureFiles::solid(8, 8, Qt::green));
-        m_lonely = m_files.write("lonely.png", PictureFiles::solid(4, 4, Qt::blue));
+        GuiUtilFixture::SetUp();
+        write("pic@2x.png", solid(8, 8, Qt::green));
         ASSERT_FALSE(m_plain.isEmpty());
-        ASSERT_FALSE(m_lonely.isEmpty());
     }
 
-    QString m_plain;
-    QString m_lonely;
+    const QString m_plain = write("pic.png", solid(4, 4, Qt::red));
 };
 
 TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOneAndReadsOneAtRatioTwo)
@@ -79,9 +75,10 @@ TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOneAndReadsOneAtRati
         int side;
         qreal ratio;
         QRgb colour;
-    } loads[] = { { 1.0, m_plain, 4, 1.0, qRgb(255, 0, 0) },
-        { 1.5, m_plain, 8, 2.0, qRgb(0, 255, 0) }, { 1.5, m_lonely, 4, 1.0, qRgb(0, 0, 255) },
-        { 1.0, m_files.path("pic@2x.png"), 8, 2.0, qRgb(0, 255, 0) } };
+    } loads[]
+        = { { 1.0, m_plain, 4, 1.0, qRgb(255, 0, 0) }, { 1.5, m_plain, 8, 2.0, qRgb(0, 255, 0) },
+              { 1.5, write("lonely.png", solid(4, 4, Qt::blue)), 4, 1.0, qRgb(0, 0, 255) },
+              { 1.0, path("pic@2x.png"), 8, 2.0, qRgb(0, 255, 0) } };
     for (const auto& row : loads) {
         SCOPED_TRACE(row.file.toStdString() + " at " + std::to_string(row.scale));
         VRIX::setDpiScale(row.scale);
@@ -91,10 +88,10 @@ TEST_F(Compositor, LoaderPrefersTheHighDensityTwinAboveScaleOneAndReadsOneAtRati
         EXPECT_EQ(pixmap.toImage().pixel(0, 0), row.colour);
     }
     EXPECT_TRUE(VRIX::loadDpiScaledPixmap(QString()).isNull());
-    EXPECT_TRUE(VRIX::loadDpiScaledPixmap(m_files.path("absent.png")).isNull());
+    EXPECT_TRUE(VRIX::loadDpiScaledPixmap(path("absent.png")).isNull());
 }
 
-TEST_F(Compositor, NodeMakesItsPixmapOnFirstUseAndKeepsIt)
+TEST_F(Compositor, NodeMakesItsPixmapOnFirstUseAndKeepsItAndNothingLoadableGivesNoData)
 {
     VRIX::Holder<IC::Node> node = IC::Manager::instance().getImage(m_plain);
     ASSERT_TRUE(node);
@@ -111,32 +108,26 @@ TEST_F(Compositor, NodeMakesItsPixmapOnFirstUseAndKeepsIt)
     EXPECT_FALSE(node->hasPixmap());
     EXPECT_TRUE(node->hasImageData());
     EXPECT_EQ(node->pixmap().size(), QSize(4, 4));
-}
 
-TEST_F(Compositor, KeyOfNothingLoadableGivesANodeWithoutData)
-{
+    // A key of nothing loadable gives a node without data.
     const long long before = IC::Manager::instance().layerLoads();
-    VRIX::Holder<IC::Node> node = IC::Manager::instance().getImage(m_files.path("absent.png"));
-    ASSERT_TRUE(node);
+    VRIX::Holder<IC::Node> absent = IC::Manager::instance().getImage(path("absent.png"));
+    ASSERT_TRUE(absent);
     EXPECT_EQ(IC::Manager::instance().layerLoads() - before, 1);
-    EXPECT_FALSE(node->hasImageData());
-    EXPECT_TRUE(node->pixmap().isNull());
-    EXPECT_TRUE(node->doCreatePixmap().isNull());
+    EXPECT_FALSE(absent->hasImageData());
+    EXPECT_TRUE(absent->pixmap().isNull());
+    EXPECT_TRUE(absent->doCreatePixmap().isNull());
 }
 
 TEST_F(Compositor, LayersAreDrawnOverTheFirstAtItsSize)
 {
-    QImage badge(2, 2, QImage::Format_ARGB32);
-    badge.fill(Qt::transparent);
+    QImage badge = solid(2, 2, Qt::transparent);
     badge.setPixel(0, 0, qRgb(0, 0, 255));
-    const QString over = m_files.write("badge.png", badge);
-    const QString missing = m_files.path("absent.png");
-
-    const QImage image
-        = IC::Manager::instance()
-              .getImage(IC::buildKey(QStringList { m_plain, missing, over }, false, false))
-              ->image()
-              .convertToFormat(QImage::Format_ARGB32);
+    const QStringList layers { m_plain, path("absent.png"), write("badge.png", badge) };
+    const QImage image = IC::Manager::instance()
+                             .getImage(IC::buildKey(layers, false, false))
+                             ->image()
+                             .convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(image.size(), QSize(4, 4));
     EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 255));
     // Scaled up smoothly: the badge pixel reaches into the next one.
@@ -154,7 +145,7 @@ TEST_F(Compositor, KeyFlagsChooseTheDensityAndGreyTones)
     QImage halfRed(2, 1, QImage::Format_ARGB32);
     halfRed.setPixel(0, 0, qRgba(255, 0, 0, 255));
     halfRed.setPixel(1, 0, qRgba(255, 0, 0, 128));
-    const QString file = m_files.write("halfred.png", halfRed);
+    const QString file = write("halfred.png", halfRed);
     const QImage grey = manager.getImage(IC::buildKey(file, false, true))
                             ->image()
                             .convertToFormat(QImage::Format_ARGB32);
