@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -58,15 +57,16 @@ protected:
     VXBridge* const m_bridge = vxtest::bridge();
 };
 
-TEST_F(ScreenServices, ScreensAndPointsMatchQtInDeviceIndependentUnits)
+TEST_F(ScreenServices, ScreensPointsAndInputSettingsMatchQtInDeviceIndependentUnits)
 {
-    int count = -1;
-    QRect geometry;
-    QRect available;
+    int count = -1, dragDistance = 0, interval = 0;
+    QRect geometry, available;
     ASSERT_TRUE(runOnGuiThread([&] {
         count = QGuiApplication::screens().size();
         geometry = QGuiApplication::primaryScreen()->geometry();
         available = QGuiApplication::primaryScreen()->availableGeometry();
+        dragDistance = QApplication::startDragDistance();
+        interval = QApplication::doubleClickInterval();
     }));
     ASSERT_GT(count, 0);
     EXPECT_EQ(m_bridge->m_getNumScreens(), count);
@@ -87,87 +87,53 @@ TEST_F(ScreenServices, ScreensAndPointsMatchQtInDeviceIndependentUnits)
     EXPECT_EQ(m_bridge->m_getScreenNumberOfPoint(inside), 0);
     const VRIX::VXPoint<int> beyond(fromDevice(geometry.right()) + 10, 1);
     EXPECT_EQ(m_bridge->m_getScreenNumberOfPoint(beyond), -1);
-    EXPECT_EQ(m_bridge->m_getAvailableGeometryOfPoint(inside),
-        m_bridge->m_getAvailableGeometryOfScreen(0));
+    EXPECT_EQ(m_bridge->m_getAvailableGeometryOfPoint(inside), a);
+
+    EXPECT_EQ(m_bridge->m_getDoubleClickInterval(), interval);
+    EXPECT_EQ(m_bridge->m_getStartDragDistance(), dragDistance);
+    // The setter is posted; the getter behind it on the same thread sees its effect.
+    m_bridge->m_setStartDragDistance(dragDistance + 7);
+    EXPECT_EQ(m_bridge->m_getStartDragDistance(), dragDistance + 7);
+    m_bridge->m_setStartDragDistance(dragDistance);
+    EXPECT_EQ(m_bridge->m_getStartDragDistance(), dragDistance);
 }
 
-TEST_F(ScreenServices, WidgetScreenAndTopLevelLookUp)
+// A shown top-level window at the given device geometry.
+QWidget* shownWindow(QWidget* w, const QRect& geometry)
+{
+    w->setGeometry(geometry);
+    w->show();
+    return w;
+}
+
+TEST_F(ScreenServices, WindowsAreLookedUpRaisedAndGetTooltips)
 {
     int proxy = 0; // only its address matters
-    RegisteredWindow* registered = nullptr;
-    QWidget* plain = nullptr;
+    QWidget *registered = nullptr, *plain = nullptr, *tipped = nullptr;
+    long id = 0;
     ASSERT_TRUE(runOnGuiThread([&] {
-        registered = new RegisteredWindow(&proxy);
-        registered->setGeometry(30, 60, 120, 90);
-        registered->show();
-        plain = new QWidget;
-        plain->setGeometry(300, 60, 120, 90);
-        plain->show();
+        registered = shownWindow(new RegisteredWindow(&proxy), QRect(30, 60, 120, 90));
+        plain = shownWindow(new QWidget, QRect(300, 60, 120, 90));
+        tipped = shownWindow(new QWidget, QRect(100, 100, 200, 100));
+        id = static_cast<long>(plain->winId());
+        QApplication::setActiveWindow(nullptr);
     }));
     EXPECT_EQ(m_bridge->m_getScreenNumberOfWidget(reinterpret_cast<const VXWidget*>(&proxy)), 0);
     EXPECT_EQ(m_bridge->m_getScreenNumberOfWidget(nullptr), 0);
-
-    // (60, 60) units are (90, 90) device pixels: inside the registered window.
+    // (60, 60) units are (90, 90) device pixels: inside the registered window. Inside the plain
+    // window: not registered, so no proxy.
     EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(60, 60)),
         reinterpret_cast<VXObject*>(&proxy));
-    // Inside the plain window: not registered, so no proxy.
     EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(240, 60)), nullptr);
-    ASSERT_TRUE(runOnGuiThread([&] {
-        delete registered;
-        delete plain;
-    }));
-    EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(60, 60)), nullptr);
-}
 
-TEST_F(ScreenServices, DragDistanceAndDoubleClickInterval)
-{
-    int before = 0;
-    int interval = 0;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        before = QApplication::startDragDistance();
-        interval = QApplication::doubleClickInterval();
-    }));
-    EXPECT_EQ(m_bridge->m_getStartDragDistance(), before);
-    EXPECT_EQ(m_bridge->m_getDoubleClickInterval(), interval);
-
-    m_bridge->m_setStartDragDistance(before + 7);
-    // The setter is posted; the getter behind it on the same thread sees its effect.
-    EXPECT_EQ(m_bridge->m_getStartDragDistance(), before + 7);
-    m_bridge->m_setStartDragDistance(before);
-    EXPECT_EQ(m_bridge->m_getStartDragDistance(), before);
-}
-
-TEST_F(ScreenServices, RaiseWindowByIdActivatesIt)
-{
-    QWidget* window = nullptr;
-    long id = 0;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        window = new QWidget;
-        window->setGeometry(10, 10, 50, 50);
-        window->show();
-        id = static_cast<long>(window->winId());
-        QApplication::setActiveWindow(nullptr);
-    }));
     m_bridge->m_raiseWindowById(0); // unknown ids are ignored
     m_bridge->m_raiseWindowById(id);
     bool active = false;
     // A getter behind the posted raise: the raise has run by then.
     m_bridge->m_getNumScreens();
-    ASSERT_TRUE(runOnGuiThread([&] {
-        active = QApplication::activeWindow() == window;
-        delete window;
-    }));
+    ASSERT_TRUE(runOnGuiThread([&] { active = QApplication::activeWindow() == plain; }));
     EXPECT_TRUE(active);
-}
 
-TEST_F(ScreenServices, TooltipShowsOverAWidgetAndHides)
-{
-    QWidget* window = nullptr;
-    ASSERT_TRUE(runOnGuiThread([&] {
-        window = new QWidget;
-        window->setGeometry(100, 100, 200, 100);
-        window->show();
-    }));
     m_bridge->m_showTooltipAtPointForRect(
         VRIX::VXPoint<int>(150, 150), VRIX::VXRect<double>(120.0, 120.0, 60.0, 40.0), u"tip text");
     EXPECT_TRUE(m_bridge->m_isTooltipVisible());
@@ -178,7 +144,13 @@ TEST_F(ScreenServices, TooltipShowsOverAWidgetAndHides)
     m_bridge->m_showTooltipAtPointForRect(
         VRIX::VXPoint<int>(5000, 5000), VRIX::VXRect<double>(0.0, 0.0, 1.0, 1.0), u"nobody");
     EXPECT_FALSE(m_bridge->m_isTooltipVisible());
-    ASSERT_TRUE(runOnGuiThread([&] { delete window; }));
+
+    ASSERT_TRUE(runOnGuiThread([&] {
+        delete registered;
+        delete plain;
+        delete tipped;
+    }));
+    EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(60, 60)), nullptr);
 }
 
 } // namespace
