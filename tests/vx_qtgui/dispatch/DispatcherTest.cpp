@@ -1,5 +1,4 @@
 // The dispatcher and the widget registries, driven from the engine thread.
-#include "engine/VXObject.h"
 #include "messaging/QtConvertQPixmapToQImage.h"
 #include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
@@ -164,7 +163,7 @@ protected:
     int m_parentKey = 0, m_childKey = 0, m_otherKey = 0;
 };
 
-TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesTheWidgetUnderItsParent)
+TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesUnderTheParentAndDestroyedOnlyComplete)
 {
     create(&m_parentKey, nullptr, "parent");
     create(&m_childKey, &m_parentKey, "child");
@@ -190,6 +189,13 @@ TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesTheWidgetUnderItsParent
     // The child, registered under its own key, goes with its parent and unregisters itself.
     send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
     EXPECT_EQ(count(), m_baseline);
+    // Messages for destroyed or no widgets only complete.
+    QtMessageHolder reply;
+    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg), &reply), 0);
+    EXPECT_FALSE(reply);
+    EXPECT_EQ(send(new QtMessage(&m_childKey, DestroyWidgetMsg)), 0);
+    EXPECT_EQ(send(new QtMessage(nullptr, GenerateSEGVMsg)), 0);
+    EXPECT_EQ(send(new QtMessage(nullptr, VXIMProcessEventsMsg)), 0);
 }
 
 TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidgetAndAnUnfitPayloadNone)
@@ -224,7 +230,7 @@ TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidgetAndAnUnfitPaylo
     });
 }
 
-TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModal)
+TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModalEvenInChurn)
 {
     create(&m_parentKey, nullptr, "plain");
     create(&m_childKey, nullptr, "modal");
@@ -247,10 +253,7 @@ TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModal)
     EXPECT_EQ(life(),
         (std::vector<std::string> { "modal closed", "modal deleted later", "modal deleted" }));
     EXPECT_EQ(count(), m_baseline);
-}
 
-TEST_F(DispatcherTest, ChurnOfFreshWidgetsIsDeletedAfterTheirQueuedEvents)
-{
     // Built and destroyed back to back without waiting, as a churning host does: each is
     // unregistered at once and deleted once Qt has delivered what it queued for it.
     runOnGui([&] { g_life.clear(); });
@@ -265,19 +268,6 @@ TEST_F(DispatcherTest, ChurnOfFreshWidgetsIsDeletedAfterTheirQueuedEvents)
         const std::vector<std::string> now = life();
         return std::count(now.begin(), now.end(), "churn deleted") == kPairs;
     }));
-}
-
-TEST_F(DispatcherTest, MessagesForDestroyedOrNoWidgetsOnlyComplete)
-{
-    create(&m_childKey, nullptr);
-    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg)), 2);
-    send(new QtMessage(&m_childKey, DestroyWidgetMsg));
-    QtMessageHolder reply;
-    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg), &reply), 0);
-    EXPECT_FALSE(reply);
-    EXPECT_EQ(send(new QtMessage(&m_childKey, DestroyWidgetMsg)), 0);
-    EXPECT_EQ(send(new QtMessage(nullptr, GenerateSEGVMsg)), 0);
-    EXPECT_EQ(send(new QtMessage(nullptr, VXIMProcessEventsMsg)), 0);
 }
 
 TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
@@ -302,31 +292,6 @@ TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
     EXPECT_EQ(untouched.size(), QSize(1, 1));
     EXPECT_EQ(QColor(untouched.pixel(0, 0)), QColor(Qt::blue));
     EXPECT_EQ(send(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1)), 0);
-}
-
-// Lookups through the id registry are the lookup test's; here what only it does.
-TEST_F(DispatcherTest, IdRegistryKeepsTheFirstObjectAndCountsTowardsTheWidgetCount)
-{
-    VXObject proxy; // a proxy the id registry knows by its number
-    vxtest::ProbeWidget* first = nullptr;
-    vxtest::ProbeWidget* second = nullptr;
-    GuiObject* found = nullptr;
-    runOnGui([&] {
-        first = new vxtest::ProbeWidget(nullptr, {});
-        second = new vxtest::ProbeWidget(nullptr, {});
-        VRIX::addObject(proxy.getUID(), first);
-        VRIX::addObject(proxy.getUID(), second);
-        found = VRIX::lookup(proxy.getUID());
-    });
-    EXPECT_EQ(found, first);
-    EXPECT_EQ(count(), m_baseline + 1);
-    runOnGui([&] {
-        VRIX::removeObject(proxy.getUID());
-        found = VRIX::lookup(static_cast<VXObject*>(nullptr));
-        delete first;
-        delete second;
-    });
-    EXPECT_EQ(found, nullptr);
 }
 
 struct ActivationListener : VXIM::Listener {

@@ -42,19 +42,24 @@ TEST_P(LookupTest, FindsTheObjectInTheRegistryItsKindNames)
     std::unique_ptr<VXObject> proxy
         = kind.byId ? std::make_unique<KeptById>() : std::make_unique<VXObject>();
     // One GUI object under the proxy's address, another under its id: the kind picks one.
-    GuiObject* found = nullptr;
-    GuiObject* byAddress = nullptr;
-    GuiObject* byId = nullptr;
+    GuiObject *found = nullptr, *byAddress = nullptr, *byId = nullptr, *spare = nullptr;
+    const int before = vxtest::guiObjectCount();
     runOnGui([&] {
         byAddress = new vxtest::ProbeWidget(proxy.get(), {});
         byId = new vxtest::ProbeWidget(nullptr, {});
+        spare = new vxtest::ProbeWidget(nullptr, {});
         VRIX::addObject(proxy->getUID(), byId);
+        VRIX::addObject(proxy->getUID(), spare); // an id keeps its first object
         found = VRIX::lookup(proxy.get());
     });
     EXPECT_EQ(found, kind.byId ? byId : byAddress);
+    // Both registries count towards the widget count.
+    EXPECT_EQ(vxtest::guiObjectCount(), before + 2);
 
-    // Gone from its own registry: null, never the other registry's object.
+    // Gone from its own registry: null, never the other registry's object; a null proxy finds
+    // nothing.
     runOnGui([&] {
+        EXPECT_EQ(VRIX::lookup(static_cast<VXObject*>(nullptr)), nullptr);
         if (kind.byId)
             VRIX::removeObject(proxy->getUID());
         else
@@ -74,6 +79,7 @@ TEST_P(LookupTest, FindsTheObjectInTheRegistryItsKindNames)
             delete byAddress;
         }
         delete byId;
+        delete spare;
     });
     EXPECT_EQ(found, kind.byId ? byAddress : nullptr);
 }
