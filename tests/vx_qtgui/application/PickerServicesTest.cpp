@@ -27,7 +27,7 @@ protected:
     VXBridge* const m_bridge = vxtest::bridge();
 };
 
-TEST_F(PickerServices, ColourChosenComesBackAsFractions)
+TEST_F(PickerServices, ColourChosenComesBackAsFractionsAndNoneWhenCancelled)
 {
     auto shown = std::make_shared<QColor>();
     auto title = std::make_shared<QString>();
@@ -46,9 +46,12 @@ TEST_F(PickerServices, ColourChosenComesBackAsFractions)
     EXPECT_DOUBLE_EQ(picked->alpha(), 1.0);
     EXPECT_EQ(*shown, QColor(10, 20, 30));
     EXPECT_EQ(*title, QStringLiteral("Line colour"));
+
+    answerNextDialog<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(m_bridge->m_pickColor(VRIX::Color(), "Cancel me"));
 }
 
-TEST_F(PickerServices, FontChosenComesBackInHostUnits)
+TEST_F(PickerServices, FontChosenComesBackInHostUnitsAndTheDefaultWhenCancelled)
 {
     struct Seen {
         double size = 0;
@@ -77,16 +80,11 @@ TEST_F(PickerServices, FontChosenComesBackInHostUnits)
     EXPECT_DOUBLE_EQ(seen->size, 13.0);
     EXPECT_TRUE(seen->modal);
     EXPECT_FALSE(seen->filterEnabled);
-    EXPECT_GE(seen->listHeight, seen->wanted);
-    EXPECT_GT(seen->wanted, 0);
+    EXPECT_TRUE(seen->wanted > 0 && seen->listHeight >= seen->wanted)
+        << seen->listHeight << " " << seen->wanted;
     EXPECT_DOUBLE_EQ(picked.size(), 20.0);
     EXPECT_STRNE(picked.familyName(), "");
-}
 
-TEST_F(PickerServices, CancelledPickersGiveNoColourAndTheDefaultFont)
-{
-    answerNextDialog<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
-    EXPECT_FALSE(m_bridge->m_pickColor(VRIX::Color(), "Cancel me"));
     answerNextDialog<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
     EXPECT_EQ(m_bridge->m_pickFont(VRIX::Font("Sans", 11.0)), VRIX::Font());
 }
