@@ -126,7 +126,7 @@ TEST_F(PixmapTable, ComposesAnEncodedKeyAndPrefersTheHighDensityFileOnAScaledDis
     EXPECT_EQ(argb(pixmap).pixel(0, 0), qRgb(0, 0, 255));
 }
 
-TEST_F(PixmapTable, IconWithAColourMadeTransparent)
+TEST_F(PixmapTable, IconWithAColourMadeTransparentAndAPixmapWithOneColourConverted)
 {
     QImage image = solid(4, 1, qRgb(255, 0, 0));
     image.setPixel(3, 0, qRgb(0, 0, 255));
@@ -138,18 +138,16 @@ TEST_F(PixmapTable, IconWithAColourMadeTransparent)
     EXPECT_EQ(shown.pixel(3, 0), qRgb(0, 0, 255));
     // The table's own pixmap keeps its colours.
     EXPECT_EQ(argb(GuiPixmapDB::getPixmapFromPath(file)).pixel(0, 0), qRgb(255, 0, 0));
-}
 
-TEST_F(PixmapTable, ConvertsOneColourClipsTheBackgroundAndKeepsEachPixelsTransparency)
-{
-    // White frame, red centre with one green pixel; red becomes blue.
-    QImage image = solid(5, 5, Qt::white);
+    // Converting one colour clips the background and keeps each pixel's transparency. White
+    // frame, red centre with one green pixel; red becomes blue.
+    QImage framed = solid(5, 5, Qt::white);
     for (int y = 1; y < 4; ++y)
         for (int x = 1; x < 4; ++x)
-            image.setPixel(x, y, qRgb(255, 0, 0));
-    image.setPixel(2, 2, qRgb(0, 255, 0));
+            framed.setPixel(x, y, qRgb(255, 0, 0));
+    framed.setPixel(2, 2, qRgb(0, 255, 0));
     const QImage converted = argb(GuiPixmapDB::convertPixmapColors(
-        QPixmap::fromImage(image), QColor(255, 0, 0), QColor(0, 0, 255)));
+        QPixmap::fromImage(framed), QColor(255, 0, 0), QColor(0, 0, 255)));
     EXPECT_EQ(converted.pixel(1, 1), qRgb(0, 0, 255));
     EXPECT_EQ(converted.pixel(2, 2), qRgb(0, 255, 0));
     EXPECT_EQ(qAlpha(converted.pixel(0, 0)), 0);
@@ -157,11 +155,15 @@ TEST_F(PixmapTable, ConvertsOneColourClipsTheBackgroundAndKeepsEachPixelsTranspa
 
     QImage faint = solid(3, 3, Qt::transparent);
     faint.setPixel(1, 1, qRgba(255, 0, 0, 128));
+    faint.setPixel(2, 1, qRgba(0, 0, 0, 128));
     const QImage whitened = argb(GuiPixmapDB::convertPixmapColors(
         QPixmap::fromImage(faint), QColor(0, 0, 0), QColor(255, 255, 255)));
-    // Transparent black stays transparent instead of turning into opaque white.
+    // Transparent black stays transparent instead of turning into opaque white, and half
+    // transparent black turns half transparent white.
     EXPECT_EQ(qAlpha(whitened.pixel(0, 0)), 0);
     EXPECT_NEAR(qAlpha(whitened.pixel(1, 1)), 128, 1);
+    EXPECT_NEAR(qAlpha(whitened.pixel(2, 1)), 128, 1);
+    EXPECT_EQ(qRed(whitened.pixel(2, 1)), 255);
 }
 
 // Every picture the toolkit asks for below the installation root.
@@ -173,26 +175,22 @@ const char* const kPictures[] = { "Default.png", "clearedit.png", "down_arrow.pn
     "informer/home_on.png", "informer/home_off.png", "informer/pushpin_off.png",
     "informer/pushpin_on.png", "informer/down_on.png", "informer/down_off.png" };
 
-class ResourcePicture : public GuiUtilFixture,
-                        public ::testing::WithParamInterface<const char*> { };
-
-TEST_P(ResourcePicture, ExistsAtBothDensitiesAndLoadsThroughThePixmapTableAsItself)
+TEST_F(PixmapTable, ResourcePicturesExistAtBothDensitiesAndLoadAsThemselves)
 {
-    const QString relative = kResources + QString::fromLatin1(GetParam());
-    const QString file = resourcesRoot() + "/" + relative;
-    const QImage plain(file);
-    ASSERT_FALSE(plain.isNull()) << file.toStdString();
-    const QImage dense(file.left(file.size() - 4) + "@2x.png");
-    EXPECT_EQ(dense.size(), plain.size() * 2) << "the @2x twin of " << file.toStdString();
-    EXPECT_TRUE(plain.hasAlphaChannel());
-
-    const QPixmap pixmap = GuiPixmapDB::getPixmapFromPath(relative);
-    ASSERT_FALSE(pixmap.isNull());
-    if (QString::fromLatin1(GetParam()) != "Default.png") {
-        EXPECT_NE(pixmap.cacheKey(), GuiPixmapDB::getDefaultPixmap().cacheKey());
+    for (const char* name : kPictures) {
+        SCOPED_TRACE(name);
+        const QString relative = kResources + QString::fromLatin1(name);
+        const QString file = resourcesRoot() + "/" + relative;
+        const QImage plain(file);
+        ASSERT_FALSE(plain.isNull());
+        EXPECT_EQ(QImage(file.left(file.size() - 4) + "@2x.png").size(), plain.size() * 2);
+        EXPECT_TRUE(plain.hasAlphaChannel());
+        const QPixmap pixmap = GuiPixmapDB::getPixmapFromPath(relative);
+        ASSERT_FALSE(pixmap.isNull());
+        if (relative != kResources + "Default.png") {
+            EXPECT_NE(pixmap.cacheKey(), GuiPixmapDB::getDefaultPixmap().cacheKey());
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Installation, ResourcePicture, ::testing::ValuesIn(kPictures));
 
 } // namespace

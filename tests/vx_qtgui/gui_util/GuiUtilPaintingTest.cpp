@@ -117,16 +117,13 @@ QList<QKeySequence> keys(const char* a, const char* b)
         QKeySequence(QString::fromLatin1(b), QKeySequence::PortableText) };
 }
 
-TEST(ZoomShortcuts, KeysFollowTheKeyboardLanguage)
+TEST(ZoomShortcuts, KeysFollowTheKeyboardLanguageAndCallTheSlotsOfAnExistingWidget)
 {
     EXPECT_EQ(GuiUtil::zoomKeySequences(true, false), keys("Ctrl++", "Ctrl+="));
     EXPECT_EQ(GuiUtil::zoomKeySequences(false, false), keys("Ctrl+-", "Ctrl+_"));
     EXPECT_EQ(GuiUtil::zoomKeySequences(true, true), keys("Ctrl++", "Ctrl+Shift+;"));
     EXPECT_EQ(GuiUtil::zoomKeySequences(false, true), keys("Ctrl+-", "Ctrl+="));
-}
 
-TEST(ZoomShortcuts, CallTheWidgetsSlotsAndNoneForAMissingWidgetOrSlot)
-{
     ZoomTarget target;
     const QList<QShortcut*> shortcuts
         = GuiUtil::createZoomShortCutList(&target, SLOT(increaseFontSize()), "decreaseFontSize()");

@@ -20,7 +20,7 @@ class GuiUtilScaled : public GuiUtilFixture { };
 
 // Scaled values are rounded half up, then truncated: 16 × 1.25 = 20 exactly, 16 × 1.3 = 20.8,
 // 16 × 1.28 = 20.48.
-TEST_F(GuiUtilScaled, ConstantsFollowTheDisplayFactor)
+TEST_F(GuiUtilScaled, ConstantsAndTheColumnWidthCapFollowTheDisplayFactor)
 {
     const struct {
         double scale;
@@ -35,10 +35,9 @@ TEST_F(GuiUtilScaled, ConstantsFollowTheDisplayFactor)
             GuiUtil::DEFAULT_ICON_WIDTH };
         EXPECT_EQ(values, row.values) << "scale " << row.scale;
     }
-}
 
-TEST_F(GuiUtilScaled, ColumnWidthIsTextWidthPlusHalfTheWidestCharacterCappedAtTheMaximum)
-{
+    // A column is as wide as its text plus half the widest character, capped at the maximum.
+    VRIX::setDpiScale(1.0);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(12);
     const QFontMetrics fm(font);

@@ -13,7 +13,7 @@ namespace {
 
 namespace IC = VRIX::ImageCompositor;
 
-TEST(CompositorKey, BuildsAndDecodesLayeredKeys)
+TEST(CompositorKey, BuildsAndDecodesLayeredKeysAndTellsThemFromPlainPaths)
 {
     EXPECT_EQ(IC::buildKey("/a/b.png", true, false), "vxic:d:/a/b.png");
     EXPECT_EQ(IC::buildKey("/a/b.png", false, false), "vxic::/a/b.png");
@@ -30,10 +30,8 @@ TEST(CompositorKey, BuildsAndDecodesLayeredKeys)
     EXPECT_EQ(IC::buildKey(key, true, false), key);
     ASSERT_TRUE(IC::decodeKey("vxic::/a%41.png", decoded));
     EXPECT_EQ(decoded.layers, QStringList { "/a%41.png" });
-}
 
-TEST(CompositorKey, PlainPathsAndMalformedKeysAreNotKeys)
-{
+    // Plain paths and malformed keys are not keys, and decoding them changes nothing.
     for (const char* text : { "", "/a/b.png", "toolbox/a.png", "vxic:", "vxic::", "vxic:d:|",
              "vxic:x:/a.png", "vxic:gd:/a.png", "vxic:d", "VXIC:d:/a.png" })
         EXPECT_FALSE(IC::isEncodedKey(QString::fromLatin1(text))) << text;
@@ -43,10 +41,8 @@ TEST(CompositorKey, PlainPathsAndMalformedKeysAreNotKeys)
     untouched.layers = QStringList { "kept" };
     EXPECT_FALSE(IC::decodeKey("/a/b.png", untouched));
     EXPECT_EQ(untouched.layers, QStringList { "kept" });
-}
 
-TEST(HighDensityPath, InsertsTheTagBeforeTheSuffixOfTheFileName)
-{
+    // The high-density twin's tag goes before the suffix of the file name.
     EXPECT_EQ(VRIX::highDensityPath("/a/icon.png"), "/a/icon@2x.png");
     EXPECT_EQ(VRIX::highDensityPath("/a.d/icon"), "/a.d/icon@2x");
     EXPECT_EQ(VRIX::highDensityPath("/a/.hidden"), "/a/.hidden@2x");
