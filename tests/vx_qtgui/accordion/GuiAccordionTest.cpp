@@ -192,10 +192,26 @@ TEST_F(GuiAccordionTest, ClickOnAnIconOrABarIdIndexOrComponentSelectsAndNotifies
     EXPECT_EQ(accordion->getSelected(), nullptr);
 }
 
-TEST_F(GuiAccordionTest, RemovingDeletesBarAndIconAndTheLastHidesTheAccordion)
+TEST_F(GuiAccordionTest, ShowAndHideCountTheHiddenAndRemovingTheLastHidesTheAccordion)
 {
     addFour();
     const int h = barHeight();
+    resizeTo(3 * h); // a, b bars; c, d icons
+    // Walking from the last back to "c": c and d are hidden.
+    EXPECT_EQ(accordion->hideAccordionComponent("c"), 2);
+    // From the last back to "a": c, d and a itself.
+    EXPECT_EQ(accordion->hideAccordionComponent("a"), 3);
+    EXPECT_TRUE(accordion->getAccordionComponent("a")->isHidden());
+    EXPECT_TRUE(accordion->getAccordionComponent("a")->iconView()->isVisible());
+    // Up to "d": a, c and d are hidden; d is shown afterwards and its icon goes.
+    EXPECT_EQ(accordion->showAccordionComponent("d"), 3);
+    EXPECT_FALSE(accordion->getAccordionComponent("d")->isHidden());
+    EXPECT_TRUE(accordion->getAccordionComponent("d")->iconView()->isHidden());
+    EXPECT_EQ(accordion->showAccordionComponent("b"), 1);
+    EXPECT_EQ(accordion->showAccordionComponent("unknown"), 0);
+    EXPECT_EQ(accordion->hideAccordionComponent("unknown"), 0);
+
+    // Removing deletes bar and icon.
     QPointer<GuiAccordionComponent> b = accordion->getAccordionComponent("b");
     QPointer<GuiAccordionIconView> view = b->iconView();
     accordion->removeAccordionComponent("b");
@@ -217,25 +233,6 @@ TEST_F(GuiAccordionTest, RemovingDeletesBarAndIconAndTheLastHidesTheAccordion)
     // Adding again brings the icon row back.
     accordion->addAccordionComponent("e", "Again", blue, "", "");
     EXPECT_FALSE(accordion->iconComponent()->isHidden());
-}
-
-TEST_F(GuiAccordionTest, ShowAndHideCountTheHiddenComponents)
-{
-    addFour();
-    resizeTo(3 * barHeight()); // a, b bars; c, d icons
-    // Walking from the last back to "c": c and d are hidden.
-    EXPECT_EQ(accordion->hideAccordionComponent("c"), 2);
-    // From the last back to "a": c, d and a itself.
-    EXPECT_EQ(accordion->hideAccordionComponent("a"), 3);
-    EXPECT_TRUE(accordion->getAccordionComponent("a")->isHidden());
-    EXPECT_TRUE(accordion->getAccordionComponent("a")->iconView()->isVisible());
-    // Up to "d": a, c and d are hidden; d is shown afterwards and its icon goes.
-    EXPECT_EQ(accordion->showAccordionComponent("d"), 3);
-    EXPECT_FALSE(accordion->getAccordionComponent("d")->isHidden());
-    EXPECT_TRUE(accordion->getAccordionComponent("d")->iconView()->isHidden());
-    EXPECT_EQ(accordion->showAccordionComponent("b"), 1);
-    EXPECT_EQ(accordion->showAccordionComponent("unknown"), 0);
-    EXPECT_EQ(accordion->hideAccordionComponent("unknown"), 0);
 }
 
 TEST_F(GuiAccordionTest, HoverAndSelectionPaintTheGlassAndTheElidedLabel)
