@@ -4,9 +4,8 @@
 vx_add_test(application_tests
     SOURCES
         application/ConversionsTest.cpp
-        application/ScreenServicesTest.cpp
+        application/ApplicationServicesTest.cpp
         application/ImageServicesTest.cpp
-        application/PickerServicesTest.cpp
         application/TextEditDoneTest.cpp
         application/StylePolicyTest.cpp
     LIBS vxwidgettest)

@@ -1,22 +1,31 @@
-// Screen, drag and window services, called through the bridge's emitters from the engine
-// thread and checked against Qt on the GUI thread.
+// The application's screen, window and picker services, called through the bridge's emitters
+// from the engine thread and checked against Qt, or answered as a user would, on the GUI
+// thread.
 #include "engine/VXBridge.h"
+#include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
+#include "tests/support/QStringPrinter.h"
 #include "tests/support/WidgetLeakTest.h"
 #include "vrix/DpiScaling.h"
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiWidget.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QFontDialog>
 #include <QGuiApplication>
+#include <QListView>
 #include <QScreen>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
+using vxtest::answerNextDialog;
 using vxtest::runOnGuiThread;
 
 namespace {
@@ -46,7 +55,7 @@ public:
     }
 };
 
-class ScreenServices : public vxtest::WidgetLeakTest {
+class Services : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
     {
@@ -57,7 +66,7 @@ protected:
     VXBridge* const m_bridge = vxtest::bridge();
 };
 
-TEST_F(ScreenServices, ScreensPointsAndInputSettingsMatchQtInDeviceIndependentUnits)
+TEST_F(Services, ScreensPointsAndInputSettingsMatchQtInDeviceIndependentUnits)
 {
     int count = -1, dragDistance = 0, interval = 0;
     QRect geometry, available;
@@ -106,7 +115,7 @@ QWidget* shownWindow(QWidget* w, const QRect& geometry)
     return w;
 }
 
-TEST_F(ScreenServices, WindowsAreLookedUpRaisedAndGetTooltips)
+TEST_F(Services, WindowsAreLookedUpRaisedAndGetTooltips)
 {
     int proxy = 0; // only its address matters
     QWidget *registered = nullptr, *plain = nullptr, *tipped = nullptr;
@@ -151,6 +160,68 @@ TEST_F(ScreenServices, WindowsAreLookedUpRaisedAndGetTooltips)
         delete tipped;
     }));
     EXPECT_EQ(m_bridge->m_getTopLevelWidgetAt(VRIX::VXPoint<int>(60, 60)), nullptr);
+}
+
+TEST_F(Services, ColourChosenComesBackAsFractionsAndNoneWhenCancelled)
+{
+    auto shown = std::make_shared<QColor>();
+    auto title = std::make_shared<QString>();
+    answerNextDialog<QColorDialog>([shown, title](QColorDialog* dialog) {
+        *shown = dialog->currentColor();
+        *title = dialog->windowTitle();
+        dialog->setCurrentColor(QColor(51, 102, 204));
+        dialog->accept();
+    });
+    const boost::optional<VRIX::Color> picked
+        = m_bridge->m_pickColor(VRIX::Color::fromBytes(10, 20, 30), "Line colour");
+    ASSERT_TRUE(picked);
+    EXPECT_DOUBLE_EQ(picked->red(), 0.2);
+    EXPECT_DOUBLE_EQ(picked->green(), 0.4);
+    EXPECT_DOUBLE_EQ(picked->blue(), 0.8);
+    EXPECT_DOUBLE_EQ(picked->alpha(), 1.0);
+    EXPECT_EQ(*shown, QColor(10, 20, 30));
+    EXPECT_EQ(*title, QStringLiteral("Line colour"));
+
+    answerNextDialog<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(m_bridge->m_pickColor(VRIX::Color(), "Cancel me"));
+}
+
+TEST_F(Services, FontChosenComesBackInHostUnitsAndTheDefaultWhenCancelled)
+{
+    struct Seen {
+        double size = 0;
+        bool modal = false;
+        bool filterEnabled = true;
+        int listHeight = 0;
+        int wanted = 0;
+    };
+    auto seen = std::make_shared<Seen>();
+    answerNextDialog<QFontDialog>([seen](QFontDialog* dialog) {
+        seen->size = dialog->currentFont().pointSizeF();
+        seen->modal = dialog->windowModality() == Qt::ApplicationModal;
+        if (auto* box = dialog->findChild<QCheckBox*>())
+            seen->filterEnabled = box->isEnabled();
+        if (auto* list = dialog->findChild<QListView*>()) {
+            seen->listHeight = list->minimumHeight();
+            seen->wanted = 9 * list->fontMetrics().lineSpacing();
+        }
+        QFont chosen = dialog->currentFont();
+        chosen.setPointSize(20);
+        chosen.setWeight(QFont::Bold);
+        dialog->setCurrentFont(chosen);
+        dialog->accept();
+    });
+    const VRIX::Font picked = m_bridge->m_pickFont(VRIX::Font("Sans", 13.0));
+    EXPECT_DOUBLE_EQ(seen->size, 13.0);
+    EXPECT_TRUE(seen->modal);
+    EXPECT_FALSE(seen->filterEnabled);
+    EXPECT_TRUE(seen->wanted > 0 && seen->listHeight >= seen->wanted)
+        << seen->listHeight << " " << seen->wanted;
+    EXPECT_DOUBLE_EQ(picked.size(), 20.0);
+    EXPECT_STRNE(picked.familyName(), "");
+
+    answerNextDialog<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(m_bridge->m_pickFont(VRIX::Font("Sans", 11.0)), VRIX::Font());
 }
 
 } // namespace
