@@ -1,4 +1,5 @@
 // The dispatcher and the widget registries, driven from the engine thread.
+#include "engine/VXObject.h"
 #include "messaging/QtConvertQPixmapToQImage.h"
 #include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
@@ -292,6 +293,62 @@ TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
     EXPECT_EQ(untouched.size(), QSize(1, 1));
     EXPECT_EQ(QColor(untouched.pixel(0, 0)), QColor(Qt::blue));
     EXPECT_EQ(send(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1)), 0);
+}
+
+// lookup(VXObject*) asks the proxy which registry keeps its GUI object: the pointer registry
+// (by address) or the id registry (by number).
+class KeptById : public VXObject {
+public:
+    int registryKind() const override { return RegisteredById; }
+};
+
+TEST_F(DispatcherTest, LookupFindsTheObjectInTheRegistryItsProxyNames)
+{
+    for (const bool keptById : { false, true }) {
+        SCOPED_TRACE(keptById ? "kept by id" : "kept by address");
+        std::unique_ptr<VXObject> proxy
+            = keptById ? std::make_unique<KeptById>() : std::make_unique<VXObject>();
+        // One GUI object under the proxy's address, another under its id: the kind picks one.
+        GuiObject *found = nullptr, *byAddress = nullptr, *byId = nullptr, *spare = nullptr;
+        const int before = vxtest::guiObjectCount();
+        runOnGui([&] {
+            byAddress = new vxtest::ProbeWidget(proxy.get(), {});
+            byId = new vxtest::ProbeWidget(nullptr, {});
+            spare = new vxtest::ProbeWidget(nullptr, {});
+            VRIX::addObject(proxy->getUID(), byId);
+            VRIX::addObject(proxy->getUID(), spare); // an id keeps its first object
+            found = VRIX::lookup(proxy.get());
+        });
+        EXPECT_EQ(found, keptById ? byId : byAddress);
+        // Both registries count towards the widget count.
+        EXPECT_EQ(vxtest::guiObjectCount(), before + 2);
+
+        // Gone from its own registry: null, never the other registry's object; a null proxy finds
+        // nothing.
+        runOnGui([&] {
+            EXPECT_EQ(VRIX::lookup(static_cast<VXObject*>(nullptr)), nullptr);
+            if (keptById)
+                VRIX::removeObject(proxy->getUID());
+            else
+                delete byAddress;
+            found = VRIX::lookup(proxy.get());
+        });
+        EXPECT_EQ(found, nullptr);
+
+        // A stale proxy address is not asked its kind: it is only a key for the pointer registry.
+        VXObject* stale = proxy.get();
+        const unsigned id = proxy->getUID();
+        proxy.reset();
+        runOnGui([&] {
+            found = VRIX::lookup(stale);
+            VRIX::removeObject(id);
+            if (keptById)
+                delete byAddress;
+            delete byId;
+            delete spare;
+        });
+        EXPECT_EQ(found, keptById ? byAddress : nullptr);
+    }
 }
 
 struct ActivationListener : VXIM::Listener {
