@@ -5,7 +5,6 @@ vx_add_test(guiutil_tests
         ${PROJECT_SOURCE_DIR}/tests/support/QApplicationTestMain.cpp
         gui_util/GuiUtilFixture.h
         gui_util/GuiPixmapDBTest.cpp
-        gui_util/GuiUtilPaintingTest.cpp
         gui_util/GuiUtilTest.cpp
         gui_util/ImageCompositorTest.cpp
     LIBS vxqtgui_internal vxhost vxtestsupport Qt5::Widgets)
