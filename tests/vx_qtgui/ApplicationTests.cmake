@@ -4,8 +4,7 @@
 vx_add_test(application_tests
     SOURCES
         application/ConversionsTest.cpp
-        application/ApplicationServicesTest.cpp
+        application/GuiApplicationTest.cpp
         application/ImageServicesTest.cpp
-        application/TextEditDoneTest.cpp
         application/StylePolicyTest.cpp
     LIBS vxwidgettest)

@@ -35,7 +35,7 @@ template <class Draw> QImage drawnOnWhite(Draw draw)
     return image;
 }
 
-// The binary runs at a display factor of 1.5 (see the application services test) on the Fusion
+// The binary runs at a display factor of 1.5 (see the application test) on the Fusion
 // platform style.
 TEST(StylePolicy, CustomisedFusionStyleScalesAndTruncatesToolBarMetricsOnly)
 {
