@@ -5,6 +5,5 @@ vx_add_test(application_tests
     SOURCES
         application/ConversionsTest.cpp
         application/GuiApplicationTest.cpp
-        application/ImageServicesTest.cpp
         application/StylePolicyTest.cpp
     LIBS vxwidgettest)
