@@ -4,9 +4,6 @@
 vx_add_test(application_tests
     SOURCES
         application/ConversionsTest.cpp
-        application/ScreenServicesTest.cpp
-        application/ImageServicesTest.cpp
-        application/PickerServicesTest.cpp
-        application/TextEditDoneTest.cpp
+        application/GuiApplicationTest.cpp
         application/StylePolicyTest.cpp
     LIBS vxwidgettest)

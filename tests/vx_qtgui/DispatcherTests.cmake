@@ -2,6 +2,5 @@
 vx_add_test(dispatcher_tests
     SOURCES
         dispatch/DispatcherTest.cpp
-        dispatch/LookupTest.cpp
         ${VX_MESSAGING_TEST_SUPPORT}
     LIBS vxqtgui_internal vxtestsupport)

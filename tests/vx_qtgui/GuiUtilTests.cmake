@@ -3,16 +3,9 @@
 vx_add_test(guiutil_tests
     SOURCES
         ${PROJECT_SOURCE_DIR}/tests/support/QApplicationTestMain.cpp
-        gui_util/TestApplicationContext.cpp
-        gui_util/PictureFiles.cpp
-        gui_util/ZoomTarget.h
-        gui_util/DpiScaledConstantsTest.cpp
-        gui_util/GrayscaleTest.cpp
-        gui_util/GuiPixmapDBTest.cpp
-        gui_util/GuiUtilPaintingTest.cpp
-        gui_util/GuiUtilTextTest.cpp
-        gui_util/ImageCompositorTest.cpp
-        gui_util/ResourcePicturesTest.cpp
+        gui_util/GuiUtilFixture.h
+        gui_util/GuiUtilTest.cpp
+        gui_util/PicturesTest.cpp
     LIBS vxqtgui_internal vxhost vxtestsupport Qt5::Widgets)
 set_target_properties(guiutil_tests PROPERTIES AUTOMOC ON)
 target_include_directories(guiutil_tests PRIVATE ${PROJECT_BINARY_DIR}/include)

@@ -3,5 +3,4 @@ vx_add_test(hiliter_tests
     SOURCES
         ${PROJECT_SOURCE_DIR}/tests/support/QApplicationTestMain.cpp
         textbrowser/CPPSyntaxHiliterTest.cpp
-        textbrowser/CPPSyntaxKeywordsTest.cpp
     LIBS vxqtgui_internal vxhost vxtestsupport Qt5::Widgets)

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFont>
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QSignalSpy>
@@ -18,32 +17,25 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
-// Two pictures made here: a blue square and a red one.
+// A square picture of one colour, made here.
 QString makeIcon(const QTemporaryDir& dir, const QString& name, QColor color)
 {
     QPixmap pixmap(24, 24);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(color);
-    p.setPen(color.darker());
-    p.drawRoundedRect(QRectF(2, 2, 20, 20), 4, 4);
-    p.end();
-    const QString path = dir.filePath(name);
-    pixmap.save(path, "PNG");
-    return path;
+    pixmap.fill(color);
+    pixmap.save(dir.filePath(name), "PNG");
+    return dir.filePath(name);
 }
 
 int darkPixels(const QImage& image, const QRect& area)
 {
     int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             n += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
-    }
     return n;
 }
 
@@ -85,18 +77,15 @@ protected:
         accordion->resize(220, height);
         QApplication::processEvents();
     }
-    std::vector<bool> bars() const
+    // Per component: 'b' its bar shows, 'i' its icon shows, '?' both or neither.
+    std::string layout() const
     {
-        std::vector<bool> out;
-        for (int i = 0; i < accordion->count(); ++i)
-            out.push_back(!accordion->component(i)->isHidden());
-        return out;
-    }
-    std::vector<bool> icons() const
-    {
-        std::vector<bool> out;
-        for (int i = 0; i < accordion->count(); ++i)
-            out.push_back(!accordion->component(i)->iconView()->isHidden());
+        std::string out;
+        for (int i = 0; i < accordion->count(); ++i) {
+            const bool bar = !accordion->component(i)->isHidden();
+            const bool icon = !accordion->component(i)->iconView()->isHidden();
+            out += bar == icon ? '?' : bar ? 'b' : 'i';
+        }
         return out;
     }
 
@@ -107,59 +96,54 @@ protected:
     std::unique_ptr<GuiAccordion> accordion;
 };
 
-TEST_F(GuiAccordionTest, AddingSetsUpBarIconAndTips)
+TEST_F(GuiAccordionTest, AddedBarsThatDoNotFitBecomeIconsAndComeBackWhenEnlarged)
 {
-    GuiAccordionComponent* c
-        = accordion->addAccordionComponent("a", "Model browser", blue, "four", "status a");
-    ASSERT_NE(c, nullptr);
+    addFour();
+    GuiAccordionComponent* c = accordion->component(0);
     EXPECT_EQ(c->toolTip(), "Model browser"); // the label doubles as the tool tip
     EXPECT_TRUE(c->autoFillBackground());
     EXPECT_EQ(c->pixmapSize(), QSize(24, 24));
-    // Bar height: the taller of font and picture, plus 12 at scale 1.
-    const int expected = std::max(QFontMetrics(accordion->font()).height(), 24) + 12;
-    EXPECT_EQ(c->minimumSizeHint().height(), expected);
+    // Bar height: the taller of font and picture, plus 12 at scale 1; room for every bar and
+    // the icon row.
+    const int h = barHeight();
+    EXPECT_EQ(h, std::max(QFontMetrics(accordion->font()).height(), 24) + 12);
     EXPECT_EQ(c->maximumHeight(), 24 + 12);
-    EXPECT_EQ(accordion->maximumHeight(), 2 * expected);
-    ASSERT_NE(c->iconView(), nullptr);
+    EXPECT_EQ(accordion->maximumHeight(), 5 * h);
     EXPECT_EQ(c->iconView()->parentWidget(), accordion->iconComponent());
     EXPECT_TRUE(accordion->componentExists("a"));
     EXPECT_FALSE(accordion->componentExists("zz"));
     EXPECT_EQ(accordion->getAccordionComponent("zz"), nullptr);
     EXPECT_EQ(accordion->getSelected(), nullptr);
-    EXPECT_EQ(accordion->minimumSizeHint().width(), 0);
     EXPECT_EQ(
-        accordion->minimumSizeHint().height(), accordion->iconComponent()->sizeHint().height());
-}
+        accordion->minimumSizeHint(), QSize(0, accordion->iconComponent()->sizeHint().height()));
 
-TEST_F(GuiAccordionTest, BarsThatDoNotFitBecomeIconsAndComeBackWhenEnlarged)
-{
-    addFour();
-    const int h = barHeight();
-    ASSERT_GT(h, 0);
-    EXPECT_EQ(accordion->maximumHeight(), 5 * h);
-    struct Case {
+    const struct {
         int height;
-        std::vector<bool> bars;
-    };
-    const Case cases[] = {
-        { 3 * h, { true, true, false, false } }, // room for two
-        { 5 * h, { true, true, true, true } }, // enlarged: all bars
-        { 2 * h + h - 1, { true, false, false, false } },
-        { h, { false, false, false, false } },
-        { 4 * h, { true, true, true, false } },
-    };
-    for (const Case& c : cases) {
-        resizeTo(c.height);
-        ASSERT_EQ(accordion->height(), c.height);
-        EXPECT_EQ(bars(), c.bars) << "height " << c.height;
-        std::vector<bool> expectedIcons;
-        for (bool b : c.bars)
-            expectedIcons.push_back(!b);
-        EXPECT_EQ(icons(), expectedIcons) << "height " << c.height;
+        const char* layout;
+    } rows[] = { { 3 * h, "bbii" }, { 5 * h, "bbbb" }, { 3 * h - 1, "biii" }, { h, "iiii" },
+        { 4 * h, "bbbi" } };
+    for (const auto& row : rows) {
+        resizeTo(row.height);
+        ASSERT_EQ(accordion->height(), row.height);
+        EXPECT_EQ(layout(), row.layout) << "height " << row.height;
     }
+    // Room for two: the icon row shows the pictures of the other two.
+    accordion->setSelected(QStringLiteral("b"));
+    resizeTo(3 * h);
+    saveScreenshot(accordion.get(), "accordion-two-bars-two-icons.png");
+    const QImage shot = accordion->grab().toImage();
+    const QRect row = accordion->iconComponent()->geometry();
+    ASSERT_TRUE(row.isValid());
+    int coloured = 0;
+    for (int y = row.top(); y <= row.bottom(); ++y)
+        for (int x = row.left(); x <= row.right(); ++x)
+            coloured += shot.pixelColor(x, y).saturation() > 120 ? 1 : 0;
+    EXPECT_GT(coloured, 2 * 100);
+    resizeTo(5 * h);
+    saveScreenshot(accordion.get(), "accordion-enlarged.png");
 }
 
-TEST_F(GuiAccordionTest, ClickingAnIconOrABarSelectsItOnce)
+TEST_F(GuiAccordionTest, ClickOnAnIconOrABarIdIndexOrComponentSelectsAndNotifiesForItsOwn)
 {
     addFour();
     resizeTo(3 * barHeight());
@@ -185,40 +169,49 @@ TEST_F(GuiAccordionTest, ClickingAnIconOrABarSelectsItOnce)
     EXPECT_FALSE(d->iconView()->isChecked());
     QTest::mousePress(a, Qt::RightButton, {}, QPoint(10, 5));
     EXPECT_EQ(spy.count(), 3);
-}
 
-TEST_F(GuiAccordionTest, SelectingByIdIndexOrComponentNotifiesOnlyForItsOwn)
-{
-    addFour();
-    QSignalSpy spy(accordion.get(), &GuiAccordion::activeComponentChanged);
+    // By id, or by index with or without telling; unknown ids and indexes change nothing.
     accordion->setSelected(QStringLiteral("c"));
-    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.count(), 4);
     EXPECT_EQ(accordion->getSelected()->id(), "c");
     accordion->setSelected(1, false);
-    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.count(), 4);
     EXPECT_EQ(accordion->getSelected()->id(), "b");
     accordion->setSelected(1, true);
-    EXPECT_EQ(spy.count(), 2);
-
-    // Unknown ids and indexes change nothing.
     accordion->setSelected(QStringLiteral("nope"));
     accordion->setSelected(-1, true);
     accordion->setSelected(4, true);
-    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy.count(), 5);
     EXPECT_EQ(accordion->getSelected()->id(), "b");
 
     // Another accordion's component is not ours: ours are cleared, nobody is told.
     GuiAccordion other(Qt::Vertical);
     GuiAccordionComponent* foreign = other.addAccordionComponent("f", "F", blue, "", "");
     accordion->setSelected(*foreign, true);
-    EXPECT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy.count(), 5);
     EXPECT_EQ(accordion->getSelected(), nullptr);
 }
 
-TEST_F(GuiAccordionTest, RemovingDeletesBarAndIconAndTheLastHidesTheAccordion)
+TEST_F(GuiAccordionTest, ShowAndHideCountTheHiddenAndRemovingTheLastHidesTheAccordion)
 {
     addFour();
     const int h = barHeight();
+    resizeTo(3 * h); // a, b bars; c, d icons
+    // Walking from the last back to "c": c and d are hidden.
+    EXPECT_EQ(accordion->hideAccordionComponent("c"), 2);
+    // From the last back to "a": c, d and a itself.
+    EXPECT_EQ(accordion->hideAccordionComponent("a"), 3);
+    EXPECT_TRUE(accordion->getAccordionComponent("a")->isHidden());
+    EXPECT_TRUE(accordion->getAccordionComponent("a")->iconView()->isVisible());
+    // Up to "d": a, c and d are hidden; d is shown afterwards and its icon goes.
+    EXPECT_EQ(accordion->showAccordionComponent("d"), 3);
+    EXPECT_FALSE(accordion->getAccordionComponent("d")->isHidden());
+    EXPECT_TRUE(accordion->getAccordionComponent("d")->iconView()->isHidden());
+    EXPECT_EQ(accordion->showAccordionComponent("b"), 1);
+    EXPECT_EQ(accordion->showAccordionComponent("unknown"), 0);
+    EXPECT_EQ(accordion->hideAccordionComponent("unknown"), 0);
+
+    // Removing deletes bar and icon.
     QPointer<GuiAccordionComponent> b = accordion->getAccordionComponent("b");
     QPointer<GuiAccordionIconView> view = b->iconView();
     accordion->removeAccordionComponent("b");
@@ -240,25 +233,6 @@ TEST_F(GuiAccordionTest, RemovingDeletesBarAndIconAndTheLastHidesTheAccordion)
     // Adding again brings the icon row back.
     accordion->addAccordionComponent("e", "Again", blue, "", "");
     EXPECT_FALSE(accordion->iconComponent()->isHidden());
-}
-
-TEST_F(GuiAccordionTest, ShowAndHideCountTheHiddenComponents)
-{
-    addFour();
-    resizeTo(3 * barHeight()); // a, b bars; c, d icons
-    // Walking from the last back to "c": c and d are hidden.
-    EXPECT_EQ(accordion->hideAccordionComponent("c"), 2);
-    // From the last back to "a": c, d and a itself.
-    EXPECT_EQ(accordion->hideAccordionComponent("a"), 3);
-    EXPECT_TRUE(accordion->getAccordionComponent("a")->isHidden());
-    EXPECT_TRUE(accordion->getAccordionComponent("a")->iconView()->isVisible());
-    // Up to "d": a, c and d are hidden; d is shown afterwards and its icon goes.
-    EXPECT_EQ(accordion->showAccordionComponent("d"), 3);
-    EXPECT_FALSE(accordion->getAccordionComponent("d")->isHidden());
-    EXPECT_TRUE(accordion->getAccordionComponent("d")->iconView()->isHidden());
-    EXPECT_EQ(accordion->showAccordionComponent("b"), 1);
-    EXPECT_EQ(accordion->showAccordionComponent("unknown"), 0);
-    EXPECT_EQ(accordion->hideAccordionComponent("unknown"), 0);
 }
 
 TEST_F(GuiAccordionTest, HoverAndSelectionPaintTheGlassAndTheElidedLabel)
@@ -292,28 +266,6 @@ TEST_F(GuiAccordionTest, HoverAndSelectionPaintTheGlassAndTheElidedLabel)
     const QImage long_ = b->grab().toImage();
     EXPECT_EQ(darkPixels(long_, QRect(long_.width() - 2, 0, 2, long_.height())), 0);
     EXPECT_GT(darkPixels(long_, QRect(30, 0, long_.width() - 32, long_.height())), 10);
-}
-
-TEST_F(GuiAccordionTest, ScreenshotsWithTwoBarsAndTwoIconsThenEnlarged)
-{
-    addFour();
-    accordion->setSelected(QStringLiteral("b"));
-    resizeTo(3 * barHeight());
-    const QImage small = accordion->grab().toImage();
-    saveScreenshot(accordion.get(), "accordion-two-bars-two-icons.png");
-    // The icon row shows the pictures of the two hidden bars.
-    const QRect row = accordion->iconComponent()->geometry();
-    ASSERT_TRUE(row.isValid());
-    int coloured = 0;
-    for (int y = row.top(); y <= row.bottom(); ++y) {
-        for (int x = row.left(); x <= row.right(); ++x) {
-            const QColor c = small.pixelColor(x, y);
-            coloured += c.saturation() > 120 ? 1 : 0;
-        }
-    }
-    EXPECT_GT(coloured, 2 * 100);
-    resizeTo(5 * barHeight());
-    saveScreenshot(accordion.get(), "accordion-enlarged.png");
 }
 
 } // namespace

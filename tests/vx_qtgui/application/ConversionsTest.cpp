@@ -15,7 +15,7 @@ unsigned toQt(unsigned vx)
     return static_cast<unsigned>(vrixFlagToQt(vx));
 }
 
-TEST(WindowFlags, EachEngineHintMapsToItsQtHint)
+TEST(WindowFlags, EachEngineHintMapsToItsQtHintAndBackByOverlap)
 {
     const struct {
         unsigned vx;
@@ -31,11 +31,9 @@ TEST(WindowFlags, EachEngineHintMapsToItsQtHint)
         EXPECT_EQ(toQt(row.vx), row.qt) << std::hex << "0x" << row.vx;
     // One hint short of all: no extra bits.
     EXPECT_EQ(toQt(0xffe0) & 0xffu, 0xbu);
-}
 
-TEST(WindowFlags, QtToEngineTestsTypesByOverlap)
-{
-    // Any window type shares bit 0x1 with every type mask.
+    // Back to the engine, types are tested by overlap: any window type shares bit 0x1 with
+    // every type mask.
     EXPECT_EQ(QtFlagToVrix(Qt::Window), 0x1u | 0x2 | 0x4 | 0x8 | 0x400);
     EXPECT_EQ(QtFlagToVrix(Qt::Dialog), 0x1u | 0x2 | 0x4 | 0x8 | 0x400);
     EXPECT_EQ(QtFlagToVrix(Qt::WindowFlags()), 0u);

@@ -164,7 +164,7 @@ protected:
     int m_parentKey = 0, m_childKey = 0, m_otherKey = 0;
 };
 
-TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesTheWidgetUnderItsParent)
+TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesUnderTheParentAndDestroyedOnlyComplete)
 {
     create(&m_parentKey, nullptr, "parent");
     create(&m_childKey, &m_parentKey, "child");
@@ -190,6 +190,13 @@ TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesTheWidgetUnderItsParent
     // The child, registered under its own key, goes with its parent and unregisters itself.
     send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
     EXPECT_EQ(count(), m_baseline);
+    // Messages for destroyed or no widgets only complete.
+    QtMessageHolder reply;
+    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg), &reply), 0);
+    EXPECT_FALSE(reply);
+    EXPECT_EQ(send(new QtMessage(&m_childKey, DestroyWidgetMsg)), 0);
+    EXPECT_EQ(send(new QtMessage(nullptr, GenerateSEGVMsg)), 0);
+    EXPECT_EQ(send(new QtMessage(nullptr, VXIMProcessEventsMsg)), 0);
 }
 
 TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidgetAndAnUnfitPayloadNone)
@@ -224,7 +231,7 @@ TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidgetAndAnUnfitPaylo
     });
 }
 
-TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModal)
+TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModalEvenInChurn)
 {
     create(&m_parentKey, nullptr, "plain");
     create(&m_childKey, nullptr, "modal");
@@ -247,10 +254,7 @@ TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModal)
     EXPECT_EQ(life(),
         (std::vector<std::string> { "modal closed", "modal deleted later", "modal deleted" }));
     EXPECT_EQ(count(), m_baseline);
-}
 
-TEST_F(DispatcherTest, ChurnOfFreshWidgetsIsDeletedAfterTheirQueuedEvents)
-{
     // Built and destroyed back to back without waiting, as a churning host does: each is
     // unregistered at once and deleted once Qt has delivered what it queued for it.
     runOnGui([&] { g_life.clear(); });
@@ -265,19 +269,6 @@ TEST_F(DispatcherTest, ChurnOfFreshWidgetsIsDeletedAfterTheirQueuedEvents)
         const std::vector<std::string> now = life();
         return std::count(now.begin(), now.end(), "churn deleted") == kPairs;
     }));
-}
-
-TEST_F(DispatcherTest, MessagesForDestroyedOrNoWidgetsOnlyComplete)
-{
-    create(&m_childKey, nullptr);
-    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg)), 2);
-    send(new QtMessage(&m_childKey, DestroyWidgetMsg));
-    QtMessageHolder reply;
-    EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg), &reply), 0);
-    EXPECT_FALSE(reply);
-    EXPECT_EQ(send(new QtMessage(&m_childKey, DestroyWidgetMsg)), 0);
-    EXPECT_EQ(send(new QtMessage(nullptr, GenerateSEGVMsg)), 0);
-    EXPECT_EQ(send(new QtMessage(nullptr, VXIMProcessEventsMsg)), 0);
 }
 
 TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
@@ -304,29 +295,60 @@ TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
     EXPECT_EQ(send(new QtIntMessage(nullptr, ConvertQPixmapToQImageMsg, 1)), 0);
 }
 
-// Lookups through the id registry are the lookup test's; here what only it does.
-TEST_F(DispatcherTest, IdRegistryKeepsTheFirstObjectAndCountsTowardsTheWidgetCount)
+// lookup(VXObject*) asks the proxy which registry keeps its GUI object: the pointer registry
+// (by address) or the id registry (by number).
+class KeptById : public VXObject {
+public:
+    int registryKind() const override { return RegisteredById; }
+};
+
+TEST_F(DispatcherTest, LookupFindsTheObjectInTheRegistryItsProxyNames)
 {
-    VXObject proxy; // a proxy the id registry knows by its number
-    vxtest::ProbeWidget* first = nullptr;
-    vxtest::ProbeWidget* second = nullptr;
-    GuiObject* found = nullptr;
-    runOnGui([&] {
-        first = new vxtest::ProbeWidget(nullptr, {});
-        second = new vxtest::ProbeWidget(nullptr, {});
-        VRIX::addObject(proxy.getUID(), first);
-        VRIX::addObject(proxy.getUID(), second);
-        found = VRIX::lookup(proxy.getUID());
-    });
-    EXPECT_EQ(found, first);
-    EXPECT_EQ(count(), m_baseline + 1);
-    runOnGui([&] {
-        VRIX::removeObject(proxy.getUID());
-        found = VRIX::lookup(static_cast<VXObject*>(nullptr));
-        delete first;
-        delete second;
-    });
-    EXPECT_EQ(found, nullptr);
+    for (const bool keptById : { false, true }) {
+        SCOPED_TRACE(keptById ? "kept by id" : "kept by address");
+        std::unique_ptr<VXObject> proxy
+            = keptById ? std::make_unique<KeptById>() : std::make_unique<VXObject>();
+        // One GUI object under the proxy's address, another under its id: the kind picks one.
+        GuiObject *found = nullptr, *byAddress = nullptr, *byId = nullptr, *spare = nullptr;
+        const int before = vxtest::guiObjectCount();
+        runOnGui([&] {
+            byAddress = new vxtest::ProbeWidget(proxy.get(), {});
+            byId = new vxtest::ProbeWidget(nullptr, {});
+            spare = new vxtest::ProbeWidget(nullptr, {});
+            VRIX::addObject(proxy->getUID(), byId);
+            VRIX::addObject(proxy->getUID(), spare); // an id keeps its first object
+            found = VRIX::lookup(proxy.get());
+        });
+        EXPECT_EQ(found, keptById ? byId : byAddress);
+        // Both registries count towards the widget count.
+        EXPECT_EQ(vxtest::guiObjectCount(), before + 2);
+
+        // Gone from its own registry: null, never the other registry's object; a null proxy finds
+        // nothing.
+        runOnGui([&] {
+            EXPECT_EQ(VRIX::lookup(static_cast<VXObject*>(nullptr)), nullptr);
+            if (keptById)
+                VRIX::removeObject(proxy->getUID());
+            else
+                delete byAddress;
+            found = VRIX::lookup(proxy.get());
+        });
+        EXPECT_EQ(found, nullptr);
+
+        // A stale proxy address is not asked its kind: it is only a key for the pointer registry.
+        VXObject* stale = proxy.get();
+        const unsigned id = proxy->getUID();
+        proxy.reset();
+        runOnGui([&] {
+            found = VRIX::lookup(stale);
+            VRIX::removeObject(id);
+            if (keptById)
+                delete byAddress;
+            delete byId;
+            delete spare;
+        });
+        EXPECT_EQ(found, keptById ? byAddress : nullptr);
+    }
 }
 
 struct ActivationListener : VXIM::Listener {

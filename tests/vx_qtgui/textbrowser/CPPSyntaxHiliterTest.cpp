@@ -57,9 +57,7 @@ protected:
     CPPSyntaxHiliter* m_hiliter; // owned by the edit
 };
 
-} // namespace
-
-TEST_F(CPPSyntaxHiliterTest, AttachesToTheEditSetsCourierAndSharesOneKeywordTable)
+TEST_F(CPPSyntaxHiliterTest, AttachesToTheEditSetsCourierAndSharesOneWholeKeywordTable)
 {
     EXPECT_EQ(m_hiliter->document(), m_edit.document());
     EXPECT_EQ(m_edit.font().family(), QStringLiteral("Courier"));
@@ -71,13 +69,14 @@ TEST_F(CPPSyntaxHiliterTest, AttachesToTheEditSetsCourierAndSharesOneKeywordTabl
     const CPPSyntaxHiliter* second = new CPPSyntaxHiliter(&other);
     EXPECT_EQ(&m_hiliter->keywords(), &second->keywords());
     EXPECT_EQ(&m_hiliter->keywords(), &CPPSyntaxKeywords::getInstance());
+    // The paintings below use only some of the keywords: none may go missing.
+    EXPECT_EQ(m_hiliter->keywords().firstGroup().size(), 19);
+    EXPECT_EQ(m_hiliter->keywords().secondGroup().size(), 7);
     // Without an edit it stays detached.
     CPPSyntaxHiliter detached(nullptr);
     EXPECT_EQ(detached.document(), nullptr);
     detached.rehighlight();
 }
-
-namespace {
 
 // A source and, per line, its paint and the comment state the line ends in.
 struct Painting {
@@ -117,8 +116,8 @@ const Painting s_paintings[] = {
         { ".......... 0", ".............. 0", "............................ 0" } },
     // From the first opening to the end of the last closing, the code between included;
     // keywords are coloured over the comment; "/*/" opens but does not close.
-    { "CommentWithinOneLine", "int a; /* b */ c /* d */ e\n/* if */ x\nx /*/ y",
-        { ".......ccccccccccccccccc.. 0", "ccckkccc.. 0", "..ccccc 1" } },
+    { "CommentWithinOneLine", "int a; /* b */ c /* d */ e * f\n/* if */ x\nx /*/ y",
+        { ".......ccccccccccccccccc...... 0", "ccckkccc.. 0", "..ccccc 1" } },
     { "CommentOverTwoLines", "int a; /* open\nclosed */ word\nint b;",
         { ".......ccccccc 1", "ccccccccc..... 0", "...... 0" } },
     // "if" in the opening comment takes the first group, so "static" stays black; the closing
@@ -133,8 +132,6 @@ const Painting s_paintings[] = {
 
 INSTANTIATE_TEST_SUITE_P(Sources, CPPSyntaxPaintingTest, testing::ValuesIn(s_paintings),
     [](const testing::TestParamInfo<Painting>& info) { return std::string(info.param.name); });
-
-} // namespace
 
 TEST_F(CPPSyntaxHiliterTest, ClosingACommentRecoloursTheLinesBelow)
 {
@@ -153,3 +150,5 @@ TEST_F(CPPSyntaxHiliterTest, ClosingACommentRecoloursTheLinesBelow)
     EXPECT_EQ(state(1), 0);
     EXPECT_EQ(paint(2), "....");
 }
+
+} // namespace
