@@ -59,6 +59,7 @@
 #include <clocale>
 #include <cmath>
 #include <exception>
+#include <iterator>
 
 namespace {
 
@@ -252,6 +253,7 @@ GuiApplication::~GuiApplication()
     }
     m_pointerRegistry.clear();
     m_idRegistry.clear();
+    m_keptById.clear();
 }
 
 void GuiApplication::setupApplicationStyle()
@@ -630,8 +632,8 @@ void GuiApplication::putWidget(void* key, GuiObject* object)
 void GuiApplication::putWidget(unsigned id, GuiObject* object)
 {
     GuiApplication* app = current();
-    if (app && object)
-        app->m_idRegistry.emplace(id, object);
+    if (app && object && app->m_idRegistry.emplace(id, object).second)
+        app->m_keptById.insert(object);
 }
 
 GuiObject* GuiApplication::getWidget(unsigned id)
@@ -663,6 +665,15 @@ void GuiApplication::removeObject(unsigned id)
 {
     if (GuiApplication* app = current())
         app->m_idRegistry.erase(id);
+}
+
+void GuiApplication::forgetObject(const GuiObject* object)
+{
+    GuiApplication* app = current();
+    if (!app || !app->m_keptById.remove(object))
+        return;
+    for (auto it = app->m_idRegistry.begin(); it != app->m_idRegistry.end();)
+        it = it->second == object ? app->m_idRegistry.erase(it) : std::next(it);
 }
 
 int GuiApplication::widgetCount()

@@ -52,6 +52,9 @@ public:
     static void removeWidget(void* key, const GuiObject* object);
     /// Erases the id-registry entry of `id`.
     static void removeObject(unsigned id);
+    /// Erases every id-registry entry naming `object`: a library that deletes an object it
+    /// registered by id without removing it leaves no dangling entry.
+    static void forgetObject(const GuiObject* object);
     /// Entries in both registries.
     static int widgetCount();
 
@@ -150,6 +153,8 @@ private:
 
     ActivatedEmitter m_applicationActivated;
     std::unordered_map<unsigned, GuiObject*> m_idRegistry;
+    /// Objects ever entered in the id registry: only their destruction scans it.
+    QSet<const GuiObject*> m_keptById;
     QHash<void*, GuiObject*> m_pointerRegistry;
     /// Widgets built for peers whose polish request Qt has not delivered yet.
     QSet<const QObject*> m_awaitingPolish;

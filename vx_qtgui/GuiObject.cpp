@@ -1,3 +1,8 @@
 #include "vx_qtgui/GuiObject.h"
 
-GuiObject::~GuiObject() = default;
+#include "vx_qtgui/GuiApplication.h"
+
+GuiObject::~GuiObject()
+{
+    GuiApplication::forgetObject(this);
+}

@@ -351,6 +351,32 @@ TEST_F(DispatcherTest, LookupFindsTheObjectInTheRegistryItsProxyNames)
     }
 }
 
+// A library that deletes an object it kept by id, without removing the entry, leaves no dangling
+// entry behind: a later message for that id finds nothing.
+TEST_F(DispatcherTest, AnObjectKeptByIdLeavesTheRegistryWhenDestroyed)
+{
+    const int before = vxtest::guiObjectCount();
+    GuiObject* found = nullptr;
+    GuiObject* other = nullptr;
+    runOnGui([&] {
+        auto* kept = new vxtest::ProbeWidget(nullptr, {});
+        other = new vxtest::ProbeWidget(nullptr, {});
+        VRIX::addObject(4242, kept);
+        VRIX::addObject(4243, kept);
+        VRIX::addObject(4244, other);
+        delete kept;
+        found = VRIX::lookup(4243u);
+    });
+    EXPECT_EQ(found, nullptr);
+    EXPECT_EQ(vxtest::guiObjectCount(), before + 1) << "the other object's entry stays";
+    runOnGui([&] {
+        found = VRIX::lookup(4244u);
+        delete other;
+    });
+    EXPECT_EQ(found, other);
+    EXPECT_EQ(vxtest::guiObjectCount(), before);
+}
+
 struct ActivationListener : VXIM::Listener {
     ~ActivationListener() override { disconnect(); }
     void activated() { ++count; }
