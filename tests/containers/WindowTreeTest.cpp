@@ -250,6 +250,9 @@ TEST_F(TabAndSplitterTest, SplitterMovesReachTheWidgetOnceScaled)
         handle = widget->handleWidth();
         VRIX::setDpiScale(1.5);
         widget->setOrientation(Qt::Horizontal);
+        // With a stretch factor set, the first pane keeps the size it is given instead of a
+        // share of the width: a size left unscaled shows.
+        widget->setStretchFactor(1, 1);
         widget->resize(151 + 451 + handle, 100);
     }));
 
