@@ -75,10 +75,16 @@ void GuiEditArea::loadFile(const QString& path)
     QByteArray contents;
     if (!GuiTextGuard::readFile(path, EDITAREASetFileMsg, contents))
         return;
+    // One highlighter at most, and only while a C source is shown; the read-only state stays as
+    // it is for other files (the host may have set it).
+    auto* hiliter = findChild<CPPSyntaxHiliter*>(QString(), Qt::FindDirectChildrenOnly);
     if (QRegExp(QStringLiteral(".*\\.(c(pp)?|h)$")).exactMatch(path)) {
         setAcceptRichText(false);
         setReadOnly(true);
-        new CPPSyntaxHiliter(this);
+        if (!hiliter)
+            new CPPSyntaxHiliter(this);
+    } else {
+        delete hiliter;
     }
     QTextStream stream(&contents);
     setText(GuiTextGuard::forDocument(stream.readAll(), EDITAREASetFileMsg));

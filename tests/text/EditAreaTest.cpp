@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QSyntaxHighlighter>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -115,6 +116,18 @@ TEST_F(EditAreaTest, CSourceFilesAreReadOnlyAndColouredOthersEditableAndMissingO
         const auto [formatted, colours] = formatting(widget);
         EXPECT_GE(formatted, 3) << "comment, directive and keyword lines carry formats";
         EXPECT_GE(colours.size(), 2u) << "comments and keywords differ in colour";
+    }));
+    // Another C file keeps one highlighter; a plain file after it is not coloured as C, and the
+    // area stays read-only.
+    m_area->setFile(writeFile("other.h", "/* again */\nint y;\n").c_str());
+    ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
+        EXPECT_EQ(widget->findChildren<QSyntaxHighlighter*>().size(), 1);
+        EXPECT_GE(formatting(widget).first, 1);
+    }));
+    m_area->setFile(writeFile("notes.txt", "int x; /* not C here */\n").c_str());
+    ASSERT_TRUE(onWidget<GuiEditArea>(m_area, [&](GuiEditArea* widget) {
+        EXPECT_EQ(formatting(widget).first, 0);
+        EXPECT_TRUE(widget->isReadOnly());
     }));
 
     VXEditArea* plain = own(bridge()->createEditArea(nullptr)); // a C file left its mark
