@@ -51,20 +51,28 @@ VXStringList* names();
 
 /// One row of a peer's operation table: calling it must hand the GUI side a message of this id.
 template <class Peer> struct PeerOperation {
-    const char* name;
+    const char* name; // the message id's name
+    const char* text; // the call, shown when the row fails
     std::function<void(Peer&)> call;
     VXMessageType id;
 };
 
-/// A row of `Peer`'s operation table: a name, the call made on the peer `p`, the message id.
+/// A row of `Peer`'s table: the call made on the peer `p`, and the message id it must send.
 // clang-format off
-#define VX_PEER_OPERATION(Peer, name, call, id) \
-    vxtest::PeerOperation<Peer> { #name, [](Peer& p) { call; }, id }
+#define VX_PEER_OPERATION(Peer, call, id) \
+    vxtest::PeerOperation<Peer> { #id, #call, [](Peer& p) { call; }, id }
 // clang-format on
 
 template <class Peer> std::ostream& operator<<(std::ostream& out, const PeerOperation<Peer>& op)
 {
-    return out << op.name;
+    return out << op.text;
+}
+
+/// A case name: the message id, numbered since two rows may send the same id.
+template <class Peer>
+std::string operationName(const testing::TestParamInfo<PeerOperation<Peer>>& info)
+{
+    return std::string(info.param.name) + "_" + std::to_string(info.index);
 }
 
 /// A fresh `Peer` per case with a probe registered for it on the GUI thread; the cases call

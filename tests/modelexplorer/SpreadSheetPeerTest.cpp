@@ -26,37 +26,36 @@ std::vector<UDInterface*> s_objects;
 std::vector<void*> s_texts;
 
 const Operation kOperations[] = {
-    OP(show, p.show(true), SSShowMsg),
-    OP(setVisible, p.setVisible(false), SSShowMsg),
-    OP(showColumns, p.showColumns(), SSShowColumnsMsg),
-    OP(hideColumns, p.hideColumns(), SSHideColumnsMsg),
-    OP(replacePropertyNames, p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg),
-    OP(replaceList, p.replaceList(records(), u"n"), SSReplaceListMsg),
-    OP(updatePendingData, p.updatePendingData(records()), SSUpdatePendingDataMsg),
-    OP(updateNodes, p.updateNodes(records(), true), MEUpdateNodesMsg),
-    OP(editListNodes, p.editListNodes(records()), MEEditListNodesMsg),
-    OP(editItems, p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg),
-    OP(sort, p.sort("Name", false), SSEnableSortingMsg),
-    OP(setGroupColumn, p.setGroupColumn("Name"), MESetGroupColumnMsg),
-    OP(setTitle, p.setTitle(u"t"), SSSetTitleMsg),
-    OP(select, p.select({ object(1) }, true), SSSelectMsg),
-    OP(toggleFilter, p.toggleFilter(), SSToggleFilterMsg),
-    OP(setFilterText, p.setFilterText(u"f"), MESetFilterStringMsg),
-    OP(getFilterText, p.getFilterText(), MEGetFilterStringMsg),
-    OP(setFilterWidget, p.setFilterWidget(nullptr), SSSetFilterWidgetMsg),
-    OP(setListViewManager, p.setListViewManager(nullptr), MESetListViewManagerMsg),
-    OP(fillVectorWithSpreadSheetText, p.fillVectorWithSpreadSheetText(&s_texts),
-        SSFillVectorWithTextMsg),
-    OP(getItems, p.getItems(&s_objects), SSGetItemsMsg),
-    OP(getSelection, p.getSelection(&s_objects), SSGetSelectionMsg),
-    OP(isItemDrawnDisabled, p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg),
-    OP(clickHyperlink, p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg),
-    OP(loadAllContent, p.loadAllContent(), SSLoadAllContentMsg),
-    OP(getListLoadFlagStatus, p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg),
-    OP(setEnabled, p.setEnabled(false), SSSetEnabledMsg),
-    OP(isEnabled, p.isEnabled(), IsEnabledMsg),
-    OP(isVisible, p.isVisible(), IsVisibleMsg),
-    OP(isInView, p.isInView(object(1)), SSIsInViewMsg),
+    OP(p.show(true), SSShowMsg),
+    OP(p.setVisible(false), SSShowMsg),
+    OP(p.showColumns(), SSShowColumnsMsg),
+    OP(p.hideColumns(), SSHideColumnsMsg),
+    OP(p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg),
+    OP(p.replaceList(records(), u"n"), SSReplaceListMsg),
+    OP(p.updatePendingData(records()), SSUpdatePendingDataMsg),
+    OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
+    OP(p.editListNodes(records()), MEEditListNodesMsg),
+    OP(p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg),
+    OP(p.sort("Name", false), SSEnableSortingMsg),
+    OP(p.setGroupColumn("Name"), MESetGroupColumnMsg),
+    OP(p.setTitle(u"t"), SSSetTitleMsg),
+    OP(p.select({ object(1) }, true), SSSelectMsg),
+    OP(p.toggleFilter(), SSToggleFilterMsg),
+    OP(p.setFilterText(u"f"), MESetFilterStringMsg),
+    OP(p.getFilterText(), MEGetFilterStringMsg),
+    OP(p.setFilterWidget(nullptr), SSSetFilterWidgetMsg),
+    OP(p.setListViewManager(nullptr), MESetListViewManagerMsg),
+    OP(p.fillVectorWithSpreadSheetText(&s_texts), SSFillVectorWithTextMsg),
+    OP(p.getItems(&s_objects), SSGetItemsMsg),
+    OP(p.getSelection(&s_objects), SSGetSelectionMsg),
+    OP(p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg),
+    OP(p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg),
+    OP(p.loadAllContent(), SSLoadAllContentMsg),
+    OP(p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg),
+    OP(p.setEnabled(false), SSSetEnabledMsg),
+    OP(p.isEnabled(), IsEnabledMsg),
+    OP(p.isVisible(), IsVisibleMsg),
+    OP(p.isInView(object(1)), SSIsInViewMsg),
 };
 
 class SpreadSheetPeerTest : public vxtest::PeerProbeTest<QtSpreadSheet, Operation> { };
@@ -67,7 +66,7 @@ TEST_P(SpreadSheetPeerTest, OperationSendsOneMessageOfItsRow)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllOperations, SpreadSheetPeerTest, testing::ValuesIn(kOperations),
-    [](const testing::TestParamInfo<Operation>& info) { return std::string(info.param.name); });
+    vxtest::operationName<QtSpreadSheet>);
 
 TEST_F(SpreadSheetPeerTest, QueriesWithoutAnAnswerFallBack)
 {
