@@ -1,30 +1,164 @@
-// Every explorer operation, one case each: the peer hands the GUI side one message of the id of
-// its row, and the bridge refuses nothing on the way (it holds every message to the catalogue's
-// payload class and delivery). A probe stands in for the window and records what arrives; owned
-// payloads it never takes are freed with their messages.
+// Every explorer and spreadsheet operation, one case each: the peer hands the GUI side one
+// message of the id of its row, and the bridge refuses nothing on the way (it holds every message
+// to the catalogue's payload class and delivery). A probe stands in for the widget and records
+// what arrives; owned payloads it never takes are freed with their messages.
 #include "engine/VXBridge.h"
+#include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMENavigationAttributes.h"
 #include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "engine/modelexplorer/VXMEViewAttributes.h"
+#include "messaging/QtHandleStr4Message.h"
+#include "messaging/QtMessage.h"
 #include "messaging/QtModelExplorer.h"
-#include "tests/modelexplorer/PeerProbe.h"
+#include "messaging/QtSpreadSheet.h"
+#include "messaging/VXMessageCatalogue.h"
+#include "tests/support/BridgeTestEnvironment.h"
+#include "tests/support/GuiThreadRunner.h"
+#include "vrix/VXStringList.h"
+#include "vx_qtgui/GuiApplication.h"
+#include "vx_qtgui/GuiWidget.h"
 #include "vx_qtgui/modelexplorer/GuiModelExplorer.h"
+#include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
+#include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <mutex>
+#include <ostream>
 #include <string>
 #include <vector>
 
+using vxtest::runOnGuiThread;
+
 namespace {
 
-using Seen = vxtest::SeenMessage;
-using vxtest::names;
-using vxtest::object;
-using vxtest::records;
+/// One message as it reached the probe.
+struct SeenMessage {
+    int id;
+    bool sent;
+    /// The second and third texts of a handle-and-texts payload, joined by a comma.
+    std::string flags;
+};
 
-using Operation = vxtest::PeerOperation<QtModelExplorer>;
-#define OP(...) VX_PEER_OPERATION(QtModelExplorer, __VA_ARGS__)
+/// Stands in for a peer's widget: records every message, answers nothing.
+class MessageProbe : public GuiWidget {
+public:
+    MessageProbe(void* key, std::vector<SeenMessage>* seen, std::mutex* lock)
+        : GuiWidget(key)
+        , m_seen(seen)
+        , m_lock(lock)
+    {
+    }
+    void vxMessageNotify(VXMessageType type, QtMessage* msg) override
+    {
+        std::lock_guard<std::mutex> hold(*m_lock);
+        std::string flags;
+        if (auto* texts = dynamic_cast<QtHandleStr4Message*>(msg))
+            flags = (texts->m_string2 + QLatin1Char(',') + texts->m_string3).toStdString();
+        m_seen->push_back({ int(type), msg->m_syncControl != nullptr, flags });
+    }
+
+private:
+    std::vector<SeenMessage>* m_seen;
+    std::mutex* m_lock;
+};
+
+/// A host object's handle for tests: never dereferenced.
+UDInterface* object(std::uintptr_t n)
+{
+    return reinterpret_cast<UDInterface*>(n * 16);
+}
+/// A fresh list holding one record of object(1), and one holding the name "Name".
+VXMEObjectDataList* records()
+{
+    return new VXMEObjectDataList { new VXMEObjectMessageData(object(1)) };
+}
+VXStringList* names()
+{
+    auto* list = new VXStringList();
+    list->addElement("Name");
+    return list;
+}
+
+/// One row of a peer's operation table: calling it must hand the GUI side a message of this id.
+template <class Peer> struct PeerOperation {
+    const char* name; // the message id's name
+    const char* text; // the call, shown when the row fails
+    std::function<void(Peer&)> call;
+    VXMessageType id;
+};
+
+/// A row of a table: the call made on the peer `p`, and the message id it must send.
+#define OP(call, id)                                                                               \
+    {                                                                                              \
+#id, #call, [](auto& p) { call; }, id                                                      \
+    }
+
+template <class Peer> std::ostream& operator<<(std::ostream& out, const PeerOperation<Peer>& op)
+{
+    return out << op.text;
+}
+
+/// A case name: the message id, numbered since two rows may send the same id.
+template <class Peer>
+std::string operationName(const testing::TestParamInfo<PeerOperation<Peer>>& info)
+{
+    return std::string(info.param.name) + "_" + std::to_string(info.index);
+}
+
+/// A fresh `Peer` per case with a probe registered for it on the GUI thread; the cases call
+/// one operation each and compare what arrived with the operation's row.
+template <class Peer> class PeerProbeTest : public testing::TestWithParam<PeerOperation<Peer>> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(vxtest::bridge(), nullptr);
+        m_peer = new Peer();
+        vxtest::runOnGuiThread([this] {
+            GuiApplication::putWidget(m_peer, new MessageProbe(m_peer, &m_seen, &m_lock));
+        });
+        m_mismatches = VXMessageCatalogue::mismatchCount();
+    }
+    void TearDown() override
+    {
+        delete m_peer; // its destroy message deletes the probe
+        EXPECT_TRUE(vxtest::pumpUntilOnGui([] { return true; }));
+    }
+    std::vector<SeenMessage> seen()
+    {
+        vxtest::widgetCount(); // a round trip: everything posted before has been handled
+        std::lock_guard<std::mutex> hold(m_lock);
+        return m_seen;
+    }
+    /// Calls the operation and checks the first message that arrived against its row and the
+    /// catalogue (the bridge refuses and counts a message of another payload or delivery);
+    /// returns all that arrived.
+    std::vector<SeenMessage> callAndCheck(const PeerOperation<Peer>& op)
+    {
+        op.call(*m_peer);
+        const std::vector<SeenMessage> arrived = seen();
+        EXPECT_EQ(VXMessageCatalogue::mismatchCount(), m_mismatches);
+        EXPECT_FALSE(arrived.empty()) << "nothing reached the widget";
+        if (arrived.empty())
+            return arrived;
+        EXPECT_EQ(arrived[0].id, int(op.id));
+        const VXMessageCatalogue::Row* row = VXMessageCatalogue::find(op.id);
+        EXPECT_NE(row, nullptr);
+        if (row) {
+            EXPECT_NE(row->delivery, VXMessageCatalogue::Open) << "the row is settled";
+        }
+        return arrived;
+    }
+
+    Peer* m_peer = nullptr;
+    std::vector<SeenMessage> m_seen;
+    std::mutex m_lock;
+    int m_mismatches = 0;
+};
+
 std::vector<UDInterface*> s_objects { object(1), object(2) };
 std::vector<std::u16string> s_texts;
 std::vector<void*> s_pointers;
@@ -41,7 +175,7 @@ std::vector<UDInterface*>* handles()
     return new std::vector<UDInterface*>(s_objects);
 }
 
-const Operation kOperations[] = {
+const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.setRoot(node()), MESetRootMsg),
     OP(p.show(true, false), ShowMsg),
     OP(p.show(false, false), HideMsg),
@@ -190,24 +324,24 @@ const Operation kOperations[] = {
     OP(p.setDropCancel(), MESetDropCancelMsg),
 };
 
-class ExplorerPeerTest : public vxtest::PeerProbeTest<QtModelExplorer, Operation> { };
+class ExplorerPeerTest : public PeerProbeTest<QtModelExplorer> { };
 
 TEST_P(ExplorerPeerTest, OperationSendsOneMessageOfItsRow)
 {
-    const Operation& op = GetParam();
+    const auto& op = GetParam();
     EXPECT_EQ(callAndCheck(op).size(), 1u);
     EXPECT_TRUE(GuiModelExplorer::routes(op.id)) << "the window has no route for it";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllOperations, ExplorerPeerTest, testing::ValuesIn(kOperations),
-    vxtest::operationName<QtModelExplorer>);
+    operationName<QtModelExplorer>);
 
 TEST_F(ExplorerPeerTest, ShowWaitsOnlyWhenAskedAndAWaitingHideReturnsAfterARoundTrip)
 {
     m_peer->show(true, false);
     m_peer->show(true, true);
     m_peer->show(false, true);
-    const std::vector<Seen> arrived = seen();
+    const std::vector<SeenMessage> arrived = seen();
     ASSERT_EQ(arrived.size(), 4u);
     EXPECT_FALSE(arrived[0].sent);
     EXPECT_TRUE(arrived[1].sent);
@@ -248,7 +382,7 @@ TEST_F(ExplorerPeerTest, MenuItemFlagsTravelAsTrueAndFalse)
         m_peer->executeMenuItem(u"Run", nullptr, state);
     }
     m_peer->executeMenuItem(u"Run", nullptr, nullptr);
-    const std::vector<Seen> arrived = seen();
+    const std::vector<SeenMessage> arrived = seen();
     ASSERT_EQ(arrived.size(), 4u);
     for (std::size_t i = 0; i < 3; ++i)
         EXPECT_EQ(arrived[i].flags, cases[i].flags) << i;
@@ -263,10 +397,82 @@ TEST_F(ExplorerPeerTest, ProgressIsPostedEvenWhileHostPostsAreSent)
     const bool restored = VXBridge::m_imPost;
     VXBridge::m_imPost = false;
     EXPECT_TRUE(restored);
-    const std::vector<Seen> arrived = seen();
+    const std::vector<SeenMessage> arrived = seen();
     ASSERT_EQ(arrived.size(), 2u);
     EXPECT_TRUE(arrived[0].sent) << "the flag turns a post into a send";
     EXPECT_FALSE(arrived[1].sent) << "the progress call stays a post";
+}
+
+// The spreadsheet's operations, the same way.
+
+const PeerOperation<QtSpreadSheet> kSheetOperations[] = {
+    OP(p.show(true), SSShowMsg),
+    OP(p.setVisible(false), SSShowMsg),
+    OP(p.showColumns(), SSShowColumnsMsg),
+    OP(p.hideColumns(), SSHideColumnsMsg),
+    OP(p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg),
+    OP(p.replaceList(records(), u"n"), SSReplaceListMsg),
+    OP(p.updatePendingData(records()), SSUpdatePendingDataMsg),
+    OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
+    OP(p.editListNodes(records()), MEEditListNodesMsg),
+    OP(p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg),
+    OP(p.sort("Name", false), SSEnableSortingMsg),
+    OP(p.setGroupColumn("Name"), MESetGroupColumnMsg),
+    OP(p.setTitle(u"t"), SSSetTitleMsg),
+    OP(p.select({ object(1) }, true), SSSelectMsg),
+    OP(p.toggleFilter(), SSToggleFilterMsg),
+    OP(p.setFilterText(u"f"), MESetFilterStringMsg),
+    OP(p.getFilterText(), MEGetFilterStringMsg),
+    OP(p.setFilterWidget(nullptr), SSSetFilterWidgetMsg),
+    OP(p.setListViewManager(nullptr), MESetListViewManagerMsg),
+    OP(p.fillVectorWithSpreadSheetText(&s_pointers), SSFillVectorWithTextMsg),
+    OP(p.getItems(&s_objects), SSGetItemsMsg),
+    OP(p.getSelection(&s_objects), SSGetSelectionMsg),
+    OP(p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg),
+    OP(p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg),
+    OP(p.loadAllContent(), SSLoadAllContentMsg),
+    OP(p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg),
+    OP(p.setEnabled(false), SSSetEnabledMsg),
+    OP(p.isEnabled(), IsEnabledMsg),
+    OP(p.isVisible(), IsVisibleMsg),
+    OP(p.isInView(object(1)), SSIsInViewMsg),
+};
+
+class SpreadSheetPeerTest : public PeerProbeTest<QtSpreadSheet> { };
+
+TEST_P(SpreadSheetPeerTest, OperationSendsOneMessageOfItsRow)
+{
+    EXPECT_EQ(callAndCheck(GetParam()).size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllOperations, SpreadSheetPeerTest, testing::ValuesIn(kSheetOperations),
+    operationName<QtSpreadSheet>);
+
+TEST_F(SpreadSheetPeerTest, QueriesWithoutAnAnswerFallBack)
+{
+    EXPECT_EQ(m_peer->getFilterText(), std::u16string());
+    EXPECT_FALSE(m_peer->isInView(object(1)));
+    EXPECT_FALSE(m_peer->isItemDrawnDisabled(object(1), 1));
+    EXPECT_FALSE(m_peer->getListLoadFlagStatus());
+}
+
+TEST(SpreadSheetBridge, BridgeBuildsThePeerAndAHiddenWidgetUnderItsParent)
+{
+    VXBridge* bridge = vxtest::bridge();
+    ASSERT_NE(bridge, nullptr);
+    VXWidget* parent = bridge->createPanel();
+    auto* sheet = dynamic_cast<QtSpreadSheet*>(bridge->createSpreadSheet(parent));
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_EQ(sheet->getParent(), parent);
+    vxtest::runOnGuiThread([&] {
+        auto* widget = vxtest::widgetOf<GuiSpreadSheet>(sheet);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(widget->isHidden()) << "created hidden";
+        EXPECT_EQ(widget->parentWidget(), dynamic_cast<QWidget*>(vxtest::findWidget(parent)));
+        EXPECT_TRUE(widget->listModel()->isSpreadsheetMode());
+    });
+    EXPECT_FALSE(sheet->isVisible());
+    delete parent; // takes the spreadsheet with it
 }
 
 } // namespace
