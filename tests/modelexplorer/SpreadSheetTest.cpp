@@ -39,14 +39,6 @@ VXMEObjectDataList* rows(int count, int readOnlyKind = 0)
     return list;
 }
 
-VXStringList* columns()
-{
-    auto* names = new VXStringList;
-    for (const char* name : { "Name", "Info.Kind", "Done", "Link" })
-        names->addElement(name);
-    return names;
-}
-
 class SpreadSheetTest : public vxtest::WidgetLeakTest {
 protected:
     void SetUp() override
@@ -67,7 +59,10 @@ protected:
             m_modelTester = vxtest::watchModel(m_model);
             m_proxyTester = vxtest::watchModel(m_proxy);
         }));
-        m_sheet->replacePropertyNames(columns(), nullptr);
+        auto* names = new VXStringList;
+        for (const char* name : { "Name", "Info.Kind", "Done", "Link" })
+            names->addElement(name);
+        m_sheet->replacePropertyNames(names, nullptr);
         m_sheet->replaceList(rows(6, 3), u"");
         m_sheet->show(true);
         ASSERT_TRUE(runOnGuiThread([&] { m_widget->resize(640, 320); }));
@@ -85,15 +80,11 @@ protected:
         WidgetLeakTest::TearDown();
     }
 
-    // GUI thread: positions in the grid.
+    // GUI thread: a point on the header of `column`.
     QPoint headerPoint(int column) const
     {
         return QPoint(
             m_view->header()->sectionViewportPosition(column) + 10, m_view->header()->height() / 2);
-    }
-    QPoint checkBox(int row, int column) const
-    {
-        return ListViewFixture::checkBox(m_view, m_proxy->index(row, column));
     }
     int visibleRows() const
     {
@@ -161,7 +152,8 @@ TEST_F(SpreadSheetTest, EditsAndCheckBoxClicksWriteTheCellsAndReachTheHost)
     // A check box click toggles the cell and reaches the host.
     m_sheet->sort("Name", true); // posted: applied before the click below
     ASSERT_TRUE(runOnGuiThread([&] {
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, checkBox(0, 3));
+        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {},
+            ListViewFixture::checkBox(m_view, m_proxy->index(0, 3)));
         EXPECT_EQ(m_model->itemForObject(handle(1))->text(3), QStringLiteral("1"));
     }));
     vxtest::deliverEvents();

@@ -58,14 +58,6 @@ protected:
     std::unique_ptr<QAbstractItemModelTester> tester = vxtest::watchModel(model.get());
 };
 
-VXMEObjectMessageData* sampleTree(const char16_t* engineLabel = u"engine")
-{
-    return treeNode(1, u"car",
-        { treeNode(2, engineLabel, { treeNode(5, u"piston"), treeNode(6, u"valve") }),
-            treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
-            treeNode(4, u"wheel") });
-}
-
 TEST_F(TreeModelTest, ExpansionKeyIsLabelWithoutStarsAndTheAddress)
 {
     struct Case {

@@ -26,6 +26,14 @@ VXMEObjectMessageData* withAttribute(
     return record;
 }
 
+VXMEObjectMessageData* sampleTree(const char16_t* engineLabel)
+{
+    return treeNode(1, u"car",
+        { treeNode(2, engineLabel, { treeNode(5, u"piston"), treeNode(6, u"valve") }),
+            treeNode(3, u"body", { treeNode(7, u"door", { treeNode(8, u"hinge") }) }),
+            treeNode(4, u"wheel") });
+}
+
 QString treeText(const ListItem* item)
 {
     QString out = item->text(0);

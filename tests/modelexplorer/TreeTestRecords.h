@@ -18,6 +18,9 @@ VXMEObjectMessageData* treeNode(std::uintptr_t id, const char16_t* label,
 VXMEObjectMessageData* withAttribute(
     VXMEObjectMessageData* record, std::uint16_t bits, const char16_t* value);
 
+/// A car 1 of engine 2 (piston 5, valve 6), body 3 (door 7 (hinge 8)) and wheel 4.
+VXMEObjectMessageData* sampleTree(const char16_t* engineLabel = u"engine");
+
 /// The loaded tree as "root(child child(grandchild))", labels only.
 QString treeText(const TreeModel& model);
 QString treeText(const ListItem* item);
