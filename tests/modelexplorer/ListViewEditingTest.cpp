@@ -24,14 +24,12 @@ using vxtest::runOnGuiThread;
 
 namespace {
 
-VXMEEditTypeData* editType(
-    bool allowText, std::initializer_list<const char*> choices = {}, bool editable = false)
+VXMEEditTypeData* editType(bool allowText, std::initializer_list<const char*> choices = {})
 {
     auto* data = new VXMEEditTypeData;
     data->allowText = allowText;
     for (const char* c : choices)
         data->choices.addElement(c);
-    data->editable = editable;
     return data;
 }
 
