@@ -24,14 +24,12 @@ using vxtest::runOnGuiThread;
 
 namespace {
 
-VXMEEditTypeData* editType(
-    bool allowText, std::initializer_list<const char*> choices = {}, bool editable = false)
+VXMEEditTypeData* editType(bool allowText, std::initializer_list<const char*> choices = {})
 {
     auto* data = new VXMEEditTypeData;
     data->allowText = allowText;
     for (const char* c : choices)
         data->choices.addElement(c);
-    data->editable = editable;
     return data;
 }
 
@@ -241,17 +239,9 @@ TEST_F(ListViewEditing, ScreenshotShowsTextAndTheOpenEditor)
         m_view->expandAllGroups();
     }));
     ASSERT_TRUE(runOnGuiThread([&] {
-        int row3 = -1;
-        for (int g = 0; g < m_proxy->rowCount(); ++g) {
-            const QModelIndex group = m_proxy->index(g, 0);
-            for (int r = 0; r < m_proxy->rowCount(group); ++r) {
-                if (m_view->itemForIndex(m_proxy->index(r, 0, group))->object == handle(3)) {
-                    m_view->setCurrentIndex(m_proxy->index(r, 1, group));
-                    row3 = r;
-                }
-            }
-        }
-        ASSERT_GE(row3, 0);
+        const QModelIndex row3 = m_proxy->mapFromSource(m_model->indexFromItem(handle(3)));
+        ASSERT_TRUE(row3.isValid());
+        m_view->setCurrentIndex(row3.siblingAtColumn(1));
         QTest::keyClick(m_view, Qt::Key_F2);
     }));
     deliver();

@@ -6,8 +6,8 @@
 
 namespace vxtest {
 
-/// QAbstractItemModelTester on `model`, reporting broken invariants as warnings (which the
-/// explorer's test mains and TesterFailures turn into failures).
+/// QAbstractItemModelTester on `model`, reporting broken invariants as warnings, which the
+/// explorer's test main and TesterFailures turn into test failures.
 inline std::unique_ptr<QAbstractItemModelTester> watchModel(QAbstractItemModel* model)
 {
     return std::make_unique<QAbstractItemModelTester>(

@@ -1,6 +1,7 @@
 // The cell painting shortcut: a one-line cell that the delegate lays out itself must come out
 // pixel for pixel as the style paints it, and every other cell must be left to the style.
 #include "vx_qtgui/modelexplorer/itemviews/ODItemDelegate.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 
 #include <QImage>
 #include <QPainter>
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
 
 namespace {
 
@@ -29,11 +29,6 @@ struct CellCase {
     bool bold = false;
     Qt::LayoutDirection direction = Qt::LeftToRight;
 };
-
-void PrintTo(const CellCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
 
 const CellCase kCases[] = {
     { "Plain", "row12" },
@@ -108,11 +103,8 @@ TEST_P(ODItemDelegateTest, PaintsTheCellAsTheStyleDoes)
 
         EXPECT_EQ(laidOutHere, c.laidOutHere) << "height " << height;
         EXPECT_TRUE(ours == styles) << "the cell differs from the style's at height " << height;
-        int inked = 0;
-        for (int y = 0; y < ours.height(); ++y)
-            for (int x = 0; x < ours.width(); ++x)
-                inked += ours.pixel(x, y) != ours.pixel(0, 0) ? 1 : 0;
-        EXPECT_GT(inked, 0) << "no text drawn: is a font installed?";
+        EXPECT_GT(vxtest::countPixels(ours, [&](QRgb p) { return p != ours.pixel(0, 0); }), 0)
+            << "no text drawn: is a font installed?";
     }
 }
 

@@ -63,7 +63,7 @@ TEST_F(RecordsTest, AListBuiltInABulkScopeTakesSharedBlocksAndGivesThemBack)
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(aligned.get()) % 64, 0u);
 }
 
-TEST_F(RecordsTest, ChildrenAreCreatedOnFirstRealChildAndFreedWithTheParent)
+TEST_F(RecordsTest, ChildrenAndListsAreFreedWithWhatHoldsThem)
 {
     auto* parent = new CountedRecord(handle(1));
     parent->addChild(nullptr);
@@ -77,10 +77,8 @@ TEST_F(RecordsTest, ChildrenAreCreatedOnFirstRealChildAndFreedWithTheParent)
     EXPECT_EQ(parent->children->front(), child);
     EXPECT_EQ(CountedRecord::alive, 4);
     delete parent;
-}
 
-TEST_F(RecordsTest, DestroyListFreesElementsIncludingNullOnesAndNullsThePointer)
-{
+    // A list is freed with its records, null ones skipped, and its pointer nulled.
     VXMEObjectDataList* none = nullptr;
     VXMEObjectData::destroyList(none);
     EXPECT_EQ(none, nullptr);
@@ -125,7 +123,7 @@ TEST_F(RecordsTest, EventRecordPropertyListsFollowTheirNullRules)
     data.parent->parent = new VXMEObjectEventData(handle(3)); // freed through the chain (ASan)
 }
 
-TEST(PropertyAttributeTest, ConstructorFlagsAndStyleBits)
+TEST(PropertyAttributeTest, FlagsStyleBitsAndStyleStrings)
 {
     VXPropertyAttribute a(true, false, true, false, false, false, true);
     EXPECT_EQ(a.flags, 0x45);
@@ -142,11 +140,7 @@ TEST(PropertyAttributeTest, ConstructorFlagsAndStyleBits)
     a.flags |= 0xfc00; // bits 10 to 15 keep their value
     a.setStyle("italic", 0);
     EXPECT_EQ(a.flags, 0xfc00 | 0x45 | 0x80);
-}
 
-TEST(PropertyAttributeTest, StyleStringsAndColourTexts)
-{
-    VXPropertyAttribute a;
     a.setStyle("tooltip", std::string("tip"));
     a.setStyle("icon", std::string("pic.png"));
     a.setStyle("color", VRIX::Color::fromBytes(255, 255, 255, 255));

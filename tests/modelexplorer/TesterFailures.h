@@ -1,9 +1,10 @@
 #pragma once
 
-/// Counts the failures QAbstractItemModelTester reports (as Qt warnings), from any thread.
+/// Fails the running test on each failure QAbstractItemModelTester reports (as a Qt warning),
+/// from any thread, and counts them.
 namespace vxtest::testerfailures {
 
-/// Installs the counting message handler once per process and resets the count.
+/// Installs the handler once per process (after the GUI thread started) and resets the count.
 void start();
 int count();
 
