@@ -18,14 +18,13 @@ namespace vxtest {
 class FuzzWatchdog;
 class ProbeWidget;
 
-/// One creation id of the dispatcher's table and the payload classes that build an object
-/// for it.
+/// A creation id and the payload classes that build an object for it.
 struct CreationKind {
     VXMessageType type;
     std::vector<int> fittingClasses;
 };
 
-/// What one run did, for the test's sanity checks.
+/// What one run did.
 struct FuzzStats {
     int posts = 0;
     int sends = 0;
@@ -48,14 +47,11 @@ public:
     DispatchFuzzer(const DispatchFuzzer&) = delete;
     DispatchFuzzer& operator=(const DispatchFuzzer&) = delete;
 
-    /// Every creation id in the dispatcher's table now, with the payload classes that build an
-    /// object for it (found by trying each class once); `skipped` ids are left out.
+    /// Every creation id in the dispatcher's table but `skipped`, each class tried once.
     static std::vector<CreationKind> discoverCreationKinds(const std::set<int>& skipped);
-    /// Objects in the GUI side's registries now.
-    static int registeredCount();
+    static int registeredCount(); ///< objects in the GUI side's registries
 
-    /// One random operation.
-    void step();
+    void step(); ///< one random operation
     /// Builds one widget of every kind that builds on a bare key and hands each of them every
     /// catalogue message, once per integer argument and extreme value (INT_MIN, -1, 0, INT_MAX),
     /// the other values plain. Returns the messages sent.
@@ -66,10 +62,8 @@ public:
 
     const FuzzStats& stats() const { return m_stats; }
     const std::vector<int>& markersSent() const { return m_markersSent; }
-    /// Markers the probe received, in order (read on the GUI thread).
-    std::vector<int> markersSeen();
-    /// Send results the probe answered that differ from the marker they carried.
-    int wrongAnswers() const { return m_wrongAnswers; }
+    std::vector<int> markersSeen(); ///< in the order the probe got them
+    int wrongAnswers() const { return m_wrongAnswers; } ///< sends answered another's marker
     int baseline() const { return m_baseline; }
 
 private:

@@ -57,27 +57,20 @@ TEST(StressTest, InterleavedPostsAndSendsAreHandledInOrderOnce)
           });
 
     int sequence = 0;
-    int sends = 0;
-    int wrongAnswers = 0;
-    int firstWrongSend = -1;
     for (int post = 0; post < kPosts; ++post) {
         thread->postMessage(QtMessageHolder(new CountedMessage(&key, HideMsg, sequence++)), false);
         if ((post + 1) % kPostsPerSend != 0)
             continue;
         const int number = sequence++;
+        // Everything issued so far, this send included, has been seen.
         const int answer = thread->sendMessage(
             QtMessageHolder(new CountedMessage(&key, IsVisibleMsg, number)), nullptr);
-        ++sends;
-        // Everything issued so far, this send included, has been seen.
         if (answer != number + 1) {
-            ++wrongAnswers;
-            if (firstWrongSend < 0)
-                firstWrongSend = number;
+            ADD_FAILURE() << "wrong answer " << answer << " at sequence number " << number;
+            break;
         }
     }
 
-    EXPECT_EQ(sends, 2000);
-    EXPECT_EQ(wrongAnswers, 0) << "first wrong answer at sequence number " << firstWrongSend;
     std::vector<int> copy;
     runOnGui([&] { copy = seen; });
     ASSERT_EQ(copy.size(), static_cast<std::size_t>(sequence));

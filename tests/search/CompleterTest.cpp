@@ -1,5 +1,5 @@
-// The record-aware completer on its own: its explorer-list popup and the popup's sizing, the match
-// rules, filling from records and the texts handed to the host, under QAbstractItemModelTester
+// The record-aware completer on its own: its explorer-list popup and the popup's sizing, filling
+// from records and the texts handed to the host, under QAbstractItemModelTester
 // while the suggestions change.
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ModelTester.h"
@@ -139,34 +139,6 @@ TEST_F(CompleterTest, FillingFromRecordsTitlesTheColumnsAndSizesThePopup)
     EXPECT_EQ(completer->listView()->maximumHeight(), 42);
 }
 
-struct MatchCase {
-    int option;
-    int mode;
-    const char* prefix;
-    QStringList expected;
-};
-
-class CompleterMatchTest : public CompleterTest, public testing::WithParamInterface<MatchCase> { };
-
-TEST_P(CompleterMatchTest, MatchOptionAndCompletionModeDecideTheRows)
-{
-    const MatchCase& c = GetParam();
-    supply({ u"Alpha", u"Beta", u"Gamma", u"Zeta", u"alphabet" });
-    completer->setHostMatchOption(c.option);
-    completer->setHostCompletionMode(c.mode);
-    EXPECT_EQ(filtered(QString::fromLatin1(c.prefix)), c.expected);
-    // Clearing the prefix shows every row again.
-    EXPECT_EQ(filtered(QString()).size(), 5);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rules, CompleterMatchTest,
-    testing::Values(MatchCase { 0, 0, "al", { "Alpha", "alphabet" } },
-        MatchCase { 0, 0, "ALPHAB", { "alphabet" } }, MatchCase { 1, 0, "ta", { "Beta", "Zeta" } },
-        MatchCase { 1, 0, "ph", { "Alpha", "alphabet" } },
-        MatchCase { 2, 0, "ta", { "Beta", "Zeta" } }, MatchCase { 2, 0, "ha", { "Alpha" } },
-        MatchCase { 7, 0, "x", {} },
-        MatchCase { 1, 1, "zzz", { "Alpha", "Beta", "Gamma", "Zeta", "alphabet" } }));
-
 TEST_F(CompleterTest, NarrowingAndWideningGiveTheSameRowsAsAFreshFilter)
 {
     std::vector<std::u16string> names;
@@ -176,12 +148,15 @@ TEST_F(CompleterTest, NarrowingAndWideningGiveTheSameRowsAsAFreshFilter)
     for (const auto& n : names)
         pointers.push_back(n.c_str());
     supply(pointers);
-    completer->setHostMatchOption(1);
-    // Typed forward, deleted back, retyped differently.
-    for (const char* prefix : { "1", "14", "147", "14", "1", "", "2", "21", "210" }) {
-        const QStringList incremental = filtered(QString::fromLatin1(prefix));
-        completer->proxyModel()->forgetMatches();
-        EXPECT_EQ(filtered(QString::fromLatin1(prefix)), incremental) << prefix;
+    // Typed forward, deleted back, retyped differently; contains, then ends with.
+    for (int option : { 1, 2 }) {
+        completer->setHostMatchOption(option);
+        for (const char* prefix : { "1", "14", "147", "14", "1", "", "2", "21", "210" }) {
+            const QStringList incremental = filtered(QString::fromLatin1(prefix));
+            completer->proxyModel()->forgetMatches();
+            EXPECT_EQ(filtered(QString::fromLatin1(prefix)), incremental) << prefix;
+            EXPECT_TRUE(*prefix || incremental.size() == 300) << "no prefix shows every row";
+        }
     }
 }
 

@@ -155,7 +155,9 @@ INSTANTIATE_TEST_SUITE_P(Rules, CompletionRuleTest,
         HostRule { 1, 0, u"at", { u"integrator", u"gate" } },
         HostRule { 2, 0, u"e", { u"scope", u"gate" } },
         HostRule { 0, 1, u"zzz", { u"gain", u"gamma", u"scope", u"sum", u"integrator", u"gate" } },
-        HostRule { 1, 0, u"SC", { u"scope" } }));
+        HostRule { 1, 0, u"SC", { u"scope" } },
+        HostRule { 0, 0, u"GA", { u"gain", u"gamma", u"gate" } },
+        HostRule { 7, 0, u"at", {} })); // an unknown option matches starts
 
 TEST_F(CompletionEndToEndTest, RecordsAreFreedWithoutACompleterOrAWidgetAndViewsReplaceThem)
 {
