@@ -64,6 +64,7 @@
 #include <climits>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using vxtest::deliverEvents;
@@ -235,21 +236,18 @@ TEST_F(ExplorerWindowTest, MenusMenuItemsAndShortcutsWork)
     ASSERT_NE(action, nullptr);
     vxtest::EventLog actions;
     actions.watch(action.get(), { ActionToggled, ActionTriggered });
-    struct Case {
-        bool state[2];
-        VXEventType type;
-        bool checked;
-    };
-    const Case cases[] = { { { true, false }, ActionToggled, false },
-        { { true, true }, ActionToggled, true }, { { false, true }, ActionTriggered, false } };
-    for (const Case& c : cases) {
-        bool state[2] = { c.state[0], c.state[1] };
-        m_explorer->executeMenuItem("Run", action.get(), state);
+    // Checkable and checked as the item says, the event that follows, its checked state.
+    const std::tuple<bool, bool, VXEventType, bool> cases[]
+        = { { true, false, ActionToggled, false }, { true, true, ActionToggled, true },
+              { false, true, ActionTriggered, false } };
+    for (const auto& [checkable, checked, type, state] : cases) {
+        bool item[2] = { checkable, checked };
+        m_explorer->executeMenuItem("Run", action.get(), item);
     }
     ASSERT_TRUE(vxtest::pumpUntil([&] { return actions.events.size() >= 3; }));
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(actions.events[i].type, cases[i].type) << i;
-        EXPECT_EQ(actions.events[i].state, cases[i].checked) << i;
+        EXPECT_EQ(actions.events[i].type, std::get<2>(cases[i])) << i;
+        EXPECT_EQ(actions.events[i].state, std::get<3>(cases[i])) << i;
     }
 
     // A shortcut works anywhere in the window: a key the pane does not take travels up to the
@@ -283,27 +281,39 @@ TEST_F(ExplorerWindowTest, MenusMenuItemsAndShortcutsWork)
     menu.reset();
 }
 
-TEST_F(ExplorerWindowTest, ProgressDialogShowsThePreviousValueAndReportsCancel)
+TEST_F(ExplorerWindowTest, ProgressWaitCursorAndSleepShowTheWindowBusy)
 {
     m_explorer->show(true, true);
-    struct Step {
-        const char16_t* label;
-        int value;
-        int shown;
-    };
-    // Each call shows the value of the call before it; an empty label only shows the last.
-    const Step steps[] = { { u"Loading", 10, 0 }, { u"Loading", 20, 10 }, { u"", 30, 20 } };
-    for (const Step& step : steps) {
-        m_explorer->progressDialog(step.label, u"Stop", 100, step.value, 0, false);
+    // Label, value, the value shown: each call shows the value of the call before it; an empty
+    // label only shows the last.
+    const std::tuple<const char16_t*, int, int> steps[]
+        = { { u"Loading", 10, 0 }, { u"Loading", 20, 10 }, { u"", 30, 20 } };
+    for (const auto& [label, value, expected] : steps) {
+        m_explorer->progressDialog(label, u"Stop", 100, value, 0, false);
         int shown = -1;
         runOnGuiThread([&] { shown = window()->progressDialogWidget()->value(); });
-        EXPECT_EQ(shown, step.shown) << step.value;
+        EXPECT_EQ(shown, expected) << value;
     }
     EXPECT_FALSE(m_explorer->progressDialogIsCanceled());
     runOnGuiThread([&] { window()->slotProgressDialogCanceled(); });
     EXPECT_TRUE(m_explorer->progressDialogIsCanceled());
     m_explorer->progressDialogClose();
     EXPECT_FALSE(m_explorer->progressDialogIsCanceled());
+
+    // The wait cursor and sleep follow their timers.
+    m_explorer->startWait(0);
+    EXPECT_TRUE(
+        vxtest::pumpUntilOnGui([&] { return window()->cursor().shape() == Qt::WaitCursor; }));
+    m_explorer->stopWait();
+    m_explorer->sleep(u"Busy");
+    EXPECT_EQ(status(), QStringLiteral("Busy"));
+    EXPECT_TRUE(vxtest::pumpUntilOnGui([&] { return !window()->isEnabled(); }));
+    m_explorer->wake();
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(window()->isEnabled());
+        EXPECT_TRUE(window()->statusBar()->currentMessage().isEmpty());
+        EXPECT_EQ(window()->cursor().shape(), Qt::ArrowCursor);
+    }));
 }
 
 TEST_F(ExplorerWindowTest, ObjectCreationSendsTypeAndSplitNames)
@@ -357,24 +367,6 @@ TEST_F(ExplorerWindowTest, SelectionChangedDialogWithoutDialogPaneAppliesNothing
     EXPECT_TRUE(m_explorer->selectListNodesSync(&objects, "Press", "TREE"));
     EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "press", "LIST"));
     EXPECT_FALSE(m_explorer->selectListNodesSync(&objects, "", "LIST"));
-}
-
-TEST_F(ExplorerWindowTest, WaitCursorAndSleepFollowTheirTimers)
-{
-    m_explorer->show(true, true);
-    m_explorer->startWait(0);
-    EXPECT_TRUE(
-        vxtest::pumpUntilOnGui([&] { return window()->cursor().shape() == Qt::WaitCursor; }));
-    m_explorer->stopWait();
-    m_explorer->sleep(u"Busy");
-    EXPECT_EQ(status(), QStringLiteral("Busy"));
-    EXPECT_TRUE(vxtest::pumpUntilOnGui([&] { return !window()->isEnabled(); }));
-    m_explorer->wake();
-    ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_TRUE(window()->isEnabled());
-        EXPECT_TRUE(window()->statusBar()->currentMessage().isEmpty());
-        EXPECT_EQ(window()->cursor().shape(), Qt::ArrowCursor);
-    }));
 }
 
 TEST_F(ExplorerWindowTest, SplitterSizesSetStretchPerPair)
@@ -460,27 +452,6 @@ TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
             EXPECT_EQ(panel->expandButton()->toolTip(), QStringLiteral("Weniger zeigen"));
         }
     }));
-}
-
-// The window's list tab bar follows its search bar: shown with it, hidden with it and when it
-// is destroyed.
-TEST_F(ExplorerWindowTest, ListTabBarFollowsTheSearchBar)
-{
-    m_explorer->show(true, true);
-    VXSearchBar* bar = vxtest::bridge()->createSearchBar(m_explorer);
-    ASSERT_NE(bar, nullptr);
-    auto tabBarShown = [&] {
-        bool shown = false;
-        EXPECT_TRUE(runOnGuiThread(
-            [&] { shown = window()->modelView()->dialogList()->isTabBarVisible(); }));
-        return shown;
-    };
-    for (bool visible : { true, false, true }) {
-        ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->setVisible(visible); }));
-        ASSERT_EQ(tabBarShown(), visible) << "bar shown: " << visible;
-    }
-    delete bar;
-    EXPECT_FALSE(tabBarShown());
 }
 
 TEST_F(ExplorerWindowTest, UntrustedArgumentsLeaveAWorkingWindow)
@@ -712,26 +683,23 @@ TEST_F(ModelViewTest, ListWidthAndPaneMinimumSize)
 
 TEST_F(ModelViewTest, DirtyDialogNeedsAnEnabledApplyButton)
 {
-    struct Case {
-        bool withBar;
-        bool enabled;
-        bool dirty;
-    };
-    const Case cases[] = { { true, true, true }, { true, false, false }, { false, true, false } };
-    for (const Case& c : cases) {
+    // In a button bar, enabled, dirty.
+    const std::tuple<bool, bool, bool> cases[]
+        = { { true, true, true }, { true, false, false }, { false, true, false } };
+    for (const auto& [withBar, enabled, dirty] : cases) {
         ASSERT_TRUE(runOnGuiThread([&] {
             auto* dialog = new QWidget;
             QWidget* holder = dialog;
-            if (c.withBar) {
+            if (withBar) {
                 holder = new QWidget(dialog);
                 holder->setObjectName(QStringLiteral("button_bar"));
             }
             auto* apply = new QPushButton(QStringLiteral("Apply"), holder);
             apply->setObjectName(QStringLiteral("Apply"));
-            apply->setEnabled(c.enabled);
+            apply->setEnabled(enabled);
             GuiMEDialogPanel* pane = modelView()->dialogPane();
             pane->setCurrentDialog(dialog);
-            EXPECT_EQ(pane->isCurrentDialogDirty(), c.dirty) << c.withBar << c.enabled;
+            EXPECT_EQ(pane->isCurrentDialogDirty(), dirty) << withBar << enabled;
             pane->setCurrentDialog(nullptr);
             delete dialog;
         }));
@@ -755,9 +723,25 @@ TEST_F(ModelViewTest, ShortListLoadNeverShowsTheBusyBar)
     ASSERT_TRUE(runOnGuiThread([&] { EXPECT_FALSE(dialogList()->busyBar()->isRunning()); }));
 }
 
-TEST_F(ModelViewTest, SearchPanelSwitchesTheListToSearchMode)
+// The list's tab bar follows the search bar: shown with it, hidden with it and when it is
+// destroyed; the search panel switches the list to search mode.
+TEST_F(ModelViewTest, TabBarFollowsTheSearchBarAndThePanelSwitchesToSearchMode)
 {
     m_explorer->show(true, true);
+    VXSearchBar* bar = vxtest::bridge()->createSearchBar(m_explorer);
+    ASSERT_NE(bar, nullptr);
+    auto tabBarShown = [&] {
+        bool shown = false;
+        EXPECT_TRUE(runOnGuiThread([&] { shown = dialogList()->isTabBarVisible(); }));
+        return shown;
+    };
+    for (bool visible : { true, false, true }) {
+        ASSERT_TRUE(runOnGuiThread([&] { widgetOf<GuiSearchBar>(bar)->setVisible(visible); }));
+        ASSERT_EQ(tabBarShown(), visible) << "bar shown: " << visible;
+    }
+    delete bar;
+    EXPECT_FALSE(tabBarShown());
+
     VXSearchPanel* panel = own(vxtest::bridge()->createSearchPanel(m_explorer));
     ASSERT_NE(panel, nullptr);
     m_explorer->addSearchPanel(panel);
@@ -838,14 +822,10 @@ protected:
     }
 };
 
-TEST_F(ExplorerOwnershipTest, LiveWindowFreesWhatItHandled)
+TEST_F(ExplorerOwnershipTest, LiveWindowAndMessagesWithoutAWindowFreeWhatTheyCarry)
 {
     handOver(*m_explorer);
     EXPECT_EQ(CountedRecord::alive, 0);
-}
-
-TEST_F(ExplorerOwnershipTest, MessagesWithoutAWindowFreeWhatTheyCarry)
-{
     // A peer whose window never existed: every message is dropped at the dispatcher.
     QtModelExplorer orphan;
     handOver(orphan);

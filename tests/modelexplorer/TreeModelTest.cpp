@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,18 +62,13 @@ protected:
 
 TEST_F(TreeModelTest, ExpansionKeyIsLabelWithoutStarsAndTheAddress)
 {
-    struct Case {
-        const char* label;
-        const char* stripped;
-    };
-    const Case cases[]
-        = { { "engine", "engine" }, { "engine*", "engine" }, { "*a*b*", "ab" }, { "", "" } };
-    for (const Case& c : cases) {
-        const QString expected = QString::fromLatin1(c.stripped) + QLatin1Char('_')
-            + GuiUtil::convertToQString(static_cast<void*>(handle(42)));
-        EXPECT_EQ(TreeModel::expansionKey(QString::fromLatin1(c.label), handle(42)), expected);
-    }
-    EXPECT_EQ(TreeModel::expansionKey("x", nullptr), "x_" + GuiUtil::convertToQString(nullptr));
+    const std::tuple<const char*, UDInterface*, const char*> cases[]
+        = { { "engine", handle(42), "engine" }, { "engine*", handle(42), "engine" },
+              { "*a*b*", handle(42), "ab" }, { "", handle(42), "" }, { "x", nullptr, "x" } };
+    for (const auto& [label, object, stripped] : cases)
+        EXPECT_EQ(TreeModel::expansionKey(label, object),
+            QString(stripped) + QLatin1Char('_')
+                + GuiUtil::convertToQString(static_cast<void*>(object)));
 }
 
 TEST_F(TreeModelTest, ExpansionSurvivesAWholeTreeReplacement)
@@ -261,24 +258,17 @@ TEST_F(TreeModelTest, ReadOnlyPixmapNeedsThePictureAndTheItemFlag)
             withIcon(treeNode(3, u"flagless"), lockPath, false),
             withIcon(treeNode(4, u"other"), otherPath, true) }));
     const QByteArray path = lockPath.toLocal8Bit();
-    struct Case {
-        UDInterface* object;
-        const char* path;
-        bool result;
-        bool found;
-    };
-    const Case cases[] = {
-        { handle(2), path.constData(), true, true },
-        { handle(3), path.constData(), false, true },
-        { handle(4), path.constData(), false, true },
-        { handle(99), path.constData(), false, false },
-        { nullptr, path.constData(), false, false },
-        { handle(2), nullptr, false, false },
-    };
-    for (const Case& c : cases) {
-        bool found = false;
-        EXPECT_EQ(model->isNodePixmapForReadOnly(c.object, c.path, found), c.result);
-        EXPECT_EQ(found, c.found);
+    // Object, picture path, answer, found.
+    const std::tuple<UDInterface*, const char*, bool, bool> cases[]
+        = { { handle(2), path.constData(), true, true },
+              { handle(3), path.constData(), false, true },
+              { handle(4), path.constData(), false, true },
+              { handle(99), path.constData(), false, false },
+              { nullptr, path.constData(), false, false }, { handle(2), nullptr, false, false } };
+    for (const auto& [object, picture, result, found] : cases) {
+        bool seen = false;
+        EXPECT_EQ(model->isNodePixmapForReadOnly(object, picture, seen), result);
+        EXPECT_EQ(seen, found);
     }
 }
 
