@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <memory>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -122,15 +123,12 @@ TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
     std::vector<UDInterface*> selected;
     m_sheet->getSelection(&selected);
     EXPECT_EQ(selected.size(), 2u);
-    // A read-only cell is drawn disabled, a writable one is not.
-    EXPECT_TRUE(m_sheet->isItemDrawnDisabled(handle(3), 2));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(4), 2));
-    // Host input that names nothing answers false.
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(99), 2));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(nullptr, 2));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), -1));
-    EXPECT_FALSE(m_sheet->isItemDrawnDisabled(handle(3), 1000));
+    // Only the read-only cell is drawn disabled; host input that names nothing answers false.
+    const std::tuple<UDInterface*, int, bool> cells[] = { { handle(3), 2, true },
+        { handle(3), 1, false }, { handle(4), 2, false }, { handle(99), 2, false },
+        { nullptr, 2, false }, { handle(3), -1, false }, { handle(3), 1000, false } };
+    for (const auto& [object, column, disabled] : cells)
+        EXPECT_EQ(m_sheet->isItemDrawnDisabled(object, column), disabled) << object << column;
 }
 
 TEST_F(SpreadSheetTest, EditsAndCheckBoxClicksWriteTheCellsAndReachTheHost)
@@ -193,11 +191,10 @@ TEST_F(SpreadSheetTest, HeaderClicksAndHostCommandsSortAndGroup)
     const auto sorts = m_host.ofType(SSSortingChangedEvent);
     ASSERT_EQ(sorts.size(), 1u) << "Control clicks send no sort request";
     EXPECT_EQ(sorts[0].text, "Kind");
-    const auto groups = m_host.ofType(SSGroupingChangedEvent);
-    ASSERT_EQ(groups.size(), 3u);
-    EXPECT_EQ(groups[0].text, "Info.Kind");
-    EXPECT_EQ(groups[1].text, "");
-    EXPECT_EQ(groups[2].text, "Info.Kind");
+    std::vector<std::string> groups;
+    for (const SeenListEvent& e : m_host.ofType(SSGroupingChangedEvent))
+        groups.push_back(e.text);
+    EXPECT_EQ(groups, (std::vector<std::string> { "Info.Kind", "", "Info.Kind" }));
 
     // The host's own sort and group commands reach the grid.
     m_sheet->sort("Name", false);

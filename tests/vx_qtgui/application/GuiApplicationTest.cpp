@@ -412,7 +412,7 @@ protected:
     QString m_image;
 };
 
-TEST_F(ImageServices, ValidImageOnlyForLoadablePictures)
+TEST_F(ImageServices, ValidImageOnlyForLoadablePicturesAndTheClipboardCopiesAndPastesThem)
 {
     EXPECT_TRUE(m_bridge->m_isValidImage(u16(m_image)));
     EXPECT_FALSE(m_bridge->m_isValidImage(u16(path("missing.png"))));
@@ -422,6 +422,21 @@ TEST_F(ImageServices, ValidImageOnlyForLoadablePictures)
     text.write("not a picture");
     text.close();
     EXPECT_FALSE(m_bridge->m_isValidImage(u16(text.fileName())));
+
+    ASSERT_TRUE(runOnGuiThread([] { QApplication::clipboard()->clear(); }));
+    EXPECT_FALSE(
+        m_bridge->m_imageClipboard(u16(path("pasted.png")), VRIX::ClipboardOperation::Paste));
+    EXPECT_FALSE(m_bridge->m_imageClipboard(std::u16string(), VRIX::ClipboardOperation::Copy));
+
+    EXPECT_TRUE(m_bridge->m_imageClipboard(u16(m_image), VRIX::ClipboardOperation::Copy));
+    EXPECT_TRUE(m_bridge->m_imageClipboard(std::u16string(), VRIX::ClipboardOperation::Paste));
+    EXPECT_TRUE(
+        m_bridge->m_imageClipboard(u16(path("pasted.png")), VRIX::ClipboardOperation::Paste));
+    const QImage pasted(path("pasted.png"));
+    ASSERT_EQ(pasted.size(), QSize(4, 2));
+    EXPECT_TRUE(isRed(pasted, 0, 0));
+
+    EXPECT_TRUE(m_bridge->m_imageClipboard(u16(m_image), static_cast<VRIX::ClipboardOperation>(5)));
 }
 
 TEST_F(ImageServices, RotateTurnsAndMirrorsIntoANewFileAndAMissingFileGivesNoName)
@@ -445,24 +460,6 @@ TEST_F(ImageServices, RotateTurnsAndMirrorsIntoANewFileAndAMissingFileGivesNoNam
     EXPECT_TRUE(
         m_bridge->m_imageRotate(u16(path("missing.png")), VRIX::RotateOperation::Clockwise90)
             .empty());
-}
-
-TEST_F(ImageServices, ClipboardCopiesAndPastesImageFiles)
-{
-    ASSERT_TRUE(runOnGuiThread([] { QApplication::clipboard()->clear(); }));
-    EXPECT_FALSE(
-        m_bridge->m_imageClipboard(u16(path("pasted.png")), VRIX::ClipboardOperation::Paste));
-    EXPECT_FALSE(m_bridge->m_imageClipboard(std::u16string(), VRIX::ClipboardOperation::Copy));
-
-    EXPECT_TRUE(m_bridge->m_imageClipboard(u16(m_image), VRIX::ClipboardOperation::Copy));
-    EXPECT_TRUE(m_bridge->m_imageClipboard(std::u16string(), VRIX::ClipboardOperation::Paste));
-    EXPECT_TRUE(
-        m_bridge->m_imageClipboard(u16(path("pasted.png")), VRIX::ClipboardOperation::Paste));
-    const QImage pasted(path("pasted.png"));
-    ASSERT_EQ(pasted.size(), QSize(4, 2));
-    EXPECT_TRUE(isRed(pasted, 0, 0));
-
-    EXPECT_TRUE(m_bridge->m_imageClipboard(u16(m_image), static_cast<VRIX::ClipboardOperation>(5)));
 }
 
 // A filled top-level window of one colour.

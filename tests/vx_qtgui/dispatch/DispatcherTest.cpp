@@ -302,7 +302,7 @@ public:
     int registryKind() const override { return RegisteredById; }
 };
 
-TEST_F(DispatcherTest, LookupFindsTheObjectInTheRegistryItsProxyNames)
+TEST_F(DispatcherTest, LookupFindsTheObjectInItsProxysRegistryAndDeletedObjectsLeaveIt)
 {
     for (const bool keptById : { false, true }) {
         SCOPED_TRACE(keptById ? "kept by id" : "kept by address");
@@ -349,12 +349,9 @@ TEST_F(DispatcherTest, LookupFindsTheObjectInTheRegistryItsProxyNames)
         });
         EXPECT_EQ(found, keptById ? byAddress : nullptr);
     }
-}
 
-// A library that deletes an object it kept by id, without removing the entry, leaves no dangling
-// entry behind: a later message for that id finds nothing.
-TEST_F(DispatcherTest, AnObjectKeptByIdLeavesTheRegistryWhenDestroyed)
-{
+    // A library that deletes an object it kept by id, without removing the entry, leaves no
+    // dangling entry behind: a later message for that id finds nothing.
     const int before = vxtest::guiObjectCount();
     GuiObject* found = nullptr;
     GuiObject* other = nullptr;
