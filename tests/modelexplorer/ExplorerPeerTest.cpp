@@ -371,22 +371,15 @@ TEST_F(ExplorerPeerTest, QueriesWithoutAnAnswerFallBack)
 
 TEST_F(ExplorerPeerTest, MenuItemFlagsTravelAsTrueAndFalse)
 {
-    struct Case {
-        bool state[2];
-        const char* flags;
-    };
-    const Case cases[] = { { { true, false }, "true,false" }, { { false, true }, "false,true" },
-        { { true, true }, "true,true" } };
-    for (const Case& c : cases) {
-        bool state[2] = { c.state[0], c.state[1] };
+    bool states[3][2] = { { true, false }, { false, true }, { true, true } };
+    for (bool* state : states)
         m_peer->executeMenuItem(u"Run", nullptr, state);
-    }
-    m_peer->executeMenuItem(u"Run", nullptr, nullptr);
-    const std::vector<SeenMessage> arrived = seen();
-    ASSERT_EQ(arrived.size(), 4u);
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(arrived[i].flags, cases[i].flags) << i;
-    EXPECT_EQ(arrived[3].flags, "false,false") << "no state reads as both clear";
+    m_peer->executeMenuItem(u"Run", nullptr, nullptr); // no state reads as both clear
+    std::vector<std::string> flags;
+    for (const SeenMessage& message : seen())
+        flags.push_back(message.flags);
+    EXPECT_EQ(flags,
+        (std::vector<std::string> { "true,false", "false,true", "true,true", "false,false" }));
 }
 
 TEST_F(ExplorerPeerTest, ProgressIsPostedEvenWhileHostPostsAreSent)
