@@ -139,39 +139,179 @@ TEST_F(ExplorerHostTest, ExpansionGivesTheNodesChildrenAndIgnoresOtherHandles)
     EXPECT_EQ(answers.operations(), "");
 }
 
-TEST_F(ExplorerHostTest, ASmallListComesCompleteWithAttributes)
+// One block shown, then each answer about its rows in turn; creation comes last as it adds rows.
+TEST_F(ExplorerHostTest, AShownBlocksRowsAnswerListingGroupingSelectionEditsAndCreation)
 {
     const std::uint32_t block = firstBlock();
     sendNode(METreeSelectionChangedEvent, store.nodeHandle(block));
-    // The list names its block, and the block's own page goes to the dialog pane.
-    ASSERT_EQ(answers.operations(), "showContentsOf replaceList showDialog");
-    const std::u16string name = widen("Block" + std::to_string(block));
-    const std::u16string& path = answers.answers[0].text;
-    EXPECT_EQ(path.rfind(u"Model/", 0), 0u);
-    EXPECT_EQ(path.size() - path.rfind(u"/" + name), name.size() + 1);
-    EXPECT_NE(answers.answers[2].text.find(u"<h3>" + name + u"</h3>"), std::u16string::npos);
-    const auto& list = answers.answers[1];
-    const auto& rows = list.rows;
-    ASSERT_EQ(rows.size(), store.leavesOf(block).size());
-    EXPECT_NE(answers.answers[2].text.find(u"<td>" + widen(std::to_string(rows.size())) + u"</td>"),
-        std::u16string::npos);
-    EXPECT_FALSE(host.incremental());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const std::uint32_t leaf = store.leavesOf(block)[i];
-        const VXMEObjectMessageData* row = list.row(i);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->object, store.leafHandle(leaf));
-        EXPECT_EQ(row->sortKey.size(), std::size_t(ExplorerRecords::kKeyDigits));
-        ASSERT_EQ(row->listValues->size(), ObjectStore::kPropertyCount);
-        ASSERT_EQ(row->listAttributes->size(), std::size_t(ObjectStore::kPropertyCount));
-        EXPECT_EQ(valueOf(row, Property::Name), store.leafName(leaf));
-        const auto& attributes = *row->listAttributes;
-        EXPECT_TRUE(attributes[int(Property::Name)].flags & 0x4) << "names are read-only";
-        EXPECT_TRUE(attributes[int(Property::Enabled)].flags & 0x10) << "a boolean";
-        EXPECT_FALSE(attributes[int(Property::Colour)].backgroundColor.empty());
-        for (int p = 0; p < ObjectStore::kPropertyCount; ++p)
-            EXPECT_EQ(bool(attributes[std::size_t(p)].flags & 0x1),
-                ObjectStore::hasProperty(store.typeOf(leaf), Property(p)));
+    {
+        SCOPED_TRACE("a small list comes complete with attributes");
+        // The list names its block, and the block's own page goes to the dialog pane.
+        ASSERT_EQ(answers.operations(), "showContentsOf replaceList showDialog");
+        const std::u16string name = widen("Block" + std::to_string(block));
+        const std::u16string& path = answers.answers[0].text;
+        EXPECT_EQ(path.rfind(u"Model/", 0), 0u);
+        EXPECT_EQ(path.size() - path.rfind(u"/" + name), name.size() + 1);
+        EXPECT_NE(answers.answers[2].text.find(u"<h3>" + name + u"</h3>"), std::u16string::npos);
+        const auto& list = answers.answers[1];
+        const auto& rows = list.rows;
+        ASSERT_EQ(rows.size(), store.leavesOf(block).size());
+        EXPECT_NE(
+            answers.answers[2].text.find(u"<td>" + widen(std::to_string(rows.size())) + u"</td>"),
+            std::u16string::npos);
+        EXPECT_FALSE(host.incremental());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::uint32_t leaf = store.leavesOf(block)[i];
+            const VXMEObjectMessageData* row = list.row(i);
+            ASSERT_NE(row, nullptr);
+            EXPECT_EQ(row->object, store.leafHandle(leaf));
+            EXPECT_EQ(row->sortKey.size(), std::size_t(ExplorerRecords::kKeyDigits));
+            ASSERT_EQ(row->listValues->size(), ObjectStore::kPropertyCount);
+            ASSERT_EQ(row->listAttributes->size(), std::size_t(ObjectStore::kPropertyCount));
+            EXPECT_EQ(valueOf(row, Property::Name), store.leafName(leaf));
+            const auto& attributes = *row->listAttributes;
+            EXPECT_TRUE(attributes[int(Property::Name)].flags & 0x4) << "names are read-only";
+            EXPECT_TRUE(attributes[int(Property::Enabled)].flags & 0x10) << "a boolean";
+            EXPECT_FALSE(attributes[int(Property::Colour)].backgroundColor.empty());
+            for (int p = 0; p < ObjectStore::kPropertyCount; ++p)
+                EXPECT_EQ(bool(attributes[std::size_t(p)].flags & 0x1),
+                    ObjectStore::hasProperty(store.typeOf(leaf), Property(p)));
+        }
+    }
+    {
+        SCOPED_TRACE("grouping names each row's group");
+        for (const char* property : { "Type", "Enabled", "" }) {
+            answers.clear();
+            auto* event = new VXEvent(SSGroupingChangedEvent, nullptr);
+            event->setString(property);
+            send(event);
+            ASSERT_EQ(answers.operations(), "replaceList") << property;
+            Property grouped;
+            const bool grouping = ObjectStore::propertyByName(property, grouped);
+            for (std::size_t i = 0; i < answers.last().rows.size(); ++i) {
+                const std::uint32_t leaf = store.leavesOf(block)[i];
+                EXPECT_EQ(answers.last().row(i)->groupName,
+                    grouping ? store.text(leaf, grouped) : std::u16string())
+                    << property;
+            }
+        }
+    }
+    {
+        SCOPED_TRACE("selecting a row shows its dialog");
+        answers.clear();
+        const std::uint32_t leaf = store.leavesOf(block)[1];
+        sendList(SSSelectionChangedEvent,
+            new VXMEObjectDataList { new VXMEObjectEventData(nullptr),
+                new VXMEObjectEventData(store.leafHandle(leaf)) });
+        ASSERT_EQ(answers.operations(), "showDialog");
+        EXPECT_NE(answers.last().text.find(widen(store.leafName(leaf))), std::u16string::npos);
+        answers.clear();
+        sendList(SSSelectionChangedEvent, new VXMEObjectDataList {});
+        EXPECT_EQ(answers.operations(), "");
+
+        // The "contents of" link brings the node's page back; a leaf or a foreign handle nothing.
+        int local = 0;
+        for (UDInterface* object : { store.leafHandle(leaf), reinterpret_cast<UDInterface*>(&local),
+                 static_cast<UDInterface*>(nullptr), store.nodeHandle(block) })
+            send(new VXEventUDI(MEViewHyperlinkEvent, nullptr, object));
+        ASSERT_EQ(answers.operations(), "showDialog");
+        EXPECT_NE(answers.last().text.find(widen(store.nodeName(block))), std::u16string::npos);
+    }
+    {
+        SCOPED_TRACE("an edit request gives the editor and the values");
+        const std::uint32_t leaf = store.leavesOf(block)[2];
+        const struct {
+            const char* property;
+            int choices;
+            bool text;
+        } cases[] = { { "Type", ObjectStore::kTypeCount, false }, { "Mode", 3, false },
+            { "Enabled", 2, false }, { "Value", 0, true }, { "Name", 0, false } };
+        for (const auto& c : cases) {
+            answers.clear();
+            auto* record = new VXMEObjectEventData(store.leafHandle(leaf));
+            record->addPropertyName(c.property);
+            sendList(SSItemsEditRequest, new VXMEObjectDataList { record }, c.property);
+            ASSERT_EQ(answers.operations(), "changeEditType editListNodes") << c.property;
+            EXPECT_EQ(answers.answers[0].editor->choices.size(), c.choices) << c.property;
+            EXPECT_EQ(answers.answers[0].editor->allowText, c.text) << c.property;
+            EXPECT_EQ(valueOf(answers.last().row(0), Property::Type),
+                ObjectStore::typeName(store.typeOf(leaf)));
+        }
+        answers.clear();
+        sendList(SSItemsEditRequest,
+            new VXMEObjectDataList { new VXMEObjectEventData(store.leafHandle(leaf)) }, "Weight");
+        sendList(SSItemsEditRequest, new VXMEObjectDataList { new VXMEObjectEventData(nullptr) },
+            "Type");
+        EXPECT_EQ(answers.operations(), "");
+    }
+    {
+        SCOPED_TRACE("committed edits change the object and refresh its row");
+        const std::uint32_t leaf = store.leavesOf(block)[0];
+        ASSERT_TRUE(store.setText(leaf, Property::Type, u"Switch"));
+        const struct {
+            const char* property;
+            const char* value;
+            bool accepted;
+            const char* shown;
+        } cases[] = {
+            { "Value", "12.5", true, "12.5" },
+            { "value", "twelve", false, "12.5" },
+            { "Enabled", "off", true, "off" }, // the check box
+            { "Enabled", "on", true, "on" },
+            { "Colour", "10,20,30", true, "10,20,30" },
+            { "Mode", "Inherited", true, "Inherited" },
+            { "Name", "Other", false, nullptr },
+            { "Weight", "3", false, nullptr },
+        };
+        for (const auto& c : cases) {
+            answers.clear();
+            const int refusedBefore = host.refusedEdits();
+            sendList(SSItemsChangedEvent,
+                new VXMEObjectDataList { changeRecord(leaf, c.property, c.value) }, c.property);
+            ASSERT_EQ(answers.operations(), "updateNodes") << c.property;
+            EXPECT_EQ(host.refusedEdits() - refusedBefore, c.accepted ? 0 : 1) << c.property;
+            const VXMEObjectMessageData* row = answers.last().row(0);
+            ASSERT_NE(row, nullptr);
+            EXPECT_EQ(row->object, store.leafHandle(leaf));
+            Property property;
+            if (c.shown && ObjectStore::propertyByName(c.property, property)) {
+                EXPECT_EQ(valueOf(row, property), c.shown) << c.property;
+                EXPECT_EQ(narrow(store.text(leaf, property)), c.shown) << c.property;
+            }
+        }
+        EXPECT_EQ(valueOf(answers.last().row(0), Property::Name), "Switch" + std::to_string(leaf));
+    }
+    {
+        SCOPED_TRACE("a creation request adds objects to the shown block");
+        sendNode(METreeSelectionChangedEvent, store.nodeHandle(block));
+        const std::size_t before = store.leavesOf(block).size();
+        const struct {
+            const char* type;
+            std::vector<std::string> names;
+            std::size_t added;
+        } cases[] = { { "Gain", { "a", "b", "c" }, 3 }, { "scope", {}, 1 },
+            { "Widget", { "x" }, 0 }, { nullptr, { "x" }, 0 } };
+        std::size_t total = 0;
+        for (const auto& c : cases) {
+            answers.clear();
+            VXStringList* names = nullptr;
+            if (!c.names.empty()) {
+                names = new VXStringList;
+                for (const std::string& name : c.names)
+                    names->addElement(name);
+            }
+            auto* event = new VXMEEventCreateObject(MECreateNewObjEvent, nullptr, names);
+            if (c.type)
+                event->setString(c.type);
+            send(event);
+            total += c.added;
+            EXPECT_EQ(store.leavesOf(block).size(), before + total) << (c.type ? c.type : "null");
+            EXPECT_EQ(answers.operations(), c.added ? "showContentsOf replaceList" : "");
+            if (c.added) {
+                EXPECT_EQ(answers.last().rows.size(), before + total);
+            }
+        }
+        EXPECT_EQ(store.typeOf(host.lastCreated()), Type::Scope);
     }
 }
 
@@ -251,151 +391,6 @@ TEST_F(MillionLeafHostTest, AMillionLeavesGoOutAsPlaceholdersArriveWhenAskedAndS
     unknown->setString("Weight");
     send(unknown);
     EXPECT_EQ(answers.operations(), "");
-}
-
-TEST_F(ExplorerHostTest, GroupingNamesEachRowsGroup)
-{
-    sendNode(METreeSelectionChangedEvent, store.nodeHandle(firstBlock()));
-    for (const char* property : { "Type", "Enabled", "" }) {
-        answers.clear();
-        auto* event = new VXEvent(SSGroupingChangedEvent, nullptr);
-        event->setString(property);
-        send(event);
-        ASSERT_EQ(answers.operations(), "replaceList") << property;
-        Property grouped;
-        const bool grouping = ObjectStore::propertyByName(property, grouped);
-        for (std::size_t i = 0; i < answers.last().rows.size(); ++i) {
-            const std::uint32_t leaf = store.leavesOf(firstBlock())[i];
-            EXPECT_EQ(answers.last().row(i)->groupName,
-                grouping ? store.text(leaf, grouped) : std::u16string())
-                << property;
-        }
-    }
-}
-
-TEST_F(ExplorerHostTest, AnEditRequestGivesTheEditorAndTheCurrentValues)
-{
-    sendNode(METreeSelectionChangedEvent, store.nodeHandle(firstBlock()));
-    const std::uint32_t leaf = store.leavesOf(firstBlock())[2];
-    const struct {
-        const char* property;
-        int choices;
-        bool text;
-    } cases[] = { { "Type", ObjectStore::kTypeCount, false }, { "Mode", 3, false },
-        { "Enabled", 2, false }, { "Value", 0, true }, { "Name", 0, false } };
-    for (const auto& c : cases) {
-        answers.clear();
-        auto* record = new VXMEObjectEventData(store.leafHandle(leaf));
-        record->addPropertyName(c.property);
-        sendList(SSItemsEditRequest, new VXMEObjectDataList { record }, c.property);
-        ASSERT_EQ(answers.operations(), "changeEditType editListNodes") << c.property;
-        EXPECT_EQ(answers.answers[0].editor->choices.size(), c.choices) << c.property;
-        EXPECT_EQ(answers.answers[0].editor->allowText, c.text) << c.property;
-        EXPECT_EQ(valueOf(answers.last().row(0), Property::Type),
-            ObjectStore::typeName(store.typeOf(leaf)));
-    }
-    answers.clear();
-    sendList(SSItemsEditRequest,
-        new VXMEObjectDataList { new VXMEObjectEventData(store.leafHandle(leaf)) }, "Weight");
-    sendList(
-        SSItemsEditRequest, new VXMEObjectDataList { new VXMEObjectEventData(nullptr) }, "Type");
-    EXPECT_EQ(answers.operations(), "");
-}
-
-TEST_F(ExplorerHostTest, CommittedEditsChangeTheObjectAndRefreshItsRow)
-{
-    sendNode(METreeSelectionChangedEvent, store.nodeHandle(firstBlock()));
-    const std::uint32_t leaf = store.leavesOf(firstBlock())[0];
-    ASSERT_TRUE(store.setText(leaf, Property::Type, u"Switch"));
-    const struct {
-        const char* property;
-        const char* value;
-        bool accepted;
-        const char* shown;
-    } cases[] = {
-        { "Value", "12.5", true, "12.5" },
-        { "value", "twelve", false, "12.5" },
-        { "Enabled", "off", true, "off" }, // the check box
-        { "Enabled", "on", true, "on" },
-        { "Colour", "10,20,30", true, "10,20,30" },
-        { "Mode", "Inherited", true, "Inherited" },
-        { "Name", "Other", false, nullptr },
-        { "Weight", "3", false, nullptr },
-    };
-    for (const auto& c : cases) {
-        answers.clear();
-        const int refusedBefore = host.refusedEdits();
-        sendList(SSItemsChangedEvent,
-            new VXMEObjectDataList { changeRecord(leaf, c.property, c.value) }, c.property);
-        ASSERT_EQ(answers.operations(), "updateNodes") << c.property;
-        EXPECT_EQ(host.refusedEdits() - refusedBefore, c.accepted ? 0 : 1) << c.property;
-        const VXMEObjectMessageData* row = answers.last().row(0);
-        ASSERT_NE(row, nullptr);
-        EXPECT_EQ(row->object, store.leafHandle(leaf));
-        Property property;
-        if (c.shown && ObjectStore::propertyByName(c.property, property)) {
-            EXPECT_EQ(valueOf(row, property), c.shown) << c.property;
-            EXPECT_EQ(narrow(store.text(leaf, property)), c.shown) << c.property;
-        }
-    }
-    EXPECT_EQ(valueOf(answers.last().row(0), Property::Name), "Switch" + std::to_string(leaf));
-}
-
-TEST_F(ExplorerHostTest, SelectingARowShowsItsDialog)
-{
-    sendNode(METreeSelectionChangedEvent, store.nodeHandle(firstBlock()));
-    answers.clear();
-    const std::uint32_t leaf = store.leavesOf(firstBlock())[1];
-    sendList(SSSelectionChangedEvent,
-        new VXMEObjectDataList {
-            new VXMEObjectEventData(nullptr), new VXMEObjectEventData(store.leafHandle(leaf)) });
-    ASSERT_EQ(answers.operations(), "showDialog");
-    EXPECT_NE(answers.last().text.find(widen(store.leafName(leaf))), std::u16string::npos);
-    answers.clear();
-    sendList(SSSelectionChangedEvent, new VXMEObjectDataList {});
-    EXPECT_EQ(answers.operations(), "");
-
-    // The "contents of" link brings the node's page back; a leaf or a foreign handle nothing.
-    int local = 0;
-    for (UDInterface* object : { store.leafHandle(leaf), reinterpret_cast<UDInterface*>(&local),
-             static_cast<UDInterface*>(nullptr), store.nodeHandle(firstBlock()) })
-        send(new VXEventUDI(MEViewHyperlinkEvent, nullptr, object));
-    ASSERT_EQ(answers.operations(), "showDialog");
-    EXPECT_NE(answers.last().text.find(widen(store.nodeName(firstBlock()))), std::u16string::npos);
-}
-
-TEST_F(ExplorerHostTest, ACreationRequestAddsObjectsToTheShownBlock)
-{
-    const std::uint32_t block = firstBlock();
-    sendNode(METreeSelectionChangedEvent, store.nodeHandle(block));
-    const std::size_t before = store.leavesOf(block).size();
-    const struct {
-        const char* type;
-        std::vector<std::string> names;
-        std::size_t added;
-    } cases[] = { { "Gain", { "a", "b", "c" }, 3 }, { "scope", {}, 1 }, { "Widget", { "x" }, 0 },
-        { nullptr, { "x" }, 0 } };
-    std::size_t total = 0;
-    for (const auto& c : cases) {
-        answers.clear();
-        VXStringList* names = nullptr;
-        if (!c.names.empty()) {
-            names = new VXStringList;
-            for (const std::string& name : c.names)
-                names->addElement(name);
-        }
-        auto* event = new VXMEEventCreateObject(MECreateNewObjEvent, nullptr, names);
-        if (c.type)
-            event->setString(c.type);
-        send(event);
-        total += c.added;
-        EXPECT_EQ(store.leavesOf(block).size(), before + total) << (c.type ? c.type : "null");
-        EXPECT_EQ(answers.operations(), c.added ? "showContentsOf replaceList" : "");
-        if (c.added) {
-            EXPECT_EQ(answers.last().rows.size(), before + total);
-        }
-    }
-    EXPECT_EQ(store.typeOf(host.lastCreated()), Type::Scope);
 }
 
 TEST_F(ExplorerHostTest, SearchListsTheMatchingLeaves)

@@ -22,10 +22,18 @@ public:
         std::u16string text;
 
         /// Row `i` as a row record (null when it is a bare record).
-        const VXMEObjectMessageData* row(std::size_t i) const;
+        const VXMEObjectMessageData* row(std::size_t i) const
+        {
+            return i < rows.size() ? dynamic_cast<const VXMEObjectMessageData*>(rows[i].get())
+                                   : nullptr;
+        }
     };
 
-    void setColumns(VXStringList* names, VXStringList* titles) override;
+    void setColumns(VXStringList* names, VXStringList* titles) override
+    {
+        add("setColumns").names.reset(names);
+        delete titles;
+    }
     void setRoot(VXMEObjectMessageData* root) override { add("setRoot").record.reset(root); }
     void replaceSubtree(VXMEObjectMessageData* subtree) override
     {
@@ -53,11 +61,30 @@ public:
 
     std::vector<Answer> answers;
     /// The operations in order, joined by spaces.
-    std::string operations() const;
+    std::string operations() const
+    {
+        std::string out;
+        for (const Answer& answer : answers)
+            out += (out.empty() ? "" : " ") + answer.operation;
+        return out;
+    }
     const Answer& last() const { return answers.back(); }
     void clear() { answers.clear(); }
 
 private:
-    Answer& add(const std::string& operation);
-    Answer& addRows(const std::string& operation, VXMEObjectDataList* rows);
+    Answer& add(const std::string& operation)
+    {
+        answers.emplace_back();
+        answers.back().operation = operation;
+        return answers.back();
+    }
+    Answer& addRows(const std::string& operation, VXMEObjectDataList* rows)
+    {
+        Answer& answer = add(operation);
+        if (rows)
+            for (VXMEObjectData* row : *rows)
+                answer.rows.emplace_back(row);
+        delete rows;
+        return answer;
+    }
 };

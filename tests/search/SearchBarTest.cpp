@@ -25,32 +25,28 @@ const std::vector<std::string> kParameters = { "Label", "Name:", "StringEdit", "
 
 class SearchBarTest : public WidgetLeakTest {
 protected:
-    VXSearchBar* makeBar()
+    void SetUp() override
     {
-        VXSearchBar* bar = own(bridge()->createSearchBar(nullptr));
-        if (!bar)
-            return nullptr;
+        WidgetLeakTest::SetUp();
+        bar = own(bridge()->createSearchBar(nullptr));
+        ASSERT_NE(bar, nullptr);
         m_log.watch(bar,
             { SBSearchEvent, SBSearchTypeEvent, SBValueEnteredEvent, SBVisibilityChangedEvent });
         bar->setSearchTypeList({ u"Name", u"Property Value", u"Block Type" });
         bar->show();
-        return bar;
     }
 
+    VXSearchBar* bar = nullptr;
     EventLog m_log;
 };
 
 TEST_F(SearchBarTest, ParameterWidgetsReportTheirValuesAndAnswerTheHost)
 {
-    VXSearchBar* bar = makeBar();
-    ASSERT_NE(bar, nullptr);
     bar->setDynamicWidgets(kParameters, false);
     EXPECT_EQ(bar->getNumOfWidgets(), 5);
-    EXPECT_EQ(bar->getWidgetValue(1), u"Name");
-    EXPECT_EQ(bar->getWidgetValue(2), u"gain");
-    EXPECT_EQ(bar->getWidgetValue(3), u"3");
-    EXPECT_EQ(bar->getWidgetValue(4), u"Alpha");
-    EXPECT_EQ(bar->getWidgetValue(9), u"");
+    EXPECT_THAT((std::vector<std::u16string> { bar->getWidgetValue(1), bar->getWidgetValue(2),
+                    bar->getWidgetValue(3), bar->getWidgetValue(4), bar->getWidgetValue(9) }),
+        ElementsAre(u"Name", u"gain", u"3", u"Alpha", u""));
     EXPECT_THAT(bar->getList(4), ElementsAre(u"Alpha", u"Beta", u"Gamma"));
     EXPECT_THAT(bar->getList(1), ElementsAre(u"Name", u"Property Value", u"Block Type"));
     EXPECT_TRUE(bar->getList(2).empty());
@@ -95,8 +91,6 @@ TEST_F(SearchBarTest, ParameterWidgetsReportTheirValuesAndAnswerTheHost)
 
 TEST_F(SearchBarTest, SameKindsKeepTheUsersEntriesAndAnotherKindRebuilds)
 {
-    VXSearchBar* bar = makeBar();
-    ASSERT_NE(bar, nullptr);
     bar->setDynamicWidgets(kParameters, false);
     bar->editWidget(2, u"typed by the user");
     bar->editWidget(4, u"Gamma");
@@ -131,8 +125,6 @@ TEST_F(SearchBarTest, SameKindsKeepTheUsersEntriesAndAnotherKindRebuilds)
 
 TEST_F(SearchBarTest, TheUsersSearchTypeAndSearchReachTheHost)
 {
-    VXSearchBar* bar = makeBar();
-    ASSERT_NE(bar, nullptr);
     bar->setDynamicWidgets({ "Label", "Value:", "StringEdit", "" }, false);
     bar->setSearchButtonText(u"Find", u"Run the search");
     deliverEvents();
@@ -178,8 +170,6 @@ TEST_F(SearchBarTest, TheUsersSearchTypeAndSearchReachTheHost)
 
 TEST_F(SearchBarTest, HostSettingsAndVisibilityReports)
 {
-    VXSearchBar* bar = makeBar();
-    ASSERT_NE(bar, nullptr);
     bar->setActiveSearchType(u"block type");
     EXPECT_EQ(bar->getWidgetValue(1), u"Block Type");
     bar->setActiveSearchType(u"Unknown kind");

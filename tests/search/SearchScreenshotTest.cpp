@@ -67,14 +67,11 @@ TEST_F(SearchScreenshotTest, CompletionPopup)
 
     const QImage field = window.grab().toImage();
     const QImage list = popup->grab().toImage();
-    QImage shot(
-        qMax(field.width(), list.width() + 8), 32 + list.height() + 8, QImage::Format_ARGB32);
+    // The popup is a window of its own: drawn under the field for the picture.
+    QImage shot(qMax(field.width(), list.width() + 8), 40 + list.height(), QImage::Format_ARGB32);
     shot.fill(window.palette().window().color());
-    {
-        QPainter painter(&shot);
-        painter.drawImage(0, 0, field);
-        painter.drawImage(8, 32, list);
-    }
+    QPainter(&shot).drawImage(0, 0, field);
+    QPainter(&shot).drawImage(8, 32, list);
     EXPECT_GT(countPixels(list, isText), 200) << "the suggestions show text";
     EXPECT_GT(countPixels(list, isHighlight), 50) << "the typed prefix is marked";
     EXPECT_TRUE(vxtest::keepScreenshot(shot, "search-completion.png"));
