@@ -158,32 +158,35 @@ TEST_F(EventDeliveryTest, FirstEventAsksAtOnceAndTheRestOfTheHandlerOnceAtItsEnd
     EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
 }
 
-TEST_F(EventDeliveryTest, PausedEventsWaitAndArriveInOrderAtTheRunAfterResume)
+// While events are paused or the host waits for a synchronous response, nothing is delivered;
+// afterwards the held events arrive in order at the next run, not at the release itself.
+TEST_F(EventDeliveryTest, HeldEventsWaitAndArriveInOrderAtTheRunAfterTheRelease)
 {
-    VXEvent::pausePendingEvents();
-    raiseEvents(m_button.get(), { 1, 2, 3 });
-    EXPECT_GE(runEngineCommands(), 1u);
-    EXPECT_THAT(m_listener.values(), IsEmpty());
+    struct Hold {
+        const char* name;
+        void (*hold)();
+        void (*release)();
+    };
+    const Hold holds[] = {
+        { "paused", [] { VXEvent::pausePendingEvents(); }, [] { VXEvent::resumePendingEvents(); } },
+        { "waiting for a synchronous response", [] { isWaitingForSynchronousResponse = true; },
+            [] { isWaitingForSynchronousResponse = false; } },
+    };
+    for (const Hold& h : holds) {
+        SCOPED_TRACE(h.name);
+        m_listener.events.clear();
+        h.hold();
+        raiseEvents(m_button.get(), { 1, 2, 3 });
+        EXPECT_GE(runEngineCommands(), 1u);
+        VXEvent::processPendingEvents();
+        EXPECT_THAT(m_listener.values(), IsEmpty());
 
-    VXEvent::resumePendingEvents();
-    EXPECT_THAT(m_listener.values(), IsEmpty()) << "resuming processes nothing by itself";
-    raiseEvents(m_button.get(), { 4 });
-    runEngineCommands();
-    EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3, 4));
-}
-
-TEST_F(EventDeliveryTest, NothingIsDeliveredWhileTheHostWaitsForASynchronousResponse)
-{
-    isWaitingForSynchronousResponse = true;
-    raiseEvents(m_button.get(), { 1, 2 });
-    runEngineCommands();
-    VXEvent::processPendingEvents();
-    EXPECT_THAT(m_listener.values(), IsEmpty());
-
-    isWaitingForSynchronousResponse = false;
-    raiseEvents(m_button.get(), { 3 });
-    runEngineCommands();
-    EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
+        h.release();
+        EXPECT_THAT(m_listener.values(), IsEmpty()) << "the release processes nothing by itself";
+        raiseEvents(m_button.get(), { 4 });
+        runEngineCommands();
+        EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3, 4));
+    }
 }
 
 TEST_F(EventDeliveryTest, EventForAProxyDeletedBeforeProcessingIsDroppedAndFreed)
