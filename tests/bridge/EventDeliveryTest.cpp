@@ -228,20 +228,9 @@ TEST_F(EventDeliveryTest, EventForAnUnregisteredProxyIsNotQueued)
         VXButton gone(nullptr);
         stale = &gone;
     }
-    std::atomic<int> deletions { 0 };
-    bool nullValid = true;
-    bool staleValid = true;
-    ASSERT_TRUE(vxtest::runOnGuiThread([&] {
-        auto* forNull = new CountedEvent(ButtonPressEvent, nullptr, 1, &deletions);
-        nullValid = forNull->isValid();
-        forNull->doEvent();
-        auto* forStale = new CountedEvent(ButtonPressEvent, stale, 2, &deletions);
-        staleValid = forStale->isValid();
-        forStale->doEvent();
-    }));
-    EXPECT_FALSE(nullValid);
-    EXPECT_FALSE(staleValid);
-    EXPECT_EQ(deletions.load(), 2) << "an invalid event is deleted when raised";
+    raiseCounted(nullptr, { 1 });
+    raiseCounted(stale, { 2 });
+    EXPECT_EQ(m_deletions.load(), 2) << "an invalid event is deleted when raised";
     EXPECT_EQ(vxtest::queuedEngineCommands(), 0u) << "and wakes nobody";
     EXPECT_EQ(VXBridge::getNextEvent(), nullptr);
 }
