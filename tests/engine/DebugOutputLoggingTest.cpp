@@ -38,32 +38,30 @@ protected:
             + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-"
             + std::to_string(::getpid());
         m_path = base + ".log";
-        m_otherPath = base + "-other.log";
         std::remove(m_path.c_str());
-        std::remove(m_otherPath.c_str());
     }
     void TearDown() override
     {
         VXDebugOutputLogging::setEnabled(false, nullptr);
         EXPECT_EQ(VXDebugOutputLogging::m_file, nullptr);
         std::remove(m_path.c_str());
-        std::remove(m_otherPath.c_str());
     }
     std::string trace() const { return readFile(m_path); }
 
     std::string m_path;
-    std::string m_otherPath;
 };
 
 TEST_F(DebugOutputLoggingTest, SwitchingOnTruncatesASecondSwitchOnOpensNothingOffStopsWriting)
 {
+    const std::string other = m_path + ".other";
     std::ofstream(m_path) << "left over\n";
     VXDebugOutputLogging::setEnabled(true, m_path.c_str());
     ASSERT_NE(VXDebugOutputLogging::m_file, nullptr);
     VXDebugOutputLogging::output("one\n");
-    VXDebugOutputLogging::setEnabled(true, m_otherPath.c_str());
+    VXDebugOutputLogging::setEnabled(true, other.c_str());
     VXDebugOutputLogging::output("two\n");
-    EXPECT_NE(::access(m_otherPath.c_str(), F_OK), 0) << "a second switch-on opened a file";
+    EXPECT_NE(::access(other.c_str(), F_OK), 0) << "a second switch-on opened a file";
+    std::remove(other.c_str());
     EXPECT_EQ(trace(), "one\ntwo\n"); // flushed line by line, file still open
 
     VXDebugOutputLogging::setEnabled(false, m_path.c_str());

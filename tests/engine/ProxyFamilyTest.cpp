@@ -76,57 +76,43 @@ TEST(ProxyFamily, ProgressProxiesAttachToTheirParent)
     parent.removeChild(&dialog);
 }
 
-struct Receiver : VXIM::Listener {
-    ~Receiver() override { disconnect(); }
-    std::vector<std::string> icons;
-    int canceledCount = 0;
-    std::vector<std::pair<bool, int>> progress;
-    std::vector<int> values;
+struct Owner : VXIM::Listener {
+    ~Owner() override { disconnect(); }
 };
 
-void serveThisThread()
-{
-    VXIM::Thread::getCurrentThread().processCurrentQueue();
-}
-
-TEST(ProxyFamily, WindowEmittersQueueEveryValueAndTheStateGetterWaitsForItsAnswer)
+// The window's and the progress dialog's emitters queue what they carry (repeated cancels
+// collapse to one); the window's state getter waits for its answer.
+TEST(ProxyFamily, EmittersQueueEveryValueAndTheStateGetterWaitsForItsAnswer)
 {
     VXWindow window;
-    Receiver receiver;
+    VXProgressDialog dialog("qt", nullptr);
+    std::vector<std::string> icons;
+    int cancels = 0;
+    std::vector<int> values;
+    std::vector<std::pair<bool, int>> progress;
+    Owner owner;
     EXPECT_EQ(window.getStateEmitter(), ""); // nobody answers yet
-
-    VXIM::connectFunction(window.setIconEmitter, &receiver,
-        [&receiver](std::string path) { receiver.icons.push_back(path); });
     VXIM::connectFunction(
-        window.getStateEmitter, &receiver, [] { return std::string("geometry:1"); });
+        window.setIconEmitter, &owner, [&](std::string path) { icons.push_back(path); });
+    VXIM::connectFunction(window.getStateEmitter, &owner, [] { return std::string("geometry:1"); });
+    VXIM::connectFunction(dialog.canceledEmitter, &owner, [&] { ++cancels; });
+    VXIM::connectFunction(dialog.setValueEmitter, &owner, [&](int v) { values.push_back(v); });
+    VXIM::connectFunction(
+        dialog.doProgressEmitter, &owner, [&](bool b, int i) { progress.emplace_back(b, i); });
     window.setIconEmitter("a.png");
     window.setIconEmitter("b.png");
-    EXPECT_TRUE(receiver.icons.empty()); // queued, not called
-    serveThisThread();
-    EXPECT_EQ(receiver.icons, (std::vector<std::string> { "a.png", "b.png" }));
-    EXPECT_EQ(window.getStateEmitter(), "geometry:1");
-}
-
-TEST(ProxyFamily, ProgressDialogCollapsesRepeatedCancelsButKeepsEveryValue)
-{
-    VXProgressDialog dialog("qt", nullptr);
-    Receiver receiver;
-    VXIM::connectFunction(
-        dialog.canceledEmitter, &receiver, [&receiver] { ++receiver.canceledCount; });
-    VXIM::connectFunction(
-        dialog.setValueEmitter, &receiver, [&receiver](int v) { receiver.values.push_back(v); });
-    VXIM::connectFunction(dialog.doProgressEmitter, &receiver,
-        [&receiver](bool b, int i) { receiver.progress.emplace_back(b, i); });
-    dialog.canceledEmitter();
-    dialog.canceledEmitter();
-    dialog.canceledEmitter();
-    for (int v = 1; v <= 3; ++v)
+    for (int v = 1; v <= 3; ++v) {
+        dialog.canceledEmitter();
         dialog.setValueEmitter(v);
+    }
     dialog.doProgressEmitter(true, 7);
-    serveThisThread();
-    EXPECT_EQ(receiver.canceledCount, 1);
-    EXPECT_EQ(receiver.values, (std::vector<int> { 1, 2, 3 }));
-    EXPECT_EQ(receiver.progress, (std::vector<std::pair<bool, int>> { { true, 7 } }));
+    EXPECT_TRUE(icons.empty()); // queued, not called
+    VXIM::Thread::getCurrentThread().processCurrentQueue();
+    EXPECT_EQ(icons, (std::vector<std::string> { "a.png", "b.png" }));
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(values, (std::vector<int> { 1, 2, 3 }));
+    EXPECT_EQ(progress, (std::vector<std::pair<bool, int>> { { true, 7 } }));
+    EXPECT_EQ(window.getStateEmitter(), "geometry:1");
 }
 
 } // namespace

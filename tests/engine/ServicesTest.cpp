@@ -107,47 +107,35 @@ TEST(Services, TranslationIsTheIdentityAndUserEventsAnswerAWaitingRecordOnTheEng
     VRIX_MI::TranslationService::onUserEvent(nullptr); // ignored
 }
 
-// Starts `count` threads that each wait once on `event` and then count themselves released.
-std::vector<std::thread> waitOn(VRIX_MI::Event& event, int count, std::atomic<int>& released)
+// Two threads wait on the event: a manual-reset one releases both and stays signalled, an
+// auto-reset one is consumed by the waiter it releases, so the other needs a second signal.
+TEST(ServicesEvent, ManualResetReleasesEveryWaiterAndAutoResetOnePerSignal)
 {
-    std::vector<std::thread> waiters;
-    for (int i = 0; i < count; ++i)
-        waiters.emplace_back([&] {
-            event.wait();
-            ++released;
-        });
-    return waiters;
-}
-
-TEST(ServicesEvent, ManualResetReleasesEveryWaiterAndStaysSignalled)
-{
-    VRIX_MI::Event event(true);
-    std::atomic<int> released { 0 };
-    std::vector<std::thread> waiters = waitOn(event, 3, released);
-    event.signal();
-    for (auto& waiter : waiters)
-        waiter.join();
-    EXPECT_EQ(released.load(), 3);
-    EXPECT_TRUE(event.waitFor(std::chrono::milliseconds(0)));
-    event.reset();
-    EXPECT_FALSE(event.waitFor(std::chrono::milliseconds(0)));
-}
-
-TEST(ServicesEvent, AutoResetReleasesOneWaiterPerSignal)
-{
-    VRIX_MI::Event event(false);
-    std::atomic<int> released { 0 };
-    std::vector<std::thread> waiters = waitOn(event, 2, released);
-    event.signal();
-    // Whoever is released consumes the signal; a second waiter needs a second signal.
-    while (released.load() == 0)
-        std::this_thread::yield();
-    EXPECT_FALSE(event.isSignalled());
-    EXPECT_EQ(released.load(), 1);
-    event.signal();
-    for (auto& waiter : waiters)
-        waiter.join();
-    EXPECT_EQ(released.load(), 2);
+    for (bool manual : { true, false }) {
+        SCOPED_TRACE(manual ? "manual reset" : "auto reset");
+        VRIX_MI::Event event(manual);
+        std::atomic<int> released { 0 };
+        std::vector<std::thread> waiters;
+        for (int i = 0; i < 2; ++i)
+            waiters.emplace_back([&] {
+                event.wait();
+                ++released;
+            });
+        event.signal();
+        if (!manual) {
+            while (released.load() == 0)
+                std::this_thread::yield();
+            EXPECT_FALSE(event.isSignalled());
+            EXPECT_EQ(released.load(), 1);
+            event.signal();
+        }
+        for (auto& waiter : waiters)
+            waiter.join();
+        EXPECT_EQ(released.load(), 2);
+        EXPECT_EQ(event.waitFor(std::chrono::milliseconds(0)), manual);
+        event.reset();
+        EXPECT_FALSE(event.waitFor(std::chrono::milliseconds(0)));
+    }
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <memory>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -41,6 +43,21 @@ struct Sink : VXIM::Listener {
 void drainHere()
 {
     Thread::getCurrentThread().processCurrentQueue();
+}
+
+// Keeps `target` inside a slot owned by `owner` until `release` is set: packets queued behind it
+// stay queued.
+void holdUntil(
+    std::atomic<bool>& release, VXIM::Emitter0<>& hold, VXIM::Listener* owner, Thread target)
+{
+    VXIM::connectFunction(
+        hold, owner,
+        [&release] {
+            while (!release.load())
+                std::this_thread::yield();
+        },
+        target);
+    hold();
 }
 
 TEST(Emitter, QueuedPacketsRunInOrderWhenTheQueueIsServedEvenAfterTheEmitterIsGone)
@@ -225,15 +242,8 @@ TEST(Listener, DestroyedListenerOnAnotherThreadNeverRuns)
         Owner listener;
         VXIM::connectFunction(
             emitter, &listener, [&ran](int) { ++ran; }, worker.thread());
-        // Keeps the worker busy so the packets below stay queued while the listener dies.
-        VXIM::connectFunction(
-            block, &listener,
-            [&release] {
-                while (!release.load())
-                    std::this_thread::yield();
-            },
-            worker.thread());
-        block();
+        // The packets below stay queued while the listener dies.
+        holdUntil(release, block, &listener, worker.thread());
         for (int i = 0; i < 100; ++i)
             emitter(i);
         // Frees the worker only once the destructor has cut the connections: it is then
@@ -327,6 +337,84 @@ TEST(Emitter, HolderArgumentKeepsItsObjectUntilDelivered)
     drainHere();
     EXPECT_EQ(referencesSeen, 1);
     EXPECT_EQ(alive.load(), 0);
+}
+
+// Whichever of emitter and listener ends first, no packet queued before the listener's end
+// reaches it.
+struct EndOrder {
+    bool emitterFirst;
+    bool drainOnWorker;
+    const char* name;
+};
+
+void PrintTo(const EndOrder& order, std::ostream* os)
+{
+    *os << order.name;
+}
+
+class ConnectionCutTest : public testing::TestWithParam<EndOrder> { };
+
+TEST_P(ConnectionCutTest, QueuedPacketsNeverReachAListenerThatIsGone)
+{
+    const EndOrder order = GetParam();
+    auto runs = std::make_shared<std::atomic<int>>(0); // outlives the listener
+    std::unique_ptr<vxtest::Worker> worker;
+    if (order.drainOnWorker)
+        worker = std::make_unique<vxtest::Worker>("cut-target");
+    Thread target = worker ? worker->thread() : Thread::getCurrentThread();
+    std::atomic<bool> release { false };
+    VXIM::Emitter0<> hold;
+    Owner holdOwner;
+    if (worker)
+        holdUntil(release, hold, &holdOwner, target);
+
+    auto emitter = std::make_unique<VXIM::Emitter1<int>>();
+    auto listener = std::make_unique<Sink>();
+    listener->then = [runs](int) { ++*runs; };
+    VXIM::connect(*emitter, listener.get(), &Sink::take, target);
+    for (int i = 0; i < 50; ++i)
+        (*emitter)(i);
+    if (order.emitterFirst)
+        emitter.reset();
+    listener.reset();
+    emitter.reset();
+
+    release = true;
+    if (worker)
+        worker->run([] {});
+    else
+        drainHere();
+    EXPECT_EQ(runs->load(), 0);
+    EXPECT_EQ(target.pendingPackets(), 0u) << "cut packets are released, not left queued";
+}
+
+INSTANTIATE_TEST_SUITE_P(EitherEndFirst, ConnectionCutTest,
+    testing::Values(EndOrder { true, false, "EmitterThenListener" },
+        EndOrder { false, false, "ListenerThenEmitter" },
+        EndOrder { true, true, "EmitterThenListenerOnWorker" },
+        EndOrder { false, true, "ListenerThenEmitterOnWorker" }),
+    [](const testing::TestParamInfo<EndOrder>& info) { return std::string(info.param.name); });
+
+TEST(Thread, NestedPassRunsTheOuterPassesRemainderFirstAndNothingTwice)
+{
+    VXIM::Emitter1<int> first;
+    VXIM::Emitter1<int> second;
+    Sink recorder;
+    recorder.then = [&](int v) {
+        if (v != 1)
+            return;
+        // The slot serves the queue itself, as a nested event loop would.
+        second(100);
+        drainHere();
+        recorder.values.push_back(-1);
+    };
+    VXIM::connect(first, &recorder, &Sink::take);
+    VXIM::connect(second, &recorder, &Sink::take);
+    for (int v : { 1, 2, 3 })
+        first(v);
+    drainHere();
+    EXPECT_EQ(recorder.values, (std::vector<int> { 1, 2, 3, 100, -1 }));
+    EXPECT_EQ(Thread::getCurrentThread().pendingPackets(), 0u);
 }
 
 } // namespace
