@@ -3,7 +3,6 @@
 #include "vrix/VXPoint.h"
 #include "vrix/VXRect.h"
 
-#include <QSize>
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -20,6 +19,19 @@ class DpiScaling : public ::testing::Test {
 protected:
     void SetUp() override { VRIX::setDpiScale(1.0); }
     void TearDown() override { VRIX::setDpiScale(1.0); }
+};
+
+// Shaped like the GUI side's own size type: width and height only.
+struct Extent {
+    Extent(int w, int h)
+        : w(w)
+        , h(h)
+    {
+    }
+    int width() const { return w; }
+    int height() const { return h; }
+    int w;
+    int h;
 };
 
 TEST_F(DpiScaling, DefaultsToOneAndIgnoresFactorsThatAreNotPositiveAndFinite)
@@ -65,7 +77,9 @@ TEST_F(DpiScaling, RectanglesPointsAndSizesScaleEachPartOnItsOwn)
     EXPECT_EQ(toDpiScaled(VRIX::VXRect<double>(1, 2, 3, 4)), VRIX::VXRect<double>(1.5, 3, 4.5, 6));
     EXPECT_EQ(toDpiScaled(VRIX::VXPoint<int>(-3, 3)), VRIX::VXPoint<int>(-5, 5));
     EXPECT_EQ(fromDpiScaled(VRIX::VXPoint<double>(3, -3)), VRIX::VXPoint<double>(2, -2));
-    EXPECT_EQ(toDpiScaled(QSize(3, 4)), QSize(5, 6));
+    const Extent e = toDpiScaled(Extent(3, 4));
+    EXPECT_EQ(e.w, 5);
+    EXPECT_EQ(e.h, 6);
 }
 
 TEST_F(DpiScaling, ScaledConstantsReadBaseTimesTheCurrentFactorPlusAHalfTruncated)
