@@ -12,6 +12,7 @@
 #include "messaging/QtModelExplorer.h"
 #include "messaging/QtSpreadSheet.h"
 #include "messaging/VXMessageCatalogue.h"
+#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "vrix/VXStringList.h"
@@ -66,15 +67,10 @@ private:
     std::mutex* m_lock;
 };
 
-/// A host object's handle for tests: never dereferenced.
-UDInterface* object(std::uintptr_t n)
-{
-    return reinterpret_cast<UDInterface*>(n * 16);
-}
-/// A fresh list holding one record of object(1), and one holding the name "Name".
+/// A fresh list holding one record of handle(1), and one holding the name "Name".
 VXMEObjectDataList* records()
 {
-    return new VXMEObjectDataList { new VXMEObjectMessageData(object(1)) };
+    return new VXMEObjectDataList { new VXMEObjectMessageData(handle(1)) };
 }
 VXStringList* names()
 {
@@ -159,7 +155,7 @@ protected:
     int m_mismatches = 0;
 };
 
-std::vector<UDInterface*> s_objects { object(1), object(2) };
+std::vector<UDInterface*> s_objects { handle(1), handle(2) };
 std::vector<std::u16string> s_texts;
 std::vector<void*> s_pointers;
 VXModelExplorer::RecordList s_filled;
@@ -168,7 +164,7 @@ int s_ints[4] = { 1, 2 };
 bool s_flags[2];
 VXMEObjectMessageData* node()
 {
-    return new VXMEObjectMessageData(object(1));
+    return new VXMEObjectMessageData(handle(1));
 }
 std::vector<UDInterface*>* handles()
 {
@@ -188,7 +184,7 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.replaceList(records(), u"t"), MEReplaceListMsg),
     OP(p.removeList(handles()), MERemoveListMsg),
     OP(p.clearList(), MEClearListMsg),
-    OP(p.replaceHyperlink(object(1), u"a", u"b", u"c"), MEReplaceHyperlinkMsg),
+    OP(p.replaceHyperlink(handle(1), u"a", u"b", u"c"), MEReplaceHyperlinkMsg),
     OP(p.editListNodes(records()), MEEditListNodesMsg),
     OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
     OP(p.updatePendingData(records()), MESetPendingDataMsg),
@@ -206,11 +202,11 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.isVisible(), MEIsVisibleMsg),
     OP(p.hasFocus(), MEHasFocusMsg),
     OP(p.executeMenuItem("Go", nullptr, nullptr), MEExecMenuItemMsg),
-    OP(p.selectTreeNode(object(1)), MESelectTreeNodeMsg),
+    OP(p.selectTreeNode(handle(1)), MESelectTreeNodeMsg),
     OP(p.selectListNodes(handles()), MESelectListNodesMsg),
     OP(p.selectListNode("Name", "a"), MESelectListNodeMsg),
-    OP(p.selectListNodes(object(1), { 1, 2 }, object(2)), MESelectListNodeIndicesMsg),
-    OP(p.highlightNodes({ { object(1), VRIX::Color() } }), MEHighlightNodesMsg),
+    OP(p.selectListNodes(handle(1), { 1, 2 }, handle(2)), MESelectListNodeIndicesMsg),
+    OP(p.highlightNodes({ { handle(1), VRIX::Color() } }), MEHighlightNodesMsg),
     OP(p.unhighlightNodes(s_objects), MEUnhighlightNodesMsg),
     OP(p.doubleClickListNodes(&s_objects), MEDoubleClickListNodesMsg),
     OP(p.selectAllListNodes(true), MESelectAllListNodesMsg),
@@ -218,10 +214,10 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.addPopupMenu(nullptr, 1, 2), MEAddPopupMenuMsg),
     OP(p.clearMenus(), MEClearMenusMsg),
     OP(p.close(true), MECloseMsg),
-    OP(p.setAcceptedActions(object(1), VRIX::CopyAction), MEAcceptedActionsMsg),
+    OP(p.setAcceptedActions(handle(1), VRIX::CopyAction), MEAcceptedActionsMsg),
     OP(p.setCurrentDialog(nullptr), MESetCurrentDialogMsg),
-    OP(p.expandTreeNode(object(1)), MEExpandTreeNodeMsg),
-    OP(p.collapseTreeNode(object(1)), MECollapseTreeNodeMsg),
+    OP(p.expandTreeNode(handle(1)), MEExpandTreeNodeMsg),
+    OP(p.collapseTreeNode(handle(1)), MECollapseTreeNodeMsg),
     OP(p.clickHyperlink(), SSClickHyperLinkMsg),
     OP(p.fillVectorWithVisibleTreeNodes(&s_objects), MEFillVectorWithVisibleTreeNodesMsg),
     OP(p.fillVectorWithTreeViewText(&s_texts), MEFillVectorWithTreeViewTextMsg),
@@ -254,17 +250,17 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.getListViewWidth(), MEGetListViewWidthMsg),
     OP(p.editListViewNode(handles(), 1, u"v"), MEEditListViewNodeMsg),
     OP(p.countMenuBarItems(), MECountMenuBarItemsMsg),
-    OP(std::free(p.getTreeNodeCheckboxState(object(1))), MEGetCheckStateMsg),
+    OP(std::free(p.getTreeNodeCheckboxState(handle(1))), MEGetCheckStateMsg),
     OP(p.setNeverAskAgain(true), MENeverAskAgainMsg),
     OP(p.isHyperLinkEnabled(), MEIsHyperLinkEnabledMsg),
     OP(p.isListViewTabBarVisible(), MEIsListViewTabBarVisibleMsg),
     OP(p.executeListViewTabBar(1), MEExecuteListViewTabBarMsg),
     OP(p.selectCurrentItem(), MESelectCurrentItemMsg),
-    OP(p.isNodePixmapForReadOnly(object(1), "p"), MEIsNodePixmapForReadOnlyMsg),
+    OP(p.isNodePixmapForReadOnly(handle(1), "p"), MEIsNodePixmapForReadOnlyMsg),
     OP(std::free(p.getPropertyName(1, true)), MEGetPropertyNameMsg),
     OP(p.getReplaceListCounter(), MEGetReplaceListCounterMsg),
     OP(p.canDragStart(true), MECanDragStartMsg),
-    OP(p.isListNodePropReadOnly(object(1), 2), MEIsListNodePropReadOnlyMsg),
+    OP(p.isListNodePropReadOnly(handle(1), 2), MEIsListNodePropReadOnlyMsg),
     OP(p.setListViewVisible(true), MESetListViewVisibleMsg),
     OP(p.setListMultiSelect(true), MESetListMultiSelectMsg),
     OP(p.startWait(10), MEStartWaitMsg),
@@ -287,7 +283,7 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.removeTreeAction(nullptr), MERemoveTreeActionMsg),
     OP(p.setListViewManager(nullptr), MESetListViewManagerMsg),
     OP(p.setScopeOption(nullptr), MESetScopeOptionMsg),
-    OP(p.isInHierarchy(object(1)), MEIsInHierarchyMsg),
+    OP(p.isInHierarchy(handle(1)), MEIsInHierarchyMsg),
     OP(p.groupBy("c"), MEGroupByMsg),
     OP(p.setGroupColumn("c"), MESetGroupColumnMsg),
     OP(std::free(p.getGroupColumn()), MEGetGroupColumnMsg),
@@ -317,9 +313,9 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.scrollListView(3), MEScrollListViewMsg),
     OP(p.sleep(u"z"), MESleepMsg),
     OP(p.wake(), MEWakeMsg),
-    OP(p.setItemInfoForIncrementalLoad(3, object(1), names(), names()),
+    OP(p.setItemInfoForIncrementalLoad(3, handle(1), names(), names()),
         MESetItemInfoForIncrementalLoadMsg),
-    OP(p.clearIndices(object(1), { 1 }), MEClearIndicesMsg),
+    OP(p.clearIndices(handle(1), { 1 }), MEClearIndicesMsg),
     OP(p.setAutoExpand(true), MESetAutoExpandMsg),
     OP(p.setDropCancel(), MESetDropCancelMsg),
 };
@@ -355,7 +351,7 @@ TEST_F(ExplorerPeerTest, QueriesWithoutAnAnswerFallBack)
     // The probe answers nothing: every query takes its failure result.
     EXPECT_EQ(m_peer->getTitle(), std::u16string());
     EXPECT_EQ(m_peer->getWindowIcon(), nullptr);
-    EXPECT_EQ(m_peer->getTreeNodeCheckboxState(object(1)), nullptr);
+    EXPECT_EQ(m_peer->getTreeNodeCheckboxState(handle(1)), nullptr);
     EXPECT_FALSE(m_peer->isVisible());
     EXPECT_EQ(m_peer->getListViewWidth(), 0);
     int x = 7, y = 7, w = 7, h = 7;
@@ -408,11 +404,11 @@ const PeerOperation<QtSpreadSheet> kSheetOperations[] = {
     OP(p.updatePendingData(records()), SSUpdatePendingDataMsg),
     OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
     OP(p.editListNodes(records()), MEEditListNodesMsg),
-    OP(p.editItems({ object(1) }, "Name", u"v"), SSEditItemsMsg),
+    OP(p.editItems({ handle(1) }, "Name", u"v"), SSEditItemsMsg),
     OP(p.sort("Name", false), SSEnableSortingMsg),
     OP(p.setGroupColumn("Name"), MESetGroupColumnMsg),
     OP(p.setTitle(u"t"), SSSetTitleMsg),
-    OP(p.select({ object(1) }, true), SSSelectMsg),
+    OP(p.select({ handle(1) }, true), SSSelectMsg),
     OP(p.toggleFilter(), SSToggleFilterMsg),
     OP(p.setFilterText(u"f"), MESetFilterStringMsg),
     OP(p.getFilterText(), MEGetFilterStringMsg),
@@ -421,14 +417,14 @@ const PeerOperation<QtSpreadSheet> kSheetOperations[] = {
     OP(p.fillVectorWithSpreadSheetText(&s_pointers), SSFillVectorWithTextMsg),
     OP(p.getItems(&s_objects), SSGetItemsMsg),
     OP(p.getSelection(&s_objects), SSGetSelectionMsg),
-    OP(p.isItemDrawnDisabled(object(1), 2), SSIsItemDrawnDisabledMsg),
-    OP(p.clickHyperlink(object(1), "Link"), SSClickHyperLinkMsg),
+    OP(p.isItemDrawnDisabled(handle(1), 2), SSIsItemDrawnDisabledMsg),
+    OP(p.clickHyperlink(handle(1), "Link"), SSClickHyperLinkMsg),
     OP(p.loadAllContent(), SSLoadAllContentMsg),
     OP(p.getListLoadFlagStatus(), SSGetListLoadFlagStatusMsg),
     OP(p.setEnabled(false), SSSetEnabledMsg),
     OP(p.isEnabled(), IsEnabledMsg),
     OP(p.isVisible(), IsVisibleMsg),
-    OP(p.isInView(object(1)), SSIsInViewMsg),
+    OP(p.isInView(handle(1)), SSIsInViewMsg),
 };
 
 class SpreadSheetPeerTest : public PeerProbeTest<QtSpreadSheet> { };
@@ -444,8 +440,8 @@ INSTANTIATE_TEST_SUITE_P(AllOperations, SpreadSheetPeerTest, testing::ValuesIn(k
 TEST_F(SpreadSheetPeerTest, QueriesWithoutAnAnswerFallBack)
 {
     EXPECT_EQ(m_peer->getFilterText(), std::u16string());
-    EXPECT_FALSE(m_peer->isInView(object(1)));
-    EXPECT_FALSE(m_peer->isItemDrawnDisabled(object(1), 1));
+    EXPECT_FALSE(m_peer->isInView(handle(1)));
+    EXPECT_FALSE(m_peer->isItemDrawnDisabled(handle(1), 1));
     EXPECT_FALSE(m_peer->getListLoadFlagStatus());
 }
 
