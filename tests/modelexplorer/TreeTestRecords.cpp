@@ -50,11 +50,7 @@ QString treeText(const ListItem* item)
 
 QString treeText(const TreeModel& model)
 {
+    // The root item is unnamed: drop its "(" and ")".
     const ListItem* root = model.root();
-    if (!root)
-        return QString();
-    QStringList parts;
-    for (int i = 0; i < root->childCount(); ++i)
-        parts << treeText(root->child(i));
-    return parts.join(QLatin1Char(' '));
+    return root && root->hasChildren() ? treeText(root).mid(1).chopped(1) : QString();
 }
