@@ -1,7 +1,8 @@
-// Every explorer and spreadsheet operation, one case each: the peer hands the GUI side one
-// message of the id of its row, and the bridge refuses nothing on the way (it holds every message
-// to the catalogue's payload class and delivery). A probe stands in for the widget and records
-// what arrives; owned payloads it never takes are freed with their messages.
+// Explorer and spreadsheet operations, one case each: the peer hands the GUI side one message of
+// the id of its row, and the bridge refuses nothing on the way (it holds every message to the
+// catalogue's payload class and delivery). A probe stands in for the widget and records what
+// arrives; owned payloads it never takes are freed with their messages. Operations whose effect
+// ExplorerWindowTest reads back through the real window are left to it.
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMENavigationAttributes.h"
@@ -150,9 +151,6 @@ std::vector<UDInterface*> s_objects { handle(1), handle(2) };
 std::vector<std::u16string> s_texts;
 std::vector<void*> s_pointers;
 VXModelExplorer::RecordList s_filled;
-bool s_cancel = false;
-int s_ints[4] = { 1, 2 };
-bool s_flags[2];
 VXMEObjectMessageData* node()
 {
     return new VXMEObjectMessageData(handle(1));
@@ -173,23 +171,11 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.replacePropertyNames(names(), names()), MEReplacePropertyNames),
     OP(p.addList(records()), MEAddListMsg),
     OP(p.replaceList(records(), u"t"), MEReplaceListMsg),
-    OP(p.removeList(handles()), MERemoveListMsg),
-    OP(p.clearList(), MEClearListMsg),
-    OP(p.replaceHyperlink(handle(1), u"a", u"b", u"c"), MEReplaceHyperlinkMsg),
     OP(p.editListNodes(records()), MEEditListNodesMsg),
     OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
     OP(p.updatePendingData(records()), MESetPendingDataMsg),
-    OP(p.replaceObjSelectionList(names()), MEReplaceObjSelectionListMsg),
     OP(p.selectAndCreateNewObject(true), MECreateNewObjMsg),
-    OP(p.setPosition(1, 2, 3, 4), MESetPositionMsg),
-    OP(p.getPosition(s_ints[0], s_ints[1], s_ints[2], s_ints[3]), MEGetPositionMsg),
-    OP(p.setFont("Sans", 9, 1, 0, 0), SetFontMsg),
-    OP(p.setSplitterSizes(s_ints, 2), MESetSplitterSizesMsg),
     OP(p.setWindowIcon("x.png"), MESetIconMsg),
-    OP(std::free(p.getWindowIcon()), MEGetIconMsg),
-    OP(p.setTitle(u"T"), MESetTitleMsg),
-    OP(p.setStatusMessage(u"S", 5), MESetStatusMsg),
-    OP(p.getTitle(), MEGetTitleMsg),
     OP(p.isVisible(), MEIsVisibleMsg),
     OP(p.hasFocus(), MEHasFocusMsg),
     OP(p.executeMenuItem("Go", nullptr, nullptr), MEExecMenuItemMsg),
@@ -203,63 +189,35 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.selectAllListNodes(true), MESelectAllListNodesMsg),
     OP(p.addSubMenu(nullptr, "File"), MEAddSubMenuMsg),
     OP(p.addPopupMenu(nullptr, 1, 2), MEAddPopupMenuMsg),
-    OP(p.clearMenus(), MEClearMenusMsg),
-    OP(p.close(true), MECloseMsg),
     OP(p.setAcceptedActions(handle(1), VRIX::CopyAction), MEAcceptedActionsMsg),
-    OP(p.setCurrentDialog(nullptr), MESetCurrentDialogMsg),
-    OP(p.expandTreeNode(handle(1)), MEExpandTreeNodeMsg),
     OP(p.collapseTreeNode(handle(1)), MECollapseTreeNodeMsg),
-    OP(p.clickHyperlink(), SSClickHyperLinkMsg),
     OP(p.fillVectorWithVisibleTreeNodes(&s_objects), MEFillVectorWithVisibleTreeNodesMsg),
     OP(p.fillVectorWithTreeViewText(&s_texts), MEFillVectorWithTreeViewTextMsg),
     OP(p.fillVectorWithVisibleListNodes(&s_filled), MEFillVectorWithVisibleListNodesMsg),
-    OP(p.fillVectorWithListViewText(&s_pointers), SSFillVectorWithTextMsg),
     OP(p.loadListViewContent(), MELoadListViewContentMsg),
     OP(p.getGroupCount(), MEGetGroupCountMsg),
     OP(p.fillVectorWithGroupChildren("g", &s_pointers), MEFillVectorWithGroupChildrenMsg),
-    OP(p.setFilterString(u"f"), MESetFilterStringMsg),
-    OP(p.getFilterString(), MEGetFilterStringMsg),
-    OP(p.getContentsOfString(), MEGetContentsOfStringMsg),
     OP(p.changeViewOptions(new VXMEViewAttributes()), MEChangeViewOptionsMsg),
     OP(p.changeNavOptions(new VXMENavigationAttributes()), MEChangeNavOptionsMsg),
-    OP(p.selectListNodesSync(&s_objects, "Press", "TREE"), MESelectListNodesSyncMsg),
     OP(p.fillVectorWithSelectedListNodes(&s_filled), MEFillVectorWithSelectedListNodesMsg),
     OP(p.enableListSorting(true, "Name", true, false, false), SSEnableSortingMsg),
-    OP(p.addSearchPanel(nullptr), MEAddSearchPanelMsg),
     OP(p.progressDialog(u"L", u"C", 10, 1, 0, false), MEProgressDialogMsg),
-    OP(p.progressDialogClose(), MEProgressDialogCloseMsg),
-    OP(p.progressDialogIsCanceled(), MEProgressDialogIsCanceledMsg),
     OP(p.setTreeColumnTitle("Tree"), MESetTreeColumnTitleMsg),
     OP(p.showContentsOf(true), MEShowContentsOfMsg),
-    OP(p.showTreeView(true), MEShowTreeViewMsg),
     OP(p.showListView(true), MEShowListViewMsg),
     OP(p.showStatusBar(true), MEShowStatusBarMsg),
     OP(p.showFilterContents(true), MEShowFilterContentsMsg),
     OP(p.showContentsOfHyperlink(true), MEShowContentsOfHyperlinkMsg),
     OP(p.enableToolbarMenu(false), MEEnableToolbarMenuMsg),
-    OP(p.setListViewWidth(5), MESetListViewWidthMsg),
-    OP(p.getListViewWidth(), MEGetListViewWidthMsg),
-    OP(p.editListViewNode(handles(), 1, u"v"), MEEditListViewNodeMsg),
-    OP(p.countMenuBarItems(), MECountMenuBarItemsMsg),
-    OP(std::free(p.getTreeNodeCheckboxState(handle(1))), MEGetCheckStateMsg),
     OP(p.setNeverAskAgain(true), MENeverAskAgainMsg),
-    OP(p.isHyperLinkEnabled(), MEIsHyperLinkEnabledMsg),
-    OP(p.isListViewTabBarVisible(), MEIsListViewTabBarVisibleMsg),
-    OP(p.executeListViewTabBar(1), MEExecuteListViewTabBarMsg),
     OP(p.selectCurrentItem(), MESelectCurrentItemMsg),
     OP(p.isNodePixmapForReadOnly(handle(1), "p"), MEIsNodePixmapForReadOnlyMsg),
-    OP(std::free(p.getPropertyName(1, true)), MEGetPropertyNameMsg),
     OP(p.getReplaceListCounter(), MEGetReplaceListCounterMsg),
     OP(p.canDragStart(true), MECanDragStartMsg),
     OP(p.isListNodePropReadOnly(handle(1), 2), MEIsListNodePropReadOnlyMsg),
     OP(p.setListViewVisible(true), MESetListViewVisibleMsg),
     OP(p.setListMultiSelect(true), MESetListMultiSelectMsg),
-    OP(p.startWait(10), MEStartWaitMsg),
     OP(p.stopWait(), MEStopWaitMsg),
-    OP(p.setDlgListViewLayoutVert(true), MESetDlgListViewLayoutVertMsg),
-    OP(p.isDlgListViewLayoutVert(), MEIsDlgListViewLayoutVertMsg),
-    OP(p.setDlgViewScrollable(true), MESetDlgViewScrollableMsg),
-    OP(p.isDlgViewScrollable(), MEIsDlgViewScrollableMsg),
     OP(p.autosizeListViewColumn("c"), MEAutosizeListViewColumnMsg),
     OP(p.getListViewStrColWidth("c", "t"), MEGetListViewStrColWidthMsg),
     OP(p.setListViewStrColWidth("c", "t", 3), MESetListViewStrColWidthMsg),
@@ -267,24 +225,18 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.setListViewMaxCharColWidth("c", 3), MESetListViewMaxCharColWidthMsg),
     OP(p.getListViewAvgCharColWidth("c"), MEGetListViewAvgCharColWidthMsg),
     OP(p.setListViewAvgCharColWidth("c", 3), MESetListViewAvgCharColWidthMsg),
-    OP(p.showSelectionChangedDialog(s_flags[0], s_flags[1], s_ints[0], true),
-        MESelectionChangedDialogMsg),
     OP(p.reorderColumns(names()), MEReorderColumnsMsg),
     OP(p.addTreeAction(nullptr), MEAddTreeActionMsg),
     OP(p.removeTreeAction(nullptr), MERemoveTreeActionMsg),
     OP(p.setListViewManager(nullptr), MESetListViewManagerMsg),
     OP(p.setScopeOption(nullptr), MESetScopeOptionMsg),
-    OP(p.isInHierarchy(handle(1)), MEIsInHierarchyMsg),
     OP(p.groupBy("c"), MEGroupByMsg),
     OP(p.setGroupColumn("c"), MESetGroupColumnMsg),
     OP(std::free(p.getGroupColumn()), MEGetGroupColumnMsg),
     OP(p.expandGroup("g"), MEExpandGroupMsg),
     OP(p.collapseGroup("g"), MECollapseGroupMsg),
-    OP(p.getListViewCount(), MEGetListViewCountMsg),
     OP(p.setHideGroupColumn(true), MESetHideGroupColumnMsg),
     OP(p.getHideGroupColumn(), MEGetHideGroupColumnMsg),
-    OP(p.startListLoad(true, &s_cancel), MEStartListLoadMsg),
-    OP(p.stopListLoad(), MEStopListLoadMsg),
     OP(p.setFreezeColumn("c"), MESetFreezeColumnMsg),
     OP(p.enableFreezePane(true), MEEnableFreezePaneMsg),
     OP(p.setShowGroupCount(true), MESetShowGroupCountMsg),
@@ -302,13 +254,12 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.getLoadedListViewNodes(&s_objects), MEGetLoadedListViewNodesMsg),
     OP(p.getLoadedListViewText(&s_pointers), MEGetLoadedListViewTextMsg),
     OP(p.scrollListView(3), MEScrollListViewMsg),
-    OP(p.sleep(u"z"), MESleepMsg),
-    OP(p.wake(), MEWakeMsg),
     OP(p.setItemInfoForIncrementalLoad(3, handle(1), names(), names()),
         MESetItemInfoForIncrementalLoadMsg),
     OP(p.clearIndices(handle(1), { 1 }), MEClearIndicesMsg),
     OP(p.setAutoExpand(true), MESetAutoExpandMsg),
     OP(p.setDropCancel(), MESetDropCancelMsg),
+
 };
 
 class ExplorerPeerTest : public PeerProbeTest<QtModelExplorer> { };
