@@ -642,7 +642,6 @@ TEST_F(ModelViewTest, HostEditsAndRemovalsReportAsTheUsersWould)
     EXPECT_EQ(m_explorer->getListViewCount(), 0);
 }
 
-// GUI-side rules of the list-and-pane splitter, on a window of known size.
 TEST_F(ModelViewTest, ListWidthAndPaneMinimumSize)
 {
     m_explorer->show(true, true);
@@ -716,8 +715,6 @@ TEST_F(ModelViewTest, ShortListLoadNeverShowsTheBusyBar)
     ASSERT_TRUE(runOnGuiThread([&] { EXPECT_FALSE(dialogList()->busyBar()->isRunning()); }));
 }
 
-// The list's tab bar follows the search bar: shown with it, hidden with it and when it is
-// destroyed; the search panel switches the list to search mode.
 TEST_F(ModelViewTest, TabBarFollowsTheSearchBarAndThePanelSwitchesToSearchMode)
 {
     m_explorer->show(true, true);
@@ -779,9 +776,8 @@ TEST_F(ModelViewTest, Screenshots)
     }
 }
 
-// Everything the host hands an explorer is freed once: after the window handled it, or with
-// its message when no window is there to take it. The records of every handover are built
-// before any is posted, so the count is only written on the GUI thread until the round trip.
+// The records of every handover are built before any is posted, so the count is only written on
+// the GUI thread until the round trip.
 class ExplorerOwnershipTest : public ExplorerWindowTest {
 protected:
     using RecordList = VXModelExplorer::RecordList;
