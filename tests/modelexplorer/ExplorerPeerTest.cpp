@@ -148,7 +148,6 @@ protected:
 };
 
 std::vector<UDInterface*> s_objects { handle(1), handle(2) };
-std::vector<std::u16string> s_texts;
 std::vector<void*> s_pointers;
 VXModelExplorer::RecordList s_filled;
 VXMEObjectMessageData* node()
@@ -162,13 +161,11 @@ std::vector<UDInterface*>* handles()
 
 const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.setRoot(node()), MESetRootMsg),
-    OP(p.show(true, false), ShowMsg),
     OP(p.show(false, false), HideMsg),
     OP(p.minimize(), ShowMinimizedMsg),
     OP(p.replaceSubtreeAndRequest(node()), MEReplaceSubtreeNRequestMsg),
     OP(p.replaceSubtree(node()), MEReplaceSubtreeMsg),
     OP(p.removeSubtrees(handles()), MERemoveSubtreesMsg),
-    OP(p.editListNodes(records()), MEEditListNodesMsg),
     OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
     OP(p.updatePendingData(records()), MESetPendingDataMsg),
     OP(p.selectAndCreateNewObject(true), MECreateNewObjMsg),
@@ -183,12 +180,10 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.unhighlightNodes(s_objects), MEUnhighlightNodesMsg),
     OP(p.doubleClickListNodes(&s_objects), MEDoubleClickListNodesMsg),
     OP(p.selectAllListNodes(true), MESelectAllListNodesMsg),
-    OP(p.addSubMenu(nullptr, "File"), MEAddSubMenuMsg),
     OP(p.addPopupMenu(nullptr, 1, 2), MEAddPopupMenuMsg),
     OP(p.setAcceptedActions(handle(1), VRIX::CopyAction), MEAcceptedActionsMsg),
     OP(p.collapseTreeNode(handle(1)), MECollapseTreeNodeMsg),
     OP(p.fillVectorWithVisibleTreeNodes(&s_objects), MEFillVectorWithVisibleTreeNodesMsg),
-    OP(p.fillVectorWithTreeViewText(&s_texts), MEFillVectorWithTreeViewTextMsg),
     OP(p.fillVectorWithVisibleListNodes(&s_filled), MEFillVectorWithVisibleListNodesMsg),
     OP(p.loadListViewContent(), MELoadListViewContentMsg),
     OP(p.getGroupCount(), MEGetGroupCountMsg),
