@@ -166,7 +166,6 @@ const PeerOperation<QtModelExplorer> kOperations[] = {
     OP(p.replaceSubtreeAndRequest(node()), MEReplaceSubtreeNRequestMsg),
     OP(p.replaceSubtree(node()), MEReplaceSubtreeMsg),
     OP(p.removeSubtrees(handles()), MERemoveSubtreesMsg),
-    OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
     OP(p.updatePendingData(records()), MESetPendingDataMsg),
     OP(p.selectAndCreateNewObject(true), MECreateNewObjMsg),
     OP(p.setWindowIcon("x.png"), MESetIconMsg),

@@ -508,11 +508,6 @@ TEST_F(ModelViewTest, TreeAndListShowWhatTheHostSets)
     EXPECT_EQ(rows, 3);
     EXPECT_EQ(columns, 2);
 
-    ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_TRUE(modelView()->treePanel()->view()->isVisible());
-        EXPECT_TRUE(list()->isVisible());
-    }));
-
     // Layout options read back from the window.
     EXPECT_FALSE(m_explorer->isDlgListViewLayoutVert());
     m_explorer->setDlgListViewLayoutVert(true);
