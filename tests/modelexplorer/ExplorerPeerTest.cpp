@@ -160,8 +160,6 @@ std::vector<UDInterface*>* handles()
 }
 
 const PeerOperation<QtModelExplorer> kOperations[] = {
-    OP(p.setRoot(node()), MESetRootMsg),
-    OP(p.show(false, false), HideMsg),
     OP(p.minimize(), ShowMinimizedMsg),
     OP(p.replaceSubtreeAndRequest(node()), MEReplaceSubtreeNRequestMsg),
     OP(p.replaceSubtree(node()), MEReplaceSubtreeMsg),
