@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <string>
 
 using Property = ObjectStore::Property;

@@ -10,7 +10,6 @@
 #include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
 
-#include <QAbstractItemView>
 #include <QSignalSpy>
 
 #include <string>

@@ -9,7 +9,6 @@
 #include "vrix/services/ServiceRegistry.h"
 #include "vx_qtgui/GuiPixmapDB.h"
 
-#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 
