@@ -1,5 +1,4 @@
-// The accordion as its owner and a user drive it: fitting bars to the height, the icon row,
-// selecting by click, removing, showing and hiding, and what it paints.
+// The accordion as its owner and a user drive it.
 #include "vx_qtgui/GuiAccordion.h"
 #include "vx_qtgui/GuiAccordionComponent.h"
 #include "vx_qtgui/GuiAccordionIconView.h"

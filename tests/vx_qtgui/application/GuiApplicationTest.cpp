@@ -1,7 +1,4 @@
-// The application object: its screen, window, picker, image file and capture services,
-// called through the bridge's emitters from the engine thread and checked against Qt, or
-// answered as a user would, on the GUI thread; and its rule that a press outside the focused
-// widget ends its edit first.
+// The application object's services, called through the bridge from the engine thread.
 #include "vx_qtgui/GuiApplication.h"
 #include "engine/VXBridge.h"
 #include "tests/support/AnswerNextDialog.h"
