@@ -1,6 +1,7 @@
 // The application object's services, called through the bridge from the engine thread.
 #include "vx_qtgui/GuiApplication.h"
 #include "engine/VXBridge.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
@@ -476,17 +477,12 @@ QWidget* colouredWindow(const QString& title, const QColor& colour, int x)
 // The share of pixels of `image` close to `colour`.
 double shareOf(const QImage& image, const QColor& colour)
 {
-    if (image.isNull())
-        return 0.0;
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            count += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green())
-                    + qAbs(c.blue() - colour.blue())
-                < 30;
-        }
-    return double(count) / (image.width() * image.height());
+    const int count = vxtest::countPixels(image, [&](QRgb p) {
+        return qAbs(qRed(p) - colour.red()) + qAbs(qGreen(p) - colour.green())
+            + qAbs(qBlue(p) - colour.blue())
+            < 30;
+    });
+    return image.isNull() ? 0.0 : double(count) / (image.width() * image.height());
 }
 
 TEST_F(ImageServices, CaptureSavesTheFirstVisibleWindowOfATitleOrTheActiveOne)
