@@ -308,7 +308,7 @@ struct Press {
 };
 
 // The rule lives in the running application's notify(); each row gets a fresh form.
-TEST(TextEditDone, APressOutsideTheFocusedFieldEndsItsEditFirstUnlessMarkedToKeepIt)
+TEST(TextEditDone, PressOutsideEndsTheEditFirstUnlessMarkedAndTheEventTypesAreApart)
 {
     ASSERT_NE(vxtest::bridge(), nullptr);
     const Press presses[] = {
@@ -356,10 +356,8 @@ TEST(TextEditDone, APressOutsideTheFocusedFieldEndsItsEditFirstUnlessMarkedToKee
             EXPECT_EQ(form.recorder.log, row.seen) << row.name;
         }));
     }
-}
 
-TEST(RegisteredEventTypes, DistinctStableAndInTheUserRange)
-{
+    // The event types are registered once each, apart, in the user range.
     const int done = VRIX::TextEditDoneEventType();
     const int ok = GuiApplication::OD_OK_EDIT_WIDGET_EVENT_TYPE();
     const int cancel = GuiApplication::OD_CANCEL_EDIT_WIDGET_EVENT_TYPE();
