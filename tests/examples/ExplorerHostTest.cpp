@@ -257,9 +257,6 @@ TEST_F(ExplorerHostTest, AShownBlocksRowsAnswerListingGroupingSelectionEditsAndC
             { "Value", "12.5", true, "12.5" },
             { "value", "twelve", false, "12.5" },
             { "Enabled", "off", true, "off" }, // the check box
-            { "Enabled", "on", true, "on" },
-            { "Colour", "10,20,30", true, "10,20,30" },
-            { "Mode", "Inherited", true, "Inherited" },
             { "Name", "Other", false, nullptr },
             { "Weight", "3", false, nullptr },
         };

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <string>
 
 using Property = ObjectStore::Property;
@@ -44,7 +43,7 @@ TEST(ObjectStore, EveryTypeHasSixToTenProperties)
     }
 }
 
-TEST(ObjectStore, HandlesRoundTripAndForeignOnesAreRefused)
+TEST(ObjectStore, HandlesRoundTripNamesFindTheirObjectsOnlyAndForeignOnesAreRefused)
 {
     const ObjectStore store(smallShape(100));
     const ObjectStore other(smallShape(100));
@@ -65,11 +64,8 @@ TEST(ObjectStore, HandlesRoundTripAndForeignOnesAreRefused)
         EXPECT_FALSE(store.nodeOf(foreign, id));
         EXPECT_EQ(store.nameOf(foreign), "");
     }
-}
 
-TEST(ObjectStore, NamesFindTheirObjectsOnly)
-{
-    const ObjectStore store(smallShape(100));
+    // Names find their objects only.
     const std::uint32_t block = store.childNodes(store.childNodes(1)[0])[0];
     const std::uint32_t gain = firstOfType(store, Type::Gain);
     ASSERT_NE(gain, ObjectStore::kNone);

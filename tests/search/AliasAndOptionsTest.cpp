@@ -23,7 +23,7 @@ std::vector<std::string> aliasesOf(const std::string& key)
     return out;
 }
 
-TEST(AliasTest, KeysOfAliasesAndNamesThatAreNoAlias)
+TEST(AliasTest, KeysAliasesInRowOrderFirstRowWinsAndTheSortedList)
 {
     const VXAlias built;
     const struct {
@@ -41,21 +41,13 @@ TEST(AliasTest, KeysOfAliasesAndNamesThatAreNoAlias)
     };
     for (const auto& c : cases)
         EXPECT_EQ(VXAlias::getKey(c.name), c.key) << c.name;
-}
 
-TEST(AliasTest, AliasesOfAKeyComeInTheirRowOrderThroughTheSharedCursor)
-{
-    const VXAlias built;
     EXPECT_THAT(aliasesOf("SampleTime"),
         ElementsAre("SampTime", "sampTime", "samptime", "simTs", "ts", "Ts"));
     EXPECT_THAT(aliasesOf("SymbolSetSize"), ElementsAre("mul"));
     EXPECT_TRUE(aliasesOf("Unknown").empty());
     EXPECT_EQ(VXAlias::getNextAlias(), nullptr) << "the cursor stays past the end";
-}
 
-TEST(AliasTest, TheFirstRowNamingAnAliasKeepsItAndEveryAliasIsListedSorted)
-{
-    const VXAlias built;
     VXAlias::addKeyAliasPair("Other", "Ts");
     EXPECT_EQ(VXAlias::getKey("Ts"), "SampleTime");
     VXAlias::addKeyAliasPair("Gain", "K");

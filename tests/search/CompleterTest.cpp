@@ -1,6 +1,4 @@
-// The record-aware completer on its own: its explorer-list popup and the popup's sizing, filling
-// from records and the texts handed to the host, under QAbstractItemModelTester
-// while the suggestions change.
+// The record-aware completer on its own, its proxy under QAbstractItemModelTester.
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ModelTester.h"
 #include "vrix/VXUStringList.h"

@@ -1,5 +1,4 @@
-// A completing edit field driven by a host: the host supplies explorer records, the user types
-// and chooses, and the host hears the choice. Records handed over are freed whatever happens.
+// A completing edit field driven by a host; records handed over are freed whatever happens.
 #include "engine/VXEdit.h"
 #include "engine/VXEvent.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
@@ -10,7 +9,6 @@
 #include "vx_qtgui/modelexplorer/search/GuiCompleter.h"
 #include "vx_qtgui/modelexplorer/search/GuiCompletionProxyModel.h"
 
-#include <QAbstractItemView>
 #include <QSignalSpy>
 
 #include <string>

@@ -1,5 +1,4 @@
-// The filter edit above a list: which rows its texts keep, when it tells the proxy, Escape, and
-// where it paints its highlights. The proxy is watched by QAbstractItemModelTester throughout.
+// The filter edit above a list, its proxy under QAbstractItemModelTester.
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ModelTester.h"

@@ -1,5 +1,4 @@
-// The search bar driven by a host: search types and parameter widgets described by the host,
-// values entered by the user or by the host, the search button, and visibility reports.
+// The search bar driven by a host.
 #include "engine/VXPopupMenu.h"
 #include "engine/VXSearchBar.h"
 #include "tests/support/WidgetTest.h"

@@ -1,5 +1,4 @@
-// The search bar's own widgets: what the drop-down validator accepts and how it fixes a text up;
-// the translated texts the bar and the panel take from their explorer.
+// The search bar's own widgets, without a host.
 #include "vx_qtgui/modelexplorer/search/GuiSearchBar.h"
 #include "vx_qtgui/modelexplorer/search/GuiSearchPanel.h"
 #include "vx_qtgui/modelexplorer/search/SBComboBox.h"

@@ -1,7 +1,4 @@
-// What the search widgets show a person: a completion popup, the search bar with a search type
-// chosen and the search panel with results. Each picture must hold text (and the popup its
-// highlights); with VX_SCREENSHOT_DIR set they are saved there as PNG files. The filtered list's
-// picture is checked by the list filter's tests.
+// What the search widgets show a person; with VX_SCREENSHOT_DIR set the pictures are saved there.
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "vx_qtgui/GuiEdit.h"

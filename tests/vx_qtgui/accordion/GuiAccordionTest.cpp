@@ -1,11 +1,10 @@
-// The accordion as its owner and a user drive it: fitting bars to the height, the icon row,
-// selecting by click, removing, showing and hiding, and what it paints.
+// The accordion as its owner and a user drive it.
 #include "vx_qtgui/GuiAccordion.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "vx_qtgui/GuiAccordionComponent.h"
 #include "vx_qtgui/GuiAccordionIconView.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
@@ -32,18 +31,7 @@ QString makeIcon(const QTemporaryDir& dir, const QString& name, QColor color)
 
 int darkPixels(const QImage& image, const QRect& area)
 {
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += qGray(image.pixel(x, y)) < 80 ? 1 : 0;
-    return n;
-}
-
-void saveScreenshot(QWidget* w, const char* name)
-{
-    const QByteArray dir = qgetenv("VX_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        w->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QLatin1String(name)), "PNG");
+    return vxtest::countPixels(image.copy(area), [](QRgb p) { return qGray(p) < 80; });
 }
 
 class GuiAccordionTest : public testing::Test {
@@ -130,17 +118,15 @@ TEST_F(GuiAccordionTest, AddedBarsThatDoNotFitBecomeIconsAndComeBackWhenEnlarged
     // Room for two: the icon row shows the pictures of the other two.
     accordion->setSelected(QStringLiteral("b"));
     resizeTo(3 * h);
-    saveScreenshot(accordion.get(), "accordion-two-bars-two-icons.png");
     const QImage shot = accordion->grab().toImage();
+    EXPECT_TRUE(vxtest::keepScreenshot(shot, "accordion-two-bars-two-icons.png"));
     const QRect row = accordion->iconComponent()->geometry();
     ASSERT_TRUE(row.isValid());
-    int coloured = 0;
-    for (int y = row.top(); y <= row.bottom(); ++y)
-        for (int x = row.left(); x <= row.right(); ++x)
-            coloured += shot.pixelColor(x, y).saturation() > 120 ? 1 : 0;
-    EXPECT_GT(coloured, 2 * 100);
+    EXPECT_GT(
+        vxtest::countPixels(shot.copy(row), [](QRgb p) { return QColor(p).saturation() > 120; }),
+        2 * 100);
     resizeTo(5 * h);
-    saveScreenshot(accordion.get(), "accordion-enlarged.png");
+    EXPECT_TRUE(vxtest::keepScreenshot(accordion->grab().toImage(), "accordion-enlarged.png"));
 }
 
 TEST_F(GuiAccordionTest, ClickOnAnIconOrABarIdIndexOrComponentSelectsAndNotifiesForItsOwn)

@@ -1,9 +1,7 @@
-// The application object: its screen, window, picker, image file and capture services,
-// called through the bridge's emitters from the engine thread and checked against Qt, or
-// answered as a user would, on the GUI thread; and its rule that a press outside the focused
-// widget ends its edit first.
+// The application object's services, called through the bridge from the engine thread.
 #include "vx_qtgui/GuiApplication.h"
 #include "engine/VXBridge.h"
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
@@ -310,7 +308,7 @@ struct Press {
 };
 
 // The rule lives in the running application's notify(); each row gets a fresh form.
-TEST(TextEditDone, APressOutsideTheFocusedFieldEndsItsEditFirstUnlessMarkedToKeepIt)
+TEST(TextEditDone, PressOutsideEndsTheEditFirstUnlessMarkedAndTheEventTypesAreApart)
 {
     ASSERT_NE(vxtest::bridge(), nullptr);
     const Press presses[] = {
@@ -358,10 +356,8 @@ TEST(TextEditDone, APressOutsideTheFocusedFieldEndsItsEditFirstUnlessMarkedToKee
             EXPECT_EQ(form.recorder.log, row.seen) << row.name;
         }));
     }
-}
 
-TEST(RegisteredEventTypes, DistinctStableAndInTheUserRange)
-{
+    // The event types are registered once each, apart, in the user range.
     const int done = VRIX::TextEditDoneEventType();
     const int ok = GuiApplication::OD_OK_EDIT_WIDGET_EVENT_TYPE();
     const int cancel = GuiApplication::OD_CANCEL_EDIT_WIDGET_EVENT_TYPE();
@@ -479,17 +475,12 @@ QWidget* colouredWindow(const QString& title, const QColor& colour, int x)
 // The share of pixels of `image` close to `colour`.
 double shareOf(const QImage& image, const QColor& colour)
 {
-    if (image.isNull())
-        return 0.0;
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            count += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green())
-                    + qAbs(c.blue() - colour.blue())
-                < 30;
-        }
-    return double(count) / (image.width() * image.height());
+    const int count = vxtest::countPixels(image, [&](QRgb p) {
+        return qAbs(qRed(p) - colour.red()) + qAbs(qGreen(p) - colour.green())
+            + qAbs(qBlue(p) - colour.blue())
+            < 30;
+    });
+    return image.isNull() ? 0.0 : double(count) / (image.width() * image.height());
 }
 
 TEST_F(ImageServices, CaptureSavesTheFirstVisibleWindowOfATitleOrTheActiveOne)

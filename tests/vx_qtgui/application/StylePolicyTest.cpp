@@ -1,4 +1,5 @@
 // The application's style: the customised policies over the platform's base style.
+#include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/GuiThreadRunner.h"
 #include "vrix/DpiScaling.h"
@@ -19,11 +20,7 @@ namespace {
 // Pixels of `image` that are not pure white.
 int paintedPixels(const QImage& image)
 {
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) != qRgb(255, 255, 255);
-    return count;
+    return vxtest::countPixels(image, [](QRgb p) { return p != qRgb(255, 255, 255); });
 }
 
 template <class Draw> QImage drawnOnWhite(Draw draw)

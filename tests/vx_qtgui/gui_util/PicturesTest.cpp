@@ -1,5 +1,4 @@
-// Pictures: compositor keys and layers, the density-aware loader and the pixmap table with
-// the pictures it is asked for below the installation root.
+// Compositor keys and layers, the density-aware loader and the pixmap table.
 #include "tests/support/QStringPrinter.h"
 #include "tests/vx_qtgui/gui_util/GuiUtilFixture.h"
 #include "vrix/gui/ImageCompositor.h"
@@ -9,7 +8,6 @@
 #include "vrix/services/ServiceRegistry.h"
 #include "vx_qtgui/GuiPixmapDB.h"
 
-#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 

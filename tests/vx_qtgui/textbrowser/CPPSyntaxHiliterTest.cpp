@@ -5,7 +5,6 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
 
