@@ -10,7 +10,6 @@
 
 #include <array>
 #include <atomic>
-#include <chrono>
 #include <map>
 #include <memory>
 #include <set>

@@ -1,17 +1,13 @@
 // Messages the GUI side cannot handle: each is dropped with a trace line, a waiting sender is
 // released with 0, and traffic around it goes on as if it had not been there.
-#include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtIntMessage.h"
-#include "messaging/SyncMsgControl.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/TraceCapture.h"
-#include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCreationRoute.h"
-#include "vx_qtgui/GuiThread.h"
 
 #include <QStringList>
 

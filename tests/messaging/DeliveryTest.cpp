@@ -3,12 +3,10 @@
 #include "messaging/QtBridge.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
-#include "messaging/SyncMsgControl.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
 #include "vx_qtgui/GuiApplication.h"
-#include "vx_qtgui/GuiThread.h"
 #include "vx_qtgui/GuiThreadTickle.h"
 #include "vx_qtgui/VXIMReentrancyProtector.h"
 

@@ -11,7 +11,6 @@
 #include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCreationRoute.h"
 #include "vx_qtgui/GuiObject.h"
-#include "vx_qtgui/GuiThread.h"
 
 #include <gtest/gtest.h>
 

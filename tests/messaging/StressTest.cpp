@@ -1,11 +1,9 @@
 // Heavy traffic from the engine thread to one widget: posts and sends interleaved must all be
 // handled, once each, in the order they were made, and every message must be freed.
 #include "messaging/QtIntMessage.h"
-#include "messaging/SyncMsgControl.h"
 #include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
-#include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiThread.h"
 
 #include <QCoreApplication>
@@ -13,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <vector>
 
 using vxtest::runOnGui;
