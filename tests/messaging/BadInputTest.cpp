@@ -1,5 +1,3 @@
-// Messages the GUI side cannot handle: each is dropped with a trace line, a waiting sender is
-// released with 0, and traffic around it goes on as if it had not been there.
 #include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtIntMessage.h"

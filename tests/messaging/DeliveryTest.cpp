@@ -1,5 +1,4 @@
-// Posting and sending through a real GUI thread running Qt's event loop (the order of heavy
-// traffic is the stress test's).
+// The order of heavy traffic is the stress test's.
 #include "messaging/QtBridge.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"

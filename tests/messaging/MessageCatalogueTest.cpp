@@ -1,7 +1,3 @@
-// Every catalogue row, one case each: the row's payload class is what its messages are built
-// from, the delivery of the row passes the bridge's check and the other is refused, the
-// dispatcher accepts the row's class and refuses another, and each creation row builds its
-// widget from a payload of its class. The names the debug log prints come from the same rows.
 #include "engine/VXDebugOutputLogging.h"
 #include "engine/VXEvent.h"
 #include "engine/VXEventCatalogue.h"
@@ -134,8 +130,7 @@ TEST(MessageCatalogueTest, EventOfAnotherPayloadClassIsRefusedAndCounted)
     EXPECT_TRUE(VXEventCatalogue::fits(press));
 }
 
-// Each creation row, dispatched with a payload of its class and default arguments, builds and
-// registers its widget (progress kinds need a live proxy and build nothing without one).
+// Progress kinds need a live proxy and build nothing without one.
 TEST(MessageCatalogueTest, EveryCreationRowBuildsItsWidgetFromItsPayloadClass)
 {
     vxtest::startGuiThreadOnce();

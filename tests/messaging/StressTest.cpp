@@ -1,5 +1,3 @@
-// Heavy traffic from the engine thread to one widget: posts and sends interleaved must all be
-// handled, once each, in the order they were made, and every message must be freed.
 #include "messaging/QtIntMessage.h"
 #include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"

@@ -1,6 +1,3 @@
-// The trace of a short run, read back line by line: every line has its exact shape, each message
-// is traced as it leaves the engine thread and again, timed, once processed, and the GUI thread's
-// Qt warnings are traced too; nothing is traced once tracing is off.
 #include "messaging/QtBoolMessage.h"
 #include "messaging/QtBridge.h"
 #include "tests/messaging/GuiTestEnvironment.h"

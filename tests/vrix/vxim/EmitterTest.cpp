@@ -339,8 +339,6 @@ TEST(Emitter, HolderArgumentKeepsItsObjectUntilDelivered)
     EXPECT_EQ(alive.load(), 0);
 }
 
-// Whichever of emitter and listener ends first, no packet queued before the listener's end
-// reaches it.
 struct EndOrder {
     bool emitterFirst;
     bool drainOnWorker;
