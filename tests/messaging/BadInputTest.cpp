@@ -34,8 +34,7 @@ class BadInputTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vxtest::startGuiThreadOnce();
-        ASSERT_NE(vxtest::guiThread(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
         m_route = std::make_unique<vxtest::ScopedCreationRoute>(GuiCreationRoute::Entry {
             BTNCreateMsg, GuiCreationRoute::WidgetParent, false, false, &createProbe, nullptr });
         // Records what reaches it; a getter answers how many messages it has seen.

@@ -50,8 +50,7 @@ class DeliveryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vxtest::startGuiThreadOnce();
-        ASSERT_NE(vxtest::guiThread(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
         runOnGui([this] { m_baseline = GuiApplication::widgetCount(); });
     }
 

@@ -133,8 +133,7 @@ TEST(MessageCatalogueTest, EventOfAnotherPayloadClassIsRefusedAndCounted)
 // Progress kinds need a live proxy and build nothing without one.
 TEST(MessageCatalogueTest, EveryCreationRowBuildsItsWidgetFromItsPayloadClass)
 {
-    vxtest::startGuiThreadOnce();
-    ASSERT_NE(vxtest::guiThread(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
     const std::set<int> needProxy = { ProgressBarCreateMsg, ProgressDialogCreateMsg };
     int created = 0;
     for (std::size_t i = 0; i < Catalogue::rowCount(); ++i) {

@@ -50,8 +50,7 @@ class OwnedPayloadTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vxtest::startGuiThreadOnce();
-        ASSERT_NE(vxtest::guiThread(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
         CountedRecord::freed = 0;
     }
     void TearDown() override { EXPECT_EQ(CountedRecord::alive.load(), 0); }

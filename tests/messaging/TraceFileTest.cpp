@@ -16,8 +16,7 @@ using vxtest::ProbeWidget;
 
 TEST(TraceFileTest, EveryLineHasItsShapeAndEachMessageIsTracedInOrder)
 {
-    vxtest::startGuiThreadOnce();
-    ASSERT_NE(vxtest::guiThread(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
     int key = 0; // its address is the peer key
     ProbeWidget* probe = ProbeWidget::make(
         &key, [](VXMessageType, QtMessage* msg) { ProbeWidget::answer(msg, 1); });
