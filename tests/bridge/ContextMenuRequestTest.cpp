@@ -1,5 +1,3 @@
-// A context-menu request on a widget reaches the host once, as its kind's event, and raises
-// nothing else; one row per widget kind that reports it.
 #include "engine/VXBridge.h"
 #include "engine/VXCheckBox.h"
 #include "engine/VXEdit.h"

@@ -1,6 +1,3 @@
-// Events raised on the GUI thread reach the host's listeners on the engine thread through the
-// bridge's queue and one interpreter command per burst; whatever reached the engine thread's
-// queue while a pass ran is served before the command returns or has a wake-up of its own.
 #include "engine/EngineThreadScheduler.h"
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
@@ -121,8 +118,6 @@ TEST_F(EventDeliveryTest, BurstEnqueuesOneCommandAndOneRunDeliversAllOfTheListen
     EXPECT_EQ(m_listener.values().size(), 10u);
 }
 
-// The first event of a handler wakes the engine at once; what the handler raises after the
-// engine has started that run waits for the handler's end and asks once.
 TEST_F(EventDeliveryTest, FirstEventAsksAtOnceAndTheRestOfTheHandlerOnceAtItsEnd)
 {
     std::promise<std::size_t> askedDuringHandler;
@@ -160,8 +155,6 @@ TEST_F(EventDeliveryTest, FirstEventAsksAtOnceAndTheRestOfTheHandlerOnceAtItsEnd
     EXPECT_THAT(m_listener.values(), ElementsAre(1, 2, 3));
 }
 
-// While events are paused, the host waits for a synchronous response or a message blocker
-// lives, nothing is delivered; the held events arrive in order at the first run after the hold.
 TEST_F(EventDeliveryTest, HeldEventsWaitAndArriveInOrderAtTheRunAfterTheHold)
 {
     std::optional<VXIMMessageBlocker> blocker;

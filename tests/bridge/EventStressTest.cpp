@@ -1,5 +1,3 @@
-// The GUI thread raises events while the engine thread deletes and creates the proxies they
-// are for and serves its queue: nothing is lost, repeated, reordered or sent to a dead proxy.
 #include "engine/VXButton.h"
 #include "engine/VXEvent.h"
 #include "engine/VXListener.h"
@@ -10,7 +8,6 @@
 
 #include <array>
 #include <atomic>
-#include <chrono>
 #include <map>
 #include <memory>
 #include <set>

@@ -1,5 +1,3 @@
-// Message boxes and modal alerts asked for on the engine thread, inspected and clicked on the
-// GUI thread.
 #include "engine/VXBridge.h"
 #include "engine/VXButton.h"
 #include "tests/support/AnswerNextDialog.h"
@@ -151,8 +149,6 @@ TEST_F(MessageBoxTest, BoxesGetHandlesInOrderAndAreCountedOverTheirOwner)
     }));
 }
 
-// A modal alert returns the number of the clicked button; empty buttons are left out, the last
-// one given is the default, and the icon follows a keyword in the title.
 TEST_F(MessageBoxTest, AlertReturnsTheClickedButtonsNumberWithItsIconAndDefault)
 {
     struct Case {

@@ -1,6 +1,3 @@
-// A send waits for the GUI thread unless the host set a deadline; past it the operation returns
-// its failure result, the late answer is dropped, and later sends are answered again. A nested
-// loop on the GUI thread (the edit field's context menu) holds every send until it ends.
 #include "engine/VXBridge.h"
 #include "engine/VXEdit.h"
 #include "engine/VXPopupMenu.h"

@@ -1,5 +1,3 @@
-// Untrusted host input, one table row per widget kind: a peer whose widget is gone or was never
-// built drops its setters and answers empty, and null texts are empty texts.
 #include "engine/HostFunctions.h"
 #include "engine/VXAction.h"
 #include "engine/VXBridge.h"

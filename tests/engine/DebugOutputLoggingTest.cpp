@@ -113,8 +113,6 @@ TEST_F(DebugOutputLoggingTest, LinesNameTheIdOrSayItIsUnknownAndQtDiagnosticsGet
         "QtWarningMsg: \n");
 }
 
-// Timed events and messages each keep statistics, written as a line of their own at the end of
-// every interval, just before the timed trace line that completed it.
 struct Statistics {
     const char* name;
     int interval;

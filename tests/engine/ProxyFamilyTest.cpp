@@ -80,8 +80,7 @@ struct Owner : VXIM::Listener {
     ~Owner() override { disconnect(); }
 };
 
-// The window's and the progress dialog's emitters queue what they carry (repeated cancels
-// collapse to one); the window's state getter waits for its answer.
+// Repeated cancels collapse to one.
 TEST(ProxyFamily, EmittersQueueEveryValueAndTheStateGetterWaitsForItsAnswer)
 {
     VXWindow window;

@@ -107,8 +107,6 @@ TEST(Services, TranslationIsTheIdentityAndUserEventsAnswerAWaitingRecordOnTheEng
     VRIX_MI::TranslationService::onUserEvent(nullptr); // ignored
 }
 
-// Two threads wait on the event: a manual-reset one releases both and stays signalled, an
-// auto-reset one is consumed by the waiter it releases, so the other needs a second signal.
 TEST(ServicesEvent, ManualResetReleasesEveryWaiterAndAutoResetOnePerSignal)
 {
     for (bool manual : { true, false }) {

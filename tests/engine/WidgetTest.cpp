@@ -119,9 +119,14 @@ TEST_F(WidgetTest, DestructorTellsRegisteredChildrenTheirParentIsGone)
     VXObject::removeFromChildrenMap(staleId);
 }
 
-TEST_F(WidgetTest, RemoveEventListenerRemovesEveryEntryOfThePairAndKeepsOtherTypes)
+TEST_F(WidgetTest, NewProxyTranslatesIgnoresANullParentAndRemovesEveryEntryOfAListenerPair)
 {
     VXPanel panel;
+    panel.setParent(nullptr);
+    EXPECT_EQ(panel.getParent(), nullptr);
+    EXPECT_TRUE(panel.getChildren().empty());
+    EXPECT_TRUE(panel.shouldTranslate());
+    EXPECT_EQ(panel.listenerCount(), 0u);
     EXPECT_FALSE(panel.listensForEventOfType(ButtonPressEvent));
     panel.addEventListener(l1, ButtonPressEvent);
     panel.addEventListener(l1, CloseEvent);
@@ -141,17 +146,6 @@ TEST_F(WidgetTest, RemoveEventListenerRemovesEveryEntryOfThePairAndKeepsOtherTyp
     panel.removeEventListener(l2, ButtonPressEvent);
     EXPECT_FALSE(panel.listensForEventOfType(ButtonPressEvent));
     EXPECT_TRUE(panel.listensForEventOfType(CloseEvent));
-}
-
-// Its registration is the proxy family's test.
-TEST_F(WidgetTest, NewProxyTranslatesItsTextsHasNoListenersAndIgnoresANullParent)
-{
-    VXPanel panel;
-    panel.setParent(nullptr);
-    EXPECT_EQ(panel.getParent(), nullptr);
-    EXPECT_TRUE(panel.getChildren().empty());
-    EXPECT_TRUE(panel.shouldTranslate());
-    EXPECT_EQ(panel.listenerCount(), 0u);
 }
 
 } // namespace

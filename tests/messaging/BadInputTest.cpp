@@ -1,17 +1,11 @@
-// Messages the GUI side cannot handle: each is dropped with a trace line, a waiting sender is
-// released with 0, and traffic around it goes on as if it had not been there.
-#include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtIntMessage.h"
-#include "messaging/SyncMsgControl.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/TraceCapture.h"
-#include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiCreationRoute.h"
-#include "vx_qtgui/GuiThread.h"
 
 #include <QStringList>
 
@@ -40,8 +34,7 @@ class BadInputTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vxtest::startGuiThreadOnce();
-        ASSERT_NE(vxtest::guiThread(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
         m_route = std::make_unique<vxtest::ScopedCreationRoute>(GuiCreationRoute::Entry {
             BTNCreateMsg, GuiCreationRoute::WidgetParent, false, false, &createProbe, nullptr });
         // Records what reaches it; a getter answers how many messages it has seen.

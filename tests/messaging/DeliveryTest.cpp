@@ -1,14 +1,11 @@
-// Posting and sending through a real GUI thread running Qt's event loop (the order of heavy
-// traffic is the stress test's).
+// The order of heavy traffic is the stress test's.
 #include "messaging/QtBridge.h"
 #include "messaging/QtIntMessage.h"
 #include "messaging/QtStringMessage.h"
-#include "messaging/SyncMsgControl.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
 #include "tests/support/QStringPrinter.h"
 #include "vx_qtgui/GuiApplication.h"
-#include "vx_qtgui/GuiThread.h"
 #include "vx_qtgui/GuiThreadTickle.h"
 #include "vx_qtgui/VXIMReentrancyProtector.h"
 
@@ -53,8 +50,7 @@ class DeliveryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vxtest::startGuiThreadOnce();
-        ASSERT_NE(vxtest::guiThread(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
         runOnGui([this] { m_baseline = GuiApplication::widgetCount(); });
     }
 

@@ -1,9 +1,5 @@
-// Host-owned objects travel owned by their message: a handler that takes one owns it; a message
-// that is dropped for a missing widget, refused by its catalogue row or refused after the GUI
-// thread has quit frees it. Run under LeakSanitizer these also prove nothing else leaks. The last
-// test quits the GUI thread (once per process, hence a binary of its own): what was posted before
-// is still handled, what comes after is dropped with a trace line and never leaves a sender
-// waiting.
+// Run under LeakSanitizer these also prove nothing else leaks. The last test quits the GUI
+// thread, which happens once per process: hence a binary of its own.
 #include "messaging/PeerCall.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleMessage.h"
@@ -54,8 +50,7 @@ class OwnedPayloadTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        vxtest::startGuiThreadOnce();
-        ASSERT_NE(vxtest::guiThread(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
         CountedRecord::freed = 0;
     }
     void TearDown() override { EXPECT_EQ(CountedRecord::alive.load(), 0); }

@@ -1,11 +1,7 @@
-// Heavy traffic from the engine thread to one widget: posts and sends interleaved must all be
-// handled, once each, in the order they were made, and every message must be freed.
 #include "messaging/QtIntMessage.h"
-#include "messaging/SyncMsgControl.h"
 #include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
 #include "tests/messaging/ProbeWidget.h"
-#include "vx_qtgui/GuiApplication.h"
 #include "vx_qtgui/GuiThread.h"
 
 #include <QCoreApplication>
@@ -13,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <vector>
 
 using vxtest::runOnGui;
@@ -29,9 +24,8 @@ constexpr int kPostsPerSend = kPosts / 2000;
 
 TEST(StressTest, InterleavedPostsAndSendsAreHandledInOrderOnce)
 {
-    vxtest::startGuiThreadOnce();
+    ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
     GuiThread* thread = vxtest::guiThread();
-    ASSERT_NE(thread, nullptr);
     ASSERT_EQ(g_alive.load(), 0);
 
     int key = 0; // its address is the peer key

@@ -1,6 +1,3 @@
-// The trace of a short run, read back line by line: every line has its exact shape, each message
-// is traced as it leaves the engine thread and again, timed, once processed, and the GUI thread's
-// Qt warnings are traced too; nothing is traced once tracing is off.
 #include "messaging/QtBoolMessage.h"
 #include "messaging/QtBridge.h"
 #include "tests/messaging/GuiTestEnvironment.h"
@@ -19,8 +16,7 @@ using vxtest::ProbeWidget;
 
 TEST(TraceFileTest, EveryLineHasItsShapeAndEachMessageIsTracedInOrder)
 {
-    vxtest::startGuiThreadOnce();
-    ASSERT_NE(vxtest::guiThread(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
     int key = 0; // its address is the peer key
     ProbeWidget* probe = ProbeWidget::make(
         &key, [](VXMessageType, QtMessage* msg) { ProbeWidget::answer(msg, 1); });

@@ -1,5 +1,3 @@
-// The block arena: pieces cut inside a scope share blocks, and a block goes back to the heap once
-// its last piece is released, on whichever thread, and its cutting thread has let it go.
 #include "vrix/BlockArena.h"
 #include "vrix/SanitizerAnnotations.h"
 
