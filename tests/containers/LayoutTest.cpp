@@ -18,7 +18,6 @@
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiVBoxLayout.h"
 
-#include <QLayout>
 #include <QPointer>
 
 #include <functional>
