@@ -21,7 +21,6 @@
 #include <QPointer>
 
 #include <functional>
-#include <ostream>
 #include <tuple>
 
 using namespace testing;
@@ -174,11 +173,6 @@ struct RecreationCase {
     // Whether the key's object is of the second creation's kind.
     std::function<bool(GuiObject*)> isSecond;
 };
-
-void PrintTo(const RecreationCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class RecreationTest : public LayoutTest, public testing::WithParamInterface<RecreationCase> { };
 
