@@ -18,11 +18,9 @@
 #include "vx_qtgui/GuiPanel.h"
 #include "vx_qtgui/GuiVBoxLayout.h"
 
-#include <QLayout>
 #include <QPointer>
 
 #include <functional>
-#include <ostream>
 #include <tuple>
 
 using namespace testing;
@@ -175,11 +173,6 @@ struct RecreationCase {
     // Whether the key's object is of the second creation's kind.
     std::function<bool(GuiObject*)> isSecond;
 };
-
-void PrintTo(const RecreationCase& row, std::ostream* out)
-{
-    *out << row.name;
-}
 
 class RecreationTest : public LayoutTest, public testing::WithParamInterface<RecreationCase> { };
 

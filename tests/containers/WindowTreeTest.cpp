@@ -2,7 +2,6 @@
 // deep tree of containers, the user's tab change reaching the host once and the host's splitter
 // moves reaching the widget once, scaled.
 #include "engine/VXButton.h"
-#include "engine/VXCheckBox.h"
 #include "engine/VXDialog.h"
 #include "engine/VXGridLayout.h"
 #include "engine/VXGroupBox.h"
@@ -24,7 +23,6 @@
 #include "vx_qtgui/GuiTab.h"
 #include "vx_qtgui/GuiTabBar.h"
 #include "vx_qtgui/GuiTogglePanel.h"
-#include "vx_qtgui/GuiWidgetStack.h"
 #include "vx_qtgui/GuiWindow.h"
 
 #include <QCheckBox>

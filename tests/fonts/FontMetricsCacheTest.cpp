@@ -3,8 +3,6 @@
 #include "fonts/FontMetricsImpl.h"
 #include "tests/fonts/FontTestSupport.h"
 
-#include <QFontMetrics>
-
 #include <gtest/gtest.h>
 
 #include <atomic>

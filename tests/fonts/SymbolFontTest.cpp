@@ -95,15 +95,4 @@ TEST(SymbolFontHelper, OnlySymbolIsTheSymbolFontAndOtherNamesAreMappedForTheMode
     }
 }
 
-TEST(SymbolFontHelper, DecodesSymbolTextOnlyForTheSymbolFont)
-{
-    QString out = QStringLiteral("stale");
-    KTSymbolFontHelper("Symbol", VRIX::FontMapMode::Scalable).getQString("abc", out);
-    EXPECT_EQ(out, QString::fromUtf16(u"\u03B1\u03B2\u03C7"));
-    KTSymbolFontHelper("Times", VRIX::FontMapMode::Scalable).getQString("abc", out);
-    EXPECT_EQ(out, QString("abc"));
-    KTSymbolFontHelper("Symbol", VRIX::FontMapMode::Scalable).getQString(nullptr, out);
-    EXPECT_TRUE(out.isEmpty());
-}
-
 } // namespace

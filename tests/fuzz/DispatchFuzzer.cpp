@@ -19,7 +19,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstring>

@@ -7,7 +7,6 @@
 #include <memory>
 #include <random>
 #include <set>
-#include <string>
 #include <vector>
 
 class QTimer;

@@ -38,7 +38,6 @@
 #include "messaging/QtWFlagsMessage.h"
 
 #include <climits>
-#include <cmath>
 #include <iterator>
 #include <limits>
 #include <memory>

@@ -9,7 +9,6 @@
 #include "engine/VXEvent.h"
 #include "messaging/QtBridge.h"
 #include "messaging/QtHandleString6IntMessage.h"
-#include "messaging/VXGuiThread.h"
 #include "tests/fuzz/FuzzWatchdog.h"
 #include "tests/messaging/CountedMessage.h"
 #include "tests/messaging/GuiTestEnvironment.h"
@@ -18,10 +17,9 @@
 #include "tests/support/GuiThreadRunner.h"
 
 #include <QApplication>
-#include <QColorDialog>
-#include <QMessageBox>
 #include <QScopeGuard>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 

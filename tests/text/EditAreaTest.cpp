@@ -9,7 +9,6 @@
 #include <QSyntaxHighlighter>
 #include <QTemporaryDir>
 #include <QTextBlock>
-#include <QTextLayout>
 
 #include <set>
 #include <string>

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QAbstractTextDocumentLayout>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>

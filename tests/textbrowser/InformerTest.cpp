@@ -8,7 +8,6 @@
 #include "vx_qtgui/textbrowser/TextBrowser.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
