@@ -1,9 +1,7 @@
 // Check boxes, in-place editing driven by the host, and cell painting of the list view.
 #include "engine/modelexplorer/VXMEEditTypeData.h"
 #include "tests/modelexplorer/ExplorerPictures.h"
-#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
@@ -15,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 

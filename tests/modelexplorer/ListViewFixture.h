@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/modelexplorer/VXMEObjectData.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/BridgeTestEnvironment.h"
@@ -15,7 +14,6 @@ class GuiListView;
 class ListModel;
 class ListProxyModel;
 class QModelIndex;
-class VXMEObjectMessageData;
 class VXPanel;
 
 /// Cell kinds of the fixture's rows, as the host marks them.

@@ -3,9 +3,7 @@
 // real host would.
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMEObjectEventData.h"
-#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"

@@ -5,7 +5,6 @@
 
 #include <QLocale>
 #include <QRegExp>
-#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
