@@ -149,38 +149,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListViewClick,
             "PastLinkText", 4, 4, PastLinkText, false, false, SSClickHyperlinkPropEvent, 0 }),
     [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
 
-TEST_F(ListViewEvents, HeaderClicksAskToSortAndAGroupClearedByTheHostIsReported)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        m_view->enableListSorting(true, QStringLiteral("Name"), true, false);
-        QHeaderView* h = m_view->header();
-        const QPoint kind(h->sectionViewportPosition(2) + 10, h->height() / 2);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::ControlModifier, kind);
-        EXPECT_FALSE(h->isSortIndicatorShown());
-        // The host clears the grouping: the group rows go before the event.
-        m_view->setGroupColumn(QStringLiteral("Info.Kind"));
-        replaceRows({ row(1), row(2), row(3) });
-        EXPECT_EQ(m_view->getGroupCount(), 2);
-        m_view->setGroupColumn(QString());
-        EXPECT_EQ(m_view->getGroupCount(), 0);
-        EXPECT_EQ(m_proxy->rowCount(), 3) << "the rows stay, ungrouped";
-    }));
-    deliver();
-    const auto events = m_host.ofType(SSSortingChangedEvent);
-    ASSERT_EQ(events.size(), 2u) << "enableListSorting and the Control click send nothing";
-    EXPECT_EQ(events[0].text, "Kind");
-    EXPECT_TRUE(events[0].state);
-    EXPECT_EQ(events[1].text, "Kind");
-    EXPECT_FALSE(events[1].state);
-    EXPECT_EQ(events[0].value, 0) << "no check box toggled";
-    const auto groups = m_host.ofType(SSGroupingChangedEvent);
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].text, "Info.Kind");
-    EXPECT_EQ(groups[1].text, "");
-}
-
 // A list of index rows whose data the test host supplies when asked, as a real host does.
 TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
 {

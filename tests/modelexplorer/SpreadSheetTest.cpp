@@ -165,17 +165,25 @@ TEST_F(SpreadSheetTest, HeaderClicksAndHostCommandsSortAndGroup)
         if (e.type == SSGroupingChangedEvent)
             m_sheet->replaceList(rows(6, 3), u"");
     });
-    // A plain click sorts; each Control click groups by the column or ungroups.
+    // The host's sort command reaches the grid and sends nothing back.
+    m_sheet->sort("Name", false);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(m_view->header()->sortIndicatorSection(), 1);
+        EXPECT_EQ(m_view->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    }));
+    // A plain click sorts, the next one reverses; each Control click groups by the column or
+    // ungroups, and hides the sort indicator.
     const struct {
         bool control;
         const char* group;
         int rows; // one group row per kind
-    } clicks[]
-        = { { false, "", 6 }, { true, "Info.Kind", 2 }, { true, "", 6 }, { true, "Info.Kind", 2 } };
+    } clicks[] = { { false, "", 6 }, { false, "", 6 }, { true, "Info.Kind", 2 }, { true, "", 6 },
+        { true, "Info.Kind", 2 } };
     for (const auto& c : clicks) {
         ASSERT_TRUE(runOnGuiThread([&] {
             QTest::mouseClick(m_view->header()->viewport(), Qt::LeftButton,
                 c.control ? Qt::ControlModifier : Qt::NoModifier, headerPoint(2));
+            EXPECT_EQ(m_view->header()->isSortIndicatorShown(), !c.control) << &c - clicks;
         }));
         vxtest::deliverEvents();
         ASSERT_TRUE(runOnGuiThread([&] {
@@ -183,26 +191,28 @@ TEST_F(SpreadSheetTest, HeaderClicksAndHostCommandsSortAndGroup)
             EXPECT_EQ(m_proxy->rowCount(), c.rows) << &c - clicks;
         }));
     }
+
+    // The host clearing the grouping takes the group rows away before the host hears of it.
+    m_sheet->setGroupColumn(nullptr);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(m_model->groupProperty().isEmpty());
+        EXPECT_EQ(m_proxy->rowCount(), 6);
+    }));
+    vxtest::deliverEvents();
+    m_sheet->setGroupColumn("Info.Kind");
+    vxtest::deliverEvents();
+    EXPECT_EQ(visibleRows(), 2);
     m_host.setAnswer(nullptr);
 
     const auto sorts = m_host.ofType(SSSortingChangedEvent);
-    ASSERT_EQ(sorts.size(), 1u) << "Control clicks send no sort request";
+    ASSERT_EQ(sorts.size(), 2u) << "Control clicks and the host's sort send no sort request";
     EXPECT_EQ(sorts[0].text, "Kind");
+    EXPECT_TRUE(sorts[0].state);
+    EXPECT_FALSE(sorts[1].state);
     std::vector<std::string> groups;
     for (const SeenListEvent& e : m_host.ofType(SSGroupingChangedEvent))
         groups.push_back(e.text);
-    EXPECT_EQ(groups, (std::vector<std::string> { "Info.Kind", "", "Info.Kind" }));
-
-    // The host's own sort and group commands reach the grid.
-    m_sheet->sort("Name", false);
-    m_sheet->setGroupColumn("Info.Kind");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_EQ(m_view->header()->sortIndicatorSection(), 1);
-        EXPECT_EQ(m_view->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-        EXPECT_EQ(m_model->groupProperty(), QStringLiteral("Info.Kind"));
-    }));
-    m_sheet->setGroupColumn(nullptr);
-    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_TRUE(m_model->groupProperty().isEmpty()); }));
+    EXPECT_EQ(groups, (std::vector<std::string> { "Info.Kind", "", "Info.Kind", "", "Info.Kind" }));
 }
 
 TEST_F(SpreadSheetTest, FilterBoxFiltersAndItsCloseButtonOrANewListShowEveryRowAgain)
