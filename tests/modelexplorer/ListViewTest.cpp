@@ -47,23 +47,6 @@ TEST_F(ListViewEvents, ClicksSendTheSelectedRowsRecords)
     EXPECT_THAT(objectsOf(events[1]), ElementsAre(handle(2), handle(4)));
 }
 
-TEST_F(ListViewEvents, HostSelectionsSendNothingAndMarkRowsFakeSelected)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        OwnedRecords objects { new VXMEObjectData(handle(3)),
-            new VXMEObjectData(handle(99)) }; // a foreign handle is skipped
-        m_view->selectListViewItem(&objects, true, false);
-        EXPECT_TRUE(m_model->itemForObject(handle(3))->fakeSelected);
-        std::vector<UDInterface*> selected;
-        m_view->fillVectorWithSelectedListNodes(selected);
-        EXPECT_THAT(selected, ElementsAre(handle(3)));
-        m_view->selectListViewItem(nullptr, true, false);
-        EXPECT_FALSE(m_model->itemForObject(handle(3))->fakeSelected);
-    }));
-    deliver();
-    EXPECT_EQ(m_host.count(SSSelectionChangedEvent), 0u);
-}
-
 TEST_F(ListViewEvents, SelectionDelaySendsOneEventAfterTheLastChange)
 {
     ASSERT_TRUE(runOnGuiThread([&] {

@@ -116,10 +116,21 @@ TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
         EXPECT_EQ(m_model->getHeaderSection(QStringLiteral("Info.Kind")), 2);
         EXPECT_EQ(m_model->itemForObject(handle(2))->text(1), QStringLiteral("row2"));
     }));
-    m_sheet->select({ handle(2), handle(4) }, false);
+    // The host's selection marks its rows and is not sent back; a foreign handle is skipped.
+    m_sheet->select({ handle(2), handle(4), handle(99) }, false);
     std::vector<UDInterface*> selected;
     m_sheet->getSelection(&selected);
-    EXPECT_EQ(selected.size(), 2u);
+    EXPECT_EQ(selected, (std::vector<UDInterface*> { handle(2), handle(4) }));
+    auto marked = [&] {
+        bool fake = false;
+        runOnGuiThread([&] { fake = m_model->itemForObject(handle(4))->fakeSelected; });
+        return fake;
+    };
+    EXPECT_TRUE(marked());
+    m_sheet->select({}, false);
+    EXPECT_FALSE(marked());
+    vxtest::deliverEvents();
+    EXPECT_EQ(m_host.count(SSSelectionChangedEvent), 0u);
     // Only the read-only cell is drawn disabled; host input that names nothing answers false.
     const std::tuple<UDInterface*, int, bool> cells[] = { { handle(3), 2, true },
         { handle(3), 1, false }, { handle(4), 2, false }, { handle(99), 2, false },
