@@ -155,7 +155,8 @@ TEST_F(ListViewEditing, CheckBoxToggleWritesEverySelectedWritableRowAndSendsOneE
         m_view->enableListSorting(true, QStringLiteral("Done"), true, false);
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(0, 1));
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(2, 1));
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, checkBox(0, 3));
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, checkBox(m_view, m_proxy->index(0, 3)));
         EXPECT_EQ(m_view->selectedItems().size(), 3) << "the toggle keeps the selection";
         EXPECT_EQ(m_model->itemForObject(handle(1))->text(3), QStringLiteral("1"));
         EXPECT_EQ(m_model->itemForObject(handle(2))->text(3), QStringLiteral("0"));

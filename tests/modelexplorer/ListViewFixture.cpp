@@ -111,11 +111,6 @@ QPoint ListViewFixture::cell(int row, int column) const
     return m_view->visualRect(m_proxy->index(row, column)).center();
 }
 
-QPoint ListViewFixture::checkBox(int row, int column) const
-{
-    return checkBox(m_view, m_proxy->index(row, column));
-}
-
 QPoint ListViewFixture::checkBox(const GuiListView* view, const QModelIndex& index)
 {
     QStyleOptionViewItem option;

@@ -50,8 +50,6 @@ protected:
     void replaceWithIndexRows(UDInterface* owner, int count);
     /// GUI thread: the viewport position of a cell's centre (proxy row and column).
     QPoint cell(int row, int column) const;
-    /// GUI thread: the centre of the check indicator of a boolean cell.
-    QPoint checkBox(int row, int column) const;
     /// Engine thread: delivers queued events to the host.
     void deliver() { vxtest::deliverEvents(); }
 

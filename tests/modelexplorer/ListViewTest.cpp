@@ -288,23 +288,6 @@ TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
     }));
 }
 
-TEST_F(ListViewEvents, ListTextQueryHasCountsTitlesAndCells)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        std::vector<void*> answer;
-        m_view->fillVectorWithListViewText(answer);
-        int rows = 0, columns = 0;
-        const std::vector<std::u16string> texts = takeListTexts(answer, &rows, &columns);
-        EXPECT_EQ(rows, 6);
-        EXPECT_EQ(columns, 4);
-        ASSERT_EQ(texts.size(), 4u + 6u * 4u);
-        EXPECT_EQ(texts[0], u"Name");
-        EXPECT_EQ(texts[1], u"Kind");
-        EXPECT_EQ(texts[4], u"row1");
-        EXPECT_EQ(texts[6], u"0") << "a boolean's edit text";
-    }));
-}
-
 TEST_F(ListViewEvents, HostInputThatNamesNothingIsHarmless)
 {
     ASSERT_TRUE(runOnGuiThread([&] {

@@ -131,6 +131,16 @@ TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
     EXPECT_FALSE(marked());
     vxtest::deliverEvents();
     EXPECT_EQ(m_host.count(SSSelectionChangedEvent), 0u);
+    std::vector<void*> answer;
+    m_sheet->fillVectorWithSpreadSheetText(&answer);
+    int rowCount = 0, columns = 0;
+    const std::vector<std::u16string> texts = takeListTexts(answer, &rowCount, &columns);
+    EXPECT_EQ(rowCount, 6);
+    ASSERT_EQ(columns, 4);
+    ASSERT_EQ(texts.size(), 4u + 6u * 4u) << "titles, then the cells row by row";
+    EXPECT_EQ((std::vector<std::u16string>(texts.begin(), texts.begin() + 7)),
+        (std::vector<std::u16string> { u"Name", u"Kind", u"Done", u"Link", u"row1", u"A", u"0" }))
+        << "a boolean's edit text";
     // Only the read-only cell is drawn disabled; host input that names nothing answers false.
     const std::tuple<UDInterface*, int, bool> cells[] = { { handle(3), 2, true },
         { handle(3), 1, false }, { handle(4), 2, false }, { handle(99), 2, false },
