@@ -10,6 +10,7 @@
 #include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TesterFailures.h"
 #include "vrix/VXStringList.h"
+#include "vx_qtgui/GuiConstants.h"
 #include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
@@ -115,6 +116,14 @@ TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
         EXPECT_EQ(m_widget->windowTitle(), QStringLiteral("Parts"));
         EXPECT_EQ(m_model->getHeaderSection(QStringLiteral("Info.Kind")), 2);
         EXPECT_EQ(m_model->itemForObject(handle(2))->text(1), QStringLiteral("row2"));
+        // Read-only cells of a sheet are faint; headers are shaded, rows a little taller.
+        const QModelIndex readOnly = m_model->indexFromItem(handle(3)).siblingAtColumn(2);
+        EXPECT_EQ(readOnly.data(Qt::ForegroundRole).value<QColor>(), GuiConstants::FaintTextColor);
+        EXPECT_NE(readOnly.siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(),
+            GuiConstants::FaintTextColor);
+        EXPECT_EQ(m_model->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(),
+            QColor(245, 245, 245));
+        EXPECT_GE(readOnly.data(Qt::SizeHintRole).toSize().height(), 23);
     }));
     // The host's selection marks its rows and is not sent back; a foreign handle is skipped.
     m_sheet->select({ handle(2), handle(4), handle(99) }, false);
