@@ -213,24 +213,6 @@ TEST_F(ListModelTest, CellRolesFollowTheAttributeFlags)
     EXPECT_EQ(boolean.data(Qt::EditRole).toString(), "on");
 }
 
-TEST_F(ListModelTest, SpreadsheetModeShowsReadOnlyCellsFaint)
-{
-    ListModel sheet(true);
-    const auto sheetTester = vxtest::watchModel(&sheet);
-    sheet.setHeaderInfo(0, " ", 20, false, QString());
-    sheet.setHeaderInfo(1, "A", 20, false, QString());
-    auto* record = makeRecord(1, { u"v" });
-    record->listAttributes = new VXMEObjectMessageData::AttributeVector(1);
-    (*record->listAttributes)[0] = VXPropertyAttribute(true, false, true);
-    sheet.addItem(record);
-    delete record;
-    EXPECT_EQ(
-        sheet.index(0, 1).data(Qt::ForegroundRole).value<QColor>(), GuiConstants::FaintTextColor);
-    EXPECT_EQ(sheet.headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(),
-        QColor(245, 245, 245));
-    EXPECT_GE(sheet.index(0, 1).data(Qt::SizeHintRole).toSize().height(), 23);
-}
-
 TEST(ListItemColourTest, ColourTextsReadPartByPart)
 {
     const std::pair<const char*, QColor> table[] = {

@@ -1,9 +1,7 @@
 // Check boxes, in-place editing driven by the host, and cell painting of the list view.
 #include "engine/modelexplorer/VXMEEditTypeData.h"
 #include "tests/modelexplorer/ExplorerPictures.h"
-#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
@@ -15,7 +13,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QImage>
 #include <QLineEdit>
 #include <QTest>
 
@@ -158,7 +155,8 @@ TEST_F(ListViewEditing, CheckBoxToggleWritesEverySelectedWritableRowAndSendsOneE
         m_view->enableListSorting(true, QStringLiteral("Done"), true, false);
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(0, 1));
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, Qt::ShiftModifier, cell(2, 1));
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, checkBox(0, 3));
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, checkBox(m_view, m_proxy->index(0, 3)));
         EXPECT_EQ(m_view->selectedItems().size(), 3) << "the toggle keeps the selection";
         EXPECT_EQ(m_model->itemForObject(handle(1))->text(3), QStringLiteral("1"));
         EXPECT_EQ(m_model->itemForObject(handle(2))->text(3), QStringLiteral("0"));

@@ -2,18 +2,14 @@
 
 #include "engine/VXBridge.h"
 #include "engine/VXPanel.h"
-#include "engine/modelexplorer/VXMEObjectMessageData.h"
 #include "engine/modelexplorer/VXPropertyAttribute.h"
 #include "host/HostObjectDataFactory.h"
-#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TesterFailures.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 #include "vx_qtgui/modelexplorer/itemviews/ListViewDelegate.h"
-
-#include <QStyle>
 
 #include <string>
 
@@ -113,11 +109,6 @@ void ListViewFixture::replaceWithIndexRows(UDInterface* owner, int count)
 QPoint ListViewFixture::cell(int row, int column) const
 {
     return m_view->visualRect(m_proxy->index(row, column)).center();
-}
-
-QPoint ListViewFixture::checkBox(int row, int column) const
-{
-    return checkBox(m_view, m_proxy->index(row, column));
 }
 
 QPoint ListViewFixture::checkBox(const GuiListView* view, const QModelIndex& index)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/modelexplorer/VXMEObjectData.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewTestHost.h"
 #include "tests/support/BridgeTestEnvironment.h"
@@ -15,7 +14,6 @@ class GuiListView;
 class ListModel;
 class ListProxyModel;
 class QModelIndex;
-class VXMEObjectMessageData;
 class VXPanel;
 
 /// Cell kinds of the fixture's rows, as the host marks them.
@@ -52,8 +50,6 @@ protected:
     void replaceWithIndexRows(UDInterface* owner, int count);
     /// GUI thread: the viewport position of a cell's centre (proxy row and column).
     QPoint cell(int row, int column) const;
-    /// GUI thread: the centre of the check indicator of a boolean cell.
-    QPoint checkBox(int row, int column) const;
     /// Engine thread: delivers queued events to the host.
     void deliver() { vxtest::deliverEvents(); }
 

@@ -3,9 +3,7 @@
 // real host would.
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMEObjectEventData.h"
-#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
@@ -47,23 +45,6 @@ TEST_F(ListViewEvents, ClicksSendTheSelectedRowsRecords)
     ASSERT_EQ(events.size(), 2u);
     EXPECT_THAT(objectsOf(events[0]), ElementsAre(handle(2)));
     EXPECT_THAT(objectsOf(events[1]), ElementsAre(handle(2), handle(4)));
-}
-
-TEST_F(ListViewEvents, HostSelectionsSendNothingAndMarkRowsFakeSelected)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        OwnedRecords objects { new VXMEObjectData(handle(3)),
-            new VXMEObjectData(handle(99)) }; // a foreign handle is skipped
-        m_view->selectListViewItem(&objects, true, false);
-        EXPECT_TRUE(m_model->itemForObject(handle(3))->fakeSelected);
-        std::vector<UDInterface*> selected;
-        m_view->fillVectorWithSelectedListNodes(selected);
-        EXPECT_THAT(selected, ElementsAre(handle(3)));
-        m_view->selectListViewItem(nullptr, true, false);
-        EXPECT_FALSE(m_model->itemForObject(handle(3))->fakeSelected);
-    }));
-    deliver();
-    EXPECT_EQ(m_host.count(SSSelectionChangedEvent), 0u);
 }
 
 TEST_F(ListViewEvents, SelectionDelaySendsOneEventAfterTheLastChange)
@@ -150,38 +131,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListViewClick,
         ClickCase {
             "PastLinkText", 4, 4, PastLinkText, false, false, SSClickHyperlinkPropEvent, 0 }),
     [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
-
-TEST_F(ListViewEvents, HeaderClicksAskToSortAndAGroupClearedByTheHostIsReported)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        m_view->enableListSorting(true, QStringLiteral("Name"), true, false);
-        QHeaderView* h = m_view->header();
-        const QPoint kind(h->sectionViewportPosition(2) + 10, h->height() / 2);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, kind);
-        QTest::mouseClick(h->viewport(), Qt::LeftButton, Qt::ControlModifier, kind);
-        EXPECT_FALSE(h->isSortIndicatorShown());
-        // The host clears the grouping: the group rows go before the event.
-        m_view->setGroupColumn(QStringLiteral("Info.Kind"));
-        replaceRows({ row(1), row(2), row(3) });
-        EXPECT_EQ(m_view->getGroupCount(), 2);
-        m_view->setGroupColumn(QString());
-        EXPECT_EQ(m_view->getGroupCount(), 0);
-        EXPECT_EQ(m_proxy->rowCount(), 3) << "the rows stay, ungrouped";
-    }));
-    deliver();
-    const auto events = m_host.ofType(SSSortingChangedEvent);
-    ASSERT_EQ(events.size(), 2u) << "enableListSorting and the Control click send nothing";
-    EXPECT_EQ(events[0].text, "Kind");
-    EXPECT_TRUE(events[0].state);
-    EXPECT_EQ(events[1].text, "Kind");
-    EXPECT_FALSE(events[1].state);
-    EXPECT_EQ(events[0].value, 0) << "no check box toggled";
-    const auto groups = m_host.ofType(SSGroupingChangedEvent);
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].text, "Info.Kind");
-    EXPECT_EQ(groups[1].text, "");
-}
 
 // A list of index rows whose data the test host supplies when asked, as a real host does.
 TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
@@ -336,23 +285,6 @@ TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
         EXPECT_EQ(m_model->getHeaderWidth(3), done);
         EXPECT_EQ(m_model->getHeaderWidth(4), 200 - done + 200);
         EXPECT_EQ(m_model->getHeaderWidth(5), 200);
-    }));
-}
-
-TEST_F(ListViewEvents, ListTextQueryHasCountsTitlesAndCells)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        std::vector<void*> answer;
-        m_view->fillVectorWithListViewText(answer);
-        int rows = 0, columns = 0;
-        const std::vector<std::u16string> texts = takeListTexts(answer, &rows, &columns);
-        EXPECT_EQ(rows, 6);
-        EXPECT_EQ(columns, 4);
-        ASSERT_EQ(texts.size(), 4u + 6u * 4u);
-        EXPECT_EQ(texts[0], u"Name");
-        EXPECT_EQ(texts[1], u"Kind");
-        EXPECT_EQ(texts[4], u"row1");
-        EXPECT_EQ(texts[6], u"0") << "a boolean's edit text";
     }));
 }
 

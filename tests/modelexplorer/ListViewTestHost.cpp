@@ -89,9 +89,3 @@ std::vector<SeenListEvent> ListViewTestHost::ofType(VXEventType type) const
     }
     return out;
 }
-
-void ListViewTestHost::clear()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_events.clear();
-}

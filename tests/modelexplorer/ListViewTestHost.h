@@ -48,7 +48,6 @@ public:
 
     std::vector<SeenListEvent> ofType(VXEventType type) const;
     std::size_t count(VXEventType type) const { return ofType(type).size(); }
-    void clear();
 
 private:
     mutable std::mutex m_mutex;

@@ -87,17 +87,12 @@ TEST_F(RecordsTest, ChildrenAndListsAreFreedWithWhatHoldsThem)
         new CountedRecord(handle(2)) };
     VXMEObjectData::destroyList(list);
     EXPECT_EQ(list, nullptr);
-}
 
-TEST_F(RecordsTest, EqualsComparesHandlesOnly)
-{
-    CountedRecord a(handle(7));
-    CountedRecord b(handle(7));
-    CountedRecord c(handle(8));
-    EXPECT_TRUE(a.equals(&b));
+    // Records compare by handle only.
+    CountedRecord a(handle(7)), b(handle(7)), c(handle(8));
+    EXPECT_TRUE(a.equals(&b) && a.equals(handle(7)));
     EXPECT_FALSE(a.equals(&c));
     EXPECT_FALSE(a.equals(static_cast<const VXMEObjectData*>(nullptr)));
-    EXPECT_TRUE(a.equals(handle(7)));
     EXPECT_FALSE(a.equals(static_cast<const UDInterface*>(nullptr)));
 }
 

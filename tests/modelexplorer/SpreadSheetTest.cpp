@@ -6,14 +6,12 @@
 #include "host/HostObjectDataFactory.h"
 #include "messaging/QtSpreadSheet.h"
 #include "tests/modelexplorer/ExplorerPictures.h"
-#include "tests/modelexplorer/ExplorerTestRecords.h"
 #include "tests/modelexplorer/ListViewFixture.h"
 #include "tests/modelexplorer/ModelTester.h"
 #include "tests/modelexplorer/TesterFailures.h"
-#include "tests/support/GuiThreadRunner.h"
 #include "vrix/VXStringList.h"
+#include "vx_qtgui/GuiConstants.h"
 #include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
-#include "vx_qtgui/modelexplorer/itemmodels/ListItem.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListModel.h"
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
@@ -118,11 +116,40 @@ TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
         EXPECT_EQ(m_widget->windowTitle(), QStringLiteral("Parts"));
         EXPECT_EQ(m_model->getHeaderSection(QStringLiteral("Info.Kind")), 2);
         EXPECT_EQ(m_model->itemForObject(handle(2))->text(1), QStringLiteral("row2"));
+        // Read-only cells of a sheet are faint; headers are shaded, rows a little taller.
+        const QModelIndex readOnly = m_model->indexFromItem(handle(3)).siblingAtColumn(2);
+        EXPECT_EQ(readOnly.data(Qt::ForegroundRole).value<QColor>(), GuiConstants::FaintTextColor);
+        EXPECT_NE(readOnly.siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(),
+            GuiConstants::FaintTextColor);
+        EXPECT_EQ(m_model->headerData(0, Qt::Horizontal, Qt::BackgroundRole).value<QColor>(),
+            QColor(245, 245, 245));
+        EXPECT_GE(readOnly.data(Qt::SizeHintRole).toSize().height(), 23);
     }));
-    m_sheet->select({ handle(2), handle(4) }, false);
+    // The host's selection marks its rows and is not sent back; a foreign handle is skipped.
+    m_sheet->select({ handle(2), handle(4), handle(99) }, false);
     std::vector<UDInterface*> selected;
     m_sheet->getSelection(&selected);
-    EXPECT_EQ(selected.size(), 2u);
+    EXPECT_EQ(selected, (std::vector<UDInterface*> { handle(2), handle(4) }));
+    auto marked = [&] {
+        bool fake = false;
+        runOnGuiThread([&] { fake = m_model->itemForObject(handle(4))->fakeSelected; });
+        return fake;
+    };
+    EXPECT_TRUE(marked());
+    m_sheet->select({}, false);
+    EXPECT_FALSE(marked());
+    vxtest::deliverEvents();
+    EXPECT_EQ(m_host.count(SSSelectionChangedEvent), 0u);
+    std::vector<void*> answer;
+    m_sheet->fillVectorWithSpreadSheetText(&answer);
+    int rowCount = 0, columns = 0;
+    const std::vector<std::u16string> texts = takeListTexts(answer, &rowCount, &columns);
+    EXPECT_EQ(rowCount, 6);
+    ASSERT_EQ(columns, 4);
+    ASSERT_EQ(texts.size(), 4u + 6u * 4u) << "titles, then the cells row by row";
+    EXPECT_EQ((std::vector<std::u16string>(texts.begin(), texts.begin() + 7)),
+        (std::vector<std::u16string> { u"Name", u"Kind", u"Done", u"Link", u"row1", u"A", u"0" }))
+        << "a boolean's edit text";
     // Only the read-only cell is drawn disabled; host input that names nothing answers false.
     const std::tuple<UDInterface*, int, bool> cells[] = { { handle(3), 2, true },
         { handle(3), 1, false }, { handle(4), 2, false }, { handle(99), 2, false },
@@ -168,17 +195,25 @@ TEST_F(SpreadSheetTest, HeaderClicksAndHostCommandsSortAndGroup)
         if (e.type == SSGroupingChangedEvent)
             m_sheet->replaceList(rows(6, 3), u"");
     });
-    // A plain click sorts; each Control click groups by the column or ungroups.
+    // The host's sort command reaches the grid and sends nothing back.
+    m_sheet->sort("Name", false);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_EQ(m_view->header()->sortIndicatorSection(), 1);
+        EXPECT_EQ(m_view->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    }));
+    // A plain click sorts, the next one reverses; each Control click groups by the column or
+    // ungroups, and hides the sort indicator.
     const struct {
         bool control;
         const char* group;
         int rows; // one group row per kind
-    } clicks[]
-        = { { false, "", 6 }, { true, "Info.Kind", 2 }, { true, "", 6 }, { true, "Info.Kind", 2 } };
+    } clicks[] = { { false, "", 6 }, { false, "", 6 }, { true, "Info.Kind", 2 }, { true, "", 6 },
+        { true, "Info.Kind", 2 } };
     for (const auto& c : clicks) {
         ASSERT_TRUE(runOnGuiThread([&] {
             QTest::mouseClick(m_view->header()->viewport(), Qt::LeftButton,
                 c.control ? Qt::ControlModifier : Qt::NoModifier, headerPoint(2));
+            EXPECT_EQ(m_view->header()->isSortIndicatorShown(), !c.control) << &c - clicks;
         }));
         vxtest::deliverEvents();
         ASSERT_TRUE(runOnGuiThread([&] {
@@ -186,26 +221,28 @@ TEST_F(SpreadSheetTest, HeaderClicksAndHostCommandsSortAndGroup)
             EXPECT_EQ(m_proxy->rowCount(), c.rows) << &c - clicks;
         }));
     }
+
+    // The host clearing the grouping takes the group rows away before the host hears of it.
+    m_sheet->setGroupColumn(nullptr);
+    ASSERT_TRUE(runOnGuiThread([&] {
+        EXPECT_TRUE(m_model->groupProperty().isEmpty());
+        EXPECT_EQ(m_proxy->rowCount(), 6);
+    }));
+    vxtest::deliverEvents();
+    m_sheet->setGroupColumn("Info.Kind");
+    vxtest::deliverEvents();
+    EXPECT_EQ(visibleRows(), 2);
     m_host.setAnswer(nullptr);
 
     const auto sorts = m_host.ofType(SSSortingChangedEvent);
-    ASSERT_EQ(sorts.size(), 1u) << "Control clicks send no sort request";
+    ASSERT_EQ(sorts.size(), 2u) << "Control clicks and the host's sort send no sort request";
     EXPECT_EQ(sorts[0].text, "Kind");
+    EXPECT_TRUE(sorts[0].state);
+    EXPECT_FALSE(sorts[1].state);
     std::vector<std::string> groups;
     for (const SeenListEvent& e : m_host.ofType(SSGroupingChangedEvent))
         groups.push_back(e.text);
-    EXPECT_EQ(groups, (std::vector<std::string> { "Info.Kind", "", "Info.Kind" }));
-
-    // The host's own sort and group commands reach the grid.
-    m_sheet->sort("Name", false);
-    m_sheet->setGroupColumn("Info.Kind");
-    ASSERT_TRUE(runOnGuiThread([&] {
-        EXPECT_EQ(m_view->header()->sortIndicatorSection(), 1);
-        EXPECT_EQ(m_view->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-        EXPECT_EQ(m_model->groupProperty(), QStringLiteral("Info.Kind"));
-    }));
-    m_sheet->setGroupColumn(nullptr);
-    ASSERT_TRUE(runOnGuiThread([&] { EXPECT_TRUE(m_model->groupProperty().isEmpty()); }));
+    EXPECT_EQ(groups, (std::vector<std::string> { "Info.Kind", "", "Info.Kind", "", "Info.Kind" }));
 }
 
 TEST_F(SpreadSheetTest, FilterBoxFiltersAndItsCloseButtonOrANewListShowEveryRowAgain)
