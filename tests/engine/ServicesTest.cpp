@@ -109,30 +109,36 @@ TEST(Services, TranslationIsTheIdentityAndUserEventsAnswerAWaitingRecordOnTheEng
 
 TEST(ServicesEvent, ManualResetReleasesEveryWaiterAndAutoResetOnePerSignal)
 {
+    using namespace std::chrono_literals;
     for (bool manual : { true, false }) {
         SCOPED_TRACE(manual ? "manual reset" : "auto reset");
         VRIX_MI::Event event(manual);
-        std::atomic<int> released { 0 };
+        std::atomic<int> entered { 0 }, released { 0 };
         std::vector<std::thread> waiters;
         for (int i = 0; i < 2; ++i)
             waiters.emplace_back([&] {
+                ++entered;
                 event.wait();
                 ++released;
             });
+        // Both waiters most likely blocked, so a signal that wakes only one is seen.
+        while (entered.load() < 2)
+            std::this_thread::yield();
+        std::this_thread::sleep_for(20ms);
         event.signal();
-        if (!manual) {
-            while (released.load() == 0)
-                std::this_thread::yield();
-            EXPECT_FALSE(event.isSignalled());
-            EXPECT_EQ(released.load(), 1);
+        const int expected = manual ? 2 : 1;
+        const auto deadline = std::chrono::steady_clock::now() + 5s;
+        while (released.load() < expected && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::yield();
+        EXPECT_EQ(released.load(), expected);
+        EXPECT_EQ(event.isSignalled(), manual);
+        if (released.load() < 2)
             event.signal();
-        }
         for (auto& waiter : waiters)
             waiter.join();
-        EXPECT_EQ(released.load(), 2);
-        EXPECT_EQ(event.waitFor(std::chrono::milliseconds(0)), manual);
+        EXPECT_EQ(event.waitFor(0ms), manual);
         event.reset();
-        EXPECT_FALSE(event.waitFor(std::chrono::milliseconds(0)));
+        EXPECT_FALSE(event.waitFor(0ms));
     }
 }
 
