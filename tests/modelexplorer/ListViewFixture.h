@@ -40,6 +40,9 @@ public:
 protected:
     void SetUp() override;
     void TearDown() override;
+    /// SetUp's first step, before any widget is made: the leak check, record factory and the
+    /// model testers' failure hook.
+    void startLeakCheckAndHost();
 
     /// Rebuilds the view (spreadsheet mode on request) with `rows` object rows 1..rows: name
     /// "row<i>", kind "A"/"B" alternating, done "0", link "open".

@@ -8,7 +8,6 @@
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ListViewFixture.h"
 #include "tests/modelexplorer/ModelTester.h"
-#include "tests/modelexplorer/TesterFailures.h"
 #include "vrix/VXStringList.h"
 #include "vx_qtgui/GuiConstants.h"
 #include "vx_qtgui/modelexplorer/GuiSpreadSheet.h"
@@ -20,7 +19,6 @@
 #include <QHeaderView>
 #include <QTest>
 #include <QToolButton>
-#include <memory>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -38,14 +36,12 @@ VXMEObjectDataList* rows(int count, int readOnlyKind = 0)
     return list;
 }
 
-class SpreadSheetTest : public vxtest::WidgetLeakTest {
+// The list fixture's members, here the sheet's own view and models.
+class SpreadSheetTest : public ListViewFixture {
 protected:
     void SetUp() override
     {
-        WidgetLeakTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        VXHost::installObjectDataFactory();
-        vxtest::testerfailures::start();
+        ASSERT_NO_FATAL_FAILURE(startLeakCheckAndHost());
         m_sheet = own(static_cast<QtSpreadSheet*>(vxtest::bridge()->createSpreadSheet(nullptr)));
         ASSERT_NE(m_sheet, nullptr);
         m_host.watch(m_sheet);
@@ -70,13 +66,10 @@ protected:
 
     void TearDown() override
     {
-        runOnGuiThread([&] {
-            m_proxyTester.reset();
-            m_modelTester.reset();
-        });
-        EXPECT_EQ(vxtest::testerfailures::count(), 0)
-            << "QAbstractItemModelTester reported broken invariants";
-        WidgetLeakTest::TearDown();
+        m_view = nullptr; // the sheet's widget owns them
+        m_proxy = nullptr;
+        m_model = nullptr;
+        ListViewFixture::TearDown();
     }
 
     // GUI thread: a point on the header of `column`.
@@ -92,14 +85,8 @@ protected:
         return count;
     }
 
-    ListViewTestHost m_host;
     QtSpreadSheet* m_sheet = nullptr;
     GuiSpreadSheet* m_widget = nullptr;
-    ListModel* m_model = nullptr;
-    ListProxyModel* m_proxy = nullptr;
-    GuiListView* m_view = nullptr;
-    std::unique_ptr<QAbstractItemModelTester> m_modelTester;
-    std::unique_ptr<QAbstractItemModelTester> m_proxyTester;
 };
 
 TEST_F(SpreadSheetTest, ShowsHostObjectsAsRowsAndAnswersTheHostsQueries)
@@ -177,8 +164,8 @@ TEST_F(SpreadSheetTest, EditsAndCheckBoxClicksWriteTheCellsAndReachTheHost)
     // A check box click toggles the cell and reaches the host.
     m_sheet->sort("Name", true); // posted: applied before the click below
     ASSERT_TRUE(runOnGuiThread([&] {
-        QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {},
-            ListViewFixture::checkBox(m_view, m_proxy->index(0, 3)));
+        QTest::mouseClick(
+            m_view->viewport(), Qt::LeftButton, {}, checkBox(m_view, m_proxy->index(0, 3)));
         EXPECT_EQ(m_model->itemForObject(handle(1))->text(3), QStringLiteral("1"));
     }));
     vxtest::deliverEvents();
