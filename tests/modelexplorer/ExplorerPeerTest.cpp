@@ -312,12 +312,9 @@ TEST_F(ExplorerPeerTest, ProgressIsPostedEvenWhileHostPostsAreSent)
 // The spreadsheet's operations, the same way; SpreadSheetTest reads back those the sheet shows.
 
 const PeerOperation<QtSpreadSheet> kSheetOperations[] = {
-    OP(p.show(true), SSShowMsg),
     OP(p.setVisible(false), SSShowMsg),
     OP(p.showColumns(), SSShowColumnsMsg),
     OP(p.hideColumns(), SSHideColumnsMsg),
-    OP(p.replacePropertyNames(names(), nullptr), SSReplacePropertyNamesMsg),
-    OP(p.replaceList(records(), u"n"), SSReplaceListMsg),
     OP(p.updatePendingData(records()), SSUpdatePendingDataMsg),
     OP(p.updateNodes(records(), true), MEUpdateNodesMsg),
     OP(p.editListNodes(records()), MEEditListNodesMsg),
