@@ -13,15 +13,13 @@
 #include "messaging/QtModelExplorer.h"
 #include "tests/modelexplorer/ExplorerPictures.h"
 #include "tests/modelexplorer/ExplorerTestRecords.h"
-#include "tests/modelexplorer/ListViewTestHost.h"
+#include "tests/modelexplorer/ListViewFixture.h"
 #include "tests/modelexplorer/ModelTester.h"
-#include "tests/modelexplorer/TesterFailures.h"
 #include "tests/modelexplorer/TreeTestRecords.h"
 #include "tests/support/AnswerNextDialog.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/EventLog.h"
 #include "tests/support/GuiThreadRunner.h"
-#include "tests/support/WidgetLeakTest.h"
 #include "vrix/VXStringList.h"
 #include "vx_qtgui/GuiEdit.h"
 #include "vx_qtgui/modelexplorer/GuiMEDialogList.h"
@@ -47,13 +45,11 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -71,14 +67,12 @@ using vxtest::widgetOf;
 
 namespace {
 
-class ExplorerWindowTest : public vxtest::WidgetLeakTest {
+// The list fixture's host and model testers, here on the window's own list.
+class ExplorerWindowTest : public ListViewFixture {
 protected:
     void SetUp() override
     {
-        vxtest::WidgetLeakTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        VXHost::installObjectDataFactory();
-        vxtest::testerfailures::start();
+        ASSERT_NO_FATAL_FAILURE(startLeakCheckAndHost());
         std::map<int, std::u16string> strings = { { 1, u"Contents" }, { 2, u"Search Results" },
             { 3, u"Contents of:" }, { 4, u"Suchen nach:" }, { 5, u"Los" }, { 6, u"Suchoptionen" },
             { 7, u"Selection changed" }, { 8, u"Apply the changes?" }, { 9, u"Never ask again" },
@@ -97,17 +91,6 @@ protected:
             m_modelTester = vxtest::watchModel(dialogList()->listModel());
             m_proxyTester = vxtest::watchModel(dialogList()->proxyModel());
         });
-    }
-
-    void TearDown() override
-    {
-        runOnGuiThread([&] {
-            m_proxyTester.reset();
-            m_modelTester.reset();
-        });
-        EXPECT_EQ(vxtest::testerfailures::count(), 0)
-            << "QAbstractItemModelTester found broken invariants";
-        vxtest::WidgetLeakTest::TearDown();
     }
 
     // GUI thread.
@@ -162,9 +145,6 @@ protected:
     }
 
     VXModelExplorer* m_explorer = nullptr;
-    ListViewTestHost m_host;
-    std::unique_ptr<QAbstractItemModelTester> m_modelTester;
-    std::unique_ptr<QAbstractItemModelTester> m_proxyTester;
 };
 
 TEST_F(ExplorerWindowTest, CreatedHiddenAndHostSettingsReadBack)
@@ -427,8 +407,6 @@ TEST_F(ExplorerWindowTest, SearchBarAndPanelShowTheTextsGivenAtCreation)
     // One panel made for the window, one made elsewhere and handed to it.
     VXSearchPanel* made = own(vxtest::bridge()->createSearchPanel(m_explorer));
     VXSearchPanel* handed = own(vxtest::bridge()->createSearchPanel(nullptr));
-    ASSERT_NE(made, nullptr);
-    ASSERT_NE(handed, nullptr);
     m_explorer->addSearchPanel(handed);
     ASSERT_TRUE(runOnGuiThread([&] {
         auto* widget = widgetOf<GuiSearchBar>(bar);

@@ -24,14 +24,19 @@ VXPropertyAttribute attributeFor(unsigned kind)
 
 void ListViewFixture::SetUp()
 {
-    WidgetLeakTest::SetUp();
-    ASSERT_FALSE(HasFatalFailure());
-    VXHost::installObjectDataFactory();
-    vxtest::testerfailures::start();
+    ASSERT_NO_FATAL_FAILURE(startLeakCheckAndHost());
     m_owner = own(vxtest::bridge()->createPanel());
     ASSERT_NE(m_owner, nullptr);
     m_host.watch(m_owner);
     build(false, 6);
+}
+
+void ListViewFixture::startLeakCheckAndHost()
+{
+    WidgetLeakTest::SetUp();
+    ASSERT_FALSE(HasFatalFailure());
+    VXHost::installObjectDataFactory();
+    vxtest::testerfailures::start();
 }
 
 void ListViewFixture::TearDown()

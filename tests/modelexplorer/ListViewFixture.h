@@ -28,7 +28,8 @@ enum CellKind : unsigned {
 /// A list view on the GUI thread over a model with the columns " ", "Name", "Info.Kind",
 /// "Done" (boolean) and "Link", sending its events for a panel proxy to a test host on the
 /// engine thread. The models are watched by QAbstractItemModelTester, which fails the test on a
-/// broken invariant.
+/// broken invariant. Fixtures of widgets holding their own list start with
+/// startLeakCheckAndHost() instead and watch that list's models.
 class ListViewFixture : public vxtest::WidgetLeakTest {
 public:
     /// A row record of object `id` with the given cell kinds for kind, done and link.
@@ -40,6 +41,9 @@ public:
 protected:
     void SetUp() override;
     void TearDown() override;
+    /// SetUp's first step, before any widget is made: the leak check, record factory and the
+    /// model testers' failure hook.
+    void startLeakCheckAndHost();
 
     /// Rebuilds the view (spreadsheet mode on request) with `rows` object rows 1..rows: name
     /// "row<i>", kind "A"/"B" alternating, done "0", link "open".

@@ -8,8 +8,6 @@
 #include "vx_qtgui/modelexplorer/itemmodels/ListProxyModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiListView.h"
 
-#include <cmath>
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 

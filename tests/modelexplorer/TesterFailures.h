@@ -1,11 +1,10 @@
 #pragma once
 
 /// Fails the running test on each failure QAbstractItemModelTester reports (as a Qt warning),
-/// from any thread, and counts them.
+/// from any thread.
 namespace vxtest::testerfailures {
 
-/// Installs the handler once per process (after the GUI thread started) and resets the count.
+/// Installs the handler once per process; on the engine side after the GUI thread started.
 void start();
-int count();
 
 } // namespace vxtest::testerfailures
