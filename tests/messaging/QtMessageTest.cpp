@@ -3,7 +3,6 @@
 #include "messaging/QtDoubleArrayMessage.h"
 #include "messaging/QtHandleStr4Message.h"
 #include "messaging/QtHandleString6IntMessage.h"
-#include "messaging/QtIntMessage.h"
 #include "messaging/QtListInt2Message.h"
 #include "messaging/QtRectMessage.h"
 #include "messaging/QtStrInt4Message.h"
