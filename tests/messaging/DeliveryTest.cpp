@@ -108,7 +108,6 @@ TEST_F(DeliveryTest, SendAnswersWithTheHandlersResultAndReplyMessage)
     auto* text = dynamic_cast<QtStringMessage*>(reply.get());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->m_string, QStringLiteral("tip text"));
-    EXPECT_EQ(text->messageType(), GetToolTipMsg);
     // The record and the dispatcher are gone: the caller's holder is the only owner.
     EXPECT_EQ(reply->referenceCount(), 1);
 
