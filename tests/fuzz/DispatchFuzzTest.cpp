@@ -2,19 +2,15 @@
 // fixed seed set runs in the suite; a longer run takes its seeds and steps as arguments:
 //   dispatch_fuzz --seeds=FIRST:COUNT --steps=N [--skip=ID]...
 // --skip leaves one creation id out, to look past a known fault while it is being fixed.
-#include "host/Host.h"
 #include "tests/fuzz/DispatchFuzzer.h"
 #include "tests/fuzz/FuzzWatchdog.h"
 #include "tests/messaging/CountedMessage.h"
 #include "tests/support/BridgeTestEnvironment.h"
 #include "tests/support/EngineExitHooks.h"
-#include "tests/support/TestEnvironment.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <set>
 #include <string>
 
@@ -107,12 +103,6 @@ void parseOptions(int& argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    vxtest::prepareHeadlessEnvironment();
     parseOptions(argc, argv);
-    testing::InitGoogleMock(&argc, argv);
-    return VXHost::runHost(argc, argv, [] {
-        const int result = RUN_ALL_TESTS();
-        const int hookFailures = vxtest::EngineExitHooks::instance().runAll();
-        return result != 0 ? result : (hookFailures != 0 ? EXIT_FAILURE : 0);
-    });
+    return vxtest::runEngineTests(argc, argv);
 }

@@ -49,11 +49,6 @@ namespace {
 // Fills one message of a payload class; `p` supplies the random values.
 using Maker = QtMessage* (*)(RandomPayload& p, void* target, VXMessageType id, void* handle);
 
-template <typename M> M* bare(void* target, VXMessageType id)
-{
-    return new M(target, id);
-}
-
 struct PayloadClass {
     const char* name;
     Maker make;
@@ -110,7 +105,7 @@ int* anyInts(RandomPayload& p, int n)
 // clang-format off
 #define VX_PAYLOAD(M, ...)                                                                     \
     { #M, [](RandomPayload& p, void* t, VXMessageType id, void* h) -> QtMessage* {            \
-          auto* m = bare<M>(t, id);                                                            \
+          auto* m = new M(t, id);                                                               \
           (void)p, (void)h;                                                                    \
           __VA_ARGS__;                                                                         \
           return m;                                                                            \

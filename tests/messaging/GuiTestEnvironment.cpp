@@ -2,7 +2,6 @@
 
 #include "messaging/QtBridge.h"
 #include "tests/support/EngineExitHooks.h"
-#include "vrix/vxim/Connect.h"
 #include "vx_qtgui/GuiThread.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +9,6 @@
 #include <thread>
 
 namespace vxtest {
-
-namespace {
-
-struct GuiRunner : VXIM::Listener {
-    ~GuiRunner() override { disconnect(); }
-};
-
-} // namespace
 
 void startGuiThreadOnce()
 {
@@ -38,18 +29,6 @@ void startGuiThreadOnce()
 GuiThread* guiThread()
 {
     return static_cast<GuiThread*>(QtBridge::m_thread);
-}
-
-void runOnGui(const std::function<void()>& work)
-{
-    // A blocking emission to a slot on "Qt": the core's own rendezvous orders the work before
-    // the return, visibly to the thread sanitizer.
-    GuiRunner runner;
-    VXIM::Emitter<void(const std::function<void()>*), VXIM::KeepAll> emitter(VXIM::BlockingSend);
-    VXIM::connectFunction(
-        emitter, &runner, [](const std::function<void()>* w) { (*w)(); },
-        VXIM::Thread::getNamedThread("Qt"));
-    emitter(&work);
 }
 
 bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)

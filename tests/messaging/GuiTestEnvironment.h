@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messaging/QtMessage.h"
+#include "tests/support/GuiThreadRunner.h"
 #include "vx_qtgui/GuiCreationRoute.h"
 
 #include <chrono>
@@ -15,8 +16,12 @@ namespace vxtest {
 void startGuiThreadOnce();
 GuiThread* guiThread();
 
-/// Runs `work` on the GUI thread through the messaging core and returns when it has run.
-void runOnGui(const std::function<void()>& work);
+/// Runs `work` on the GUI thread and returns when it has run. Posts made before it are
+/// handled first: each has a wake-up queued ahead of the call.
+inline void runOnGui(const std::function<void()>& work)
+{
+    runOnGuiThread(work);
+}
 
 /// Waits, yielding, until `done` holds; false when `timeout` passed first.
 bool waitUntil(const std::function<bool()>& done,

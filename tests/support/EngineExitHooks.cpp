@@ -1,6 +1,13 @@
 #include "tests/support/EngineExitHooks.h"
 
+#include "host/Host.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 namespace vxtest {
@@ -46,6 +53,17 @@ int EngineExitHooks::runAll()
 void atEngineExit(std::function<void()> hook)
 {
     EngineExitHooks::instance().add(std::move(hook));
+}
+
+int runEngineTests(int argc, char** argv)
+{
+    prepareHeadlessEnvironment();
+    testing::InitGoogleMock(&argc, argv);
+    return VXHost::runHost(argc, argv, [] {
+        const int result = RUN_ALL_TESTS();
+        const int hookFailures = EngineExitHooks::instance().runAll();
+        return result != 0 ? result : (hookFailures != 0 ? EXIT_FAILURE : 0);
+    });
 }
 
 } // namespace vxtest

@@ -28,5 +28,8 @@ private:
 
 /// Registers `hook` to run on the engine thread when the test binary's tests are done.
 void atEngineExit(std::function<void()> hook);
+/// main() of a binary whose tests run as the engine thread under the host: the tests, then the
+/// exit hooks; fails when either did.
+int runEngineTests(int argc, char** argv);
 
 } // namespace vxtest
