@@ -15,7 +15,6 @@
 #include "vx_qtgui/modelexplorer/GuiTreeAccordion.h"
 #include "vx_qtgui/modelexplorer/itemmodels/TreeModel.h"
 #include "vx_qtgui/modelexplorer/itemviews/GuiTreeView.h"
-#include <memory>
 
 #include <QApplication>
 #include <QMimeData>
@@ -24,6 +23,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -132,9 +134,7 @@ TEST_F(GuiTreeViewTest, ExpandingANodeTheHostHasNotFilledAsksOnce)
         1, u"car", { treeNode(2, u"engine", { treeNode(90, u"...") }), treeNode(4, u"wheel") }));
     QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
     QSignalSpy requests(view, &GuiTreeView::subtreeReplaceRequested);
-    view->setFocus();
-    view->setCurrentIndex(at(2));
-    QTest::keyClick(view, Qt::Key_Right);
+    view->expand(at(2));
     Records records;
     ASSERT_EQ(takeIds(expanded, &records), (std::vector<std::uintptr_t> { 2 }));
     // The record names the node and its ancestors up to the root.
@@ -149,8 +149,7 @@ TEST_F(GuiTreeViewTest, ExpandingANodeTheHostHasNotFilledAsksOnce)
     EXPECT_EQ(requests.count(), 0);
 
     QSignalSpy collapsed(view, &GuiTreeView::treeCollapsed);
-    view->setCurrentIndex(at(2));
-    QTest::keyClick(view, Qt::Key_Left);
+    view->collapse(at(2));
     EXPECT_EQ(takeIds(collapsed), (std::vector<std::uintptr_t> { 2 }));
     EXPECT_FALSE(model->isItemExpanded(at(2)));
 }
@@ -458,10 +457,18 @@ TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)
     panel->resize(240, 200);
     QApplication::processEvents();
 
-    const QByteArray lockPath = QString::fromStdU16String(locked).toLocal8Bit();
-    bool found = false;
-    EXPECT_TRUE(panel->isNodePixmapForReadOnly(handle(6), lockPath.constData(), found));
-    EXPECT_TRUE(found);
+    // Read-only needs both the padlock picture and the item flag: object, picture, answer, found.
+    const QByteArray lock = QString::fromStdU16String(locked).toLocal8Bit();
+    const QByteArray plain = QString::fromStdU16String(block).toLocal8Bit();
+    const std::tuple<UDInterface*, const char*, bool, bool> readOnly[]
+        = { { handle(6), lock, true, true }, { handle(2), plain, false, true },
+              { handle(6), plain, false, true }, { handle(99), lock, false, false },
+              { nullptr, lock, false, false }, { handle(6), nullptr, false, false } };
+    for (const auto& [object, path, answer, found] : readOnly) {
+        bool seen = false;
+        EXPECT_EQ(panel->isNodePixmapForReadOnly(object, path, seen), answer);
+        EXPECT_EQ(seen, found);
+    }
     const QImage image = view->viewport()->grab().toImage();
     // The yellow highlight is painted behind the gearbox's text.
     const QRect row = view->visualRect(at(3));

@@ -9,9 +9,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "vx_qtgui/GuiUtil.h"
 
-#include <QPixmap>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <tuple>
 
@@ -217,39 +215,6 @@ TEST_F(TreeModelTest, AttributesGiveFontColoursAndToolTip)
     EXPECT_EQ(styled.data(Qt::ForegroundRole).value<QColor>(), QColor(200, 10, 10));
     EXPECT_FALSE(model->indexFromItem(handle(3)).data(Qt::FontRole).isValid());
     EXPECT_FALSE(model->indexFromItem(handle(3)).data(Qt::CheckStateRole).isValid());
-}
-
-TEST_F(TreeModelTest, ReadOnlyPixmapNeedsThePictureAndTheItemFlag)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QPixmap lock(16, 16);
-    lock.fill(Qt::darkYellow);
-    const QString lockPath = dir.filePath("lock.png");
-    const QString otherPath = dir.filePath("other.png");
-    ASSERT_TRUE(lock.save(lockPath) && lock.save(otherPath));
-    auto withIcon = [](VXMEObjectMessageData* r, const QString& path, bool flag) {
-        r->iconPath = path.toStdU16String();
-        r->itemFlag = flag;
-        return r;
-    };
-    setRoot(treeNode(1, u"root",
-        { withIcon(treeNode(2, u"locked"), lockPath, true),
-            withIcon(treeNode(3, u"flagless"), lockPath, false),
-            withIcon(treeNode(4, u"other"), otherPath, true) }));
-    const QByteArray path = lockPath.toLocal8Bit();
-    // Object, picture path, answer, found.
-    const std::tuple<UDInterface*, const char*, bool, bool> cases[]
-        = { { handle(2), path.constData(), true, true },
-              { handle(3), path.constData(), false, true },
-              { handle(4), path.constData(), false, true },
-              { handle(99), path.constData(), false, false },
-              { nullptr, path.constData(), false, false }, { handle(2), nullptr, false, false } };
-    for (const auto& [object, picture, result, found] : cases) {
-        bool seen = false;
-        EXPECT_EQ(model->isNodePixmapForReadOnly(object, picture, seen), result);
-        EXPECT_EQ(seen, found);
-    }
 }
 
 TEST_F(TreeModelTest, HostileRecordsChangeNothingHarmful)
