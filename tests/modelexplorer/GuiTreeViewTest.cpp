@@ -154,7 +154,7 @@ TEST_F(GuiTreeViewTest, ExpandingANodeTheHostHasNotFilledAsksOnce)
     EXPECT_FALSE(model->isItemExpanded(at(2)));
 }
 
-TEST_F(GuiTreeViewTest, KeptExpansionKeysExpandReplacedSubtreesAndLeavesAfterAReset)
+TEST_F(GuiTreeViewTest, KeptExpansionKeysExpandSubtreesAndLeftOutChildrenAreAskedFor)
 {
     setRoot(sampleTree());
     ASSERT_FALSE(view->isExpanded(at(3)));
@@ -176,11 +176,8 @@ TEST_F(GuiTreeViewTest, KeptExpansionKeysExpandReplacedSubtreesAndLeavesAfterARe
     model->beginReset();
     model->endReset();
     EXPECT_EQ(takeIds(expanded), (std::vector<std::uintptr_t> { 4 }));
-}
 
-TEST_F(GuiTreeViewTest, AChildSentWithoutItsShownChildrenIsRequestedOnce)
-{
-    setRoot(sampleTree());
+    // Children the view shows but the host left out are asked for once, on request only.
     QSignalSpy requests(view, &GuiTreeView::subtreeReplaceRequested);
     replace(treeNode(
                 1, u"car", { treeNode(2, u"engine"), treeNode(3, u"body"), treeNode(4, u"wheel") }),
@@ -189,20 +186,7 @@ TEST_F(GuiTreeViewTest, AChildSentWithoutItsShownChildrenIsRequestedOnce)
     replace(treeNode(1, u"car", { treeNode(2, u"engine") }), false);
     replace(treeNode(99, u"stranger", { treeNode(2, u"engine") }), true);
     EXPECT_EQ(requests.count(), 0) << "nothing asked without a request or for a stranger";
-    EXPECT_EQ(treeText(*model), "car(engine(piston valve))");
-}
-
-TEST_F(GuiTreeViewTest, HiddenTreesSwallowKeys)
-{
-    setRoot(sampleTree());
-    view->setFocus();
-    view->setCurrentIndex(at(3));
-    view->hide();
-    QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_EQ(view->currentIndex(), at(3));
-    view->show();
-    QTest::keyClick(view, Qt::Key_Down);
-    EXPECT_EQ(view->currentIndex(), at(4));
+    EXPECT_EQ(treeText(*model), "car(engine(piston))");
 }
 
 TEST_F(GuiTreeViewTest, ReplacingASubtreeKeepsTheScrollPositionAndSelection)
@@ -410,6 +394,13 @@ TEST_F(GuiTreeViewTest, HostileCallsAreHarmless)
     EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(8)));
     EXPECT_TRUE(panel->mouseSelectTreeViewNode(handle(5)));
     EXPECT_EQ(view->getCurrentSelection(), model->itemForObject(handle(5)));
+    view->setFocus();
+    view->hide();
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->currentIndex(), at(5)) << "a hidden tree swallows keys";
+    view->show();
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(view->currentIndex(), at(6));
 }
 
 TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)
