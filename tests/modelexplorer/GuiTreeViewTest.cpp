@@ -298,7 +298,7 @@ TEST_F(GuiTreeViewTest, CheckBoxClicksAskTheHostAndDisabledOnesStaySilent)
     EXPECT_EQ(panel->getCheckState(handle(2)), "CHECKED");
 }
 
-TEST_F(GuiTreeViewTest, ClicksReachTheWindow)
+TEST_F(GuiTreeViewTest, ClicksReachTheWindowDragsExpandNodesAndDropsFollowTheHostsAnswer)
 {
     setRoot(sampleTree());
     QSignalSpy doubles(view, &GuiTreeView::treeItemDoubleClicked);
@@ -323,11 +323,7 @@ TEST_F(GuiTreeViewTest, ClicksReachTheWindow)
     EXPECT_EQ(rights.at(0).at(3).value<QModelIndex>(), at(3));
     EXPECT_FALSE(rights.at(0).at(2).toBool());
     EXPECT_TRUE(rights.at(1).at(2).toBool());
-}
 
-TEST_F(GuiTreeViewTest, DragsExpandNodesAndDropsFollowTheHostsAnswer)
-{
-    setRoot(sampleTree());
     ASSERT_FALSE(view->isExpanded(at(3)));
     QSignalSpy expanded(view, &GuiTreeView::treeExpanded);
     QSignalSpy queries(view, &GuiBaseView::dropQuery);
@@ -471,20 +467,15 @@ TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)
 
 TEST(GuiTreeAccordionTest, PanesAreAddedOnceAndTheirSelectionNamesThePane)
 {
-    QTemporaryDir dir;
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::darkCyan);
-    const QString icon = dir.filePath("pane.png");
-    pixmap.save(icon);
     auto* panel = new GuiTreePanel(nullptr);
     GuiTreeAccordion side(panel);
     side.resize(240, 400);
     side.show();
     EXPECT_EQ(side.accordion(), nullptr);
     QSignalSpy changed(&side, &GuiTreeAccordion::accordionChanged);
-    side.addAccordionComponent("signals", "Signals", icon, "", "");
-    side.addAccordionComponent("params", "Parameters", icon, "", "");
-    side.addAccordionComponent("signals", "Again", icon, "", "");
+    side.addAccordionComponent("signals", "Signals", "", "", "");
+    side.addAccordionComponent("params", "Parameters", "", "", "");
+    side.addAccordionComponent("signals", "Again", "", "", "");
     ASSERT_NE(side.accordion(), nullptr);
     EXPECT_TRUE(side.accordion()->isVisible());
     EXPECT_EQ(side.accordion()->count(), 2);

@@ -153,15 +153,9 @@ TEST_F(TreeModelTest, ReplacingASubtreeRemovesMovesAndAddsUnderTheTester)
 TEST_F(TreeModelTest, CheckStatesReadBackAsWords)
 {
     using B = TreeModel::NodeBit;
-    struct Case {
-        std::uint16_t bits;
-        const char16_t* value;
-        const char* word;
-        Qt::ItemFlags extraFlags;
-    };
-    const Qt::ItemFlags checkable = Qt::ItemIsUserCheckable;
-    const Qt::ItemFlags tristate = Qt::ItemIsUserTristate;
-    const Case cases[] = {
+    const Qt::ItemFlags checkable = Qt::ItemIsUserCheckable, tristate = Qt::ItemIsUserTristate;
+    // Node bits, check value, the word read back, flags beyond selectable and enabled.
+    const std::tuple<std::uint16_t, const char16_t*, const char*, Qt::ItemFlags> cases[] = {
         { B::CheckBoxBit, u"checked", "CHECKED", checkable | tristate },
         { B::CheckBoxBit, u"unchecked", "UNCHECKED", checkable | tristate },
         { B::CheckBoxBit, u"partial", "PARTIAL", checkable | tristate },
@@ -175,15 +169,15 @@ TEST_F(TreeModelTest, CheckStatesReadBackAsWords)
     };
     std::uintptr_t id = 100;
     auto* root = treeNode(1, u"root");
-    for (const Case& c : cases)
-        root->addChild(withAttribute(treeNode(id++, u"n"), c.bits, c.value));
+    for (const auto& [bits, value, word, flags] : cases)
+        root->addChild(withAttribute(treeNode(id++, u"n"), bits, value));
     setRoot(root);
     id = 100;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.word);
-        EXPECT_EQ(model->getCheckState(handle(id)), c.word);
+    for (const auto& [bits, value, word, flags] : cases) {
+        SCOPED_TRACE(word);
+        EXPECT_EQ(model->getCheckState(handle(id)), word);
         EXPECT_EQ(model->flags(model->indexFromItem(handle(id))),
-            Qt::ItemIsSelectable | Qt::ItemIsEnabled | c.extraFlags);
+            Qt::ItemIsSelectable | Qt::ItemIsEnabled | flags);
         ++id;
     }
     EXPECT_EQ(model->getCheckState(handle(999)), "") << "a node not in the tree";
