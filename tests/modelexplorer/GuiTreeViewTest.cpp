@@ -1,6 +1,5 @@
-// The tree panel as the host and a user drive it: whole-tree and subtree replacements that keep
-// expansion and scroll position, children asked for when a node is expanded, keyboard expansion
-// and type-ahead, selection reports, check boxes, clicks, drops, and the accordion of panes.
+// The tree panel as the host and a user drive it: replacements that keep expansion and scroll,
+// children asked for, selection reports, check boxes, clicks, drops and the accordion of panes.
 #include "vx_qtgui/modelexplorer/GuiTreePanel.h"
 
 #include "engine/modelexplorer/VXMEObjectEventData.h"
@@ -406,14 +405,9 @@ TEST_F(GuiTreeViewTest, ScreenshotWithCheckBoxesHighlightsAndReadOnlyPictures)
     // A blue block, with a yellow padlock body for read-only nodes.
     auto picture = [&](const char* name, bool lock) {
         QPixmap pixmap(16, 16);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setBrush(QColor(70, 120, 200));
-        p.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 3, 3);
+        pixmap.fill(QColor(70, 120, 200));
         if (lock)
-            p.fillRect(QRectF(7.5, 8.5, 7, 6), QColor(250, 210, 60));
-        p.end();
+            QPainter(&pixmap).fillRect(QRect(8, 9, 6, 5), QColor(250, 210, 60));
         const QString path = dir.filePath(QLatin1String(name));
         pixmap.save(path);
         return path.toStdU16String();

@@ -28,17 +28,15 @@ protected:
         return result;
     }
     // What the panel does for a subtree: drop what went, then add and update in order.
-    std::vector<UDInterface*> replaceSubtree(VXMEObjectMessageData* record, bool request = false)
+    void replaceSubtree(VXMEObjectMessageData* record)
     {
         std::vector<UDInterface*> requests;
-        ListItem* node = model->itemForObject(record->object);
-        if (node) {
-            model->refreshSubTree(record->children, node, request, &requests);
+        if (ListItem* node = model->itemForObject(record->object)) {
+            model->refreshSubTree(record->children, node, false, &requests);
             model->updateItem(node, record, false);
             model->fillSubTree(record->children, node, nullptr);
         }
         delete record;
-        return requests;
     }
     void expand(std::uintptr_t id)
     {
