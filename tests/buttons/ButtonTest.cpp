@@ -3,7 +3,6 @@
 #include "engine/VXButton.h"
 #include "engine/VXCheckBox.h"
 #include "engine/VXGroupedRadioButton.h"
-#include "engine/VXPanel.h"
 #include "engine/VXRadioButton.h"
 #include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiButton.h"
@@ -133,14 +132,6 @@ TEST_F(ButtonTest, RadioButtonChecksOnAClickAndReportsNothing)
     EXPECT_TRUE(radio->isChecked());
     deliverEvents();
     EXPECT_THAT(m_log.values(), IsEmpty());
-
-    // A parent proxy without a widget gives a top-level button.
-    VXPanel noWidget;
-    std::unique_ptr<VXRadioButton> child(bridge()->createRadioButton(&noWidget));
-    ASSERT_TRUE(onWidget<GuiRadioButton>(
-        child.get(), [&](GuiRadioButton* button) { EXPECT_EQ(button->parentWidget(), nullptr); }));
-    child.reset();
-    EXPECT_TRUE(noWidget.getChildren().empty());
 }
 
 TEST_F(ButtonTest, CheckBoxReportsImSetCheckedClicksAndHelpKeysButNoPlainSetter)
