@@ -1,6 +1,4 @@
-// Main windows, tab bars and splitters: emitters, the close event, window hints, tearing down a
-// deep tree of containers, the user's tab change reaching the host once and the host's splitter
-// moves reaching the widget once, scaled.
+// Main windows, tab bars and splitters driven by the host and used by the user.
 #include "engine/VXButton.h"
 #include "engine/VXDialog.h"
 #include "engine/VXGridLayout.h"
