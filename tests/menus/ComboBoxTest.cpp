@@ -124,7 +124,6 @@ TEST_F(ComboBoxTest, EditableBoxCompletesInBothCaseModesAndReportsReturnWithTheT
         QTest::keyClicks(w, "Ap");
         QCompleter* completer = w->completer();
         sensitiveMatches = completer->completionCount();
-        // The user picks the offered completion in the popup.
         QAbstractItemView* popup = completer->popup();
         ASSERT_TRUE(popup->isVisible());
         const QModelIndex first = popup->model()->index(0, 0);
