@@ -1,7 +1,5 @@
 // Buttons that show pictures. The hover button swaps its icon under the mouse; other widgets
-// build it directly on the GUI thread, so its tests do too. The image check box folds or
-// unfolds on a press on its arrow and reports the new state; setToggled() changes the picture
-// quietly.
+// build it directly on the GUI thread, so its tests do too.
 #include "engine/VXImageCheckBox.h"
 #include "host/Host.h"
 #include "tests/support/WidgetTest.h"

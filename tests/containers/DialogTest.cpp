@@ -1,17 +1,15 @@
-// Dialogs driven by the host through the bridge: layout of a grid of controls, the close
-// paths, modality and a layout as parent.
+// Dialogs driven by the host through the bridge: geometry and title, the close paths,
+// modality and a layout as parent.
 #include "engine/VXButton.h"
-#include "engine/VXCheckBox.h"
 #include "engine/VXDialog.h"
 #include "engine/VXGridLayout.h"
 #include "engine/VXPanel.h"
 #include "tests/support/WidgetTest.h"
 #include "vx_qtgui/GuiButton.h"
-#include "vx_qtgui/GuiCheckBox.h"
 #include "vx_qtgui/GuiDialog.h"
 
 #include <QApplication>
-#include <QGridLayout>
+#include <QLayout>
 
 using namespace testing;
 using namespace vxtest;
@@ -30,18 +28,10 @@ protected:
     EventLog m_closes;
 };
 
-TEST_F(DialogTest, GridOfButtonsAndCheckBoxesLaysOutAsAsked)
+TEST_F(DialogTest, ClientGeometryAndSimplifiedTitleAsAskedAndChildrenInTheWindow)
 {
     auto dialog = makeDialog();
-    auto* grid = bridge()->createGridLayout(dialog.get(), 2, 2);
     VXButton* ok = bridge()->createButton(dialog.get(), "OK");
-    VXButton* cancel = bridge()->createButton(dialog.get(), "Cancel");
-    VXCheckBox* first = bridge()->createCheckBox(dialog.get(), "First");
-    VXCheckBox* second = bridge()->createCheckBox(dialog.get(), "Second");
-    grid->addWidget(first, 0, 0, 0);
-    grid->addWidget(second, 0, 1, 0);
-    grid->addWidget(ok, 1, 0, 0);
-    grid->addWidget(cancel, 1, 1, 0);
     dialog->setTitle("  Grid \n of  buttons ");
     dialog->setClientGeometry(40, 50, 400, 120);
     dialog->show();
@@ -49,19 +39,10 @@ TEST_F(DialogTest, GridOfButtonsAndCheckBoxesLaysOutAsAsked)
     EXPECT_TRUE(dialog->isVisible());
     const VRIX::VXRect<int> client = dialog->getClientGeometry();
     EXPECT_EQ(client, VRIX::VXRect<int>(40, 50, 400, 120));
-    const VRIX::VXRect<int> frame = dialog->getGeometry();
-    EXPECT_GE(frame.width(), client.width());
+    EXPECT_GE(dialog->getGeometry().width(), client.width());
     EXPECT_EQ(dialog->getTitle(), u"Grid of buttons") << "the title is whitespace-simplified";
-
-    ASSERT_TRUE(onWidget<GuiDialog>(dialog.get(), [&](GuiDialog* window) {
-        window->layout()->activate();
-        const QRect okRect = widgetOf<GuiButton>(ok)->geometry();
-        const QRect cancelRect = widgetOf<GuiButton>(cancel)->geometry();
-        EXPECT_EQ(widgetOf<GuiButton>(ok)->parentWidget(), window);
-        EXPECT_LT(widgetOf<GuiCheckBox>(first)->geometry().bottom(), okRect.top());
-        EXPECT_EQ(widgetOf<GuiCheckBox>(second)->geometry().left(), cancelRect.left());
-        EXPECT_EQ(window->layout()->contentsMargins(), QMargins(2, 2, 2, 2));
-    }));
+    ASSERT_TRUE(onWidget<GuiDialog>(dialog.get(),
+        [&](GuiDialog* window) { EXPECT_EQ(widgetOf<GuiButton>(ok)->parentWidget(), window); }));
 }
 
 TEST_F(DialogTest, EscapeAndAcceleratorsAskTheHostAndTheWindowButtonCloses)

@@ -19,9 +19,7 @@
 #include "vx_qtgui/GuiObject.h"
 
 #include <QAction>
-#include <QLayout>
 #include <QMenu>
-#include <QWidget>
 
 #include <functional>
 #include <set>

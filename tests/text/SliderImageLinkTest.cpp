@@ -89,12 +89,6 @@ TEST_F(SliderImageLinkTest, DragsReportMoveAndChangeHostValuesAChangeOnlyWithinA
     ASSERT_GE(changes, 1u);
     EXPECT_EQ(log.last(SliderValueChangedEvent).value, reached);
 
-    slider->setValue(95);
-    EXPECT_EQ(slider->value(), 95);
-    deliverEvents();
-    ASSERT_EQ(log.count(SliderValueChangedEvent), changes + 1);
-    EXPECT_EQ(log.last(SliderValueChangedEvent).value, 95);
-
     // Values are clamped, a minimum above the maximum moves both.
     slider->setMaxValue(10);
     slider->setValue(50);
@@ -105,7 +99,7 @@ TEST_F(SliderImageLinkTest, DragsReportMoveAndChangeHostValuesAChangeOnlyWithinA
     EXPECT_EQ(slider->value(), 20);
     deliverEvents();
     EXPECT_EQ(log.count(SliderMovedEvent), moves) << "the host's values are no moves";
-    ASSERT_EQ(log.count(SliderValueChangedEvent), changes + 3);
+    ASSERT_EQ(log.count(SliderValueChangedEvent), changes + 2);
     EXPECT_EQ(log.last(SliderValueChangedEvent).value, 20);
 }
 
@@ -161,10 +155,8 @@ TEST_F(SliderImageLinkTest, HyperLinkShowsItsAddressAndReportsLeftClicksOnly)
         QTest::mouseClick(widget, Qt::RightButton);
         QTest::mouseClick(widget, Qt::LeftButton);
     }));
-    link->click();
-    EXPECT_TRUE(link->isVisible());
     deliverEvents();
-    EXPECT_EQ(log.count(HYPClickedEvent), 2u);
+    EXPECT_EQ(log.count(HYPClickedEvent), 1u);
 }
 
 } // namespace

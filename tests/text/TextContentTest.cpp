@@ -1,6 +1,4 @@
-// Texts through the real bridge: UTF-16 texts come back whole, NULs included; what reaches
-// Qt's text layout is cut and broken as GuiLimits says, files are read only when regular and
-// small enough, and each change is logged. The time this saves is measured in
+// Texts through the real bridge, held to GuiLimits; the time those limits save is measured in
 // bench/TextStallBench.cpp.
 #include "engine/VXCheckBox.h"
 #include "engine/VXEdit.h"
