@@ -12,7 +12,6 @@
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -279,7 +278,7 @@ TEST(Emitter, DropSupersededKeepsOnlyTheLatestWaitingPacket)
     EXPECT_EQ(all.values, (std::vector<int> { 1, 2 }));
 }
 
-TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStartedAndAThrowLeavesTheRestQueued)
+TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStarted)
 {
     VXIM::Emitter1<int> emitter;
     Sink echo;
@@ -288,8 +287,6 @@ TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStartedAndAThrowLeavesTheRestQueued
         processing = Thread::getCurrentThread().processingMessages();
         if (v == 0)
             emitter(1); // re-queues for this same thread
-        if (v == 2)
-            throw std::runtime_error("listener failed");
     };
     VXIM::connect(emitter, &echo, &Sink::take);
     emitter(0);
@@ -299,13 +296,6 @@ TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStartedAndAThrowLeavesTheRestQueued
     EXPECT_FALSE(Thread::getCurrentThread().processingMessages());
     drainHere();
     EXPECT_EQ(echo.values, (std::vector<int> { 0, 1 }));
-
-    emitter(2);
-    emitter(3);
-    EXPECT_THROW(drainHere(), std::runtime_error);
-    EXPECT_FALSE(Thread::getCurrentThread().processingMessages());
-    drainHere();
-    EXPECT_EQ(echo.values, (std::vector<int> { 0, 1, 2, 3 }));
 }
 
 struct Counted : VRIX::ReferencedTemplate<VRIX::AtomicCounter> {
