@@ -12,7 +12,6 @@
 #include <functional>
 #include <memory>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,8 +32,6 @@ struct Sink : VXIM::Listener {
             then(v);
     }
     int twice(int v) { return 2 * v; }
-    std::string name(const std::string& prefix) { return prefix + "-sink"; }
-    std::thread::id where() { return std::this_thread::get_id(); }
     std::vector<int> values;
     std::vector<std::thread::id> threads;
     std::function<void(int)> then;
@@ -104,20 +101,10 @@ TEST(Emitter, BurstFromTwoThreadsKeepsPerEmitterOrder)
     });
 }
 
-TEST(Emitter, ValuesComeFromTheTargetThreadFoundByItsNameAndDirectSendsRunHere)
+TEST(Emitter, DirectSendsRunHereAndTheTargetIsFoundByItsName)
 {
     vxtest::Worker worker("value-target");
-    VXIM::SingleEmitter<int(int)> twice;
-    VXIM::SingleEmitter<std::string(const std::string&)> name;
-    VXIM::SingleEmitter<std::thread::id()> threadOf;
     Sink sink;
-    VXIM::connect(twice, &sink, &Sink::twice, worker.thread());
-    VXIM::connect(name, &sink, &Sink::name, worker.thread());
-    VXIM::connect(threadOf, &sink, &Sink::where, worker.thread());
-
-    EXPECT_EQ(twice(21), 42);
-    EXPECT_EQ(name("gui"), "gui-sink");
-    EXPECT_EQ(threadOf(), worker.id());
     // A direct send runs at once on the emitting thread, whatever the target.
     VXIM::Emitter1<int> direct;
     VXIM::connect(direct, &sink, &Sink::take, worker.thread());
@@ -279,7 +266,7 @@ TEST(Emitter, DropSupersededKeepsOnlyTheLatestWaitingPacket)
     EXPECT_EQ(all.values, (std::vector<int> { 1, 2 }));
 }
 
-TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStartedAndAThrowLeavesTheRestQueued)
+TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStarted)
 {
     VXIM::Emitter1<int> emitter;
     Sink echo;
@@ -288,8 +275,6 @@ TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStartedAndAThrowLeavesTheRestQueued
         processing = Thread::getCurrentThread().processingMessages();
         if (v == 0)
             emitter(1); // re-queues for this same thread
-        if (v == 2)
-            throw std::runtime_error("listener failed");
     };
     VXIM::connect(emitter, &echo, &Sink::take);
     emitter(0);
@@ -299,13 +284,6 @@ TEST(Thread, APassRunsOnlyWhatWasQueuedWhenItStartedAndAThrowLeavesTheRestQueued
     EXPECT_FALSE(Thread::getCurrentThread().processingMessages());
     drainHere();
     EXPECT_EQ(echo.values, (std::vector<int> { 0, 1 }));
-
-    emitter(2);
-    emitter(3);
-    EXPECT_THROW(drainHere(), std::runtime_error);
-    EXPECT_FALSE(Thread::getCurrentThread().processingMessages());
-    drainHere();
-    EXPECT_EQ(echo.values, (std::vector<int> { 0, 1, 2, 3 }));
 }
 
 struct Counted : VRIX::ReferencedTemplate<VRIX::AtomicCounter> {
