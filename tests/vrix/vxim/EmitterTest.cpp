@@ -11,7 +11,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -112,7 +111,6 @@ TEST(Emitter, DirectSendsRunHereAndTheTargetIsFoundByItsName)
     ASSERT_EQ(sink.values, std::vector<int> { 5 });
     EXPECT_EQ(sink.threads.front(), std::this_thread::get_id());
 
-    // The worker is found by its name.
     EXPECT_FALSE(Thread::getNamedThread("nobody").isValid());
     const Thread found = Thread::getNamedThread("value-target");
     EXPECT_EQ(found, worker.thread());
@@ -144,53 +142,39 @@ TEST(SingleEmitter, GivesTheDefaultWhenNobodyAnswersInTime)
 
 namespace tickle {
 std::atomic<int> calls { 0 };
-VRIX::AtomicCounter outstanding;
-std::atomic<int> wakeUps { 0 };
+std::atomic<int> replaced { 0 };
 void count()
 {
     ++calls;
 }
-// The toolkit's pattern: one wake-up until the thread starts serving.
-void coalesce()
+void countReplaced()
 {
-    ++calls;
-    if (outstanding.testAndSet(0, 1))
-        ++wakeUps;
+    ++replaced;
 }
 } // namespace tickle
 
-TEST(Thread, TickleRunsOncePerQueuedPacketAndCanCoalesce)
+TEST(Thread, TickleRunsOncePerQueuedPacketAndRegisteringAgainReplacesIt)
 {
-    tickle::outstanding.init(0);
-    tickle::wakeUps = 0;
+    tickle::calls = tickle::replaced = 0;
     Sink sink;
     VXIM::Emitter1<int> emitter;
     std::thread t([&] {
         Thread::registerThread("tickle-count", &tickle::count);
         VXIM::connect(emitter, &sink, &Sink::take);
-        tickle::calls = 0;
         for (int i = 0; i < 7; ++i)
             emitter(i);
         EXPECT_EQ(tickle::calls.load(), 7);
         EXPECT_EQ(Thread::getCurrentThread().pendingPackets(), 7u);
 
-        Thread::registerThread("tickle-count", &tickle::coalesce);
-        tickle::calls = 0;
-        for (int i = 0; i < 5; ++i)
-            emitter(i);
-        EXPECT_EQ(tickle::calls.load(), 5);
-        EXPECT_EQ(tickle::wakeUps.load(), 1);
-        // Serving re-arms the wake-up: the next packet wakes again.
-        tickle::outstanding.testAndSet(1, 0);
-        drainHere();
+        Thread::registerThread("tickle-count", &tickle::countReplaced);
         emitter(99);
-        EXPECT_EQ(tickle::wakeUps.load(), 2);
+        EXPECT_EQ(tickle::calls.load(), 7);
+        EXPECT_EQ(tickle::replaced.load(), 1);
         drainHere();
         sink.disconnect();
     });
     t.join();
-    EXPECT_EQ(sink.values.size(), 13u);
-    EXPECT_EQ(sink.values.back(), 99);
+    EXPECT_EQ(sink.values, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 99 }));
 }
 
 TEST(Listener, DisconnectFromOutsideOrFromItsOwnSlotDiscardsPacketsAlreadyQueued)
@@ -317,11 +301,6 @@ struct EndOrder {
     bool drainOnWorker;
     const char* name;
 };
-
-void PrintTo(const EndOrder& order, std::ostream* os)
-{
-    *os << order.name;
-}
 
 class ConnectionCutTest : public testing::TestWithParam<EndOrder> { };
 
