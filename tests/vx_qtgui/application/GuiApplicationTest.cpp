@@ -1,4 +1,3 @@
-// The application object's services, called through the bridge from the engine thread.
 #include "vx_qtgui/GuiApplication.h"
 #include "engine/VXBridge.h"
 #include "tests/modelexplorer/ExplorerPictures.h"
@@ -46,15 +45,10 @@ namespace {
 // come back in device-independent units, and the style's metrics are scaled once.
 const bool kDisplayScaleSet = (VRIX::setDpiScale(1.5), true);
 
-int fromDevice(int value)
-{
-    return static_cast<int>(std::lround(value / 1.5));
-}
-
 QRect fromDevice(const QRect& r)
 {
-    return QRect(
-        fromDevice(r.x()), fromDevice(r.y()), fromDevice(r.width()), fromDevice(r.height()));
+    const auto f = [](int v) { return static_cast<int>(std::lround(v / 1.5)); };
+    return QRect(f(r.x()), f(r.y()), f(r.width()), f(r.height()));
 }
 
 // A top-level window registered for a fake proxy, as the dispatcher registers real widgets.
@@ -104,9 +98,9 @@ TEST_F(Services, ScreensPointsAndInputSettingsMatchQtInDeviceIndependentUnits)
 
     // Points are scaled to device pixels: inside the screen in device-independent units, but only
     // because of the scaling.
-    const VRIX::VXPoint<int> inside(fromDevice(geometry.right()) - 2, 1);
+    const VRIX::VXPoint<int> inside(fromDevice(geometry).right() - 2, 1);
     EXPECT_EQ(m_bridge->m_getScreenNumberOfPoint(inside), 0);
-    const VRIX::VXPoint<int> beyond(fromDevice(geometry.right()) + 10, 1);
+    const VRIX::VXPoint<int> beyond(fromDevice(geometry).right() + 10, 1);
     EXPECT_EQ(m_bridge->m_getScreenNumberOfPoint(beyond), -1);
     EXPECT_EQ(m_bridge->m_getAvailableGeometryOfPoint(inside), a);
 
@@ -366,10 +360,7 @@ TEST(TextEditDone, PressOutsideEndsTheEditFirstUnlessMarkedAndTheEventTypesAreAp
     EXPECT_EQ(GuiApplication::OD_OK_EDIT_WIDGET_EVENT_TYPE(), ok);
 }
 
-std::u16string u16(const QString& s)
-{
-    return s.toStdU16String();
-}
+const auto u16 = [](const QString& s) { return s.toStdU16String(); };
 
 class ImageServices : public vxtest::WidgetLeakTest {
 protected:
