@@ -64,11 +64,9 @@ enum ClickKind { Double, SlowSecond, OnLinkText, PastLinkText };
 
 struct ClickCase {
     const char* name;
-    int row;
-    int column;
+    int row, column;
     ClickKind kind;
-    bool wholeRow;
-    bool grouped;
+    bool wholeRow, grouped;
     VXEventType type;
     int object; // 0: no event of the type
     const char* text = nullptr;
@@ -128,7 +126,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListViewClick,
             "PastLinkText", 4, 4, PastLinkText, false, false, SSClickHyperlinkPropEvent, 0 }),
     [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
 
-// A list of index rows whose data the test host supplies when asked, as a real host does.
 TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
 {
     const int rows = 400;
@@ -203,7 +200,7 @@ protected:
     void executeDrag() override { ++drags; }
 };
 
-TEST_F(ListViewEvents, DragStartsAtFourPixelsNotThree)
+TEST_F(ListViewEvents, DragsAtFourPixelsWhitespaceDropsAskFirstAndInputNamingNothingIsHarmless)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
         for (int distance : { 3, 4 }) {
@@ -224,12 +221,6 @@ TEST_F(ListViewEvents, DragStartsAtFourPixelsNotThree)
             QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, p);
             EXPECT_FALSE(view.isDragArmed());
         }
-    }));
-}
-
-TEST_F(ListViewEvents, WhitespaceDropsAskTheHostFirstAndRowsRefuse)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
         int queries = 0;
         QObject::connect(m_view, &GuiBaseView::dropQuery, m_view,
             [&](VXMEObjectEventData*, bool, Qt::MouseButtons) { ++queries; });
@@ -253,7 +244,27 @@ TEST_F(ListViewEvents, WhitespaceDropsAskTheHostFirstAndRowsRefuse)
         m_view->setWhitespaceAcceptedActions(GuiBaseView::DropCopy);
         EXPECT_TRUE(move(below));
         EXPECT_FALSE(move(overRow));
+        m_view->addList(nullptr, false);
+        m_view->updatePendingData(nullptr);
+        m_view->updateNodes(nullptr, false);
+        m_view->editListNodes(nullptr);
+        m_view->doubleClickListViewItem(nullptr);
+        OwnedRecords foreign { new VXMEObjectData(handle(4242)), nullptr };
+        m_view->updatePendingData(&foreign);
+        m_view->updateNodes(&foreign, true);
+        m_view->doubleClickListViewItem(&foreign);
+        m_view->setStrColWidth(99, QStringLiteral("x"), 3);
+        m_view->setMaxCharColWidth(-1, 4);
+        m_view->adjustColWidths(std::nan(""));
+        m_view->selectListViewIndices(handle(1), { 5, 99999 }, nullptr);
+        m_view->clickHyperlink(handle(4242), QStringLiteral("Link"));
+        m_view->expandGroup(QStringLiteral("none"));
+        m_view->reorderColumns({ QStringLiteral("Nope") });
+        EXPECT_EQ(m_view->getListViewCount(), 6);
     }));
+    deliver();
+    EXPECT_EQ(m_host.count(SSItemsDblClickedEvent), 0u);
+    EXPECT_EQ(m_host.count(SSClickHyperlinkPropEvent), 0u);
 }
 
 TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
@@ -284,37 +295,10 @@ TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
     }));
 }
 
-TEST_F(ListViewEvents, HostInputThatNamesNothingIsHarmless)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        m_view->addList(nullptr, false);
-        m_view->updatePendingData(nullptr);
-        m_view->updateNodes(nullptr, false);
-        m_view->editListNodes(nullptr);
-        m_view->doubleClickListViewItem(nullptr);
-        OwnedRecords foreign { new VXMEObjectData(handle(4242)), nullptr };
-        m_view->updatePendingData(&foreign);
-        m_view->updateNodes(&foreign, true);
-        m_view->doubleClickListViewItem(&foreign);
-        m_view->setStrColWidth(99, QStringLiteral("x"), 3);
-        m_view->setMaxCharColWidth(-1, 4);
-        m_view->adjustColWidths(std::nan(""));
-        m_view->selectListViewIndices(handle(1), { 5, 99999 }, nullptr);
-        m_view->clickHyperlink(handle(4242), QStringLiteral("Link"));
-        m_view->expandGroup(QStringLiteral("none"));
-        m_view->reorderColumns({ QStringLiteral("Nope") });
-        EXPECT_EQ(m_view->getListViewCount(), 6);
-    }));
-    deliver();
-    EXPECT_EQ(m_host.count(SSItemsDblClickedEvent), 0u);
-    EXPECT_EQ(m_host.count(SSClickHyperlinkPropEvent), 0u);
-}
-
 using ListViewColumns = ListViewFixture;
 
-// Every value of a list sizes its column, wherever it stands, also for a list handed over
-// (whose records go as their rows are made); a placeholder row widens its column when its data
-// arrives. Shorter values never shrink a column, and a custom width is left alone.
+// Also for a list handed over, whose records go as their rows are made. Shorter values never
+// shrink a column, and a custom width is left alone.
 TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
 {
     const int longList = 5000;
