@@ -1,6 +1,5 @@
-// The list view end to end: the user acts on the view on the GUI thread, the test host on the
-// engine thread receives the events with the records of the rows concerned and answers as a
-// real host would.
+// The list view end to end: the user acts on the view, the test host on the engine thread gets
+// the events with the records of the rows concerned and answers as a real host would.
 #include "engine/VXPanel.h"
 #include "engine/modelexplorer/VXMEObjectEventData.h"
 #include "tests/modelexplorer/ListViewFixture.h"
@@ -17,6 +16,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <tuple>
+
 using testing::ElementsAre;
 using vxtest::runOnGuiThread;
 
@@ -30,9 +31,9 @@ std::vector<UDInterface*> objectsOf(const SeenListEvent& e)
     return out;
 }
 
-using ListViewEvents = ListViewFixture;
+using ListViewEndToEnd = ListViewFixture;
 
-TEST_F(ListViewEvents, ClicksSendTheSelectedRowsRecordsAtOnceOrAfterTheDelay)
+TEST_F(ListViewEndToEnd, ClicksSendTheSelectedRowsRecordsAtOnceOrAfterTheDelay)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
         QTest::mouseClick(m_view->viewport(), Qt::LeftButton, {}, cell(1, 1));
@@ -64,11 +65,9 @@ enum ClickKind { Double, SlowSecond, OnLinkText, PastLinkText };
 
 struct ClickCase {
     const char* name;
-    int row;
-    int column;
+    int row, column;
     ClickKind kind;
-    bool wholeRow;
-    bool grouped;
+    bool wholeRow, grouped;
     VXEventType type;
     int object; // 0: no event of the type
     const char* text = nullptr;
@@ -128,8 +127,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListViewClick,
             "PastLinkText", 4, 4, PastLinkText, false, false, SSClickHyperlinkPropEvent, 0 }),
     [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
 
-// A list of index rows whose data the test host supplies when asked, as a real host does.
-TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
+TEST_F(ListViewEndToEnd, PlaceholderRowsAreFetchedOnlyWhenVisible)
 {
     const int rows = 400;
     m_host.setAnswer([&](const SeenListEvent& e) {
@@ -179,7 +177,7 @@ TEST_F(ListViewEvents, PlaceholderRowsAreFetchedOnlyWhenVisible)
     EXPECT_LT(cleared.records[0].index, std::uint64_t(visible + 1));
 }
 
-TEST_F(ListViewEvents, LoadAllRequestsEveryRowOnceAndHoldsTheTimer)
+TEST_F(ListViewEndToEnd, LoadAllRequestsEveryRowOnceAndHoldsTheTimer)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
         replaceWithIndexRows(handle(8), 50);
@@ -203,7 +201,7 @@ protected:
     void executeDrag() override { ++drags; }
 };
 
-TEST_F(ListViewEvents, DragStartsAtFourPixelsNotThree)
+TEST_F(ListViewEndToEnd, DragsAtFourPixelsWhitespaceDropsAskFirstAndInputNamingNothingIsHarmless)
 {
     ASSERT_TRUE(runOnGuiThread([&] {
         for (int distance : { 3, 4 }) {
@@ -224,12 +222,6 @@ TEST_F(ListViewEvents, DragStartsAtFourPixelsNotThree)
             QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, p);
             EXPECT_FALSE(view.isDragArmed());
         }
-    }));
-}
-
-TEST_F(ListViewEvents, WhitespaceDropsAskTheHostFirstAndRowsRefuse)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
         int queries = 0;
         QObject::connect(m_view, &GuiBaseView::dropQuery, m_view,
             [&](VXMEObjectEventData*, bool, Qt::MouseButtons) { ++queries; });
@@ -253,10 +245,30 @@ TEST_F(ListViewEvents, WhitespaceDropsAskTheHostFirstAndRowsRefuse)
         m_view->setWhitespaceAcceptedActions(GuiBaseView::DropCopy);
         EXPECT_TRUE(move(below));
         EXPECT_FALSE(move(overRow));
+        m_view->addList(nullptr, false);
+        m_view->updatePendingData(nullptr);
+        m_view->updateNodes(nullptr, false);
+        m_view->editListNodes(nullptr);
+        m_view->doubleClickListViewItem(nullptr);
+        OwnedRecords foreign { new VXMEObjectData(handle(4242)), nullptr };
+        m_view->updatePendingData(&foreign);
+        m_view->updateNodes(&foreign, true);
+        m_view->doubleClickListViewItem(&foreign);
+        m_view->setStrColWidth(99, QStringLiteral("x"), 3);
+        m_view->setMaxCharColWidth(-1, 4);
+        m_view->adjustColWidths(std::nan(""));
+        m_view->selectListViewIndices(handle(1), { 5, 99999 }, nullptr);
+        m_view->clickHyperlink(handle(4242), QStringLiteral("Link"));
+        m_view->expandGroup(QStringLiteral("none"));
+        m_view->reorderColumns({ QStringLiteral("Nope") });
+        EXPECT_EQ(m_view->getListViewCount(), 6);
     }));
+    deliver();
+    EXPECT_EQ(m_host.count(SSItemsDblClickedEvent), 0u);
+    EXPECT_EQ(m_host.count(SSClickHyperlinkPropEvent), 0u);
 }
 
-TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
+TEST_F(ListViewEndToEnd, SpreadsheetSharesTheViewportWidth)
 {
     build(true, 0);
     ASSERT_TRUE(runOnGuiThread([&] {
@@ -284,46 +296,13 @@ TEST_F(ListViewEvents, SpreadsheetSharesTheViewportWidth)
     }));
 }
 
-TEST_F(ListViewEvents, HostInputThatNamesNothingIsHarmless)
-{
-    ASSERT_TRUE(runOnGuiThread([&] {
-        m_view->addList(nullptr, false);
-        m_view->updatePendingData(nullptr);
-        m_view->updateNodes(nullptr, false);
-        m_view->editListNodes(nullptr);
-        m_view->doubleClickListViewItem(nullptr);
-        OwnedRecords foreign { new VXMEObjectData(handle(4242)), nullptr };
-        m_view->updatePendingData(&foreign);
-        m_view->updateNodes(&foreign, true);
-        m_view->doubleClickListViewItem(&foreign);
-        m_view->setStrColWidth(99, QStringLiteral("x"), 3);
-        m_view->setMaxCharColWidth(-1, 4);
-        m_view->adjustColWidths(std::nan(""));
-        m_view->selectListViewIndices(handle(1), { 5, 99999 }, nullptr);
-        m_view->clickHyperlink(handle(4242), QStringLiteral("Link"));
-        m_view->expandGroup(QStringLiteral("none"));
-        m_view->reorderColumns({ QStringLiteral("Nope") });
-        EXPECT_EQ(m_view->getListViewCount(), 6);
-    }));
-    deliver();
-    EXPECT_EQ(m_host.count(SSItemsDblClickedEvent), 0u);
-    EXPECT_EQ(m_host.count(SSClickHyperlinkPropEvent), 0u);
-}
-
-using ListViewColumns = ListViewFixture;
-
-// Every value of a list sizes its column, wherever it stands, also for a list handed over
-// (whose records go as their rows are made); a placeholder row widens its column when its data
-// arrives. Shorter values never shrink a column, and a custom width is left alone.
-TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
+// Also for a list handed over, whose records go as their rows are made. Shorter values never
+// shrink a column, and a custom width is left alone.
+TEST_F(ListViewEndToEnd, EveryRowSizesColumnsAndFetchedRowsWidenLater)
 {
     const int longList = 5000;
-    struct Case {
-        int rows;
-        int longAt; // -1: the long value comes only with the fetched data
-        bool taken;
-    };
-    const Case cases[]
+    // Rows, where the long value stands (-1: only in the fetched data), handed over.
+    const std::tuple<int, int, bool> cases[]
         = { { 3, 2, false }, { longList, 0, false }, { longList, longList / 2 + 7, false },
               { longList, longList - 1, false }, { longList, -1, false }, { 3, 2, true },
               { longList, longList - 1, true }, { longList, -1, true } };
@@ -333,29 +312,29 @@ TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
             = m_view->getStandardColumnWidth(QStringLiteral("a considerably longer name"));
         ASSERT_GT(wanted, initial);
         m_model->updateHeaderWidth(2, 30, true);
-        for (const Case& c : cases) {
-            SCOPED_TRACE(testing::Message() << c.rows << " rows, long value at " << c.longAt
-                                            << (c.taken ? ", handed over" : ""));
+        for (const auto& [rows, longAt, taken] : cases) {
+            SCOPED_TRACE(testing::Message()
+                << rows << " rows, long value at " << longAt << (taken ? ", handed over" : ""));
             m_model->updateHeaderWidth(1, initial, false);
             const int alive = CountedRecord::alive;
             OwnedRecords records;
-            for (int i = 0; i < c.rows; ++i)
+            for (int i = 0; i < rows; ++i)
                 records.push_back(makeRecord(std::uintptr_t(i + 1),
-                    { i == c.longAt ? u"a considerably longer name" : u"r",
+                    { i == longAt ? u"a considerably longer name" : u"r",
                         u"a much longer kind than thirty pixels" }));
-            if (c.taken) {
+            if (taken) {
                 m_view->replaceListTaking(records, QString(), false);
                 EXPECT_TRUE(records.empty());
                 EXPECT_EQ(CountedRecord::alive, alive) << "every record handed over is freed";
             } else {
                 m_view->replaceList(&records, QString(), false);
             }
-            EXPECT_EQ(m_view->getListViewCount(), c.rows);
-            EXPECT_EQ(m_model->getHeaderWidth(1), c.longAt >= 0 ? wanted : initial);
+            EXPECT_EQ(m_view->getListViewCount(), rows);
+            EXPECT_EQ(m_model->getHeaderWidth(1), longAt >= 0 ? wanted : initial);
             EXPECT_EQ(m_view->header()->sectionSize(1), m_model->getHeaderWidth(1));
             EXPECT_EQ(m_model->getHeaderWidth(2), 30) << "custom width";
-            OwnedRecords fetched { makeRecord(std::uintptr_t(std::max(c.longAt, 0) + 1),
-                { u"a considerably longer name", u"A" }) };
+            OwnedRecords fetched { makeRecord(
+                std::uintptr_t(std::max(longAt, 0) + 1), { u"a considerably longer name", u"A" }) };
             m_view->updatePendingData(&fetched);
             EXPECT_EQ(m_model->getHeaderWidth(1), wanted);
             EXPECT_EQ(m_view->header()->sectionSize(1), wanted);
@@ -364,7 +343,7 @@ TEST_F(ListViewColumns, EveryRowSizesColumnsAndFetchedRowsWidenLater)
     }));
 }
 
-TEST_F(ListViewColumns, FreezePaneShowsTheFrozenColumnAndKeepsWidthsAndSelectionInStep)
+TEST_F(ListViewEndToEnd, FreezePaneShowsTheFrozenColumnAndKeepsWidthsAndSelectionInStep)
 {
     GuiListView* freeze = nullptr;
     ASSERT_TRUE(runOnGuiThread([&] {
