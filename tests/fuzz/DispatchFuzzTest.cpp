@@ -30,10 +30,8 @@ const std::vector<vxtest::CreationKind>& creationKinds()
     return kinds;
 }
 
-// Random values rarely land an extreme in a given argument; here each integer argument of each
-// message gets INT_MIN, -1, 0 and INT_MAX in turn, on one widget of every kind that builds for a
-// bare key (kinds that serve a proxy of their own refuse one). Finding the kinds, by trying every
-// payload class on each, must leave nothing behind either.
+// Random values rarely land an extreme in a given argument, hence the sweep. Finding the kinds, by
+// trying every payload class on each, must leave nothing behind either.
 TEST(DispatchFuzz, ExtremeIntegersInEveryArgumentLeaveTheDispatcherSound)
 {
     ASSERT_NE(vxtest::bridge(), nullptr);

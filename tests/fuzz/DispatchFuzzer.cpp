@@ -52,6 +52,19 @@ bool takesEngineContainers(int creationId)
     return creationId == MECreateMsg || creationId == SSCreateMsg;
 }
 
+// Quitting ends the run itself (the shut-down tests cover it); the engine's own containers are
+// never random.
+bool neverSent(const std::set<int>& skipped, int id)
+{
+    return id == QuitMsg || skipped.count(id) || fillsEngineContainer(id)
+        || takesEngineContainers(id);
+}
+
+template <class Items> auto& anyOf(RandomPayload& random, Items& items)
+{
+    return items[static_cast<std::size_t>(random.below(int(std::size(items))))];
+}
+
 bool isRegistered(void* key)
 {
     bool found = false;
@@ -218,10 +231,8 @@ int DispatchFuzzer::sweepExtremeIntegers()
     for (void* target : targets) {
         for (std::size_t r = 0; r < VXMessageCatalogue::rowCount(); ++r) {
             const VXMessageCatalogue::Row& row = VXMessageCatalogue::rows()[r];
-            if (row.delivery == VXMessageCatalogue::Wake || row.id == QuitMsg
-                || row.id == DestroyWidgetMsg || creationIds.count(row.id)
-                || m_skipped.count(row.id) || fillsEngineContainer(row.id)
-                || takesEngineContainers(row.id))
+            if (row.delivery == VXMessageCatalogue::Wake || row.id == DestroyWidgetMsg
+                || creationIds.count(row.id) || neverSent(m_skipped, row.id))
                 continue;
             int payloadClass = -1;
             for (int c = 0; c < RandomPayload::classCount(); ++c) {
@@ -268,27 +279,16 @@ std::vector<int> DispatchFuzzer::markersSeen()
     return copy;
 }
 
-void* DispatchFuzzer::anyTarget()
+void* DispatchFuzzer::anyTarget(int proxies, int raw, int dangling)
 {
     const int pick = m_payload.below(100);
-    if (pick < 60)
-        return m_proxies[static_cast<std::size_t>(m_payload.below(kProxies))].get();
-    if (pick < 75)
-        return &m_rawKeys[static_cast<std::size_t>(m_payload.below(int(m_rawKeys.size())))];
-    if (pick < 90 && !m_dangling.empty())
-        return m_dangling[static_cast<std::size_t>(m_payload.below(int(m_dangling.size())))];
+    if (pick < proxies)
+        return anyOf(m_payload, m_proxies).get();
+    if (pick < proxies + raw)
+        return &anyOf(m_payload, m_rawKeys);
+    if (pick < proxies + raw + dangling && !m_dangling.empty())
+        return anyOf(m_payload, m_dangling);
     return nullptr;
-}
-
-void* DispatchFuzzer::creationTarget()
-{
-    // The bridge creates for a new proxy; now and then the host passes a raw or null one.
-    const int pick = m_payload.below(100);
-    if (pick < 8)
-        return nullptr;
-    if (pick < 25)
-        return &m_rawKeys[static_cast<std::size_t>(m_payload.below(int(m_rawKeys.size())))];
-    return m_proxies[static_cast<std::size_t>(m_payload.below(kProxies))].get();
 }
 
 std::vector<void*> DispatchFuzzer::handles() const
@@ -306,14 +306,13 @@ void DispatchFuzzer::create()
 {
     if (m_kinds.empty())
         return;
-    const CreationKind& kind
-        = m_kinds[static_cast<std::size_t>(m_payload.below(int(m_kinds.size())))];
+    const CreationKind& kind = anyOf(m_payload, m_kinds);
     // Mostly the payload the kind expects, so widgets come to exist; else any class.
     int payloadClass = m_payload.below(RandomPayload::classCount());
     if (!kind.fittingClasses.empty() && m_payload.below(4) != 0)
-        payloadClass = kind.fittingClasses[static_cast<std::size_t>(
-            m_payload.below(int(kind.fittingClasses.size())))];
-    void* target = creationTarget();
+        payloadClass = anyOf(m_payload, kind.fittingClasses);
+    // The bridge creates for a new proxy; now and then the host passes a raw or null one.
+    void* target = anyTarget(75, 17, 0);
     note("create", kind.type, payloadClass);
     if (target) {
         // A second creation for a key that has a widget replaces nothing: its old widget
@@ -355,10 +354,8 @@ void DispatchFuzzer::anyMessage()
 {
     int id = m_payload.below(SSIsInViewMsg + 1);
     if (m_payload.below(20) == 0)
-        id = kForeignIds[m_payload.below(int(std::size(kForeignIds)))];
-    // Quitting ends the run itself; the shut-down tests cover it.
-    if (id == QuitMsg || m_skipped.count(id) || fillsEngineContainer(id)
-        || takesEngineContainers(id))
+        id = anyOf(m_payload, kForeignIds);
+    if (neverSent(m_skipped, id))
         id = DestroyWidgetMsg;
     const int payloadClass = m_payload.below(RandomPayload::classCount());
     void* target = anyTarget();

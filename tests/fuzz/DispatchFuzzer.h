@@ -66,8 +66,8 @@ public:
     int baseline() const { return m_baseline; }
 
 private:
-    void* anyTarget();
-    void* creationTarget();
+    /// A proxy, raw key or deleted proxy with these percentages, else null.
+    void* anyTarget(int proxies = 60, int raw = 15, int dangling = 15);
     std::vector<void*> handles() const;
     void create();
     void destroy();

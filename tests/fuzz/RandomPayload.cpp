@@ -85,10 +85,13 @@ template <typename... F> void fill(RandomPayload& p, F&... fields)
     (Draw { p }(fields), ...);
 }
 
-template <typename T> void fillArray(RandomPayload& p, std::vector<T>& values)
+// Hands message `m` a random array of T.
+template <typename T, typename M> void fillArray(RandomPayload& p, M* m)
 {
+    std::vector<T> values(anyLength(p));
     for (T& v : values)
         Draw { p }(v);
+    m->setValues(values.data(), static_cast<int>(values.size()));
 }
 
 // A new array of `n` random integers, or null when `n` is 0.
@@ -131,12 +134,7 @@ const PayloadClass kClasses[] = {
     VX_PAYLOAD(QtBoolMessage, fill(p, m->m_bool)),
     // No pixmap and no image: the pointers are the engine's own, never random.
     VX_PAYLOAD(QtConvertQPixmapToQImage, {}),
-    VX_PAYLOAD(QtDoubleArrayMessage,
-        {
-            std::vector<double> values(anyLength(p));
-            fillArray(p, values);
-            m->setValues(values.data(), static_cast<int>(values.size()));
-        }),
+    VX_PAYLOAD(QtDoubleArrayMessage, fillArray<double>(p, m)),
     VX_PAYLOAD(QtDoubleMessage, fill(p, m->m_double)),
     VX_PAYLOAD(QtGridStretchMessage,
         {
@@ -159,12 +157,7 @@ const PayloadClass kClasses[] = {
         fill(p, m->m_string1, m->m_string2, m->m_string3, m->m_string4, m->m_string5, m->m_string6,
             m->m_int)),
     VX_PAYLOAD(QtInt5Message, fill(p, m->m_int1, m->m_int2, m->m_int3, m->m_int4, m->m_int5)),
-    VX_PAYLOAD(QtIntArrayMessage,
-        {
-            std::vector<int> values(anyLength(p));
-            fillArray(p, values);
-            m->setValues(values.data(), static_cast<int>(values.size()));
-        }),
+    VX_PAYLOAD(QtIntArrayMessage, fillArray<int>(p, m)),
     VX_PAYLOAD(QtIntMessage, fill(p, m->m_int)),
     VX_PAYLOAD(QtListInt2Message,
         {

@@ -13,44 +13,23 @@ using namespace vxtest;
 
 namespace {
 
-class ProgressBarTest : public WidgetLeakTest {
-protected:
-    void SetUp() override
-    {
-        WidgetLeakTest::SetUp();
-        ASSERT_FALSE(HasFatalFailure());
-        m_bar = own(new VXProgressBar("qt", nullptr));
-    }
-
-    // The bar's minimum, maximum and value.
-    std::tuple<int, int, int> state()
-    {
-        std::tuple<int, int, int> s;
-        EXPECT_TRUE(onWidget<GuiProgressBar>(m_bar, [&](GuiProgressBar* bar) {
-            s = { bar->minimum(), bar->maximum(), bar->value() };
-        }));
-        return s;
-    }
-
-    bool showsValue(int value)
-    {
-        return pumpUntilOnGui([&] {
-            auto* bar = widgetOf<GuiProgressBar>(m_bar);
-            return bar && bar->value() == value;
-        });
-    }
-
-    VXProgressBar* m_bar = nullptr;
-};
+using ProgressBarTest = WidgetLeakTest;
 
 TEST_F(ProgressBarTest, EmittersSetRangeAndValueInOrder)
 {
-    m_bar->setMinimumEmitter(10);
-    m_bar->setMaximumEmitter(20);
+    VXProgressBar* bar = own(new VXProgressBar("qt", nullptr));
+    bar->setMinimumEmitter(10);
+    bar->setMaximumEmitter(20);
     for (int v = 10; v <= 17; ++v)
-        m_bar->setValueEmitter(v);
-    ASSERT_TRUE(showsValue(17));
-    EXPECT_EQ(state(), std::make_tuple(10, 20, 17));
+        bar->setValueEmitter(v);
+    ASSERT_TRUE(pumpUntilOnGui([bar] {
+        auto* gui = widgetOf<GuiProgressBar>(bar);
+        return gui && gui->value() == 17;
+    }));
+    ASSERT_TRUE(onWidget<GuiProgressBar>(bar, [](GuiProgressBar* gui) {
+        EXPECT_EQ(std::make_tuple(gui->minimum(), gui->maximum(), gui->value()),
+            std::make_tuple(10, 20, 17));
+    }));
 }
 
 TEST_F(ProgressBarTest, BarGoesWithItsProxyWhileUpdatesAreStillQueued)

@@ -212,15 +212,10 @@ TEST_F(ProgressDialogTest, DoProgressShowsOnlyAfterTheMinimumDurationOfCpuTime)
     EXPECT_TRUE(pumpUntilOnGui([this] { return widget()->isVisible(); }));
 }
 
-TEST_F(ProgressDialogTest, ReversedRangeAndModalDestroyWithCancelQueued)
+TEST_F(ProgressDialogTest, MinimumAndModalDestroyWithCancelQueued)
 {
-    m_dialog->setMinimumEmitter(100);
-    m_dialog->setMaximumEmitter(10);
-    m_dialog->setValueEmitter(-7);
-    onSettled([this] {
-        EXPECT_EQ(widget()->minimum(), 10);
-        EXPECT_EQ(widget()->maximum(), 10);
-    });
+    m_dialog->setMinimumEmitter(3);
+    onSettled([this] { EXPECT_EQ(widget()->minimum(), 3); });
 
     m_dialog->setWindowModalityEmitter("ApplicationModal");
     m_dialog->showEmitter();
