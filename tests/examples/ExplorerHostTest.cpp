@@ -16,7 +16,6 @@
 #include <string>
 
 using Property = ObjectStore::Property;
-using Type = ObjectStore::Type;
 
 namespace {
 
@@ -38,11 +37,11 @@ std::string valueOf(const VXMEObjectMessageData* row, Property property)
     return value ? narrow(*value) : "<none>";
 }
 
-// A host over a store of `leaves` leaves (9 blocks of 3 subsystems of 1 system).
-class ExplorerHostTest : public ::testing::Test {
+// A host over a store of `Leaves` leaves (9 blocks of 3 subsystems of 1 system).
+template <std::uint32_t Leaves> class HostTest : public ::testing::Test {
 protected:
-    explicit ExplorerHostTest(std::uint32_t leaves = 900)
-        : store(ObjectStore::Shape { 1, 3, 3, leaves })
+    HostTest()
+        : store(ObjectStore::Shape { 1, 3, 3, Leaves })
         , host(store, answers)
     {
     }
@@ -60,7 +59,6 @@ protected:
         send(new VXMEEventData(type, nullptr, new VXMEObjectEventData(object)));
     }
 
-    // A list event about `records`, with `text` as the event's string.
     void sendList(VXEventType type, VXMEObjectDataList* records, const char* text = nullptr)
     {
         auto* event = new VXMEEventDataList(type, nullptr, records);
@@ -89,13 +87,8 @@ protected:
     ExplorerHost host;
 };
 
-class MillionLeafHostTest : public ExplorerHostTest {
-protected:
-    MillionLeafHostTest()
-        : ExplorerHostTest(1000000)
-    {
-    }
-};
+using ExplorerHostTest = HostTest<900>;
+using MillionLeafHostTest = HostTest<1000000>;
 
 } // namespace
 
@@ -308,7 +301,7 @@ TEST_F(ExplorerHostTest, AShownBlocksRowsAnswerListingGroupingSelectionEditsAndC
                 EXPECT_EQ(answers.last().rows.size(), before + total);
             }
         }
-        EXPECT_EQ(store.typeOf(host.lastCreated()), Type::Scope);
+        EXPECT_EQ(store.typeOf(host.lastCreated()), ObjectStore::Type::Scope);
     }
 }
 

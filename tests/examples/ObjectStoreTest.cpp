@@ -20,7 +20,6 @@ ObjectStore::Shape smallShape(std::uint32_t leaves, std::uint32_t spare = 16)
     return { 2, 2, 3, leaves, spare };
 }
 
-// The first leaf of `type`, or kNone.
 std::uint32_t firstOfType(const ObjectStore& store, Type type)
 {
     for (std::uint32_t leaf = 0; leaf < store.leafCount(); ++leaf) {
@@ -65,7 +64,6 @@ TEST(ObjectStore, HandlesRoundTripNamesFindTheirObjectsOnlyAndForeignOnesAreRefu
         EXPECT_EQ(store.nameOf(foreign), "");
     }
 
-    // Names find their objects only.
     const std::uint32_t block = store.childNodes(store.childNodes(1)[0])[0];
     const std::uint32_t gain = firstOfType(store, Type::Gain);
     ASSERT_NE(gain, ObjectStore::kNone);

@@ -60,7 +60,6 @@ public:
     }
 
     std::vector<Answer> answers;
-    /// The operations in order, joined by spaces.
     std::string operations() const
     {
         std::string out;
