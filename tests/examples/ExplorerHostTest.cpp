@@ -343,7 +343,6 @@ TEST_F(MillionLeafHostTest, AMillionLeavesGoOutAsPlaceholdersArriveWhenAskedAndS
     send(new VXMEEventDataList(SSGetPendingDataEvent, nullptr, nullptr));
     EXPECT_EQ(answers.operations(), "") << "nothing to answer, nothing sent";
 
-    // Sorting gives every row its rank as key.
     auto* event = new VXEvent(SSSortingChangedEvent, nullptr);
     event->setString("Priority");
     event->setState(false);

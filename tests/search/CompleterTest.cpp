@@ -115,7 +115,6 @@ TEST_F(CompleterTest, FillingFromRecordsTitlesTheColumnsAndPicksTheCompletionCol
     EXPECT_EQ(model->getHeaderTitle(2), "Kind");
     EXPECT_EQ(completer->completionColumn(), 1);
     EXPECT_EQ(shown(), (QStringList { "alpha", "beta", "gamma" }));
-    // Each column is at least as wide as its title needs.
     const QFontMetrics fm(completer->listView()->header()->font());
     EXPECT_GE(completer->listView()->columnWidth(1), fm.horizontalAdvance("Name"));
 
@@ -125,7 +124,6 @@ TEST_F(CompleterTest, FillingFromRecordsTitlesTheColumnsAndPicksTheCompletionCol
     EXPECT_EQ(completer->listModel(), model);
     EXPECT_EQ(completer->completionColumn(), 2);
 
-    // New titles retitle the popup's model in place.
     supply({ u"three" }, QString(), u"Library");
     EXPECT_EQ(completer->listModel(), model);
     ASSERT_EQ(model->columnCount(), 3);

@@ -63,7 +63,6 @@ TEST(SBComboBoxTest, ReturnAndFocusLossDeliverTheValue)
     EXPECT_EQ(delivered.count(), 0) << "its own popup takes the focus without a value";
 }
 
-// A host whose catalogue lacks some search texts still gets a labelled bar and panel.
 TEST(SearchCatalogueTextsTest, TextsTheCatalogueLacksKeepTheWidgetsOwn)
 {
     GuiSearchBar bar(nullptr, nullptr);
