@@ -34,10 +34,9 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(VXDebugOutputLogging::m_isDebugEnabled);
-        const std::string base = ::testing::TempDir() + "engine-trace-"
+        m_path = ::testing::TempDir() + "engine-trace-"
             + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "-"
-            + std::to_string(::getpid());
-        m_path = base + ".log";
+            + std::to_string(::getpid()) + ".log";
         std::remove(m_path.c_str());
     }
     void TearDown() override

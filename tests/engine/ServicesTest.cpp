@@ -45,7 +45,13 @@ TEST(Services, InitializationInstallsEachServiceOnceAndPathsStartAtTheInstallati
     EXPECT_EQ(VRIX_MI::installationPath("x.png"), std::string(svVelmarRoot()) + "/x.png");
 }
 
-TEST(Services, ApplicationContextAnswersWithTheHostsValues)
+std::vector<int> s_featureChanges;
+void recordFeatureChange(int value)
+{
+    s_featureChanges.push_back(value);
+}
+
+TEST(Services, ApplicationContextAnswersWithTheHostsValuesAndRegistersFeaturesWithTheHost)
 {
     VRIX_MI::ApplicationContextService context;
     EXPECT_STREQ(context.getRoot(), svVelmarRoot());
@@ -55,22 +61,11 @@ TEST(Services, ApplicationContextAnswersWithTheHostsValues)
     EXPECT_STREQ(context.getCharacterEncoding(), svGetDefaultCharacterSet());
 
     const char* preferences = context.getPreferencesDirectory(true);
-    ASSERT_NE(preferences, nullptr);
     struct stat info { };
     EXPECT_EQ(::stat(preferences, &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));
-}
 
-std::vector<int> s_featureChanges;
-void recordFeatureChange(int value)
-{
-    s_featureChanges.push_back(value);
-}
-
-TEST(Services, FeaturesAreRegisteredWithTheHostIncludingTheirCallback)
-{
-    s_featureChanges.clear();
-    VRIX_MI::ApplicationContextService context;
+    // Features go to the host with their callback.
     EXPECT_FALSE(context.isFeatureEnabled("EngineServicesTestFeature"));
     context.registerFeature("EngineServicesTestFeature", 3, &recordFeatureChange);
     EXPECT_TRUE(context.isFeatureEnabled("EngineServicesTestFeature"));
@@ -81,7 +76,6 @@ TEST(Services, FeaturesAreRegisteredWithTheHostIncludingTheirCallback)
     VXHost::FeatureRegistry::instance().remove("EngineServicesTestFeature");
 }
 
-// The registry's replacing of a service is the registry test's.
 TEST(Services, TranslationIsTheIdentityAndUserEventsAnswerAWaitingRecordOnTheEngineThread)
 {
     VRIX_MI::TranslationService service;

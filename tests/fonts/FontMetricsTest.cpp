@@ -49,7 +49,6 @@ TEST(FontMetrics, AreQtsAndMultiplierTwoDoublesThePixelSizeAndRemeasuresLiveFont
 
     // The cached measurement and the live metrics object are both redone.
     FontInfo::setDefaultHintingMultiplier(2.0);
-    EXPECT_EQ(FontInfo::getDefaultHintingMultiplier(), 2.0);
     EXPECT_EQ(info.createMetrics()->qFont().pixelSize(), 20);
     {
         SCOPED_TRACE("multiplier 2");

@@ -67,8 +67,6 @@ TEST(SymbolCodec, BytesWithoutASymbolComeFromTheLocalEncoding)
         QString::fromUtf16(u"\u03B1") + QChar(0) + QString::fromUtf16(u"\u03B2"));
 }
 
-// Only the exact name is the Symbol font, drawn in a serif face; other names are mapped as the
-// mode says.
 TEST(SymbolFontHelper, OnlySymbolIsTheSymbolFontAndOtherNamesAreMappedForTheMode)
 {
     const struct {

@@ -12,7 +12,6 @@ struct ProbeRun {
     std::string out;
 };
 
-// Runs the probe program in `mode` and collects its standard output and exit code.
 ProbeRun runProbe(const char* mode)
 {
     ProbeRun run;

@@ -45,7 +45,7 @@ TEST_F(WebBrowserTest, HostSchemesBecomeEventsWithSchemeAndSlashesRemoved)
     EXPECT_THAT(m_log.texts(), ElementsAre(u"run model", u"fig 1", u"plain"));
 }
 
-TEST_F(WebBrowserTest, TakesPartAsAPlainWidgetAndIgnoresAnAddressSet)
+TEST_F(WebBrowserTest, TakesPartAsAPlainWidgetIgnoresAnAddressSetAndTracesEngineSignals)
 {
     m_web->setUrl("x");
     EXPECT_EQ(m_web->getUrl(), "");
@@ -56,19 +56,13 @@ TEST_F(WebBrowserTest, TakesPartAsAPlainWidgetAndIgnoresAnAddressSet)
     m_web->setEnabled(false);
     EXPECT_TRUE(m_web->isVisible());
     EXPECT_FALSE(m_web->isEnabled());
+    TraceCapture trace;
+    ASSERT_TRUE(trace.start());
     ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
         EXPECT_EQ(widget->objectName(), QStringLiteral("help-page"));
         EXPECT_EQ(widget->toolTip(), QStringLiteral("Page"));
         EXPECT_EQ(widget->minimumSize(), QSize(50, 40));
         EXPECT_EQ(widget->maximumSize(), QSize(500, 400));
-    }));
-}
-
-TEST_F(WebBrowserTest, EngineSignalsAreTracedToTheDebugLog)
-{
-    TraceCapture trace;
-    ASSERT_TRUE(trace.start());
-    ASSERT_TRUE(onWidget<GuiWebBrowser>(m_web, [&](GuiWebBrowser* widget) {
         widget->logSignal("DocumentComplete");
         widget->logSignal(nullptr);
     }));
