@@ -34,7 +34,6 @@ namespace {
 
 constexpr int kWakeUpType = 1461;
 
-// Counts the wake-up events the application receives.
 class WakeUpCounter : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* e) override
@@ -72,7 +71,6 @@ protected:
         m_probes.push_back(ProbeWidget::make(key, std::move(handler)));
     }
 
-    // Counts the application's wake-ups from now to the end of the test.
     WakeUpCounter* countWakeUps()
     {
         runOnGui([this] {
