@@ -78,7 +78,6 @@ protected:
         while (runEngineCommands() > 0) { }
     }
 
-    // Raises one counted event per value for `proxy` on the GUI thread, in order.
     void raiseCounted(VXWidget* proxy, std::initializer_list<int> values)
     {
         ASSERT_TRUE(vxtest::runOnGuiThread([&] {

@@ -7,8 +7,6 @@
 #include "tests/support/TraceCapture.h"
 #include "vx_qtgui/GuiCreationRoute.h"
 
-#include <QStringList>
-
 #include <gtest/gtest.h>
 
 #include <memory>

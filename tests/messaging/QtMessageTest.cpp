@@ -73,7 +73,6 @@ TEST(QtMessagePayload, RectangleIsStoredWithInclusiveCorners)
         std::make_tuple(10, 20, 109, 49));
 }
 
-// Both encodings convert; a null eight-bit string becomes empty.
 TEST(QtMessagePayload, StringsConvertFromBothEncodingsAndNullBecomesEmpty)
 {
     QtMessageHolder text(new QtStringMessage(nullptr, SetToolTipMsg, nullptr, true));
