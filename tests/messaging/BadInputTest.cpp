@@ -15,7 +15,7 @@
 using vxtest::guiObjectCount;
 using vxtest::post;
 using vxtest::ProbeWidget;
-using vxtest::runOnGui;
+using vxtest::runOnGuiThread;
 using vxtest::send;
 
 namespace {
@@ -48,7 +48,7 @@ protected:
     void TearDown() override
     {
         m_trace.stop();
-        runOnGui([this] { delete m_probe; });
+        runOnGuiThread([this] { delete m_probe; });
         m_route.reset();
     }
 
@@ -58,7 +58,7 @@ protected:
     std::vector<int> seen()
     {
         std::vector<int> copy;
-        runOnGui([&] { copy = m_seen; });
+        runOnGuiThread([&] { copy = m_seen; });
         return copy;
     }
 

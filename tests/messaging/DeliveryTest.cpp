@@ -26,7 +26,7 @@
 
 using vxtest::post;
 using vxtest::ProbeWidget;
-using vxtest::runOnGui;
+using vxtest::runOnGuiThread;
 using vxtest::send;
 using vxtest::waitUntil;
 
@@ -50,13 +50,13 @@ protected:
     void SetUp() override
     {
         ASSERT_NO_FATAL_FAILURE(vxtest::startGuiThreadOnce());
-        runOnGui([this] { m_baseline = GuiApplication::widgetCount(); });
+        runOnGuiThread([this] { m_baseline = GuiApplication::widgetCount(); });
     }
 
     void TearDown() override
     {
         VXBridge::m_imPost = false;
-        runOnGui([this] {
+        runOnGuiThread([this] {
             if (m_wakeUps)
                 qApp->removeEventFilter(m_wakeUps.get());
             m_wakeUps.reset();
@@ -73,7 +73,7 @@ protected:
 
     WakeUpCounter* countWakeUps()
     {
-        runOnGui([this] {
+        runOnGuiThread([this] {
             m_wakeUps = std::make_unique<WakeUpCounter>();
             qApp->installEventFilter(m_wakeUps.get());
         });
@@ -158,7 +158,7 @@ TEST_F(DeliveryTest, ManyPostsShareOneWakeUpUntilItIsServed)
     ASSERT_TRUE(waitUntil([&] { return handled.load() == 100; }));
 
     // Deliver whatever wake-ups Qt still holds: one for the first post, one for the hundred.
-    runOnGui([] { QCoreApplication::sendPostedEvents(qApp, kWakeUpType); });
+    runOnGuiThread([] { QCoreApplication::sendPostedEvents(qApp, kWakeUpType); });
     EXPECT_EQ(counter->count.load(), 2);
 }
 
@@ -205,7 +205,7 @@ TEST_P(NestedLoopTest, WakeUpInNestedLoopIsServedOnlyOutsideAProtectedHandler)
         EXPECT_EQ(order, (std::vector<std::string> { "A begins", "A ends", "B" }));
     else
         EXPECT_EQ(order, (std::vector<std::string> { "A begins", "B", "A ends" }));
-    runOnGui([&] {
+    runOnGuiThread([&] {
         // Outside any pass: nothing left over, nothing lost.
         EXPECT_EQ(GuiApplication::current()->m_pendingTickles, 0);
         EXPECT_FALSE(GuiApplication::current()->m_reentrancyProtected);

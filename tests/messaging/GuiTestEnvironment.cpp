@@ -60,12 +60,12 @@ int guiObjectCount()
 ScopedCreationRoute::ScopedCreationRoute(const GuiCreationRoute::Entry& entry)
     : m_type(entry.type)
 {
-    runOnGui([&] { m_had = GuiCreationRoute::replace(entry, &m_saved); });
+    runOnGuiThread([&] { m_had = GuiCreationRoute::replace(entry, &m_saved); });
 }
 
 ScopedCreationRoute::~ScopedCreationRoute()
 {
-    runOnGui([this] {
+    runOnGuiThread([this] {
         if (m_had)
             GuiCreationRoute::replace(m_saved);
         else

@@ -15,13 +15,8 @@ namespace vxtest {
 /// quits it when the tests are done. Tests then post and send through `guiThread()`.
 void startGuiThreadOnce();
 GuiThread* guiThread();
-
-/// Runs `work` on the GUI thread and returns when it has run. Posts made before it are
-/// handled first: each has a wake-up queued ahead of the call.
-inline void runOnGui(const std::function<void()>& work)
-{
-    runOnGuiThread(work);
-}
+// Work on the GUI thread: runOnGuiThread (GuiThreadRunner.h). Posts made before it are handled
+// first, since each has a wake-up queued ahead of the call.
 
 /// Waits, yielding, until `done` holds; false when `timeout` passed first.
 bool waitUntil(const std::function<bool()>& done,

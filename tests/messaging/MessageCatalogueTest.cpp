@@ -15,7 +15,7 @@
 #include <set>
 #include <string>
 
-using vxtest::runOnGui;
+using vxtest::runOnGuiThread;
 
 namespace {
 
@@ -136,7 +136,7 @@ TEST(MessageCatalogueTest, EveryCreationRowBuildsItsWidgetFromItsPayloadClass)
     for (std::size_t i = 0; i < Catalogue::rowCount(); ++i) {
         const Catalogue::Row& r = Catalogue::rows()[i];
         bool isCreation = false;
-        runOnGui([&] { isCreation = GuiCreationRoute::find(r.id) != nullptr; });
+        runOnGuiThread([&] { isCreation = GuiCreationRoute::find(r.id) != nullptr; });
         if (!isCreation || needProxy.count(r.id))
             continue;
         static int keys[64];
@@ -144,7 +144,7 @@ TEST(MessageCatalogueTest, EveryCreationRowBuildsItsWidgetFromItsPayloadClass)
         const int mismatches = Catalogue::mismatchCount();
         vxtest::send(Catalogue::make(r.id, key));
         EXPECT_EQ(Catalogue::mismatchCount(), mismatches) << r.name;
-        runOnGui([&] {
+        runOnGuiThread([&] {
             GuiObject* object = GuiApplication::findWidget(key);
             EXPECT_NE(object, nullptr) << r.name << " built nothing from its own payload class";
             delete object;

@@ -21,7 +21,7 @@
 #include <vector>
 
 using vxtest::CountedMessage;
-using vxtest::runOnGui;
+using vxtest::runOnGuiThread;
 
 namespace {
 
@@ -87,7 +87,7 @@ TEST_F(OwnedPayloadTest, HandlerThatTakesARecordOwnsItAndItIsFreedOnce)
     // A send is handled after every earlier post.
     vxpeer::ask<bool>(&key, IsEnabledMsg);
     EXPECT_EQ(CountedRecord::alive.load(), 100) << "a message freed what its handler took";
-    runOnGui([&] {
+    runOnGuiThread([&] {
         EXPECT_EQ(numbers.size(), 100u);
         kept.clear();
         delete GuiApplication::findWidget(&key);
@@ -99,7 +99,7 @@ TEST_F(OwnedPayloadTest, HandlerThatTakesARecordOwnsItAndItIsFreedOnce)
 TEST_F(OwnedPayloadTest, RecordsOfDroppedMessagesAreFreed)
 {
     int key = 0;
-    runOnGui([&] { delete new vxtest::ProbeWidget(&key, {}); });
+    runOnGuiThread([&] { delete new vxtest::ProbeWidget(&key, {}); });
     // A bare row: an owning handle message does not fit it and is refused before it travels.
     postMany(&key, HideMsg);
     EXPECT_EQ(CountedRecord::alive.load(), 0);

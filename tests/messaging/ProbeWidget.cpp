@@ -22,7 +22,7 @@ void ProbeWidget::vxMessageNotify(VXMessageType type, QtMessage* msg)
 ProbeWidget* ProbeWidget::make(void* key, Handler handler)
 {
     ProbeWidget* probe = nullptr;
-    runOnGui([&] { probe = new ProbeWidget(key, std::move(handler)); });
+    runOnGuiThread([&] { probe = new ProbeWidget(key, std::move(handler)); });
     return probe;
 }
 

@@ -11,7 +11,7 @@
 
 #include <vector>
 
-using vxtest::runOnGui;
+using vxtest::runOnGuiThread;
 using vxtest::waitUntil;
 
 namespace {
@@ -29,7 +29,7 @@ TEST(StressTest, InterleavedPostsAndSendsAreHandledInOrderOnce)
     ASSERT_EQ(g_alive.load(), 0);
 
     int key = 0; // its address is the peer key
-    // Written only on the GUI thread; read here after a send or runOnGui has ordered it.
+    // Written only on the GUI thread; read here after a send or runOnGuiThread has ordered it.
     std::vector<int> seen;
     seen.reserve(kPosts + kPosts / kPostsPerSend);
     int offGuiThread = 0;
@@ -66,7 +66,7 @@ TEST(StressTest, InterleavedPostsAndSendsAreHandledInOrderOnce)
     }
 
     std::vector<int> copy;
-    runOnGui([&] { copy = seen; });
+    runOnGuiThread([&] { copy = seen; });
     ASSERT_EQ(copy.size(), static_cast<std::size_t>(sequence));
     int outOfOrder = 0;
     for (int i = 0; i < sequence; ++i)
@@ -79,7 +79,7 @@ TEST(StressTest, InterleavedPostsAndSendsAreHandledInOrderOnce)
     EXPECT_TRUE(waitUntil([] { return g_alive.load() == 0; }))
         << g_alive.load() << " messages were never freed";
 
-    runOnGui([&] { delete probe; });
+    runOnGuiThread([&] { delete probe; });
 }
 
 } // namespace

@@ -26,10 +26,10 @@ TEST(TraceFileTest, EveryLineHasItsShapeAndEachMessageIsTracedInOrder)
     QtBridge::post(new QtBoolMessage(&key, SetEnableMsg, true));
     QtBridge::post(new QtBoolMessage(&key, BTNSetFlatMsg, true)); // an id without a debug name
     EXPECT_EQ(QtBridge::send(new QtMessage(&key, IsEnabledMsg)), 1);
-    vxtest::runOnGui([] { qWarning("from the GUI thread: %d", 42); });
+    vxtest::runOnGuiThread([] { qWarning("from the GUI thread: %d", 42); });
     trace.stop();
     QtBridge::send(new QtMessage(&key, IsVisibleMsg));
-    vxtest::runOnGui([&] {
+    vxtest::runOnGuiThread([&] {
         qWarning("not traced");
         delete probe;
     });

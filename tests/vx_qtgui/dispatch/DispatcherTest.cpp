@@ -32,7 +32,7 @@
 #include <vector>
 
 using vxtest::post;
-using vxtest::runOnGui;
+using vxtest::runOnGuiThread;
 using vxtest::send;
 using vxtest::waitUntil;
 
@@ -153,7 +153,7 @@ protected:
     static std::vector<std::string> life()
     {
         std::vector<std::string> copy;
-        runOnGui([&] { copy = g_life; });
+        runOnGuiThread([&] { copy = g_life; });
         return copy;
     }
 
@@ -171,7 +171,7 @@ TEST_F(DispatcherTest, CreationBuildsRegistersAndNotifiesUnderTheParentAndDestro
     post(new QtStringMessage(&m_childKey, SetToolTipMsg, QStringLiteral("tip")));
     EXPECT_EQ(send(new QtMessage(&m_childKey, IsVisibleMsg)), 3);
 
-    runOnGui([&] {
+    runOnGuiThread([&] {
         TestWidget* parent = widgetOf(&m_parentKey);
         TestWidget* child = widgetOf(&m_childKey);
         ASSERT_NE(parent, nullptr);
@@ -211,7 +211,7 @@ TEST_F(DispatcherTest, UnknownOrUnfitParentGivesAParentlessWidgetAndAnUnfitPaylo
 
     EXPECT_EQ(count(), m_baseline + 5);
     EXPECT_EQ(g_finished.load(), 2);
-    runOnGui([&] {
+    runOnGuiThread([&] {
         ASSERT_NE(widgetOf(&m_childKey), nullptr);
         EXPECT_EQ(widgetOf(&m_childKey)->parentWidget(), nullptr);
         ASSERT_NE(widgetOf(&m_otherKey), nullptr);
@@ -228,7 +228,7 @@ TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModalEvenInChurn)
 {
     create(&m_parentKey, nullptr, "plain");
     create(&m_childKey, nullptr, "modal");
-    runOnGui([&] {
+    runOnGuiThread([&] {
         g_life.clear();
         widgetOf(&m_childKey)->setWindowModality(Qt::ApplicationModal);
         widgetOf(&m_childKey)->show();
@@ -239,7 +239,7 @@ TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModalEvenInChurn)
     send(new QtMessage(&m_parentKey, DestroyWidgetMsg));
     EXPECT_EQ(count(), m_baseline + 1);
     EXPECT_TRUE(waitUntil([&] { return !life().empty() && life().back() == "plain deleted"; }));
-    runOnGui([&] { g_life.clear(); });
+    runOnGuiThread([&] { g_life.clear(); });
 
     // The modal one is closed, then deleted through a deferred deletion.
     send(new QtMessage(&m_childKey, DestroyWidgetMsg));
@@ -250,7 +250,7 @@ TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModalEvenInChurn)
 
     // Built and destroyed back to back without waiting, as a churning host does: each is
     // unregistered at once and deleted once Qt has delivered what it queued for it.
-    runOnGui([&] { g_life.clear(); });
+    runOnGuiThread([&] { g_life.clear(); });
     constexpr int kPairs = 200;
     std::vector<int> keys(kPairs);
     for (int& key : keys) {
@@ -267,7 +267,7 @@ TEST_F(DispatcherTest, DestroyUnregistersAtOnceAndDeletesUnlessModalEvenInChurn)
 TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
 {
     QPixmap* pixmap = nullptr;
-    runOnGui([&] {
+    runOnGuiThread([&] {
         pixmap = new QPixmap(4, 3);
         pixmap->fill(QColor(255, 0, 0));
     });
@@ -275,7 +275,7 @@ TEST_F(DispatcherTest, PixmapConversionRunsOnTheGuiThread)
     VXConvertQPixmapToQImage(*pixmap, image);
     EXPECT_EQ(image.size(), QSize(4, 3));
     EXPECT_EQ(QColor(image.pixel(2, 1)), QColor(255, 0, 0));
-    runOnGui([&] { delete pixmap; });
+    runOnGuiThread([&] { delete pixmap; });
 
     // Without a source nothing is converted.
     QImage untouched(1, 1, QImage::Format_RGB32);
@@ -303,7 +303,7 @@ TEST_F(DispatcherTest, LookupFindsTheObjectInItsProxysRegistryAndDeletedObjectsL
         // One GUI object under the proxy's address, another under its id: the kind picks one.
         GuiObject *found = nullptr, *byAddress = nullptr, *byId = nullptr, *spare = nullptr;
         const int before = vxtest::guiObjectCount();
-        runOnGui([&] {
+        runOnGuiThread([&] {
             byAddress = new vxtest::ProbeWidget(proxy.get(), {});
             byId = new vxtest::ProbeWidget(nullptr, {});
             spare = new vxtest::ProbeWidget(nullptr, {});
@@ -317,7 +317,7 @@ TEST_F(DispatcherTest, LookupFindsTheObjectInItsProxysRegistryAndDeletedObjectsL
 
         // Gone from its own registry: null, never the other registry's object; a null proxy finds
         // nothing.
-        runOnGui([&] {
+        runOnGuiThread([&] {
             EXPECT_EQ(VRIX::lookup(static_cast<VXObject*>(nullptr)), nullptr);
             if (keptById)
                 VRIX::removeObject(proxy->getUID());
@@ -331,7 +331,7 @@ TEST_F(DispatcherTest, LookupFindsTheObjectInItsProxysRegistryAndDeletedObjectsL
         VXObject* stale = proxy.get();
         const unsigned id = proxy->getUID();
         proxy.reset();
-        runOnGui([&] {
+        runOnGuiThread([&] {
             found = VRIX::lookup(stale);
             VRIX::removeObject(id);
             if (keptById)
@@ -347,7 +347,7 @@ TEST_F(DispatcherTest, LookupFindsTheObjectInItsProxysRegistryAndDeletedObjectsL
     const int before = vxtest::guiObjectCount();
     GuiObject* found = nullptr;
     GuiObject* other = nullptr;
-    runOnGui([&] {
+    runOnGuiThread([&] {
         auto* kept = new vxtest::ProbeWidget(nullptr, {});
         other = new vxtest::ProbeWidget(nullptr, {});
         VRIX::addObject(4242, kept);
@@ -358,7 +358,7 @@ TEST_F(DispatcherTest, LookupFindsTheObjectInItsProxysRegistryAndDeletedObjectsL
     });
     EXPECT_EQ(found, nullptr);
     EXPECT_EQ(vxtest::guiObjectCount(), before + 1) << "the other object's entry stays";
-    runOnGui([&] {
+    runOnGuiThread([&] {
         found = VRIX::lookup(4244u);
         delete other;
     });
@@ -376,7 +376,7 @@ TEST_F(DispatcherTest, ApplicationActivationIsEmitted)
 {
     ActivationListener listener;
     const VXIM::Thread engine = VXIM::Thread::getCurrentThread();
-    runOnGui([&] {
+    runOnGuiThread([&] {
         auto* emitter = VRIX::getApplicationActivatedEmitter();
         ASSERT_NE(emitter, nullptr);
         VXIM::connect(*emitter, &listener, &ActivationListener::activated, engine);
